@@ -1,0 +1,15 @@
+# One library per layer folder of src/. A folder without sources yet becomes an
+# interface library, so that the layers above it can already link to it.
+function(zorbel_layer name)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${name}/*.cpp)
+  set(target zorbel_${name})
+  if(sources)
+    add_library(${target} STATIC ${sources})
+    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${target} PUBLIC ${ARGN} PRIVATE zorbel_warnings)
+  else()
+    add_library(${target} INTERFACE)
+    target_include_directories(${target} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${target} INTERFACE ${ARGN})
+  endif()
+endfunction()

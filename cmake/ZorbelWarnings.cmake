@@ -1,0 +1,11 @@
+add_library(zorbel_warnings INTERFACE)
+if(MSVC)
+  target_compile_options(zorbel_warnings INTERFACE /W4)
+else()
+  target_compile_options(zorbel_warnings INTERFACE -Wall -Wextra -Wpedantic)
+endif()
+
+if(ZORBEL_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()

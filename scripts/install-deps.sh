@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs, from Debian's archive, whatever the build needs and the machine lacks.
+set -euo pipefail
+packages=(cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
+          qt6-base-dev qt6-charts-dev)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq || true
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,55 @@
+#pragma once
+// What the core asks of the outside world: dialogs, message boxes, the modal chart, one
+// turn of the event loop, the address service, the clock, the end of the program.
+
+#include "text/DateText.h"
+
+#include <optional>
+#include <string>
+
+namespace zorbel {
+
+struct Speedfrm;
+
+struct FileDialogRequest {
+    std::string title;
+    std::string filter; ///< "Label|pattern|Label|pattern|..."
+    int filterIndex = 1;
+    std::string initialFolder;
+};
+
+enum class MessageButtons { Ok, YesNo };
+enum class MessageIcon { None, Information, Question, Stop };
+enum class MessageAnswer { Ok, Yes, No };
+
+struct MessageRequest {
+    std::string text;
+    std::string title;
+    MessageButtons buttons = MessageButtons::Ok;
+    MessageIcon icon = MessageIcon::None;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+    /// The chosen path, or nothing when the user cancels.
+    virtual std::optional<std::string> chooseFile(const FileDialogRequest& request) = 0;
+    virtual MessageAnswer showMessage(const MessageRequest& request) = 0;
+    /// Shows the chart window and returns when the user has closed it.
+    virtual void showChart(const Speedfrm& chart) = 0;
+    /// Lets the event loop run once: the window repaints, pending events run.
+    virtual void processEvents() = 0;
+    /// Hands an address to the system's open-address service; throws when the request
+    /// cannot be made at all.
+    virtual void openAddress(const std::string& address) = 0;
+    virtual DateTime now() = 0;
+    virtual void quit() = 0;
+};
+
+/// The local wall clock.
+DateTime localNow();
+
+/// The folder the file dialogs open in: "C:\" on Windows, the user's home elsewhere.
+std::string defaultDialogFolder();
+
+} // namespace zorbel

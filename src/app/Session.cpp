@@ -1,0 +1,132 @@
+#include "app/Session.h"
+
+#include "app/Addresses.h"
+#include "app/AppTexts.h"
+#include "text/NumberText.h"
+
+#include <cmath>
+#include <exception>
+#include <limits>
+
+namespace zorbel {
+
+namespace {
+
+constexpr int minimumPoints = 3;
+constexpr int maximumPoints = 10000;
+
+void startUp(Session& session) {
+    CommonValue& common = session.common;
+    REVEQfrm& form = session.form;
+    common.ComparisonRun = false;
+    common.SpeciesCount = 0;
+    common.ReactionCount = 0;
+    common.GasConstant = 1.9872F;
+    common.NewLine = "\r\n";
+
+    form.aboutxt[0].setText(std::string(texts::AboutTitle) + common.NewLine +
+                            std::string(texts::AboutPlatforms));
+    form.aboutxt[0].setBold(true);
+    form.aboutxt[1].setText(std::string(texts::AboutCredits));
+    std::string address;
+    for (std::string_view line : texts::AboutAddressLines)
+        address += (address.empty() ? "" : common.NewLine) + std::string(line);
+    form.aboutxt[2].setText(address);
+    form.aboutxt3.setText(contactAddressShown());
+    form.aboutxt4.setText(downloadAddress());
+    form.currentTab = REVEQfrm::AboutTab;
+}
+
+/// The locale's whole-number conversion of the points box: a number, rounded half to
+/// even, that fits 32 bits; nothing otherwise.
+std::optional<long long> pointsNumber(const std::string& text) {
+    if (!isWholeNumberText(text))
+        return std::nullopt;
+    const double value = readLeadingNumber(text);
+    if (!std::isfinite(value))
+        return std::nullopt;
+    const double rounded = std::nearbyint(value); // the default mode rounds half to even
+    if (rounded < std::numeric_limits<int>::min() || rounded > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return static_cast<long long>(rounded);
+}
+
+void validatePoints(Session& session) {
+    REVEQfrm& form = session.form;
+    form.lblerror.setCaption({});
+    std::optional<long long> number = pointsNumber(form.Ntxt.text());
+    if (!number)
+        return;
+    const long long n = *number < 0 ? -*number : *number;
+    if (n > maximumPoints) {
+        form.lblerror.setCaption(std::string(texts::TooManyPoints));
+    } else if (n < minimumPoints) {
+        form.lblerror.setCaption(std::string(texts::NotEnoughPoints));
+    } else {
+        form.lblerror.setCaption({});
+        form.Ntxt.setText(std::to_string(n));
+    }
+}
+
+} // namespace
+
+Session::Session(Platform& platformIn) : platform(platformIn) {
+    startUp(*this);
+    form.Ntxt.onChange = [this] { validatePoints(*this); };
+    form.QuitCMD.onClick = [this] { platform.quit(); };
+}
+
+void Session::runHandler(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& fault) {
+        form.lblerror.setCaption(std::string(texts::UnexpectedFault) + fault.what());
+    } catch (...) {
+        form.lblerror.setCaption(std::string(texts::UnexpectedFault));
+    }
+}
+
+void Session::runCommand(const std::function<void()>& command) {
+    if (batchRunning)
+        return;
+    runHandler(command);
+}
+
+bool Session::checkPoints() {
+    const std::string& text = form.Ntxt.text();
+    const double n = readLeadingNumber(text);
+    if (text.empty() || !(n >= minimumPoints && n <= maximumPoints)) {
+        form.lblerror.setCaption(std::string(texts::EnterPointsNumber));
+        form.Ntxt.setBackground(Colour::Yellow);
+        return false;
+    }
+    form.Ntxt.setBackground(Colour::Window);
+    return true;
+}
+
+std::string helpAddress() { return addresses::Help; }
+std::string downloadAddress() { return addresses::Download; }
+std::string contactAddress() { return addresses::Contact; }
+
+std::string contactAddressShown() {
+    std::string shown = contactAddress();
+    constexpr std::string_view mailPrefix = "mailto:";
+    if (shown.rfind(mailPrefix, 0) == 0)
+        shown.erase(0, mailPrefix.size());
+    // One address a line.
+    std::string lines;
+    size_t start = 0;
+    while (start <= shown.size()) {
+        size_t comma = shown.find(',', start);
+        std::string part = shown.substr(start, comma == std::string::npos ? comma : comma - start);
+        while (!part.empty() && part.front() == ' ')
+            part.erase(part.begin());
+        lines += (lines.empty() ? "" : "\r\n") + part;
+        if (comma == std::string::npos)
+            break;
+        start = comma + 1;
+    }
+    return lines;
+}
+
+} // namespace zorbel

@@ -1,0 +1,34 @@
+#pragma once
+// The command-line face drives the same window model as a user would: it answers the
+// file dialogs with the paths given on the command line, confirms with Yes, prints the
+// message boxes to standard output.
+
+#include "app/ScriptedPlatform.h"
+#include "app/Session.h"
+
+#include <string>
+
+namespace zorbel::cli {
+
+/// Exit codes: 0 done, 1 the program refused (message on standard error), 2 bad usage.
+inline constexpr int ExitDone = 0;
+inline constexpr int ExitRefused = 1;
+inline constexpr int ExitUsage = 2;
+
+class CliRun {
+public:
+    CliRun();
+    ScriptedPlatform platform;
+    Session session;
+    REVEQfrm& form() { return session.form; }
+
+    /// Loads a database as the CMD1 button would, the dialog answering with the path.
+    void loadDatabase(const std::string& path);
+    /// Loads a mechanism as the CMD2 button would.
+    void loadMechanism(const std::string& path);
+    /// Prints lblerror to standard error when it holds a message and returns
+    /// ExitRefused then, ExitDone otherwise.
+    int refusalOrDone();
+};
+
+} // namespace zorbel::cli

@@ -1,0 +1,10 @@
+#pragma once
+
+namespace zorbel {
+
+class Session;
+
+/// Connects the window elements of this subsystem to their handlers.
+void connectComparison(Session& session);
+
+} // namespace zorbel

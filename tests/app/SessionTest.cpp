@@ -1,0 +1,157 @@
+#include "app/AppTexts.h"
+#include "app/ScriptedPlatform.h"
+#include "app/Session.h"
+
+#include <gtest/gtest.h>
+
+namespace zorbel {
+namespace {
+
+class SessionTest : public ::testing::Test {
+protected:
+    ScriptedPlatform platform;
+    Session session{platform};
+    REVEQfrm& form = session.form;
+};
+
+TEST_F(SessionTest, StartsOnTheAboutTabWithNothingLoaded) {
+    EXPECT_EQ(form.currentTab, REVEQfrm::AboutTab);
+    EXPECT_EQ(form.Ntxt.text(), "50");
+    EXPECT_TRUE(form.Option2.selected());
+    EXPECT_FALSE(form.Option1.selected());
+    EXPECT_TRUE(form.Chk2.checked());
+    EXPECT_FALSE(form.Chk1.checked());
+    EXPECT_EQ(form.LOS1.count(), 0);
+    EXPECT_EQ(form.LOS2.count(), 0);
+    EXPECT_EQ(form.List1Nbr.caption(), "(0)");
+    EXPECT_EQ(form.List2Nbr.caption(), "(0)");
+    EXPECT_EQ(form.lblerror2.caption(), "S=");
+    EXPECT_EQ(form.EgalLbl.caption(), "<=>");
+    EXPECT_FALSE(form.ProgBar.visible());
+    EXPECT_FALSE(form.timeremaining.visible());
+    EXPECT_FALSE(form.TXT1CPBis.visible());
+    EXPECT_EQ(form.hlbl1.caption(), "Ho/RT =        ");
+    EXPECT_EQ(form.aboutxt[0].text(),
+              "Zorbel version 1.30 - September 2004 \r\nfor Windows 98, 2000, NT and XP");
+    EXPECT_TRUE(form.aboutxt[0].bold());
+    EXPECT_EQ(form.Hot2txt.background(), Colour::LightOrange);
+    EXPECT_EQ(form.Coldtxt.background(), Colour::LightCyan);
+    EXPECT_EQ(form.Ntxt.maxLength, 5);
+    EXPECT_EQ(form.Hot2txt.maxLength, 7);
+}
+
+TEST_F(SessionTest, SharedRecordStartValues) {
+    const CommonValue& common = session.common;
+    EXPECT_EQ(static_cast<double>(common.GasConstant), 1.9872000217437744);
+    EXPECT_EQ(common.NewLine, "\r\n");
+    EXPECT_EQ(common.SpeciesCount, 0);
+    EXPECT_EQ(common.ReactionCount, 0);
+    EXPECT_FALSE(common.ComparisonRun);
+    EXPECT_EQ(common.FormatsChosen, 0);
+    EXPECT_TRUE(common.AFormat.empty());
+}
+
+TEST_F(SessionTest, PointsValidationMessages) {
+    struct Case {
+        const char* typed;
+        const char* message;
+        const char* textAfter;
+    };
+    const Case cases[] = {
+        {"2", "Not enough points!", "2"},
+        {"10001", "Too many points!", "10001"},
+        {"10000", "", "10000"},
+        {"3", "", "3"},
+        {"abc", "", "abc"},
+        {"-40", "", "40"},
+        {"12.7", "", "13"},
+        {"12.5", "", "12"}, // halves go to the even neighbour
+        {"", "", ""},
+        {"99999999999", "", "99999999999"}, // does not fit 32 bits: left alone
+        {"-2", "Not enough points!", "-2"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        form.lblerror.setCaption("old message");
+        form.Ntxt.setText("7");
+        form.Ntxt.setText(c.typed);
+        EXPECT_EQ(form.lblerror.caption(), c.message);
+        EXPECT_EQ(form.Ntxt.text(), c.textAfter);
+    }
+}
+
+TEST_F(SessionTest, CommandPointsCheckColoursTheBox) {
+    form.Ntxt.setText("2");
+    EXPECT_FALSE(session.checkPoints());
+    EXPECT_EQ(form.lblerror.caption(), texts::EnterPointsNumber);
+    EXPECT_EQ(form.Ntxt.background(), Colour::Yellow);
+    form.Ntxt.setText("3");
+    EXPECT_TRUE(session.checkPoints());
+    EXPECT_EQ(form.Ntxt.background(), Colour::Window);
+    form.Ntxt.setText("");
+    EXPECT_FALSE(session.checkPoints());
+}
+
+TEST_F(SessionTest, QuitEndsTheProgram) {
+    form.QuitCMD.click();
+    EXPECT_TRUE(platform.quitRequested);
+}
+
+TEST_F(SessionTest, AFaultInAHandlerBecomesAMessage) {
+    session.runCommand([] { throw std::runtime_error("disk on fire"); });
+    EXPECT_EQ(form.lblerror.caption(), std::string(texts::UnexpectedFault) + "disk on fire");
+    form.lblerror.setCaption({});
+    session.batchRunning = true;
+    bool ran = false;
+    session.runCommand([&] { ran = true; });
+    EXPECT_FALSE(ran);
+}
+
+TEST(ListBoxTest, SelectionRunsTheHandlerEveryTime) {
+    ListBox list;
+    int runs = 0;
+    list.onSelect = [&] { ++runs; };
+    list.add("OH");
+    list.add("H2");
+    EXPECT_TRUE(list.selectFirstEqual("OH"));
+    EXPECT_TRUE(list.selectFirstEqual("OH"));
+    EXPECT_EQ(runs, 2);
+    EXPECT_EQ(list.selectedText(), "OH");
+    EXPECT_FALSE(list.selectFirstEqual("O2"));
+    EXPECT_EQ(runs, 2);
+}
+
+TEST(ListBoxTest, SortedListKeepsByteOrder) {
+    ListBox list(true);
+    for (const char* name : {"O2", "H2O", "AR", "CH4", "C2H6"})
+        list.add(name);
+    EXPECT_EQ(list.entries(), (std::vector<std::string>{"AR", "C2H6", "CH4", "H2O", "O2"}));
+    EXPECT_EQ(list.find("CH4"), 2);
+    EXPECT_EQ(list.find("N2"), -1);
+}
+
+TEST(TextBoxTest, ChangeHandlerRunsOnlyOnADifferentText) {
+    TextBox box;
+    int runs = 0;
+    box.onChange = [&] { ++runs; };
+    box.setText("1000");
+    box.setText("1000");
+    box.setText("");
+    EXPECT_EQ(runs, 2);
+}
+
+TEST(ResultsGridTest, CellsGiveTheirGeneralText) {
+    ResultsGrid grid;
+    grid.setNumber(1, 1, 300.0);
+    grid.setNumber(2, 1, 0.5);
+    EXPECT_EQ(grid.text(1, 1), "300");
+    EXPECT_EQ(grid.text(2, 1), "0.5");
+    EXPECT_EQ(grid.text(3, 1), "");
+    EXPECT_EQ(grid.filledRows(1), 2);
+    grid.clear();
+    EXPECT_EQ(grid.text(1, 1), "");
+    EXPECT_THROW(grid.setNumber(25000, 1, 1.0), std::out_of_range);
+}
+
+} // namespace
+} // namespace zorbel

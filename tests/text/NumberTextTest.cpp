@@ -1,0 +1,215 @@
+#include "text/DateText.h"
+#include "text/NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <random>
+
+namespace zorbel {
+namespace {
+
+struct ReadCase {
+    const char* text;
+    std::optional<double> value;
+};
+
+TEST(LeadingNumberReading, ReadsTheLongestNumericPrefix) {
+    const ReadCase cases[] = {
+        {"", std::nullopt},
+        {"abc", std::nullopt},
+        {"-", std::nullopt},
+        {".", std::nullopt},
+        {"+.", std::nullopt},
+        {"E5", std::nullopt},
+        {"1 000", 1000.0},
+        {" 1\t0\n0 0", 1000.0},
+        {"1.5D3", 1500.0},
+        {"1.5d3", 1500.0},
+        {"-.5e-2x", -0.005},
+        {" .5", 0.5},
+        {"+2.5", 2.5},
+        {"- 7", -7.0},
+        {"1E-05", 1e-05},
+        {"1.5E+20", 1.5e20},
+        {"2.50000000E+00", 2.5},
+        {"3.547E+15 -0.406", 3.547e15},
+        {"12abc", 12.0},
+        {"1E", 1.0},
+        {"1E+", 1.0},
+        {"1.2.3", 1.2},
+        {"5.", 5.0},
+        {"1e400", std::numeric_limits<double>::infinity()},
+        {"-1e400", -std::numeric_limits<double>::infinity()},
+        {"1e-400", 0.0},
+        {"\r5", std::nullopt}, // a carriage return is not skipped
+        {"xxx", std::nullopt},
+        {"0", 0.0},
+        {"-0", -0.0},
+    };
+    for (const ReadCase& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(tryReadLeadingNumber(c.text), c.value);
+        EXPECT_EQ(readLeadingNumber(c.text), c.value.value_or(0.0));
+    }
+}
+
+TEST(LeadingNumberReading, ReadsDecimalTextsToTheNearestDouble) {
+    EXPECT_EQ(readLeadingNumber("0.1"), 0.1);
+    EXPECT_EQ(readLeadingNumber("1.9872"), 1.9872);
+    EXPECT_EQ(readLeadingNumber("82.058"), 82.058);
+    EXPECT_EQ(readLeadingNumber("3.512E+00"), 3.512);
+}
+
+TEST(LeadingNumberReading, WholeNumberTextsAreNumbersAndNothingElse) {
+    EXPECT_TRUE(isWholeNumberText("50"));
+    EXPECT_TRUE(isWholeNumberText(" 12.7 "));
+    EXPECT_TRUE(isWholeNumberText("-1.5E+3"));
+    EXPECT_FALSE(isWholeNumberText(""));
+    EXPECT_FALSE(isWholeNumberText("abc"));
+    EXPECT_FALSE(isWholeNumberText("12abc"));
+    EXPECT_FALSE(isWholeNumberText("1E"));
+}
+
+struct FormCase {
+    double value;
+    const char* plain;
+    const char* general;
+};
+
+TEST(NumberForms, PlainAndGeneralTexts) {
+    const FormCase cases[] = {
+        {0.0, " 0", "0"},
+        {-0.0, " 0", "0"},
+        {0.5, " .5", "0.5"},
+        {-0.5, "-.5", "-0.5"},
+        {300.0, " 300", "300"},
+        {1000.0, " 1000", "1000"},
+        {-2.5, "-2.5", "-2.5"},
+        {1e-05, " 1E-05", "1E-05"},
+        {1.5e20, " 1.5E+20", "1.5E+20"},
+        {-1.5e20, "-1.5E+20", "-1.5E+20"},
+        {0.0001, " .0001", "0.0001"},
+        {0.00012345, " .00012345", "0.00012345"},
+        {0.000099999, " 9.9999E-05", "9.9999E-05"},
+        {1e15, " 1E+15", "1E+15"},
+        {999999999999999.0, " 999999999999999", "999999999999999"},
+        {123456789012345.0, " 123456789012345", "123456789012345"},
+        {1e14, " 100000000000000", "100000000000000"},
+        {1e100, " 1E+100", "1E+100"},
+        {1.25e-300, " 1.25E-300", "1.25E-300"},
+        {0.1, " .1", "0.1"},
+        {1.0 / 3.0, " .333333333333333", "0.333333333333333"},
+        {2.0 / 3.0, " .666666666666667", "0.666666666666667"},
+        {545.4545454545455, " 545.454545454545", "545.454545454545"},
+        {299.99999999999994, " 300", "300"},
+        {9.9999999999999995e14, " 1E+15", "1E+15"},
+        {3.512, " 3.512", "3.512"},
+        {0.01235, " .01235", "0.01235"},
+        {1.9872000217437744, " 1.98720002174377", "1.98720002174377"},
+    };
+    for (const FormCase& c : cases) {
+        SCOPED_TRACE(c.plain);
+        EXPECT_EQ(plainNumber(c.value), c.plain);
+        EXPECT_EQ(generalNumber(c.value), c.general);
+    }
+}
+
+TEST(NumberForms, CountsInParentheses) {
+    EXPECT_EQ(countInParentheses(52), "(52)");
+    EXPECT_EQ(countInParentheses(0), "(0)");
+    EXPECT_EQ(countInParentheses(40000), "(40000)");
+}
+
+TEST(NumberForms, PlainTextReadsBackWithinFifteenDigits) {
+    std::mt19937_64 random(20261206);
+    std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-300, 300);
+    for (int i = 0; i < 20000; ++i) {
+        const double value = mantissa(random) * std::pow(10.0, exponent(random));
+        if (!std::isfinite(value) || value == 0.0)
+            continue;
+        const double back = readLeadingNumber(plainNumber(value));
+        EXPECT_NEAR(back / value, 1.0, 1e-14) << plainNumber(value);
+        EXPECT_EQ(readLeadingNumber(generalNumber(value)), back);
+    }
+}
+
+struct PatternCase {
+    double value;
+    const char* pattern;
+    const char* text;
+};
+
+TEST(NumberPatterns, ScientificAndFixedPatterns) {
+    const PatternCase cases[] = {
+        {2.5, "0.00000000E+00", "2.50000000E+00"},
+        {-2.5, "0.00000000E+00", "-2.50000000E+00"},
+        {0.0, "0.00000000E+00", "0.00000000E+00"},
+        {3.547e15, "0.000E+00", "3.547E+15"},
+        {3.51234, "0.000E+00", "3.512E+00"},
+        {0.012345, "0.000E+00", "1.235E-02"}, // half at the last digit goes up
+        {0.0123449999, "0.000E+00", "1.234E-02"},
+        {9.9995, "0.000E+00", "1.000E+01"}, // the carry moves the exponent
+        {-9.9995, "0.000E+00", "-1.000E+01"},
+        {1.234e-100, "0.000E+00", "1.234E-100"},
+        {1.234e100, "0.00E+00", "1.23E+100"},
+        {0.001234, "0.0E+00", "1.2E-03"},
+        {0.00125, "0.0E+00", "1.3E-03"},
+        {-0.00125, "0.0E+00", "-1.3E-03"},
+        {1.0e12, "0.0E+00", "1.0E+12"},
+        {1.0005, "0.000", "1.001"},
+        {1.0004999, "0.000", "1.000"},
+        {2.5, "0", "3"},
+        {-2.5, "0", "-3"},
+        {3.5, "0", "4"},
+        {0.4, "0", "0"},
+        {-0.4, "0", "0"},
+        {-0.406, "0.000", "-0.406"},
+        {-0.0004, "0.000", "0.000"},
+        {-0.0005, "0.000", "-0.001"},
+        {0.0005, "0.000", "0.001"},
+        {0.00049, "0.000", "0.000"},
+        {16599.0, "0.0", "16599.0"},
+        {-133.66, "0.0", "-133.7"},
+        {0.995, "0.00", "1.00"},
+        {99.995, "0.00", "100.00"},
+        {1.5e20, "0.00", "150000000000000000000.00"},
+        {123.456789, "0.0000", "123.4568"},
+        {0.0, "0.0000", "0.0000"},
+        {1e-20, "0.0", "0.0"},
+        {0.05, "0.0", "0.1"},
+        {0.15, "0.0", "0.2"}, // 0.15 is 0.1499999... in binary but 0.150000000000000 in 15 digits
+    };
+    for (const PatternCase& c : cases) {
+        SCOPED_TRACE(std::string(c.pattern) + " " + c.text);
+        EXPECT_EQ(formatNumber(c.value, c.pattern), c.text);
+    }
+}
+
+TEST(NumberPatterns, EmptyPatternGivesTheGeneralText) {
+    EXPECT_EQ(formatNumber(1.02731e13, ""), "10273100000000");
+    EXPECT_EQ(formatNumber(-0.015, ""), "-0.015");
+    EXPECT_EQ(formatNumber(1.5e20, ""), "1.5E+20");
+}
+
+TEST(NumberPatterns, FourSignificantDigitsRoundTrip) {
+    EXPECT_EQ(plainNumber(roundThroughPattern(3.51234, "0.000E+00")), " 3.512");
+    EXPECT_EQ(plainNumber(roundThroughPattern(0.012345, "0.000E+00")), " .01235");
+    EXPECT_EQ(plainNumber(roundThroughPattern(-12345.678, "0.000E+00")), "-12350");
+    EXPECT_EQ(roundThroughPattern(3.51234, "0.000E+00"), roundThroughPattern(3.51249, "0.000E+00"));
+}
+
+TEST(DateTexts, TwoDigitFields) {
+    DateTime when{2004, 6, 14, 9, 5, 31};
+    EXPECT_EQ(formatDate(when), "14/06/04");
+    EXPECT_EQ(formatTime(when), "09:05:31");
+    DateTime evening{2026, 12, 6, 23, 59, 0};
+    EXPECT_EQ(formatDate(evening), "06/12/26");
+    EXPECT_EQ(formatTime(evening), "23:59:00");
+}
+
+} // namespace
+} // namespace zorbel
