@@ -3,6 +3,7 @@
 // that serves them. Every command is a function of the session.
 
 #include "app/CommonValue.h"
+#include "app/Findfrm.h"
 #include "app/Platform.h"
 #include "app/REVEQfrm.h"
 
@@ -21,6 +22,7 @@ public:
     Platform& platform;
     CommonValue common;
     REVEQfrm form;
+    Findfrm find;
 
     /// True while a batch run yields to the event loop: other commands must not start.
     bool batchRunning = false;

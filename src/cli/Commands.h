@@ -13,5 +13,6 @@ void addMechanismCommands(CLI::App& app, int& exitCode);
 void addReversalCommands(CLI::App& app, int& exitCode);
 void addBatchCommands(CLI::App& app, int& exitCode);
 void addComparisonCommands(CLI::App& app, int& exitCode);
+void addSearchCommands(CLI::App& app, int& exitCode);
 
 } // namespace zorbel::cli

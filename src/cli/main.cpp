@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
     zorbel::cli::addReversalCommands(app, exitCode);
     zorbel::cli::addBatchCommands(app, exitCode);
     zorbel::cli::addComparisonCommands(app, exitCode);
+    zorbel::cli::addSearchCommands(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

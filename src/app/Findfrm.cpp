@@ -1,0 +1,7 @@
+#include "app/Findfrm.h"
+
+namespace zorbel {
+
+Findfrm::Findfrm() = default;
+
+} // namespace zorbel
