@@ -162,6 +162,8 @@ public:
     std::uint64_t selectionRevision() const { return selectionRevision_; }
 
     std::function<void()> onSelect;
+    /// The user's double-click on the current entry (the search window's lists).
+    std::function<void()> onDoubleClick;
 
 private:
     void touchSelection() { ++selectionRevision_; }

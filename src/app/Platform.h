@@ -10,6 +10,7 @@
 namespace zorbel {
 
 struct Speedfrm;
+struct Findfrm;
 
 struct FileDialogRequest {
     std::string title;
@@ -37,6 +38,9 @@ public:
     virtual MessageAnswer showMessage(const MessageRequest& request) = 0;
     /// Shows the chart window and returns when the user has closed it.
     virtual void showChart(const Speedfrm& chart) = 0;
+    /// Shows the search window and returns when it has been closed (its `shown` flag
+    /// falls to false when a handler closes it).
+    virtual void showSearch(Findfrm& window) = 0;
     /// Lets the event loop run once: the window repaints, pending events run.
     virtual void processEvents() = 0;
     /// Hands an address to the system's open-address service; throws when the request

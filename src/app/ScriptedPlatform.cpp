@@ -27,6 +27,12 @@ MessageAnswer ScriptedPlatform::showMessage(const MessageRequest& request) {
 
 void ScriptedPlatform::showChart(const Speedfrm& chart) { charts.push_back(chart); }
 
+void ScriptedPlatform::showSearch(Findfrm& window) {
+    ++searchWindowsShown;
+    if (onSearch)
+        onSearch(window);
+}
+
 void ScriptedPlatform::processEvents() {
     ++eventTurns;
     if (onEvents)

@@ -33,10 +33,14 @@ public:
     std::function<void(const MessageRequest&)> onMessage;
     /// Called at every turn of the event loop (tests act there as a user would).
     std::function<void()> onEvents;
+    /// Called while the search window is shown: tests act in it as a user would.
+    std::function<void(Findfrm&)> onSearch;
+    int searchWindowsShown = 0;
 
     std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
     MessageAnswer showMessage(const MessageRequest& request) override;
     void showChart(const Speedfrm& chart) override;
+    void showSearch(Findfrm& window) override;
     void processEvents() override;
     void openAddress(const std::string& address) override;
     DateTime now() override;
