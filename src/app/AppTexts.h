@@ -17,7 +17,8 @@ inline constexpr std::string_view TabAbout = "About";
 // Tab 1.
 inline constexpr std::string_view Frm1Caption = "Thermodynamic Database";
 inline constexpr std::string_view CMD1Caption = "Load &Thermodynamic DataBase";
-inline constexpr std::string_view CMD1Tip = "Load a thermodynamic database, with 14 NASA polynomials.";
+inline constexpr std::string_view CMD1Tip =
+    "Load a thermodynamic database, with 14 NASA polynomials.";
 inline constexpr std::string_view Lbl3Caption = "List of Species in Database";
 inline constexpr std::string_view ZeroCount = "(0)";
 inline constexpr std::string_view StarCaption = "*";
@@ -115,7 +116,6 @@ inline constexpr std::string_view OutputFileCopiedTo = "Output file copied to:";
 
 // A handler that meets the unexpected says so instead of failing silently.
 inline constexpr std::string_view UnexpectedFault = "Unexpected fault, the command was stopped: ";
-inline constexpr std::string_view BusyRefusal =
-    "Please wait: a batch run is in progress.";
+inline constexpr std::string_view BusyRefusal = "Please wait: a batch run is in progress.";
 
 } // namespace zorbel::texts

@@ -27,8 +27,8 @@ struct CommonValue {
     double FitN = 0.0;    ///< [-]
     double FitInvT = 0.0; ///< [K]
     bool ComparisonRun = false;
-    std::string AFormat; ///< number pattern of pre-exponential factors
-    std::string NFormat; ///< number pattern of temperature exponents
+    std::string AFormat;  ///< number pattern of pre-exponential factors
+    std::string NFormat;  ///< number pattern of temperature exponents
     std::string EaFormat; ///< number pattern of activation energies
     int FormatsChosen = 0;
 };

@@ -169,7 +169,9 @@ bool ListBox::selectFirstEqual(const std::string& text) {
     return true;
 }
 
-std::string ListBox::selectedText() const { return current_ < 0 ? std::string() : at(current_); }
+std::string ListBox::selectedText() const {
+    return current_ < 0 ? std::string() : at(current_);
+}
 
 bool ListBox::isSelected(int index) const {
     return index >= 0 && index < count() && selected_[static_cast<size_t>(index)] != 0;

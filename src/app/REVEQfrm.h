@@ -22,7 +22,8 @@ struct REVEQfrm {
     ListBox LOS1{true};
     Label List1Nbr;
     Label Lbl1;
-    std::array<TextBox, 26> PropTxt; ///< 0-13 coefficients, 14-19 slots, 20-22 forward, 23-25 reverse
+    std::array<TextBox, 26>
+        PropTxt; ///< 0-13 coefficients, 14-19 slots, 20-22 forward, 23-25 reverse
     Label Lbl8;
     Label Lbl10;
     Label Lbl11;

@@ -25,7 +25,9 @@ MessageAnswer ScriptedPlatform::showMessage(const MessageRequest& request) {
     return request.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
 }
 
-void ScriptedPlatform::showChart(const Speedfrm& chart) { charts.push_back(chart); }
+void ScriptedPlatform::showChart(const Speedfrm& chart) {
+    charts.push_back(chart);
+}
 
 void ScriptedPlatform::showSearch(Findfrm& window) {
     ++searchWindowsShown;
@@ -45,8 +47,12 @@ void ScriptedPlatform::openAddress(const std::string& address) {
     addresses.push_back(address);
 }
 
-DateTime ScriptedPlatform::now() { return fixedClock ? *fixedClock : localNow(); }
+DateTime ScriptedPlatform::now() {
+    return fixedClock ? *fixedClock : localNow();
+}
 
-void ScriptedPlatform::quit() { quitRequested = true; }
+void ScriptedPlatform::quit() {
+    quitRequested = true;
+}
 
 } // namespace zorbel

@@ -104,9 +104,15 @@ bool Session::checkPoints() {
     return true;
 }
 
-std::string helpAddress() { return addresses::Help; }
-std::string downloadAddress() { return addresses::Download; }
-std::string contactAddress() { return addresses::Contact; }
+std::string helpAddress() {
+    return addresses::Help;
+}
+std::string downloadAddress() {
+    return addresses::Download;
+}
+std::string contactAddress() {
+    return addresses::Contact;
+}
 
 std::string contactAddressShown() {
     std::string shown = contactAddress();

@@ -19,7 +19,7 @@ std::vector<std::string> splitLines(std::string_view text);
 
 /// A file written line by line, each line ended by CR LF, through one buffered stream.
 class LineWriter {
-public:
+  public:
     /// Creates or empties the file; ok() tells whether that worked.
     explicit LineWriter(const std::string& path);
     bool ok() const { return static_cast<bool>(out_); }
@@ -27,7 +27,7 @@ public:
     /// Flushes and closes; false when anything failed on the way.
     bool close();
 
-private:
+  private:
     std::ofstream out_;
 };
 

@@ -4,6 +4,8 @@
 
 namespace zorbel {
 
-void connectReversal(Session& session) { (void)session; }
+void connectReversal(Session& session) {
+    (void)session;
+}
 
 } // namespace zorbel

@@ -7,8 +7,8 @@ namespace zorbel {
 namespace {
 std::string twoDigitGroups(int a, int b, int c, char separator) {
     char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%02d%c%02d%c%02d", a % 100, separator, b % 100,
-                  separator, c % 100);
+    std::snprintf(buffer, sizeof buffer, "%02d%c%02d%c%02d", a % 100, separator, b % 100, separator,
+                  c % 100);
     return buffer;
 }
 } // namespace

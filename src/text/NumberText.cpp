@@ -12,8 +12,12 @@ namespace {
 
 constexpr int significantDigits = 15;
 
-bool isSkippedBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isSkippedBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 /// A finite value's decimal form rounded to 15 significant digits: value = 0.d1d2...d15
 /// times ten to (exponent + 1), that is d1.d2...d15 times ten to exponent.
@@ -243,8 +247,8 @@ std::optional<double> tryReadLeadingNumber(std::string_view text) {
     if (error == std::errc::result_out_of_range) {
         // from_chars leaves the value alone: tell overflow from underflow by the exponent.
         const size_t e = scan.chars.find('e');
-        const bool negativeExponent = e != std::string::npos && e + 1 < scan.chars.size() &&
-                                      scan.chars[e + 1] == '-';
+        const bool negativeExponent =
+            e != std::string::npos && e + 1 < scan.chars.size() && scan.chars[e + 1] == '-';
         const bool negative = scan.chars[0] == '-';
         if (negativeExponent)
             return negative ? -0.0 : 0.0;
@@ -256,7 +260,9 @@ std::optional<double> tryReadLeadingNumber(std::string_view text) {
     return value;
 }
 
-double readLeadingNumber(std::string_view text) { return tryReadLeadingNumber(text).value_or(0.0); }
+double readLeadingNumber(std::string_view text) {
+    return tryReadLeadingNumber(text).value_or(0.0);
+}
 
 bool isWholeNumberText(std::string_view text) {
     NumberScan scan = scanLeadingNumber(text);
@@ -283,7 +289,9 @@ std::string generalNumber(double value) {
     return (negative ? "-" : "") + unsignedShortest(std::fabs(value), true);
 }
 
-std::string countInParentheses(long long count) { return "(" + std::to_string(count) + ")"; }
+std::string countInParentheses(long long count) {
+    return "(" + std::to_string(count) + ")";
+}
 
 std::string formatNumber(double value, std::string_view pattern) {
     if (!std::isfinite(value))

@@ -1,6 +1,6 @@
+#include "app/Session.h"
 #include "app/AppTexts.h"
 #include "app/ScriptedPlatform.h"
-#include "app/Session.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@ namespace zorbel {
 namespace {
 
 class SessionTest : public ::testing::Test {
-protected:
+  protected:
     ScriptedPlatform platform;
     Session session{platform};
     REVEQfrm& form = session.form;

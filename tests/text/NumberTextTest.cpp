@@ -1,5 +1,5 @@
-#include "text/DateText.h"
 #include "text/NumberText.h"
+#include "text/DateText.h"
 
 #include <gtest/gtest.h>
 

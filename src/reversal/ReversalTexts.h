@@ -1,0 +1,73 @@
+#pragma once
+// Texts of the reverse-rate computation and of the Reverse command.
+
+#include <string_view>
+
+namespace zorbel::texts {
+
+// Refusals of the Reverse command.
+inline constexpr std::string_view IrreversibleWarning =
+    "Warning!!! Your Reaction is supposed to be irreversible (=>)!";
+inline constexpr std::string_view MissingSpeciesStart =
+    "Reverse Arrhenius will not be calculated, because ";
+inline constexpr std::string_view MissingSpeciesEnd =
+    "the thermodynamic coefficients of the highlighted in yellow species have not been "
+    "specified!";
+inline constexpr std::string_view ZeroAWarning =
+    "Sorry, Zorbel can not perform that operation: A=0!";
+
+// Personal-range warnings.
+inline constexpr std::string_view PersonalNotSuitable =
+    "Your personal values are not suitable for this programme";
+inline constexpr std::string_view PersonalColdIgnored =
+    "Your personal Cold Temperature has not been taken into account";
+inline constexpr std::string_view PersonalHotIgnored =
+    "Your personal Hot Temperature has not been taken into account";
+
+// Faults the computation cannot get past; each names what to change.
+inline constexpr std::string_view EmptyRange =
+    "Reverse Arrhenius will not be calculated: the temperature range is empty or reversed "
+    "(cold end not below hot end). Check your personal temperatures.";
+inline constexpr std::string_view OutsideLimitsStart =
+    "Reverse Arrhenius will not be calculated: the temperature range leaves the validity range "
+    "of species ";
+inline constexpr std::string_view NotANumberStart =
+    "Reverse Arrhenius will not be calculated: the forward coefficient ";
+inline constexpr std::string_view NotANumberEnd = " is not a number.";
+inline constexpr std::string_view NonPositiveKr =
+    "Reverse Arrhenius will not be calculated: kf/Kc is not a positive finite number at every "
+    "temperature (check the sign and size of A, n and Ea).";
+inline constexpr std::string_view SingularFit =
+    "Reverse Arrhenius will not be calculated: the temperature range is too narrow to fit this "
+    "law.";
+inline constexpr std::string_view FitOverflow =
+    "Reverse Arrhenius will not be calculated: the fitted reverse rate constant overflows.";
+inline constexpr std::string_view TempFileNotWritten = "The table file could not be written: ";
+inline constexpr std::string_view NoWorkFolder =
+    "The table file could not be written: load a mechanism first, its folder receives the file.";
+
+// Results.
+inline constexpr std::string_view CalculatedBetween = "calculated between ";
+inline constexpr std::string_view CalculatedAnd = " and ";
+inline constexpr std::string_view CalculatedKelvin = " K";
+inline constexpr std::string_view TempFileName = "temp.txt";
+inline constexpr std::string_view ErrorMeasurePattern = "0.0E+00";
+inline constexpr std::string_view PropertyPattern = "0.000E+00";
+
+// The table file.
+inline constexpr std::string_view EmptySlot = "///";
+inline constexpr std::string_view ThirdBody = "M";
+inline constexpr std::string_view TableA = "A = ";
+inline constexpr std::string_view TableN = "n = ";
+inline constexpr std::string_view TableEa = "Ea (cal/mol) = ";
+inline constexpr std::string_view TableArev = "Arev = ";
+inline constexpr std::string_view TableNrev = "nrev = ";
+inline constexpr std::string_view TableEarev = "Earev (cal/mol) = ";
+inline constexpr std::string_view TableHeadBeforeLnKf =
+    "T(K)\tDeltaH0/RT\tDeltaS0/R\tKp\tKc\tkf\tkr[CK]\t";
+inline constexpr std::string_view TableLnKfTwoParameters = "ln(kf)";
+inline constexpr std::string_view TableLnKfThreeParameters = "ln(Kf)";
+inline constexpr std::string_view TableHeadAfterLnKf = "\tln(kr)[CK]\tln(kr)[LS]\tkr[LS]\tError";
+inline constexpr std::string_view ErrorLabelPrefix = "S = ";
+
+} // namespace zorbel::texts

@@ -1,0 +1,44 @@
+#include "text/StringOps.h"
+
+namespace zorbel {
+
+std::string replaceAll(std::string_view text, std::string_view from, std::string_view to) {
+    if (from.empty())
+        return std::string(text);
+    std::string result;
+    result.reserve(text.size());
+    size_t start = 0;
+    for (size_t found = text.find(from); found != std::string_view::npos;
+         found = text.find(from, start)) {
+        result.append(text, start, found - start);
+        result.append(to);
+        start = found + from.size();
+    }
+    result.append(text, start, std::string_view::npos);
+    return result;
+}
+
+std::string toUpperAscii(std::string_view text) {
+    std::string result(text);
+    for (char& c : result) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
+    return result;
+}
+
+std::string removeChars(std::string_view text, std::string_view characters) {
+    std::string result;
+    result.reserve(text.size());
+    for (char c : text) {
+        if (characters.find(c) == std::string_view::npos)
+            result += c;
+    }
+    return result;
+}
+
+bool contains(std::string_view text, std::string_view part) {
+    return text.find(part) != std::string_view::npos;
+}
+
+} // namespace zorbel
