@@ -96,6 +96,9 @@ inline constexpr std::string_view HelpTip =
     "Open your web browser, and show you how to use this application.";
 inline constexpr std::string_view QuitCaption = "&Quit";
 inline constexpr std::string_view QuitTip = "Click here if you want to quit this programme.";
+// When the help page cannot be asked for at all.
+inline constexpr std::string_view AccessDeniedTitle = "Access Denied";
+inline constexpr std::string_view AccessDeniedText = "Problem Access Internet... Sorry!";
 
 // Number-of-points validation and the checks the commands share.
 inline constexpr std::string_view TooManyPoints = "Too many points!";

@@ -161,6 +161,14 @@ void ListBox::select(int index) {
         onSelect();
 }
 
+void ListBox::markCurrent(int index) {
+    if (index < 0 || index >= count())
+        return;
+    current_ = index;
+    selected_[static_cast<size_t>(index)] = 1;
+    touchSelection();
+}
+
 bool ListBox::selectFirstEqual(const std::string& text) {
     const int index = find(text);
     if (index < 0)

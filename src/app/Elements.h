@@ -76,6 +76,8 @@ class TextBox : public Element {
     int maxLength = 0; ///< 0: no limit (the limit binds the user's typing only)
 
     std::function<void()> onChange;
+    /// The user's click on the box (the about tab's links).
+    std::function<void()> onClick;
 
   private:
     std::string text_;
@@ -150,6 +152,10 @@ class ListBox : public Element {
     /// Selects the first entry equal to the text; returns false (and runs nothing)
     /// when there is none.
     bool selectFirstEqual(const std::string& text);
+
+    /// Makes the entry current and selected without running the handler: a batch run
+    /// that has already parsed the entry itself.
+    void markCurrent(int index);
 
     int currentIndex() const { return current_; }
     /// The current entry's text, or empty.

@@ -1,12 +1,60 @@
+#include "cli/CliRun.h"
+#include "cli/CliSettings.h"
 #include "cli/Commands.h"
 
 #include <CLI/CLI.hpp>
 
+#include <iostream>
+#include <memory>
+
 namespace zorbel::cli {
 
+namespace {
+
+struct ReverseOptions {
+    std::string thermo;
+    std::string mechanism;
+    int index = 0;
+    ReversalSettings settings;
+};
+
+int runReverse(const ReverseOptions& options) {
+    CliRun run;
+    if (int code = loadInputs(run, options.thermo, options.mechanism, options.settings))
+        return code;
+    REVEQfrm& form = run.form();
+    if (options.index < 0 || options.index >= form.LOS2.count()) {
+        std::cerr << "There is no reaction of index " << options.index << " (0 to "
+                  << form.LOS2.count() - 1 << ").\n";
+        return ExitRefused;
+    }
+    applySettings(run, options.settings);
+    form.LOS2.select(options.index);
+    form.CMD3.click();
+    if (form.Templbl.caption().empty())
+        return run.refusalOrDone();
+    std::cout << "Arev  = " << form.PropTxt[REVEQfrm::ReverseA].text() << '\n'
+              << "nrev  = " << form.PropTxt[REVEQfrm::ReverseN].text() << '\n'
+              << "Earev = " << form.PropTxt[REVEQfrm::ReverseEa].text() << '\n'
+              << "S     = " << form.lblerror2.caption() << '\n'
+              << form.Templbl.caption() << '\n';
+    if (!form.lblerror.caption().empty())
+        std::cout << "warning: " << form.lblerror.caption() << '\n';
+    return ExitDone;
+}
+
+} // namespace
+
 void addReversalCommands(CLI::App& app, int& exitCode) {
-    (void)app;
-    (void)exitCode;
+    auto options = std::make_shared<ReverseOptions>();
+    CLI::App* reverse = app.add_subcommand(
+        "reverse", "Reverse one reaction as the Reverse button does; writes temp.txt");
+    reverse->add_option("THERMO", options->thermo, "the thermodynamic database")->required();
+    reverse->add_option("MECH", options->mechanism, "the mechanism")->required();
+    reverse->add_option("INDEX", options->index, "the reaction's index in the list, from 0")
+        ->required();
+    addSettingsOptions(*reverse, options->settings);
+    reverse->callback([options, &exitCode] { exitCode = runReverse(*options); });
 }
 
 } // namespace zorbel::cli

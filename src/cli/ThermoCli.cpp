@@ -1,12 +1,112 @@
+#include "cli/CliRun.h"
 #include "cli/Commands.h"
+#include "thermo/SpeciesRecord.h"
 
 #include <CLI/CLI.hpp>
 
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
 namespace zorbel::cli {
 
+namespace {
+
+constexpr std::string_view SpeciesHelp =
+    "List the species of a thermodynamic database, or show one species as the window does";
+constexpr std::string_view DatabaseHelp = "the thermodynamic database file";
+constexpr std::string_view NameHelp = "a species to show (any case)";
+constexpr std::string_view TemperatureHelp =
+    "a temperature [K] typed into the Cp/R box, as text (it fills all three boxes)";
+constexpr std::string_view CannotLoad = "Cannot read the thermodynamic database ";
+constexpr std::string_view UnknownSpecies = "No species of that name in the database: ";
+constexpr std::string_view NoRecord = "The record of this species could not be read: ";
+
+/// Labels are padded to one width, then "= " and the window's text as it stands (plain
+/// numbers keep their leading blank).
+constexpr std::size_t labelWidth = 12;
+constexpr std::string_view CoefficientLabels[] = {
+    "upper a1", "upper a2", "upper a3", "upper a4", "upper a5", "upper a6", "upper a7",
+    "lower a1", "lower a2", "lower a3", "lower a4", "lower a5", "lower a6", "lower a7"};
+
+void printShown(std::string_view label, std::string_view text) {
+    std::string padded(label);
+    if (padded.size() < labelWidth)
+        padded.append(labelWidth - padded.size(), ' ');
+    std::cout << padded << "= " << text << '\n';
+}
+
+struct SpeciesOptions {
+    std::string database;
+    std::optional<std::string> name;
+    std::optional<std::string> temperature;
+};
+
+void printProperty(std::string_view label, const TextBox& box, const TextBox& lowerBox) {
+    printShown(label, box.text());
+    if (lowerBox.visible())
+        printShown(std::string(label) + " low", lowerBox.text());
+}
+
+int runSpecies(const SpeciesOptions& options) {
+    CliRun run;
+    REVEQfrm& form = run.form();
+    run.loadDatabase(options.database);
+    if (form.Lbl1.caption().empty()) {
+        std::cerr << CannotLoad << options.database << '\n';
+        return ExitRefused;
+    }
+    if (const int refused = run.refusalOrDone(); refused != ExitDone)
+        return refused;
+
+    if (!options.name) {
+        for (const std::string& name : form.LOS1.entries())
+            std::cout << name << '\n';
+        std::cout << form.List1Nbr.caption() << '\n';
+        return ExitDone;
+    }
+
+    const std::string name = upperCased(*options.name);
+    if (!form.LOS1.selectFirstEqual(name)) {
+        std::cerr << UnknownSpecies << name << '\n';
+        return ExitRefused;
+    }
+    if (run.session.common.TLow.empty()) {
+        std::cerr << NoRecord << name << '\n';
+        return ExitRefused;
+    }
+    printShown("species", form.LOS1.selectedText());
+    for (std::size_t i = 0; i < std::size(CoefficientLabels); ++i)
+        printShown(CoefficientLabels[i], form.PropTxt[i].text());
+    printShown("TLow", run.session.common.TLow);
+    printShown("THigh", run.session.common.THigh);
+    printShown("TCommon", run.session.common.TCommon);
+    printShown("Lbl8", form.Lbl8.caption());
+    printShown("Lbl10", form.Lbl10.caption());
+    printShown("Lbl11", form.Lbl11.caption());
+
+    if (options.temperature) {
+        form.TXT1K.setText(*options.temperature);
+        printShown("T (K)", form.TXT1K.text());
+        printProperty("Cp/R", form.TXT1CP, form.TXT1CPBis);
+        printProperty("H/RT", form.TXT1H, form.TXT1HBis);
+        printProperty("S/R", form.TXT1S, form.TXT1SBis);
+    }
+    return run.refusalOrDone();
+}
+
+} // namespace
+
 void addThermoCommands(CLI::App& app, int& exitCode) {
-    (void)app;
-    (void)exitCode;
+    CLI::App* species = app.add_subcommand("species", std::string(SpeciesHelp));
+    auto options = std::make_shared<SpeciesOptions>();
+    species->add_option("THERMO", options->database, std::string(DatabaseHelp))->required();
+    CLI::Option* name = species->add_option("NAME", options->name, std::string(NameHelp));
+    species->add_option("--temperature", options->temperature, std::string(TemperatureHelp))
+        ->needs(name);
+    species->callback([options, &exitCode] { exitCode = runSpecies(*options); });
 }
 
 } // namespace zorbel::cli

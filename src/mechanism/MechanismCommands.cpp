@@ -1,9 +1,188 @@
 #include "mechanism/MechanismCommands.h"
 
+#include "app/AppTexts.h"
 #include "app/Session.h"
+#include "app/TextFiles.h"
+#include "mechanism/MechanismFile.h"
+#include "mechanism/MechanismTexts.h"
+#include "mechanism/ParsedReaction.h"
+#include "text/NumberText.h"
+
+#include <exception>
 
 namespace zorbel {
 
-void connectMechanism(Session& session) { (void)session; }
+namespace {
+
+/// Paths of this many characters or more are shortened in the loaded-file label.
+constexpr std::size_t shortenedPathLength = 45;
+constexpr int slotCount = 6;
+constexpr int lastPanelBox = REVEQfrm::ReverseEa;
+
+TextBox& slotBox(REVEQfrm& form, int slot) {
+    return form.PropTxt[static_cast<std::size_t>(REVEQfrm::FirstSlot + slot)];
+}
+
+TextBox& box(REVEQfrm& form, int index) {
+    return form.PropTxt[static_cast<std::size_t>(index)];
+}
+
+bool isEmptySlot(const TextBox& slot) {
+    return slot.text() == texts::EmptySlotMark;
+}
+
+/// What every load does before it asks for a file: no mechanism, an empty panel.
+void forgetMechanism(Session& session) {
+    REVEQfrm& form = session.form;
+    form.LOS2.clear();
+    form.Templbl.setCaption({});
+    for (int index = REVEQfrm::FirstSlot; index <= lastPanelBox; ++index) {
+        box(form, index).setText({});
+        box(form, index).setBackground(Colour::Window);
+    }
+    slotBox(form, 0).setVisible(true);
+    slotBox(form, slotCount - 1).setVisible(true);
+    form.List2Nbr.setCaption(std::string(texts::ZeroCount));
+    session.find.LOS2copy.clear();
+    session.common.ReactionCount = 0;
+    form.Lbl2.setCaption({});
+}
+
+/// A cancelled dialog or an unreadable file: nothing loaded, and no message.
+void abandonLoad(Session& session) {
+    session.form.Lbl2.setCaption({});
+    session.form.List2Nbr.setCaption(std::string(texts::ZeroCount));
+}
+
+std::optional<std::vector<std::string>> readMechanismLines(const std::string& path) {
+    try {
+        return readLines(path);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+void choosePatternsOnce(CommonValue& common, const ParsedReaction& parsed) {
+    const CoefficientPatterns chosen = choosePatterns(parsed.AText, parsed.NText, parsed.EaText);
+    // A text that fits no rule leaves its pattern as it was: empty for the whole run.
+    if (!chosen.AFormat.empty())
+        common.AFormat = chosen.AFormat;
+    if (!chosen.NFormat.empty())
+        common.NFormat = chosen.NFormat;
+    if (!chosen.EaFormat.empty())
+        common.EaFormat = chosen.EaFormat;
+    common.FormatsChosen = 1;
+}
+
+} // namespace
+
+void loadMechanism(Session& session) {
+    CommonValue& common = session.common;
+    REVEQfrm& form = session.form;
+    forgetMechanism(session);
+
+    FileDialogRequest request;
+    request.title = texts::MechanismDialogTitle;
+    request.filter = texts::MechanismDialogFilter;
+    request.filterIndex = 1;
+    request.initialFolder = defaultDialogFolder();
+    const std::optional<std::string> path = session.platform.chooseFile(request);
+    if (!path) {
+        abandonLoad(session);
+        return;
+    }
+    common.MechanismPath = *path;
+    common.WorkFolder = splitPath(*path).folder;
+    form.Lbl2.setCaption(loadedCaption(*path, shortenedPathLength));
+
+    std::optional<std::vector<std::string>> lines = readMechanismLines(*path);
+    if (!lines) {
+        abandonLoad(session);
+        return;
+    }
+    std::optional<std::vector<std::string>> entries = reactionEntries(std::move(*lines));
+    if (!entries) {
+        form.lblerror.setCaption(std::string(texts::RunPelluxFirst));
+        form.Lbl2.setCaption({});
+        return;
+    }
+    common.ReactionCount = static_cast<int>(entries->size());
+    form.LOS2.assign(std::move(*entries));
+    form.List2Nbr.setCaption(countInParentheses(common.ReactionCount));
+}
+
+void publishReaction(Session& session, const ParsedReaction& parsed, bool userSelection) {
+    REVEQfrm& form = session.form;
+    // Start from a clean panel: the reversal may have marked slots yellow or pink and
+    // the previous reaction may have hidden some boxes.
+    form.lblerror.setCaption({});
+    for (int slot = 0; slot < slotCount; ++slot) {
+        slotBox(form, slot).setBackground(Colour::Window);
+        slotBox(form, slot).setVisible(true);
+    }
+    for (Label& plusSign : form.PlusLbl)
+        plusSign.setVisible(true);
+    form.EgalLbl.setCaption(std::string(texts::ReversibleArrow));
+
+    if (parsed.coefficientsRead) {
+        if (userSelection && session.common.FormatsChosen == 0)
+            choosePatternsOnce(session.common, parsed);
+        box(form, REVEQfrm::ForwardA).setText(parsed.AText);
+        box(form, REVEQfrm::ForwardN).setText(parsed.NText);
+        box(form, REVEQfrm::ForwardEa).setText(parsed.EaText);
+    }
+
+    if (parsed.Failed) {
+        // Every box stays visible so that the six "NER" marks show.
+        for (int slot = 0; slot < slotCount; ++slot)
+            slotBox(form, slot).setText(std::string(texts::FailedSlotMark));
+        if (userSelection)
+            form.lblerror.setCaption(std::string(texts::ParseFailedFirstLine) +
+                                     session.common.NewLine +
+                                     std::string(texts::ParseFailedSecondLine));
+        return;
+    }
+
+    for (int slot = 0; slot < slotCount; ++slot)
+        slotBox(form, slot).setText(parsed.Slots[static_cast<std::size_t>(slot)]);
+    if (parsed.Irreversible)
+        form.EgalLbl.setCaption(std::string(texts::IrreversibleArrow));
+    for (int slot = 0; slot < slotCount; ++slot) {
+        if (isEmptySlot(slotBox(form, slot)))
+            slotBox(form, slot).setVisible(false);
+    }
+    // A plus sign goes with the species it stands before on the reactant side, after on
+    // the product side: reactants fill their last slots, products their first.
+    form.PlusLbl[0].setVisible(!isEmptySlot(slotBox(form, 0)));
+    form.PlusLbl[1].setVisible(!isEmptySlot(slotBox(form, 1)));
+    form.PlusLbl[2].setVisible(!isEmptySlot(slotBox(form, 4)));
+    form.PlusLbl[3].setVisible(!isEmptySlot(slotBox(form, 5)));
+}
+
+void showReaction(Session& session) {
+    REVEQfrm& form = session.form;
+    form.Templbl.setCaption({});
+    for (int index = REVEQfrm::ReverseA; index <= REVEQfrm::ReverseEa; ++index)
+        box(form, index).setText({});
+    const std::string entry = form.LOS2.selectedText();
+    if (entry.empty())
+        return;
+    publishReaction(session, parseReaction(entry), true);
+}
+
+void parseForBatch(Session& session) {
+    const std::string entry = session.form.LOS4.selectedText();
+    if (entry.empty())
+        return;
+    publishReaction(session, parseReaction(entry), false);
+}
+
+void connectMechanism(Session& session) {
+    REVEQfrm& form = session.form;
+    form.CMD2.onClick = [&session] { session.runCommand([&session] { loadMechanism(session); }); };
+    form.LOS2.onSelect = [&session] { session.runCommand([&session] { showReaction(session); }); };
+    // The batch runs select in LOS4 while they hold the window: their parse must run.
+    form.LOS4.onSelect = [&session] { session.runHandler([&session] { parseForBatch(session); }); };
+}
 
 } // namespace zorbel

@@ -1,8 +1,10 @@
 #include "program/Program.h"
 
+#include "app/HelpLinks.h"
 #include "batch/BatchCommands.h"
 #include "comparison/ComparisonCommands.h"
 #include "mechanism/MechanismCommands.h"
+#include "mechanism/ReactionSearch.h"
 #include "reversal/ReversalCommands.h"
 #include "thermo/ThermoCommands.h"
 
@@ -11,9 +13,11 @@ namespace zorbel {
 void connectCommands(Session& session) {
     connectThermo(session);
     connectMechanism(session);
+    connectSearch(session);
     connectReversal(session);
     connectBatch(session);
     connectComparison(session);
+    connectHelpLinks(session);
 }
 
 } // namespace zorbel

@@ -1,11 +1,14 @@
 #include "reversal/ReversalCommands.h"
 
 #include "app/Session.h"
+#include "reversal/ReverseCommand.h"
 
 namespace zorbel {
 
 void connectReversal(Session& session) {
-    (void)session;
+    session.form.CMD3.onClick = [&session] {
+        session.runCommand([&session] { reverseShownReaction(session); });
+    };
 }
 
 } // namespace zorbel

@@ -1,9 +1,185 @@
 #include "thermo/ThermoCommands.h"
 
+#include "app/AppTexts.h"
 #include "app/Session.h"
+#include "app/TextFiles.h"
+#include "text/NumberText.h"
+#include "thermo/SpeciesProperties.h"
+#include "thermo/SpeciesRecord.h"
+#include "thermo/ThermoDatabase.h"
+#include "thermo/ThermoTexts.h"
+
+#include <exception>
 
 namespace zorbel {
 
-void connectThermo(Session& session) { (void)session; }
+namespace {
+
+constexpr std::size_t coefficientBoxes = 14;
+/// Paths this long or longer are shortened in the loaded-file caption.
+constexpr std::size_t shortenedPathLength = 80;
+
+void emptyCoefficientBoxes(REVEQfrm& form) {
+    for (std::size_t i = 0; i < coefficientBoxes; ++i)
+        form.PropTxt[i].setText({});
+}
+
+/// A load that was cancelled or could not read its file leaves no database behind.
+void loadFailed(REVEQfrm& form) {
+    emptyCoefficientBoxes(form);
+    form.Lbl1.setCaption({});
+    form.List1Nbr.setCaption(std::string(texts::ZeroCount));
+}
+
+void loadDatabase(Session& session) {
+    REVEQfrm& form = session.form;
+    CommonValue& common = session.common;
+
+    form.Templbl.setCaption({});
+    form.LOS1.clear();
+    common.SpeciesCount = 0;
+    for (TextBox* box : {&form.TXT1K, &form.TXT1KH, &form.TXT1KS, &form.TXT1CP, &form.TXT1CPBis,
+                         &form.TXT1H, &form.TXT1HBis, &form.TXT1S, &form.TXT1SBis})
+        box->setText({});
+    form.Lbl8.setCaption({});
+    form.Lbl10.setCaption({});
+    form.Lbl11.setCaption({});
+
+    FileDialogRequest request;
+    request.title = std::string(texts::ThermoDialogTitle);
+    request.filter = std::string(texts::ThermoDialogFilter);
+    request.filterIndex = 1;
+    request.initialFolder = defaultDialogFolder();
+    const std::optional<std::string> path = session.platform.chooseFile(request);
+    if (!path) {
+        loadFailed(form);
+        return;
+    }
+    common.ThermoPath = *path;
+    common.ThermoFolder = splitPath(*path).folder;
+    form.Lbl1.setCaption(loadedCaption(*path, shortenedPathLength));
+
+    try {
+        std::optional<std::vector<std::string>> lines = readDatabaseLines(*path);
+        if (!lines) {
+            loadFailed(form);
+            return;
+        }
+        std::vector<std::string> names = listSpeciesNames(*lines);
+        common.SpeciesCount = static_cast<int>(names.size());
+        form.LOS1.assign(std::move(names));
+    } catch (const std::exception&) {
+        // Whatever stopped the reading (a file too large for memory), the load failed
+        // and, like any failed load, says so by its empty caption and count.
+        form.LOS1.clear();
+        common.SpeciesCount = 0;
+        loadFailed(form);
+        return;
+    }
+    form.List1Nbr.setCaption(countInParentheses(common.SpeciesCount));
+    emptyCoefficientBoxes(form);
+}
+
+/// The temperature and property boxes start empty for every species shown.
+void emptyTemperatureBoxes(REVEQfrm& form) {
+    form.TXT1K.setText({});
+    form.TXT1CPBis.setVisible(false);
+    form.TXT1CP.setText({});
+    form.TXT1KH.setText({});
+    form.TXT1HBis.setVisible(false);
+    form.TXT1H.setText({});
+    form.TXT1KS.setText({});
+    form.TXT1SBis.setVisible(false);
+    form.TXT1S.setText({});
+}
+
+/// Reads the selected species' record from the database file again, so that the boxes
+/// show what the file holds now. A species whose record cannot be read (the file is
+/// gone, or ends inside the record) leaves the previous species' numbers in place.
+void showSpecies(Session& session) {
+    REVEQfrm& form = session.form;
+    CommonValue& common = session.common;
+    std::optional<SpeciesRecord> record;
+    if (std::optional<std::vector<std::string>> lines = readDatabaseLines(common.ThermoPath))
+        record = findSpeciesRecord(*lines, form.LOS1.selectedText());
+    if (record) {
+        common.TLow = record->TLow;
+        common.THigh = record->THigh;
+        common.TCommon = record->TCommon;
+        const RangeLabels labels = rangeLabels(*record);
+        form.Lbl8.setCaption(labels.Lbl8);
+        form.Lbl10.setCaption(labels.Lbl10);
+        form.Lbl11.setCaption(labels.Lbl11);
+        for (std::size_t i = 0; i < coefficientBoxes; ++i)
+            form.PropTxt[i].setText(record->coefficientTexts[i]);
+    }
+    emptyTemperatureBoxes(form);
+}
+
+Polynomials shownPolynomials(const Session& session) {
+    std::array<std::string, coefficientBoxes> coefficientTexts;
+    for (std::size_t i = 0; i < coefficientBoxes; ++i)
+        coefficientTexts[i] = session.form.PropTxt[i].text();
+    const CommonValue& common = session.common;
+    return polynomialsFromTexts(common.TLow, common.THigh, common.TCommon, coefficientTexts);
+}
+
+bool speciesShown(const REVEQfrm& form) {
+    return !form.PropTxt[0].text().empty();
+}
+
+void showProperty(Session& session, Property property, const TextBox& temperature, TextBox& mainBox,
+                  TextBox& lowerBox) {
+    const PropertyDisplay shown =
+        displayProperty(shownPolynomials(session), property, temperature.text());
+    mainBox.setText(shown.main);
+    if (shown.lower) {
+        lowerBox.setText(*shown.lower);
+        lowerBox.setVisible(true);
+    } else {
+        lowerBox.setVisible(false);
+    }
+}
+
+void evaluateCp(Session& session) {
+    REVEQfrm& form = session.form;
+    form.TXT1CPBis.setVisible(false);
+    form.TXT1HBis.setVisible(false);
+    if (!speciesShown(form))
+        return;
+    showProperty(session, Property::Cp, form.TXT1K, form.TXT1CP, form.TXT1CPBis);
+    // One typed temperature gives all three properties.
+    form.TXT1KH.setText(form.TXT1K.text());
+    form.TXT1KS.setText(form.TXT1K.text());
+}
+
+void evaluateH(Session& session) {
+    REVEQfrm& form = session.form;
+    form.TXT1HBis.setVisible(false);
+    if (!speciesShown(form))
+        return;
+    showProperty(session, Property::H, form.TXT1KH, form.TXT1H, form.TXT1HBis);
+}
+
+void evaluateS(Session& session) {
+    REVEQfrm& form = session.form;
+    form.TXT1SBis.setVisible(false);
+    if (!speciesShown(form))
+        return;
+    showProperty(session, Property::S, form.TXT1KS, form.TXT1S, form.TXT1SBis);
+}
+
+} // namespace
+
+void connectThermo(Session& session) {
+    REVEQfrm& form = session.form;
+    form.CMD1.onClick = [&session] { session.runCommand([&session] { loadDatabase(session); }); };
+    // The reversal commands select species and write temperatures from inside their own
+    // run, so these handlers must run then too: runHandler, not runCommand.
+    form.LOS1.onSelect = [&session] { session.runHandler([&session] { showSpecies(session); }); };
+    form.TXT1K.onChange = [&session] { session.runHandler([&session] { evaluateCp(session); }); };
+    form.TXT1KH.onChange = [&session] { session.runHandler([&session] { evaluateH(session); }); };
+    form.TXT1KS.onChange = [&session] { session.runHandler([&session] { evaluateS(session); }); };
+}
 
 } // namespace zorbel

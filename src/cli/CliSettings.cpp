@@ -1,0 +1,67 @@
+#include "cli/CliSettings.h"
+
+#include "cli/CliRun.h"
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+
+namespace zorbel::cli {
+
+namespace {
+constexpr const char* cannotReadDatabase = "The thermodynamic database could not be read: ";
+constexpr const char* cannotReadMechanism = "The mechanism file could not be read: ";
+} // namespace
+
+void addSettingsOptions(CLI::App& command, ReversalSettings& settings) {
+    command.add_option("--points", settings.points, "number of temperature points (3 to 10000)");
+    command.add_option("--law", settings.law, "the fitted law")
+        ->check(CLI::IsMember({"arrhenius", "modified"}));
+    command.add_option("--spacing", settings.spacing, "grid spacing: equal steps in 1/T or in T")
+        ->check(CLI::IsMember({"reciprocal", "linear"}));
+    command.add_option("--range", settings.range, "a personal temperature range COLD HOT [K]")
+        ->expected(2);
+    command.add_option("--work-folder", settings.workFolder,
+                       "folder for the output files (default: the mechanism's folder)");
+}
+
+void applySettings(CliRun& run, const ReversalSettings& settings) {
+    REVEQfrm& form = run.form();
+    if (settings.points)
+        form.Ntxt.setText(*settings.points);
+    if (settings.law == "arrhenius")
+        form.Option1.setSelected(true);
+    else
+        form.Option2.setSelected(true);
+    form.Chk2.setChecked(settings.spacing == "reciprocal");
+    form.Chk1.setChecked(settings.range.size() == 2);
+    if (settings.range.size() == 2) {
+        form.Cold2txt.setText(settings.range[0]);
+        form.Hot2txt.setText(settings.range[1]);
+    }
+}
+
+int loadInputs(CliRun& run, const std::string& thermo, const std::string& mechanism,
+               const ReversalSettings& settings) {
+    run.loadDatabase(thermo);
+    if (run.form().Lbl1.caption().empty()) {
+        std::cerr << cannotReadDatabase << thermo << '\n';
+        return ExitRefused;
+    }
+    run.loadMechanism(mechanism);
+    if (!run.form().lblerror.caption().empty())
+        return run.refusalOrDone();
+    if (run.form().Lbl2.caption().empty()) {
+        std::cerr << cannotReadMechanism << mechanism << '\n';
+        return ExitRefused;
+    }
+    if (settings.workFolder) {
+        std::string folder = *settings.workFolder;
+        if (!folder.empty() && folder.back() != '/' && folder.back() != '\\')
+            folder += '/';
+        run.session.common.WorkFolder = folder;
+    }
+    return ExitDone;
+}
+
+} // namespace zorbel::cli

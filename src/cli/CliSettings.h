@@ -1,0 +1,35 @@
+#pragma once
+// The settings of the General Settings tab as command-line options, shared by the
+// commands that reverse reactions.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace CLI {
+class App;
+}
+
+namespace zorbel::cli {
+
+class CliRun;
+
+struct ReversalSettings {
+    std::optional<std::string> points;     ///< typed into the points box
+    std::string law = "modified";          ///< arrhenius | modified
+    std::string spacing = "reciprocal";    ///< reciprocal | linear
+    std::vector<std::string> range;        ///< COLD HOT: the personal range, typed as text
+    std::optional<std::string> workFolder; ///< where the output files go
+};
+
+void addSettingsOptions(CLI::App& command, ReversalSettings& settings);
+
+/// Sets the window's settings as a user would.
+void applySettings(CliRun& run, const ReversalSettings& settings);
+
+/// Loads the database and the mechanism as the two buttons would, then points the work
+/// folder elsewhere when asked. Returns ExitDone, or ExitRefused after printing why.
+int loadInputs(CliRun& run, const std::string& thermo, const std::string& mechanism,
+               const ReversalSettings& settings);
+
+} // namespace zorbel::cli

@@ -1,0 +1,25 @@
+#pragma once
+// Which lines of a mechanism file are reaction entries.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zorbel {
+
+/// The text with the ASCII letters a to z in capitals; other bytes unchanged.
+std::string upperCased(std::string text);
+
+/// True when the file holds the reaction section's opening line exactly as written:
+/// "REACTIONS" alone, in capitals, with no units and no blanks.
+bool hasReactionsLine(const std::vector<std::string>& lines);
+
+/// The reaction entries of a mechanism file's lines: after the first line that reads
+/// REACTIONS once upper-cased, every line, upper-cased, that holds "=>" (so "<=>" too),
+/// to the end of the file. END does not close the section, and a comment that holds
+/// "=>" is an entry. Nothing when the file lacks the exact opening line (see
+/// hasReactionsLine): such a file has not been cleaned and is refused.
+std::optional<std::vector<std::string>> reactionEntries(std::vector<std::string> lines);
+
+} // namespace zorbel

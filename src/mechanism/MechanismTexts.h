@@ -1,0 +1,37 @@
+#pragma once
+// The mechanism subsystem's own texts. Each text stands here once.
+
+#include <string_view>
+
+namespace zorbel::texts {
+
+// Loading a mechanism.
+inline constexpr std::string_view MechanismDialogTitle = "Selection MECHANISM File...";
+inline constexpr std::string_view MechanismDialogFilter =
+    "RXN Files (*.rxn)|*.rxn|Mech Files (*.mech)|*.mech|All Files |*.*|";
+/// The line that opens the reaction section; it must stand alone on its line.
+inline constexpr std::string_view ReactionsKeyword = "REACTIONS";
+inline constexpr std::string_view RunPelluxFirst =
+    "Problem encountered with your file. Did you run Pellux 1st?";
+
+// Cutting a reaction line.
+/// A species slot that holds no species.
+inline constexpr std::string_view EmptySlotMark = "///";
+/// Every species slot of a line that could not be cut.
+inline constexpr std::string_view FailedSlotMark = "NER";
+inline constexpr std::string_view ParseFailedFirstLine =
+    "Reaction with more than 3 reactants and/or 3 products";
+inline constexpr std::string_view ParseFailedSecondLine =
+    "or Reaction written in an incompatible format";
+
+// Number patterns of the forward coefficients, chosen from the first reaction shown.
+inline constexpr std::string_view AThreeDecimals = "0.000E+00";
+inline constexpr std::string_view ATwoDecimals = "0.00E+00";
+inline constexpr std::string_view AOneDecimal = "0.0E+00";
+inline constexpr std::string_view FixedFourDecimals = "0.0000";
+inline constexpr std::string_view FixedThreeDecimals = "0.000";
+inline constexpr std::string_view FixedTwoDecimals = "0.00";
+inline constexpr std::string_view FixedOneDecimal = "0.0";
+inline constexpr std::string_view WholeNumber = "0";
+
+} // namespace zorbel::texts

@@ -1,0 +1,157 @@
+#include "mechanism/ParsedReaction.h"
+
+#include "app/AppTexts.h"
+#include "mechanism/MechanismTexts.h"
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+namespace zorbel {
+
+namespace {
+
+constexpr char blank = ' ';
+constexpr char plus = '+';
+constexpr char openingParenthesis = '(';
+constexpr char reversibleSideEnd = '<';
+constexpr char irreversibleSideEnd = '|';
+constexpr char productSideStart = '>';
+constexpr char minus = '-';
+constexpr char decimalPoint = '.';
+constexpr std::size_t sideCapacity = 3;
+
+/// "(+M)" becomes "+(M)", so that a falloff partner splits off as a species text of its
+/// own. Like any plain text replacement, the scan goes on after each swapped pair.
+void swapFalloffOpenings(std::string& line) {
+    for (std::size_t i = 0; i + 1 < line.size(); ++i) {
+        if (line[i] == openingParenthesis && line[i + 1] == plus) {
+            std::swap(line[i], line[i + 1]);
+            ++i;
+        }
+    }
+}
+
+/// Puts a bar before every "=>" so that the reactant side of an irreversible reaction
+/// ends at a single character, as the "<" of "<=>" ends a reversible one.
+std::string markIrreversibleArrows(const std::string& line) {
+    const std::string_view arrow = texts::IrreversibleArrow;
+    std::string marked;
+    marked.reserve(line.size() + 4);
+    std::size_t start = 0;
+    for (std::size_t at = line.find(arrow); at != std::string::npos; at = line.find(arrow, start)) {
+        marked.append(line, start, at - start);
+        marked += irreversibleSideEnd;
+        marked += arrow;
+        start = at + arrow.size();
+    }
+    marked.append(line, start, std::string::npos);
+    return marked;
+}
+
+/// The species texts of one side, split at every "+"; nothing when a text is empty
+/// (an empty side, "A++B", a trailing "+"), which no slot can show sensibly.
+std::optional<std::vector<std::string>> speciesOf(std::string_view side) {
+    std::vector<std::string> species;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = side.find(plus, start);
+        const std::string_view text = side.substr(start, end - start);
+        if (text.empty())
+            return std::nullopt;
+        species.emplace_back(text);
+        if (end == std::string_view::npos)
+            return species;
+        start = end + 1;
+    }
+}
+
+ParsedReaction failed(ParsedReaction parsed) {
+    parsed.Failed = true;
+    parsed.Slots.fill(std::string(texts::FailedSlotMark));
+    return parsed;
+}
+
+} // namespace
+
+ParsedReaction parseReaction(std::string_view entry) {
+    ParsedReaction parsed;
+    std::string line(entry);
+    swapFalloffOpenings(line);
+    parsed.Irreversible = line.find(texts::ReversibleArrow) == std::string::npos;
+    if (parsed.Irreversible)
+        line = markIrreversibleArrows(line);
+
+    const std::size_t s1 = line.find(blank);
+    const std::size_t s2 = s1 == std::string::npos ? s1 : line.find(blank, s1 + 1);
+    const std::size_t s3 = s2 == std::string::npos ? s2 : line.find(blank, s2 + 1);
+    if (s3 == std::string::npos)
+        return failed(std::move(parsed));
+    const std::string_view text = line;
+    const std::string_view equation = text.substr(0, s1);
+    parsed.AText = text.substr(s1 + 1, s2 - s1 - 1);
+    parsed.NText = text.substr(s2 + 1, s3 - s2 - 1);
+    parsed.EaText = text.substr(s3 + 1);
+    parsed.coefficientsRead = true;
+
+    // A line listed only because a comment holds "=>" has no arrow in its equation.
+    const std::size_t reactantEnd =
+        equation.find(parsed.Irreversible ? irreversibleSideEnd : reversibleSideEnd);
+    const std::size_t productStart = equation.find(productSideStart);
+    if (reactantEnd == std::string_view::npos || productStart == std::string_view::npos)
+        return failed(std::move(parsed));
+    const auto reactants = speciesOf(equation.substr(0, reactantEnd));
+    const auto products = speciesOf(equation.substr(productStart + 1));
+    if (!reactants || !products || reactants->size() > sideCapacity ||
+        products->size() > sideCapacity)
+        return failed(std::move(parsed));
+
+    parsed.Slots.fill(std::string(texts::EmptySlotMark));
+    // Reactants take the last slots of their three, products the first of theirs.
+    std::copy(reactants->begin(), reactants->end(),
+              parsed.Slots.begin() + static_cast<std::ptrdiff_t>(sideCapacity - reactants->size()));
+    std::copy(products->begin(), products->end(),
+              parsed.Slots.begin() + static_cast<std::ptrdiff_t>(sideCapacity));
+    return parsed;
+}
+
+CoefficientPatterns choosePatterns(std::string_view aText, std::string_view nText,
+                                   std::string_view eaText) {
+    CoefficientPatterns patterns;
+    switch (aText.size()) {
+    case 9:
+        patterns.AFormat = texts::AThreeDecimals;
+        break;
+    case 8:
+        patterns.AFormat = texts::ATwoDecimals;
+        break;
+    case 7:
+        patterns.AFormat = texts::AOneDecimal;
+        break;
+    default:
+        break;
+    }
+
+    const auto digitsOfN =
+        nText.size() - static_cast<std::size_t>(std::count(nText.begin(), nText.end(), minus));
+    if (digitsOfN >= 6)
+        patterns.NFormat = texts::FixedFourDecimals;
+    else if (digitsOfN == 5)
+        patterns.NFormat = texts::FixedThreeDecimals;
+    else if (digitsOfN == 4)
+        patterns.NFormat = texts::FixedTwoDecimals;
+
+    const std::size_t point = eaText.find(decimalPoint);
+    if (point == std::string_view::npos) {
+        patterns.EaFormat = texts::WholeNumber;
+    } else {
+        const std::size_t decimals = eaText.size() - point - 1;
+        if (decimals == 2)
+            patterns.EaFormat = texts::FixedTwoDecimals;
+        else if (decimals == 1)
+            patterns.EaFormat = texts::FixedOneDecimal;
+    }
+    return patterns;
+}
+
+} // namespace zorbel

@@ -1,0 +1,51 @@
+#pragma once
+// A reaction line of the mechanism cut into six species slots, its arrow and its three
+// forward coefficient texts. The panel of the main window and the batch runs both read
+// reactions through this one parser.
+//
+// The line is expected as a cleaned mechanism writes it: an equation without blanks,
+// then A, n and Ea, each after a single blank. Species are separated by "+", the sides
+// by "<=>" or "=>", and a falloff partner such as (+M) directly follows the last species
+// of a side. No stoichiometric factor is recognised: 2OH is one species text.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace zorbel {
+
+struct ParsedReaction {
+    /// Reactants 1 to 3, then products 1 to 3. "///" marks an empty slot: reactants fill
+    /// the last slots of their three, products the first of theirs. "NER" in all six when
+    /// the line could not be cut.
+    std::array<std::string, 6> Slots;
+    /// True when the line holds no "<=>", only "=>".
+    bool Irreversible = false;
+    /// Forward pre-exponential factor, temperature exponent and activation energy,
+    /// exactly as written. Ea is everything after the third blank, comment included.
+    std::string AText, NText, EaText;
+    bool Failed = false;
+    /// True when the three coefficient texts were cut, even if the equation then failed:
+    /// the panel shows those texts in both cases.
+    bool coefficientsRead = false;
+};
+
+/// Cuts an upper-cased reaction entry. Never throws for any input text.
+ParsedReaction parseReaction(std::string_view entry);
+
+/// The number patterns the program prints forward and reverse coefficients with, as the
+/// lengths of one reaction's coefficient texts suggest. An empty text means that the
+/// rule gave no pattern.
+struct CoefficientPatterns {
+    std::string AFormat;
+    std::string NFormat;
+    std::string EaFormat;
+};
+
+/// A by the length of its text (9, 8, 7 characters); n by its length without minus
+/// signs (6 and more, 5, 4); Ea by the number of characters after its first point (2,
+/// 1), or a whole-number pattern when it has no point at all.
+CoefficientPatterns choosePatterns(std::string_view aText, std::string_view nText,
+                                   std::string_view eaText);
+
+} // namespace zorbel

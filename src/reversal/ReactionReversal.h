@@ -1,0 +1,89 @@
+#pragma once
+// One reaction reversed, from its six slots and forward coefficients to the fitted
+// reverse law: slot classification, range and grid, thermochemistry, rate constants,
+// fit. The single Reverse command and the batch runs share it and differ only in how
+// they report what it found.
+
+#include "app/Elements.h"
+#include "reversal/ArrheniusFit.h"
+#include "reversal/TemperatureGrid.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zorbel {
+
+class SpeciesProvider;
+
+struct ReversalRequest {
+    std::array<std::string, 6> slots; ///< reactants 1-3, products 1-3, as the boxes hold them
+    std::string aText;                ///< forward A as written
+    std::string nText;                ///< forward n as written
+    std::string eaText;               ///< forward Ea [cal/mol] as written
+    int points = 50;
+    PersonalRange personal;
+    bool reciprocalSpacing = true;
+    RateLaw law = RateLaw::ModifiedArrhenius;
+    double gasConstant = 0.0; ///< R [cal/(mol K)]
+};
+
+enum class SlotKind { Species, ThirdBody, Empty, Missing };
+
+/// Why a reaction was not reversed.
+enum class Refusal {
+    None,
+    MissingSpecies, ///< a slot names a species the database lacks
+    EmptyRange,     ///< the range's ends are equal or reversed
+    OutsideLimits,  ///< a grid temperature lies outside a species' own limits
+    NotANumber,     ///< a forward coefficient text holds no number
+    ZeroA,          ///< the forward A reads as 0
+    NonPositiveKr,  ///< kf/Kc is zero, negative or not finite somewhere
+    Singular,       ///< the normal equations have no solution
+    Overflow,       ///< the fitted law overflows
+};
+
+/// The per-point series of a reaction [T in K; rate constants in the mechanism's units].
+struct ReactionSeries {
+    std::vector<double> T;
+    std::vector<double> deltaH; ///< DeltaH0/RT
+    std::vector<double> deltaS; ///< DeltaS0/R
+    std::vector<double> Kp;
+    std::vector<double> Kc;
+    std::vector<double> kf;
+    std::vector<double> kr;   ///< kr[CK] = kf / Kc
+    std::vector<double> lnKr; ///< ln kr[CK]
+    double deltaN = 0.0;
+};
+
+struct ReversalOutcome {
+    std::array<std::string, 6> slotTexts; ///< after the parentheses are stripped
+    std::array<SlotKind, 6> slotKinds{};
+    Refusal refusal = Refusal::None;
+    std::string detail; ///< the species or coefficient a refusal concerns
+
+    bool rangeFixed = false;
+    TemperatureRange range;
+    RangeWarning warning = RangeWarning::None;
+
+    /// Kc complete at every point: the grid's temperature column can be shown.
+    bool thermochemistryDone = false;
+    /// kr[CK] complete at every point.
+    bool rateConstantsDone = false;
+    ReactionSeries series;
+    std::optional<FitResult> fit;
+
+    /// The last species looked up, and the last one evaluated with its temperature:
+    /// what the species panel shows after the run.
+    std::string lastLookup;
+    std::optional<std::string> lastEvaluated;
+    double lastTemperature = 0.0;
+};
+
+/// The colour a slot box takes.
+Colour slotColour(SlotKind kind);
+
+ReversalOutcome reverseReaction(const ReversalRequest& request, SpeciesProvider& species);
+
+} // namespace zorbel

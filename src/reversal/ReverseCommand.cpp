@@ -1,0 +1,275 @@
+#include "reversal/ReverseCommand.h"
+
+#include "app/AppTexts.h"
+#include "app/Session.h"
+#include "app/Speedfrm.h"
+#include "app/TextFiles.h"
+#include "reversal/ReversalTexts.h"
+#include "reversal/SpeciesProvider.h"
+#include "text/NumberText.h"
+#include "text/StringOps.h"
+#include "thermo/ThermoIndex.h"
+
+#include <cmath>
+
+namespace zorbel {
+
+namespace {
+
+std::string joinedReaction(const std::array<std::string, 6>& slots, size_t firstSide,
+                           size_t secondSide) {
+    std::string text = slots[firstSide] + "+" + slots[firstSide + 1] + "+" + slots[firstSide + 2] +
+                       std::string(texts::IrreversibleArrow) + slots[secondSide] + "+" +
+                       slots[secondSide + 1] + "+" + slots[secondSide + 2];
+    const std::string empty(texts::EmptySlot);
+    text = replaceAll(text, empty + "+", "");
+    return replaceAll(text, "+" + empty, "");
+}
+
+std::string warningText(RangeWarning warning) {
+    switch (warning) {
+    case RangeWarning::NotSuitable:
+        return std::string(texts::PersonalNotSuitable);
+    case RangeWarning::ColdIgnored:
+        return std::string(texts::PersonalColdIgnored);
+    case RangeWarning::HotIgnored:
+        return std::string(texts::PersonalHotIgnored);
+    case RangeWarning::None:
+        break;
+    }
+    return {};
+}
+
+/// The table file: eight coefficient lines, the header, one row per point.
+bool writeTable(const Session& session, const ReversalOutcome& outcome, const std::string& path,
+                const std::string& errorText) {
+    const REVEQfrm& form = session.form;
+    const auto text = [&](int box) { return form.PropTxt[static_cast<size_t>(box)].text(); };
+    const std::string A = text(REVEQfrm::ForwardA);
+    const std::string n = text(REVEQfrm::ForwardN);
+    const std::string Ea = text(REVEQfrm::ForwardEa);
+    const std::string Arev = text(REVEQfrm::ReverseA);
+    const std::string nrev = text(REVEQfrm::ReverseN);
+    const std::string Earev = text(REVEQfrm::ReverseEa);
+    std::array<std::string, 6> slots;
+    for (size_t k = 0; k < 6; ++k)
+        slots[k] = text(REVEQfrm::FirstSlot + static_cast<int>(k));
+
+    LineWriter out(path);
+    if (!out.ok())
+        return false;
+    out.line(forwardReactionText(slots) + " " + A + " " + n + " " + Ea);
+    out.line(std::string(texts::TableA) + "\t" + A);
+    out.line(std::string(texts::TableN) + "\t" + n);
+    out.line(std::string(texts::TableEa) + "\t" + Ea);
+    out.line(reverseReactionText(slots) + " " + Arev + " " + nrev + " " + Earev);
+    out.line(std::string(texts::TableArev) + "\t" + Arev);
+    out.line(std::string(texts::TableNrev) + "\t" + nrev);
+    out.line(std::string(texts::TableEarev) + "\t" + Earev);
+    const bool twoParameters = form.Option1.selected();
+    out.line(std::string(texts::TableHeadBeforeLnKf) +
+             std::string(twoParameters ? texts::TableLnKfTwoParameters
+                                       : texts::TableLnKfThreeParameters) +
+             std::string(texts::TableHeadAfterLnKf));
+    const ReactionSeries& s = outcome.series;
+    const FitResult& fit = *outcome.fit;
+    std::string row;
+    for (size_t j = 0; j < s.T.size(); ++j) {
+        row.clear();
+        for (double value : {s.T[j], s.deltaH[j], s.deltaS[j], s.Kp[j], s.Kc[j], s.kf[j], s.kr[j],
+                             std::log(s.kf[j]), s.lnKr[j], std::log(fit.krLS[j]), fit.krLS[j]}) {
+            row += plainNumber(value);
+            row += '\t';
+        }
+        row += errorText;
+        out.line(row);
+    }
+    return out.close();
+}
+
+} // namespace
+
+void showReverseCoefficients(Session& session) {
+    const CommonValue& common = session.common;
+    auto& boxes = session.form.PropTxt;
+    boxes[REVEQfrm::ReverseA].setText(formatNumber(common.RevA, common.AFormat));
+    boxes[REVEQfrm::ReverseN].setText(formatNumber(common.RevN, common.NFormat));
+    boxes[REVEQfrm::ReverseEa].setText(formatNumber(common.RevEa, common.EaFormat));
+}
+
+std::string forwardReactionText(const std::array<std::string, 6>& slots) {
+    return joinedReaction(slots, 0, 3);
+}
+
+std::string reverseReactionText(const std::array<std::string, 6>& slots) {
+    return joinedReaction(slots, 3, 0);
+}
+
+ReversalRequest requestFromWindow(const Session& session) {
+    const REVEQfrm& form = session.form;
+    ReversalRequest request;
+    for (size_t k = 0; k < 6; ++k)
+        request.slots[k] = form.PropTxt[REVEQfrm::FirstSlot + k].text();
+    request.aText = form.PropTxt[REVEQfrm::ForwardA].text();
+    request.nText = form.PropTxt[REVEQfrm::ForwardN].text();
+    request.eaText = form.PropTxt[REVEQfrm::ForwardEa].text();
+    request.points = session.common.LastPoint + 1;
+    request.personal = {form.Chk1.checked(), form.Cold2txt.text(), form.Hot2txt.text()};
+    request.reciprocalSpacing = form.Chk2.checked();
+    request.law = form.Option1.selected() ? RateLaw::Arrhenius : RateLaw::ModifiedArrhenius;
+    request.gasConstant = static_cast<double>(session.common.GasConstant);
+    return request;
+}
+
+void showSlotsAndRange(Session& session, const ReversalOutcome& outcome) {
+    REVEQfrm& form = session.form;
+    for (size_t k = 0; k < 6; ++k) {
+        TextBox& box = form.PropTxt[REVEQfrm::FirstSlot + k];
+        box.setText(outcome.slotTexts[k]);
+        box.setBackground(slotColour(outcome.slotKinds[k]));
+    }
+    if (!outcome.rangeFixed)
+        return;
+    form.Coldtxt.setText(outcome.range.cold);
+    form.Coldtxt.setBold(outcome.range.coldBold);
+    form.Hottxt.setText(outcome.range.hot);
+    form.Hottxt.setBold(outcome.range.hotBold);
+}
+
+void showLastSpecies(Session& session, const ReversalOutcome& outcome) {
+    const std::string& name = outcome.lastEvaluated ? *outcome.lastEvaluated : outcome.lastLookup;
+    if (name.empty())
+        return;
+    CommonValue& common = session.common;
+    common.TLow.clear();
+    common.THigh.clear();
+    common.TCommon.clear();
+    REVEQfrm& form = session.form;
+    if (!form.LOS1.selectFirstEqual(name) || !outcome.lastEvaluated)
+        return;
+    const std::string temperature = generalNumber(outcome.lastTemperature);
+    form.TXT1KS.setText(temperature);
+    form.TXT1KH.setText(temperature);
+}
+
+std::string refusalMessage(const ReversalOutcome& outcome) {
+    switch (outcome.refusal) {
+    case Refusal::None:
+        return warningText(outcome.warning);
+    case Refusal::MissingSpecies:
+        return std::string(texts::MissingSpeciesStart) + std::string(texts::MissingSpeciesEnd);
+    case Refusal::EmptyRange:
+        return std::string(texts::EmptyRange);
+    case Refusal::OutsideLimits:
+        return std::string(texts::OutsideLimitsStart) + outcome.detail + ".";
+    case Refusal::NotANumber:
+        return std::string(texts::NotANumberStart) + "\"" + outcome.detail + "\"" +
+               std::string(texts::NotANumberEnd);
+    case Refusal::ZeroA:
+        return std::string(texts::ZeroAWarning);
+    case Refusal::NonPositiveKr:
+        return std::string(texts::NonPositiveKr);
+    case Refusal::Singular:
+        return std::string(texts::SingularFit);
+    case Refusal::Overflow:
+        return std::string(texts::FitOverflow);
+    }
+    return {};
+}
+
+Speedfrm buildChart(const Session& session) {
+    const CommonValue& common = session.common;
+    const ResultsGrid& grid = session.form.MSFG;
+    Speedfrm chart;
+    const int rows = common.LastPoint + 1;
+    chart.rows.reserve(static_cast<size_t>(rows));
+    for (int i = 1; i <= rows; ++i) {
+        const double T = readLeadingNumber(grid.text(i, 1));
+        const std::string x = generalNumber(std::pow(T, -1.0) * 1000.0);
+        const double fitted = common.FitLnA + common.FitN * std::log(T) + common.FitInvT / T;
+        chart.rows.push_back({x, grid.text(i, 3), x, generalNumber(fitted)});
+    }
+    return chart;
+}
+
+void reverseShownReaction(Session& session) {
+    REVEQfrm& form = session.form;
+    CommonValue& common = session.common;
+    form.Templbl.setCaption({});
+    if (common.SpeciesCount == 0) {
+        form.lblerror.setCaption(std::string(texts::ImportDatabaseFirst));
+        return;
+    }
+    if (form.EgalLbl.caption() == texts::IrreversibleArrow) {
+        form.lblerror.setCaption(std::string(texts::IrreversibleWarning));
+        return;
+    }
+    if (!session.checkPoints())
+        return;
+    form.MSFG.clear();
+    common.LastPoint = lastPointIndex(form.Ntxt.text());
+    form.lblerror.setCaption({});
+
+    std::optional<ThermoIndex> database = ThermoIndex::load(common.ThermoPath);
+    SpeciesProvider species(form.LOS1, database ? &*database : nullptr);
+    const ReversalOutcome outcome = reverseReaction(requestFromWindow(session), species);
+    showSlotsAndRange(session, outcome);
+    showLastSpecies(session, outcome);
+    form.lblerror.setCaption(refusalMessage(outcome));
+    if (outcome.thermochemistryDone) {
+        for (size_t j = 0; j < outcome.series.T.size(); ++j)
+            form.MSFG.setNumber(static_cast<int>(j) + 1, 1, outcome.series.T[j]);
+    }
+    if (!outcome.rateConstantsDone)
+        return;
+    const int last = static_cast<int>(outcome.series.T.size()) - 1;
+    for (int j = 0; j <= last; ++j)
+        form.MSFG.setNumber(j + 1, 2, outcome.series.kr[static_cast<size_t>(j)]);
+    common.LastPointReal = last;
+    for (int j = 0; j <= last; ++j)
+        form.MSFG.setNumber(j + 1, 3, outcome.series.lnKr[static_cast<size_t>(j)]);
+    if (!outcome.fit)
+        return;
+
+    const FitResult& fit = *outcome.fit;
+    common.RevA = fit.RevA;
+    common.RevN = fit.RevN;
+    common.RevEa = fit.RevEa;
+    common.FitLnA = fit.FitLnA;
+    common.FitN = fit.FitN;
+    common.FitInvT = fit.FitInvT;
+    const std::string errorText = formatNumber(fit.S, texts::ErrorMeasurePattern);
+    const std::string path = pathInFolder(common.WorkFolder, texts::TempFileName);
+    const auto writeFile = [&] {
+        if (common.WorkFolder.empty()) {
+            form.lblerror.setCaption(std::string(texts::NoWorkFolder));
+            return false;
+        }
+        if (!writeTable(session, outcome, path, errorText)) {
+            form.lblerror.setCaption(std::string(texts::TempFileNotWritten) + path);
+            return false;
+        }
+        return true;
+    };
+    if (form.Option1.selected()) {
+        showReverseCoefficients(session);
+        form.lblerror2.setCaption(errorText);
+        session.platform.showChart(buildChart(session));
+        if (!writeFile())
+            return;
+    } else {
+        form.lblerror2.setCaption(errorText);
+        showReverseCoefficients(session);
+        if (!writeFile())
+            return;
+        session.platform.showChart(buildChart(session));
+    }
+    session.platform.showMessage({std::string(texts::OutputFileCopiedTo) + common.NewLine + path,
+                                  std::string(texts::JobDoneTitle), MessageButtons::Ok,
+                                  MessageIcon::Information});
+    form.Templbl.setCaption(std::string(texts::CalculatedBetween) + form.Coldtxt.text() +
+                            std::string(texts::CalculatedAnd) + form.Hottxt.text() +
+                            std::string(texts::CalculatedKelvin));
+}
+
+} // namespace zorbel

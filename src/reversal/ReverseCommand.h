@@ -1,0 +1,38 @@
+#pragma once
+// The Reverse button: one reaction, reported on screen, in the chart and in temp.txt.
+
+#include "reversal/ReactionReversal.h"
+
+#include <string>
+
+namespace zorbel {
+
+class Session;
+class SpeciesProvider;
+
+/// Runs the Reverse command on the reaction the panel shows.
+void reverseShownReaction(Session& session);
+
+/// The request the window's boxes and settings make for the reaction they show.
+ReversalRequest requestFromWindow(const Session& session);
+
+/// Shows on the window what a reversal found up to where it stopped: the slot boxes'
+/// texts and colours, and the range with its boldness.
+void showSlotsAndRange(Session& session, const ReversalOutcome& outcome);
+/// PropTxt 23-25: the shared record's Arev, nrev, Earev in the chosen patterns.
+void showReverseCoefficients(Session& session);
+/// Leaves the species panel as the reversal's lookups left it.
+void showLastSpecies(Session& session, const ReversalOutcome& outcome);
+/// The message of a refusal, in the single command's words.
+std::string refusalMessage(const ReversalOutcome& outcome);
+
+/// The reaction texts of the table file: slots joined with "+" and "=>", empty slots
+/// dropped with their "+".
+std::string forwardReactionText(const std::array<std::string, 6>& slots);
+std::string reverseReactionText(const std::array<std::string, 6>& slots);
+
+/// The chart's rows from the results grid and the fitted law in the shared record.
+struct Speedfrm;
+Speedfrm buildChart(const Session& session);
+
+} // namespace zorbel

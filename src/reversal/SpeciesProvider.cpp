@@ -1,0 +1,52 @@
+#include "reversal/SpeciesProvider.h"
+
+#include "app/Elements.h"
+#include "thermo/ThermoIndex.h"
+
+namespace zorbel {
+
+SpeciesProvider::SpeciesProvider(const ListBox& speciesList, const ThermoIndex* index)
+    : speciesList_(speciesList), index_(index) {}
+
+SpeciesProvider::Entry& SpeciesProvider::entry(const std::string& name) {
+    auto [where, inserted] = entries_.try_emplace(name);
+    if (inserted && index_ != nullptr && speciesList_.find(name) >= 0)
+        where->second.record = index_->find(name);
+    return where->second;
+}
+
+const SpeciesRecord* SpeciesProvider::find(const std::string& name) { return entry(name).record; }
+
+const SpeciesProvider::Series& SpeciesProvider::series(const std::string& name,
+                                                       const std::vector<double>& grid) {
+    if (grid != grid_) {
+        grid_ = grid;
+        for (auto& [ignored, cached] : entries_)
+            cached.series.reset();
+    }
+    Entry& e = entry(name);
+    if (e.series)
+        return *e.series;
+    Series& s = e.series.emplace();
+    if (e.record == nullptr) {
+        s.firstOutside = 0;
+        return s;
+    }
+    if (!e.polynomials)
+        e.polynomials = polynomialsOf(*e.record);
+    s.S.resize(grid.size());
+    s.H.resize(grid.size());
+    for (size_t j = 0; j < grid.size(); ++j) {
+        std::optional<double> S = propertyReadBack(*e.polynomials, Property::S, grid[j]);
+        std::optional<double> H = propertyReadBack(*e.polynomials, Property::H, grid[j]);
+        if (!S || !H) {
+            s.firstOutside = static_cast<int>(j);
+            break;
+        }
+        s.S[j] = *S;
+        s.H[j] = *H;
+    }
+    return s;
+}
+
+} // namespace zorbel

@@ -1,0 +1,52 @@
+#pragma once
+// What the reversal asks of the database: is a species there, and its S/R and H/RT at
+// every grid point as the property boxes give them back (four significant digits).
+// Each record is read once per command and each species evaluated once per grid.
+
+#include "thermo/SpeciesProperties.h"
+#include "thermo/SpeciesRecord.h"
+
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace zorbel {
+
+class ListBox;
+class ThermoIndex;
+
+class SpeciesProvider {
+public:
+    /// speciesList: the names the window lists (a name outside it is not in the
+    /// database, whatever the file holds); index: the database read once.
+    SpeciesProvider(const ListBox& speciesList, const ThermoIndex* index);
+
+    /// The species' record, or nullptr when the list or the file lacks it.
+    const SpeciesRecord* find(const std::string& name);
+
+    struct Series {
+        std::vector<double> S; ///< S/R at each point
+        std::vector<double> H; ///< H/RT at each point
+        /// Index of the first point outside the species' limits, or -1 when none is.
+        int firstOutside = -1;
+    };
+    /// The species' values over the grid; the grid is compared with the last one given
+    /// and the cache emptied when it changed.
+    const Series& series(const std::string& name, const std::vector<double>& grid);
+
+private:
+    struct Entry {
+        const SpeciesRecord* record = nullptr;
+        std::optional<Polynomials> polynomials;
+        std::optional<Series> series;
+    };
+    Entry& entry(const std::string& name);
+
+    const ListBox& speciesList_;
+    const ThermoIndex* index_;
+    std::unordered_map<std::string, Entry> entries_;
+    std::vector<double> grid_;
+};
+
+} // namespace zorbel

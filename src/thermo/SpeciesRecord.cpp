@@ -1,0 +1,173 @@
+#include "thermo/SpeciesRecord.h"
+
+#include "text/NumberText.h"
+#include "thermo/ThermoTexts.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace zorbel {
+
+namespace {
+
+constexpr std::size_t fieldWidth = 15;
+constexpr std::size_t coefficientLines = 3;
+/// Fields used on each coefficient line: five, five, then four.
+constexpr std::size_t fieldsOnLine[coefficientLines] = {5, 5, 4};
+constexpr char bar = '|';
+
+bool isCommentLine(std::string_view line) {
+    return line.starts_with('!') || line.starts_with(" !");
+}
+
+/// Replaces every run of `width` blanks by one blank, left to right, without looking
+/// again at what it has just written.
+std::string collapseBlankRuns(const std::string& text, std::size_t width) {
+    const std::string run(width, ' ');
+    std::string result;
+    result.reserve(text.size());
+    std::size_t start = 0;
+    for (std::size_t found = text.find(run); found != std::string::npos;
+         found = text.find(run, start)) {
+        result.append(text, start, found - start);
+        result += ' ';
+        start = found + width;
+    }
+    result.append(text, start, std::string::npos);
+    return result;
+}
+
+void dropLast(std::string& text, std::size_t count) {
+    text.erase(text.size() - std::min(count, text.size()));
+}
+
+/// The number after the last bar, in plain number form; the bar and what follows it are
+/// removed from the text.
+std::string takeLastTemperature(std::string& text) {
+    const std::size_t last = text.rfind(bar);
+    const std::size_t start = last == std::string::npos ? 0 : last + 1;
+    std::string shown = plainNumber(readLeadingNumber(std::string_view(text).substr(start)));
+    text.erase(last == std::string::npos ? 0 : last);
+    return shown;
+}
+
+/// The characters of columns 15k+1 to 15k+15 without their blanks.
+std::string field(std::string_view line, std::size_t k) {
+    const std::size_t start = k * fieldWidth;
+    std::string result;
+    if (start >= line.size())
+        return result;
+    for (char c : line.substr(start, fieldWidth)) {
+        if (c != ' ')
+            result += c;
+    }
+    return result;
+}
+
+} // namespace
+
+std::string upperCased(std::string_view text) {
+    std::string result(text);
+    for (char& c : result) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
+    return result;
+}
+
+std::string recordToken(std::string_view line) {
+    const std::size_t blank = line.find(' ');
+    if (blank == std::string_view::npos)
+        return {};
+    return upperCased(line.substr(0, blank));
+}
+
+HeaderTemperatures headerTemperatures(std::string_view header) {
+    std::string h = upperCased(header);
+    for (std::size_t width = 16; width >= 2; --width)
+        h = collapseBlankRuns(h, width);
+    std::replace(h.begin(), h.end(), ' ', bar);
+    if (h.ends_with(bar))
+        h.pop_back();
+    // The card number goes, and with it what the old reader took away before it: the
+    // last two characters of the common temperature when they end in 0, the last one
+    // otherwise. "1000.000|1" becomes "1000.0".
+    if (h.ends_with("0|1")) {
+        dropLast(h, 4);
+    } else if (h.ends_with("|1")) {
+        dropLast(h, 3);
+    } else {
+        for (char d = '0'; d <= '9'; ++d) {
+            const char ending[] = {bar, d, '1', '\0'};
+            if (h.ends_with(ending)) {
+                dropLast(h, 4);
+                break;
+            }
+        }
+    }
+    HeaderTemperatures t;
+    t.TCommon = takeLastTemperature(h);
+    t.THigh = takeLastTemperature(h);
+    t.TLow = takeLastTemperature(h);
+    return t;
+}
+
+std::string coefficientText(std::string_view fieldText) {
+    if (!isWholeNumberText(fieldText))
+        return std::string(fieldText);
+    const double value = readLeadingNumber(fieldText);
+    // A field beyond the range of a double is not a number the box can show.
+    if (!std::isfinite(value))
+        return std::string(fieldText);
+    return formatNumber(value, texts::CoefficientPattern);
+}
+
+std::optional<SpeciesRecord> readRecordAt(const std::vector<std::string>& fileLines,
+                                          std::size_t header) {
+    if (header >= fileLines.size())
+        return std::nullopt;
+    SpeciesRecord record;
+    HeaderTemperatures t = headerTemperatures(fileLines[header]);
+    record.TLow = std::move(t.TLow);
+    record.THigh = std::move(t.THigh);
+    record.TCommon = std::move(t.TCommon);
+
+    std::size_t next = header + 1;
+    std::size_t box = 0;
+    for (std::size_t fields : fieldsOnLine) {
+        while (next < fileLines.size() && isCommentLine(fileLines[next]))
+            ++next;
+        if (next >= fileLines.size())
+            return std::nullopt;
+        const std::string line = upperCased(fileLines[next++]);
+        for (std::size_t k = 0; k < fields; ++k)
+            record.coefficientTexts[box++] = coefficientText(field(line, k));
+    }
+    return record;
+}
+
+std::optional<SpeciesRecord> findSpeciesRecord(const std::vector<std::string>& fileLines,
+                                               std::string_view name) {
+    if (name.empty())
+        return std::nullopt;
+    for (std::size_t i = 0; i < fileLines.size(); ++i) {
+        const std::string_view line = fileLines[i];
+        // Cheap test first: the token is as long as the name and ends at a blank.
+        if (line.size() <= name.size() || line[name.size()] != ' ')
+            continue;
+        if (recordToken(line) == name)
+            return readRecordAt(fileLines, i);
+    }
+    return std::nullopt;
+}
+
+RangeLabels rangeLabels(const SpeciesRecord& record) {
+    const std::string gap(texts::RangeGap);
+    RangeLabels labels;
+    labels.Lbl8 = record.TLow + gap + record.THigh + gap + record.TCommon;
+    labels.Lbl10 = record.TCommon + std::string(texts::HighRangeJoin) + record.THigh;
+    labels.Lbl11 = record.TLow + std::string(texts::LowRangeJoin) + record.TCommon;
+    return labels;
+}
+
+} // namespace zorbel

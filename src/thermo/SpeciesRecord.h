@@ -1,0 +1,65 @@
+#pragma once
+// One species' record of a CHEMKIN thermodynamic database, read as the window shows it:
+// the three temperatures of its header and its 14 coefficients, as texts.
+//
+// A record is four lines: the header (name up to the first blank, then words the
+// program does not read, then the low, high and common temperatures and the card
+// number 1), and three lines of coefficients in fields of 15 columns. Comment lines
+// ("!" or " !") may stand between the header and the coefficient lines.
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zorbel {
+
+struct SpeciesRecord {
+    /// The header's temperatures [K] in plain number form (300 K is " 300").
+    std::string TLow, THigh, TCommon;
+    /// Upper-range a1 to a7, then lower-range a1 to a7, as the coefficient boxes show
+    /// them: "0.00000000E+00" for a number, the field unchanged otherwise.
+    std::array<std::string, 14> coefficientTexts;
+};
+
+/// The first record whose header token equals the name, the file's lines upper-cased as
+/// they are examined; nothing when no header carries the name or when the file ends
+/// before that record's three coefficient lines.
+std::optional<SpeciesRecord> findSpeciesRecord(const std::vector<std::string>& fileLines,
+                                               std::string_view name);
+
+/// The record whose header is fileLines[header]; nothing when the file ends before its
+/// three coefficient lines.
+std::optional<SpeciesRecord> readRecordAt(const std::vector<std::string>& fileLines,
+                                          std::size_t header);
+
+/// The word a line offers as a species name: the upper-cased line up to its first blank.
+/// Empty when the line starts with a blank or holds none, so "END" and a lone "THERMO"
+/// offer nothing.
+std::string recordToken(std::string_view line);
+
+/// ASCII upper case; other bytes pass through.
+std::string upperCased(std::string_view text);
+
+struct HeaderTemperatures {
+    std::string TLow, THigh, TCommon; ///< [K], plain number form
+};
+
+/// Reads the three temperatures at the end of a header line. Runs of blanks are
+/// collapsed and the card number 1 is cut off together with the trailing zeros of the
+/// common temperature, the way the old files were read ("1000.000    1" gives 1000).
+HeaderTemperatures headerTemperatures(std::string_view header);
+
+/// A coefficient field (blanks already removed) as its box shows it.
+std::string coefficientText(std::string_view field);
+
+/// The captions describing a record's ranges: Lbl8 (the three temperatures), Lbl10
+/// (high range) and Lbl11 (low range).
+struct RangeLabels {
+    std::string Lbl8, Lbl10, Lbl11;
+};
+RangeLabels rangeLabels(const SpeciesRecord& record);
+
+} // namespace zorbel

@@ -1,0 +1,37 @@
+#include "thermo/ThermoDatabase.h"
+
+#include "app/TextFiles.h"
+#include "thermo/SpeciesRecord.h"
+#include "thermo/ThermoTexts.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace zorbel {
+
+std::optional<std::vector<std::string>> readDatabaseLines(const std::string& path) {
+    std::error_code error;
+    if (path.empty() || !std::filesystem::is_regular_file(path, error))
+        return std::nullopt;
+    return readLines(path);
+}
+
+std::vector<std::string> listSpeciesNames(const std::vector<std::string>& fileLines) {
+    std::vector<std::string> names;
+    for (std::size_t i = 1; i < fileLines.size(); ++i) {
+        const std::string& line = fileLines[i];
+        if (line.empty())
+            continue;
+        const char first = line.front();
+        const bool letter = (first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z');
+        if (!letter || (line.size() == texts::EndLine.size() && upperCased(line) == texts::EndLine))
+            continue;
+        names.push_back(recordToken(line));
+    }
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    return names;
+}
+
+} // namespace zorbel

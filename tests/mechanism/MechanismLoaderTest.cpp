@@ -1,0 +1,191 @@
+#include "MechanismTestSupport.h"
+
+#include "app/Platform.h"
+#include "mechanism/MechanismFile.h"
+
+#include <filesystem>
+#include <vector>
+
+namespace zorbel {
+namespace {
+
+using testing::MechanismSession;
+
+constexpr const char* pellux = "Problem encountered with your file. Did you run Pellux 1st?";
+
+class MechanismLoader : public MechanismSession {};
+
+TEST_F(MechanismLoader, ListsTheReactionLinesAfterTheReactionsLine) {
+    loadText("ELEMENTS\nH O\nEND\nSPECIES\nH O2 => OH\nEND\n"
+             "REACTIONS\n"
+             "H+O2<=>O+OH 3.547E+15 -0.406 16599\n"
+             "H+O2=O+OH 1 2 3\n"
+             "h+o2=>o+oh 1e14 0 0\n"
+             "O+CO(+M)<=>CO2(+M) 1.8E+10 0 2385\n"
+             "LOW/6.020E+14 0.000 3000.0/\n"
+             "REV/1 2 3/\n"
+             "DUP\n"
+             "\n"
+             "!  A=>B\n"
+             "END\n"
+             "A<=>B 1 2 3\n");
+    const std::vector<std::string> expected = {
+        "H+O2<=>O+OH 3.547E+15 -0.406 16599", "H+O2=>O+OH 1E14 0 0",
+        "O+CO(+M)<=>CO2(+M) 1.8E+10 0 2385", "!  A=>B", "A<=>B 1 2 3"};
+    EXPECT_EQ(form.LOS2.entries(), expected);
+    EXPECT_EQ(common.ReactionCount, 5);
+    EXPECT_EQ(form.List2Nbr.caption(), "(5)");
+    EXPECT_EQ(form.lblerror.caption(), "");
+}
+
+TEST_F(MechanismLoader, AsksForTheFileWithItsOwnDialog) {
+    loadReactions({"A<=>B 1 2 3"});
+    ASSERT_EQ(platform.fileRequests.size(), 1U);
+    const FileDialogRequest& request = platform.fileRequests[0];
+    EXPECT_EQ(request.title, "Selection MECHANISM File...");
+    EXPECT_EQ(request.filter, "RXN Files (*.rxn)|*.rxn|Mech Files (*.mech)|*.mech|All Files |*.*|");
+    EXPECT_EQ(request.filterIndex, 1);
+    EXPECT_EQ(request.initialFolder, defaultDialogFolder());
+    EXPECT_EQ(common.MechanismPath, folder.folderText() + "mech.rxn");
+    EXPECT_EQ(common.WorkFolder, folder.folderText());
+}
+
+TEST_F(MechanismLoader, EveryLineEndIsALineEnd) {
+    for (const char* end : {"\r\n", "\n", "\r"}) {
+        SCOPED_TRACE(::testing::PrintToString(std::string(end)));
+        const std::string e = end;
+        loadText("REACTIONS" + e + "A<=>B 1 2 3" + e + "C=>D 1 2 3" + e + "END");
+        EXPECT_EQ(form.LOS2.entries(), (std::vector<std::string>{"A<=>B 1 2 3", "C=>D 1 2 3"}));
+    }
+}
+
+TEST_F(MechanismLoader, RefusesAFileWithoutAnExactReactionsLine) {
+    const char* headers[] = {"REACTIONS   CAL/MOLE", "reactions", "REACTIONS ", " REACTIONS",
+                             "Reactions"};
+    for (const char* header : headers) {
+        SCOPED_TRACE(header);
+        form.lblerror.setCaption({});
+        loadText(std::string(header) + "\nH+O2<=>O+OH 1 2 3\nEND\n");
+        EXPECT_EQ(form.lblerror.caption(), pellux);
+        EXPECT_EQ(form.Lbl2.caption(), "");
+        EXPECT_EQ(form.LOS2.count(), 0);
+        EXPECT_EQ(common.ReactionCount, 0);
+        EXPECT_EQ(form.List2Nbr.caption(), "(0)");
+    }
+}
+
+TEST_F(MechanismLoader, SectionStartsAtTheFirstLineThatReadsReactionsInAnyCase) {
+    // The exact line lets the file in; the section then opens at the first line that
+    // upper-cases to it, here the lower-case one above.
+    loadText("reactions\nA<=>B 1 2 3\nREACTIONS\nC<=>D 1 2 3\n");
+    EXPECT_EQ(form.LOS2.entries(), (std::vector<std::string>{"A<=>B 1 2 3", "C<=>D 1 2 3"}));
+}
+
+TEST_F(MechanismLoader, ShowsThePathWholeBelow45CharactersAndShortenedFrom45) {
+    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    const std::string prefix = base.string() + "/";
+    if (prefix.size() + 8 > 44)
+        GTEST_SKIP() << "temporary folder path too long for this check";
+    for (std::size_t length : {44U, 45U}) {
+        const std::string stem = "zm" + std::to_string(length);
+        std::string name =
+            stem + std::string(length - prefix.size() - stem.size() - 4, 'x') + ".rxn";
+        const std::string path = prefix + name;
+        ASSERT_EQ(path.size(), length);
+        {
+            std::ofstream out(path, std::ios::binary);
+            out << "REACTIONS\nA<=>B 1 2 3\n";
+        }
+        load(path);
+        std::filesystem::remove(path);
+        if (length == 44)
+            EXPECT_EQ(form.Lbl2.caption(), "Loaded: " + path);
+        else
+            EXPECT_EQ(form.Lbl2.caption(), "Loaded: " + prefix.substr(0, 3) + "[...]\\" + name);
+        EXPECT_EQ(common.ReactionCount, 1);
+    }
+}
+
+TEST_F(MechanismLoader, ASecondLoadReplacesTheFirstAndACancelLeavesNothing) {
+    loadReactions({"A<=>B 1 2 3", "C<=>D 1 2 3"});
+    form.LOS2.select(1);
+    form.Templbl.setCaption("status");
+    form.PropTxt[23].setText("1.0E+10");
+    form.PropTxt[15].setBackground(Colour::Yellow);
+    form.PropTxt[14].setVisible(false);
+    form.PropTxt[19].setVisible(false);
+    session.find.LOS2copy.add("C<=>D 1 2 3");
+
+    loadText("REACTIONS\nE=>F 1 2 3\n", "second.rxn");
+    EXPECT_EQ(form.LOS2.entries(), (std::vector<std::string>{"E=>F 1 2 3"}));
+    EXPECT_EQ(form.LOS2.currentIndex(), -1);
+    EXPECT_EQ(form.List2Nbr.caption(), "(1)");
+    EXPECT_EQ(form.Lbl2.caption().rfind("Loaded: ", 0), 0U);
+    EXPECT_EQ(form.Lbl2.caption().substr(form.Lbl2.caption().size() - 10), "second.rxn");
+    for (int index = 14; index <= 25; ++index) {
+        SCOPED_TRACE(index);
+        EXPECT_EQ(form.PropTxt[static_cast<size_t>(index)].text(), "");
+        EXPECT_EQ(form.PropTxt[static_cast<size_t>(index)].background(), Colour::Window);
+    }
+    EXPECT_TRUE(form.PropTxt[14].visible());
+    EXPECT_TRUE(form.PropTxt[19].visible());
+    EXPECT_EQ(form.Templbl.caption(), "");
+    EXPECT_EQ(session.find.LOS2copy.count(), 0);
+
+    form.CMD2.click(); // no answer queued: the dialog is cancelled
+    EXPECT_EQ(form.LOS2.count(), 0);
+    EXPECT_EQ(common.ReactionCount, 0);
+    EXPECT_EQ(form.Lbl2.caption(), "");
+    EXPECT_EQ(form.List2Nbr.caption(), "(0)");
+    EXPECT_EQ(form.lblerror.caption(), "");
+}
+
+TEST_F(MechanismLoader, AnUnreadableFileLeavesNothingLoadedWithoutAMessage) {
+    loadReactions({"A<=>B 1 2 3"});
+    load(folder.folderText() + "missing.rxn");
+    EXPECT_EQ(form.LOS2.count(), 0);
+    EXPECT_EQ(common.ReactionCount, 0);
+    EXPECT_EQ(form.Lbl2.caption(), "");
+    EXPECT_EQ(form.List2Nbr.caption(), "(0)");
+    EXPECT_EQ(form.lblerror.caption(), "");
+}
+
+TEST_F(MechanismLoader, CountsBeyond16Bits) {
+    std::string content = "REACTIONS\n";
+    for (int i = 0; i < 40000; ++i)
+        content += "H+O2<=>O+OH 3.547E+15 -0.406 " + std::to_string(i) + "\n";
+    loadText(content);
+    EXPECT_EQ(common.ReactionCount, 40000);
+    EXPECT_EQ(form.List2Nbr.caption(), "(40000)");
+    EXPECT_EQ(form.LOS2.at(39999), "H+O2<=>O+OH 3.547E+15 -0.406 39999");
+}
+
+TEST(ReactionEntries, UpperCasesAsciiOnly) {
+    EXPECT_EQ(upperCased("h+o2<=>o+oh \xe9t\xc3\xa9 1e14"), "H+O2<=>O+OH \xe9T\xc3\xa9 1E14");
+}
+
+class SharedMechanisms : public MechanismSession {};
+
+TEST_F(SharedMechanisms, GriMechCleanedListsItsReactions) {
+    ZORBEL_REQUIRE_SHARED_DATA();
+    load((testing::sharedData() / "gri30" / "mech-clean.rxn").string());
+    EXPECT_EQ(form.lblerror.caption(), "");
+    EXPECT_EQ(common.ReactionCount, 325);
+    EXPECT_EQ(form.List2Nbr.caption(), "(325)");
+    EXPECT_EQ(form.LOS2.at(0), "O+O+M<=>O2+M 1.200E+17 -1.000 .00");
+}
+
+TEST_F(SharedMechanisms, UncleanedMechanismsAreRefused) {
+    ZORBEL_REQUIRE_SHARED_DATA();
+    for (const char* file : {"zhang2017/zhang2017.inp", "h2-oconaire2004/oconnaire2004.inp"}) {
+        SCOPED_TRACE(file);
+        form.lblerror.setCaption({});
+        load((testing::sharedData() / file).string());
+        EXPECT_EQ(form.lblerror.caption(), pellux);
+        EXPECT_EQ(form.LOS2.count(), 0);
+        EXPECT_EQ(form.Lbl2.caption(), "");
+    }
+}
+
+} // namespace
+} // namespace zorbel

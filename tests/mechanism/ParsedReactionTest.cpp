@@ -1,0 +1,171 @@
+#include "mechanism/ParsedReaction.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+namespace zorbel {
+namespace {
+
+using Slots = std::array<std::string, 6>;
+
+struct CutCase {
+    const char* entry;
+    Slots slots;
+    bool irreversible;
+    const char* a;
+    const char* n;
+    const char* ea;
+};
+
+TEST(ParseReaction, CutsWellFormedLinesIntoSlotsArrowAndCoefficients) {
+    const CutCase cases[] = {
+        {"H+O2<=>O+OH 3.547E+15 -0.406 16599",
+         {"///", "H", "O2", "O", "OH", "///"},
+         false,
+         "3.547E+15",
+         "-0.406",
+         "16599"},
+        // A falloff partner becomes a species text of its own on both sides.
+        {"H2O2(+M)<=>OH+OH(+M) 2.951E+14 0.000 48430.0",
+         {"///", "H2O2", "(M)", "OH", "OH", "(M)"},
+         false,
+         "2.951E+14",
+         "0.000",
+         "48430.0"},
+        {"HCO+M<=>H+CO+M 1.870E+17 -1.000 17000.00",
+         {"///", "HCO", "M", "H", "CO", "M"},
+         false,
+         "1.870E+17",
+         "-1.000",
+         "17000.00"},
+        {"CH3+CH3=>C2H6 9.214E+16 -1.170 635.8",
+         {"///", "CH3", "CH3", "C2H6", "///", "///"},
+         true,
+         "9.214E+16",
+         "-1.170",
+         "635.8"},
+        {"A+B+C<=>D+E+F 1 2 3", {"A", "B", "C", "D", "E", "F"}, false, "1", "2", "3"},
+        {"H+O2(+AR)<=>HO2(+AR) 4.650E+12 0.440 0.0",
+         {"H", "O2", "(AR)", "HO2", "(AR)", "///"},
+         false,
+         "4.650E+12",
+         "0.440",
+         "0.0"},
+        // One species a side: the reactant sits in the last slot, the product in the first.
+        {"HOCO<=>CO2H 1.0E+10 0 0",
+         {"///", "///", "HOCO", "CO2H", "///", "///"},
+         false,
+         "1.0E+10",
+         "0",
+         "0"},
+        // Two blanks after the equation shift every field by one.
+        {"H+O2<=>O+OH  3.547E+15 -0.406 16599",
+         {"///", "H", "O2", "O", "OH", "///"},
+         false,
+         "",
+         "3.547E+15",
+         "-0.406 16599"},
+        // Ea is everything after the third blank, comment included.
+        {"CH4+OH<=>CH3+H2O 1.000E+08 1.600 3120.0 ! ABSTRACTION",
+         {"///", "CH4", "OH", "CH3", "H2O", "///"},
+         false,
+         "1.000E+08",
+         "1.600",
+         "3120.0 ! ABSTRACTION"},
+        // The whole line is marked, so an arrow in the comment of an irreversible
+        // reaction carries the bar too.
+        {"A=>B 1 2 3 ! SEE C=>D",
+         {"///", "///", "A", "B", "///", "///"},
+         true,
+         "1",
+         "2",
+         "3 ! SEE C|=>D"},
+        // Numbers and signs inside names are left alone: no stoichiometry is read.
+        {"2OH<=>H2O2 1 2 3", {"///", "///", "2OH", "H2O2", "///", "///"}, false, "1", "2", "3"},
+    };
+    for (const CutCase& c : cases) {
+        SCOPED_TRACE(c.entry);
+        const ParsedReaction parsed = parseReaction(c.entry);
+        EXPECT_FALSE(parsed.Failed);
+        EXPECT_TRUE(parsed.coefficientsRead);
+        EXPECT_EQ(parsed.Slots, c.slots);
+        EXPECT_EQ(parsed.Irreversible, c.irreversible);
+        EXPECT_EQ(parsed.AText, c.a);
+        EXPECT_EQ(parsed.NText, c.n);
+        EXPECT_EQ(parsed.EaText, c.ea);
+    }
+}
+
+struct FailureCase {
+    const char* entry;
+    bool coefficientsRead;
+};
+
+TEST(ParseReaction, LinesThatCannotBeCutFailWithNerInEverySlot) {
+    const FailureCase cases[] = {
+        {"A+B+C+D<=>E 1 2 3", true},             // four reactants
+        {"A<=>B+C+D+E 1 2 3", true},             // four products
+        {"A+B+C+D=>E+F 1 2 3", true},            // four reactants, irreversible
+        {"H+O2<=>O+OH 3.547E+15 -0.406", false}, // only two blanks
+        {"H+O2<=>O+OH", false},
+        {"", false},
+        {"! A=>B", false},
+        // The equation ends at the first blank, leaving no arrow in it.
+        {"H + O2<=>O+OH 1 2 3", true},
+        // A line listed because its comment holds an arrow.
+        {"!COMMENT ABOUT A=>B 1", true},
+        // A side without a species, or an empty species between two signs.
+        {"=>B 1 2 3", true},
+        {"A<=> 1 2 3", true},
+        {"A++B<=>C 1 2 3", true},
+    };
+    for (const FailureCase& c : cases) {
+        SCOPED_TRACE(c.entry);
+        const ParsedReaction parsed = parseReaction(c.entry);
+        EXPECT_TRUE(parsed.Failed);
+        EXPECT_EQ(parsed.coefficientsRead, c.coefficientsRead);
+        for (const std::string& slot : parsed.Slots)
+            EXPECT_EQ(slot, "NER");
+        if (!c.coefficientsRead) {
+            EXPECT_EQ(parsed.AText, "");
+            EXPECT_EQ(parsed.EaText, "");
+        }
+    }
+}
+
+struct PatternCase {
+    const char* a;
+    const char* n;
+    const char* ea;
+    CoefficientPatterns expected;
+};
+
+TEST(ChoosePatterns, FollowsTheLengthsOfTheCoefficientTexts) {
+    const PatternCase cases[] = {
+        {"3.547E+15", "-0.406", "16599.0", {"0.000E+00", "0.000", "0.0"}},
+        {"3.55E+15", "-0.4060", "16599.00", {"0.00E+00", "0.0000", "0.00"}},
+        {"3.5E+15", "2.47", "16599", {"0.0E+00", "0.00", "0"}},
+        // Eight characters after the point of Ea, n too short, A too long.
+        {"3.5470E+15", "0", "1.6599E+04", {"", "", ""}},
+        {"1E14", "-.406", "0.000", {"", "0.00", ""}},
+        {"", "", "", {"", "", "0"}},
+        // Only minus signs are dropped from n; a plus sign counts.
+        {"1.000E+10", "+2.500", "0", {"0.000E+00", "0.0000", "0"}},
+        {"1.000E+10", "--2.5", "0", {"0.000E+00", "", "0"}},
+        {"1.000E+10", "1.23456789", ".00", {"0.000E+00", "0.0000", "0.00"}},
+        // The count runs from the first point to the end of Ea, comment included.
+        {"1.000E+10", "1.000", "3120.0 ! C", {"0.000E+00", "0.000", ""}},
+    };
+    for (const PatternCase& c : cases) {
+        SCOPED_TRACE(std::string(c.a) + " " + c.n + " " + c.ea);
+        const CoefficientPatterns chosen = choosePatterns(c.a, c.n, c.ea);
+        EXPECT_EQ(chosen.AFormat, c.expected.AFormat);
+        EXPECT_EQ(chosen.NFormat, c.expected.NFormat);
+        EXPECT_EQ(chosen.EaFormat, c.expected.EaFormat);
+    }
+}
+
+} // namespace
+} // namespace zorbel

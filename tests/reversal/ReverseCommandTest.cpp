@@ -1,0 +1,363 @@
+#include "app/AppTexts.h"
+#include "app/ScriptedPlatform.h"
+#include "app/Session.h"
+#include "program/Program.h"
+#include "reversal/ReversalTexts.h"
+#include "support/TestSupport.h"
+#include "text/NumberText.h"
+#include "text/StringOps.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <sstream>
+
+namespace zorbel {
+namespace {
+
+using testing::readFile;
+using testing::TempFolder;
+
+std::vector<std::string> fields(const std::string& line) {
+    std::vector<std::string> result;
+    std::stringstream in(line);
+    std::string field;
+    while (std::getline(in, field, '\t'))
+        result.push_back(field);
+    return result;
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    size_t start = 0;
+    for (size_t end = text.find("\r\n"); end != std::string::npos;
+         end = text.find("\r\n", start)) {
+        result.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    EXPECT_EQ(start, text.size()) << "every line ends with CR LF";
+    return result;
+}
+
+class ReverseCommandTest : public ::testing::Test {
+protected:
+    enum Entry {
+        HO2ToOOH = 0,
+        OHOHFalloff = 1,
+        ThirdBody = 2,
+        Irreversible = 3,
+        MissingSpecies = 4,
+        ZeroA = 5,
+        WithComment = 6,
+        EmptyA = 7,
+        NegativeA = 8,
+    };
+
+    void SetUp() override {
+        connectCommands(session);
+        for (const char* name : {"reversal.therm", "reversal.rxn"})
+            std::filesystem::copy_file(testing::testData() / name, folder.path() / name);
+        platform.fileAnswers.push_back((folder.path() / "reversal.therm").string());
+        form.CMD1.click();
+        platform.fileAnswers.push_back((folder.path() / "reversal.rxn").string());
+        form.CMD2.click();
+        ASSERT_EQ(session.common.SpeciesCount, 7);
+        ASSERT_EQ(session.common.ReactionCount, 9);
+    }
+
+    void reverse(int entry) {
+        form.LOS2.select(entry);
+        form.CMD3.click();
+    }
+
+    std::string tempFile() const { return readFile(folder.path() / "temp.txt"); }
+
+    ScriptedPlatform platform;
+    Session session{platform};
+    REVEQfrm& form = session.form;
+    TempFolder folder;
+};
+
+TEST_F(ReverseCommandTest, RefusesWithoutDatabase) {
+    ScriptedPlatform bare;
+    Session empty(bare);
+    connectCommands(empty);
+    empty.form.CMD3.click();
+    EXPECT_EQ(empty.form.lblerror.caption(), texts::ImportDatabaseFirst);
+    EXPECT_TRUE(bare.charts.empty());
+}
+
+TEST_F(ReverseCommandTest, RefusesIrreversibleAndBadPointCounts) {
+    reverse(Irreversible);
+    EXPECT_EQ(form.lblerror.caption(), texts::IrreversibleWarning);
+    form.LOS2.select(HO2ToOOH);
+    for (const char* points : {"2", "10001", ""}) {
+        form.Ntxt.setText(points);
+        form.CMD3.click();
+        EXPECT_EQ(form.lblerror.caption(), texts::EnterPointsNumber);
+        EXPECT_EQ(form.Ntxt.background(), Colour::Yellow);
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "temp.txt"));
+    form.Ntxt.setText("50");
+    form.CMD3.click();
+    EXPECT_EQ(form.Ntxt.background(), Colour::Window);
+    EXPECT_EQ(form.lblerror.caption(), "");
+}
+
+TEST_F(ReverseCommandTest, ModifiedLawReportAndTableFile) {
+    reverse(HO2ToOOH);
+    EXPECT_EQ(form.lblerror.caption(), "");
+    EXPECT_EQ(session.common.AFormat, "0.000E+00");
+    EXPECT_EQ(session.common.NFormat, "0.000");
+    EXPECT_EQ(session.common.EaFormat, "0.0");
+    EXPECT_EQ(form.Coldtxt.text(), " 200");
+    EXPECT_EQ(form.Hottxt.text(), " 3500");
+    EXPECT_EQ(form.Templbl.caption(), "calculated between  200 and  3500 K");
+    ASSERT_EQ(platform.charts.size(), 1U);
+    EXPECT_EQ(platform.charts[0].rows.size(), 50U);
+    ASSERT_EQ(platform.messages.size(), 1U);
+    const std::string path = session.common.WorkFolder + "temp.txt";
+    EXPECT_EQ(platform.messages[0].title, "JOB DONE!");
+    EXPECT_EQ(platform.messages[0].text, "Output file copied to:\r\n" + path);
+
+    const std::vector<std::string> table = lines(tempFile());
+    ASSERT_EQ(table.size(), 59U);
+    EXPECT_EQ(table[0], "H+O2=>O+OH 3.547E+15 -0.406 16599.0");
+    EXPECT_EQ(table[1], "A = \t3.547E+15");
+    EXPECT_EQ(table[2], "n = \t-0.406");
+    EXPECT_EQ(table[3], "Ea (cal/mol) = \t16599.0");
+    const std::string Arev = form.PropTxt[23].text();
+    const std::string nrev = form.PropTxt[24].text();
+    const std::string Earev = form.PropTxt[25].text();
+    EXPECT_EQ(table[4], "O+OH=>H+O2 " + Arev + " " + nrev + " " + Earev);
+    EXPECT_EQ(table[5], "Arev = \t" + Arev);
+    EXPECT_EQ(table[6], "nrev = \t" + nrev);
+    EXPECT_EQ(table[7], "Earev (cal/mol) = \t" + Earev);
+    EXPECT_EQ(table[8], "T(K)\tDeltaH0/RT\tDeltaS0/R\tKp\tKc\tkf\tkr[CK]\tln(Kf)\tln(kr)[CK]\t"
+                        "ln(kr)[LS]\tkr[LS]\tError");
+    // Reverse of H+O2<=>O+OH: about 1E+13, n near 0, Ea near zero (a few hundred cal/mol).
+    EXPECT_NEAR(std::log10(readLeadingNumber(Arev)), 13.0, 1.0);
+    EXPECT_LT(std::fabs(readLeadingNumber(nrev)), 0.5);
+    EXPECT_LT(std::fabs(readLeadingNumber(Earev)), 1500.0);
+
+    const std::string error = form.lblerror2.caption();
+    EXPECT_EQ(formatNumber(readLeadingNumber(error), "0.0E+00"), error);
+    for (size_t row = 9; row < table.size(); ++row) {
+        const std::vector<std::string> f = fields(table[row]);
+        ASSERT_EQ(f.size(), 12U) << table[row];
+        EXPECT_EQ(f[11], error);
+        for (size_t i = 0; i < 11; ++i)
+            EXPECT_EQ(f[i], plainNumber(readLeadingNumber(f[i]))) << "plain number form";
+        const int point = static_cast<int>(row) - 8;
+        EXPECT_EQ(readLeadingNumber(f[0]), readLeadingNumber(form.MSFG.text(point, 1)));
+        EXPECT_EQ(f[6], plainNumber(*form.MSFG.number(point, 2)));
+    }
+    EXPECT_EQ(fields(table[9])[0], " 200");
+    EXPECT_EQ(fields(table[58])[0], " 3500");
+    EXPECT_EQ(form.MSFG.filledRows(1), 50);
+    EXPECT_EQ(form.MSFG.filledRows(3), 50);
+    EXPECT_EQ(form.MSFG.filledRows(4), 0);
+    EXPECT_EQ(session.common.LastPoint, 49);
+    EXPECT_EQ(session.common.LastPointReal, 49.0);
+}
+
+TEST_F(ReverseCommandTest, TwoParameterLawChangesTheHeaderAndTheOrder) {
+    form.Option1.setSelected(true);
+    int chartsWhenFileWritten = -1;
+    platform.onMessage = [&](const MessageRequest&) {
+        chartsWhenFileWritten = static_cast<int>(platform.charts.size());
+    };
+    reverse(HO2ToOOH);
+    EXPECT_EQ(chartsWhenFileWritten, 1);
+    EXPECT_EQ(session.common.RevN, 0.0);
+    EXPECT_EQ(session.common.FitN, 0.0);
+    EXPECT_EQ(form.PropTxt[24].text(), "0.000");
+    const std::vector<std::string> table = lines(tempFile());
+    EXPECT_EQ(fields(table[8])[7], "ln(kf)");
+    form.Option2.setSelected(true);
+    form.CMD3.click();
+    EXPECT_EQ(fields(lines(tempFile())[8])[7], "ln(Kf)");
+}
+
+TEST_F(ReverseCommandTest, ThirdBodiesAndParenthesesInTheTable) {
+    reverse(ThirdBody);
+    EXPECT_EQ(form.PropTxt[16].background(), Colour::Pink);
+    EXPECT_EQ(form.PropTxt[19 - 1].background(), Colour::Pink);
+    std::vector<std::string> table = lines(tempFile());
+    EXPECT_EQ(table[0], "H+O2+M=>HO2+M 2.800E+18 -0.860 0.0");
+    EXPECT_EQ(table[4].rfind("HO2+M=>H+O2+M ", 0), 0U);
+
+    reverse(OHOHFalloff);
+    EXPECT_EQ(form.PropTxt[16].text(), "M");
+    EXPECT_EQ(form.PropTxt[16].background(), Colour::Pink);
+    EXPECT_EQ(form.PropTxt[18].text(), "M");
+    table = lines(tempFile());
+    EXPECT_EQ(table[0], "OH+OH+M=>H2O2+M 7.400E+13 -0.370 0.0");
+    // Kc = Kp T 82.058 for a mole change of -1.
+    for (size_t row = 9; row < table.size(); row += 7) {
+        const std::vector<std::string> f = fields(table[row]);
+        const double T = readLeadingNumber(f[0]);
+        const double Kp = readLeadingNumber(f[3]);
+        const double Kc = readLeadingNumber(f[4]);
+        EXPECT_NEAR(Kc / (Kp * T * 82.058), 1.0, 1e-12);
+    }
+}
+
+TEST_F(ReverseCommandTest, MissingSpeciesAreMarkedAndRefused) {
+    reverse(MissingSpecies);
+    EXPECT_EQ(form.lblerror.caption(),
+              std::string(texts::MissingSpeciesStart) + std::string(texts::MissingSpeciesEnd));
+    EXPECT_EQ(form.PropTxt[15].background(), Colour::Window); // H is known
+    EXPECT_EQ(form.PropTxt[16].background(), Colour::Yellow); // C2H6
+    EXPECT_EQ(form.PropTxt[17].background(), Colour::Window); // H2
+    EXPECT_EQ(form.PropTxt[18].background(), Colour::Yellow); // C2H5
+    EXPECT_EQ(form.PropTxt[19].background(), Colour::Window); // empty slot
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "temp.txt"));
+    // A new selection takes the marks away.
+    form.LOS2.select(HO2ToOOH);
+    EXPECT_EQ(form.PropTxt[16].background(), Colour::Window);
+}
+
+TEST_F(ReverseCommandTest, ZeroARefusedAfterTheTemperatureColumn) {
+    reverse(HO2ToOOH);
+    const std::string before = tempFile();
+    const std::string arev = form.PropTxt[23].text();
+    reverse(ZeroA);
+    EXPECT_EQ(form.lblerror.caption(), texts::ZeroAWarning);
+    EXPECT_EQ(form.MSFG.filledRows(1), 50);
+    EXPECT_EQ(form.MSFG.filledRows(2), 0);
+    EXPECT_EQ(tempFile(), before);
+    EXPECT_EQ(form.PropTxt[23].text(), ""); // emptied by the selection, not refilled
+    (void)arev;
+}
+
+TEST_F(ReverseCommandTest, ForwardTextsThatAreNotNumbersAndNegativeA) {
+    reverse(EmptyA);
+    EXPECT_EQ(form.lblerror.caption(), std::string(texts::NotANumberStart) + "\"\"" +
+                                           std::string(texts::NotANumberEnd));
+    reverse(NegativeA);
+    EXPECT_EQ(form.lblerror.caption(), texts::NonPositiveKr);
+    // An Ea followed by a comment reads as its leading number.
+    reverse(WithComment);
+    EXPECT_EQ(form.lblerror.caption(), "");
+    EXPECT_EQ(lines(tempFile())[0], "H2+O=>H+OH 3.870E+04 2.700 6260.0 !A COMMENT");
+}
+
+TEST_F(ReverseCommandTest, PersonalRangeWarningsAndRefusedRanges) {
+    form.Chk1.setChecked(true);
+    form.Cold2txt.setText("250");
+    form.Hot2txt.setText("2500");
+    reverse(HO2ToOOH);
+    EXPECT_EQ(form.lblerror.caption(), ""); // 250 is inside 200-3500
+    EXPECT_EQ(form.Coldtxt.text(), " 250");
+    EXPECT_TRUE(form.Coldtxt.bold());
+    EXPECT_TRUE(form.Hottxt.bold());
+    EXPECT_EQ(form.Templbl.caption(), "calculated between  250 and  2500 K");
+
+    form.Cold2txt.setText("100");
+    form.CMD3.click();
+    EXPECT_EQ(form.lblerror.caption(), texts::PersonalColdIgnored);
+    EXPECT_EQ(form.Coldtxt.text(), " 200");
+    EXPECT_FALSE(form.Coldtxt.bold());
+
+    // A personal cold end above the detected hot end gives reversed ends.
+    form.Cold2txt.setText("4000");
+    form.Hot2txt.setText("5000");
+    const std::string before = tempFile();
+    form.CMD3.click();
+    EXPECT_EQ(form.lblerror.caption(), texts::EmptyRange);
+    EXPECT_EQ(tempFile(), before);
+}
+
+TEST_F(ReverseCommandTest, UnwritableFolderIsReported) {
+    std::filesystem::create_directory(folder.path() / "temp.txt"); // a folder in the way
+    reverse(HO2ToOOH);
+    EXPECT_EQ(form.lblerror.caption(),
+              std::string(texts::TempFileNotWritten) + session.common.WorkFolder + "temp.txt");
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(ReverseCommandTest, ChartFollowsTheGridAndTheFittedLaw) {
+    form.Ntxt.setText("3");
+    reverse(HO2ToOOH);
+    ASSERT_EQ(platform.charts.size(), 1U);
+    const auto& rows = platform.charts[0].rows;
+    ASSERT_EQ(rows.size(), 3U);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const double T = readLeadingNumber(form.MSFG.text(static_cast<int>(i) + 1, 1));
+        EXPECT_EQ(rows[i].x1, generalNumber(1000.0 / T));
+        EXPECT_EQ(rows[i].x1, rows[i].x2);
+        EXPECT_EQ(rows[i].y1, form.MSFG.text(static_cast<int>(i) + 1, 3));
+        // Three points, three coefficients: the law passes through the points.
+        EXPECT_NEAR(readLeadingNumber(rows[i].y2), readLeadingNumber(rows[i].y1), 1e-6);
+    }
+}
+
+TEST_F(ReverseCommandTest, SpeciesPanelShowsTheLastSpeciesEvaluated) {
+    reverse(HO2ToOOH);
+    EXPECT_EQ(form.LOS1.selectedText(), "OH");
+    EXPECT_EQ(form.TXT1KS.text(), "3500");
+    EXPECT_EQ(form.TXT1KH.text(), "3500");
+    EXPECT_NE(form.TXT1S.text(), "");
+    EXPECT_EQ(session.common.TLow, " 200");
+}
+
+// kr[CK] against Kc evaluated here from the NASA polynomials at full precision: they must
+// agree within what the four-significant-digit property texts allow.
+TEST_F(ReverseCommandTest, ReverseRateMatchesAnIndependentEquilibriumConstant) {
+    struct Nasa {
+        double low[7];
+        double high[7];
+    };
+    // O, H, O2, OH from the test database.
+    const Nasa O{{3.16826710E+00, -3.27931884E-03, 6.64306396E-06, -6.12806624E-09,
+                  2.11265971E-12, 2.91222592E+04, 2.05193346E+00},
+                 {2.56942078E+00, -8.59741137E-05, 4.19484589E-08, -1.00177799E-11,
+                  1.22833691E-15, 2.92175791E+04, 4.78433864E+00}};
+    const Nasa H{{2.50000000E+00, 7.05332819E-13, -1.99591964E-15, 2.30081632E-18,
+                  -9.27732332E-22, 2.54736599E+04, -4.46682853E-01},
+                 {2.50000001E+00, -2.30842973E-11, 1.61561948E-14, -4.73515235E-18,
+                  4.98197357E-22, 2.54736599E+04, -4.46682914E-01}};
+    const Nasa O2{{3.78245636E+00, -2.99673416E-03, 9.84730201E-06, -9.68129509E-09,
+                   3.24372837E-12, -1.06394356E+03, 3.65767573E+00},
+                  {3.28253784E+00, 1.48308754E-03, -7.57966669E-07, 2.09470555E-10,
+                   -2.16717794E-14, -1.08845772E+03, 5.45323129E+00}};
+    const Nasa OH{{3.99201543E+00, -2.40131752E-03, 4.61793841E-06, -3.88113333E-09,
+                   1.36411470E-12, 3.61508056E+03, -1.03925458E-01},
+                  {3.09288767E+00, 5.48429716E-04, 1.26505228E-07, -8.79461556E-11,
+                   1.17412376E-14, 3.85865700E+03, 4.47669610E+00}};
+    const auto coefficients = [](const Nasa& s, double T) { return T < 1000 ? s.low : s.high; };
+    const auto h = [&](const Nasa& s, double T) {
+        const double* a = coefficients(s, T);
+        return a[0] + a[1] * T / 2 + a[2] * T * T / 3 + a[3] * T * T * T / 4 +
+               a[4] * T * T * T * T / 5 + a[5] / T;
+    };
+    const auto sr = [&](const Nasa& s, double T) {
+        const double* a = coefficients(s, T);
+        return a[0] * std::log(T) + a[1] * T + a[2] * T * T / 2 + a[3] * T * T * T / 3 +
+               a[4] * T * T * T * T / 4 + a[6];
+    };
+    // Half a unit of the fourth significant digit.
+    const auto halfUnit = [](double v) {
+        return 0.5 * std::pow(10.0, std::floor(std::log10(std::fabs(v))) - 3);
+    };
+    reverse(HO2ToOOH);
+    const std::vector<std::string> table = lines(tempFile());
+    for (size_t row = 9; row < table.size(); ++row) {
+        const std::vector<std::string> f = fields(table[row]);
+        const double T = readLeadingNumber(f[0]);
+        const double dS = sr(O, T) + sr(OH, T) - sr(H, T) - sr(O2, T);
+        const double dH = h(O, T) + h(OH, T) - h(H, T) - h(O2, T);
+        const double Kc = std::exp(dS - dH); // no mole change
+        const double kf = 3.547E+15 * std::pow(T, -0.406) * std::exp(-16599.0 / (1.9872 * T));
+        double bound = 1e-6;
+        for (const Nasa* s : {&O, &OH, &H, &O2})
+            bound += halfUnit(sr(*s, T)) + halfUnit(h(*s, T));
+        EXPECT_NEAR(readLeadingNumber(f[8]), std::log(kf / Kc), bound) << "T = " << T;
+        EXPECT_EQ(readLeadingNumber(f[3]), readLeadingNumber(f[4])) << "Kc = Kp";
+    }
+}
+
+} // namespace
+} // namespace zorbel

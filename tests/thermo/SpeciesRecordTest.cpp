@@ -1,0 +1,185 @@
+#include "thermo/SpeciesRecord.h"
+#include "app/TextFiles.h"
+#include "support/TestSupport.h"
+#include "thermo/ThermoIndex.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace zorbel {
+namespace {
+
+TEST(HeaderTemperaturesTest, ReadsTheLastThreeNumbersAsTheOldReaderDid) {
+    struct Case {
+        std::string header;
+        const char* low;
+        const char* high;
+        const char* common;
+    };
+    const Case cases[] = {
+        // The usual layout: the card number and the trailing zeros before it go.
+        {"X                 G   300.000  5000.000  1000.000    1", " 300", " 5000", " 1000"},
+        {"H2O               L 8/89H   2O   1          G   200.000  3500.000  1000.000    1", " 200",
+         " 3500", " 1000"},
+        {"AR                G-5-97AR  1               G     200.0    6000.0  1000.0      1", " 200",
+         " 6000", " 1000"},
+        // Trailing blanks after the card number change nothing.
+        {"X  G  300.000  5000.000  1000.000    1   ", " 300", " 5000", " 1000"},
+        // Without a card number the three numbers are read whole.
+        {"X  G  300.000  5000.000  1000.501", " 300", " 5000", " 1000.501"},
+        // With it, one character before the bar goes when it is not 0.
+        {"X  G  300.000  5000.000  1000.501    1", " 300", " 5000", " 1000.5"},
+        {"X  G  300.  5000.  1000.    1", " 300", " 5000", " 1000"},
+        // A two-character last token ending in 1 takes the character before its bar.
+        {"X  G  300  5000  1000  01", " 300", " 5000", " 100"},
+        // Runs of blanks of any length collapse to one.
+        {"X" + std::string(40, ' ') + "300.0" + std::string(31, ' ') + "5000.0" +
+             std::string(17, ' ') + "1000.0" + std::string(18, ' ') + "1",
+         " 300", " 5000", " 1000"},
+        // Lower case and numbers written with D exponents.
+        {"h2 g 3.0d2 5.0D3 1.0d3", " 300", " 5000", " 1000"},
+        // A header without temperatures reads zeros.
+        {"NAME ", " 0", " 0", " 0"},
+        {"NAME G", " 0", " 0", " 0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.header);
+        const HeaderTemperatures t = headerTemperatures(c.header);
+        EXPECT_EQ(t.TLow, c.low);
+        EXPECT_EQ(t.THigh, c.high);
+        EXPECT_EQ(t.TCommon, c.common);
+    }
+}
+
+TEST(SpeciesRecordTest, CoefficientFieldsAsTheirBoxesShowThem) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"2.5", "2.50000000E+00"},
+        {"0.02500000E+02", "2.50000000E+00"},
+        {"-6.12806624E-09", "-6.12806624E-09"},
+        {"1.5D-03", "1.50000000E-03"},
+        {"+.5", "5.00000000E-01"},
+        {"1.234567895", "1.23456790E+00"}, // nine significant digits, halves up
+        {"", ""},                          // a blank field stays empty
+        {"ABC", "ABC"},                    // not a number: unchanged
+        {"1.0E+00-2.0", "1.0E+00-2.0"},    // two numbers run together: unchanged
+        {"1E999", "1E999"},                // beyond a double: unchanged
+    };
+    for (const auto& [field, shown] : cases)
+        EXPECT_EQ(coefficientText(field), shown) << field;
+}
+
+TEST(SpeciesRecordTest, TokensAndNames) {
+    EXPECT_EQ(recordToken("h2o   G 300"), "H2O");
+    EXPECT_EQ(recordToken(" H2O 300"), "");
+    EXPECT_EQ(recordToken("END"), "");
+    EXPECT_EQ(recordToken("THERMO"), "");
+    EXPECT_EQ(recordToken("THERMO ALL"), "THERMO");
+    EXPECT_EQ(upperCased("ch3\xe9o"), "CH3\xe9O");
+}
+
+const std::vector<std::string> sampleLines = {
+    "THERMO",
+    "   300.000  1000.000  5000.000",
+    "OH    G   300.000  5000.000  1000.000    1",
+    "! a comment between the header and the coefficients",
+    " ! and another, after a blank",
+    " 3.09288767E+00 5.48429716E-04 1.26505228E-07-8.79461556E-11 1.17412376E-14    2",
+    " 3.85865700E+03 4.47669610E+00 3.99201543E+00-2.40131752E-03 4.61793841E-06    3",
+    "-3.88113333E-09 1.36411470E-12 3.61508056E+03-1.03925458E-01                   4",
+    "oh    G   200.000  3000.000  1000.000    1", // the same name again: never read
+    " 1.0 2.0 3.0 4.0 5.0",
+    " 6.0 7.0 8.0 9.0 10.0",
+    " 11.0 12.0 13.0 14.0",
+    "BLANK    G   300.000  5000.000  1000.000    1",
+    "               -1.00000000E+00                                                    2",
+    "  ! two blanks before the mark: this is the second coefficient line",
+    "-3.88113333E-09",
+    "TRUNCATED    G   300.000  5000.000  1000.000    1",
+    " 1.0E+00",
+    "! the file ends inside the record",
+};
+
+TEST(SpeciesRecordTest, FindsTheFirstRecordAndSkipsComments) {
+    const std::optional<SpeciesRecord> oh = findSpeciesRecord(sampleLines, "OH");
+    ASSERT_TRUE(oh);
+    EXPECT_EQ(oh->TLow, " 300");
+    EXPECT_EQ(oh->THigh, " 5000");
+    EXPECT_EQ(oh->TCommon, " 1000");
+    const std::array<std::string, 14> expected = {
+        "3.09288767E+00",  "5.48429716E-04", "1.26505228E-07", "-8.79461556E-11", "1.17412376E-14",
+        "3.85865700E+03",  "4.47669610E+00", "3.99201543E+00", "-2.40131752E-03", "4.61793841E-06",
+        "-3.88113333E-09", "1.36411470E-12", "3.61508056E+03", "-1.03925458E-01"};
+    EXPECT_EQ(oh->coefficientTexts, expected);
+    const RangeLabels labels = rangeLabels(*oh);
+    EXPECT_EQ(labels.Lbl8, " 300    5000    1000");
+    EXPECT_EQ(labels.Lbl10, " 1000  <= T (high) <  5000");
+    EXPECT_EQ(labels.Lbl11, " 300 < T (Low) <=  1000");
+}
+
+TEST(SpeciesRecordTest, BlankFieldsAndUncommentedLines) {
+    const std::optional<SpeciesRecord> blank = findSpeciesRecord(sampleLines, "BLANK");
+    ASSERT_TRUE(blank);
+    EXPECT_EQ(blank->coefficientTexts[0], "");
+    EXPECT_EQ(blank->coefficientTexts[1], "-1.00000000E+00");
+    EXPECT_EQ(blank->coefficientTexts[4], "");
+    // "  !" is no comment: it is the second coefficient line, and not a number.
+    EXPECT_EQ(blank->coefficientTexts[5], "!TWOBLANKS");
+    EXPECT_EQ(blank->coefficientTexts[10], "-3.88113333E-09");
+    EXPECT_EQ(blank->coefficientTexts[13], "");
+}
+
+TEST(SpeciesRecordTest, WhatIsNotFound) {
+    EXPECT_FALSE(findSpeciesRecord(sampleLines, "TRUNCATED")); // file ends first
+    EXPECT_FALSE(findSpeciesRecord(sampleLines, "H2O"));
+    EXPECT_FALSE(findSpeciesRecord(sampleLines, "oh")); // names are matched upper-cased
+    EXPECT_FALSE(findSpeciesRecord(sampleLines, ""));
+    EXPECT_FALSE(findSpeciesRecord({}, "OH"));
+    // The lookup reads the first line too, unlike the loader.
+    const std::vector<std::string> firstLine = {"CO G 300 5000 1000 1", "1", "2", "3"};
+    EXPECT_TRUE(findSpeciesRecord(firstLine, "CO"));
+}
+
+TEST(ThermoIndexTest, FindsWhatTheLineSearchFinds) {
+    std::vector<std::vector<std::string>> files = {sampleLines};
+    if (std::filesystem::exists(testing::sharedData())) {
+        for (const auto& entry :
+             std::filesystem::recursive_directory_iterator(testing::sharedData())) {
+            const std::string name = entry.path().filename().string();
+            if (name.find("therm") != std::string::npos)
+                files.push_back(*readLines(entry.path().string()));
+        }
+    }
+    for (const std::vector<std::string>& lines : files) {
+        const ThermoIndex index = ThermoIndex::fromLines(lines);
+        std::set<std::string> names = {"", "NOT-THERE", "oh"};
+        for (const std::string& line : lines)
+            names.insert(recordToken(line));
+        for (const std::string& name : names) {
+            SCOPED_TRACE(name);
+            const std::optional<SpeciesRecord> expected = findSpeciesRecord(lines, name);
+            const SpeciesRecord* found = index.find(name);
+            ASSERT_EQ(found != nullptr, expected.has_value());
+            if (found) {
+                EXPECT_EQ(found->coefficientTexts, expected->coefficientTexts);
+                EXPECT_EQ(found->TLow + found->THigh + found->TCommon,
+                          expected->TLow + expected->THigh + expected->TCommon);
+                EXPECT_EQ(index.find(name), found); // kept, not read again
+            }
+        }
+    }
+}
+
+TEST(ThermoIndexTest, RefusesWhatCannotBeRead) {
+    testing::TempFolder folder;
+    EXPECT_FALSE(ThermoIndex::load((folder.path() / "missing.dat").string()));
+    EXPECT_FALSE(ThermoIndex::load(folder.path().string()));
+    const std::string path = folder.write("one.dat", "THERMO\r\nCO G 300 5000 1000 1\r1\n2\r\n3");
+    const std::optional<ThermoIndex> index = ThermoIndex::load(path);
+    ASSERT_TRUE(index);
+    ASSERT_TRUE(index->find("CO"));
+    EXPECT_EQ(index->find("CO")->coefficientTexts[5], "2.00000000E+00");
+}
+
+} // namespace
+} // namespace zorbel
