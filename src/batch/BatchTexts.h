@@ -52,7 +52,8 @@ inline constexpr std::string_view Seconds = "s";
 
 // Reverse Selected.
 inline constexpr std::string_view ReverseSelectedTitle = "Reverse Selected";
-inline constexpr std::string_view ReverseSelectedQuestion = "This procedure may last some minutes, ";
+inline constexpr std::string_view ReverseSelectedQuestion =
+    "This procedure may last some minutes, ";
 inline constexpr std::string_view ReverseSelectedDepends =
     "depending on the number of reactions you have selected.";
 inline constexpr std::string_view BePatient = "Please, be patient...";

@@ -15,7 +15,9 @@ SpeciesProvider::Entry& SpeciesProvider::entry(const std::string& name) {
     return where->second;
 }
 
-const SpeciesRecord* SpeciesProvider::find(const std::string& name) { return entry(name).record; }
+const SpeciesRecord* SpeciesProvider::find(const std::string& name) {
+    return entry(name).record;
+}
 
 const SpeciesProvider::Series& SpeciesProvider::series(const std::string& name,
                                                        const std::vector<double>& grid) {

@@ -17,7 +17,7 @@ class ListBox;
 class ThermoIndex;
 
 class SpeciesProvider {
-public:
+  public:
     /// speciesList: the names the window lists (a name outside it is not in the
     /// database, whatever the file holds); index: the database read once.
     SpeciesProvider(const ListBox& speciesList, const ThermoIndex* index);
@@ -35,7 +35,7 @@ public:
     /// and the cache emptied when it changed.
     const Series& series(const std::string& name, const std::vector<double>& grid);
 
-private:
+  private:
     struct Entry {
         const SpeciesRecord* record = nullptr;
         std::optional<Polynomials> polynomials;

@@ -31,8 +31,7 @@ std::vector<std::string> fields(const std::string& line) {
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> result;
     size_t start = 0;
-    for (size_t end = text.find("\r\n"); end != std::string::npos;
-         end = text.find("\r\n", start)) {
+    for (size_t end = text.find("\r\n"); end != std::string::npos; end = text.find("\r\n", start)) {
         result.push_back(text.substr(start, end - start));
         start = end + 2;
     }
@@ -41,7 +40,7 @@ std::vector<std::string> lines(const std::string& text) {
 }
 
 class ReverseCommandTest : public ::testing::Test {
-protected:
+  protected:
     enum Entry {
         HO2ToOOH = 0,
         OHOHFalloff = 1,
@@ -234,8 +233,8 @@ TEST_F(ReverseCommandTest, ZeroARefusedAfterTheTemperatureColumn) {
 
 TEST_F(ReverseCommandTest, ForwardTextsThatAreNotNumbersAndNegativeA) {
     reverse(EmptyA);
-    EXPECT_EQ(form.lblerror.caption(), std::string(texts::NotANumberStart) + "\"\"" +
-                                           std::string(texts::NotANumberEnd));
+    EXPECT_EQ(form.lblerror.caption(),
+              std::string(texts::NotANumberStart) + "\"\"" + std::string(texts::NotANumberEnd));
     reverse(NegativeA);
     EXPECT_EQ(form.lblerror.caption(), texts::NonPositiveKr);
     // An Ea followed by a comment reads as its leading number.
@@ -311,22 +310,22 @@ TEST_F(ReverseCommandTest, ReverseRateMatchesAnIndependentEquilibriumConstant) {
         double high[7];
     };
     // O, H, O2, OH from the test database.
-    const Nasa O{{3.16826710E+00, -3.27931884E-03, 6.64306396E-06, -6.12806624E-09,
-                  2.11265971E-12, 2.91222592E+04, 2.05193346E+00},
-                 {2.56942078E+00, -8.59741137E-05, 4.19484589E-08, -1.00177799E-11,
-                  1.22833691E-15, 2.92175791E+04, 4.78433864E+00}};
-    const Nasa H{{2.50000000E+00, 7.05332819E-13, -1.99591964E-15, 2.30081632E-18,
-                  -9.27732332E-22, 2.54736599E+04, -4.46682853E-01},
-                 {2.50000001E+00, -2.30842973E-11, 1.61561948E-14, -4.73515235E-18,
-                  4.98197357E-22, 2.54736599E+04, -4.46682914E-01}};
-    const Nasa O2{{3.78245636E+00, -2.99673416E-03, 9.84730201E-06, -9.68129509E-09,
-                   3.24372837E-12, -1.06394356E+03, 3.65767573E+00},
-                  {3.28253784E+00, 1.48308754E-03, -7.57966669E-07, 2.09470555E-10,
-                   -2.16717794E-14, -1.08845772E+03, 5.45323129E+00}};
-    const Nasa OH{{3.99201543E+00, -2.40131752E-03, 4.61793841E-06, -3.88113333E-09,
-                   1.36411470E-12, 3.61508056E+03, -1.03925458E-01},
-                  {3.09288767E+00, 5.48429716E-04, 1.26505228E-07, -8.79461556E-11,
-                   1.17412376E-14, 3.85865700E+03, 4.47669610E+00}};
+    const Nasa O{{3.16826710E+00, -3.27931884E-03, 6.64306396E-06, -6.12806624E-09, 2.11265971E-12,
+                  2.91222592E+04, 2.05193346E+00},
+                 {2.56942078E+00, -8.59741137E-05, 4.19484589E-08, -1.00177799E-11, 1.22833691E-15,
+                  2.92175791E+04, 4.78433864E+00}};
+    const Nasa H{{2.50000000E+00, 7.05332819E-13, -1.99591964E-15, 2.30081632E-18, -9.27732332E-22,
+                  2.54736599E+04, -4.46682853E-01},
+                 {2.50000001E+00, -2.30842973E-11, 1.61561948E-14, -4.73515235E-18, 4.98197357E-22,
+                  2.54736599E+04, -4.46682914E-01}};
+    const Nasa O2{{3.78245636E+00, -2.99673416E-03, 9.84730201E-06, -9.68129509E-09, 3.24372837E-12,
+                   -1.06394356E+03, 3.65767573E+00},
+                  {3.28253784E+00, 1.48308754E-03, -7.57966669E-07, 2.09470555E-10, -2.16717794E-14,
+                   -1.08845772E+03, 5.45323129E+00}};
+    const Nasa OH{{3.99201543E+00, -2.40131752E-03, 4.61793841E-06, -3.88113333E-09, 1.36411470E-12,
+                   3.61508056E+03, -1.03925458E-01},
+                  {3.09288767E+00, 5.48429716E-04, 1.26505228E-07, -8.79461556E-11, 1.17412376E-14,
+                   3.85865700E+03, 4.47669610E+00}};
     const auto coefficients = [](const Nasa& s, double T) { return T < 1000 ? s.low : s.high; };
     const auto h = [&](const Nasa& s, double T) {
         const double* a = coefficients(s, T);

@@ -1,0 +1,378 @@
+#include "batch/BatchReversal.h"
+
+#include "app/AppTexts.h"
+#include "app/Session.h"
+#include "app/TextFiles.h"
+#include "batch/BatchTexts.h"
+#include "batch/RemainingTime.h"
+#include "mechanism/MechanismCommands.h"
+#include "mechanism/MechanismTexts.h"
+#include "mechanism/ParsedReaction.h"
+#include "reversal/ReversalTexts.h"
+#include "reversal/ReverseCommand.h"
+#include "reversal/SpeciesProvider.h"
+#include "reversal/TemperatureGrid.h"
+#include "text/NumberText.h"
+#include "text/StringOps.h"
+#include "thermo/ThermoIndex.h"
+
+#include <exception>
+#include <memory>
+#include <optional>
+
+namespace zorbel {
+
+namespace {
+
+enum class BatchKind { All, Selected };
+
+/// Marks the session busy for the run, so that no other command starts during a yield.
+class BusyGuard {
+  public:
+    explicit BusyGuard(Session& session) : session_(session) { session_.batchRunning = true; }
+    ~BusyGuard() { session_.batchRunning = false; }
+    BusyGuard(const BusyGuard&) = delete;
+    BusyGuard& operator=(const BusyGuard&) = delete;
+
+  private:
+    Session& session_;
+};
+
+std::string rangeWarningLine(RangeWarning warning) {
+    switch (warning) {
+    case RangeWarning::NotSuitable:
+        return std::string(texts::NotSuitableLine);
+    case RangeWarning::ColdIgnored:
+        return std::string(texts::ColdIgnoredLine);
+    case RangeWarning::HotIgnored:
+        return std::string(texts::HotIgnoredLine);
+    case RangeWarning::None:
+        break;
+    }
+    return {};
+}
+
+std::string notCalculated(std::string_view reason, const std::string& detail = {}) {
+    return std::string(texts::NotCalculatedStart) + std::string(reason) + detail;
+}
+
+/// The comment line of a reaction the computation stopped on, or "" for none.
+std::string refusalLine(const ReversalOutcome& outcome) {
+    switch (outcome.refusal) {
+    case Refusal::MissingSpecies:
+        return std::string(texts::MissingThermoLine);
+    case Refusal::ZeroA:
+        return std::string(texts::ZeroALine);
+    case Refusal::EmptyRange:
+        return notCalculated(texts::EmptyRangeReason,
+                             outcome.range.cold + std::string(texts::RangeSeparator) +
+                                 outcome.range.hot + std::string(texts::RangeEnd));
+    case Refusal::OutsideLimits:
+        return notCalculated(texts::OutsideLimitsReason, outcome.detail);
+    case Refusal::NotANumber:
+        return notCalculated(texts::NotANumberReason, "\"" + outcome.detail + "\"");
+    case Refusal::NonPositiveKr:
+        return notCalculated(texts::NonPositiveKrReason);
+    case Refusal::Singular:
+        return notCalculated(texts::SingularReason);
+    case Refusal::Overflow:
+        return notCalculated(texts::OverflowReason);
+    case Refusal::None:
+        break;
+    }
+    return {};
+}
+
+/// One batch run: its output file, the database read once, and what the window shows
+/// after the run (the last reaction's grid and species).
+class BatchRun {
+  public:
+    BatchRun(Session& session, BatchKind kind) : session_(session), kind_(kind) {}
+
+    bool create(const std::string& path) {
+        path_ = path;
+        out_.emplace(path);
+        if (!out_->ok()) {
+            out_.reset();
+            return false;
+        }
+        const DateTime now = session_.platform.now();
+        out_->line(texts::ReactionsKeyword);
+        out_->line(std::string(texts::GeneratedThe) + " " + formatDate(now) + " " +
+                   formatTime(now));
+        database_ = ThermoIndex::load(session_.common.ThermoPath);
+        species_ = std::make_unique<SpeciesProvider>(session_.form.LOS1,
+                                                     database_ ? &*database_ : nullptr);
+        return true;
+    }
+
+    /// Writes one reaction's block; true when it got a "REV/ " line.
+    bool reverseEntry(int listIndex, const std::string& listed, const std::string& parseText) {
+        REVEQfrm& form = session_.form;
+        publishReaction(session_, parseReaction(parseText), false);
+        form.LOS4.markCurrent(listIndex);
+        out_->line(listed);
+        if (form.EgalLbl.caption() == texts::IrreversibleArrow) {
+            out_->line(texts::IrreversibleLine);
+            return false;
+        }
+        form.lblerror.setCaption({});
+        session_.common.LastPoint = lastPointIndex(form.Ntxt.text());
+        try {
+            return reverseParsed();
+        } catch (const std::exception& fault) {
+            out_->line(notCalculated(texts::UnexpectedReason, fault.what()));
+        }
+        return false;
+    }
+
+    /// Closes the file and leaves the window showing the last reaction's results.
+    bool finish() {
+        ResultsGrid& grid = session_.form.MSFG;
+        for (size_t j = 0; j < gridT_.size(); ++j)
+            grid.setNumber(static_cast<int>(j) + 1, 1, gridT_[j]);
+        for (size_t j = 0; j < gridKr_.size(); ++j) {
+            grid.setNumber(static_cast<int>(j) + 1, 2, gridKr_[j]);
+            grid.setNumber(static_cast<int>(j) + 1, 3, gridLnKr_[j]);
+        }
+        if (lastSpecies_)
+            showLastSpecies(session_, *lastSpecies_);
+        return out_->close();
+    }
+
+    const std::string& path() const { return path_; }
+
+  private:
+    bool reverseParsed() {
+        Session& session = session_;
+        REVEQfrm& form = session.form;
+        CommonValue& common = session.common;
+        ReversalOutcome outcome = reverseReaction(requestFromWindow(session), *species_);
+        showSlotsAndRange(session, outcome);
+        rememberForDisplay(outcome);
+        if (outcome.rangeFixed && outcome.warning != RangeWarning::None)
+            out_->line(rangeWarningLine(outcome.warning));
+        if (outcome.thermochemistryDone)
+            gridT_ = outcome.series.T;
+        if (outcome.rateConstantsDone) {
+            gridKr_ = std::move(outcome.series.kr);
+            gridLnKr_ = std::move(outcome.series.lnKr);
+            common.LastPointReal = static_cast<double>(gridKr_.size()) - 1.0;
+        }
+        if (!outcome.fit) {
+            out_->line(refusalLine(outcome));
+            return false;
+        }
+        const FitResult& fit = *outcome.fit;
+        common.RevA = fit.RevA;
+        common.RevN = fit.RevN;
+        common.RevEa = fit.RevEa;
+        common.FitLnA = fit.FitLnA;
+        common.FitN = fit.FitN;
+        common.FitInvT = fit.FitInvT;
+        showReverseCoefficients(session);
+        const std::string errorText = formatNumber(fit.S, texts::ErrorMeasurePattern);
+        form.lblerror2.setCaption(
+            (kind_ == BatchKind::All ? std::string(texts::ErrorLabelPrefix) : std::string()) +
+            errorText);
+        const auto box = [&](int index) { return form.PropTxt[static_cast<size_t>(index)].text(); };
+        out_->line(std::string(texts::RevPrefix) + box(REVEQfrm::ReverseA) + " " +
+                   box(REVEQfrm::ReverseN) + " " + box(REVEQfrm::ReverseEa) +
+                   std::string(texts::RangeStart) + form.Coldtxt.text() +
+                   std::string(texts::RangeSeparator) + form.Hottxt.text() +
+                   std::string(texts::RangeEnd) + std::string(texts::ErrorMeasureStart) +
+                   replaceAll(form.lblerror2.caption(), texts::ErrorLabelPrefix, ""));
+        return true;
+    }
+
+    void rememberForDisplay(const ReversalOutcome& outcome) {
+        ReversalOutcome& trail = lastSpecies_.emplace();
+        trail.lastLookup = outcome.lastLookup;
+        trail.lastEvaluated = outcome.lastEvaluated;
+        trail.lastTemperature = outcome.lastTemperature;
+    }
+
+    Session& session_;
+    BatchKind kind_;
+    std::string path_;
+    std::optional<LineWriter> out_;
+    std::optional<ThermoIndex> database_;
+    std::unique_ptr<SpeciesProvider> species_;
+    std::vector<double> gridT_;
+    std::vector<double> gridKr_;
+    std::vector<double> gridLnKr_;
+    std::optional<ReversalOutcome> lastSpecies_;
+};
+
+/// The checks Reverse All and Reverse Selected share; false when the command refuses.
+bool batchPreconditions(Session& session) {
+    REVEQfrm& form = session.form;
+    form.Templbl.setCaption({});
+    if (session.common.SpeciesCount == 0) {
+        form.lblerror.setCaption(std::string(texts::ImportDatabaseFirst));
+        return false;
+    }
+    if (session.common.ReactionCount == 0) {
+        form.lblerror.setCaption(std::string(texts::ImportMechanismFirst));
+        return false;
+    }
+    return session.checkPoints();
+}
+
+bool confirmed(Session& session, std::string text, std::string_view title) {
+    return session.platform.showMessage({std::move(text), std::string(title), MessageButtons::YesNo,
+                                         MessageIcon::Question}) == MessageAnswer::Yes;
+}
+
+void showJobDone(Session& session, const std::string& path) {
+    session.platform.showMessage(
+        {std::string(texts::OutputFileCopiedTo) + session.common.NewLine + path,
+         std::string(texts::JobDoneTitle), MessageButtons::Ok, MessageIcon::Information});
+}
+
+std::string parseTextOf(const std::string& entry) {
+    return replaceAll(entry, "( ", "(");
+}
+
+} // namespace
+
+void reverseAllCommand(Session& session) {
+    if (!batchPreconditions(session))
+        return;
+    const std::string& newLine = session.common.NewLine;
+    if (!confirmed(session,
+                   std::string(texts::ReverseAllQuestion) + newLine +
+                       std::string(texts::ContinueAnyway),
+                   texts::ReverseAllTitle))
+        return;
+    reverseAllWorker(session);
+}
+
+bool reverseAllWorker(Session& session) {
+    BusyGuard busy(session);
+    REVEQfrm& form = session.form;
+    Platform& platform = session.platform;
+    form.ProgBar.setValue(0.0F);
+    form.ProgBar.setVisible(true);
+
+    BatchRun run(session, BatchKind::All);
+    form.LOS3.clear();
+    if (!run.create(pathInFolder(session.common.WorkFolder, texts::RevAllFileName))) {
+        form.lblerror.setCaption(std::string(texts::FileNotCreated) + run.path());
+        form.ProgBar.setVisible(false);
+        return false;
+    }
+    form.MSFG.clear();
+    std::vector<std::string> parseList;
+    parseList.reserve(static_cast<size_t>(form.LOS2.count()));
+    for (const std::string& entry : form.LOS2.entries())
+        parseList.push_back(parseTextOf(entry));
+    form.LOS3.assign(std::move(parseList));
+    const int last = form.LOS2.count() - 1;
+    form.LOS4.assign(form.LOS2.entries());
+
+    std::vector<int> durations(static_cast<size_t>(last + 1), 0);
+    int startSecond = 0;
+    int endSecond = 0;
+    RemainingTime estimate;
+    form.timeremaining.setVisible(true);
+    for (int i = 0; i <= last; ++i) {
+        durations[static_cast<size_t>(i)] = stepDuration(startSecond, endSecond);
+        if (i != 0)
+            estimate = estimateRemaining(durations, i, last);
+        form.timeremaining.setCaption(std::string(texts::RemainingTimeStart) +
+                                      plainNumber(estimate.minutes) + std::string(texts::Minutes) +
+                                      plainNumber(estimate.seconds) + std::string(texts::Seconds));
+        platform.processEvents();
+        startSecond = platform.now().second;
+        if (last != 0)
+            form.ProgBar.setValue(static_cast<float>(100.0 * i / last));
+        run.reverseEntry(i, form.LOS4.at(i), form.LOS3.at(i));
+        form.LOS2.clearSelection();
+        endSecond = platform.now().second;
+    }
+
+    form.ProgBar.setValue(0.0F);
+    form.timeremaining.setVisible(false);
+    form.ProgBar.setVisible(false);
+    if (!run.finish()) {
+        form.lblerror.setCaption(std::string(texts::FileNotWritten) + run.path());
+        return false;
+    }
+    if (!session.common.ComparisonRun)
+        showJobDone(session, run.path());
+    return true;
+}
+
+void reverseSelectedCommand(Session& session) {
+    if (!batchPreconditions(session))
+        return;
+    REVEQfrm& form = session.form;
+    const std::string& newLine = session.common.NewLine;
+    if (!confirmed(session,
+                   std::string(texts::ReverseSelectedQuestion) + newLine +
+                       std::string(texts::ReverseSelectedDepends) + newLine +
+                       std::string(texts::ContinueAnyway),
+                   texts::ReverseSelectedTitle))
+        return;
+
+    BusyGuard busy(session);
+    Platform& platform = session.platform;
+    form.timeremaining.setCaption(std::string(texts::BePatient));
+    form.timeremaining.setVisible(true);
+    form.ProgBar.setValue(0.0F);
+    form.ProgBar.setVisible(true);
+    platform.processEvents();
+
+    BatchRun run(session, BatchKind::Selected);
+    form.LOS3.clear();
+    if (!run.create(pathInFolder(session.common.WorkFolder, texts::RevSelectedFileName))) {
+        form.lblerror.setCaption(std::string(texts::FileNotCreated) + run.path());
+        form.timeremaining.setVisible(false);
+        form.ProgBar.setVisible(false);
+        return;
+    }
+    form.MSFG.clear();
+    std::vector<int> chosen; // indices in LOS2 of the selected entries, read once
+    for (int index = 0; index < form.LOS2.count(); ++index) {
+        if (form.LOS2.isSelected(index)) {
+            chosen.push_back(index);
+            form.LOS3.add(parseTextOf(form.LOS2.at(index)));
+        }
+    }
+    const int last = static_cast<int>(chosen.size()) - 1;
+    if (last < 1) {
+        platform.showMessage(
+            {std::string(texts::SelectMore) + newLine + std::string(texts::ToUseButton),
+             std::string(texts::WarningTitle), MessageButtons::Ok, MessageIcon::None});
+        form.timeremaining.setCaption({});
+        form.ProgBar.setValue(0.0F);
+        form.ProgBar.setVisible(false);
+        run.finish();
+        return;
+    }
+    form.LOS4.assign(form.LOS2.entries());
+
+    for (int i = 0; i <= last; ++i) {
+        const int listIndex = chosen[static_cast<size_t>(i)];
+        form.timeremaining.setCaption(std::string(texts::InProgress));
+        platform.processEvents();
+        form.ProgBar.setValue(static_cast<float>(100.0 * i / last));
+        if (run.reverseEntry(listIndex, form.LOS4.at(listIndex), form.LOS3.at(i)))
+            form.LOS2.clearSelection();
+    }
+
+    const bool written = run.finish();
+    form.timeremaining.setCaption(std::string(texts::JobDoneProgress));
+    if (!written) {
+        form.lblerror.setCaption(std::string(texts::FileNotWritten) + run.path());
+        return;
+    }
+    showJobDone(session, run.path());
+    form.lblerror.setCaption({});
+    form.ProgBar.setVisible(false);
+    form.timeremaining.setVisible(false);
+    form.timeremaining.setCaption({});
+}
+
+} // namespace zorbel

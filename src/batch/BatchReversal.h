@@ -1,0 +1,21 @@
+#pragma once
+// Reverse All and Reverse Selected: every reaction of the list, or the selected ones,
+// reversed into a reversed mechanism file in which each reaction line is followed by its
+// "REV/ " line or by comment lines saying why it was not reversed.
+
+namespace zorbel {
+
+class Session;
+
+/// CMD4: checks, asks for confirmation, runs the worker.
+void reverseAllCommand(Session& session);
+
+/// The Reverse-All worker over the entries of LOS2, writing RevAll.txt into WorkFolder.
+/// The comparison-file annotation calls it directly. Returns false when the file could
+/// not be created or written (lblerror then says so).
+bool reverseAllWorker(Session& session);
+
+/// CMD5: the reactions selected in LOS2, into RevSelected.txt.
+void reverseSelectedCommand(Session& session);
+
+} // namespace zorbel

@@ -1,0 +1,256 @@
+#include "batch/BatchReversal.h"
+#include "app/AppTexts.h"
+#include "app/ScriptedPlatform.h"
+#include "app/Session.h"
+#include "batch/BatchTexts.h"
+#include "batch/RemainingTime.h"
+#include "program/Program.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace zorbel {
+namespace {
+
+using testing::readFile;
+using testing::TempFolder;
+
+TEST(RemainingTime, WholeSecondsModuloOneMinute) {
+    EXPECT_EQ(stepDuration(0, 0), 0);
+    EXPECT_EQ(stepDuration(10, 25), 15);
+    EXPECT_EQ(stepDuration(50, 5), 15); // 75 seconds, or 15 past a minute, both read 15
+    EXPECT_EQ(stepDuration(30, 30), 0);
+}
+
+TEST(RemainingTime, AverageTimesRemainingStepsRoundedHalfToEven) {
+    // Second step: d(1) times the steps after the current one.
+    RemainingTime second = estimateRemaining({0, 7, 0, 0, 0}, 1, 4);
+    EXPECT_EQ(second.minutes, 0.0);
+    EXPECT_EQ(second.seconds, 21.0);
+    // An average of 2.5 s with one step left gives 2; 3.5 gives 4.
+    EXPECT_EQ(estimateRemaining({0, 2, 3, 0}, 2, 3).seconds, 2.0);
+    EXPECT_EQ(estimateRemaining({0, 3, 4, 0}, 2, 3).seconds, 4.0);
+    RemainingTime long_ = estimateRemaining({0, 1, 0}, 1, 128);
+    EXPECT_EQ(long_.minutes, 2.0);
+    EXPECT_EQ(long_.seconds, 7.0);
+}
+
+class BatchTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        connectCommands(session);
+        platform.fixedClock = DateTime{2004, 6, 14, 9, 5, 31};
+        for (const char* name : {"reversal.therm", "reversal.rxn"})
+            std::filesystem::copy_file(testing::testData() / name, folder.path() / name);
+    }
+
+    void load(const char* mechanism = "reversal.rxn") {
+        platform.fileAnswers.push_back((folder.path() / "reversal.therm").string());
+        form.CMD1.click();
+        platform.fileAnswers.push_back((folder.path() / mechanism).string());
+        form.CMD2.click();
+    }
+
+    std::string output(const char* name) const { return readFile(folder.path() / name); }
+    bool exists(const char* name) const { return std::filesystem::exists(folder.path() / name); }
+
+    ScriptedPlatform platform;
+    Session session{platform};
+    REVEQfrm& form = session.form;
+    TempFolder folder;
+};
+
+TEST_F(BatchTest, ReverseAllRefusesWithoutInputsOrPoints) {
+    form.CMD4.click();
+    EXPECT_EQ(form.lblerror.caption(), texts::ImportDatabaseFirst);
+    platform.fileAnswers.push_back((folder.path() / "reversal.therm").string());
+    form.CMD1.click();
+    form.CMD4.click();
+    EXPECT_EQ(form.lblerror.caption(), texts::ImportMechanismFirst);
+    platform.fileAnswers.push_back((folder.path() / "reversal.rxn").string());
+    form.CMD2.click();
+    form.Ntxt.setText("2");
+    form.CMD4.click();
+    EXPECT_EQ(form.lblerror.caption(), texts::EnterPointsNumber);
+    EXPECT_EQ(form.Ntxt.background(), Colour::Yellow);
+    EXPECT_TRUE(platform.messages.empty());
+    form.Ntxt.setText("50");
+    platform.messageAnswers.push_back(MessageAnswer::No);
+    form.CMD4.click();
+    ASSERT_EQ(platform.messages.size(), 1U);
+    EXPECT_EQ(platform.messages[0].title, "Reverse All");
+    EXPECT_EQ(platform.messages[0].text,
+              "This procedure may last a long time!\r\nContinue anyway?");
+    EXPECT_EQ(platform.messages[0].buttons, MessageButtons::YesNo);
+    EXPECT_FALSE(exists("RevAll.txt"));
+}
+
+TEST_F(BatchTest, ReverseAllWritesTheGoldenFile) {
+    load();
+    form.LOS2.select(0); // the first reaction shown fixes the number patterns
+    form.CMD4.click();
+    EXPECT_EQ(output("RevAll.txt"), readFile(testing::testData() / "golden/RevAll-reversal.txt"));
+    ASSERT_EQ(platform.messages.size(), 2U);
+    EXPECT_EQ(platform.messages[1].title, "JOB DONE!");
+    EXPECT_EQ(platform.messages[1].text,
+              "Output file copied to:\r\n" + session.common.WorkFolder + "RevAll.txt");
+    // One yield a reaction, and the window is left as the run left it.
+    EXPECT_EQ(platform.eventTurns, 9);
+    EXPECT_FALSE(form.ProgBar.visible());
+    EXPECT_FALSE(form.timeremaining.visible());
+    EXPECT_EQ(form.timeremaining.caption(), "Estimated remaining time:  0min 0s");
+    EXPECT_EQ(form.LOS3.count(), 9);
+    EXPECT_EQ(form.LOS4.count(), 9);
+    EXPECT_EQ(form.LOS4.currentIndex(), 8);
+    EXPECT_EQ(form.lblerror2.caption().rfind("S = ", 0), 0U);
+    EXPECT_FALSE(session.batchRunning);
+    // A second run replaces the file without a question and gives the same bytes.
+    form.CMD4.click();
+    EXPECT_EQ(output("RevAll.txt"), readFile(testing::testData() / "golden/RevAll-reversal.txt"));
+}
+
+TEST_F(BatchTest, WithoutAShownReactionCoefficientsAreInGeneralText) {
+    load();
+    form.CMD4.click();
+    const std::string file = output("RevAll.txt");
+    EXPECT_NE(file.find("\r\nREV/ 30688723826817.5 -0.15292056534247 -420.118456603527 "),
+              std::string::npos)
+        << file;
+}
+
+TEST_F(BatchTest, PersonalRangeCommentLines) {
+    load();
+    form.LOS2.select(0);
+    form.Chk1.setChecked(true);
+    form.Cold2txt.setText("100");
+    form.Hot2txt.setText("5000");
+    form.CMD4.click();
+    std::string file = output("RevAll.txt");
+    EXPECT_NE(file.find("H+O2<=>O+OH 3.547E+15 -0.406 16599.0\r\n"
+                        "!Your personal values were not suitable. Detected Temperatures have "
+                        "been taken instead\r\nREV/ 3.069E+13"),
+              std::string::npos)
+        << file;
+    form.Hot2txt.setText("2500");
+    form.CMD4.click();
+    file = output("RevAll.txt");
+    EXPECT_NE(file.find("16599.0\r\n!Your personal Cold Temperature has not been taken into "
+                        "account\r\nREV/ "),
+              std::string::npos);
+    EXPECT_NE(file.find("!Trange(K) = [ 200 -  2500]"), std::string::npos);
+    EXPECT_TRUE(form.Hottxt.bold());
+    EXPECT_FALSE(form.Coldtxt.bold());
+    // Reversed ends: the reaction gets a comment line and the run goes on.
+    form.Cold2txt.setText("4000");
+    form.Hot2txt.setText("6000");
+    form.CMD4.click();
+    file = output("RevAll.txt");
+    EXPECT_NE(file.find("!Your personal Hot Temperature has not been taken into account\r\n"
+                        "!Reverse coef. not calculated: temperature range empty or reversed "
+                        "[ 4000 -  3500]\r\nOH+OH(+M)"),
+              std::string::npos)
+        << file;
+}
+
+TEST_F(BatchTest, ReverseSelectedWritesTheSelectionInListOrder) {
+    load();
+    form.Option1.setSelected(true);
+    form.Chk1.setChecked(true);
+    form.Cold2txt.setText("300");
+    form.Hot2txt.setText("2500");
+    platform.fixedClock = DateTime{2003, 2, 1, 4, 5, 6};
+    for (int index : {6, 1, 2, 3})
+        form.LOS2.setSelected(index, true);
+    std::vector<float> progress;
+    platform.onEvents = [&] { progress.push_back(form.ProgBar.value()); };
+    form.CMD5.click();
+    EXPECT_EQ(output("RevSelected.txt"),
+              readFile(testing::testData() / "golden/RevSelected-reversal.txt"));
+    ASSERT_EQ(platform.messages.size(), 2U);
+    EXPECT_EQ(platform.messages[0].title, "Reverse Selected");
+    EXPECT_EQ(platform.messages[0].text,
+              "This procedure may last some minutes, \r\ndepending on the number of reactions "
+              "you have selected.\r\nContinue anyway?");
+    EXPECT_EQ(platform.messages[1].title, "JOB DONE!");
+    // One yield for the set-up, then one a reaction, before its own progress is set.
+    EXPECT_EQ(progress, (std::vector<float>{0.0F, 0.0F, 0.0F, 100.0F / 3, 200.0F / 3}));
+    EXPECT_EQ(form.ProgBar.value(), 100.0F);
+    for (int index = 0; index < form.LOS2.count(); ++index)
+        EXPECT_FALSE(form.LOS2.isSelected(index));
+    EXPECT_FALSE(form.timeremaining.visible());
+    EXPECT_EQ(form.timeremaining.caption(), "");
+    EXPECT_FALSE(form.ProgBar.visible());
+    EXPECT_EQ(form.lblerror2.caption().rfind("S = ", 0), std::string::npos);
+}
+
+TEST_F(BatchTest, ReverseSelectedKeepsTheSelectionForCommentsOnly) {
+    load();
+    for (int index : {3, 4})
+        form.LOS2.setSelected(index, true);
+    form.CMD5.click();
+    EXPECT_TRUE(form.LOS2.isSelected(3));
+    EXPECT_TRUE(form.LOS2.isSelected(4));
+}
+
+TEST_F(BatchTest, ReverseSelectedNeedsTwoReactions) {
+    load();
+    form.LOS2.setSelected(2, true);
+    form.CMD5.click();
+    ASSERT_EQ(platform.messages.size(), 2U);
+    EXPECT_EQ(platform.messages[1].title, "Warning!");
+    EXPECT_EQ(platform.messages[1].text, "You need to select more than 1 reaction\r\nto use this "
+                                         "button");
+    EXPECT_EQ(output("RevSelected.txt"), "REACTIONS\r\n!GENERATED THE 14/06/04 09:05:31\r\n");
+    EXPECT_TRUE(form.timeremaining.visible());
+    EXPECT_EQ(form.timeremaining.caption(), "");
+    EXPECT_FALSE(form.ProgBar.visible());
+}
+
+TEST_F(BatchTest, AnOutputFileThatCannotBeCreatedStopsBeforeAnyWork) {
+    load();
+    std::filesystem::create_directory(folder.path() / "RevAll.txt");
+    form.CMD4.click();
+    EXPECT_EQ(form.lblerror.caption(),
+              std::string(texts::FileNotCreated) + session.common.WorkFolder + "RevAll.txt");
+    EXPECT_EQ(platform.messages.size(), 1U); // the confirmation only
+    EXPECT_FALSE(form.ProgBar.visible());
+    EXPECT_FALSE(session.batchRunning);
+}
+
+TEST_F(BatchTest, TheComparisonRunShowsNoClosingBox) {
+    load();
+    session.common.ComparisonRun = true;
+    EXPECT_TRUE(reverseAllWorker(session));
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_TRUE(exists("RevAll.txt"));
+}
+
+TEST_F(BatchTest, LinesWithAnOpeningParenthesisAndABlank) {
+    testing::TempFolder& f = folder;
+    f.write("blank.rxn", "REACTIONS\nH+O2( +M)<=>O+OH( +M) 3.547E+15 -0.406 16599.0\n"
+                         "H+O2<=>O+OH 3.547E+15 -0.406 16599.0\n");
+    load("blank.rxn");
+    form.LOS2.select(1);
+    form.CMD4.click();
+    const std::string file = output("RevAll.txt");
+    EXPECT_NE(file.find("\r\nH+O2( +M)<=>O+OH( +M) 3.547E+15 -0.406 16599.0\r\nREV/ 3.069E+13"),
+              std::string::npos)
+        << file;
+}
+
+TEST_F(BatchTest, OtherCommandsWaitWhileABatchYields) {
+    load();
+    int reverseClicks = 0;
+    platform.onEvents = [&] {
+        form.CMD2.click(); // would reload the mechanism under the run
+        ++reverseClicks;
+    };
+    form.CMD4.click();
+    EXPECT_EQ(reverseClicks, 9);
+    EXPECT_EQ(platform.fileRequests.size(), 2U); // only the two loads of the set-up
+}
+
+} // namespace
+} // namespace zorbel
