@@ -67,16 +67,19 @@ bool readForward(const ReversalRequest& request, ReversalOutcome& outcome, doubl
     return true;
 }
 
-bool evaluateThermochemistry(SpeciesProvider& species, ReversalOutcome& outcome) {
+bool evaluateThermochemistry(const ReversalRequest& request, SpeciesProvider& species,
+                             ReversalOutcome& outcome) {
     ReactionSeries& s = outcome.series;
     const std::vector<double>& T = s.T;
     const size_t n = T.size();
     std::array<const SpeciesProvider::Series*, 6> slotSeries{};
     std::array<double, 6> f{};
+    const SpeciesProvider::GridKey key{outcome.range.cold, outcome.range.hot, request.points,
+                                       request.reciprocalSpacing};
     for (size_t k = 0; k < 6; ++k) {
         if (outcome.slotKinds[k] != SlotKind::Species)
             continue;
-        const SpeciesProvider::Series& values = species.series(outcome.slotTexts[k], T);
+        const SpeciesProvider::Series& values = species.series(outcome.slotTexts[k], key, T);
         outcome.lastEvaluated = outcome.slotTexts[k];
         if (values.firstOutside >= 0) {
             outcome.lastTemperature = T[static_cast<size_t>(values.firstOutside)];
@@ -138,7 +141,7 @@ ReversalOutcome reverseReaction(const ReversalRequest& request, SpeciesProvider&
     ReactionSeries& s = outcome.series;
     s.T = makeGrid(outcome.range, request.points, request.reciprocalSpacing);
 
-    if (!evaluateThermochemistry(species, outcome))
+    if (!evaluateThermochemistry(request, species, outcome))
         return outcome;
     outcome.thermochemistryDone = true;
 

@@ -19,17 +19,14 @@ const SpeciesRecord* SpeciesProvider::find(const std::string& name) {
     return entry(name).record;
 }
 
-const SpeciesProvider::Series& SpeciesProvider::series(const std::string& name,
+const SpeciesProvider::Series& SpeciesProvider::series(const std::string& name, const GridKey& key,
                                                        const std::vector<double>& grid) {
-    if (grid != grid_) {
-        grid_ = grid;
-        for (auto& [ignored, cached] : entries_)
-            cached.series.reset();
-    }
     Entry& e = entry(name);
-    if (e.series)
-        return *e.series;
-    Series& s = e.series.emplace();
+    for (const auto& [cachedKey, cached] : e.series) {
+        if (cachedKey == key)
+            return cached;
+    }
+    Series& s = e.series.emplace_back(key, Series{}).second;
     if (e.record == nullptr) {
         s.firstOutside = 0;
         return s;

@@ -17,7 +17,7 @@ class ListBox;
 class ThermoIndex;
 
 class SpeciesProvider {
-  public:
+public:
     /// speciesList: the names the window lists (a name outside it is not in the
     /// database, whatever the file holds); index: the database read once.
     SpeciesProvider(const ListBox& speciesList, const ThermoIndex* index);
@@ -31,22 +31,31 @@ class SpeciesProvider {
         /// Index of the first point outside the species' limits, or -1 when none is.
         int firstOutside = -1;
     };
-    /// The species' values over the grid; the grid is compared with the last one given
-    /// and the cache emptied when it changed.
-    const Series& series(const std::string& name, const std::vector<double>& grid);
+    /// What decides a grid: two grids with the same key hold the same temperatures.
+    struct GridKey {
+        std::string cold;
+        std::string hot;
+        int points = 0;
+        bool reciprocal = true;
+        bool operator==(const GridKey&) const = default;
+    };
 
-  private:
+    /// The species' values over the grid, evaluated once per species and grid.
+    const Series& series(const std::string& name, const GridKey& key,
+                         const std::vector<double>& grid);
+
+private:
     struct Entry {
         const SpeciesRecord* record = nullptr;
         std::optional<Polynomials> polynomials;
-        std::optional<Series> series;
+        /// Series by grid; a run meets a handful of distinct grids.
+        std::vector<std::pair<GridKey, Series>> series;
     };
     Entry& entry(const std::string& name);
 
     const ListBox& speciesList_;
     const ThermoIndex* index_;
     std::unordered_map<std::string, Entry> entries_;
-    std::vector<double> grid_;
 };
 
 } // namespace zorbel

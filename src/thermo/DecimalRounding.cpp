@@ -50,7 +50,7 @@ std::optional<FifteenDigits> fifteenDigits(double magnitude) {
         const double error = std::fma(magnitude, scale, -p);
         double whole = std::floor(p);
         const double fraction = p - whole;
-        const bool odd = std::fmod(whole, 2.0) != 0.0;
+        const bool odd = static_cast<std::int64_t>(whole) % 2 != 0; // below 2^53: exact
         if (fraction > 0.5 || (fraction == 0.5 && (error > 0.0 || (error == 0.0 && odd))))
             whole += 1.0;
         return FifteenDigits{static_cast<std::int64_t>(whole), e};
