@@ -1,15 +1,63 @@
-#include "app/ScriptedPlatform.h"
 #include "program/Program.h"
+#include "ui/Controller.h"
 #include "ui/MainWindow.h"
+#include "ui/QtPlatform.h"
+#include "ui/Screenshots.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+
+#include <cstring>
+
+namespace {
+
+bool asksForScreenshots(int argc, char** argv) {
+    for (int at = 1; at < argc; ++at) {
+        if (std::strcmp(argv[at], "--screenshot") == 0 ||
+            std::strncmp(argv[at], "--screenshot=", 13) == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
+    // Screenshots need no screen: choose the offscreen platform before Qt starts.
+    if (asksForScreenshots(argc, argv))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    zorbel::ScriptedPlatform platform;
+    QApplication::setApplicationName(QStringLiteral("zorbel"));
+    QApplication::setApplicationVersion(QStringLiteral("1.30"));
+
+    QCommandLineParser options;
+    options.addHelpOption();
+    options.addVersionOption();
+    const QCommandLineOption screenshot(
+        QStringLiteral("screenshot"),
+        QStringLiteral("Save pictures of the four tabs into FOLDER and exit."),
+        QStringLiteral("FOLDER"));
+    const QCommandLineOption thermo(QStringLiteral("thermo"),
+                                    QStringLiteral("With --screenshot: load this database first."),
+                                    QStringLiteral("FILE"));
+    const QCommandLineOption mechanism(
+        QStringLiteral("mechanism"),
+        QStringLiteral("With --screenshot: load this mechanism first."), QStringLiteral("FILE"));
+    options.addOptions({screenshot, thermo, mechanism});
+    options.process(application);
+
+    zorbel::ui::QtPlatform platform;
     zorbel::Session session(platform);
     zorbel::connectCommands(session);
-    zorbel::ui::MainWindow window(session);
+    zorbel::ui::Controller controller(session);
+    zorbel::ui::MainWindow window(controller);
+    platform.attach(controller, &window);
+
+    if (options.isSet(screenshot)) {
+        const zorbel::ui::ScreenshotRequest request{
+            options.value(screenshot), options.value(thermo), options.value(mechanism)};
+        return zorbel::ui::takeScreenshots(request, platform, controller, window) ? 0 : 1;
+    }
     window.show();
     return QApplication::exec();
 }

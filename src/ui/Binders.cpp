@@ -1,0 +1,488 @@
+#include "ui/Binders.h"
+
+#include "ui/Controller.h"
+#include "ui/QtText.h"
+#include "ui/Widgets.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace zorbel::ui {
+
+Binder::Binder(QWidget* widget, Controller& controller, bool input)
+    : QObject(widget), controller_(controller), widget_(widget), input_(input) {}
+
+void Binder::setBusy(bool busy) {
+    if (input_)
+        widget_->setEnabled(!busy);
+}
+
+namespace {
+
+constexpr std::uint64_t neverDrawn = std::numeric_limits<std::uint64_t>::max();
+/// QLineEdit's own default length limit, which stands for none.
+constexpr int qtNoLimit = 32767;
+
+/// A binder that redraws when its element's revision moves.
+template <class E> class ElementBinder : public Binder {
+  public:
+    ElementBinder(QWidget* widget, Controller& controller, bool input, E& element)
+        : Binder(widget, controller, input), element_(element) {}
+
+    void refresh(bool force) override {
+        if (!force && element_.revision() == drawn_)
+            return;
+        drawn_ = element_.revision();
+        draw();
+        widget_->setToolTip(toQt(element_.tooltip()));
+        widget_->setVisible(element_.visible());
+    }
+
+  protected:
+    virtual void draw() = 0;
+
+    E& element_;
+
+  private:
+    std::uint64_t drawn_ = neverDrawn;
+};
+
+void setBold(QWidget* widget, bool bold) {
+    if (widget->font().bold() == bold)
+        return;
+    QFont font = widget->font();
+    font.setBold(bold);
+    widget->setFont(font);
+}
+
+void setBackground(QWidget* widget, Colour colour) {
+    QPalette palette = widget->palette();
+    if (std::optional<Rgb> rgb = rgbOf(colour)) {
+        palette.setColor(QPalette::Base, QColor(rgb->red, rgb->green, rgb->blue));
+        // Light backgrounds keep dark text, whatever the desktop's theme.
+        palette.setColor(QPalette::Text, Qt::black);
+    } else {
+        const QPalette system = QApplication::palette(widget);
+        palette.setColor(QPalette::Base, system.color(QPalette::Base));
+        palette.setColor(QPalette::Text, system.color(QPalette::Text));
+    }
+    widget->setPalette(palette);
+}
+
+class LabelBinder : public ElementBinder<Label> {
+  public:
+    using ElementBinder::ElementBinder;
+
+  private:
+    void draw() override {
+        auto* label = static_cast<QLabel*>(widget_);
+        label->setText(shownText(element_.caption()));
+        setBold(label, element_.bold());
+    }
+};
+
+class FrameBinder : public ElementBinder<Label> {
+  public:
+    using ElementBinder::ElementBinder;
+
+  private:
+    void draw() override {
+        static_cast<QGroupBox*>(widget_)->setTitle(shownText(element_.caption()));
+    }
+};
+
+class TextBoxBinder : public ElementBinder<TextBox> {
+  public:
+    TextBoxBinder(QLineEdit* edit, Controller& controller, TextBox& box)
+        : ElementBinder(edit, controller, !box.readOnly, box) {
+        QObject::connect(edit, &QLineEdit::textEdited, this, [this](const QString& text) {
+            controller_.forward([this, &text] { element_.setText(fromQt(text)); });
+            // A refused edit leaves the element as it was: show it as it is.
+            refresh(true);
+        });
+    }
+
+  private:
+    void draw() override {
+        auto* edit = static_cast<QLineEdit*>(widget_);
+        edit->setReadOnly(element_.readOnly);
+        // The limit binds the user's typing only; a read-only box shows whatever the
+        // program puts in it.
+        const bool limited = !element_.readOnly && element_.maxLength > 0;
+        edit->setMaxLength(limited ? element_.maxLength : qtNoLimit);
+        const QString text = toQt(element_.text());
+        if (edit->text() != text)
+            edit->setText(text);
+        setBackground(edit, element_.background());
+        setBold(edit, element_.bold());
+    }
+};
+
+class TextLabelBinder : public ElementBinder<TextBox> {
+  public:
+    TextLabelBinder(QLabel* label, Controller& controller, TextBox& box)
+        : ElementBinder(label, controller, false, box) {}
+    TextLabelBinder(ClickableLabel* label, Controller& controller, TextBox& box)
+        : ElementBinder(label, controller, true, box) {
+        QObject::connect(label, &ClickableLabel::clicked, this, [this] {
+            controller_.forward([this] {
+                if (element_.onClick)
+                    element_.onClick();
+            });
+        });
+    }
+
+  private:
+    void draw() override {
+        auto* label = static_cast<QLabel*>(widget_);
+        label->setText(shownText(element_.text()));
+        setBold(label, element_.bold());
+    }
+};
+
+class ButtonBinder : public ElementBinder<Button> {
+  public:
+    ButtonBinder(QPushButton* button, Controller& controller, Button& element)
+        : ElementBinder(button, controller, true, element) {
+        QObject::connect(button, &QPushButton::clicked, this,
+                         [this] { controller_.forward([this] { element_.click(); }); });
+    }
+
+  private:
+    void draw() override { static_cast<QPushButton*>(widget_)->setText(toQt(element_.caption)); }
+};
+
+class CheckBoxBinder : public ElementBinder<CheckBox> {
+  public:
+    CheckBoxBinder(QCheckBox* check, Controller& controller, CheckBox& element)
+        : ElementBinder(check, controller, true, element) {
+        QObject::connect(check, &QCheckBox::clicked, this, [this](bool checked) {
+            controller_.forward([this, checked] { element_.setChecked(checked); });
+            refresh(true);
+        });
+    }
+
+  private:
+    void draw() override {
+        auto* check = static_cast<QCheckBox*>(widget_);
+        check->setText(toQt(element_.caption));
+        check->setChecked(element_.checked());
+    }
+};
+
+class OptionBinder : public ElementBinder<OptionButton> {
+  public:
+    OptionBinder(QRadioButton* radio, Controller& controller, OptionButton& element)
+        : ElementBinder(radio, controller, true, element) {
+        // The model keeps the group exclusive; Qt's own exclusivity would uncheck the
+        // partner even when the model refuses the click.
+        radio->setAutoExclusive(false);
+        QObject::connect(radio, &QRadioButton::clicked, this, [this] {
+            controller_.forward([this] { element_.setSelected(true); });
+            refresh(true);
+        });
+    }
+
+  private:
+    void draw() override {
+        auto* radio = static_cast<QRadioButton*>(widget_);
+        radio->setText(toQt(element_.caption));
+        radio->setChecked(element_.selected());
+    }
+};
+
+class ProgressBinder : public ElementBinder<ProgressBar> {
+  public:
+    ProgressBinder(QProgressBar* bar, Controller& controller, ProgressBar& element)
+        : ElementBinder(bar, controller, false, element) {
+        bar->setRange(0, 100);
+    }
+
+  private:
+    void draw() override {
+        static_cast<QProgressBar*>(widget_)->setValue(
+            static_cast<int>(std::lround(element_.value())));
+    }
+};
+
+/// A list: its entries through a light model, its selection kept in step both ways.
+/// In a single-selection list the view shows the current entry as the selection; in an
+/// extended one it shows the element's per-entry selection.
+class ListBinder : public Binder {
+  public:
+    ListBinder(ElementListView* view, Controller& controller, ListBox& list, Selection selection)
+        : Binder(view, controller, true), list_(list), extended_(selection == Selection::Extended),
+          model_(new ListBoxModel(list, view)) {
+        view->setModel(model_);
+        view->setUniformItemSizes(true);
+        view->setSelectionMode(extended_ ? QAbstractItemView::ExtendedSelection
+                                         : QAbstractItemView::SingleSelection);
+        view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        QObject::connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                         [this](const QItemSelection& selected, const QItemSelection& deselected) {
+                             userSelectionChanged(selected, deselected);
+                         });
+        QObject::connect(view, &QListView::clicked, this,
+                         [this](const QModelIndex& index) { userChose(index); });
+        QObject::connect(view, &ElementListView::currentMovedByKey, this,
+                         [this](const QModelIndex& index) { userChose(index); });
+        QObject::connect(view, &QListView::doubleClicked, this,
+                         [this](const QModelIndex& index) { userDoubleClicked(index); });
+    }
+
+    void refresh(bool force) override {
+        const bool contentChanged = force || list_.revision() != drawnContent_;
+        if (contentChanged) {
+            drawnContent_ = list_.revision();
+            syncing_ = true;
+            model_->reload();
+            syncing_ = false;
+            widget_->setToolTip(toQt(list_.tooltip()));
+            widget_->setVisible(list_.visible());
+        }
+        if (contentChanged || list_.selectionRevision() != drawnSelection_) {
+            drawnSelection_ = list_.selectionRevision();
+            drawSelection();
+        }
+    }
+
+  private:
+    QItemSelectionModel* selection() const {
+        return static_cast<QListView*>(widget_)->selectionModel();
+    }
+
+    bool wanted(int row) const {
+        return extended_ ? list_.isSelected(row) : row == list_.currentIndex();
+    }
+
+    void drawSelection() {
+        syncing_ = true;
+        QItemSelectionModel* model = selection();
+        const int rows = model_->rowCount();
+        std::vector<char> shown(static_cast<size_t>(rows), 0);
+        for (const QItemSelectionRange& range : model->selection()) {
+            for (int row = range.top(); row <= range.bottom() && row < rows; ++row)
+                shown[static_cast<size_t>(row)] = 1;
+        }
+        bool same = true;
+        for (int row = 0; row < rows && same; ++row)
+            same = (shown[static_cast<size_t>(row)] != 0) == wanted(row);
+        if (!same) {
+            QItemSelection want;
+            for (int row = 0; row < rows;) {
+                if (!wanted(row)) {
+                    ++row;
+                    continue;
+                }
+                const int first = row;
+                while (row < rows && wanted(row))
+                    ++row;
+                want.select(model_->index(first), model_->index(row - 1));
+            }
+            model->select(want, QItemSelectionModel::ClearAndSelect);
+        }
+        const int current = list_.currentIndex() < rows ? list_.currentIndex() : -1;
+        const QModelIndex currentIndex = current >= 0 ? model_->index(current) : QModelIndex();
+        if (model->currentIndex() != currentIndex) {
+            if (currentIndex.isValid())
+                model->setCurrentIndex(currentIndex, QItemSelectionModel::NoUpdate);
+            else
+                model->clearCurrentIndex();
+        }
+        // An entry chosen by the program (the search window, a batch run) is brought
+        // into view.
+        if (current != drawnCurrent_ && currentIndex.isValid())
+            static_cast<QListView*>(widget_)->scrollTo(currentIndex);
+        drawnCurrent_ = current;
+        syncing_ = false;
+    }
+
+    void userSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+        if (syncing_ || !extended_)
+            return;
+        controller_.forward([this, &selected, &deselected] {
+            for (const QItemSelectionRange& range : deselected) {
+                for (int row = range.top(); row <= range.bottom(); ++row)
+                    list_.setSelected(row, false);
+            }
+            for (const QItemSelectionRange& range : selected) {
+                for (int row = range.top(); row <= range.bottom(); ++row)
+                    list_.setSelected(row, true);
+            }
+        });
+    }
+
+    /// A click or a key that made an entry current: it becomes the element's selected
+    /// entry, which runs the selection handler. A Ctrl-click that took an entry out of
+    /// the selection chooses nothing.
+    void userChose(const QModelIndex& index) {
+        if (syncing_ || !index.isValid() || !selection()->isSelected(index))
+            return;
+        const int row = index.row();
+        controller_.forward([this, row] { list_.select(row); });
+    }
+
+    void userDoubleClicked(const QModelIndex& index) {
+        if (!index.isValid())
+            return;
+        const int row = index.row();
+        controller_.forward([this, row] {
+            if (list_.currentIndex() != row)
+                list_.select(row);
+            if (list_.onDoubleClick)
+                list_.onDoubleClick();
+        });
+    }
+
+    ListBox& list_;
+    bool extended_;
+    ListBoxModel* model_;
+    bool syncing_ = false;
+    std::uint64_t drawnContent_ = neverDrawn;
+    std::uint64_t drawnSelection_ = neverDrawn;
+    int drawnCurrent_ = -1;
+};
+
+/// The tab shown: a plain number of the model, which code may change as well.
+class TabBinder : public Binder {
+  public:
+    TabBinder(QTabWidget* tabs, Controller& controller, int& current)
+        : Binder(tabs, controller, false), current_(current) {
+        // Switching tabs starts no command, so it stays possible during a batch run.
+        QObject::connect(tabs, &QTabWidget::currentChanged, this, [this](int index) {
+            // Pages added before the first draw make themselves current: not the user.
+            if (syncing_ || index < 0 || drawn_ < 0)
+                return;
+            drawn_ = index;
+            controller_.session().runHandler([this, index] { current_ = index; });
+        });
+    }
+
+    void refresh(bool force) override {
+        if (!force && current_ == drawn_)
+            return;
+        drawn_ = current_;
+        syncing_ = true;
+        static_cast<QTabWidget*>(widget_)->setCurrentIndex(current_);
+        syncing_ = false;
+    }
+
+  private:
+    int& current_;
+    int drawn_ = -1;
+    bool syncing_ = false;
+};
+
+} // namespace
+
+Binding::Binding(Controller& controller) : controller_(controller) {
+    controller_.attach(*this);
+}
+
+Binding::~Binding() {
+    controller_.detach(*this);
+}
+
+template <class B, class W, class E, class... Extra>
+W* Binding::bind(E& element, const QString& name, QWidget* parent, Extra... extra) {
+    auto* widget = new W(parent);
+    widget->setObjectName(name);
+    binders_.emplace_back(new B(widget, controller_, element, extra...));
+    return widget;
+}
+
+QLabel* Binding::label(Label& element, const QString& name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    // Captions are plain text: "<=>" and "<<< Reverse Coefficients <<<" are no markup.
+    label->setTextFormat(Qt::PlainText);
+    binders_.emplace_back(new LabelBinder(label, controller_, false, element));
+    return label;
+}
+
+QGroupBox* Binding::frame(Label& caption, const QString& name, QWidget* parent) {
+    auto* frame = new QGroupBox(parent);
+    frame->setObjectName(name);
+    binders_.emplace_back(new FrameBinder(frame, controller_, false, caption));
+    return frame;
+}
+
+QLineEdit* Binding::textBox(TextBox& element, const QString& name, QWidget* parent) {
+    auto* edit = bind<TextBoxBinder, QLineEdit>(element, name, parent);
+    edit->setAlignment(Qt::AlignCenter);
+    return edit;
+}
+
+QLabel* Binding::textLabel(TextBox& element, const QString& name, QWidget* parent) {
+    auto* label = bind<TextLabelBinder, QLabel>(element, name, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    return label;
+}
+
+ClickableLabel* Binding::link(TextBox& element, const QString& name, QWidget* parent) {
+    auto* label = bind<TextLabelBinder, ClickableLabel>(element, name, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignCenter);
+    label->setCursor(Qt::PointingHandCursor);
+    return label;
+}
+
+QPushButton* Binding::button(Button& element, const QString& name, QWidget* parent) {
+    auto* button = bind<ButtonBinder, QPushButton>(element, name, parent);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QCheckBox* Binding::checkBox(CheckBox& element, const QString& name, QWidget* parent) {
+    return bind<CheckBoxBinder, QCheckBox>(element, name, parent);
+}
+
+QRadioButton* Binding::option(OptionButton& element, const QString& name, QWidget* parent) {
+    return bind<OptionBinder, QRadioButton>(element, name, parent);
+}
+
+QProgressBar* Binding::progressBar(ProgressBar& element, const QString& name, QWidget* parent) {
+    return bind<ProgressBinder, QProgressBar>(element, name, parent);
+}
+
+QTabWidget* Binding::tabs(int& currentTab, const QString& name, QWidget* parent) {
+    auto* tabs = new QTabWidget(parent);
+    tabs->setObjectName(name);
+    binders_.emplace_back(new TabBinder(tabs, controller_, currentTab));
+    return tabs;
+}
+
+ElementListView* Binding::list(ListBox& element, Selection selection, const QString& name,
+                               QWidget* parent) {
+    return bind<ListBinder, ElementListView>(element, name, parent, selection);
+}
+
+void Binding::refresh(bool force) {
+    for (const QPointer<Binder>& binder : binders_) {
+        if (binder)
+            binder->refresh(force);
+    }
+}
+
+void Binding::setBusy(bool busy) {
+    for (const QPointer<Binder>& binder : binders_) {
+        if (binder)
+            binder->setBusy(busy);
+    }
+}
+
+} // namespace zorbel::ui

@@ -1,0 +1,145 @@
+#include "ui/QtPlatform.h"
+
+#include "ui/ChartDialog.h"
+#include "ui/Controller.h"
+#include "ui/QtText.h"
+#include "ui/SearchDialog.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+#include <stdexcept>
+
+namespace zorbel::ui {
+
+QStringList qtFileFilters(std::string_view filter) {
+    const QStringList parts = toQt(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype at = 0; at + 1 < parts.size(); at += 2) {
+        QString label = parts[at];
+        const QString patterns = parts[at + 1]
+                                     .split(QLatin1Char(';'), Qt::SkipEmptyParts)
+                                     .join(QLatin1Char(' '))
+                                     .trimmed();
+        if (patterns.isEmpty())
+            continue;
+        const QString shown = QStringLiteral("(%1)").arg(patterns);
+        if (label.trimmed().endsWith(shown)) {
+            filters.append(label.trimmed());
+            continue;
+        }
+        while (label.endsWith(QLatin1Char(' ')))
+            label.chop(1);
+        filters.append(label.isEmpty() ? shown : label + QLatin1Char(' ') + shown);
+    }
+    return filters;
+}
+
+void QtPlatform::attach(Controller& controller, QWidget* owner) {
+    controller_ = &controller;
+    owner_ = owner;
+}
+
+void QtPlatform::runUnattended(std::deque<std::string> fileAnswers) {
+    unattended_ = true;
+    fileAnswers_ = std::move(fileAnswers);
+}
+
+std::optional<std::string> QtPlatform::chooseFile(const FileDialogRequest& request) {
+    if (unattended_) {
+        if (fileAnswers_.empty())
+            return std::nullopt;
+        std::string answer = std::move(fileAnswers_.front());
+        fileAnswers_.pop_front();
+        return answer;
+    }
+    const QStringList filters = qtFileFilters(request.filter);
+    QString selected;
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+        selected = filters[request.filterIndex - 1];
+    const QString path =
+        QFileDialog::getOpenFileName(owner_, toQt(request.title), toQt(request.initialFolder),
+                                     filters.join(QStringLiteral(";;")), &selected);
+    if (path.isEmpty())
+        return std::nullopt;
+    return fromQt(path);
+}
+
+MessageAnswer QtPlatform::showMessage(const MessageRequest& request) {
+    const bool yesNo = request.buttons == MessageButtons::YesNo;
+    if (unattended_)
+        return yesNo ? MessageAnswer::No : MessageAnswer::Ok;
+
+    QMessageBox box(owner_);
+    box.setWindowTitle(toQt(request.title));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(shownText(request.text));
+    switch (request.icon) {
+    case MessageIcon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case MessageIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MessageIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case MessageIcon::Stop:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    }
+    if (yesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    const int answer = box.exec();
+    if (!yesNo)
+        return MessageAnswer::Ok;
+    return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+void QtPlatform::showChart(const Speedfrm& chart) {
+    if (unattended_)
+        return;
+    ChartDialog dialog(chart, owner_);
+    dialog.exec();
+}
+
+void QtPlatform::showSearch(Findfrm& window) {
+    if (unattended_ || controller_ == nullptr)
+        return;
+    window.shown = true;
+    SearchDialog dialog(*controller_, window, owner_);
+    dialog.exec();
+    window.shown = false;
+}
+
+void QtPlatform::processEvents() {
+    if (controller_ != nullptr)
+        controller_->refresh();
+    QCoreApplication::processEvents();
+}
+
+void QtPlatform::openAddress(const std::string& address) {
+    const QUrl url(toQt(address));
+    if (!url.isValid())
+        throw std::runtime_error("not an address: " + address);
+    if (!QDesktopServices::openUrl(url))
+        throw std::runtime_error("the desktop could not open " + address);
+}
+
+DateTime QtPlatform::now() {
+    return localNow();
+}
+
+void QtPlatform::quit() {
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+}
+
+} // namespace zorbel::ui

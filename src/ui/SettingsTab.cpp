@@ -1,0 +1,71 @@
+#include "app/AppTexts.h"
+#include "ui/Binders.h"
+#include "ui/QtText.h"
+#include "ui/TabLayout.h"
+#include "ui/Tabs.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace zorbel::ui {
+
+namespace {
+
+QLineEdit* temperatureBox(Binding& binding, TextBox& box, const QString& name, QWidget* parent) {
+    QLineEdit* edit = binding.textBox(box, name, parent);
+    fitWidth(edit, QStringLiteral("00000000"));
+    return edit;
+}
+
+/// A caption followed by the cold and the hot end of a temperature range.
+QHBoxLayout* rangeRow(QLabel* caption, QLineEdit* cold, QLineEdit* hot) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(caption);
+    row->addWidget(cold);
+    row->addWidget(hot);
+    row->addStretch(1);
+    return row;
+}
+
+} // namespace
+
+SettingsTab::SettingsTab(Binding& binding, REVEQfrm& form, QWidget* parent) : QWidget(parent) {
+    auto* user = new QGroupBox(toQt(texts::Frm5Caption), this);
+    user->setObjectName(QStringLiteral("frm5"));
+    auto* userLayout = new QVBoxLayout(user);
+    userLayout->addWidget(binding.checkBox(form.Chk1, QStringLiteral("Chk1"), user));
+    userLayout->addLayout(
+        rangeRow(binding.label(form.Label6, QStringLiteral("Label6"), user),
+                 temperatureBox(binding, form.Cold2txt, QStringLiteral("Cold2txt"), user),
+                 temperatureBox(binding, form.Hot2txt, QStringLiteral("Hot2txt"), user)));
+    userLayout->addWidget(horizontalLine(QStringLiteral("Line1_0"), user));
+    userLayout->addWidget(binding.checkBox(form.Chk2, QStringLiteral("Chk2"), user));
+
+    auto* programme = new QGroupBox(toQt(texts::Frm4Caption), this);
+    programme->setObjectName(QStringLiteral("Frm4"));
+    auto* pointsRow = new QHBoxLayout;
+    pointsRow->addWidget(binding.label(form.Label1, QStringLiteral("Label1"), programme));
+    QLineEdit* points = binding.textBox(form.Ntxt, QStringLiteral("Ntxt"), programme);
+    fitWidth(points, QStringLiteral("0000000"));
+    pointsRow->addWidget(points);
+    pointsRow->addStretch(1);
+    auto* programmeLayout = new QVBoxLayout(programme);
+    programmeLayout->addLayout(pointsRow);
+    programmeLayout->addWidget(horizontalLine(QStringLiteral("Line1_1"), programme));
+    programmeLayout->addLayout(
+        rangeRow(binding.label(form.Label5, QStringLiteral("Label5"), programme),
+                 temperatureBox(binding, form.Coldtxt, QStringLiteral("Coldtxt"), programme),
+                 temperatureBox(binding, form.Hottxt, QStringLiteral("Hottxt"), programme)));
+
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(user);
+    page->addWidget(horizontalLine(QStringLiteral("Line1_2"), this));
+    page->addWidget(programme);
+    page->addStretch(1);
+}
+
+} // namespace zorbel::ui

@@ -1,0 +1,54 @@
+#include "app/HelpLinks.h"
+#include "app/AppTexts.h"
+#include "app/ScriptedPlatform.h"
+#include "app/Session.h"
+
+#include <gtest/gtest.h>
+
+namespace zorbel {
+namespace {
+
+class HelpLinksTest : public ::testing::Test {
+  protected:
+    ScriptedPlatform platform;
+    Session session{platform};
+    REVEQfrm& form = session.form;
+
+    void SetUp() override { connectHelpLinks(session); }
+    void click(TextBox& box) { session.runCommand(box.onClick); }
+};
+
+TEST_F(HelpLinksTest, EachElementOpensItsAddress) {
+    form.HelpCMD.click();
+    click(form.aboutxt3);
+    click(form.aboutxt4);
+    EXPECT_EQ(platform.addresses,
+              (std::vector<std::string>{helpAddress(), contactAddress(), downloadAddress()}));
+    EXPECT_TRUE(platform.messages.empty());
+    // The mail link writes to the makers; the download link is the page the tab shows.
+    EXPECT_EQ(contactAddress().rfind("mailto:", 0), 0U);
+    EXPECT_EQ(form.aboutxt4.text(), downloadAddress());
+}
+
+TEST_F(HelpLinksTest, HelpSaysSoOnceWhenTheRequestCannotBeMade) {
+    platform.addressServiceFails = true;
+    form.HelpCMD.click();
+    ASSERT_EQ(platform.messages.size(), 1U);
+    const MessageRequest& message = platform.messages.front();
+    EXPECT_EQ(message.title, "Access Denied");
+    EXPECT_EQ(message.text, "Problem Access Internet... Sorry!");
+    EXPECT_EQ(message.icon, MessageIcon::Stop);
+    EXPECT_EQ(message.buttons, MessageButtons::Ok);
+    EXPECT_TRUE(form.lblerror.caption().empty());
+}
+
+TEST_F(HelpLinksTest, AboutLinksStaySilentWhenTheRequestCannotBeMade) {
+    platform.addressServiceFails = true;
+    click(form.aboutxt3);
+    click(form.aboutxt4);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_TRUE(form.lblerror.caption().empty());
+}
+
+} // namespace
+} // namespace zorbel

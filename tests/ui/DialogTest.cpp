@@ -1,0 +1,208 @@
+#include "UiTestSupport.h"
+
+#include "app/AppTexts.h"
+#include "ui/ChartDialog.h"
+#include "ui/QtPlatform.h"
+#include "ui/SearchDialog.h"
+
+#include <QAbstractButton>
+#include <QChart>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QValueAxis>
+#include <QXYSeries>
+
+#include <functional>
+
+namespace zorbel::ui::testing {
+namespace {
+
+Speedfrm threePoints() {
+    Speedfrm chart;
+    chart.rows = {{"3.33333333333333", "10.5", "3.33333333333333", "10.4"},
+                  {"1.66666666666667", "20.25", "1.66666666666667", "20.3"},
+                  {".5", "30", ".5", "29.9"}};
+    return chart;
+}
+
+TEST(ChartDialog, DrawsTheComputedPointsAndTheFittedLaw) {
+    ChartDialog dialog(threePoints());
+    EXPECT_EQ(dialog.windowTitle(), "Rate constant...");
+    EXPECT_TRUE(dialog.isModal());
+    const QList<QAbstractSeries*> series = dialog.chart()->series();
+    ASSERT_EQ(series.size(), 2);
+    auto* computed = qobject_cast<QXYSeries*>(series[0]);
+    auto* fitted = qobject_cast<QXYSeries*>(series[1]);
+    ASSERT_NE(computed, nullptr);
+    ASSERT_NE(fitted, nullptr);
+    EXPECT_EQ(computed->name(), "CHEMKIN Guide");
+    EXPECT_EQ(computed->type(), QAbstractSeries::SeriesTypeScatter);
+    EXPECT_EQ(fitted->name(), "Zorbel Fit");
+    EXPECT_EQ(fitted->type(), QAbstractSeries::SeriesTypeLine);
+    ASSERT_EQ(computed->count(), 3);
+    ASSERT_EQ(fitted->count(), 3);
+    // Texts without a leading zero read as numbers all the same.
+    EXPECT_DOUBLE_EQ(computed->at(2).x(), 0.5);
+    EXPECT_DOUBLE_EQ(computed->at(1).y(), 20.25);
+    EXPECT_DOUBLE_EQ(fitted->at(2).y(), 29.9);
+
+    // Each axis is titled and covers its own data.
+    auto* x = qobject_cast<QValueAxis*>(dialog.chart()->axes(Qt::Horizontal).value(0));
+    auto* y = qobject_cast<QValueAxis*>(dialog.chart()->axes(Qt::Vertical).value(0));
+    ASSERT_NE(x, nullptr);
+    ASSERT_NE(y, nullptr);
+    EXPECT_EQ(x->titleText(), "1000 K /T");
+    EXPECT_EQ(y->titleText(), "Ln(Kr)");
+    EXPECT_LE(x->min(), 0.5);
+    EXPECT_GE(x->max(), 3.33333333333333);
+    EXPECT_LE(y->min(), 10.4);
+    EXPECT_GE(y->max(), 30.0);
+    EXPECT_LT(y->max(), 100.0);
+}
+
+TEST(ChartDialog, EmptyContentGivesEmptySeries) {
+    ChartDialog dialog(Speedfrm{});
+    for (QAbstractSeries* series : dialog.chart()->series())
+        EXPECT_EQ(qobject_cast<QXYSeries*>(series)->count(), 0);
+}
+
+class SearchDialogTest : public WindowTest {
+  protected:
+    Findfrm& find = session.find;
+    int resultClicks = 0;
+
+    void SetUp() override {
+        find.LOS2copy.assign(
+            {"O+H2<=>H+OH 3.87E+04 2.7 6260.0", "H+O2<=>O+OH 3.5E+15 -0.4 16599.0"});
+        find.SubLOS2copy.assign({"H+O2<=>O+OH 3.5E+15 -0.4 16599.0"});
+        find.resultlbl.setCaption("Found: 1 Reaction(s)");
+        find.SubLOS2copy.onSelect = [this] { ++resultClicks; };
+        find.SubLOS2copy.onDoubleClick = [this] { find.shown = false; };
+        find.LOS2copy.onDoubleClick = [this] { find.shown = false; };
+        find.shown = true;
+    }
+};
+
+TEST_F(SearchDialogTest, DrawsTheSearchWindow) {
+    SearchDialog dialog(controller, find);
+    EXPECT_EQ(dialog.windowTitle().toStdString(), find.caption);
+    EXPECT_EQ(dialog.findChild<QGroupBox*>("Frame1")->title().toStdString(), find.Frame1.caption());
+    EXPECT_EQ(dialog.findChild<QGroupBox*>("Frame2")->title().toStdString(), find.Frame2.caption());
+    EXPECT_EQ(dialog.findChild<QLabel*>("resultlbl")->text(), "Found: 1 Reaction(s)");
+    EXPECT_EQ(dialog.findChild<QPushButton*>("FindCmdR")->text().toStdString(),
+              find.FindCmdR.caption);
+    auto* sorted = dialog.findChild<QListView*>("LOS2copy");
+    EXPECT_EQ(sorted->model()->index(0, 0).data().toString().toStdString(), find.LOS2copy.at(0));
+    EXPECT_EQ(sorted->toolTip().toStdString(), find.LOS2copy.tooltip());
+}
+
+TEST_F(SearchDialogTest, ForwardsTypingAndButtons) {
+    int searches = 0;
+    find.FindCmdR.onClick = [&searches] { ++searches; };
+    SearchDialog dialog(controller, find);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QTest::keyClicks(dialog.findChild<QLineEdit*>("Usereqn2"), QStringLiteral("o2"));
+    EXPECT_EQ(find.Usereqn2.text(), "o2");
+    QTest::mouseClick(dialog.findChild<QPushButton*>("FindCmdR"), Qt::LeftButton);
+    EXPECT_EQ(searches, 1);
+    // A Close button without a handler leaves the window open.
+    QTest::mouseClick(dialog.findChild<QPushButton*>("Closefrm"), Qt::LeftButton);
+    EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST_F(SearchDialogTest, ClickChoosesAndDoubleClickChoosesAndCloses) {
+    SearchDialog dialog(controller, find);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    auto* results = dialog.findChild<QListView*>("SubLOS2copy");
+    clickRow(results, 0);
+    EXPECT_EQ(resultClicks, 1);
+    EXPECT_TRUE(dialog.isVisible());
+
+    doubleClickRow(results, 0);
+    EXPECT_FALSE(find.shown);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(SearchDialogTest, DoubleClickInTheSortedListMakesItsEntryCurrentFirst) {
+    SearchDialog dialog(controller, find);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    int currentWhenChosen = -1;
+    find.LOS2copy.onDoubleClick = [&] {
+        currentWhenChosen = find.LOS2copy.currentIndex();
+        find.shown = false;
+    };
+    doubleClickRow(dialog.findChild<QListView*>("LOS2copy"), 1);
+    EXPECT_EQ(currentWhenChosen, 1);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+/// Acts on the next modal window once the event loop has shown it.
+void whenModalShows(const std::function<void(QWidget*)>& act) {
+    QTimer::singleShot(0, [act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        act(modal);
+    });
+}
+
+class QtPlatformTest : public WindowTest {
+  protected:
+    QtPlatform qt;
+    void SetUp() override { qt.attach(controller, &window); }
+};
+
+TEST_F(QtPlatformTest, MessageBoxesAskAsRequested) {
+    MessageRequest question{"Reverse all the reactions?\r\nIt may take a while.", "Reverse All",
+                            MessageButtons::YesNo, MessageIcon::Question};
+    whenModalShows([](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowTitle(), "Reverse All");
+        EXPECT_EQ(box->text(), "Reverse all the reactions?\nIt may take a while.");
+        EXPECT_EQ(box->icon(), QMessageBox::Question);
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_EQ(qt.showMessage(question), MessageAnswer::No);
+
+    MessageRequest stop{std::string(texts::AccessDeniedText), std::string(texts::AccessDeniedTitle),
+                        MessageButtons::Ok, MessageIcon::Stop};
+    whenModalShows([](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->icon(), QMessageBox::Critical);
+        EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+        box->button(QMessageBox::Ok)->click();
+    });
+    EXPECT_EQ(qt.showMessage(stop), MessageAnswer::Ok);
+}
+
+TEST_F(QtPlatformTest, ChartAndSearchWindowsAreModal) {
+    whenModalShows([](QWidget* modal) {
+        EXPECT_NE(qobject_cast<ChartDialog*>(modal), nullptr);
+        modal->close();
+    });
+    qt.showChart(threePoints());
+
+    // The search window closes when a handler marks it closed.
+    session.find.Closefrm.onClick = [this] { session.find.shown = false; };
+    whenModalShows([](QWidget* modal) {
+        ASSERT_NE(qobject_cast<SearchDialog*>(modal), nullptr);
+        QTest::mouseClick(modal->findChild<QPushButton*>("Closefrm"), Qt::LeftButton);
+    });
+    qt.showSearch(session.find);
+    EXPECT_FALSE(session.find.shown);
+}
+
+TEST_F(QtPlatformTest, AddressThatCannotBeRequestedThrows) {
+    EXPECT_THROW(qt.openAddress("http://[broken"), std::runtime_error);
+}
+
+} // namespace
+} // namespace zorbel::ui::testing

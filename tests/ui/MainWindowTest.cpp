@@ -1,0 +1,232 @@
+#include "UiTestSupport.h"
+
+#include "app/AppTexts.h"
+#include "ui/QtPlatform.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+
+namespace zorbel::ui::testing {
+namespace {
+
+QColor colourOf(const Rgb& rgb) {
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+TEST_F(WindowTest, StartsAsTheModelSays) {
+    EXPECT_EQ(window.windowTitle().toStdString(), texts::WindowCaption);
+    QTabWidget* tabs = window.tabs();
+    ASSERT_EQ(tabs->count(), 4);
+    EXPECT_EQ(tabs->tabText(0), "Thermodynamic Database");
+    EXPECT_EQ(tabs->tabText(1), "Mechanism");
+    EXPECT_EQ(tabs->tabText(2), " General Settings");
+    EXPECT_EQ(tabs->tabText(3), "About");
+    EXPECT_EQ(tabs->currentIndex(), REVEQfrm::AboutTab);
+
+    EXPECT_EQ(widget<QLineEdit>("Ntxt")->text(), "50");
+    EXPECT_EQ(widget<QLineEdit>("Ntxt")->maxLength(), 5);
+    EXPECT_EQ(widget<QLineEdit>("Hot2txt")->maxLength(), 7);
+    EXPECT_TRUE(widget<QRadioButton>("Option2")->isChecked());
+    EXPECT_FALSE(widget<QRadioButton>("Option1")->isChecked());
+    EXPECT_TRUE(widget<QCheckBox>("Chk2")->isChecked());
+    EXPECT_FALSE(widget<QCheckBox>("Chk1")->isChecked());
+    EXPECT_EQ(widget<QLabel>("List1Nbr")->text(), "(0)");
+    EXPECT_EQ(widget<QLabel>("List2Nbr")->text(), "(0)");
+    EXPECT_EQ(widget<QLabel>("lblerror2")->text(), "S=");
+    EXPECT_EQ(widget<QLabel>("EgalLbl")->text(), "<=>");
+    EXPECT_EQ(widget<QLabel>("hlbl1")->text(), "Ho/RT =        ");
+
+    // Captions keep their accelerators, tooltips come from the model.
+    EXPECT_EQ(widget<QPushButton>("CMD1")->text(), "Load &Thermodynamic DataBase");
+    EXPECT_EQ(widget<QPushButton>("CMD4")->toolTip().toStdString(), texts::CMD4Tip);
+    EXPECT_EQ(widget<QLineEdit>("Hot2txt")->toolTip(), "Enter your \"hot\" Temperature here...");
+
+    // Hidden at start, and never drawn at all: the results grid and the work lists.
+    EXPECT_TRUE(widget<QProgressBar>("ProgBar")->isHidden());
+    EXPECT_TRUE(widget<QLabel>("timeremaining")->isHidden());
+    EXPECT_TRUE(widget<QLineEdit>("TXT1CPBis")->isHidden());
+    EXPECT_FALSE(widget<QLineEdit>("TXT1CP")->isHidden());
+    for (const char* name : {"LOS3", "LOS4", "MSFG"})
+        EXPECT_EQ(window.findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
+}
+
+TEST_F(WindowTest, LooksAsTheModelSays) {
+    EXPECT_TRUE(widget<QLineEdit>("PropTxt0")->isReadOnly());
+    EXPECT_FALSE(widget<QLineEdit>("TXT1K")->isReadOnly());
+    EXPECT_EQ(widget<QLineEdit>("Hot2txt")->palette().color(QPalette::Base),
+              colourOf(*rgbOf(Colour::LightOrange)));
+    EXPECT_EQ(widget<QLineEdit>("Coldtxt")->palette().color(QPalette::Base),
+              colourOf(*rgbOf(Colour::LightCyan)));
+    EXPECT_EQ(widget<QLineEdit>("TXT1H")->palette().color(QPalette::Base),
+              colourOf(*rgbOf(Colour::Grey)));
+    EXPECT_EQ(widget<QLabel>("lblerror")->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_EQ(widget<QLabel>("flbl")->palette().color(QPalette::WindowText), QColor(Qt::blue));
+    EXPECT_TRUE(widget<QLabel>("PlusLbl0")->font().bold());
+    EXPECT_TRUE(widget<QLabel>("aboutxt0")->font().bold());
+    EXPECT_FALSE(widget<QLabel>("aboutxt1")->font().bold());
+
+    auto* download = widget<ClickableLabel>("aboutxt4");
+    EXPECT_TRUE(download->font().underline());
+    EXPECT_EQ(download->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(download->text().toStdString(), downloadAddress());
+    // The model breaks lines with CR LF; the label shows plain line breaks.
+    EXPECT_EQ(widget<QLabel>("aboutxt0")->text(),
+              "Zorbel version 1.30 - September 2004 \nfor Windows 98, 2000, NT and XP");
+
+    EXPECT_EQ(widget<QListView>("LOS2")->selectionMode(), QAbstractItemView::ExtendedSelection);
+    EXPECT_EQ(widget<QListView>("LOS1")->selectionMode(), QAbstractItemView::SingleSelection);
+}
+
+TEST_F(WindowTest, ModelChangesReachTheWidgets) {
+    form.Ntxt.setBackground(Colour::Yellow);
+    form.lblerror.setCaption("first line\r\nsecond line");
+    form.PropTxt[REVEQfrm::FirstSlot].setVisible(false);
+    form.Lbl10.setBold(false);
+    form.ProgBar.setVisible(true);
+    form.ProgBar.setValue(42.6F);
+    controller.refresh();
+
+    EXPECT_EQ(widget<QLineEdit>("Ntxt")->palette().color(QPalette::Base),
+              colourOf(*rgbOf(Colour::Yellow)));
+    EXPECT_EQ(widget<QLabel>("lblerror")->text(), "first line\nsecond line");
+    EXPECT_TRUE(widget<QLineEdit>("PropTxt14")->isHidden());
+    EXPECT_FALSE(widget<QLabel>("Lbl10")->font().bold());
+    EXPECT_FALSE(widget<QProgressBar>("ProgBar")->isHidden());
+    EXPECT_EQ(widget<QProgressBar>("ProgBar")->value(), 43);
+
+    form.Ntxt.setBackground(Colour::Window);
+    controller.refresh();
+    EXPECT_EQ(widget<QLineEdit>("Ntxt")->palette().color(QPalette::Base),
+              QApplication::palette(widget<QLineEdit>("Ntxt")).color(QPalette::Base));
+}
+
+TEST_F(WindowTest, TypingGoesThroughTheModel) {
+    showTab(REVEQfrm::SettingsTab);
+    auto* points = widget<QLineEdit>("Ntxt");
+    auto* error = widget<QLabel>("lblerror");
+    struct Case {
+        const char* typed;
+        const char* message;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"2", "Not enough points!", "2"},
+        {"10001", "Too many points!", "10001"},
+        {"-40", "", "40"}, // the model rewrites the text; the box follows
+        {"abc", "", "abc"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        points->setFocus();
+        points->selectAll();
+        QTest::keyClicks(points, QString::fromLatin1(c.typed));
+        EXPECT_EQ(error->text(), c.message);
+        EXPECT_EQ(points->text(), c.shown);
+        EXPECT_EQ(form.Ntxt.text(), c.shown);
+    }
+    // The limit of five characters binds the typing.
+    points->selectAll();
+    QTest::keyClicks(points, QStringLiteral("1234567"));
+    EXPECT_EQ(form.Ntxt.text(), "12345");
+}
+
+TEST_F(WindowTest, ClicksReachTheModel) {
+    showTab(REVEQfrm::MechanismTab);
+    int reversals = 0;
+    form.CMD4.onClick = [&reversals] { ++reversals; };
+    QTest::mouseClick(widget<QPushButton>("CMD4"), Qt::LeftButton);
+    EXPECT_EQ(reversals, 1);
+
+    // The model keeps the law's option buttons exclusive.
+    QTest::mouseClick(widget<QRadioButton>("Option1"), Qt::LeftButton);
+    EXPECT_TRUE(form.Option1.selected());
+    EXPECT_FALSE(form.Option2.selected());
+    EXPECT_FALSE(widget<QRadioButton>("Option2")->isChecked());
+    // A click on the option already chosen leaves it chosen.
+    QTest::mouseClick(widget<QRadioButton>("Option1"), Qt::LeftButton);
+    EXPECT_TRUE(widget<QRadioButton>("Option1")->isChecked());
+    EXPECT_TRUE(form.Option1.selected());
+
+    showTab(REVEQfrm::SettingsTab);
+    QTest::mouseClick(widget<QCheckBox>("Chk2"), Qt::LeftButton);
+    EXPECT_FALSE(form.Chk2.checked());
+
+    // A fault in a handler ends in lblerror instead of escaping the event loop.
+    form.CMD3.onClick = [] { throw std::runtime_error("broken"); };
+    showTab(REVEQfrm::MechanismTab);
+    QTest::mouseClick(widget<QPushButton>("CMD3"), Qt::LeftButton);
+    EXPECT_NE(widget<QLabel>("lblerror")->text().indexOf(QStringLiteral("broken")), -1);
+}
+
+TEST_F(WindowTest, TabsFollowTheUserAndTheModel) {
+    showTab(REVEQfrm::AboutTab);
+    window.tabs()->setCurrentIndex(REVEQfrm::ThermoTab);
+    EXPECT_EQ(form.currentTab, REVEQfrm::ThermoTab);
+    form.currentTab = REVEQfrm::MechanismTab;
+    turnEventLoop();
+    EXPECT_EQ(window.tabs()->currentIndex(), REVEQfrm::MechanismTab);
+}
+
+TEST_F(WindowTest, BatchRunDisablesEveryInput) {
+    showTab(REVEQfrm::MechanismTab);
+    int clicks = 0;
+    form.CMD1.onClick = [&clicks] { ++clicks; };
+    const char* inputs[] = {"CMD1",    "CMD2",    "CMD3",    "CMD4",    "CMD5",  "CMD6",
+                            "FindCmd", "HelpCMD", "QuitCMD", "LOS1",    "LOS2",  "Ntxt",
+                            "Chk1",    "Chk2",    "Option1", "Hot2txt", "TXT1K", "aboutxt3"};
+    session.batchRunning = true;
+    turnEventLoop();
+    for (const char* name : inputs)
+        EXPECT_FALSE(widget<QWidget>(name)->isEnabled()) << name;
+    // What shows the run's progress stays live.
+    EXPECT_TRUE(window.tabs()->isEnabled());
+    EXPECT_TRUE(widget<QProgressBar>("ProgBar")->isEnabled());
+    QTest::mouseClick(widget<QPushButton>("CMD1"), Qt::LeftButton);
+    EXPECT_EQ(clicks, 0);
+
+    // The run's yields redraw the window: progress moves while the inputs stay off.
+    QtPlatform yields;
+    yields.attach(controller, &window);
+    form.ProgBar.setVisible(true);
+    form.ProgBar.setValue(50.0F);
+    form.timeremaining.setVisible(true);
+    form.timeremaining.setCaption("Operation in progress...");
+    yields.processEvents();
+    EXPECT_EQ(widget<QProgressBar>("ProgBar")->value(), 50);
+    EXPECT_EQ(widget<QLabel>("timeremaining")->text(), "Operation in progress...");
+
+    session.batchRunning = false;
+    turnEventLoop();
+    for (const char* name : inputs)
+        EXPECT_TRUE(widget<QWidget>(name)->isEnabled()) << name;
+}
+
+TEST_F(WindowTest, AboutLinksAndHelpAreClickable) {
+    showTab(REVEQfrm::AboutTab);
+    int contacts = 0;
+    form.aboutxt3.onClick = [&contacts] { ++contacts; };
+    QTest::mouseClick(widget<ClickableLabel>("aboutxt3"), Qt::LeftButton);
+    EXPECT_EQ(contacts, 1);
+    // A text box without a click handler does nothing.
+    QTest::mouseClick(widget<ClickableLabel>("aboutxt4"), Qt::LeftButton);
+    EXPECT_EQ(contacts, 1);
+}
+
+TEST(QtFileFilters, LabelsShowThePatternsThatApply) {
+    EXPECT_EQ(qtFileFilters("DAT Files (*.dat)|*.dat|THE Files (*.the)|*.therm|All Files |*.*|"),
+              (QStringList{"DAT Files (*.dat)", "THE Files (*.the) (*.therm)", "All Files (*.*)"}));
+    // Several patterns; a list without its closing bar; a label without text.
+    EXPECT_EQ(qtFileFilters("Text|*.txt;*.int|Comparison|common*.txt"),
+              (QStringList{"Text (*.txt *.int)", "Comparison (common*.txt)"}));
+    EXPECT_EQ(qtFileFilters("|*.rxn|"), QStringList{"(*.rxn)"});
+    EXPECT_TRUE(qtFileFilters("").isEmpty());
+    EXPECT_TRUE(qtFileFilters("Lonely label").isEmpty());
+}
+
+} // namespace
+} // namespace zorbel::ui::testing

@@ -1,0 +1,75 @@
+#pragma once
+// A main window over a scripted session, and ways to reach its widgets by element name.
+
+#include "app/ScriptedPlatform.h"
+#include "app/Session.h"
+#include "ui/Controller.h"
+#include "ui/MainWindow.h"
+#include "ui/Widgets.h"
+
+#include <QEventLoop>
+#include <QListView>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace zorbel::ui::testing {
+
+class WindowTest : public ::testing::Test {
+  protected:
+    ScriptedPlatform platform;
+    Session session{platform};
+    REVEQfrm& form = session.form;
+    Controller controller{session};
+    MainWindow window{controller};
+
+    template <class W> W* widget(const char* name) const {
+        W* found = window.findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    /// Shows the window on a tab, as the user would see it.
+    void showTab(int tab) {
+        window.tabs()->setCurrentIndex(tab);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        turnEventLoop();
+    }
+
+    /// Turns of the event loop that wait for events, as the application's own loop
+    /// does between the user's actions: the window redraws when the loop is about to
+    /// wait. (QTest::qWait only polls, so it never comes to that point.)
+    static void turnEventLoop() {
+        QEventLoop loop;
+        QTimer::singleShot(20, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+};
+
+/// Clicks a row of a list view with the given keyboard modifiers.
+inline void clickRow(QListView* view, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    const QRect rect = view->visualRect(view->model()->index(row, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, rect.center());
+}
+
+inline void doubleClickRow(QListView* view, int row) {
+    const QPoint centre = view->visualRect(view->model()->index(row, 0)).center();
+    // A double-click comes after the press and release of a first click.
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+}
+
+/// The rows the view shows selected, in order.
+inline std::vector<int> shownSelection(const QListView* view) {
+    std::vector<int> rows;
+    for (const QModelIndex& index : view->selectionModel()->selectedIndexes())
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+} // namespace zorbel::ui::testing
