@@ -162,11 +162,15 @@ std::optional<SpeciesRecord> findSpeciesRecord(const std::vector<std::string>& f
 }
 
 RangeLabels rangeLabels(const SpeciesRecord& record) {
-    const std::string gap(texts::RangeGap);
+    // Built by appending: each value keeps its own leading blank.
     RangeLabels labels;
-    labels.Lbl8 = record.TLow + gap + record.THigh + gap + record.TCommon;
-    labels.Lbl10 = record.TCommon + std::string(texts::HighRangeJoin) + record.THigh;
-    labels.Lbl11 = record.TLow + std::string(texts::LowRangeJoin) + record.TCommon;
+    labels.Lbl8.append(record.TLow)
+        .append(texts::RangeGap)
+        .append(record.THigh)
+        .append(texts::RangeGap)
+        .append(record.TCommon);
+    labels.Lbl10.append(record.TCommon).append(texts::HighRangeJoin).append(record.THigh);
+    labels.Lbl11.append(record.TLow).append(texts::LowRangeJoin).append(record.TCommon);
     return labels;
 }
 

@@ -27,7 +27,11 @@ std::vector<std::string> listSpeciesNames(const std::vector<std::string>& fileLi
         const bool letter = (first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z');
         if (!letter || (line.size() == texts::EndLine.size() && upperCased(line) == texts::EndLine))
             continue;
-        names.push_back(recordToken(line));
+        // A word alone on its line (a THERMO keyword after comment lines, a stray word)
+        // names no species: listing it would add an empty entry to the list and count.
+        std::string name = recordToken(line);
+        if (!name.empty())
+            names.push_back(std::move(name));
     }
     std::sort(names.begin(), names.end());
     names.erase(std::unique(names.begin(), names.end()), names.end());

@@ -15,7 +15,7 @@
 namespace zorbel {
 
 class ThermoIndex {
-  public:
+public:
     /// Reads the file once; nothing when it cannot be read (see readDatabaseLines).
     static std::optional<ThermoIndex> load(const std::string& path);
     /// An index over lines already read.
@@ -25,7 +25,7 @@ class ThermoIndex {
     /// pointer stays valid as long as the index. Not for use from several threads.
     const SpeciesRecord* find(std::string_view name) const;
 
-  private:
+private:
     std::vector<std::string> lines_;
     /// Each token's first header line.
     std::unordered_map<std::string, std::size_t> firstHeader_;

@@ -1,0 +1,198 @@
+#include "app/AppTexts.h"
+#include "app/ScriptedPlatform.h"
+#include "app/Session.h"
+#include "support/TestSupport.h"
+#include "thermo/ThermoCommands.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace zorbel {
+namespace {
+
+const char* const smallDatabase = "THERMO\r\n"
+                                  "   300.000  1000.000  5000.000\r\n"
+                                  "! comment\r\n"
+                                  "o2    G   300.000  5000.000  1000.000    1\r\n"
+                                  " 3.0 0.0 0.0 0.0 0.0\r\n"
+                                  "-1.0E+03 5.0 3.5 0.0 0.0\r\n"
+                                  "-1.0E-09 3.0E-12-1.0E+03 3.0\r\n"
+                                  "AR    G   300.000  5000.000  1000.000    1\r\n"
+                                  " 2.5 0.0 0.0 0.0 0.0\r\n"
+                                  "-7.4E+02 4.3 2.5 0.0 0.0\r\n"
+                                  " 0.0 0.0-7.4E+02 4.3\r\n"
+                                  "\r\n"
+                                  "1.0 a line starting with a digit\r\n"
+                                  "+ a sign\r\n"
+                                  "O2    G   200.000  3500.000  1000.000    1\r\n"
+                                  "END\r\n";
+
+class ThermoLoaderTest : public ::testing::Test {
+protected:
+    ThermoLoaderTest() { connectThermo(session); }
+
+    void load(std::optional<std::string> path) {
+        platform.fileAnswers.push_back(std::move(path));
+        form.CMD1.click();
+    }
+
+    /// What a failed load leaves: nothing listed, nothing shown.
+    void expectNothingLoaded() {
+        EXPECT_EQ(form.LOS1.count(), 0);
+        EXPECT_EQ(session.common.SpeciesCount, 0);
+        EXPECT_EQ(form.List1Nbr.caption(), "(0)");
+        EXPECT_EQ(form.Lbl1.caption(), "");
+        for (int i = 0; i < 14; ++i)
+            EXPECT_EQ(form.PropTxt[static_cast<std::size_t>(i)].text(), "") << i;
+    }
+
+    testing::TempFolder folder;
+    ScriptedPlatform platform;
+    Session session{platform};
+    REVEQfrm& form = session.form;
+};
+
+TEST_F(ThermoLoaderTest, ListsTheNamesSortedOnce) {
+    const std::string path = folder.write("small.dat", smallDatabase);
+    load(path);
+    EXPECT_EQ(form.LOS1.entries(), (std::vector<std::string>{"AR", "O2"}));
+    EXPECT_EQ(session.common.SpeciesCount, 2);
+    EXPECT_EQ(form.List1Nbr.caption(), "(2)");
+    EXPECT_EQ(session.common.ThermoPath, path);
+    EXPECT_EQ(session.common.ThermoFolder, folder.folderText());
+    EXPECT_EQ(form.Lbl1.caption(), "Loaded: " + path);
+    EXPECT_EQ(form.lblerror.caption(), "");
+
+    ASSERT_EQ(platform.fileRequests.size(), 1U);
+    const FileDialogRequest& request = platform.fileRequests[0];
+    EXPECT_EQ(request.title, "Selection THERMO File...");
+    EXPECT_EQ(request.filter, "DAT Files (*.dat)|*.dat|THE Files (*.the)|*.therm|All Files |*.*|");
+    EXPECT_EQ(request.filterIndex, 1);
+    EXPECT_EQ(request.initialFolder, defaultDialogFolder());
+}
+
+TEST_F(ThermoLoaderTest, WhichLinesNameASpecies) {
+    struct Case {
+        const char* name;
+        std::string content;
+        std::vector<std::string> listed;
+    };
+    const Case cases[] = {
+        {"the first line is never read", "CO G 300 5000 1000 1\nH2 G\n", {"H2"}},
+        {"END ends nothing; END with a blank is a species; end is END",
+         "THERMO\nEND\nend\nEND \nN2 G\n",
+         {"END", "N2"}},
+        {"digits, signs, blanks, comments and empty lines name nothing",
+         "THERMO\n1 a\n-1 a\n+1 a\n a\n!a b\n\n.5 a\n",
+         {}},
+        {"names are upper-cased and sorted in byte order",
+         "THERMO\nch4 G\nC2H2 G\nCH3 G\nc G\n",
+         {"C", "C2H2", "CH3", "CH4"}},
+        {"the name ends at the first blank; a lone word names nothing and is not listed",
+         "THERMO\nH2O(L) G\nHE\tG 300 1\nTHERMO\n",
+         {"H2O(L)", "HE\tG"}},
+        {"CR-only line ends", "THERMO\rN2 G\rAR G\r", {"AR", "N2"}},
+        {"LF-only line ends", "THERMO\nN2 G\nAR G\n", {"AR", "N2"}},
+        {"no line end at the end", "THERMO\r\nN2 G", {"N2"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        load(folder.write("case.dat", c.content));
+        EXPECT_EQ(form.LOS1.entries(), c.listed);
+        EXPECT_EQ(session.common.SpeciesCount, static_cast<int>(c.listed.size()));
+        EXPECT_EQ(form.List1Nbr.caption(), "(" + std::to_string(c.listed.size()) + ")");
+    }
+}
+
+TEST_F(ThermoLoaderTest, LongPathsAreShortened) {
+    const std::size_t base = folder.folderText().size();
+    ASSERT_LT(base + 10, 79U) << "temporary folder path too long for this test";
+    const std::string name79(79 - base, 'a');
+    const std::string path79 = folder.write(name79, "THERMO\nN2 G\n");
+    ASSERT_EQ(path79.size(), 79U);
+    load(path79);
+    EXPECT_EQ(form.Lbl1.caption(), "Loaded: " + path79);
+
+    const std::string name80(80 - base, 'b');
+    const std::string path80 = folder.write(name80, "THERMO\nN2 G\n");
+    load(path80);
+    EXPECT_EQ(form.Lbl1.caption(),
+              "Loaded: " + folder.folderText().substr(0, 3) + "[...]\\" + name80);
+    EXPECT_EQ(form.LOS1.count(), 1);
+}
+
+TEST_F(ThermoLoaderTest, CancelAfterALoadLeavesNothing) {
+    load(folder.write("small.dat", smallDatabase));
+    form.LOS1.selectFirstEqual("O2");
+    ASSERT_FALSE(form.PropTxt[0].text().empty());
+    load(std::nullopt);
+    expectNothingLoaded();
+}
+
+TEST_F(ThermoLoaderTest, FilesThatCannotBeReadLeaveNothing) {
+    const std::string paths[] = {(folder.path() / "missing.dat").string(), folder.path().string()};
+    for (const std::string& path : paths) {
+        SCOPED_TRACE(path);
+        load(folder.write("small.dat", smallDatabase));
+        load(path);
+        expectNothingLoaded();
+        EXPECT_EQ(form.lblerror.caption(), "");
+    }
+}
+
+TEST_F(ThermoLoaderTest, AnEmptyFileIsAnEmptyDatabase) {
+    const std::string path = folder.write("empty.dat", "");
+    load(path);
+    EXPECT_EQ(form.LOS1.count(), 0);
+    EXPECT_EQ(form.List1Nbr.caption(), "(0)");
+    EXPECT_EQ(form.Lbl1.caption(), "Loaded: " + path);
+}
+
+TEST_F(ThermoLoaderTest, BinaryGarbageLoadsWithoutHarm) {
+    std::mt19937 random(7);
+    std::string garbage;
+    for (int i = 0; i < 200000; ++i)
+        garbage += static_cast<char>(random() & 0xFF);
+    load(folder.write("garbage.bin", garbage));
+    EXPECT_EQ(form.lblerror.caption(), "");
+    EXPECT_EQ(session.common.SpeciesCount, form.LOS1.count());
+    const std::vector<std::string>& names = form.LOS1.entries();
+    EXPECT_TRUE(std::adjacent_find(names.begin(), names.end(), [](const auto& a, const auto& b) {
+                    return !(a < b);
+                }) == names.end());
+    // Selecting what was listed reads the garbage again without harm.
+    for (int i = 0; i < std::min(form.LOS1.count(), 20); ++i)
+        form.LOS1.select(i);
+    EXPECT_EQ(form.lblerror.caption(), "");
+}
+
+TEST_F(ThermoLoaderTest, ALoadClearsTheSpeciesShown) {
+    load(folder.write("small.dat", smallDatabase));
+    form.LOS1.selectFirstEqual("O2");
+    form.TXT1K.setText("1000");
+    ASSERT_TRUE(form.TXT1CPBis.visible());
+    form.Templbl.setCaption("status");
+    load(folder.write("other.dat", "THERMO\nN2 G\n"));
+    for (const TextBox* box :
+         {&form.TXT1K, &form.TXT1KH, &form.TXT1KS, &form.TXT1CP, &form.TXT1CPBis, &form.TXT1H,
+          &form.TXT1HBis, &form.TXT1S, &form.TXT1SBis})
+        EXPECT_EQ(box->text(), "");
+    EXPECT_FALSE(form.TXT1CPBis.visible());
+    EXPECT_EQ(form.Lbl8.caption(), "");
+    EXPECT_EQ(form.Lbl10.caption(), "");
+    EXPECT_EQ(form.Lbl11.caption(), "");
+    EXPECT_EQ(form.Templbl.caption(), "");
+    EXPECT_EQ(form.PropTxt[0].text(), "");
+    EXPECT_EQ(form.LOS1.entries(), std::vector<std::string>{"N2"});
+}
+
+TEST_F(ThermoLoaderTest, ABatchRunKeepsTheLoaderFromStarting) {
+    load(folder.write("small.dat", smallDatabase));
+    session.batchRunning = true;
+    load(std::nullopt);
+    EXPECT_EQ(form.LOS1.count(), 2);
+}
+
+} // namespace
+} // namespace zorbel

@@ -1,0 +1,154 @@
+#include "app/ScriptedPlatform.h"
+#include "app/Session.h"
+#include "support/TestSupport.h"
+#include "thermo/ThermoCommands.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace zorbel {
+namespace {
+
+// Cp/R = 3.5 + 0.001 T in the upper range, 3 + 0.001 T in the lower one.
+const char* const database = "THERMO\n"
+                             "AA    G   300.000  5000.000  1000.000    1\n"
+                             "! comments may stand between the header\n"
+                             " ! and the coefficients\n"
+                             " 3.5E+00        1.0E-03        0.0            0.0            0.0\n"
+                             " 0.0            0.0            3.0            1.0E-03        0.0\n"
+                             " 0.0            0.0            0.0            0.0\n"
+                             "BLANK G   300.000  5000.000  1000.000    1\n"
+                             " 2.0E+00                      1.0E-06\n"
+                             "\n"
+                             "\n"
+                             "NOA1  G   300.000  5000.000  1000.000    1\n"
+                             "                1.0E-03\n"
+                             "\n"
+                             "\n"
+                             "CUT   G   300.000  5000.000  1000.000    1\n"
+                             " 1.0\n";
+
+class ThermoWindowTest : public ::testing::Test {
+protected:
+    ThermoWindowTest() {
+        connectThermo(session);
+        path = folder.write("window.dat", database);
+        platform.fileAnswers.push_back(path);
+        form.CMD1.click();
+    }
+
+    void show(const std::string& name) { ASSERT_TRUE(form.LOS1.selectFirstEqual(name)); }
+
+    testing::TempFolder folder;
+    std::string path;
+    ScriptedPlatform platform;
+    Session session{platform};
+    REVEQfrm& form = session.form;
+};
+
+TEST_F(ThermoWindowTest, ShowingASpecies) {
+    show("AA");
+    EXPECT_EQ(form.PropTxt[0].text(), "3.50000000E+00");
+    EXPECT_EQ(form.PropTxt[1].text(), "1.00000000E-03");
+    EXPECT_EQ(form.PropTxt[2].text(), "0.00000000E+00");
+    EXPECT_EQ(form.PropTxt[7].text(), "3.00000000E+00");
+    EXPECT_EQ(form.PropTxt[13].text(), "0.00000000E+00");
+    EXPECT_EQ(session.common.TLow, " 300");
+    EXPECT_EQ(session.common.THigh, " 5000");
+    EXPECT_EQ(session.common.TCommon, " 1000");
+    EXPECT_EQ(form.Lbl8.caption(), " 300    5000    1000");
+    EXPECT_EQ(form.Lbl10.caption(), " 1000  <= T (high) <  5000");
+    EXPECT_EQ(form.Lbl11.caption(), " 300 < T (Low) <=  1000");
+}
+
+TEST_F(ThermoWindowTest, TypingOneTemperatureFillsAllThreeBoxes) {
+    show("AA");
+    form.TXT1K.setText("1000");
+    EXPECT_EQ(form.TXT1KH.text(), "1000");
+    EXPECT_EQ(form.TXT1KS.text(), "1000");
+    EXPECT_EQ(form.TXT1CP.text(), " 4.5");
+    EXPECT_EQ(form.TXT1CPBis.text(), " 4");
+    EXPECT_TRUE(form.TXT1CPBis.visible());
+    // H/RT = a1 + a2 T / 2; S/R = a1 ln T + a2 T.
+    EXPECT_EQ(form.TXT1H.text(), " 4");
+    EXPECT_EQ(form.TXT1HBis.text(), " 3.5");
+    EXPECT_TRUE(form.TXT1HBis.visible());
+    EXPECT_EQ(form.TXT1S.text(), " 25.18");
+    EXPECT_EQ(form.TXT1SBis.text(), " 21.72");
+    EXPECT_TRUE(form.TXT1SBis.visible());
+
+    form.TXT1K.setText("2000");
+    EXPECT_EQ(form.TXT1CP.text(), " 5.5");
+    EXPECT_FALSE(form.TXT1CPBis.visible());
+    EXPECT_FALSE(form.TXT1HBis.visible());
+    EXPECT_FALSE(form.TXT1SBis.visible());
+
+    form.TXT1K.setText("299");
+    EXPECT_EQ(form.TXT1CP.text(), "xxx");
+    EXPECT_EQ(form.TXT1H.text(), "xxx");
+    form.TXT1K.setText("0");
+    EXPECT_EQ(form.TXT1CP.text(), "");
+    EXPECT_EQ(form.TXT1S.text(), "");
+}
+
+TEST_F(ThermoWindowTest, EachTemperatureBoxHasItsOwnProperty) {
+    show("AA");
+    form.TXT1KS.setText("500");
+    EXPECT_EQ(form.TXT1S.text(), " 19.14");
+    EXPECT_EQ(form.TXT1CP.text(), "");
+    EXPECT_EQ(form.TXT1H.text(), "");
+    EXPECT_EQ(form.TXT1K.text(), "");
+}
+
+TEST_F(ThermoWindowTest, ABlankFieldIsAnEmptyBoxThatCountsAsZero) {
+    show("BLANK");
+    EXPECT_EQ(form.PropTxt[0].text(), "2.00000000E+00");
+    EXPECT_EQ(form.PropTxt[1].text(), "");
+    EXPECT_EQ(form.PropTxt[2].text(), "1.00000000E-06");
+    EXPECT_EQ(form.PropTxt[5].text(), "");
+    form.TXT1K.setText("2000");
+    EXPECT_EQ(form.TXT1CP.text(), " 6"); // 2 + 0 T + 1e-6 T^2
+}
+
+TEST_F(ThermoWindowTest, AnEmptyFirstBoxMeansNoSpeciesShown) {
+    show("NOA1");
+    EXPECT_EQ(form.PropTxt[0].text(), "");
+    EXPECT_EQ(form.PropTxt[1].text(), "1.00000000E-03");
+    form.TXT1K.setText("2000");
+    EXPECT_EQ(form.TXT1CP.text(), "");
+    EXPECT_EQ(form.TXT1KH.text(), ""); // nor is the temperature passed on
+}
+
+TEST_F(ThermoWindowTest, ARecordThatCannotBeReadLeavesThePreviousSpecies) {
+    show("AA");
+    form.TXT1K.setText("1000");
+    show("CUT"); // the file ends inside its record
+    EXPECT_EQ(form.PropTxt[0].text(), "3.50000000E+00");
+    EXPECT_EQ(session.common.TLow, " 300");
+    EXPECT_EQ(form.Lbl10.caption(), " 1000  <= T (high) <  5000");
+    EXPECT_EQ(form.TXT1K.text(), "");
+    EXPECT_EQ(form.TXT1CP.text(), "");
+    EXPECT_FALSE(form.TXT1CPBis.visible());
+
+    form.TXT1K.setText("1000");
+    std::filesystem::remove(path); // the database vanished since it was loaded
+    show("AA");
+    EXPECT_EQ(form.PropTxt[0].text(), "3.50000000E+00");
+    EXPECT_EQ(form.TXT1CP.text(), "");
+    EXPECT_EQ(form.lblerror.caption(), "");
+}
+
+TEST_F(ThermoWindowTest, TheFileIsReadAgainAtEverySelection) {
+    show("AA");
+    folder.write("window.dat", "THERMO\n"
+                               "AA    G   200.000  3000.000  1000.000    1\n"
+                               " 1.0\n 2.0\n 3.0\n");
+    show("AA");
+    EXPECT_EQ(session.common.TLow, " 200");
+    EXPECT_EQ(form.PropTxt[0].text(), "1.00000000E+00");
+    EXPECT_EQ(form.PropTxt[1].text(), "");
+}
+
+} // namespace
+} // namespace zorbel
