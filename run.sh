@@ -13,3 +13,10 @@ echo "== Species of examples/example.therm"
 echo
 echo "== H2O at 1000 K"
 "$cli" species examples/example.therm H2O --temperature 1000
+echo
+out=build-release/example-output
+mkdir -p "$out"
+echo "== Reverse All of examples/example.rxn (patterns from its first reaction) into $out"
+"$cli" reverse-all examples/example.therm examples/example.rxn --patterns-from 0 \
+  --work-folder "$out" >/dev/null
+head -n 20 "$out/RevAll.txt"
