@@ -1,6 +1,8 @@
 #pragma once
 // The mechanism subsystem's own texts. Each text stands here once.
 
+#include "text/NumberPatterns.h"
+
 #include <string_view>
 
 namespace zorbel::texts {
@@ -23,15 +25,5 @@ inline constexpr std::string_view ParseFailedFirstLine =
     "Reaction with more than 3 reactants and/or 3 products";
 inline constexpr std::string_view ParseFailedSecondLine =
     "or Reaction written in an incompatible format";
-
-// Number patterns of the forward coefficients, chosen from the first reaction shown.
-inline constexpr std::string_view AThreeDecimals = "0.000E+00";
-inline constexpr std::string_view ATwoDecimals = "0.00E+00";
-inline constexpr std::string_view AOneDecimal = "0.0E+00";
-inline constexpr std::string_view FixedFourDecimals = "0.0000";
-inline constexpr std::string_view FixedThreeDecimals = "0.000";
-inline constexpr std::string_view FixedTwoDecimals = "0.00";
-inline constexpr std::string_view FixedOneDecimal = "0.0";
-inline constexpr std::string_view WholeNumber = "0";
 
 } // namespace zorbel::texts

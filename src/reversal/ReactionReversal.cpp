@@ -1,5 +1,6 @@
 #include "reversal/ReactionReversal.h"
 
+#include "mechanism/MechanismTexts.h"
 #include "reversal/ReversalTexts.h"
 #include "reversal/SpeciesProvider.h"
 #include "text/NumberText.h"
@@ -31,7 +32,7 @@ bool classifySlots(const ReversalRequest& request, SpeciesProvider& species,
         const std::string text = withoutParentheses(request.slots[k]);
         outcome.slotTexts[k] = text;
         limits[k] = SlotLimits{};
-        if (text == texts::EmptySlot) {
+        if (text == texts::EmptySlotMark) {
             outcome.slotKinds[k] = SlotKind::Empty;
             continue;
         }

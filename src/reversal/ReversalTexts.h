@@ -1,6 +1,8 @@
 #pragma once
 // Texts of the reverse-rate computation and of the Reverse command.
 
+#include "text/NumberPatterns.h"
+
 #include <string_view>
 
 namespace zorbel::texts {
@@ -51,11 +53,8 @@ inline constexpr std::string_view CalculatedBetween = "calculated between ";
 inline constexpr std::string_view CalculatedAnd = " and ";
 inline constexpr std::string_view CalculatedKelvin = " K";
 inline constexpr std::string_view TempFileName = "temp.txt";
-inline constexpr std::string_view ErrorMeasurePattern = "0.0E+00";
-inline constexpr std::string_view PropertyPattern = "0.000E+00";
 
 // The table file.
-inline constexpr std::string_view EmptySlot = "///";
 inline constexpr std::string_view ThirdBody = "M";
 inline constexpr std::string_view TableA = "A = ";
 inline constexpr std::string_view TableN = "n = ";

@@ -4,6 +4,7 @@
 #include "app/Session.h"
 #include "app/Speedfrm.h"
 #include "app/TextFiles.h"
+#include "mechanism/MechanismTexts.h"
 #include "reversal/ReversalTexts.h"
 #include "reversal/SpeciesProvider.h"
 #include "text/NumberText.h"
@@ -21,7 +22,7 @@ std::string joinedReaction(const std::array<std::string, 6>& slots, size_t first
     std::string text = slots[firstSide] + "+" + slots[firstSide + 1] + "+" + slots[firstSide + 2] +
                        std::string(texts::IrreversibleArrow) + slots[secondSide] + "+" +
                        slots[secondSide + 1] + "+" + slots[secondSide + 2];
-    const std::string empty(texts::EmptySlot);
+    const std::string empty(texts::EmptySlotMark);
     text = replaceAll(text, empty + "+", "");
     return replaceAll(text, "+" + empty, "");
 }

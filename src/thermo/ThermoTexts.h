@@ -2,6 +2,8 @@
 // The texts of the thermodynamic-database tab that the program shows or relies on.
 // Each stands here once; the window's captions are in app/AppTexts.h.
 
+#include "text/NumberPatterns.h"
+
 #include <string_view>
 
 namespace zorbel::texts {
@@ -14,10 +16,6 @@ inline constexpr std::string_view ThermoDialogFilter =
 
 // The line that closes a database; exactly these three letters, nothing after them.
 inline constexpr std::string_view EndLine = "END";
-
-// How the coefficients and the properties are written.
-inline constexpr std::string_view CoefficientPattern = "0.00000000E+00";
-inline constexpr std::string_view PropertyPattern = "0.000E+00";
 
 // A temperature outside the species' range.
 inline constexpr std::string_view OutOfRange = "xxx";
