@@ -1,5 +1,6 @@
 #include "cli/CliRun.h"
 #include "cli/Commands.h"
+#include "text/StringOps.h"
 #include "thermo/SpeciesRecord.h"
 
 #include <CLI/CLI.hpp>
@@ -68,7 +69,7 @@ int runSpecies(const SpeciesOptions& options) {
         return ExitDone;
     }
 
-    const std::string name = upperCased(*options.name);
+    const std::string name = toUpperAscii(*options.name);
     if (!form.LOS1.selectFirstEqual(name)) {
         std::cerr << UnknownSpecies << name << '\n';
         return ExitRefused;

@@ -1,5 +1,7 @@
 #include "mechanism/ReactionSearch.h"
 
+#include "text/StringOps.h"
+
 #include "app/AppTexts.h"
 #include "app/Session.h"
 #include "mechanism/SearchTexts.h"
@@ -10,20 +12,6 @@
 namespace zorbel {
 
 namespace {
-
-/// Every occurrence of `from` in the text replaced by `to`, scanning left to right.
-std::string replaceAll(std::string_view text, std::string_view from, std::string_view to) {
-    std::string result;
-    result.reserve(text.size() + text.size() / 8);
-    size_t start = 0;
-    for (size_t at = text.find(from); at != std::string_view::npos; at = text.find(from, start)) {
-        result.append(text.substr(start, at - start));
-        result.append(to);
-        start = at + from.size();
-    }
-    result.append(text.substr(start));
-    return result;
-}
 
 bool opensLine(std::string_view entry, std::string_view query) {
     if (!entry.starts_with(query))
@@ -47,14 +35,7 @@ bool standsBetweenNeighbours(std::string_view entry, size_t at, size_t length) {
 } // namespace
 
 std::string speciesQuery(std::string_view typed) {
-    std::string query;
-    query.reserve(typed.size());
-    for (char c : typed) {
-        if (c == ' ')
-            continue;
-        query += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-    }
-    return query;
+    return toUpperAscii(removeChars(typed, " "));
 }
 
 bool containsSpecies(std::string_view entry, std::string_view query) {

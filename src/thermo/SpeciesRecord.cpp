@@ -1,5 +1,7 @@
 #include "thermo/SpeciesRecord.h"
 
+#include "text/StringOps.h"
+
 #include "text/NumberText.h"
 #include "thermo/ThermoTexts.h"
 
@@ -66,24 +68,15 @@ std::string field(std::string_view line, std::size_t k) {
 
 } // namespace
 
-std::string upperCased(std::string_view text) {
-    std::string result(text);
-    for (char& c : result) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    }
-    return result;
-}
-
 std::string recordToken(std::string_view line) {
     const std::size_t blank = line.find(' ');
     if (blank == std::string_view::npos)
         return {};
-    return upperCased(line.substr(0, blank));
+    return toUpperAscii(line.substr(0, blank));
 }
 
 HeaderTemperatures headerTemperatures(std::string_view header) {
-    std::string h = upperCased(header);
+    std::string h = toUpperAscii(header);
     for (std::size_t width = 16; width >= 2; --width)
         h = collapseBlankRuns(h, width);
     std::replace(h.begin(), h.end(), ' ', bar);
@@ -139,7 +132,7 @@ std::optional<SpeciesRecord> readRecordAt(const std::vector<std::string>& fileLi
             ++next;
         if (next >= fileLines.size())
             return std::nullopt;
-        const std::string line = upperCased(fileLines[next++]);
+        const std::string line = toUpperAscii(fileLines[next++]);
         for (std::size_t k = 0; k < fields; ++k)
             record.coefficientTexts[box++] = coefficientText(field(line, k));
     }

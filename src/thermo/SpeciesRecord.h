@@ -40,9 +40,6 @@ std::optional<SpeciesRecord> readRecordAt(const std::vector<std::string>& fileLi
 /// offer nothing.
 std::string recordToken(std::string_view line);
 
-/// ASCII upper case; other bytes pass through.
-std::string upperCased(std::string_view text);
-
 struct HeaderTemperatures {
     std::string TLow, THigh, TCommon; ///< [K], plain number form
 };

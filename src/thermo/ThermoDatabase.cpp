@@ -1,4 +1,5 @@
 #include "thermo/ThermoDatabase.h"
+#include "text/StringOps.h"
 
 #include "app/TextFiles.h"
 #include "thermo/SpeciesRecord.h"
@@ -25,7 +26,8 @@ std::vector<std::string> listSpeciesNames(const std::vector<std::string>& fileLi
             continue;
         const char first = line.front();
         const bool letter = (first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z');
-        if (!letter || (line.size() == texts::EndLine.size() && upperCased(line) == texts::EndLine))
+        if (!letter ||
+            (line.size() == texts::EndLine.size() && toUpperAscii(line) == texts::EndLine))
             continue;
         // A word alone on its line (a THERMO keyword after comment lines, a stray word)
         // names no species: listing it would add an empty entry to the list and count.

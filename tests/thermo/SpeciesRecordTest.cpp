@@ -3,6 +3,8 @@
 #include "support/TestSupport.h"
 #include "thermo/ThermoIndex.h"
 
+#include "text/StringOps.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -75,7 +77,7 @@ TEST(SpeciesRecordTest, TokensAndNames) {
     EXPECT_EQ(recordToken("END"), "");
     EXPECT_EQ(recordToken("THERMO"), "");
     EXPECT_EQ(recordToken("THERMO ALL"), "THERMO");
-    EXPECT_EQ(upperCased("ch3\xe9o"), "CH3\xe9O");
+    EXPECT_EQ(toUpperAscii("ch3\xe9o"), "CH3\xe9O");
 }
 
 const std::vector<std::string> sampleLines = {
