@@ -19,6 +19,12 @@ inline constexpr std::string_view RunPelluxFirst =
 // Cutting a reaction line.
 /// A species slot that holds no species.
 inline constexpr std::string_view EmptySlotMark = "///";
+/// A falloff partner as written, "(+M)", and as cut, "+(M)": a species text of its own.
+inline constexpr std::string_view FalloffOpening = "(+";
+inline constexpr std::string_view FalloffSplit = "+(";
+/// An irreversible arrow marked with a bar where the reactant side ends; the search
+/// window's lists show irreversible reactions this way too.
+inline constexpr std::string_view MarkedIrreversibleArrow = "|=>";
 /// Every species slot of a line that could not be cut.
 inline constexpr std::string_view FailedSlotMark = "NER";
 inline constexpr std::string_view ParseFailedFirstLine =

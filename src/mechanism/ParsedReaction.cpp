@@ -2,6 +2,7 @@
 
 #include "app/AppTexts.h"
 #include "mechanism/MechanismTexts.h"
+#include "text/StringOps.h"
 
 #include <algorithm>
 #include <optional>
@@ -13,41 +14,12 @@ namespace {
 
 constexpr char blank = ' ';
 constexpr char plus = '+';
-constexpr char openingParenthesis = '(';
 constexpr char reversibleSideEnd = '<';
 constexpr char irreversibleSideEnd = '|';
 constexpr char productSideStart = '>';
 constexpr char minus = '-';
 constexpr char decimalPoint = '.';
 constexpr std::size_t sideCapacity = 3;
-
-/// "(+M)" becomes "+(M)", so that a falloff partner splits off as a species text of its
-/// own. Like any plain text replacement, the scan goes on after each swapped pair.
-void swapFalloffOpenings(std::string& line) {
-    for (std::size_t i = 0; i + 1 < line.size(); ++i) {
-        if (line[i] == openingParenthesis && line[i + 1] == plus) {
-            std::swap(line[i], line[i + 1]);
-            ++i;
-        }
-    }
-}
-
-/// Puts a bar before every "=>" so that the reactant side of an irreversible reaction
-/// ends at a single character, as the "<" of "<=>" ends a reversible one.
-std::string markIrreversibleArrows(const std::string& line) {
-    const std::string_view arrow = texts::IrreversibleArrow;
-    std::string marked;
-    marked.reserve(line.size() + 4);
-    std::size_t start = 0;
-    for (std::size_t at = line.find(arrow); at != std::string::npos; at = line.find(arrow, start)) {
-        marked.append(line, start, at - start);
-        marked += irreversibleSideEnd;
-        marked += arrow;
-        start = at + arrow.size();
-    }
-    marked.append(line, start, std::string::npos);
-    return marked;
-}
 
 /// The species texts of one side, split at every "+"; nothing when a text is empty
 /// (an empty side, "A++B", a trailing "+"), which no slot can show sensibly.
@@ -77,10 +49,11 @@ ParsedReaction failed(ParsedReaction parsed) {
 ParsedReaction parseReaction(std::string_view entry) {
     ParsedReaction parsed;
     std::string line(entry);
-    swapFalloffOpenings(line);
+    // A falloff partner splits off as a species text of its own.
+    line = replaceAll(line, texts::FalloffOpening, texts::FalloffSplit);
     parsed.Irreversible = line.find(texts::ReversibleArrow) == std::string::npos;
     if (parsed.Irreversible)
-        line = markIrreversibleArrows(line);
+        line = replaceAll(line, texts::IrreversibleArrow, texts::MarkedIrreversibleArrow);
 
     const std::size_t s1 = line.find(blank);
     const std::size_t s2 = s1 == std::string::npos ? s1 : line.find(blank, s1 + 1);

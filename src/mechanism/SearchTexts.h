@@ -2,6 +2,8 @@
 // The reaction search window's own texts, and the pieces of reaction syntax the search
 // recognises around a species name. Each text stands here once.
 
+#include "mechanism/MechanismTexts.h"
+
 #include <string_view>
 
 namespace zorbel::texts {
@@ -32,10 +34,6 @@ inline constexpr std::string_view SearchTipHowToClose =
 inline constexpr std::string_view FoundNothing = "Found: 0 Reaction";
 inline constexpr std::string_view FoundStart = "Found:";
 inline constexpr std::string_view FoundEnd = "Reaction(s)";
-
-// The search window writes an irreversible arrow with this mark, so that such reactions
-// stand out in its lists.
-inline constexpr std::string_view MarkedIrreversibleArrow = "|=>";
 
 // What may follow a species that opens the line: another reactant, a "(+" group, or the
 // arrow of a reversible or of a marked irreversible reaction.
