@@ -1,41 +1,15 @@
+#include "support/CliRunner.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
-
-#ifdef _WIN32
-#define popen _popen
-#define pclose _pclose
-#endif
 
 namespace zorbel {
 namespace {
 
-struct CliResult {
-    std::string out;
-    int exitCode;
-};
-
-/// Runs zorbel-cli with the arguments (already quoted) and collects standard output.
-CliResult runCli(const std::string& arguments) {
-    const std::string command = std::string("\"") + ZORBEL_CLI_PATH + "\" " + arguments + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return {"", -1};
-    std::string out;
-    char buffer[4096];
-    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
-        out.append(buffer, n);
-    const int status = pclose(pipe);
-#ifdef _WIN32
-    return {out, status};
-#else
-    return {out, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
-#endif
-}
+using testing::CliResult;
+using testing::runCli;
 
 std::string example() {
     return "\"" + (testing::examples() / "example.therm").string() + "\"";
