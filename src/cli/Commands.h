@@ -14,5 +14,6 @@ void addReversalCommands(CLI::App& app, int& exitCode);
 void addBatchCommands(CLI::App& app, int& exitCode);
 void addComparisonCommands(CLI::App& app, int& exitCode);
 void addSearchCommands(CLI::App& app, int& exitCode);
+void addCleanCommands(CLI::App& app, int& exitCode);
 
 } // namespace zorbel::cli

@@ -1,12 +1,81 @@
+#include "cli/CliRun.h"
+#include "cli/CliSettings.h"
 #include "cli/Commands.h"
+#include "comparison/ComparisonCommand.h"
 
 #include <CLI/CLI.hpp>
 
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <unistd.h>
+
 namespace zorbel::cli {
 
+namespace {
+
+constexpr const char* cannotReadDatabase = "The thermodynamic database could not be read: ";
+constexpr const char* noWorkFolder =
+    "--work-folder does not apply: the output files go beside the comparison file";
+constexpr const char* notAnnotated = "The comparison file was not annotated: ";
+
+struct AnnotateOptions {
+    std::string thermo;
+    std::string comparison;
+    ReversalSettings settings;
+};
+
+int runAnnotate(const AnnotateOptions& options) {
+    if (options.settings.workFolder) {
+        std::cerr << noWorkFolder << '\n';
+        return ExitUsage;
+    }
+    CliRun run;
+    run.loadDatabase(options.thermo);
+    if (run.form().Lbl1.caption().empty()) {
+        std::cerr << cannotReadDatabase << options.thermo << '\n';
+        return ExitRefused;
+    }
+    applySettings(run, options.settings);
+    REVEQfrm& form = run.form();
+    if (isatty(STDERR_FILENO)) {
+        run.platform.onEvents = [&form] {
+            std::cerr << "\r" << static_cast<int>(form.ProgBar.value()) << "%  "
+                      << form.timeremaining.caption() << "      " << std::flush;
+        };
+    }
+    // The same handler the button runs, so that a fault ends in lblerror as in the window.
+    std::optional<AnnotationCounts> counts;
+    run.platform.fileAnswers.push_back(options.comparison);
+    run.session.runCommand([&] { counts = annotateComparison(run.session); });
+    if (isatty(STDERR_FILENO))
+        std::cerr << '\n';
+    if (!counts) {
+        if (run.refusalOrDone() == ExitDone)
+            std::cerr << notAnnotated << options.comparison << '\n';
+        return ExitRefused;
+    }
+    std::cout << "Different: " << counts->different << '\n'
+              << "Identical within tolerance: " << counts->identical << '\n'
+              << "Not calculated: " << counts->notCalculated << '\n'
+              << run.session.common.ComparisonPath << '\n';
+    return ExitDone;
+}
+
+} // namespace
+
 void addComparisonCommands(CLI::App& app, int& exitCode) {
-    (void)app;
-    (void)exitCode;
+    auto options = std::make_shared<AnnotateOptions>();
+    CLI::App* annotate = app.add_subcommand(
+        "annotate", "Reverse the marked (###) reactions of a comparison file, compare their "
+                    "reverse rate constants with the file's second expressions and insert the "
+                    "classified table into the file");
+    annotate->add_option("THERMO", options->thermo, "the thermodynamic database")->required();
+    annotate->add_option("COMPARISON", options->comparison, "the comparison file, rewritten")
+        ->required();
+    addSettingsOptions(*annotate, options->settings);
+    annotate->callback([options, &exitCode] { exitCode = runAnnotate(*options); });
 }
 
 } // namespace zorbel::cli

@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
     zorbel::cli::addBatchCommands(app, exitCode);
     zorbel::cli::addComparisonCommands(app, exitCode);
     zorbel::cli::addSearchCommands(app, exitCode);
+    zorbel::cli::addCleanCommands(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

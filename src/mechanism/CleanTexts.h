@@ -1,0 +1,80 @@
+#pragma once
+// The texts of the mechanism cleaner and of its command. Each text stands here once.
+
+#include <string_view>
+
+namespace zorbel::texts {
+
+// Keywords read in a published mechanism, compared in capitals. A section keyword may be
+// shortened to its first four letters.
+inline constexpr std::string_view SpeciesKeywordStart = "SPEC";
+inline constexpr std::string_view ReactionsKeywordStart = "REAC";
+inline constexpr std::string_view EndKeyword = "END";
+/// Auxiliary keywords whose numbers are an A, an n and an Ea (PLOG/: a pressure first).
+inline constexpr std::string_view LowKeyword = "LOW";
+inline constexpr std::string_view HighKeyword = "HIGH";
+inline constexpr std::string_view RevKeyword = "REV";
+inline constexpr std::string_view PlogKeyword = "PLOG";
+
+// Units the REACTIONS line may name.
+inline constexpr std::string_view CalPerMole = "CAL/MOLE";
+inline constexpr std::string_view KcalPerMole = "KCAL/MOLE";
+inline constexpr std::string_view JoulesPerMole = "JOULES/MOLE";
+inline constexpr std::string_view KjoulesPerMole = "KJOULES/MOLE";
+inline constexpr std::string_view Kelvins = "KELVINS";
+inline constexpr std::string_view Evolts = "EVOLTS";
+inline constexpr std::string_view Moles = "MOLES";
+inline constexpr std::string_view Molecules = "MOLECULES";
+
+// Lines the cleaner writes.
+inline constexpr std::string_view CommentMark = "!";
+inline constexpr std::string_view EaConvertedStart = "! Ea converted from ";
+inline constexpr std::string_view EaConvertedEnd =
+    " to cal/mol by zorbel-cli clean, on the reaction lines and on their LOW/, HIGH/, "
+    "REV/ and PLOG/ lines";
+inline constexpr std::string_view AConvertedLine =
+    "! A converted from MOLECULES to MOLES (times the Avogadro constant to the power of the "
+    "reaction order minus one) by zorbel-cli clean, on the reaction lines and on their LOW/, "
+    "HIGH/, REV/ and PLOG/ lines";
+inline constexpr std::string_view NotCleanedStart = "!Not cleaned, ";
+inline constexpr std::string_view NotCleanedMiddle = ": ";
+/// "=>" inside a comment, written so that the loader does not take the comment for a
+/// reaction (it lists every line holding "=>").
+inline constexpr std::string_view ArrowInComment = "= >";
+
+// Why a reaction was left as a comment.
+inline constexpr std::string_view TooManySpecies = "more than three species on a side";
+inline constexpr std::string_view FactorNotWhole =
+    "a stoichiometric factor that is not a whole number";
+inline constexpr std::string_view EquationUnreadable = "the equation could not be read";
+inline constexpr std::string_view CoefficientsUnreadable =
+    "A, n and Ea could not be read after the equation";
+inline constexpr std::string_view AuxiliaryUnreadableStart = "its ";
+inline constexpr std::string_view AuxiliaryUnreadableEnd =
+    "/ line could not be read for the unit conversion";
+
+// Refusals.
+inline constexpr std::string_view NoReactionsSection =
+    "The file has no REACTIONS line, so it holds no reaction to clean.";
+inline constexpr std::string_view UnknownUnit =
+    "The REACTIONS line names units that cannot be converted: ";
+inline constexpr std::string_view TwoUnits =
+    "The REACTIONS line names two units for the same quantity: ";
+
+// The command.
+inline constexpr std::string_view CleanCommandHelp =
+    "Rewrite a published mechanism in the layout the loader reads: exact REACTIONS line, "
+    "equations without blanks, single blanks before A, n and Ea, Ea in cal/mol";
+inline constexpr std::string_view CleanInputHelp = "The mechanism as published";
+inline constexpr std::string_view CleanOutputHelp = "The cleaned mechanism to write";
+inline constexpr std::string_view CleanInputUnreadable = "The mechanism file could not be read: ";
+inline constexpr std::string_view CleanOutputUnwritable =
+    "The cleaned mechanism could not be written: ";
+inline constexpr std::string_view CleanTemporarySuffix = ".part";
+inline constexpr std::string_view CommentedOutLineStart = "Line ";
+inline constexpr std::string_view CommentedOutLineMiddle = " commented out: ";
+inline constexpr std::string_view SummaryWritten = " reactions written, ";
+inline constexpr std::string_view SummaryConverted = " converted, ";
+inline constexpr std::string_view SummaryCommentedOut = " commented out";
+
+} // namespace zorbel::texts
