@@ -159,8 +159,9 @@ Group classify(const std::optional<double>& diffs1, const std::optional<double>&
 }
 
 std::string restoreEquation(std::string_view equation) {
-    return replaceAll(replaceAll(equation, texts::BarArrow, texts::IrreversibleArrow),
-                      texts::FalloffParsed, texts::FalloffWritten);
+    return replaceAll(
+        replaceAll(equation, texts::MarkedIrreversibleArrow, texts::IrreversibleArrow),
+        texts::FalloffSplit, texts::FalloffOpening);
 }
 
 std::string classifiedLine(const ReversedReaction& reversed, const MarkedReaction& marked,

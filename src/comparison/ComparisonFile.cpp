@@ -27,7 +27,7 @@ bool isMarkedLine(std::string_view line) {
 std::string cleanMarkedLine(std::string_view line) {
     std::string cleaned = replaceAll(line, texts::ComparisonMark, "");
     cleaned = replaceAll(cleaned, "\t", " ");
-    return replaceAll(cleaned, texts::FalloffWritten, texts::FalloffParsed);
+    return replaceAll(cleaned, texts::FalloffOpening, texts::FalloffSplit);
 }
 
 std::optional<MarkedReaction> cutMarkedLine(std::string_view cleaned) {

@@ -3,6 +3,7 @@
 // the lines of the annotation block and the messages. Each text stands here once; the
 // texts the window shares are in app/AppTexts.h and batch/BatchTexts.h.
 
+#include "mechanism/MechanismTexts.h"
 #include "text/NumberPatterns.h"
 
 #include <cstddef>
@@ -23,11 +24,6 @@ inline constexpr std::string_view ToleranceWord = "tolerance";
 inline constexpr std::string_view SettingsOpen = "[";
 inline constexpr std::string_view SettingsSeparator = "/";
 inline constexpr std::string_view SettingsClose = "]";
-/// A falloff partner as the comparison file writes it, and as the reaction parser wants it.
-inline constexpr std::string_view FalloffWritten = "(+";
-inline constexpr std::string_view FalloffParsed = "+(";
-/// An arrow some comparison files write; the annotation shows it as "=>".
-inline constexpr std::string_view BarArrow = "|=>";
 
 // Reading RevAll.txt back.
 /// Result comments that mean "no reverse coefficients": the row then reads as NoReverseLine.
