@@ -2,18 +2,11 @@
 
 #include "app/AppTexts.h"
 #include "mechanism/MechanismTexts.h"
+#include "text/StringOps.h"
 
 #include <algorithm>
 
 namespace zorbel {
-
-std::string upperCased(std::string text) {
-    for (char& c : text) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    }
-    return text;
-}
 
 bool hasReactionsLine(const std::vector<std::string>& lines) {
     return std::find(lines.begin(), lines.end(), texts::ReactionsKeyword) != lines.end();
@@ -25,13 +18,13 @@ std::optional<std::vector<std::string>> reactionEntries(std::vector<std::string>
     // The section starts after the first line that reads REACTIONS in any case, which
     // may stand before the exact line that let the file in.
     auto line = std::find_if(lines.begin(), lines.end(), [](const std::string& text) {
-        return upperCased(text) == texts::ReactionsKeyword;
+        return toUpperAscii(text) == texts::ReactionsKeyword;
     });
     if (line != lines.end())
         ++line;
     std::vector<std::string> entries;
     for (; line != lines.end(); ++line) {
-        std::string upper = upperCased(std::move(*line));
+        std::string upper = toUpperAscii(*line);
         if (upper.find(texts::IrreversibleArrow) != std::string::npos)
             entries.push_back(std::move(upper));
     }

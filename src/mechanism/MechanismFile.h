@@ -8,9 +8,6 @@
 
 namespace zorbel {
 
-/// The text with the ASCII letters a to z in capitals; other bytes unchanged.
-std::string upperCased(std::string text);
-
 /// True when the file holds the reaction section's opening line exactly as written:
 /// "REACTIONS" alone, in capitals, with no units and no blanks.
 bool hasReactionsLine(const std::vector<std::string>& lines);

@@ -3,6 +3,7 @@
 #include "mechanism/MechanismFile.h"
 #include "mechanism/ParsedReaction.h"
 #include "support/TestSupport.h"
+#include "text/StringOps.h"
 
 #include <CLI/CLI.hpp>
 
@@ -127,7 +128,7 @@ constexpr PublishedMechanism Published[] = {
 };
 
 std::string upper(std::string text) {
-    return upperCased(std::move(text));
+    return toUpperAscii(std::move(text));
 }
 
 std::string firstWordUpper(const std::string& line) {

@@ -1,6 +1,7 @@
 #include "mechanism/MechanismCleaner.h"
 #include "mechanism/MechanismFile.h"
 #include "mechanism/ParsedReaction.h"
+#include "text/StringOps.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +45,7 @@ void expectLines(const LineCase* first, const LineCase* last) {
         EXPECT_EQ(written, c->expected);
         // Whatever the cleaner writes as a reaction must cut into slots for the parser.
         if (written.rfind('!', 0) != 0) {
-            EXPECT_FALSE(parseReaction(upperCased(written)).Failed) << written;
+            EXPECT_FALSE(parseReaction(toUpperAscii(written)).Failed) << written;
         }
     }
 }

@@ -2,6 +2,7 @@
 
 #include "app/Platform.h"
 #include "mechanism/MechanismFile.h"
+#include "text/StringOps.h"
 
 #include <filesystem>
 #include <vector>
@@ -161,7 +162,7 @@ TEST_F(MechanismLoader, CountsBeyond16Bits) {
 }
 
 TEST(ReactionEntries, UpperCasesAsciiOnly) {
-    EXPECT_EQ(upperCased("h+o2<=>o+oh \xe9t\xc3\xa9 1e14"), "H+O2<=>O+OH \xe9T\xc3\xa9 1E14");
+    EXPECT_EQ(toUpperAscii("h+o2<=>o+oh \xe9t\xc3\xa9 1e14"), "H+O2<=>O+OH \xe9T\xc3\xa9 1E14");
 }
 
 class SharedMechanisms : public MechanismSession {};
