@@ -37,7 +37,7 @@ constexpr int qtNoLimit = 32767;
 
 /// A binder that redraws when its element's revision moves.
 template <class E> class ElementBinder : public Binder {
-  public:
+public:
     ElementBinder(QWidget* widget, Controller& controller, bool input, E& element)
         : Binder(widget, controller, input), element_(element) {}
 
@@ -50,12 +50,12 @@ template <class E> class ElementBinder : public Binder {
         widget_->setVisible(element_.visible());
     }
 
-  protected:
+protected:
     virtual void draw() = 0;
 
     E& element_;
 
-  private:
+private:
     std::uint64_t drawn_ = neverDrawn;
 };
 
@@ -82,10 +82,10 @@ void setBackground(QWidget* widget, Colour colour) {
 }
 
 class LabelBinder : public ElementBinder<Label> {
-  public:
+public:
     using ElementBinder::ElementBinder;
 
-  private:
+private:
     void draw() override {
         auto* label = static_cast<QLabel*>(widget_);
         label->setText(shownText(element_.caption()));
@@ -94,17 +94,17 @@ class LabelBinder : public ElementBinder<Label> {
 };
 
 class FrameBinder : public ElementBinder<Label> {
-  public:
+public:
     using ElementBinder::ElementBinder;
 
-  private:
+private:
     void draw() override {
         static_cast<QGroupBox*>(widget_)->setTitle(shownText(element_.caption()));
     }
 };
 
 class TextBoxBinder : public ElementBinder<TextBox> {
-  public:
+public:
     TextBoxBinder(QLineEdit* edit, Controller& controller, TextBox& box)
         : ElementBinder(edit, controller, !box.readOnly, box) {
         QObject::connect(edit, &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -114,7 +114,7 @@ class TextBoxBinder : public ElementBinder<TextBox> {
         });
     }
 
-  private:
+private:
     void draw() override {
         auto* edit = static_cast<QLineEdit*>(widget_);
         edit->setReadOnly(element_.readOnly);
@@ -123,15 +123,19 @@ class TextBoxBinder : public ElementBinder<TextBox> {
         const bool limited = !element_.readOnly && element_.maxLength > 0;
         edit->setMaxLength(limited ? element_.maxLength : qtNoLimit);
         const QString text = toQt(element_.text());
-        if (edit->text() != text)
+        if (edit->text() != text) {
             edit->setText(text);
+            // A result longer than its box shows its beginning, where the number is.
+            if (element_.readOnly)
+                edit->setCursorPosition(0);
+        }
         setBackground(edit, element_.background());
         setBold(edit, element_.bold());
     }
 };
 
 class TextLabelBinder : public ElementBinder<TextBox> {
-  public:
+public:
     TextLabelBinder(QLabel* label, Controller& controller, TextBox& box)
         : ElementBinder(label, controller, false, box) {}
     TextLabelBinder(ClickableLabel* label, Controller& controller, TextBox& box)
@@ -144,7 +148,7 @@ class TextLabelBinder : public ElementBinder<TextBox> {
         });
     }
 
-  private:
+private:
     void draw() override {
         auto* label = static_cast<QLabel*>(widget_);
         label->setText(shownText(element_.text()));
@@ -153,19 +157,19 @@ class TextLabelBinder : public ElementBinder<TextBox> {
 };
 
 class ButtonBinder : public ElementBinder<Button> {
-  public:
+public:
     ButtonBinder(QPushButton* button, Controller& controller, Button& element)
         : ElementBinder(button, controller, true, element) {
         QObject::connect(button, &QPushButton::clicked, this,
                          [this] { controller_.forward([this] { element_.click(); }); });
     }
 
-  private:
+private:
     void draw() override { static_cast<QPushButton*>(widget_)->setText(toQt(element_.caption)); }
 };
 
 class CheckBoxBinder : public ElementBinder<CheckBox> {
-  public:
+public:
     CheckBoxBinder(QCheckBox* check, Controller& controller, CheckBox& element)
         : ElementBinder(check, controller, true, element) {
         QObject::connect(check, &QCheckBox::clicked, this, [this](bool checked) {
@@ -174,7 +178,7 @@ class CheckBoxBinder : public ElementBinder<CheckBox> {
         });
     }
 
-  private:
+private:
     void draw() override {
         auto* check = static_cast<QCheckBox*>(widget_);
         check->setText(toQt(element_.caption));
@@ -183,7 +187,7 @@ class CheckBoxBinder : public ElementBinder<CheckBox> {
 };
 
 class OptionBinder : public ElementBinder<OptionButton> {
-  public:
+public:
     OptionBinder(QRadioButton* radio, Controller& controller, OptionButton& element)
         : ElementBinder(radio, controller, true, element) {
         // The model keeps the group exclusive; Qt's own exclusivity would uncheck the
@@ -195,7 +199,7 @@ class OptionBinder : public ElementBinder<OptionButton> {
         });
     }
 
-  private:
+private:
     void draw() override {
         auto* radio = static_cast<QRadioButton*>(widget_);
         radio->setText(toQt(element_.caption));
@@ -204,13 +208,13 @@ class OptionBinder : public ElementBinder<OptionButton> {
 };
 
 class ProgressBinder : public ElementBinder<ProgressBar> {
-  public:
+public:
     ProgressBinder(QProgressBar* bar, Controller& controller, ProgressBar& element)
         : ElementBinder(bar, controller, false, element) {
         bar->setRange(0, 100);
     }
 
-  private:
+private:
     void draw() override {
         static_cast<QProgressBar*>(widget_)->setValue(
             static_cast<int>(std::lround(element_.value())));
@@ -221,7 +225,7 @@ class ProgressBinder : public ElementBinder<ProgressBar> {
 /// In a single-selection list the view shows the current entry as the selection; in an
 /// extended one it shows the element's per-entry selection.
 class ListBinder : public Binder {
-  public:
+public:
     ListBinder(ElementListView* view, Controller& controller, ListBox& list, Selection selection)
         : Binder(view, controller, true), list_(list), extended_(selection == Selection::Extended),
           model_(new ListBoxModel(list, view)) {
@@ -258,7 +262,7 @@ class ListBinder : public Binder {
         }
     }
 
-  private:
+private:
     QItemSelectionModel* selection() const {
         return static_cast<QListView*>(widget_)->selectionModel();
     }
@@ -357,7 +361,7 @@ class ListBinder : public Binder {
 
 /// The tab shown: a plain number of the model, which code may change as well.
 class TabBinder : public Binder {
-  public:
+public:
     TabBinder(QTabWidget* tabs, Controller& controller, int& current)
         : Binder(tabs, controller, false), current_(current) {
         // Switching tabs starts no command, so it stays possible during a batch run.
@@ -379,7 +383,7 @@ class TabBinder : public Binder {
         syncing_ = false;
     }
 
-  private:
+private:
     int& current_;
     int drawn_ = -1;
     bool syncing_ = false;

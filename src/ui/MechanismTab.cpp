@@ -115,8 +115,11 @@ MechanismTab::MechanismTab(Binding& binding, REVEQfrm& form, QWidget* parent) : 
     loadRow->addWidget(binding.label(form.Lbl2, QStringLiteral("Lbl2"), mechanism), 1);
     QPushButton* find = binding.button(form.FindCmd, QStringLiteral("FindCmd"), mechanism);
     QPalette face = find->palette();
-    face.setColor(QPalette::Button, findButtonFace);
-    face.setColor(QPalette::ButtonText, Qt::black);
+    // The disabled look stays the system's, so that a batch run shows the button off.
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        face.setColor(group, QPalette::Button, findButtonFace);
+        face.setColor(group, QPalette::ButtonText, Qt::black);
+    }
     find->setPalette(face);
     find->setFixedWidth(find->sizeHint().height() * 2);
     loadRow->addWidget(find);

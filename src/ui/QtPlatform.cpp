@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QUrl>
@@ -43,9 +44,10 @@ void QtPlatform::attach(Controller& controller, QWidget* owner) {
     owner_ = owner;
 }
 
-void QtPlatform::runUnattended(std::deque<std::string> fileAnswers) {
+void QtPlatform::runUnattended(std::deque<std::string> fileAnswers, WindowVisit visit) {
     unattended_ = true;
     fileAnswers_ = std::move(fileAnswers);
+    visit_ = std::move(visit);
 }
 
 std::optional<std::string> QtPlatform::chooseFile(const FileDialogRequest& request) {
@@ -104,19 +106,31 @@ MessageAnswer QtPlatform::showMessage(const MessageRequest& request) {
 }
 
 void QtPlatform::showChart(const Speedfrm& chart) {
-    if (unattended_)
+    if (unattended_ && !visit_)
         return;
     ChartDialog dialog(chart, owner_);
-    dialog.exec();
+    run(dialog);
 }
 
 void QtPlatform::showSearch(Findfrm& window) {
-    if (unattended_ || controller_ == nullptr)
+    if ((unattended_ && !visit_) || controller_ == nullptr)
         return;
     window.shown = true;
     SearchDialog dialog(*controller_, window, owner_);
-    dialog.exec();
+    run(dialog);
     window.shown = false;
+}
+
+void QtPlatform::run(QDialog& dialog) {
+    if (!unattended_) {
+        dialog.exec();
+        return;
+    }
+    dialog.show();
+    // Lays the window out before the visitor looks at it.
+    QCoreApplication::processEvents();
+    visit_(dialog);
+    dialog.close();
 }
 
 void QtPlatform::processEvents() {

@@ -8,13 +8,19 @@
 #include <QStringList>
 #include <QWidget>
 
+class QDialog;
+
 #include <deque>
+#include <functional>
 #include <string>
 #include <string_view>
 
 namespace zorbel::ui {
 
 class Controller;
+
+/// Acts in a secondary window that an unattended run shows instead of running it.
+using WindowVisit = std::function<void(QDialog&)>;
 
 /// The dialog filters of a "Label|pattern|Label|pattern|" list as Qt writes them:
 /// "Label (pattern)", so that each label shows the patterns that really apply (the
@@ -23,15 +29,17 @@ class Controller;
 QStringList qtFileFilters(std::string_view filter);
 
 class QtPlatform : public Platform {
-  public:
+public:
     /// The controller redraws before each turn of the event loop and runs the search
     /// window's actions; the owner parents the dialogs.
     void attach(Controller& controller, QWidget* owner);
 
     /// Unattended runs (the screenshots): file dialogs take their answers from this
-    /// queue (a cancel when it is empty), message boxes answer OK or No unseen, and the
-    /// chart and search windows are not shown.
-    void runUnattended(std::deque<std::string> fileAnswers);
+    /// queue (a cancel when it is empty) and message boxes answer OK or No unseen. The
+    /// chart and search windows are shown without waiting for a user: each is handed to
+    /// `visit`, which may act in it and take its picture, and closes when that returns.
+    /// Without a visitor they are not shown at all.
+    void runUnattended(std::deque<std::string> fileAnswers, WindowVisit visit = {});
 
     std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
     MessageAnswer showMessage(const MessageRequest& request) override;
@@ -42,11 +50,15 @@ class QtPlatform : public Platform {
     DateTime now() override;
     void quit() override;
 
-  private:
+private:
+    /// Runs a secondary window modally, or hands it to the visitor in an unattended run.
+    void run(QDialog& dialog);
+
     Controller* controller_ = nullptr;
     QPointer<QWidget> owner_;
     bool unattended_ = false;
     std::deque<std::string> fileAnswers_;
+    WindowVisit visit_;
 };
 
 } // namespace zorbel::ui

@@ -35,7 +35,8 @@ int main(int argc, char** argv) {
     options.addVersionOption();
     const QCommandLineOption screenshot(
         QStringLiteral("screenshot"),
-        QStringLiteral("Save pictures of the four tabs into FOLDER and exit."),
+        QStringLiteral("Save pictures of the four tabs, the chart and the search window into "
+                       "FOLDER and exit."),
         QStringLiteral("FOLDER"));
     const QCommandLineOption thermo(QStringLiteral("thermo"),
                                     QStringLiteral("With --screenshot: load this database first."),

@@ -12,11 +12,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 #include <QValueAxis>
 #include <QXYSeries>
-
-#include <functional>
 
 namespace zorbel::ui::testing {
 namespace {
@@ -71,7 +68,7 @@ TEST(ChartDialog, EmptyContentGivesEmptySeries) {
 }
 
 class SearchDialogTest : public WindowTest {
-  protected:
+protected:
     Findfrm& find = session.find;
     int resultClicks = 0;
 
@@ -143,17 +140,8 @@ TEST_F(SearchDialogTest, DoubleClickInTheSortedListMakesItsEntryCurrentFirst) {
     EXPECT_FALSE(dialog.isVisible());
 }
 
-/// Acts on the next modal window once the event loop has shown it.
-void whenModalShows(const std::function<void(QWidget*)>& act) {
-    QTimer::singleShot(0, [act] {
-        QWidget* modal = QApplication::activeModalWidget();
-        ASSERT_NE(modal, nullptr);
-        act(modal);
-    });
-}
-
 class QtPlatformTest : public WindowTest {
-  protected:
+protected:
     QtPlatform qt;
     void SetUp() override { qt.attach(controller, &window); }
 };

@@ -99,6 +99,14 @@ TEST_F(WindowTest, ModelChangesReachTheWidgets) {
     EXPECT_FALSE(widget<QProgressBar>("ProgBar")->isHidden());
     EXPECT_EQ(widget<QProgressBar>("ProgBar")->value(), 43);
 
+    // A result longer than its box shows its beginning; a box the user types in keeps
+    // the cursor at the end.
+    form.PropTxt[REVEQfrm::ForwardEa].setText("3120.0 ! HYDROGEN ABSTRACTION BY OH, A LONG NOTE");
+    form.Ntxt.setText("40");
+    controller.refresh();
+    EXPECT_EQ(widget<QLineEdit>("PropTxt22")->cursorPosition(), 0);
+    EXPECT_EQ(widget<QLineEdit>("Ntxt")->cursorPosition(), 2);
+
     form.Ntxt.setBackground(Colour::Window);
     controller.refresh();
     EXPECT_EQ(widget<QLineEdit>("Ntxt")->palette().color(QPalette::Base),
@@ -183,6 +191,10 @@ TEST_F(WindowTest, BatchRunDisablesEveryInput) {
     turnEventLoop();
     for (const char* name : inputs)
         EXPECT_FALSE(widget<QWidget>(name)->isEnabled()) << name;
+    // The search button's own face gives way to the disabled look.
+    const QPalette findFace = widget<QPushButton>("FindCmd")->palette();
+    EXPECT_NE(findFace.color(QPalette::Disabled, QPalette::ButtonText),
+              findFace.color(QPalette::Active, QPalette::ButtonText));
     // What shows the run's progress stays live.
     EXPECT_TRUE(window.tabs()->isEnabled());
     EXPECT_TRUE(widget<QProgressBar>("ProgBar")->isEnabled());

@@ -1,5 +1,5 @@
 #pragma once
-// A main window over a scripted session, and ways to reach its widgets by element name.
+// A main window over a session, and ways to reach its widgets by element name.
 
 #include "app/ScriptedPlatform.h"
 #include "app/Session.h"
@@ -7,6 +7,7 @@
 #include "ui/MainWindow.h"
 #include "ui/Widgets.h"
 
+#include <QApplication>
 #include <QEventLoop>
 #include <QListView>
 #include <QTabWidget>
@@ -15,11 +16,14 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace zorbel::ui::testing {
 
-class WindowTest : public ::testing::Test {
-  protected:
-    ScriptedPlatform platform;
+/// The window over a session served by the platform P.
+template <class P> class WindowTestOn : public ::testing::Test {
+protected:
+    P platform;
     Session session{platform};
     REVEQfrm& form = session.form;
     Controller controller{session};
@@ -48,6 +52,28 @@ class WindowTest : public ::testing::Test {
         loop.exec();
     }
 };
+
+/// The window over a platform without a screen, whose handlers the tests choose.
+using WindowTest = WindowTestOn<ScriptedPlatform>;
+
+/// Acts on the next modal window once the event loop has shown it.
+inline void whenModalShows(const std::function<void(QWidget*)>& act) {
+    QTimer::singleShot(0, [act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        act(modal);
+    });
+}
+
+/// The row of the first entry of a list view that begins with `start`, or -1.
+inline int rowStartingWith(const QListView* view, const QString& start) {
+    const QAbstractItemModel* model = view->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        if (model->index(row, 0).data().toString().startsWith(start))
+            return row;
+    }
+    return -1;
+}
 
 /// Clicks a row of a list view with the given keyboard modifiers.
 inline void clickRow(QListView* view, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {

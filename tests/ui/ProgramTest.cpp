@@ -1,0 +1,260 @@
+// The program driven through its widgets from loading to the batch run, with every
+// command connected: what the user clicks and types reaches the commands, and what
+// they compute reaches the screen.
+
+#include "ProgramTestSupport.h"
+
+#include "app/AppTexts.h"
+#include "batch/BatchTexts.h"
+#include "mechanism/SearchTexts.h"
+#include "reversal/ReversalTexts.h"
+#include "ui/ChartDialog.h"
+#include "ui/SearchDialog.h"
+#include "ui/UiTexts.h"
+
+#include <QChart>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QXYSeries>
+
+#include <algorithm>
+
+namespace zorbel::ui::testing {
+namespace {
+
+QString qt(std::string_view text) {
+    return toQt(text);
+}
+
+TEST_F(ProgramTest, ShowsTheSpeciesAndTheReactionTheUserChooses) {
+    loadExamples();
+    ASSERT_EQ(platform.fileRequests.size(), 2U);
+    EXPECT_EQ(labelText("List1Nbr"), "(15)");
+    EXPECT_EQ(labelText("List2Nbr"), "(13)");
+    EXPECT_EQ(labelText("Lbl1"), qt(texts::LoadedPrefix) + toQt(thermoPath));
+
+    showTab(REVEQfrm::ThermoTab);
+    auto* species = widget<QListView>("LOS1");
+    const int water = rowStartingWith(species, QStringLiteral("H2O"));
+    ASSERT_GE(water, 0);
+    clickRow(species, water);
+    // The first coefficient of the upper range, as the file writes it.
+    EXPECT_EQ(boxText("PropTxt0"), "3.03399249E+00");
+
+    // H2O at 1000 K from its upper polynomial, worked by hand: Cp/R 4.96680, H/RT
+    // -25.9575, S/R 27.9907, shown with four significant digits. 1000 K is where the
+    // two ranges meet, so the lower range's values show beside them.
+    type("TXT1K", QStringLiteral("1000"));
+    EXPECT_EQ(boxText("TXT1KH"), "1000");
+    EXPECT_EQ(boxText("TXT1KS"), "1000");
+    EXPECT_EQ(boxText("TXT1CP"), " 4.967");
+    EXPECT_EQ(boxText("TXT1H"), "-25.96");
+    EXPECT_EQ(boxText("TXT1S"), " 27.99");
+    for (const char* lower : {"TXT1CPBis", "TXT1HBis", "TXT1SBis"})
+        EXPECT_FALSE(widget<QLineEdit>(lower)->isHidden()) << lower;
+    EXPECT_EQ(boxText("TXT1HBis"), "-25.96");
+
+    // H+O2<=>O+OH fills the middle reactant boxes and the first product boxes: the
+    // first reactant box, the last product box and their plus signs are hidden.
+    showReaction(0);
+    struct Shown {
+        const char* name;
+        const char* text; ///< nullptr: hidden
+    };
+    const Shown panel[] = {
+        {"PropTxt14", nullptr},  {"PlusLbl0", nullptr},    {"PropTxt15", "H"},
+        {"PlusLbl1", "+"},       {"PropTxt16", "O2"},      {"EgalLbl", "<=>"},
+        {"PropTxt17", "O"},      {"PlusLbl2", "+"},        {"PropTxt18", "OH"},
+        {"PlusLbl3", nullptr},   {"PropTxt19", nullptr},   {"PropTxt20", "3.547E+15"},
+        {"PropTxt21", "-0.406"}, {"PropTxt22", "16599.0"}, {"PropTxt23", ""},
+    };
+    for (const Shown& element : panel) {
+        SCOPED_TRACE(element.name);
+        auto* shown = widget<QWidget>(element.name);
+        EXPECT_EQ(shown->isHidden(), element.text == nullptr);
+        if (element.text == nullptr)
+            continue;
+        if (auto* box = qobject_cast<QLineEdit*>(shown))
+            EXPECT_EQ(box->text(), element.text);
+        else
+            EXPECT_EQ(qobject_cast<QLabel*>(shown)->text(), element.text);
+    }
+
+    // An irreversible reaction turns the arrow.
+    showReaction(rowStartingWith(widget<QListView>("LOS2"), QStringLiteral("HCO+O2=>")));
+    EXPECT_EQ(labelText("EgalLbl"), "=>");
+    EXPECT_EQ(boxText("PropTxt15"), "HCO");
+    EXPECT_EQ(boxText("PropTxt18"), "CO");
+}
+
+TEST_F(ProgramTest, ReverseShowsTheChartAndWritesTheTable) {
+    loadExamples();
+    showReaction(0);
+    bool tableBeforeChart = false;
+    platform.onChart = [&](const Speedfrm&) {
+        tableBeforeChart = QFile::exists(output(texts::TempFileName));
+    };
+    click("CMD3");
+
+    EXPECT_EQ(boxText("PropTxt23"), "3.069E+13");
+    EXPECT_EQ(boxText("PropTxt24"), "-0.153");
+    EXPECT_EQ(boxText("PropTxt25"), "-420.1");
+    EXPECT_EQ(labelText("lblerror2"), "5.0E-02");
+    EXPECT_EQ(labelText("Templbl"), "calculated between  200 and  3500 K");
+    EXPECT_EQ(labelText("lblerror"), "");
+    EXPECT_EQ(boxText("Coldtxt").trimmed(), "200");
+    EXPECT_EQ(boxText("Hottxt").trimmed(), "3500");
+
+    ASSERT_EQ(platform.charts.size(), 1U);
+    // The modified law opens the chart once the table is written and closed.
+    EXPECT_TRUE(tableBeforeChart);
+    const Speedfrm& content = platform.charts.front();
+    ASSERT_EQ(content.rows.size(), 50U);
+    ChartDialog chart(content, &window);
+    const QList<QAbstractSeries*> series = chart.chart()->series();
+    ASSERT_EQ(series.size(), 2);
+    EXPECT_EQ(series[0]->name(), qt(texts::ComputedSeries));
+    EXPECT_EQ(series[1]->name(), qt(texts::FittedSeries));
+    for (QAbstractSeries* one : series)
+        EXPECT_EQ(qobject_cast<QXYSeries*>(one)->count(), 50) << one->name().toStdString();
+
+    EXPECT_TRUE(QFile::exists(output(texts::TempFileName)));
+    ASSERT_FALSE(platform.messages.empty());
+    EXPECT_EQ(platform.messages.back().title, texts::JobDoneTitle);
+    EXPECT_NE(platform.messages.back().text.find(fromQt(output(texts::TempFileName))),
+              std::string::npos);
+}
+
+TEST_F(ProgramTest, ReverseAllLocksTheWindowWhileItYields) {
+    loadExamples();
+    showReaction(0);
+
+    // Answered No, the run does not start.
+    platform.messageAnswers = {MessageAnswer::No};
+    click("CMD4");
+    EXPECT_EQ(platform.eventTurns, 0);
+    EXPECT_FALSE(QFile::exists(output(texts::RevAllFileName)));
+
+    const char* inputs[] = {"CMD1", "CMD2",    "CMD3", "CMD4",    "CMD5",
+                            "CMD6", "FindCmd", "LOS1", "LOS2",    "TXT1K",
+                            "Ntxt", "Option1", "Chk1", "HelpCMD", "QuitCMD"};
+    std::vector<std::string> enabledDuringRun;
+    std::vector<int> progress;
+    int progressShown = 0;
+    platform.afterEvents = [&] {
+        for (const char* name : inputs) {
+            if (widget<QWidget>(name)->isEnabled())
+                enabledDuringRun.emplace_back(name);
+        }
+        auto* bar = widget<QProgressBar>("ProgBar");
+        progressShown += bar->isHidden() ? 0 : 1;
+        progress.push_back(bar->value());
+        EXPECT_TRUE(labelText("timeremaining").startsWith(qt(texts::RemainingTimeStart)));
+        EXPECT_FALSE(widget<QLabel>("timeremaining")->isHidden());
+        // A click on Reverse in the middle of the run does nothing.
+        if (platform.eventTurns == 5)
+            click("CMD3");
+    };
+    platform.messageAnswers = {MessageAnswer::Yes};
+    click("CMD4");
+    platform.afterEvents = nullptr;
+
+    const int reactions = 13;
+    EXPECT_EQ(platform.eventTurns, reactions);
+    EXPECT_EQ(progressShown, reactions);
+    EXPECT_EQ(enabledDuringRun, std::vector<std::string>{});
+    ASSERT_EQ(progress.size(), static_cast<size_t>(reactions));
+    EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
+    EXPECT_GT(progress.back(), 80);
+    EXPECT_TRUE(platform.charts.empty());
+
+    EXPECT_TRUE(QFile::exists(output(texts::RevAllFileName)));
+    EXPECT_EQ(platform.messages.back().title, texts::JobDoneTitle);
+    turnEventLoop();
+    for (const char* name : inputs)
+        EXPECT_TRUE(widget<QWidget>(name)->isEnabled()) << name;
+    EXPECT_TRUE(widget<QProgressBar>("ProgBar")->isHidden());
+    EXPECT_TRUE(widget<QLabel>("timeremaining")->isHidden());
+}
+
+TEST_F(ProgramTest, PointsAreCheckedAsTheUserTypesThem) {
+    loadExamples();
+    showReaction(0);
+    showTab(REVEQfrm::SettingsTab);
+    struct Case {
+        const char* typed;
+        std::string_view message;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"2", texts::NotEnoughPoints, "2"},
+        {"10001", texts::TooManyPoints, "10001"},
+        {"-40", "", "40"},
+        {"3", "", "3"},
+        {"abc", "", "abc"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        type("Ntxt", QString::fromLatin1(c.typed));
+        EXPECT_EQ(labelText("lblerror"), qt(c.message));
+        EXPECT_EQ(boxText("Ntxt"), c.shown);
+    }
+
+    // A text that is no number stops the Reverse, which marks the box.
+    showTab(REVEQfrm::MechanismTab);
+    click("CMD3");
+    EXPECT_EQ(labelText("lblerror"), qt(texts::EnterPointsNumber));
+    EXPECT_EQ(widget<QLineEdit>("Ntxt")->palette().color(QPalette::Base), QColor(255, 255, 0));
+    EXPECT_TRUE(platform.charts.empty());
+
+    showTab(REVEQfrm::SettingsTab);
+    type("Ntxt", QStringLiteral("12"));
+    showTab(REVEQfrm::MechanismTab);
+    click("CMD3");
+    ASSERT_EQ(platform.charts.size(), 1U);
+    EXPECT_EQ(platform.charts.front().rows.size(), 12U);
+    EXPECT_EQ(widget<QLineEdit>("Ntxt")->palette().color(QPalette::Base),
+              QApplication::palette(widget<QLineEdit>("Ntxt")).color(QPalette::Base));
+}
+
+TEST_F(ProgramTest, SearchWindowShowsTheChosenReactionInTheMainWindow) {
+    loadExamples();
+    showTab(REVEQfrm::MechanismTab);
+    bool searched = false;
+    whenModalShows([&](QWidget* modal) {
+        auto* dialog = qobject_cast<SearchDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->findChild<QListView*>("LOS2copy")->model()->rowCount(), 13);
+        QTest::keyClicks(dialog->findChild<QLineEdit*>("Usereqn1"), QStringLiteral("hco"));
+        QTest::mouseClick(dialog->findChild<QPushButton*>("FindCmdR"), Qt::LeftButton);
+        EXPECT_EQ(dialog->findChild<QLabel*>("resultlbl")->text(),
+                  qt(texts::FoundStart) + " 2 " + qt(texts::FoundEnd));
+        auto* results = dialog->findChild<QListView*>("SubLOS2copy");
+        // The irreversible reaction carries its mark in the search window only.
+        const int irreversible = rowStartingWith(results, QStringLiteral("HCO+O2|=>HO2+CO"));
+        EXPECT_GE(irreversible, 0);
+        searched = true;
+        if (irreversible >= 0)
+            doubleClickRow(results, irreversible);
+        EXPECT_FALSE(dialog->isVisible());
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    click("FindCmd");
+
+    EXPECT_TRUE(searched);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    turnEventLoop();
+    auto* reactions = widget<QListView>("LOS2");
+    const int chosen = rowStartingWith(reactions, QStringLiteral("HCO+O2=>HO2+CO"));
+    EXPECT_EQ(reactions->currentIndex().row(), chosen);
+    EXPECT_EQ(shownSelection(reactions), std::vector<int>{chosen});
+    EXPECT_EQ(boxText("PropTxt15"), "HCO");
+    EXPECT_EQ(boxText("PropTxt16"), "O2");
+    EXPECT_EQ(labelText("EgalLbl"), "=>");
+    EXPECT_EQ(boxText("PropTxt17"), "HO2");
+    EXPECT_EQ(boxText("PropTxt20"), "1.345E+13");
+}
+
+} // namespace
+} // namespace zorbel::ui::testing
