@@ -15,7 +15,7 @@ inline constexpr std::string_view TabSettings = " General Settings";
 inline constexpr std::string_view TabAbout = "About";
 
 // Tab 1.
-inline constexpr std::string_view Frm1Caption = "Thermodynamic Database";
+inline constexpr std::string_view Frm1Caption = TabThermo;
 inline constexpr std::string_view CMD1Caption = "Load &Thermodynamic DataBase";
 inline constexpr std::string_view CMD1Tip =
     "Load a thermodynamic database, with 14 NASA polynomials.";
@@ -28,7 +28,7 @@ inline constexpr std::string_view HCaption = "Ho/RT =        ";
 inline constexpr std::string_view SCaption = "So/R =";
 
 // Tab 2.
-inline constexpr std::string_view Frm2Caption = "Mechanism";
+inline constexpr std::string_view Frm2Caption = TabMechanism;
 inline constexpr std::string_view CMD2Caption = "Load &Mechanism";
 inline constexpr std::string_view CMD2Tip = "Load a mechanism cleaned by Pellux.";
 inline constexpr std::string_view Label4Caption = "List of Reactions in the Mechanism";
@@ -99,6 +99,9 @@ inline constexpr std::string_view QuitTip = "Click here if you want to quit this
 // When the help page cannot be asked for at all.
 inline constexpr std::string_view AccessDeniedTitle = "Access Denied";
 inline constexpr std::string_view AccessDeniedText = "Problem Access Internet... Sorry!";
+
+/// The keyword that closes a section of the database and mechanism files.
+inline constexpr std::string_view EndKeyword = "END";
 
 // Number-of-points validation and the checks the commands share.
 inline constexpr std::string_view TooManyPoints = "Too many points!";

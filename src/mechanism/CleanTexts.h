@@ -1,6 +1,8 @@
 #pragma once
 // The texts of the mechanism cleaner and of its command. Each text stands here once.
 
+#include "app/AppTexts.h"
+
 #include <string_view>
 
 namespace zorbel::texts {
@@ -9,7 +11,6 @@ namespace zorbel::texts {
 // shortened to its first four letters.
 inline constexpr std::string_view SpeciesKeywordStart = "SPEC";
 inline constexpr std::string_view ReactionsKeywordStart = "REAC";
-inline constexpr std::string_view EndKeyword = "END";
 /// Auxiliary keywords whose numbers are an A, an n and an Ea (PLOG/: a pressure first).
 inline constexpr std::string_view LowKeyword = "LOW";
 inline constexpr std::string_view HighKeyword = "HIGH";

@@ -15,7 +15,7 @@ inline constexpr std::string_view ThermoDialogFilter =
     "DAT Files (*.dat)|*.dat|THE Files (*.the)|*.therm|All Files |*.*|";
 
 // The line that closes a database; exactly these three letters, nothing after them.
-inline constexpr std::string_view EndLine = "END";
+inline constexpr std::string_view EndLine = EndKeyword;
 
 // A temperature outside the species' range.
 inline constexpr std::string_view OutOfRange = "xxx";
