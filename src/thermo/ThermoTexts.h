@@ -2,6 +2,7 @@
 // The texts of the thermodynamic-database tab that the program shows or relies on.
 // Each stands here once; the window's captions are in app/AppTexts.h.
 
+#include "app/AppTexts.h"
 #include "text/NumberPatterns.h"
 
 #include <string_view>
