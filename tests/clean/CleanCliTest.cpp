@@ -2,6 +2,7 @@
 #include "cli/Commands.h"
 #include "mechanism/MechanismFile.h"
 #include "mechanism/ParsedReaction.h"
+#include "support/InProcessCli.h"
 #include "support/TestSupport.h"
 #include "text/StringOps.h"
 
@@ -18,35 +19,12 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-struct CliResult {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
+using CliResult = testing::InProcessResult;
 
 /// Runs the clean and batch subcommands in this process, capturing what they print.
 CliResult runCli(std::vector<std::string> arguments) {
-    CLI::App app;
-    CliResult result;
-    cli::addCleanCommands(app, result.exitCode);
-    cli::addBatchCommands(app, result.exitCode);
-    std::ostringstream out;
-    std::ostringstream err;
-    std::streambuf* oldOut = std::cout.rdbuf(out.rdbuf());
-    std::streambuf* oldErr = std::cerr.rdbuf(err.rdbuf());
-    std::reverse(arguments.begin(), arguments.end()); // CLI11 takes them last first
-    try {
-        app.parse(arguments);
-    } catch (...) {
-        std::cout.rdbuf(oldOut);
-        std::cerr.rdbuf(oldErr);
-        throw;
-    }
-    std::cout.rdbuf(oldOut);
-    std::cerr.rdbuf(oldErr);
-    result.out = out.str();
-    result.err = err.str();
-    return result;
+    return testing::runInProcess(std::move(arguments),
+                                 {cli::addCleanCommands, cli::addBatchCommands});
 }
 
 TEST(CleanCli, WritesTheCleanedFileAndASummary) {

@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 #include "support/CliRunner.h"
+#include "support/InProcessCli.h"
 #include "support/TestSupport.h"
 
 #include <CLI/CLI.hpp>
@@ -19,34 +20,11 @@ namespace fs = std::filesystem;
 using testing::readFile;
 using testing::TempFolder;
 
-struct CliResult {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
+using CliResult = testing::InProcessResult;
 
 /// Runs the comparison subcommand in this process, capturing what it prints.
 CliResult runCli(std::vector<std::string> arguments) {
-    CLI::App app;
-    CliResult result;
-    cli::addComparisonCommands(app, result.exitCode);
-    std::ostringstream out;
-    std::ostringstream err;
-    std::streambuf* oldOut = std::cout.rdbuf(out.rdbuf());
-    std::streambuf* oldErr = std::cerr.rdbuf(err.rdbuf());
-    std::reverse(arguments.begin(), arguments.end()); // CLI11 takes them last first
-    try {
-        app.parse(arguments);
-    } catch (...) {
-        std::cout.rdbuf(oldOut);
-        std::cerr.rdbuf(oldErr);
-        throw;
-    }
-    std::cout.rdbuf(oldOut);
-    std::cerr.rdbuf(oldErr);
-    result.out = out.str();
-    result.err = err.str();
-    return result;
+    return testing::runInProcess(std::move(arguments), {cli::addComparisonCommands});
 }
 
 class ComparisonCliTest : public ::testing::Test {

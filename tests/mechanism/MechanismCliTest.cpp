@@ -1,6 +1,7 @@
 #include "MechanismTestSupport.h"
 
 #include "cli/Commands.h"
+#include "support/InProcessCli.h"
 
 #include <CLI/CLI.hpp>
 
@@ -11,34 +12,11 @@
 namespace zorbel {
 namespace {
 
-struct CliResult {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
+using CliResult = testing::InProcessResult;
 
 /// Runs the mechanism subcommands in this process, capturing what they print.
 CliResult runCli(std::vector<std::string> arguments) {
-    CLI::App app;
-    CliResult result;
-    cli::addMechanismCommands(app, result.exitCode);
-    std::ostringstream out;
-    std::ostringstream err;
-    std::streambuf* oldOut = std::cout.rdbuf(out.rdbuf());
-    std::streambuf* oldErr = std::cerr.rdbuf(err.rdbuf());
-    std::reverse(arguments.begin(), arguments.end()); // CLI11 takes them last first
-    try {
-        app.parse(arguments);
-    } catch (...) {
-        std::cout.rdbuf(oldOut);
-        std::cerr.rdbuf(oldErr);
-        throw;
-    }
-    std::cout.rdbuf(oldOut);
-    std::cerr.rdbuf(oldErr);
-    result.out = out.str();
-    result.err = err.str();
-    return result;
+    return testing::runInProcess(std::move(arguments), {cli::addMechanismCommands});
 }
 
 std::string example() {
