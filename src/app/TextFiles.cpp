@@ -2,9 +2,34 @@
 
 #include "app/AppTexts.h"
 
+#include <filesystem>
 #include <iterator>
+#include <system_error>
 
 namespace zorbel {
+
+namespace {
+
+constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
+/// Appended to a file's name while it is being written.
+constexpr std::string_view partialSuffix = ".partial";
+
+/// True when nothing stands at the path yet, or a regular file the user may write: a file
+/// made read-only, or locked by another program, refuses the replacement as it would
+/// refuse being written. Opening for appending tells, without changing a byte.
+bool replaceable(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (status.type() == fs::file_type::not_found)
+        return true;
+    if (error || status.type() != fs::file_type::regular)
+        return false;
+    const std::ofstream probe(path, std::ios::binary | std::ios::app);
+    return probe.is_open();
+}
+
+} // namespace
 
 std::vector<std::string> splitLines(std::string_view text) {
     std::vector<std::string> lines;
@@ -24,16 +49,34 @@ std::vector<std::string> splitLines(std::string_view text) {
 }
 
 std::optional<std::vector<std::string>> readLines(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;
     std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad())
         return std::nullopt;
-    return splitLines(content);
+    std::string_view text = content;
+    if (text.starts_with(utf8ByteOrderMark))
+        text.remove_prefix(utf8ByteOrderMark.size());
+    return splitLines(text);
 }
 
-LineWriter::LineWriter(const std::string& path) : out_(path, std::ios::binary | std::ios::trunc) {}
+LineWriter::LineWriter(const std::string& path)
+    : path_(path), partial_(path + std::string(partialSuffix)) {
+    if (replaceable(path))
+        out_.open(partial_, std::ios::binary | std::ios::trunc);
+}
+
+LineWriter::~LineWriter() {
+    if (!out_.is_open())
+        return;
+    out_.close();
+    std::error_code ignored;
+    std::filesystem::remove(partial_, ignored);
+}
 
 void LineWriter::line(std::string_view text) {
     out_.write(text.data(), static_cast<std::streamsize>(text.size()));
@@ -41,12 +84,26 @@ void LineWriter::line(std::string_view text) {
 }
 
 bool LineWriter::close() {
+    namespace fs = std::filesystem;
     if (!out_.is_open())
         return false;
     out_.flush();
-    const bool good = static_cast<bool>(out_);
+    bool good = static_cast<bool>(out_);
     out_.close();
-    return good && !out_.fail();
+    good = good && !out_.fail();
+    std::error_code error;
+    if (good) {
+        // The new file keeps the permissions the user gave the old one.
+        const fs::file_status old = fs::status(path_, error);
+        if (!error && old.type() == fs::file_type::regular)
+            fs::permissions(partial_, old.permissions(), error);
+        error.clear();
+        fs::rename(partial_, path_, error);
+        good = !error;
+    }
+    if (!good)
+        fs::remove(partial_, error);
+    return good;
 }
 
 std::string pathInFolder(const std::string& folder, std::string_view name) {

@@ -10,24 +10,39 @@
 
 namespace zorbel {
 
-/// The lines of a file without their line ends, or nothing when it cannot be read.
-/// A last line without a line end is still a line; an empty file has no lines.
+/// The lines of a file without their line ends, or nothing when it cannot be read or is
+/// not a regular file (a folder, a device or a pipe, which would read nothing or never
+/// end). A last line without a line end is still a line; an empty file has no lines. A
+/// UTF-8 byte order mark that an editor put before the first line is not part of it.
 std::optional<std::vector<std::string>> readLines(const std::string& path);
 
 /// Splits a text into lines at CR LF, LF or a lone CR.
 std::vector<std::string> splitLines(std::string_view text);
 
 /// A file written line by line, each line ended by CR LF, through one buffered stream.
+/// The file is replaced whole or not at all: the lines go to a partial file beside it,
+/// which takes its place when close() finds every line written. A full disk, or a run
+/// abandoned half way, leaves the previous file as it was and no partial file behind.
 class LineWriter {
-  public:
-    /// Creates or empties the file; ok() tells whether that worked.
+public:
+    /// Starts the partial file; ok() is false when it cannot be created, or when the
+    /// path holds something that cannot be replaced by a written file (a folder, a device
+    /// or a pipe, a file the user may not write).
     explicit LineWriter(const std::string& path);
-    bool ok() const { return static_cast<bool>(out_); }
+    /// Removes the partial file of a writer that was never closed.
+    ~LineWriter();
+    LineWriter(const LineWriter&) = delete;
+    LineWriter& operator=(const LineWriter&) = delete;
+
+    bool ok() const { return out_.is_open() && static_cast<bool>(out_); }
     void line(std::string_view text);
-    /// Flushes and closes; false when anything failed on the way.
+    /// Flushes, closes and puts the file in place; false when anything failed on the
+    /// way, and then the path holds what it held before.
     bool close();
 
-  private:
+private:
+    std::string path_;
+    std::string partial_;
     std::ofstream out_;
 };
 

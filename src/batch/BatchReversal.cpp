@@ -16,6 +16,7 @@
 #include "text/StringOps.h"
 #include "thermo/ThermoIndex.h"
 
+#include <algorithm>
 #include <exception>
 #include <memory>
 #include <optional>
@@ -28,13 +29,13 @@ enum class BatchKind { All, Selected };
 
 /// Marks the session busy for the run, so that no other command starts during a yield.
 class BusyGuard {
-  public:
+public:
     explicit BusyGuard(Session& session) : session_(session) { session_.batchRunning = true; }
     ~BusyGuard() { session_.batchRunning = false; }
     BusyGuard(const BusyGuard&) = delete;
     BusyGuard& operator=(const BusyGuard&) = delete;
 
-  private:
+private:
     Session& session_;
 };
 
@@ -77,6 +78,8 @@ std::string refusalLine(const ReversalOutcome& outcome) {
         return notCalculated(texts::SingularReason);
     case Refusal::Overflow:
         return notCalculated(texts::OverflowReason);
+    case Refusal::PointCount:
+        return notCalculated(texts::PointCountReason);
     case Refusal::None:
         break;
     }
@@ -86,42 +89,55 @@ std::string refusalLine(const ReversalOutcome& outcome) {
 /// One batch run: its output file, the database read once, and what the window shows
 /// after the run (the last reaction's grid and species).
 class BatchRun {
-  public:
+public:
     BatchRun(Session& session, BatchKind kind) : session_(session), kind_(kind) {}
 
+    /// Reads the database and starts the file; false, with failure() saying why, when
+    /// either cannot be done. A database that can no longer be read would turn every
+    /// reaction into a missing-species line: the previous file is worth more.
     bool create(const std::string& path) {
         path_ = path;
+        database_ = ThermoIndex::load(session_.common.ThermoPath);
+        if (!database_) {
+            failure_ = databaseUnreadable(session_.common.ThermoPath);
+            return false;
+        }
         out_.emplace(path);
         if (!out_->ok()) {
             out_.reset();
+            failure_ = std::string(texts::FileNotCreated) + path;
             return false;
         }
         const DateTime now = session_.platform.now();
         out_->line(texts::ReactionsKeyword);
         out_->line(std::string(texts::GeneratedThe) + " " + formatDate(now) + " " +
                    formatTime(now));
-        database_ = ThermoIndex::load(session_.common.ThermoPath);
-        species_ = std::make_unique<SpeciesProvider>(session_.form.LOS1,
-                                                     database_ ? &*database_ : nullptr);
+        species_ = std::make_unique<SpeciesProvider>(session_.form.LOS1, &*database_);
         return true;
     }
 
-    /// Writes one reaction's block; true when it got a "REV/ " line.
+    /// Writes one reaction's block; true when it got a "REV/ " line. A fault in one
+    /// reaction costs that reaction only: its line gets a comment saying so, and the run
+    /// goes on with the next one.
     bool reverseEntry(int listIndex, const std::string& listed, const std::string& parseText) {
-        REVEQfrm& form = session_.form;
-        publishReaction(session_, parseReaction(parseText), false);
-        form.LOS4.markCurrent(listIndex);
-        out_->line(listed);
-        if (form.EgalLbl.caption() == texts::IrreversibleArrow) {
-            out_->line(texts::IrreversibleLine);
-            return false;
-        }
-        form.lblerror.setCaption({});
-        session_.common.LastPoint = lastPointIndex(form.Ntxt.text());
+        bool listedWritten = false;
         try {
+            REVEQfrm& form = session_.form;
+            publishReaction(session_, parseReaction(parseText), false);
+            form.LOS4.markCurrent(listIndex);
+            out_->line(listed);
+            listedWritten = true;
+            if (form.EgalLbl.caption() == texts::IrreversibleArrow) {
+                out_->line(texts::IrreversibleLine);
+                return false;
+            }
+            form.lblerror.setCaption({});
+            session_.common.LastPoint = lastPointIndex(form.Ntxt.text());
             return reverseParsed();
         } catch (const std::exception& fault) {
-            out_->line(notCalculated(texts::UnexpectedReason, fault.what()));
+            writeFault(listedWritten, listed, fault.what());
+        } catch (...) {
+            writeFault(listedWritten, listed, {});
         }
         return false;
     }
@@ -141,8 +157,9 @@ class BatchRun {
     }
 
     const std::string& path() const { return path_; }
+    const std::string& failure() const { return failure_; }
 
-  private:
+private:
     bool reverseParsed() {
         Session& session = session_;
         REVEQfrm& form = session.form;
@@ -185,6 +202,16 @@ class BatchRun {
         return true;
     }
 
+    void writeFault(bool listedWritten, const std::string& listed, std::string_view what) {
+        if (!listedWritten)
+            out_->line(listed);
+        // The fault's own words, kept on the one comment line.
+        std::string reason(what);
+        std::replace(reason.begin(), reason.end(), '\r', ' ');
+        std::replace(reason.begin(), reason.end(), '\n', ' ');
+        out_->line(notCalculated(texts::UnexpectedReason, reason));
+    }
+
     void rememberForDisplay(const ReversalOutcome& outcome) {
         ReversalOutcome& trail = lastSpecies_.emplace();
         trail.lastLookup = outcome.lastLookup;
@@ -195,6 +222,7 @@ class BatchRun {
     Session& session_;
     BatchKind kind_;
     std::string path_;
+    std::string failure_;
     std::optional<LineWriter> out_;
     std::optional<ThermoIndex> database_;
     std::unique_ptr<SpeciesProvider> species_;
@@ -258,7 +286,7 @@ bool reverseAllWorker(Session& session) {
     BatchRun run(session, BatchKind::All);
     form.LOS3.clear();
     if (!run.create(pathInFolder(session.common.WorkFolder, texts::RevAllFileName))) {
-        form.lblerror.setCaption(std::string(texts::FileNotCreated) + run.path());
+        form.lblerror.setCaption(run.failure());
         form.ProgBar.setVisible(false);
         return false;
     }
@@ -327,7 +355,7 @@ void reverseSelectedCommand(Session& session) {
     BatchRun run(session, BatchKind::Selected);
     form.LOS3.clear();
     if (!run.create(pathInFolder(session.common.WorkFolder, texts::RevSelectedFileName))) {
-        form.lblerror.setCaption(std::string(texts::FileNotCreated) + run.path());
+        form.lblerror.setCaption(run.failure());
         form.timeremaining.setVisible(false);
         form.ProgBar.setVisible(false);
         return;

@@ -11,8 +11,9 @@ class Session;
 void reverseAllCommand(Session& session);
 
 /// The Reverse-All worker over the entries of LOS2, writing RevAll.txt into WorkFolder.
-/// The comparison-file annotation calls it directly. Returns false when the file could
-/// not be created or written (lblerror then says so).
+/// The comparison-file annotation calls it directly. Returns false when the database
+/// could not be read or the file could not be created or written (lblerror then says
+/// so, and the folder keeps the RevAll.txt it had).
 bool reverseAllWorker(Session& session);
 
 /// CMD5: the reactions selected in LOS2, into RevSelected.txt.

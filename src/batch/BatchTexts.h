@@ -36,6 +36,7 @@ inline constexpr std::string_view NotANumberReason = "forward coefficient is not
 inline constexpr std::string_view NonPositiveKrReason = "kf/Kc not positive and finite";
 inline constexpr std::string_view SingularReason = "temperature range too narrow to fit the law";
 inline constexpr std::string_view OverflowReason = "fitted reverse rate constant overflows";
+inline constexpr std::string_view PointCountReason = "number of points not between 3 and 10000";
 inline constexpr std::string_view UnexpectedReason = "unexpected fault: ";
 inline constexpr std::string_view FileNotCreated =
     "The reversed mechanism file could not be created: ";

@@ -13,6 +13,10 @@ namespace {
 
 /// Concentration units: R in cm3 atm / (mol K).
 constexpr double gasConstantCm3Atm = 82.058;
+/// The grids a reversal lays: the commands check the points box before they start, but a
+/// batch reads it again for every reaction, and the user may be typing in it meanwhile.
+constexpr int minimumPoints = 3;
+constexpr int maximumPoints = 10000;
 
 std::string withoutParentheses(std::string text) {
     if (text.empty() || text.front() != '(')
@@ -129,6 +133,10 @@ ReversalOutcome reverseReaction(const ReversalRequest& request, SpeciesProvider&
     std::array<SlotLimits, 6> limits;
     if (!classifySlots(request, species, outcome, limits)) {
         outcome.refusal = Refusal::MissingSpecies;
+        return outcome;
+    }
+    if (request.points < minimumPoints || request.points > maximumPoints) {
+        outcome.refusal = Refusal::PointCount;
         return outcome;
     }
 

@@ -42,6 +42,7 @@ enum class Refusal {
     NonPositiveKr,  ///< kf/Kc is zero, negative or not finite somewhere
     Singular,       ///< the normal equations have no solution
     Overflow,       ///< the fitted law overflows
+    PointCount,     ///< the number of points lies outside 3 to 10000
 };
 
 /// The per-point series of a reaction [T in K; rate constants in the mechanism's units].

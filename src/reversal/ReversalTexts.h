@@ -42,8 +42,14 @@ inline constexpr std::string_view NonPositiveKr =
 inline constexpr std::string_view SingularFit =
     "Reverse Arrhenius will not be calculated: the temperature range is too narrow to fit this "
     "law.";
+inline constexpr std::string_view PointCountRefused =
+    "Reverse Arrhenius will not be calculated: the number of points is not between 3 and "
+    "10000.";
 inline constexpr std::string_view FitOverflow =
     "Reverse Arrhenius will not be calculated: the fitted reverse rate constant overflows.";
+// The loaded database file was moved, deleted or replaced since it was loaded.
+inline constexpr std::string_view DatabaseUnreadableStart = "The thermodynamic database ";
+inline constexpr std::string_view DatabaseUnreadableEnd = " can no longer be read: load it again.";
 inline constexpr std::string_view TempFileNotWritten = "The table file could not be written: ";
 inline constexpr std::string_view NoWorkFolder =
     "The table file could not be written: load a mechanism first, its folder receives the file.";

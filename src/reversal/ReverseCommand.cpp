@@ -98,6 +98,11 @@ void showReverseCoefficients(Session& session) {
     boxes[REVEQfrm::ReverseEa].setText(formatNumber(common.RevEa, common.EaFormat));
 }
 
+std::string databaseUnreadable(const std::string& path) {
+    return std::string(texts::DatabaseUnreadableStart) + path +
+           std::string(texts::DatabaseUnreadableEnd);
+}
+
 std::string forwardReactionText(const std::array<std::string, 6>& slots) {
     return joinedReaction(slots, 0, 3);
 }
@@ -174,6 +179,8 @@ std::string refusalMessage(const ReversalOutcome& outcome) {
         return std::string(texts::SingularFit);
     case Refusal::Overflow:
         return std::string(texts::FitOverflow);
+    case Refusal::PointCount:
+        return std::string(texts::PointCountRefused);
     }
     return {};
 }
@@ -212,7 +219,12 @@ void reverseShownReaction(Session& session) {
     form.lblerror.setCaption({});
 
     std::optional<ThermoIndex> database = ThermoIndex::load(common.ThermoPath);
-    SpeciesProvider species(form.LOS1, database ? &*database : nullptr);
+    if (!database) {
+        // Every species would seem missing: say what is missing instead.
+        form.lblerror.setCaption(databaseUnreadable(common.ThermoPath));
+        return;
+    }
+    SpeciesProvider species(form.LOS1, &*database);
     const ReversalOutcome outcome = reverseReaction(requestFromWindow(session), species);
     showSlotsAndRange(session, outcome);
     showLastSpecies(session, outcome);

@@ -25,6 +25,8 @@ void showReverseCoefficients(Session& session);
 void showLastSpecies(Session& session, const ReversalOutcome& outcome);
 /// The message of a refusal, in the single command's words.
 std::string refusalMessage(const ReversalOutcome& outcome);
+/// The message of a command that finds the loaded database file gone or unreadable.
+std::string databaseUnreadable(const std::string& path);
 
 /// The reaction texts of the table file: slots joined with "+" and "=>", empty slots
 /// dropped with their "+".

@@ -3,6 +3,7 @@
 #include "text/NumberText.h"
 
 #include <cmath>
+#include <limits>
 
 namespace zorbel {
 
@@ -88,7 +89,12 @@ std::vector<double> makeGrid(const TemperatureRange& range, int points, bool rec
 }
 
 int lastPointIndex(const std::string& pointsText) {
-    return static_cast<int>(std::nearbyint(readLeadingNumber(pointsText) - 1.0));
+    const double last = std::nearbyint(readLeadingNumber(pointsText) - 1.0);
+    // The points box may hold anything while a batch runs (the user is typing in it): a
+    // number no count can be made of gives no point at all, which the reversal refuses.
+    if (!(last >= -1.0 && last < static_cast<double>(std::numeric_limits<int>::max())))
+        return -1;
+    return static_cast<int>(last);
 }
 
 } // namespace zorbel

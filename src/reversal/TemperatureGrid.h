@@ -43,7 +43,8 @@ RangeWarning applyPersonalRange(TemperatureRange& range, const PersonalRange& pe
 /// (reciprocal) or in T, laid by running sums. Ends are read from the range texts.
 std::vector<double> makeGrid(const TemperatureRange& range, int points, bool reciprocal);
 
-/// The number of points as the points box gives it, minus one: the highest point index.
+/// The number of points as the points box gives it, minus one: the highest point index;
+/// -1 for a text that gives no number of points at all (negative, or beyond any count).
 int lastPointIndex(const std::string& pointsText);
 
 } // namespace zorbel

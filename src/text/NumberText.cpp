@@ -1,5 +1,6 @@
 #include "text/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -234,6 +235,42 @@ NumberScan scanLeadingNumber(std::string_view text) {
     return scan;
 }
 
+/// The power of ten of the first significant digit of scanned number characters (1234.5
+/// gives 3, .0012 gives -3, 5E-7 gives -7), the exponent's digits read with saturation:
+/// only its sign is wanted, to tell a number too large from one too small.
+long long decimalMagnitude(const std::string& chars) {
+    constexpr long long saturation = 1'000'000'000'000LL;
+    size_t i = chars.starts_with('-') ? 1 : 0;
+    long long magnitude = 0;
+    bool significant = false;
+    for (; i < chars.size() && isDigit(chars[i]); ++i) {
+        if (significant)
+            ++magnitude;
+        else if (chars[i] != '0')
+            significant = true;
+    }
+    if (i < chars.size() && chars[i] == '.') {
+        for (++i; i < chars.size() && isDigit(chars[i]); ++i) {
+            if (significant)
+                continue;
+            --magnitude;
+            if (chars[i] != '0')
+                significant = true;
+        }
+    }
+    if (i < chars.size() && chars[i] == 'e') {
+        ++i;
+        const bool negativeExponent = i < chars.size() && chars[i] == '-';
+        if (i < chars.size() && (chars[i] == '-' || chars[i] == '+'))
+            ++i;
+        long long exponent = 0;
+        for (; i < chars.size() && isDigit(chars[i]); ++i)
+            exponent = std::min(saturation, exponent * 10 + (chars[i] - '0'));
+        magnitude += negativeExponent ? -exponent : exponent;
+    }
+    return magnitude;
+}
+
 } // namespace
 
 std::optional<double> tryReadLeadingNumber(std::string_view text) {
@@ -245,12 +282,10 @@ std::optional<double> tryReadLeadingNumber(std::string_view text) {
     const char* last = first + scan.chars.size();
     auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
     if (error == std::errc::result_out_of_range) {
-        // from_chars leaves the value alone: tell overflow from underflow by the exponent.
-        const size_t e = scan.chars.find('e');
-        const bool negativeExponent =
-            e != std::string::npos && e + 1 < scan.chars.size() && scan.chars[e + 1] == '-';
+        // from_chars leaves the value alone: tell overflow from underflow by the number's
+        // size, not by its exponent's sign (".000...01" has none, "1000...0E-5" is large).
         const bool negative = scan.chars[0] == '-';
-        if (negativeExponent)
+        if (decimalMagnitude(scan.chars) < 0)
             return negative ? -0.0 : 0.0;
         return negative ? -std::numeric_limits<double>::infinity()
                         : std::numeric_limits<double>::infinity();

@@ -1,0 +1,270 @@
+// Database files as users hand them over: empty, binary, cut short, with odd line ends
+// or marks, in another format, or gone after loading. Each loads to a stated species
+// list or refuses, and the reversal that follows says in one sentence what is wrong.
+
+#include "HostileSupport.h"
+
+#include "app/AppTexts.h"
+#include "app/TextFiles.h"
+#include "reversal/ReversalTexts.h"
+#include "text/StringOps.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+namespace zorbel {
+namespace {
+
+using testing::HostileSession;
+
+const std::vector<std::string> soundSpecies = {"H", "H2", "H2O2", "HO2", "O", "O2", "OH"};
+
+std::string missingSpecies() {
+    return std::string(texts::MissingSpeciesStart) + std::string(texts::MissingSpeciesEnd);
+}
+
+std::string soundDatabase() {
+    return testing::readFile(testing::testData() / "reversal.therm");
+}
+
+std::string joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\n";
+    return text;
+}
+
+/// The sound database with the header of one species moved to the end of the file, its
+/// coefficient lines and the END line gone.
+std::string headerWithoutCoefficients(const std::string& name) {
+    std::vector<std::string> lines = splitLines(soundDatabase());
+    std::string header;
+    std::vector<std::string> kept;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].starts_with(name + " ")) {
+            header = lines[i];
+            i += 3;
+        } else if (lines[i] != "END") {
+            kept.push_back(lines[i]);
+        }
+    }
+    kept.push_back(header);
+    return joined(kept);
+}
+
+/// The sound database cut in the middle of the third line of its last record.
+std::string cutInTheLastRecord() {
+    std::vector<std::string> lines = splitLines(soundDatabase());
+    lines.pop_back();                          // END
+    lines.pop_back();                          // line 4 of H2O2
+    lines.back() = lines.back().substr(0, 40); // half of line 3
+    std::string text = joined(lines);
+    text.pop_back(); // and no line end after it
+    return text;
+}
+
+std::string utf16(const std::string& text) {
+    std::string wide = "\xFF\xFE";
+    for (char c : text) {
+        wide += c;
+        wide += '\0';
+    }
+    return wide;
+}
+
+std::string binary() {
+    std::string bytes = "\x89PNG\r\n\x1a\n";
+    for (int round = 0; round < 2; ++round) {
+        for (int b = 0; b < 256; ++b)
+            bytes += static_cast<char>(b);
+    }
+    return bytes;
+}
+
+struct DatabaseCase {
+    const char* name;
+    std::string content;
+    std::vector<std::string> species; ///< LOS1 after the load
+    std::string reaction;             ///< the reaction reversed next
+    std::string message;              ///< lblerror after Reverse
+};
+
+std::vector<DatabaseCase> databaseCases() {
+    const std::string sound = soundDatabase();
+    const std::string reaction = "H+O2<=>O+OH 3.547E+15 -0.406 16599.0";
+    const std::string h2Reaction = "H2+O<=>H+OH 3.870E+04 2.700 6260.0";
+    std::string withNul = sound;
+    withNul.replace(withNul.find("\nO2  "), 5, std::string("\nO2\0\0", 5));
+    std::string withTextField = sound;
+    withTextField.replace(withTextField.find("-4.94024731E-05"), 15, "not a number!!!");
+    const std::string bigLine = sound.substr(0, sound.find('\n') + 1) + std::string(1 << 20, 'X') +
+                                "\n!" + std::string(1 << 20, '-') + "\n" +
+                                sound.substr(sound.find('\n') + 1);
+    std::vector<std::string> nulSpecies = soundSpecies;
+    nulSpecies[5] = std::string("O2\0\0", 4);
+    const std::vector<std::string> mechanismAsDatabase = {"H",
+                                                          "H+C2H6<=>H2+C2H5",
+                                                          "H+O2(+M)=>HO2(+M)",
+                                                          "H+O2+M<=>HO2+M",
+                                                          "H+O2<=>O+OH",
+                                                          "H2+O<=>H+OH",
+                                                          "LOW/",
+                                                          "OH+OH(+M)<=>H2O2(+M)"};
+    const std::string none(texts::ImportDatabaseFirst);
+    return {
+        {"Empty", "", {}, reaction, none},
+        {"Binary", binary(), {}, reaction, none},
+        {"Utf16", utf16(sound), {}, reaction, none},
+        {"NulBytesInAName", withNul, nulSpecies, reaction, missingSpecies()},
+        {"LinesOfOneMegabyte", bigLine, soundSpecies, reaction, ""},
+        {"LfLineEnds", sound, soundSpecies, reaction, ""},
+        {"CrLineEnds", replaceAll(sound, "\n", "\r"), soundSpecies, reaction, ""},
+        {"CrLfLineEnds", replaceAll(sound, "\n", "\r\n"), soundSpecies, reaction, ""},
+        {"ByteOrderMarkBeforeThermo", "\xEF\xBB\xBF" + sound, soundSpecies, reaction, ""},
+        {"HeaderWithoutCoefficientLines", headerWithoutCoefficients("H"), soundSpecies, reaction,
+         missingSpecies()},
+        {"RecordCutInTheMiddle", cutInTheLastRecord(), soundSpecies,
+         "OH+OH(+M)<=>H2O2(+M) 7.400E+13 -0.370 0.0", missingSpecies()},
+        {"CoefficientFieldHoldingText", withTextField, soundSpecies, h2Reaction, ""},
+        {"MechanismInstead", testing::readFile(testing::testData() / "reversal.rxn"),
+         mechanismAsDatabase, reaction, missingSpecies()},
+    };
+}
+
+class DatabaseFiles : public HostileSession, public ::testing::WithParamInterface<DatabaseCase> {};
+
+TEST_P(DatabaseFiles, LoadThenReverse) {
+    const DatabaseCase& c = GetParam();
+    const std::string database = put("case.therm", c.content);
+    loadDatabase(database);
+    EXPECT_EQ(form.LOS1.entries(), c.species);
+    EXPECT_EQ(session.common.SpeciesCount, static_cast<int>(c.species.size()));
+    EXPECT_EQ(form.List1Nbr.caption(), "(" + std::to_string(c.species.size()) + ")");
+    EXPECT_EQ(form.Lbl1.caption(), loadedCaption(database, 80));
+
+    loadMechanism(put("case.rxn", "REACTIONS\n" + c.reaction + "\n"));
+    form.LOS2.select(0);
+    form.CMD3.click();
+    EXPECT_EQ(form.lblerror.caption(), c.message);
+    const bool reversed = c.message.empty();
+    EXPECT_EQ(platform.charts.size(), reversed ? 1U : 0U);
+    expectFilesIntact(reversed ? std::set<std::string>{"temp.txt"} : std::set<std::string>{});
+}
+
+INSTANTIATE_TEST_SUITE_P(Hostile, DatabaseFiles, ::testing::ValuesIn(databaseCases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+using DatabaseRecords = HostileSession;
+
+TEST_F(DatabaseRecords, ARecordThatCannotBeReadLeavesThePreviousSpeciesShown) {
+    loadDatabase(put("case.therm", headerWithoutCoefficients("H")));
+    form.LOS1.selectFirstEqual("O");
+    const std::string oFirstCoefficient = form.PropTxt[0].text();
+    ASSERT_EQ(oFirstCoefficient, "2.56942078E+00");
+    ASSERT_EQ(session.common.TLow, " 200");
+    form.TXT1K.setText("1000");
+    form.LOS1.selectFirstEqual("H");
+    EXPECT_EQ(form.PropTxt[0].text(), oFirstCoefficient);
+    EXPECT_EQ(session.common.TLow, " 200");
+    EXPECT_EQ(form.TXT1K.text(), "");
+    EXPECT_EQ(form.TXT1CP.text(), "");
+    EXPECT_EQ(form.lblerror.caption(), "");
+    expectFilesIntact();
+}
+
+TEST_F(DatabaseRecords, AFieldHoldingTextIsShownAsItStandsAndCountsAsZero) {
+    std::string database = soundDatabase();
+    database.replace(database.find("-4.94024731E-05"), 15, "not a number!!!");
+    loadDatabase(put("case.therm", database));
+    form.LOS1.selectFirstEqual("H2");
+    EXPECT_EQ(form.PropTxt[0].text(), "3.33727920E+00");
+    EXPECT_EQ(form.PropTxt[1].text(), "NOTANUMBER!!!");
+    // At 1500 K Cp/R is the upper polynomial without its T term.
+    form.TXT1K.setText("1500");
+    EXPECT_EQ(form.TXT1CP.text(), " 3.956");
+    expectFilesIntact();
+}
+
+/// Ways a database file stops being there after it was loaded.
+enum class Gone { Deleted, ReplacedByAFolder, ReplacedByAPipe };
+
+class DatabaseGoneAfterLoading : public HostileSession, public ::testing::WithParamInterface<Gone> {
+protected:
+    void makeGone() {
+        const std::filesystem::path database = folder.path() / "sound.therm";
+        forget("sound.therm");
+        std::filesystem::remove(database);
+        if (GetParam() == Gone::ReplacedByAFolder)
+            std::filesystem::create_directory(database);
+#ifndef _WIN32
+        if (GetParam() == Gone::ReplacedByAPipe) {
+            ASSERT_EQ(mkfifo(database.c_str(), 0600), 0);
+        }
+#endif
+    }
+    std::set<std::string> leftBehind() const {
+        if (GetParam() == Gone::Deleted)
+            return {};
+        return {"sound.therm"};
+    }
+};
+
+TEST_P(DatabaseGoneAfterLoading, CommandsSaySoAndKeepThePreviousOutput) {
+#ifdef _WIN32
+    if (GetParam() == Gone::ReplacedByAPipe)
+        GTEST_SKIP() << "no named pipes in the file system";
+#endif
+    loadSound();
+    form.LOS1.selectFirstEqual("O");
+    const std::string oFirstCoefficient = form.PropTxt[0].text();
+    put("RevAll.txt", "REACTIONS\r\n!the previous run\r\n");
+    makeGone();
+
+    // Show species keeps what it showed: nothing to read.
+    form.TXT1K.setText("1000");
+    form.LOS1.selectFirstEqual("O2");
+    EXPECT_EQ(form.PropTxt[0].text(), oFirstCoefficient);
+    EXPECT_EQ(session.common.TLow, " 200");
+    EXPECT_EQ(form.TXT1K.text(), "");
+
+    const std::string gone = std::string(texts::DatabaseUnreadableStart) +
+                             session.common.ThermoPath + std::string(texts::DatabaseUnreadableEnd);
+    form.LOS2.select(0);
+    form.CMD3.click();
+    EXPECT_EQ(form.lblerror.caption(), gone);
+    EXPECT_TRUE(platform.charts.empty());
+
+    form.CMD4.click();
+    EXPECT_EQ(form.lblerror.caption(), gone);
+    form.LOS2.setSelected(0, true);
+    form.CMD5.click();
+    EXPECT_EQ(form.lblerror.caption(), gone);
+    // Only the two confirmations: no closing box, no file.
+    EXPECT_EQ(platform.messages.size(), 2U);
+    EXPECT_FALSE(session.batchRunning);
+    EXPECT_FALSE(form.ProgBar.visible());
+    expectFilesIntact(leftBehind());
+}
+
+INSTANTIATE_TEST_SUITE_P(Hostile, DatabaseGoneAfterLoading,
+                         ::testing::Values(Gone::Deleted, Gone::ReplacedByAFolder,
+                                           Gone::ReplacedByAPipe),
+                         [](const auto& info) {
+                             switch (info.param) {
+                             case Gone::Deleted:
+                                 return std::string("Deleted");
+                             case Gone::ReplacedByAFolder:
+                                 return std::string("ReplacedByAFolder");
+                             case Gone::ReplacedByAPipe:
+                                 break;
+                             }
+                             return std::string("ReplacedByAPipe");
+                         });
+
+} // namespace
+} // namespace zorbel
