@@ -31,6 +31,14 @@ bool replaceable(const std::string& path) {
 
 } // namespace
 
+std::string writeTarget(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(path, error))
+        return path;
+    const std::filesystem::path target = std::filesystem::weakly_canonical(path, error);
+    return error ? path : target.string();
+}
+
 std::vector<std::string> splitLines(std::string_view text) {
     std::vector<std::string> lines;
     size_t start = 0;
@@ -65,8 +73,8 @@ std::optional<std::vector<std::string>> readLines(const std::string& path) {
 }
 
 LineWriter::LineWriter(const std::string& path)
-    : path_(path), partial_(path + std::string(partialSuffix)) {
-    if (replaceable(path))
+    : path_(writeTarget(path)), partial_(path_ + std::string(partialSuffix)) {
+    if (replaceable(path_))
         out_.open(partial_, std::ios::binary | std::ios::trunc);
 }
 

@@ -16,6 +16,10 @@ namespace zorbel {
 /// UTF-8 byte order mark that an editor put before the first line is not part of it.
 std::optional<std::vector<std::string>> readLines(const std::string& path);
 
+/// The file a write to the path lands in: the path itself or, for a symbolic link, the file
+/// it leads to. A file replaced through its link keeps the user's link.
+std::string writeTarget(const std::string& path);
+
 /// Splits a text into lines at CR LF, LF or a lone CR.
 std::vector<std::string> splitLines(std::string_view text);
 

@@ -23,26 +23,15 @@ struct CleanOptions {
     std::string output;
 };
 
-/// Writes beside the target and renames over it, so that a failure never leaves a half
-/// written file, and cleaning a file onto itself reads it whole first.
+/// The writer replaces the file whole, so cleaning a file onto itself reads it whole first
+/// and a failure leaves it as it was.
 bool writeLines(const std::string& path, const std::vector<std::string>& lines) {
-    const std::string temporary = path + std::string(texts::CleanTemporarySuffix);
-    LineWriter writer(temporary);
+    LineWriter writer(path);
     if (!writer.ok())
         return false;
     for (const std::string& line : lines)
         writer.line(line);
-    std::error_code error;
-    if (!writer.close()) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    return true;
+    return writer.close();
 }
 
 int runClean(const CleanOptions& options) {

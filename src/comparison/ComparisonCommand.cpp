@@ -77,8 +77,9 @@ private:
 /// Puts the complete new content in place of the old file in one step, so that the user's
 /// file is either the old one or the new one, never a part of it. The new file takes the
 /// old one's permissions.
-bool replaceFile(const std::string& replacement, const std::string& target) {
+bool replaceFile(const std::string& replacement, const std::string& path) {
     namespace fs = std::filesystem;
+    const std::string target = writeTarget(path);
     std::error_code error;
     const fs::perms permissions = fs::status(target, error).permissions();
     if (!error)

@@ -71,7 +71,6 @@ inline constexpr std::string_view CleanOutputHelp = "The cleaned mechanism to wr
 inline constexpr std::string_view CleanInputUnreadable = "The mechanism file could not be read: ";
 inline constexpr std::string_view CleanOutputUnwritable =
     "The cleaned mechanism could not be written: ";
-inline constexpr std::string_view CleanTemporarySuffix = ".part";
 inline constexpr std::string_view CommentedOutLineStart = "Line ";
 inline constexpr std::string_view CommentedOutLineMiddle = " commented out: ";
 inline constexpr std::string_view SummaryWritten = " reactions written, ";

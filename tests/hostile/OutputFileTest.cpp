@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iterator>
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -194,6 +195,23 @@ TEST_F(OutputFiles, ASecondRunReplacesTheFileWholeAndLeavesNothingBeside) {
     EXPECT_EQ(form.lblerror.caption(), "");
     expectFilesIntact({"RevAll.txt", "temp.txt"});
 }
+
+#ifndef _WIN32
+TEST_F(OutputFiles, AFileReachedThroughALinkIsReplacedAndTheLinkKept) {
+    loadSound(sound("reversal.rxn"));
+    const fs::path kept = folder.path() / "kept";
+    fs::create_directory(kept);
+    testing::writeAt((kept / "RevAll.txt").string(), "the previous run\r\n");
+    fs::create_symlink(kept / "RevAll.txt", folder.path() / "RevAll.txt");
+    form.LOS2.select(0);
+    form.CMD4.click();
+    EXPECT_EQ(form.lblerror.caption(), "");
+    EXPECT_TRUE(fs::is_symlink(folder.path() / "RevAll.txt"));
+    EXPECT_EQ(testing::readFile(kept / "RevAll.txt"),
+              testing::readFile(testing::testData() / "golden/RevAll-reversal.txt"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(kept), fs::directory_iterator()), 1);
+}
+#endif
 
 #ifdef __linux__
 /// Every file this process writes stops growing at a given size, as on a full disk, for
