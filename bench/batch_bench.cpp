@@ -165,10 +165,8 @@ void BM_SpeciesProperties(benchmark::State& state) {
     const zorbel::Polynomials polynomials = zorbel::polynomialsOf(*index->find("S001"));
     for (auto _ : state) {
         for (double t : grid) {
-            benchmark::DoNotOptimize(
-                zorbel::propertyReadBack(polynomials, zorbel::Property::S, t));
-            benchmark::DoNotOptimize(
-                zorbel::propertyReadBack(polynomials, zorbel::Property::H, t));
+            benchmark::DoNotOptimize(zorbel::propertyReadBack(polynomials, zorbel::Property::S, t));
+            benchmark::DoNotOptimize(zorbel::propertyReadBack(polynomials, zorbel::Property::H, t));
         }
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));

@@ -35,36 +35,36 @@ std::optional<Rgb> rgbOf(Colour colour);
 
 /// Every element counts its changes, so that a view redraws only what changed.
 class Element {
-  public:
+public:
     std::uint64_t revision() const { return revision_; }
     bool visible() const { return visible_; }
     void setVisible(bool visible);
     const std::string& tooltip() const { return tooltip_; }
     void setTooltip(std::string tooltip) { tooltip_ = std::move(tooltip); }
 
-  protected:
+protected:
     void touch() { ++revision_; }
 
-  private:
+private:
     std::uint64_t revision_ = 0;
     bool visible_ = true;
     std::string tooltip_;
 };
 
 class Label : public Element {
-  public:
+public:
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption);
     bool bold() const { return bold_; }
     void setBold(bool bold);
 
-  private:
+private:
     std::string caption_;
     bool bold_ = false;
 };
 
 class TextBox : public Element {
-  public:
+public:
     const std::string& text() const { return text_; }
     /// Runs the change handler when the text differs from the current one.
     void setText(std::string text);
@@ -79,14 +79,14 @@ class TextBox : public Element {
     /// The user's click on the box (the about tab's links).
     std::function<void()> onClick;
 
-  private:
+private:
     std::string text_;
     Colour background_ = Colour::Window;
     bool bold_ = false;
 };
 
 class Button : public Element {
-  public:
+public:
     std::string caption; ///< with "&" before the accelerator letter
     std::function<void()> onClick;
     void click() const {
@@ -96,33 +96,33 @@ class Button : public Element {
 };
 
 class CheckBox : public Element {
-  public:
+public:
     std::string caption;
     bool checked() const { return checked_; }
     void setChecked(bool checked);
 
-  private:
+private:
     bool checked_ = false;
 };
 
 class OptionButton : public Element {
-  public:
+public:
     std::string caption;
     bool selected() const { return selected_; }
     /// Selecting one button of a group deselects its partner.
     void setSelected(bool selected);
     OptionButton* partner = nullptr;
 
-  private:
+private:
     bool selected_ = false;
 };
 
 class ProgressBar : public Element {
-  public:
+public:
     float value() const { return value_; }
     void setValue(float value);
 
-  private:
+private:
     float value_ = 0.0F;
 };
 
@@ -130,7 +130,7 @@ class ProgressBar : public Element {
 /// order they were added. Selection is per entry (extended multiple selection) with one
 /// current entry, whose text is "the selected text".
 class ListBox : public Element {
-  public:
+public:
     explicit ListBox(bool sorted = false) : sorted_(sorted) {}
 
     int count() const { return static_cast<int>(entries_.size()); }
@@ -171,7 +171,7 @@ class ListBox : public Element {
     /// The user's double-click on the current entry (the search window's lists).
     std::function<void()> onDoubleClick;
 
-  private:
+private:
     void touchSelection() { ++selectionRevision_; }
 
     bool sorted_;
@@ -184,7 +184,7 @@ class ListBox : public Element {
 /// The hidden results grid: data rows 1 to 24999 and columns 1 to 13. Cells hold numbers
 /// and give their general number text on demand; clearing forgets them all.
 class ResultsGrid : public Element {
-  public:
+public:
     static constexpr int rows = 25000;
     static constexpr int columns = 14;
 
@@ -196,7 +196,7 @@ class ResultsGrid : public Element {
     /// The number of rows of a column that hold a value, counted from row 1.
     int filledRows(int column) const;
 
-  private:
+private:
     std::vector<std::optional<double>> cells_[columns];
 };
 

@@ -31,7 +31,7 @@ struct MessageRequest {
 };
 
 class Platform {
-  public:
+public:
     virtual ~Platform() = default;
     /// The chosen path, or nothing when the user cancels.
     virtual std::optional<std::string> chooseFile(const FileDialogRequest& request) = 0;

@@ -16,7 +16,7 @@
 namespace zorbel {
 
 class ScriptedPlatform : public Platform {
-  public:
+public:
     std::deque<std::optional<std::string>> fileAnswers;
     std::deque<MessageAnswer> messageAnswers;
     std::optional<DateTime> fixedClock;

@@ -13,7 +13,7 @@
 namespace zorbel {
 
 class Session {
-  public:
+public:
     /// Creates the window and runs its start-up: the About tab is shown, nothing loaded.
     explicit Session(Platform& platform);
     Session(const Session&) = delete;

@@ -16,7 +16,7 @@ inline constexpr int ExitRefused = 1;
 inline constexpr int ExitUsage = 2;
 
 class CliRun {
-  public:
+public:
     CliRun();
     ScriptedPlatform platform;
     Session session;

@@ -33,7 +33,7 @@ class ElementListView;
 /// One element drawn by one widget. The binder is a child of its widget and dies with
 /// it.
 class Binder : public QObject {
-  public:
+public:
     Binder(QWidget* widget, Controller& controller, bool input);
 
     /// Redraws the widget when its element changed since the last draw, or always when
@@ -42,18 +42,18 @@ class Binder : public QObject {
     /// The batch guard: an input widget is disabled while a batch run yields.
     void setBusy(bool busy);
 
-  protected:
+protected:
     Controller& controller_;
     QWidget* widget_;
 
-  private:
+private:
     bool input_;
 };
 
 enum class Selection { Single, Extended };
 
 class Binding {
-  public:
+public:
     explicit Binding(Controller& controller);
     ~Binding();
     Binding(const Binding&) = delete;
@@ -86,7 +86,7 @@ class Binding {
     void refresh(bool force = false);
     void setBusy(bool busy);
 
-  private:
+private:
     template <class B, class W, class E, class... Extra>
     W* bind(E& element, const QString& name, QWidget* parent, Extra... extra);
 

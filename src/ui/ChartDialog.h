@@ -13,12 +13,12 @@ namespace zorbel::ui {
 /// box.
 class ChartDialog : public QDialog {
     Q_OBJECT
-  public:
+public:
     explicit ChartDialog(const Speedfrm& content, QWidget* parent = nullptr);
 
     QChart* chart() const { return chart_; }
 
-  private:
+private:
     QChart* chart_ = nullptr;
 };
 

@@ -17,7 +17,7 @@ class Binding;
 
 class Controller : public QObject {
     Q_OBJECT
-  public:
+public:
     explicit Controller(Session& session, QObject* parent = nullptr);
     Controller(const Controller&) = delete;
     Controller& operator=(const Controller&) = delete;
@@ -35,11 +35,11 @@ class Controller : public QObject {
     void attach(Binding& binding);
     void detach(Binding& binding);
 
-  signals:
+signals:
     /// After every refresh: windows that close themselves on a model flag look here.
     void refreshed();
 
-  private:
+private:
     Session& session_;
     std::vector<Binding*> bindings_;
     bool busyShown_ = false;

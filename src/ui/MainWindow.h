@@ -14,17 +14,17 @@ class Controller;
 /// session's window model and forwards the user's actions to it.
 class MainWindow : public QMainWindow {
     Q_OBJECT
-  public:
+public:
     explicit MainWindow(Controller& controller, QWidget* parent = nullptr);
 
     QTabWidget* tabs() const { return tabs_; }
 
-  protected:
+protected:
     /// Closing the window ends the program, except while a batch run yields: the run
     /// would go on without a window.
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     Controller& controller_;
     Binding binding_;
     QTabWidget* tabs_ = nullptr;

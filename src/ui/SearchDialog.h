@@ -13,10 +13,10 @@ class Controller;
 /// and double-clicks to it; it closes itself when a handler marks the window closed.
 class SearchDialog : public QDialog {
     Q_OBJECT
-  public:
+public:
     SearchDialog(Controller& controller, Findfrm& window, QWidget* parent = nullptr);
 
-  private:
+private:
     Findfrm& window_;
     Binding binding_;
 };

@@ -12,25 +12,25 @@ class Binding;
 
 class ThermoTab : public QWidget {
     Q_OBJECT
-  public:
+public:
     ThermoTab(Binding& binding, REVEQfrm& form, QWidget* parent = nullptr);
 };
 
 class MechanismTab : public QWidget {
     Q_OBJECT
-  public:
+public:
     MechanismTab(Binding& binding, REVEQfrm& form, QWidget* parent = nullptr);
 };
 
 class SettingsTab : public QWidget {
     Q_OBJECT
-  public:
+public:
     SettingsTab(Binding& binding, REVEQfrm& form, QWidget* parent = nullptr);
 };
 
 class AboutTab : public QWidget {
     Q_OBJECT
-  public:
+public:
     AboutTab(Binding& binding, REVEQfrm& form, QWidget* parent = nullptr);
 };
 

@@ -15,26 +15,26 @@ namespace zorbel::ui {
 /// presses that move the current entry come through currentMovedByKey.
 class ElementListView : public QListView {
     Q_OBJECT
-  public:
+public:
     using QListView::QListView;
 
-  signals:
+signals:
     void currentMovedByKey(const QModelIndex& current);
 
-  protected:
+protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
 /// A label that reports a left click (the about tab's links).
 class ClickableLabel : public QLabel {
     Q_OBJECT
-  public:
+public:
     using QLabel::QLabel;
 
-  signals:
+signals:
     void clicked();
 
-  protected:
+protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
@@ -43,7 +43,7 @@ class ClickableLabel : public QLabel {
 /// reload() tells the view that the content changed.
 class ListBoxModel : public QAbstractListModel {
     Q_OBJECT
-  public:
+public:
     ListBoxModel(const ListBox& list, QObject* parent);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -51,7 +51,7 @@ class ListBoxModel : public QAbstractListModel {
 
     void reload();
 
-  private:
+private:
     const ListBox& list_;
     int rows_ = 0;
 };

@@ -9,7 +9,7 @@ namespace zorbel {
 namespace {
 
 class HelpLinksTest : public ::testing::Test {
-  protected:
+protected:
     ScriptedPlatform platform;
     Session session{platform};
     REVEQfrm& form = session.form;

@@ -8,7 +8,7 @@ namespace zorbel {
 namespace {
 
 class SessionTest : public ::testing::Test {
-  protected:
+protected:
     ScriptedPlatform platform;
     Session session{platform};
     REVEQfrm& form = session.form;

@@ -38,7 +38,7 @@ TEST(RemainingTime, AverageTimesRemainingStepsRoundedHalfToEven) {
 }
 
 class BatchTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         connectCommands(session);
         platform.fixedClock = DateTime{2004, 6, 14, 9, 5, 31};

@@ -14,7 +14,7 @@
 namespace zorbel::testing {
 
 class MechanismSession : public ::testing::Test {
-  protected:
+protected:
     MechanismSession() { connectMechanism(session); }
 
     /// Loads a file through the CMD2 button, the dialog answering with the path.

@@ -15,7 +15,7 @@ const std::string parseFailure = "Reaction with more than 3 reactants and/or 3 p
                                  "or Reaction written in an incompatible format";
 
 class ReactionPanel : public MechanismSession {
-  protected:
+protected:
     std::array<std::string, 6> slotTexts() {
         std::array<std::string, 6> texts;
         for (int i = 0; i < 6; ++i)

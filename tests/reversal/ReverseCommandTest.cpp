@@ -40,7 +40,7 @@ std::vector<std::string> lines(const std::string& text) {
 }
 
 class ReverseCommandTest : public ::testing::Test {
-  protected:
+protected:
     enum Entry {
         HO2ToOOH = 0,
         OHOHFalloff = 1,

@@ -20,7 +20,7 @@ struct Outcome {
 };
 
 class SearchCliTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         if (!cli::CliRun().form().CMD2.onClick)
             GTEST_SKIP() << "the mechanism loader is not connected yet";

@@ -21,7 +21,7 @@ const std::vector<std::string> mechanism = {
 };
 
 class SearchWindowTest : public ::testing::Test {
-  protected:
+protected:
     SearchWindowTest() {
         connectCommands(session);
         form.LOS2.assign(mechanism);

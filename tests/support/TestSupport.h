@@ -12,14 +12,20 @@
 namespace zorbel::testing {
 
 /// The public CHEMKIN files beside the repository; tests that need them skip without.
-inline std::filesystem::path sharedData() { return ZORBEL_SHARED_DATA; }
-inline std::filesystem::path examples() { return ZORBEL_EXAMPLES; }
-inline std::filesystem::path testData() { return ZORBEL_TEST_DATA; }
+inline std::filesystem::path sharedData() {
+    return ZORBEL_SHARED_DATA;
+}
+inline std::filesystem::path examples() {
+    return ZORBEL_EXAMPLES;
+}
+inline std::filesystem::path testData() {
+    return ZORBEL_TEST_DATA;
+}
 
-#define ZORBEL_REQUIRE_SHARED_DATA()                                                              \
-    do {                                                                                          \
-        if (!std::filesystem::exists(::zorbel::testing::sharedData()))                            \
-            GTEST_SKIP() << "shared CHEMKIN data not present";                                    \
+#define ZORBEL_REQUIRE_SHARED_DATA()                                                               \
+    do {                                                                                           \
+        if (!std::filesystem::exists(::zorbel::testing::sharedData()))                             \
+            GTEST_SKIP() << "shared CHEMKIN data not present";                                     \
     } while (false)
 
 /// A fresh folder for one test, removed with it.

@@ -17,7 +17,7 @@ std::vector<std::string> reactions(int count) {
 }
 
 class ListTest : public WindowTest {
-  protected:
+protected:
     int selections = 0;
     std::vector<int> shownByHandler;
 

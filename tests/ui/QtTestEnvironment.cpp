@@ -9,7 +9,7 @@
 namespace {
 
 class QtTestEnvironment : public ::testing::Environment {
-  public:
+public:
     void SetUp() override {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -20,7 +20,7 @@ class QtTestEnvironment : public ::testing::Environment {
     }
     void TearDown() override { application_.reset(); }
 
-  private:
+private:
     std::unique_ptr<QApplication> application_;
 };
 
