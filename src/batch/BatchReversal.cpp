@@ -72,6 +72,8 @@ std::string refusalLine(const ReversalOutcome& outcome) {
         return notCalculated(texts::OutsideLimitsReason, outcome.detail);
     case Refusal::NotANumber:
         return notCalculated(texts::NotANumberReason, "\"" + outcome.detail + "\"");
+    case Refusal::TooLarge:
+        return notCalculated(texts::TooLargeReason, "\"" + outcome.detail + "\"");
     case Refusal::NonPositiveKr:
         return notCalculated(texts::NonPositiveKrReason);
     case Refusal::Singular:

@@ -33,6 +33,7 @@ inline constexpr std::string_view EmptyRangeReason = "temperature range empty or
 inline constexpr std::string_view OutsideLimitsReason =
     "temperature range outside the limits of species ";
 inline constexpr std::string_view NotANumberReason = "forward coefficient is not a number: ";
+inline constexpr std::string_view TooLargeReason = "forward coefficient is too large: ";
 inline constexpr std::string_view NonPositiveKrReason = "kf/Kc not positive and finite";
 inline constexpr std::string_view SingularReason = "temperature range too narrow to fit the law";
 inline constexpr std::string_view OverflowReason = "fitted reverse rate constant overflows";

@@ -63,7 +63,7 @@ bool readForward(const ReversalRequest& request, ReversalOutcome& outcome, doubl
     for (size_t i = 0; i < 3; ++i) {
         std::optional<double> value = tryReadLeadingNumber(*texts[i]);
         if (!value || !std::isfinite(*value)) {
-            outcome.refusal = Refusal::NotANumber;
+            outcome.refusal = value ? Refusal::TooLarge : Refusal::NotANumber;
             outcome.detail = *texts[i];
             return false;
         }

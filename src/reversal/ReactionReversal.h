@@ -38,6 +38,7 @@ enum class Refusal {
     EmptyRange,     ///< the range's ends are equal or reversed
     OutsideLimits,  ///< a grid temperature lies outside a species' own limits
     NotANumber,     ///< a forward coefficient text holds no number
+    TooLarge,       ///< a forward coefficient is beyond the range of doubles
     ZeroA,          ///< the forward A reads as 0
     NonPositiveKr,  ///< kf/Kc is zero, negative or not finite somewhere
     Singular,       ///< the normal equations have no solution

@@ -36,6 +36,7 @@ inline constexpr std::string_view OutsideLimitsStart =
 inline constexpr std::string_view NotANumberStart =
     "Reverse Arrhenius will not be calculated: the forward coefficient ";
 inline constexpr std::string_view NotANumberEnd = " is not a number.";
+inline constexpr std::string_view TooLargeEnd = " is too large to compute with.";
 inline constexpr std::string_view NonPositiveKr =
     "Reverse Arrhenius will not be calculated: kf/Kc is not a positive finite number at every "
     "temperature (check the sign and size of A, n and Ea).";

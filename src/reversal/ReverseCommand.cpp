@@ -171,6 +171,9 @@ std::string refusalMessage(const ReversalOutcome& outcome) {
     case Refusal::NotANumber:
         return std::string(texts::NotANumberStart) + "\"" + outcome.detail + "\"" +
                std::string(texts::NotANumberEnd);
+    case Refusal::TooLarge:
+        return std::string(texts::NotANumberStart) + "\"" + outcome.detail + "\"" +
+               std::string(texts::TooLargeEnd);
     case Refusal::ZeroA:
         return std::string(texts::ZeroAWarning);
     case Refusal::NonPositiveKr:

@@ -114,10 +114,10 @@ TEST_F(BatchFaults, OverflowingReactionsAreRefusedOneByOne) {
         // Every kr is finite, but the fitted Arev lies beyond the doubles.
         {"O+OH<=>H+O2 1.0E+308 0.0 0.0", std::string(texts::FitOverflow),
          notCalculated + std::string(texts::OverflowReason)},
-        // A forward coefficient beyond the doubles is no number the fit can use.
+        // A forward coefficient beyond the doubles is named as too large, not as no number.
         {"H+O2<=>O+OH 1.0E+400 0.0 0.0",
-         std::string(texts::NotANumberStart) + "\"1.0E+400\"" + std::string(texts::NotANumberEnd),
-         notCalculated + std::string(texts::NotANumberReason) + "\"1.0E+400\""},
+         std::string(texts::NotANumberStart) + "\"1.0E+400\"" + std::string(texts::TooLargeEnd),
+         notCalculated + std::string(texts::TooLargeReason) + "\"1.0E+400\""},
     };
     std::string mechanism = "REACTIONS\n";
     std::string expected = "REACTIONS\r\n!GENERATED THE 14/06/04 09:05:31\r\n";
