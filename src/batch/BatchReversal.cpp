@@ -301,15 +301,17 @@ bool reverseAllWorker(Session& session) {
     const int last = form.LOS2.count() - 1;
     form.LOS4.assign(form.LOS2.entries());
 
-    std::vector<int> durations(static_cast<size_t>(last + 1), 0);
+    // A running total: summing every step's duration again at each step would make a long
+    // run quadratic in its number of reactions.
+    long long elapsedSeconds = 0;
     int startSecond = 0;
     int endSecond = 0;
     RemainingTime estimate;
     form.timeremaining.setVisible(true);
     for (int i = 0; i <= last; ++i) {
-        durations[static_cast<size_t>(i)] = stepDuration(startSecond, endSecond);
+        elapsedSeconds += stepDuration(startSecond, endSecond);
         if (i != 0)
-            estimate = estimateRemaining(durations, i, last);
+            estimate = estimateRemaining(elapsedSeconds, i, last);
         form.timeremaining.setCaption(std::string(texts::RemainingTimeStart) +
                                       plainNumber(estimate.minutes) + std::string(texts::Minutes) +
                                       plainNumber(estimate.seconds) + std::string(texts::Seconds));

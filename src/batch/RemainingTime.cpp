@@ -9,11 +9,8 @@ int stepDuration(int startSecond, int endSecond) {
     return difference < 0 ? difference + 60 : difference;
 }
 
-RemainingTime estimateRemaining(const std::vector<int>& durations, int i, int L) {
-    double sum = 0.0;
-    for (int k = 0; k <= i; ++k)
-        sum += durations[static_cast<size_t>(k)];
-    const double average = sum / i;
+RemainingTime estimateRemaining(long long elapsedSeconds, int i, int L) {
+    const double average = static_cast<double>(elapsedSeconds) / i;
     const double remaining = std::nearbyint(average * (L - i));
     RemainingTime time;
     time.minutes = std::floor(remaining / 60.0);

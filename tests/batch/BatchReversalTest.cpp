@@ -25,14 +25,14 @@ TEST(RemainingTime, WholeSecondsModuloOneMinute) {
 }
 
 TEST(RemainingTime, AverageTimesRemainingStepsRoundedHalfToEven) {
-    // Second step: d(1) times the steps after the current one.
-    RemainingTime second = estimateRemaining({0, 7, 0, 0, 0}, 1, 4);
+    // Second step: the first step's 7 s times the steps after the current one.
+    RemainingTime second = estimateRemaining(7, 1, 4);
     EXPECT_EQ(second.minutes, 0.0);
     EXPECT_EQ(second.seconds, 21.0);
     // An average of 2.5 s with one step left gives 2; 3.5 gives 4.
-    EXPECT_EQ(estimateRemaining({0, 2, 3, 0}, 2, 3).seconds, 2.0);
-    EXPECT_EQ(estimateRemaining({0, 3, 4, 0}, 2, 3).seconds, 4.0);
-    RemainingTime long_ = estimateRemaining({0, 1, 0}, 1, 128);
+    EXPECT_EQ(estimateRemaining(5, 2, 3).seconds, 2.0);
+    EXPECT_EQ(estimateRemaining(7, 2, 3).seconds, 4.0);
+    RemainingTime long_ = estimateRemaining(1, 1, 128);
     EXPECT_EQ(long_.minutes, 2.0);
     EXPECT_EQ(long_.seconds, 7.0);
 }
