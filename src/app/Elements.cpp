@@ -97,6 +97,7 @@ void ListBox::clear() {
         return;
     entries_.clear();
     selected_.clear();
+    maybeSelected_ = false;
     current_ = -1;
     touch();
     touchSelection();
@@ -122,6 +123,7 @@ void ListBox::assign(std::vector<std::string> entries) {
         std::stable_sort(entries.begin(), entries.end());
     entries_ = std::move(entries);
     selected_.assign(entries_.size(), 0);
+    maybeSelected_ = false;
     current_ = -1;
     touch();
     touchSelection();
@@ -156,6 +158,7 @@ void ListBox::select(int index) {
         return;
     current_ = index;
     selected_[static_cast<size_t>(index)] = 1;
+    maybeSelected_ = true;
     touchSelection();
     if (onSelect)
         onSelect();
@@ -166,6 +169,7 @@ void ListBox::markCurrent(int index) {
         return;
     current_ = index;
     selected_[static_cast<size_t>(index)] = 1;
+    maybeSelected_ = true;
     touchSelection();
 }
 
@@ -189,11 +193,14 @@ void ListBox::setSelected(int index, bool selected) {
     if (index < 0 || index >= count())
         return;
     selected_[static_cast<size_t>(index)] = selected ? 1 : 0;
+    maybeSelected_ = maybeSelected_ || selected;
     touchSelection();
 }
 
 void ListBox::clearSelection() {
-    std::fill(selected_.begin(), selected_.end(), 0);
+    if (maybeSelected_)
+        std::fill(selected_.begin(), selected_.end(), 0);
+    maybeSelected_ = false;
     touchSelection();
 }
 

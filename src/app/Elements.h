@@ -177,6 +177,9 @@ private:
     bool sorted_;
     std::vector<std::string> entries_;
     std::vector<char> selected_;
+    /// False only while no entry is selected: a batch run clears the selection at every
+    /// reaction, which must not cost a pass over a long list each time.
+    bool maybeSelected_ = false;
     int current_ = -1;
     std::uint64_t selectionRevision_ = 0;
 };

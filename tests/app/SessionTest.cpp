@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 namespace zorbel {
 namespace {
 
@@ -119,6 +122,41 @@ TEST(ListBoxTest, SelectionRunsTheHandlerEveryTime) {
     EXPECT_EQ(list.selectedText(), "OH");
     EXPECT_FALSE(list.selectFirstEqual("O2"));
     EXPECT_EQ(runs, 2);
+}
+
+TEST(ListBoxTest, ClearingForgetsEverySelectedEntryHoweverItWasSelected) {
+    ListBox list;
+    list.assign({"H+O2<=>O+OH", "H2+O<=>H+OH", "OH+OH<=>O+H2O", "H+HO2<=>OH+OH"});
+    const auto selectedRows = [&list] {
+        std::vector<int> rows;
+        for (int row = 0; row < list.count(); ++row) {
+            if (list.isSelected(row))
+                rows.push_back(row);
+        }
+        return rows;
+    };
+    // Each way of selecting on its own, each time after a clear.
+    const std::vector<std::function<void()>> ways = {
+        [&] { list.select(2); }, [&] { list.markCurrent(2); }, [&] { list.setSelected(2, true); }};
+    for (const auto& selectEntry : ways) {
+        list.clearSelection();
+        selectEntry();
+        EXPECT_EQ(selectedRows(), std::vector<int>{2});
+        list.clearSelection();
+        EXPECT_EQ(selectedRows(), std::vector<int>{});
+    }
+
+    // Clearing a clear selection still tells the window.
+    const auto revision = list.selectionRevision();
+    list.clearSelection();
+    EXPECT_GT(list.selectionRevision(), revision);
+
+    // An entry removed between the selection and the clear.
+    list.setSelected(3, true);
+    list.removeAt(0);
+    EXPECT_EQ(selectedRows(), std::vector<int>{2});
+    list.clearSelection();
+    EXPECT_EQ(selectedRows(), std::vector<int>{});
 }
 
 TEST(ListBoxTest, SortedListKeepsByteOrder) {
