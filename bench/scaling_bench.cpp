@@ -6,6 +6,10 @@
 // The inputs are written once per size into a temporary folder. The readers are timed on
 // their own, and through the window's commands, which add the lists and, for the
 // comparison file, the reversal of every marked reaction.
+//
+// The readers on their own free all they read at every iteration, and the allocator gives
+// much of it back to the system: fresh pages are then part of their time, which on a
+// virtual machine can make them slower than the commands that keep their lists.
 
 #include "app/ScriptedPlatform.h"
 #include "app/Session.h"
@@ -42,10 +46,17 @@ fs::path example(const char* name) {
     return fs::path(ZORBEL_EXAMPLES) / name;
 }
 
+/// Writes the lines under another name first, so that a run stopped half way leaves no
+/// short input behind for the next run to take as written.
 void writeLines(const fs::path& path, const std::vector<std::string>& lines) {
-    std::ofstream out(path, std::ios::binary);
-    for (const std::string& line : lines)
-        out << line << '\n';
+    fs::path partial = path;
+    partial += ".partial";
+    {
+        std::ofstream out(partial, std::ios::binary);
+        for (const std::string& line : lines)
+            out << line << '\n';
+    }
+    fs::rename(partial, path);
 }
 
 std::string speciesName(int k) {
@@ -103,7 +114,7 @@ struct ExampleComparison {
 };
 
 const ExampleComparison& exampleComparison() {
-    static const ExampleComparison parts = [] {
+    static const ExampleComparison pieces = [] {
         ExampleComparison cut;
         std::vector<std::string> lines =
             zorbel::readLines(example("example-common.txt").string()).value();
@@ -115,16 +126,16 @@ const ExampleComparison& exampleComparison() {
         }
         return cut;
     }();
-    return parts;
+    return pieces;
 }
 
 /// The example's marked lines repeated to N, between the example's own first and last lines.
 std::vector<std::string> comparisonLines(int n) {
-    const ExampleComparison& parts = exampleComparison();
-    std::vector<std::string> lines = parts.head;
+    const ExampleComparison& pieces = exampleComparison();
+    std::vector<std::string> lines = pieces.head;
     for (int k = 0; k < n; ++k)
-        lines.push_back(parts.marked[static_cast<size_t>(k) % parts.marked.size()]);
-    lines.insert(lines.end(), parts.tail.begin(), parts.tail.end());
+        lines.push_back(pieces.marked[static_cast<size_t>(k) % pieces.marked.size()]);
+    lines.insert(lines.end(), pieces.tail.begin(), pieces.tail.end());
     return lines;
 }
 
