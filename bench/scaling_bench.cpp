@@ -25,7 +25,7 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -46,17 +46,11 @@ fs::path example(const char* name) {
     return fs::path(ZORBEL_EXAMPLES) / name;
 }
 
-/// Writes the lines under another name first, so that a run stopped half way leaves no
-/// short input behind for the next run to take as written.
-void writeLines(const fs::path& path, const std::vector<std::string>& lines) {
-    fs::path partial = path;
-    partial += ".partial";
-    {
-        std::ofstream out(partial, std::ios::binary);
-        for (const std::string& line : lines)
-            out << line << '\n';
-    }
-    fs::rename(partial, path);
+/// The generated inputs go through the program's own writer, which puts a file in place
+/// only once it is whole: a run stopped half way leaves no short input for the next run.
+void writeInput(const fs::path& path, const std::vector<std::string>& lines) {
+    if (!zorbel::writeLines(path.string(), lines))
+        throw std::runtime_error("cannot write " + path.string());
 }
 
 std::string speciesName(int k) {
@@ -84,7 +78,7 @@ fs::path databaseOf(int n) {
                            "                   4");
     }
     lines.emplace_back("END");
-    writeLines(path, lines);
+    writeInput(path, lines);
     return path;
 }
 
@@ -101,7 +95,7 @@ fs::path mechanismOf(int n) {
                         "+" + speciesName(k + 3) + " 1.000E+13 0.000 1000.0");
     }
     lines.emplace_back("END");
-    writeLines(path, lines);
+    writeInput(path, lines);
     return path;
 }
 
@@ -171,7 +165,7 @@ const std::vector<std::string>& exampleRevAll() {
         const std::vector<std::string>& marked = exampleComparison().marked;
         lines.insert(lines.end(), marked.begin(), marked.end());
         lines.insert(lines.end(), exampleComparison().tail.begin(), exampleComparison().tail.end());
-        writeLines(folder / "common.txt", lines);
+        writeInput(folder / "common.txt", lines);
         ExampleSession user;
         if (!user.annotate(folder / "common.txt"))
             return std::vector<std::string>();
@@ -194,7 +188,7 @@ ComparisonInput comparisonOf(int n) {
     if (fs::exists(input.revAll))
         return input;
     fs::create_directories(folder);
-    writeLines(input.comparison, comparisonLines(n));
+    writeInput(input.comparison, comparisonLines(n));
     const std::vector<std::string>& example = exampleRevAll();
     const size_t reactions = (example.size() - 2) / 2;
     std::vector<std::string> revAll(example.begin(), example.begin() + 2);
@@ -203,7 +197,7 @@ ComparisonInput comparisonOf(int n) {
         revAll.push_back(example[at]);
         revAll.push_back(example[at + 1]);
     }
-    writeLines(input.revAll, revAll);
+    writeInput(input.revAll, revAll);
     return input;
 }
 
@@ -298,10 +292,7 @@ void BM_ComparisonAnnotation(benchmark::State& state) {
         }
         const zorbel::MergedFile file =
             zorbel::mergeAnnotation(lines, zorbel::annotationBlock(classified, settings));
-        zorbel::LineWriter out(merged);
-        for (const std::string& line : file.lines)
-            out.line(line);
-        benchmark::DoNotOptimize(out.close());
+        benchmark::DoNotOptimize(zorbel::writeLines(merged, file.lines));
     }
     countItems(state);
 }
@@ -359,7 +350,7 @@ void BM_AnnotateCommand(benchmark::State& state) {
     ExampleSession user;
     for (auto _ : state) {
         state.PauseTiming();
-        writeLines(comparison, lines);
+        writeInput(comparison, lines);
         state.ResumeTiming();
         if (!user.annotate(comparison)) {
             state.SkipWithError(user.session.form.lblerror.caption().c_str());

@@ -99,19 +99,34 @@ bool LineWriter::close() {
     bool good = static_cast<bool>(out_);
     out_.close();
     good = good && !out_.fail();
-    std::error_code error;
-    if (good) {
-        // The new file keeps the permissions the user gave the old one.
-        const fs::file_status old = fs::status(path_, error);
-        if (!error && old.type() == fs::file_type::regular)
-            fs::permissions(partial_, old.permissions(), error);
-        error.clear();
-        fs::rename(partial_, path_, error);
-        good = !error;
+    good = good && replaceWholeFile(partial_, path_);
+    if (!good) {
+        std::error_code ignored;
+        fs::remove(partial_, ignored);
     }
-    if (!good)
-        fs::remove(partial_, error);
     return good;
+}
+
+bool replaceWholeFile(const std::string& replacement, const std::string& path) {
+    namespace fs = std::filesystem;
+    const std::string target = writeTarget(path);
+    std::error_code error;
+    // The new file keeps the permissions the user gave the old one.
+    const fs::file_status old = fs::status(target, error);
+    if (!error && old.type() == fs::file_type::regular)
+        fs::permissions(replacement, old.permissions(), error); // best effort: content matters
+    error.clear();
+    fs::rename(replacement, target, error);
+    return !error;
+}
+
+bool writeLines(const std::string& path, const std::vector<std::string>& lines) {
+    LineWriter out(path);
+    if (!out.ok())
+        return false;
+    for (const std::string& line : lines)
+        out.line(line);
+    return out.close();
 }
 
 std::string pathInFolder(const std::string& folder, std::string_view name) {

@@ -51,6 +51,15 @@ private:
 };
 
 /// "<folder><name>" for a folder that ends with its separator (or is empty).
+/// Puts a complete file in place of the file at the path (or of the file a link there
+/// leads to) in one step, with the old file's permissions: the path holds either the old
+/// content or the new, never a part. False when it could not be done.
+bool replaceWholeFile(const std::string& replacement, const std::string& path);
+
+/// Writes the lines through a LineWriter: the file is replaced whole, or left as it was
+/// and false returned.
+bool writeLines(const std::string& path, const std::vector<std::string>& lines);
+
 std::string pathInFolder(const std::string& folder, std::string_view name);
 
 /// Splits a path after its last "\", or its last "/" when it has none: the folder keeps

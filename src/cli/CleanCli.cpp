@@ -6,12 +6,10 @@
 
 #include <CLI/CLI.hpp>
 
-#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
-#include <system_error>
 #include <vector>
 
 namespace zorbel::cli {
@@ -22,17 +20,6 @@ struct CleanOptions {
     std::string input;
     std::string output;
 };
-
-/// The writer replaces the file whole, so cleaning a file onto itself reads it whole first
-/// and a failure leaves it as it was.
-bool writeLines(const std::string& path, const std::vector<std::string>& lines) {
-    LineWriter writer(path);
-    if (!writer.ok())
-        return false;
-    for (const std::string& line : lines)
-        writer.line(line);
-    return writer.close();
-}
 
 int runClean(const CleanOptions& options) {
     const std::optional<std::vector<std::string>> lines = readLines(options.input);

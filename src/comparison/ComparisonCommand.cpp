@@ -57,37 +57,19 @@ public:
 
     std::string path(std::string_view name) const { return pathInFolder(folder_, name); }
 
-    /// False when the file cannot be created or written completely.
+    /// False when the file cannot be created or written completely; it is then not there.
     bool write(std::string_view name, const std::vector<std::string>& lines) {
         const std::string file = path(name);
-        LineWriter out(file);
-        if (!out.ok())
+        if (!writeLines(file, lines))
             return false;
         created_.push_back(file);
-        for (const std::string& line : lines)
-            out.line(line);
-        return out.close();
+        return true;
     }
 
 private:
     std::string folder_;
     std::vector<std::string> created_;
 };
-
-/// Puts the complete new content in place of the old file in one step, so that the user's
-/// file is either the old one or the new one, never a part of it. The new file takes the
-/// old one's permissions.
-bool replaceFile(const std::string& replacement, const std::string& path) {
-    namespace fs = std::filesystem;
-    const std::string target = writeTarget(path);
-    std::error_code error;
-    const fs::perms permissions = fs::status(target, error).permissions();
-    if (!error)
-        fs::permissions(replacement, permissions, error); // best effort: the content matters
-    error.clear();
-    fs::rename(replacement, target, error);
-    return !error;
-}
 
 TextBox& panelBox(REVEQfrm& form, int index) {
     return form.PropTxt[static_cast<std::size_t>(index)];
@@ -255,7 +237,7 @@ std::optional<AnnotationCounts> annotateComparison(Session& session) {
                           scratch.write(texts::NotCalculatedFileName, classified->notCalculated) &&
                           scratch.write(texts::BlockFileName, block) &&
                           scratch.write(texts::MergedFileName, merged.lines) &&
-                          replaceFile(scratch.path(texts::MergedFileName), path);
+                          replaceWholeFile(scratch.path(texts::MergedFileName), path);
     if (!replaced)
         return refuse(session, std::string(texts::ComparisonNotRewritten) + path);
 

@@ -11,20 +11,11 @@
 namespace zorbel {
 namespace {
 
+using testing::crlfLines;
 using testing::quoted;
 using testing::readFile;
 using testing::runCli;
 using testing::TempFolder;
-
-std::vector<std::string> crlfLines(const std::string& text) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (size_t end = text.find("\r\n"); end != std::string::npos; end = text.find("\r\n", start)) {
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
 
 size_t tabCount(const std::string& line) {
     return std::count(line.begin(), line.end(), '\t');

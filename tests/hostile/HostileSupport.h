@@ -30,19 +30,6 @@ inline void writeAt(const std::string& path, std::string_view content) {
     out.write(content.data(), static_cast<std::streamsize>(content.size()));
 }
 
-/// The lines of a written file, which must end every line with CR LF.
-inline std::vector<std::string> crlfLines(const std::string& text) {
-    std::vector<std::string> result;
-    std::size_t start = 0;
-    for (std::size_t end = text.find("\r\n"); end != std::string::npos;
-         end = text.find("\r\n", start)) {
-        result.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    EXPECT_EQ(start, text.size()) << "every line ends with CR LF";
-    return result;
-}
-
 class HostileSession : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -94,18 +94,6 @@ std::string joined(const std::vector<std::string>& lines) {
     return text;
 }
 
-std::vector<std::string> tabFields(const std::string& line) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    for (std::size_t tab = line.find('\t'); tab != std::string::npos;
-         tab = line.find('\t', start)) {
-        fields.push_back(line.substr(start, tab - start));
-        start = tab + 1;
-    }
-    fields.push_back(line.substr(start));
-    return fields;
-}
-
 /// One section of the annotation block: its title, the count it states and its lines.
 struct Section {
     std::string title;
@@ -197,7 +185,7 @@ TEST_F(LargeComparison, AHundredThousandMarkedLinesAreAnnotatedInPlace) {
             if (templateOf(line).group != section.title)
                 continue;
             ASSERT_LT(next, section.lines.size());
-            const std::vector<std::string> fields = tabFields(section.lines[next++]);
+            const std::vector<std::string> fields = testing::tabFields(section.lines[next++]);
             if (section.title == texts::NotCalculatedTitle) {
                 ASSERT_EQ(fields.size(), 2U);
                 EXPECT_EQ(fields[0], "H+O2(+M)=>HO2(+M)");

@@ -11,33 +11,14 @@
 
 #include <cmath>
 #include <filesystem>
-#include <sstream>
 
 namespace zorbel {
 namespace {
 
+using testing::crlfLines;
 using testing::readFile;
+using testing::tabFields;
 using testing::TempFolder;
-
-std::vector<std::string> fields(const std::string& line) {
-    std::vector<std::string> result;
-    std::stringstream in(line);
-    std::string field;
-    while (std::getline(in, field, '\t'))
-        result.push_back(field);
-    return result;
-}
-
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> result;
-    size_t start = 0;
-    for (size_t end = text.find("\r\n"); end != std::string::npos; end = text.find("\r\n", start)) {
-        result.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    EXPECT_EQ(start, text.size()) << "every line ends with CR LF";
-    return result;
-}
 
 class ReverseCommandTest : public ::testing::Test {
 protected:
@@ -120,7 +101,7 @@ TEST_F(ReverseCommandTest, ModifiedLawReportAndTableFile) {
     EXPECT_EQ(platform.messages[0].title, "JOB DONE!");
     EXPECT_EQ(platform.messages[0].text, "Output file copied to:\r\n" + path);
 
-    const std::vector<std::string> table = lines(tempFile());
+    const std::vector<std::string> table = crlfLines(tempFile());
     ASSERT_EQ(table.size(), 59U);
     EXPECT_EQ(table[0], "H+O2=>O+OH 3.547E+15 -0.406 16599.0");
     EXPECT_EQ(table[1], "A = \t3.547E+15");
@@ -143,7 +124,7 @@ TEST_F(ReverseCommandTest, ModifiedLawReportAndTableFile) {
     const std::string error = form.lblerror2.caption();
     EXPECT_EQ(formatNumber(readLeadingNumber(error), "0.0E+00"), error);
     for (size_t row = 9; row < table.size(); ++row) {
-        const std::vector<std::string> f = fields(table[row]);
+        const std::vector<std::string> f = tabFields(table[row]);
         ASSERT_EQ(f.size(), 12U) << table[row];
         EXPECT_EQ(f[11], error);
         for (size_t i = 0; i < 11; ++i)
@@ -152,8 +133,8 @@ TEST_F(ReverseCommandTest, ModifiedLawReportAndTableFile) {
         EXPECT_EQ(readLeadingNumber(f[0]), readLeadingNumber(form.MSFG.text(point, 1)));
         EXPECT_EQ(f[6], plainNumber(*form.MSFG.number(point, 2)));
     }
-    EXPECT_EQ(fields(table[9])[0], " 200");
-    EXPECT_EQ(fields(table[58])[0], " 3500");
+    EXPECT_EQ(tabFields(table[9])[0], " 200");
+    EXPECT_EQ(tabFields(table[58])[0], " 3500");
     EXPECT_EQ(form.MSFG.filledRows(1), 50);
     EXPECT_EQ(form.MSFG.filledRows(3), 50);
     EXPECT_EQ(form.MSFG.filledRows(4), 0);
@@ -172,18 +153,18 @@ TEST_F(ReverseCommandTest, TwoParameterLawChangesTheHeaderAndTheOrder) {
     EXPECT_EQ(session.common.RevN, 0.0);
     EXPECT_EQ(session.common.FitN, 0.0);
     EXPECT_EQ(form.PropTxt[24].text(), "0.000");
-    const std::vector<std::string> table = lines(tempFile());
-    EXPECT_EQ(fields(table[8])[7], "ln(kf)");
+    const std::vector<std::string> table = crlfLines(tempFile());
+    EXPECT_EQ(tabFields(table[8])[7], "ln(kf)");
     form.Option2.setSelected(true);
     form.CMD3.click();
-    EXPECT_EQ(fields(lines(tempFile())[8])[7], "ln(Kf)");
+    EXPECT_EQ(tabFields(crlfLines(tempFile())[8])[7], "ln(Kf)");
 }
 
 TEST_F(ReverseCommandTest, ThirdBodiesAndParenthesesInTheTable) {
     reverse(ThirdBody);
     EXPECT_EQ(form.PropTxt[16].background(), Colour::Pink);
     EXPECT_EQ(form.PropTxt[19 - 1].background(), Colour::Pink);
-    std::vector<std::string> table = lines(tempFile());
+    std::vector<std::string> table = crlfLines(tempFile());
     EXPECT_EQ(table[0], "H+O2+M=>HO2+M 2.800E+18 -0.860 0.0");
     EXPECT_EQ(table[4].rfind("HO2+M=>H+O2+M ", 0), 0U);
 
@@ -191,11 +172,11 @@ TEST_F(ReverseCommandTest, ThirdBodiesAndParenthesesInTheTable) {
     EXPECT_EQ(form.PropTxt[16].text(), "M");
     EXPECT_EQ(form.PropTxt[16].background(), Colour::Pink);
     EXPECT_EQ(form.PropTxt[18].text(), "M");
-    table = lines(tempFile());
+    table = crlfLines(tempFile());
     EXPECT_EQ(table[0], "OH+OH+M=>H2O2+M 7.400E+13 -0.370 0.0");
     // Kc = Kp T 82.058 for a mole change of -1.
     for (size_t row = 9; row < table.size(); row += 7) {
-        const std::vector<std::string> f = fields(table[row]);
+        const std::vector<std::string> f = tabFields(table[row]);
         const double T = readLeadingNumber(f[0]);
         const double Kp = readLeadingNumber(f[3]);
         const double Kc = readLeadingNumber(f[4]);
@@ -240,7 +221,7 @@ TEST_F(ReverseCommandTest, ForwardTextsThatAreNotNumbersAndNegativeA) {
     // An Ea followed by a comment reads as its leading number.
     reverse(WithComment);
     EXPECT_EQ(form.lblerror.caption(), "");
-    EXPECT_EQ(lines(tempFile())[0], "H2+O=>H+OH 3.870E+04 2.700 6260.0 !A COMMENT");
+    EXPECT_EQ(crlfLines(tempFile())[0], "H2+O=>H+OH 3.870E+04 2.700 6260.0 !A COMMENT");
 }
 
 TEST_F(ReverseCommandTest, PersonalRangeWarningsAndRefusedRanges) {
@@ -342,9 +323,9 @@ TEST_F(ReverseCommandTest, ReverseRateMatchesAnIndependentEquilibriumConstant) {
         return 0.5 * std::pow(10.0, std::floor(std::log10(std::fabs(v))) - 3);
     };
     reverse(HO2ToOOH);
-    const std::vector<std::string> table = lines(tempFile());
+    const std::vector<std::string> table = crlfLines(tempFile());
     for (size_t row = 9; row < table.size(); ++row) {
-        const std::vector<std::string> f = fields(table[row]);
+        const std::vector<std::string> f = tabFields(table[row]);
         const double T = readLeadingNumber(f[0]);
         const double dS = sr(O, T) + sr(OH, T) - sr(H, T) - sr(O2, T);
         const double dH = h(O, T) + h(OH, T) - h(H, T) - h(O2, T);

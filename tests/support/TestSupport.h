@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zorbel::testing {
 
@@ -70,6 +71,32 @@ private:
 inline std::string readFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+/// The lines of a written file, which must end every line with CR LF.
+inline std::vector<std::string> crlfLines(const std::string& text) {
+    std::vector<std::string> result;
+    std::size_t start = 0;
+    for (std::size_t end = text.find("\r\n"); end != std::string::npos;
+         end = text.find("\r\n", start)) {
+        result.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    EXPECT_EQ(start, text.size()) << "every line ends with CR LF";
+    return result;
+}
+
+/// The tab-separated fields of a table line; a line ending with a tab ends with an empty field.
+inline std::vector<std::string> tabFields(const std::string& line) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (std::size_t tab = line.find('\t'); tab != std::string::npos;
+         tab = line.find('\t', start)) {
+        fields.push_back(line.substr(start, tab - start));
+        start = tab + 1;
+    }
+    fields.push_back(line.substr(start));
+    return fields;
 }
 
 } // namespace zorbel::testing
