@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Installs, from Debian's archive, whatever the build needs and the machine lacks.
+# This list is the one place that names the packages. Every CMake package file the configure
+# step reads comes from one of them (cmake --trace-expand lists the files, dpkg -S their
+# packages): qt6-charts-dev needs Qt6OpenGL but does not pull in libqt6opengl6-dev.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
-          qt6-base-dev qt6-charts-dev)
+          qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
