@@ -166,8 +166,9 @@ std::string formatFixed(double value, int decimals) {
     std::string text = scaled.substr(0, scaled.size() - fraction);
     if (fraction > 0)
         text += "." + scaled.substr(scaled.size() - fraction);
-    const bool allZero = scaled.find_first_not_of('0') == std::string::npos;
-    return (d.negative && !allZero) ? "-" + text : text;
+    // A negative value keeps its sign even when every written digit is zero ("-0.000"),
+    // as the scientific patterns do; only zero itself, of either sign, is written unsigned.
+    return d.negative ? "-" + text : text;
 }
 
 /// Collects the characters of the leading number, blanks removed, in a form that

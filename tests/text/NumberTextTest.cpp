@@ -166,9 +166,7 @@ TEST(NumberPatterns, ScientificAndFixedPatterns) {
         {-2.5, "0", "-3"},
         {3.5, "0", "4"},
         {0.4, "0", "0"},
-        {-0.4, "0", "0"},
         {-0.406, "0.000", "-0.406"},
-        {-0.0004, "0.000", "0.000"},
         {-0.0005, "0.000", "-0.001"},
         {0.0005, "0.000", "0.001"},
         {0.00049, "0.000", "0.000"},
@@ -186,6 +184,37 @@ TEST(NumberPatterns, ScientificAndFixedPatterns) {
     for (const PatternCase& c : cases) {
         SCOPED_TRACE(std::string(c.pattern) + " " + c.text);
         EXPECT_EQ(formatNumber(c.value, c.pattern), c.text);
+    }
+}
+
+// Just below and just above half of the last written digit, for every pattern: the
+// rounded digits of a negative value are those of its magnitude after a minus sign, also
+// when they are all zero. Zero itself, of either sign, has no sign.
+TEST(NumberPatterns, SignAtTheRoundingBoundary) {
+    struct Boundary {
+        const char* pattern;
+        double below, above;
+        const char *belowText, *aboveText;
+    };
+    const Boundary cases[] = {
+        {"0.00000000E+00", 1.000000004999, 1.000000005001, "1.00000000E+00", "1.00000001E+00"},
+        {"0.000E+00", 1.0004999, 1.0005001, "1.000E+00", "1.001E+00"},
+        {"0.00E+00", 1.004999, 1.005001, "1.00E+00", "1.01E+00"},
+        {"0.0E+00", 1.04999, 1.05001, "1.0E+00", "1.1E+00"},
+        {"0.0000", 0.00004999, 0.00005001, "0.0000", "0.0001"},
+        {"0.000", 0.0004999, 0.0005001, "0.000", "0.001"},
+        {"0.00", 0.004999, 0.005001, "0.00", "0.01"},
+        {"0.0", 0.04999, 0.05001, "0.0", "0.1"},
+        {"0", 0.4999, 0.5001, "0", "1"},
+    };
+    for (const Boundary& c : cases) {
+        SCOPED_TRACE(c.pattern);
+        EXPECT_EQ(formatNumber(c.below, c.pattern), c.belowText);
+        EXPECT_EQ(formatNumber(-c.below, c.pattern), std::string("-") + c.belowText);
+        EXPECT_EQ(formatNumber(c.above, c.pattern), c.aboveText);
+        EXPECT_EQ(formatNumber(-c.above, c.pattern), std::string("-") + c.aboveText);
+        EXPECT_EQ(formatNumber(-0.0, c.pattern), formatNumber(0.0, c.pattern));
+        EXPECT_EQ(formatNumber(-0.0, c.pattern).front(), '0');
     }
 }
 
