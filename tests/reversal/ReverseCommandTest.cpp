@@ -213,9 +213,12 @@ TEST_F(ReverseCommandTest, ZeroARefusedAfterTheTemperatureColumn) {
 }
 
 TEST_F(ReverseCommandTest, ForwardTextsThatAreNotNumbersAndNegativeA) {
+    // Two blanks after the equation: A is empty, and the line's place is named.
     reverse(EmptyA);
     EXPECT_EQ(form.lblerror.caption(),
-              std::string(texts::NotANumberStart) + "\"\"" + std::string(texts::NotANumberEnd));
+              std::string(texts::NotCalculatedBecause) + "line 16 of " +
+                  (folder.path() / "reversal.rxn").string() +
+                  ": the coefficients are not three numbers A, n, Ea: A \"\" is not a number.");
     reverse(NegativeA);
     EXPECT_EQ(form.lblerror.caption(), texts::NonPositiveKr);
     // An Ea followed by a comment reads as its leading number.
