@@ -6,6 +6,11 @@
 
 namespace zorbel::cli {
 
+namespace {
+constexpr const char* cannotReadDatabase = "The thermodynamic database could not be read: ";
+constexpr const char* cannotReadMechanism = "The mechanism file could not be read: ";
+} // namespace
+
 CliRun::CliRun() : session(platform) {
     connectCommands(session);
     platform.onMessage = [](const MessageRequest& message) {
@@ -21,6 +26,28 @@ void CliRun::loadDatabase(const std::string& path) {
 void CliRun::loadMechanism(const std::string& path) {
     platform.fileAnswers.push_back(path);
     form().CMD2.click();
+}
+
+int CliRun::loadDatabaseOrExplain(const std::string& path) {
+    loadDatabase(path);
+    if (!form().lblerror.caption().empty())
+        return refusalOrDone();
+    if (form().Lbl1.caption().empty()) {
+        std::cerr << cannotReadDatabase << path << '\n';
+        return ExitRefused;
+    }
+    return ExitDone;
+}
+
+int CliRun::loadMechanismOrExplain(const std::string& path) {
+    loadMechanism(path);
+    if (!form().lblerror.caption().empty())
+        return refusalOrDone();
+    if (form().Lbl2.caption().empty()) {
+        std::cerr << cannotReadMechanism << path << '\n';
+        return ExitRefused;
+    }
+    return ExitDone;
 }
 
 int CliRun::refusalOrDone() {

@@ -50,8 +50,7 @@ void addSearchCommands(CLI::App& app, int& exitCode) {
         ->expected(1, 3);
     command->callback([options, &exitCode] {
         CliRun run;
-        run.loadMechanism(options->mechanism);
-        exitCode = run.refusalOrDone();
+        exitCode = run.loadMechanismOrExplain(options->mechanism);
         if (exitCode != ExitDone)
             return;
         searchLoadedMechanism(run, options->species, std::cout);
