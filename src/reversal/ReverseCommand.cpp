@@ -12,6 +12,8 @@
 #include "thermo/ThermoIndex.h"
 
 #include <cmath>
+#include <filesystem>
+#include <system_error>
 
 namespace zorbel {
 
@@ -281,7 +283,11 @@ void reverseShownReaction(Session& session) {
     // An empty work folder is the current one: a mechanism loaded by a bare file name.
     const auto writeFile = [&] {
         if (!writeTable(session, outcome, path, errorText)) {
-            form.lblerror.setCaption(std::string(texts::TempFileNotWritten) + path);
+            // The whole path: a bare file name would not say which folder refused it.
+            std::error_code error;
+            const std::filesystem::path shown = std::filesystem::absolute(path, error);
+            form.lblerror.setCaption(std::string(texts::TempFileNotWritten) +
+                                     (error ? path : shown.string()));
             return false;
         }
         return true;

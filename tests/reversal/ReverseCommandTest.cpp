@@ -227,6 +227,19 @@ TEST_F(ReverseCommandTest, ForwardTextsThatAreNotNumbersAndNegativeA) {
     EXPECT_EQ(crlfLines(tempFile())[0], "H2+O=>H+OH 3.870E+04 2.700 6260.0 !A COMMENT");
 }
 
+// A mechanism chosen by its bare name lies in the current folder, where temp.txt goes:
+// it was refused as if no mechanism had been loaded.
+TEST_F(ReverseCommandTest, AMechanismGivenByItsNameWritesIntoTheCurrentFolder) {
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path());
+    platform.fileAnswers.push_back("reversal.rxn");
+    form.CMD2.click();
+    reverse(HO2ToOOH);
+    std::filesystem::current_path(before);
+    EXPECT_EQ(form.lblerror.caption(), "");
+    EXPECT_EQ(crlfLines(tempFile()).size(), 59U);
+}
+
 TEST_F(ReverseCommandTest, PersonalRangeWarningsAndRefusedRanges) {
     form.Chk1.setChecked(true);
     form.Cold2txt.setText("250");
