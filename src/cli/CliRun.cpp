@@ -30,21 +30,20 @@ void CliRun::loadMechanism(const std::string& path) {
 
 int CliRun::loadDatabaseOrExplain(const std::string& path) {
     loadDatabase(path);
-    if (!form().lblerror.caption().empty())
-        return refusalOrDone();
-    if (form().Lbl1.caption().empty()) {
-        std::cerr << cannotReadDatabase << path << '\n';
-        return ExitRefused;
-    }
-    return ExitDone;
+    return explainLoad(form().Lbl1, cannotReadDatabase, path);
 }
 
 int CliRun::loadMechanismOrExplain(const std::string& path) {
     loadMechanism(path);
+    return explainLoad(form().Lbl2, cannotReadMechanism, path);
+}
+
+int CliRun::explainLoad(const Label& loadedLabel, const char* cannotRead, const std::string& path) {
     if (!form().lblerror.caption().empty())
         return refusalOrDone();
-    if (form().Lbl2.caption().empty()) {
-        std::cerr << cannotReadMechanism << path << '\n';
+    // A load that failed without a message leaves its label empty.
+    if (loadedLabel.caption().empty()) {
+        std::cerr << cannotRead << path << '\n';
         return ExitRefused;
     }
     return ExitDone;

@@ -34,6 +34,11 @@ public:
     /// Prints lblerror to standard error when it holds a message and returns
     /// ExitRefused then, ExitDone otherwise.
     int refusalOrDone();
+
+private:
+    /// What a load left: the window's refusal, a file that could not be read (the label
+    /// naming the loaded file stayed empty), or ExitDone.
+    int explainLoad(const Label& loadedLabel, const char* cannotRead, const std::string& path);
 };
 
 } // namespace zorbel::cli

@@ -21,6 +21,7 @@
 namespace zorbel {
 namespace {
 
+using testing::crlfLines;
 using testing::HostileSession;
 
 const std::vector<std::string> soundSpecies = {"H", "H2", "H2O2", "HO2", "O", "O2", "OH"};
@@ -181,7 +182,21 @@ TEST_P(DatabaseFiles, LoadThenReverse) {
     EXPECT_EQ(form.lblerror.caption(), replaceAll(c.message, "{thermo}", database));
     const bool reversed = c.message.empty();
     EXPECT_EQ(platform.charts.size(), reversed ? 1U : 0U);
-    expectFilesIntact(reversed ? std::set<std::string>{"temp.txt"} : std::set<std::string>{});
+    std::set<std::string> outputs;
+    if (reversed)
+        outputs.insert("temp.txt");
+    // A record that cannot be used is the batch file's comment line too, the database
+    // named by its file name.
+    const std::string_view fault = texts::NotCalculatedBecause;
+    if (c.message.starts_with(fault)) {
+        form.CMD4.click();
+        const std::string reason =
+            c.message.substr(fault.size(), c.message.size() - fault.size() - 1);
+        EXPECT_EQ(crlfLines(output("RevAll.txt")).at(3),
+                  "!Reverse coef. not calculated: " + replaceAll(reason, "{thermo}", "case.therm"));
+        outputs.insert("RevAll.txt");
+    }
+    expectFilesIntact(outputs);
 }
 
 INSTANTIATE_TEST_SUITE_P(Hostile, DatabaseFiles, ::testing::ValuesIn(databaseCases()),
