@@ -50,7 +50,7 @@ bool classifySlots(const ReversalRequest& request, SpeciesProvider& species,
             outcome.slotKinds[k] = SlotKind::Missing;
             missing = true;
         } else if (record->fault) {
-            // Marked as a missing species is: the record blocks the reversal as much.
+            // Yellow like a missing species: the record blocks the reversal as much.
             outcome.slotKinds[k] = SlotKind::Missing;
             if (unusable == nullptr) {
                 unusable = record;
