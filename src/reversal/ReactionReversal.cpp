@@ -50,8 +50,7 @@ bool classifySlots(const ReversalRequest& request, SpeciesProvider& species,
             outcome.slotKinds[k] = SlotKind::Missing;
             missing = true;
         } else if (record->fault) {
-            // Yellow like a missing species: the record blocks the reversal as much.
-            outcome.slotKinds[k] = SlotKind::Missing;
+            outcome.slotKinds[k] = SlotKind::Unusable;
             if (unusable == nullptr) {
                 unusable = record;
                 outcome.detail = text;
@@ -144,6 +143,7 @@ bool evaluateThermochemistry(const ReversalRequest& request, SpeciesProvider& sp
 Colour slotColour(SlotKind kind) {
     switch (kind) {
     case SlotKind::Missing:
+    case SlotKind::Unusable: // the record blocks the reversal as much
         return Colour::Yellow;
     case SlotKind::ThirdBody:
         return Colour::Pink;

@@ -30,7 +30,8 @@ struct ReversalRequest {
     double gasConstant = 0.0; ///< R [cal/(mol K)]
 };
 
-enum class SlotKind { Species, ThirdBody, Empty, Missing };
+/// Missing: the database lacks the species; Unusable: its record cannot be computed with.
+enum class SlotKind { Species, ThirdBody, Empty, Missing, Unusable };
 
 /// Why a reaction was not reversed.
 enum class Refusal {

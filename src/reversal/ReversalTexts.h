@@ -15,6 +15,9 @@ inline constexpr std::string_view MissingSpeciesStart =
 inline constexpr std::string_view MissingSpeciesEnd =
     "the thermodynamic coefficients of the highlighted in yellow species have not been "
     "specified!";
+/// After it: which species the database file lacks.
+inline constexpr std::string_view MissingFromStart = " Not in ";
+inline constexpr std::string_view MissingFromMiddle = ": ";
 inline constexpr std::string_view ZeroAWarning =
     "Sorry, Zorbel can not perform that operation: A=0!";
 

@@ -11,6 +11,7 @@
 #include "text/StringOps.h"
 #include "thermo/ThermoIndex.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <system_error>
@@ -181,8 +182,25 @@ std::string refusalMessage(const Session& session, const ReversalOutcome& outcom
     switch (outcome.refusal) {
     case Refusal::None:
         return warningText(outcome.warning);
-    case Refusal::MissingSpecies:
-        return std::string(texts::MissingSpeciesStart) + std::string(texts::MissingSpeciesEnd);
+    case Refusal::MissingSpecies: {
+        // Without the colours (on the command line) the names say which species.
+        std::vector<std::string> names;
+        std::string missing;
+        for (size_t k = 0; k < 6; ++k) {
+            const std::string& name = outcome.slotTexts[k];
+            if (outcome.slotKinds[k] != SlotKind::Missing || name.empty() ||
+                std::find(names.begin(), names.end(), name) != names.end())
+                continue;
+            missing += (names.empty() ? "" : ", ") + name;
+            names.push_back(name);
+        }
+        std::string message =
+            std::string(texts::MissingSpeciesStart) + std::string(texts::MissingSpeciesEnd);
+        if (!missing.empty())
+            message += std::string(texts::MissingFromStart) + session.common.ThermoPath +
+                       std::string(texts::MissingFromMiddle) + missing + ".";
+        return message;
+    }
     case Refusal::UnusableRecord:
     case Refusal::Coefficients: {
         const CommonValue& common = session.common;

@@ -26,8 +26,9 @@ using testing::HostileSession;
 
 const std::vector<std::string> soundSpecies = {"H", "H2", "H2O2", "HO2", "O", "O2", "OH"};
 
-std::string missingSpecies() {
-    return std::string(texts::MissingSpeciesStart) + std::string(texts::MissingSpeciesEnd);
+std::string missingSpecies(const std::string& names) {
+    return std::string(texts::MissingSpeciesStart) + std::string(texts::MissingSpeciesEnd) +
+           " Not in {thermo}: " + names + ".";
 }
 
 std::string soundDatabase() {
@@ -132,7 +133,7 @@ std::vector<DatabaseCase> databaseCases() {
          {},
          reaction,
          none},
-        {"NulBytesInAName", withNul, nulSpecies, reaction, missingSpecies()},
+        {"NulBytesInAName", withNul, nulSpecies, reaction, missingSpecies("O2")},
         {"LinesOfOneMegabyte", bigLine, soundSpecies, reaction, ""},
         {"LfLineEnds", sound, soundSpecies, reaction, ""},
         {"CrLineEnds", replaceAll(sound, "\n", "\r"), soundSpecies, reaction, ""},

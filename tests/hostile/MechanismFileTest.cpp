@@ -37,8 +37,9 @@ std::string parseFailed() {
            std::string(texts::ParseFailedSecondLine);
 }
 
-std::string missingSpecies() {
-    return std::string(texts::MissingSpeciesStart) + std::string(texts::MissingSpeciesEnd);
+std::string missingSpecies(const std::string& names) {
+    return std::string(texts::MissingSpeciesStart) + std::string(texts::MissingSpeciesEnd) +
+           " Not in {thermo}: " + names + ".";
 }
 
 struct MechanismCase {
@@ -107,10 +108,10 @@ std::vector<MechanismCase> mechanismCases() {
         listedCase("CrLineEnds", replaceAll(sound, "\n", "\r"), soundEntries()),
         listedCase("CrLfLineEnds", replaceAll(sound, "\n", "\r\n"), soundEntries()),
         listedCase("NulByteInAnEquation", "REACTIONS\n" + withNul + "\n", {withNul}, 0, "",
-                   missingSpecies()),
+                   missingSpecies(std::string("OH\0", 3))),
         listedCase("AMegabyteOfComment", "REACTIONS\n" + longComment + "\n", {longComment}),
         listedCase("AMegabyteOfSpecies", "REACTIONS\n" + manySpecies, {manySpecies}, 0,
-                   parseFailed(), missingSpecies()),
+                   parseFailed(), missingSpecies("NER")),
         listedCase("CutAfterTheExponent", cut, cutEntries, 2, "",
                    notThree(11, "Ea \"\" is not a number")),
         // Read as A = 1.0 and n = 13 before: every number must be one field of its own.
@@ -129,7 +130,8 @@ class MechanismFiles : public HostileSession,
 
 TEST_P(MechanismFiles, LoadShowThenReverse) {
     const MechanismCase& c = GetParam();
-    loadDatabase(put("sound.therm", sound("reversal.therm")));
+    const std::string database = put("sound.therm", sound("reversal.therm"));
+    loadDatabase(database);
     const std::string mechanism = put("case.rxn", c.content);
     loadMechanism(mechanism);
     EXPECT_EQ(form.LOS2.entries(), c.entries);
@@ -143,7 +145,9 @@ TEST_P(MechanismFiles, LoadShowThenReverse) {
         form.LOS2.select(c.reversed);
         EXPECT_EQ(form.lblerror.caption(), c.showMessage);
         form.CMD3.click();
-        EXPECT_EQ(form.lblerror.caption(), replaceAll(c.reverseMessage, "{mech}", mechanism));
+        EXPECT_EQ(
+            form.lblerror.caption(),
+            replaceAll(replaceAll(c.reverseMessage, "{mech}", mechanism), "{thermo}", database));
         reversed = c.reverseMessage.empty();
     }
     EXPECT_EQ(platform.charts.size(), reversed ? 1U : 0U);

@@ -186,8 +186,10 @@ TEST_F(ReverseCommandTest, ThirdBodiesAndParenthesesInTheTable) {
 
 TEST_F(ReverseCommandTest, MissingSpeciesAreMarkedAndRefused) {
     reverse(MissingSpecies);
+    // The message names them too: the command line shows no colours.
     EXPECT_EQ(form.lblerror.caption(),
-              std::string(texts::MissingSpeciesStart) + std::string(texts::MissingSpeciesEnd));
+              std::string(texts::MissingSpeciesStart) + std::string(texts::MissingSpeciesEnd) +
+                  " Not in " + (folder.path() / "reversal.therm").string() + ": C2H6, C2H5.");
     EXPECT_EQ(form.PropTxt[15].background(), Colour::Window); // H is known
     EXPECT_EQ(form.PropTxt[16].background(), Colour::Yellow); // C2H6
     EXPECT_EQ(form.PropTxt[17].background(), Colour::Window); // H2
