@@ -42,9 +42,10 @@ void addSearchCommands(CLI::App& app, int& exitCode) {
     auto options = std::make_shared<SearchOptions>();
     CLI::App* command = app.add_subcommand(
         "search", "List the reactions of a mechanism that contain every given species");
+    // The file is checked by loading it, as every other command does, so that the same
+    // file gets the same refusal.
     command->add_option("mechanism", options->mechanism, "Mechanism file in the CHEMKIN layout")
-        ->required()
-        ->check(CLI::ExistingFile);
+        ->required();
     command->add_option("species", options->species, "One to three species names")
         ->required()
         ->expected(1, 3);

@@ -147,6 +147,9 @@ TEST(CliUsage, CountsIndexesAndFilesAreTakenAsWritten) {
         {"species " + mechanism, 1, " holds no species record"},
         {"reverse-all " + mechanism + " " + mechanism, 1, " holds no species record"},
         {"reactions " + thermo, 1, " has no line that reads REACTIONS alone"},
+        {"search " + thermo + " H", 1, " has no line that reads REACTIONS alone"},
+        {"search " + quoted("/no/such.rxn") + " H", 1,
+         "The mechanism file could not be read: /no/such.rxn\n"},
     };
 #ifndef _WIN32
     // A device reads as nothing: both commands refuse it alike.
