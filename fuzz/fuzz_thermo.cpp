@@ -91,6 +91,11 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         if (!record)
             continue;
         ZORBEL_FUZZ_CHECK(sameRecord(*record, *indexed), name);
+        ZORBEL_FUZZ_CHECK(isUsableRecord(lines, record->headerLine - 1) == !record->fault, name);
+        if (record->fault) {
+            (void)recordRefusal(name, *record, "fuzz.dat", true);
+            continue; // never shown nor computed with
+        }
         checkProperties(*record);
     }
     // Names the list never offers: the first line's word, a lower-case name, nothing.

@@ -2,6 +2,7 @@
 // The program-wide record through which the commands hand values to one another.
 
 #include <string>
+#include <vector>
 
 namespace zorbel {
 
@@ -11,6 +12,9 @@ struct CommonValue {
     std::string ThermoPath;
     std::string ThermoFolder; ///< ThermoPath up to and including its last separator
     std::string MechanismPath;
+    /// 1-based line in MechanismPath of each LOS2 entry, for messages that point at a
+    /// reaction; empty when LOS2 holds no mechanism file's lines (a comparison file's).
+    std::vector<int> ReactionLines;
     std::string ComparisonPath;
     std::string WorkFolder; ///< output folder, with its trailing separator
     std::string NewLine;    ///< "\r\n" once started

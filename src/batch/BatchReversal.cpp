@@ -57,11 +57,17 @@ std::string notCalculated(std::string_view reason, const std::string& detail = {
     return std::string(texts::NotCalculatedStart) + std::string(reason) + detail;
 }
 
-/// The comment line of a reaction the computation stopped on, or "" for none.
-std::string refusalLine(const ReversalOutcome& outcome) {
+/// The comment line of a reaction the computation stopped on, or "" for none. A reaction
+/// line at fault is named by its line number alone (the file is the one reversed), a
+/// species record by the database's file name: the output may go anywhere.
+std::string refusalLine(const CommonValue& common, const ReversalOutcome& outcome, int listIndex) {
     switch (outcome.refusal) {
     case Refusal::MissingSpecies:
         return std::string(texts::MissingThermoLine);
+    case Refusal::UnusableRecord:
+    case Refusal::Coefficients:
+        return notCalculated(
+            dataFault(common, outcome, listIndex, splitPath(common.ThermoPath).fileName, {}));
     case Refusal::ZeroA:
         return std::string(texts::ZeroALine);
     case Refusal::EmptyRange:
@@ -70,8 +76,6 @@ std::string refusalLine(const ReversalOutcome& outcome) {
                                  outcome.range.hot + std::string(texts::RangeEnd));
     case Refusal::OutsideLimits:
         return notCalculated(texts::OutsideLimitsReason, outcome.detail);
-    case Refusal::NotANumber:
-        return notCalculated(texts::NotANumberReason, "\"" + outcome.detail + "\"");
     case Refusal::TooLarge:
         return notCalculated(texts::TooLargeReason, "\"" + outcome.detail + "\"");
     case Refusal::NonPositiveKr:
@@ -135,7 +139,7 @@ public:
             }
             form.lblerror.setCaption({});
             session_.common.LastPoint = lastPointIndex(form.Ntxt.text());
-            return reverseParsed();
+            return reverseParsed(listIndex);
         } catch (const std::exception& fault) {
             writeFault(listedWritten, listed, fault.what());
         } catch (...) {
@@ -162,7 +166,7 @@ public:
     const std::string& failure() const { return failure_; }
 
 private:
-    bool reverseParsed() {
+    bool reverseParsed(int listIndex) {
         Session& session = session_;
         REVEQfrm& form = session.form;
         CommonValue& common = session.common;
@@ -179,7 +183,7 @@ private:
             common.LastPointReal = static_cast<double>(gridKr_.size()) - 1.0;
         }
         if (!outcome.fit) {
-            out_->line(refusalLine(outcome));
+            out_->line(refusalLine(common, outcome, listIndex));
             return false;
         }
         const FitResult& fit = *outcome.fit;

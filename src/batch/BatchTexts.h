@@ -32,7 +32,6 @@ inline constexpr std::string_view NotCalculatedStart = "!Reverse coef. not calcu
 inline constexpr std::string_view EmptyRangeReason = "temperature range empty or reversed [";
 inline constexpr std::string_view OutsideLimitsReason =
     "temperature range outside the limits of species ";
-inline constexpr std::string_view NotANumberReason = "forward coefficient is not a number: ";
 inline constexpr std::string_view TooLargeReason = "forward coefficient is too large: ";
 inline constexpr std::string_view NonPositiveKrReason = "kf/Kc not positive and finite";
 inline constexpr std::string_view SingularReason = "temperature range too narrow to fit the law";

@@ -7,11 +7,13 @@
 
 #include <CLI/CLI.hpp>
 
+#include <charconv>
 #include <cstdio>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 
 namespace zorbel::cli {
@@ -45,25 +47,49 @@ std::optional<DateTime> parseDate(const std::string& text) {
     return when;
 }
 
-/// "3" or "3-7" into list indices; nothing for a malformed text.
-std::optional<std::vector<int>> parseSelection(const std::vector<std::string>& items) {
-    std::vector<int> indices;
+/// One index of a selection as written, and its number when it fits an int: a number
+/// that does not fit names no reaction, and wrapping it would name another.
+struct WrittenIndex {
+    std::string_view text;
+    std::optional<int> value;
+};
+
+std::optional<WrittenIndex> readIndex(std::string_view text) {
+    if (text.empty())
+        return std::nullopt;
+    const std::size_t digits = text.front() == '-' ? 1 : 0;
+    if (text.size() == digits ||
+        text.find_first_not_of("0123456789", digits) != std::string_view::npos)
+        return std::nullopt;
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error == std::errc() && end == text.data() + text.size())
+        return WrittenIndex{text, value};
+    return WrittenIndex{text, std::nullopt};
+}
+
+/// "3" or "3-7" as the first and last index written; nothing for a malformed text.
+struct WrittenRange {
+    WrittenIndex first;
+    WrittenIndex last;
+};
+
+std::optional<std::vector<WrittenRange>> parseSelection(const std::vector<std::string>& items) {
+    std::vector<WrittenRange> ranges;
     for (const std::string& item : items) {
-        int first = 0;
-        int last = 0;
-        char tail = 0;
-        if (std::sscanf(item.c_str(), "%d-%d%c", &first, &last, &tail) == 2) {
-            if (first > last)
-                return std::nullopt;
-            for (int i = first; i <= last; ++i)
-                indices.push_back(i);
-        } else if (std::sscanf(item.c_str(), "%d%c", &first, &tail) == 1) {
-            indices.push_back(first);
-        } else {
+        // The separator is the first "-" after the first character, which may be a sign.
+        const std::size_t dash = item.find('-', 1);
+        const std::string_view text = item;
+        const std::optional<WrittenIndex> first = readIndex(text.substr(0, dash));
+        const std::optional<WrittenIndex> last =
+            dash == std::string::npos ? first : readIndex(text.substr(dash + 1));
+        if (!first || !last)
             return std::nullopt;
-        }
+        if (first->value && last->value && *first->value > *last->value)
+            return std::nullopt;
+        ranges.push_back({*first, *last});
     }
-    return indices;
+    return ranges;
 }
 
 /// Loads, applies the settings, the clock and the first selection that fixes the
@@ -125,7 +151,7 @@ int runReverseSelected(const BatchOptions& options) {
     CliRun run;
     if (int code = prepare(run, options))
         return code;
-    std::optional<std::vector<int>> indices = parseSelection(options.selection);
+    const auto indices = parseSelection(options.selection);
     if (!indices) {
         std::cerr << badSelection;
         for (const std::string& item : options.selection)
@@ -134,12 +160,18 @@ int runReverseSelected(const BatchOptions& options) {
         return ExitUsage;
     }
     REVEQfrm& form = run.form();
-    for (int index : *indices) {
-        if (index < 0 || index >= form.LOS2.count()) {
-            std::cerr << badIndex << index << '\n';
-            return ExitRefused;
+    // Every index is checked before any is selected, and before a range is walked.
+    for (const WrittenRange& range : *indices) {
+        for (const WrittenIndex& end : {range.first, range.last}) {
+            if (!end.value || *end.value < 0 || *end.value >= form.LOS2.count()) {
+                std::cerr << badIndex << end.text << '\n';
+                return ExitRefused;
+            }
         }
-        form.LOS2.setSelected(index, true);
+    }
+    for (const WrittenRange& range : *indices) {
+        for (int index = *range.first.value; index <= *range.last.value; ++index)
+            form.LOS2.setSelected(index, true);
     }
     form.CMD5.click();
     return report(run, texts::RevSelectedFileName);

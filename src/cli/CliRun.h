@@ -26,9 +26,19 @@ public:
     void loadDatabase(const std::string& path);
     /// Loads a mechanism as the CMD2 button would.
     void loadMechanism(const std::string& path);
+    /// The same loads for a command that needs the file: ExitDone, or ExitRefused after
+    /// printing on standard error the window's refusal or that the file could not be read
+    /// (a pipe or a device is no file the program reads).
+    int loadDatabaseOrExplain(const std::string& path);
+    int loadMechanismOrExplain(const std::string& path);
     /// Prints lblerror to standard error when it holds a message and returns
     /// ExitRefused then, ExitDone otherwise.
     int refusalOrDone();
+
+private:
+    /// What a load left: the window's refusal, a file that could not be read (the label
+    /// naming the loaded file stayed empty), or ExitDone.
+    int explainLoad(const Label& loadedLabel, const char* cannotRead, const std::string& path);
 };
 
 } // namespace zorbel::cli

@@ -9,12 +9,18 @@
 namespace zorbel::cli {
 
 namespace {
-constexpr const char* cannotReadDatabase = "The thermodynamic database could not be read: ";
-constexpr const char* cannotReadMechanism = "The mechanism file could not be read: ";
+constexpr const char* noMinusInCount = "a number of points has no minus sign";
 } // namespace
 
 void addSettingsOptions(CLI::App& command, ReversalSettings& settings) {
-    command.add_option("--points", settings.points, "number of temperature points (3 to 10000)");
+    // The window turns a typed -50 into 50; on a command line a minus sign is a slip.
+    command.add_option("--points", settings.points, "number of temperature points (3 to 10000)")
+        ->check(CLI::Validator(
+            [](const std::string& text) {
+                return text.find('-') == std::string::npos ? std::string()
+                                                           : std::string(noMinusInCount);
+            },
+            "COUNT"));
     command.add_option("--law", settings.law, "the fitted law")
         ->check(CLI::IsMember({"arrhenius", "modified"}));
     command.add_option("--spacing", settings.spacing, "grid spacing: equal steps in 1/T or in T")
@@ -43,18 +49,10 @@ void applySettings(CliRun& run, const ReversalSettings& settings) {
 
 int loadInputs(CliRun& run, const std::string& thermo, const std::string& mechanism,
                const ReversalSettings& settings) {
-    run.loadDatabase(thermo);
-    if (run.form().Lbl1.caption().empty()) {
-        std::cerr << cannotReadDatabase << thermo << '\n';
-        return ExitRefused;
-    }
-    run.loadMechanism(mechanism);
-    if (!run.form().lblerror.caption().empty())
-        return run.refusalOrDone();
-    if (run.form().Lbl2.caption().empty()) {
-        std::cerr << cannotReadMechanism << mechanism << '\n';
-        return ExitRefused;
-    }
+    if (int code = run.loadDatabaseOrExplain(thermo))
+        return code;
+    if (int code = run.loadMechanismOrExplain(mechanism))
+        return code;
     if (settings.workFolder) {
         std::string folder = *settings.workFolder;
         if (!folder.empty() && folder.back() != '/' && folder.back() != '\\')

@@ -15,7 +15,6 @@ namespace zorbel::cli {
 
 namespace {
 
-constexpr const char* cannotReadDatabase = "The thermodynamic database could not be read: ";
 constexpr const char* noWorkFolder =
     "--work-folder does not apply: the output files go beside the comparison file";
 constexpr const char* notAnnotated = "The comparison file was not annotated: ";
@@ -32,11 +31,8 @@ int runAnnotate(const AnnotateOptions& options) {
         return ExitUsage;
     }
     CliRun run;
-    run.loadDatabase(options.thermo);
-    if (run.form().Lbl1.caption().empty()) {
-        std::cerr << cannotReadDatabase << options.thermo << '\n';
-        return ExitRefused;
-    }
+    if (int code = run.loadDatabaseOrExplain(options.thermo))
+        return code;
     applySettings(run, options.settings);
     REVEQfrm& form = run.form();
     if (isatty(STDERR_FILENO)) {

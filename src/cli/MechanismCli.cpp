@@ -12,7 +12,6 @@ namespace zorbel::cli {
 
 namespace {
 
-constexpr std::string_view cannotRead = "The mechanism file could not be read: ";
 constexpr std::string_view noSuchReaction = "There is no reaction of index ";
 constexpr std::string_view indexRange = " in this mechanism: the indices run from 0 to ";
 constexpr std::string_view emptyMechanism = " in this mechanism: it lists no reaction.";
@@ -27,27 +26,10 @@ std::string_view visibility(const Element& element) {
     return element.visible() ? shownWord : hiddenWord;
 }
 
-/// Loads the mechanism as the CMD2 button would; prints why on standard error and
-/// returns false when the program refused it or could not read it.
-bool loadOrExplain(CliRun& run, const std::string& path, int& exitCode) {
-    run.loadMechanism(path);
-    if (!run.form().lblerror.caption().empty()) {
-        exitCode = run.refusalOrDone();
-        return false;
-    }
-    if (run.form().Lbl2.caption().empty()) {
-        std::cerr << cannotRead << path << '\n';
-        exitCode = ExitRefused;
-        return false;
-    }
-    return true;
-}
-
 int listReactions(const std::string& path) {
     auto run = std::make_unique<CliRun>();
-    int exitCode = ExitDone;
-    if (!loadOrExplain(*run, path, exitCode))
-        return exitCode;
+    if (int code = run->loadMechanismOrExplain(path))
+        return code;
     const ListBox& list = run->form().LOS2;
     for (int index = 0; index < list.count(); ++index)
         std::cout << index << ": " << list.at(index) << '\n';
@@ -65,9 +47,8 @@ std::string asOutputLines(std::string text, const std::string& newLine) {
 
 int showOneReaction(const std::string& path, int index) {
     auto run = std::make_unique<CliRun>();
-    int exitCode = ExitDone;
-    if (!loadOrExplain(*run, path, exitCode))
-        return exitCode;
+    if (int code = run->loadMechanismOrExplain(path))
+        return code;
     REVEQfrm& form = run->form();
     const int count = form.LOS2.count();
     if (index < 0 || index >= count) {

@@ -42,16 +42,16 @@ void addSearchCommands(CLI::App& app, int& exitCode) {
     auto options = std::make_shared<SearchOptions>();
     CLI::App* command = app.add_subcommand(
         "search", "List the reactions of a mechanism that contain every given species");
+    // The file is checked by loading it, as every other command does, so that the same
+    // file gets the same refusal.
     command->add_option("mechanism", options->mechanism, "Mechanism file in the CHEMKIN layout")
-        ->required()
-        ->check(CLI::ExistingFile);
+        ->required();
     command->add_option("species", options->species, "One to three species names")
         ->required()
         ->expected(1, 3);
     command->callback([options, &exitCode] {
         CliRun run;
-        run.loadMechanism(options->mechanism);
-        exitCode = run.refusalOrDone();
+        exitCode = run.loadMechanismOrExplain(options->mechanism);
         if (exitCode != ExitDone)
             return;
         searchLoadedMechanism(run, options->species, std::cout);

@@ -2,6 +2,7 @@
 #include "cli/Commands.h"
 #include "text/StringOps.h"
 #include "thermo/SpeciesRecord.h"
+#include "thermo/ThermoTexts.h"
 
 #include <CLI/CLI.hpp>
 
@@ -21,16 +22,12 @@ constexpr std::string_view DatabaseHelp = "the thermodynamic database file";
 constexpr std::string_view NameHelp = "a species to show (any case)";
 constexpr std::string_view TemperatureHelp =
     "a temperature [K] typed into the Cp/R box, as text (it fills all three boxes)";
-constexpr std::string_view CannotLoad = "Cannot read the thermodynamic database ";
 constexpr std::string_view UnknownSpecies = "No species of that name in the database: ";
 constexpr std::string_view NoRecord = "The record of this species could not be read: ";
 
 /// Labels are padded to one width, then "= " and the window's text as it stands (plain
 /// numbers keep their leading blank).
 constexpr std::size_t labelWidth = 12;
-constexpr std::string_view CoefficientLabels[] = {
-    "upper a1", "upper a2", "upper a3", "upper a4", "upper a5", "upper a6", "upper a7",
-    "lower a1", "lower a2", "lower a3", "lower a4", "lower a5", "lower a6", "lower a7"};
 
 void printShown(std::string_view label, std::string_view text) {
     std::string padded(label);
@@ -54,12 +51,7 @@ void printProperty(std::string_view label, const TextBox& box, const TextBox& lo
 int runSpecies(const SpeciesOptions& options) {
     CliRun run;
     REVEQfrm& form = run.form();
-    run.loadDatabase(options.database);
-    if (form.Lbl1.caption().empty()) {
-        std::cerr << CannotLoad << options.database << '\n';
-        return ExitRefused;
-    }
-    if (const int refused = run.refusalOrDone(); refused != ExitDone)
+    if (const int refused = run.loadDatabaseOrExplain(options.database); refused != ExitDone)
         return refused;
 
     if (!options.name) {
@@ -74,13 +66,16 @@ int runSpecies(const SpeciesOptions& options) {
         std::cerr << UnknownSpecies << name << '\n';
         return ExitRefused;
     }
+    // A record that cannot be computed with is refused before anything is printed.
+    if (const int refused = run.refusalOrDone(); refused != ExitDone)
+        return refused;
     if (run.session.common.TLow.empty()) {
         std::cerr << NoRecord << name << '\n';
         return ExitRefused;
     }
     printShown("species", form.LOS1.selectedText());
-    for (std::size_t i = 0; i < std::size(CoefficientLabels); ++i)
-        printShown(CoefficientLabels[i], form.PropTxt[i].text());
+    for (std::size_t i = 0; i < std::size(texts::CoefficientNames); ++i)
+        printShown(texts::CoefficientNames[i], form.PropTxt[i].text());
     printShown("TLow", run.session.common.TLow);
     printShown("THigh", run.session.common.THigh);
     printShown("TCommon", run.session.common.TCommon);

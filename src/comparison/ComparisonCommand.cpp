@@ -121,6 +121,8 @@ loadMarkedReactions(Session& session, const std::string& path,
     for (const MarkedReaction& marked : scan.reactions)
         entries.push_back(marked.entry);
     session.common.ReactionCount = static_cast<int>(entries.size());
+    // These entries are no lines of the loaded mechanism file.
+    session.common.ReactionLines.clear();
     session.form.LOS2.assign(std::move(entries));
     return std::move(scan.reactions);
 }

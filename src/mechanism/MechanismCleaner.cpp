@@ -6,6 +6,7 @@
 #include "text/NumberText.h"
 #include "text/StringOps.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <optional>
@@ -308,6 +309,25 @@ Problem readEquation(const std::string& equation, const std::set<std::string>& d
     return readSide(text.substr(at + length), declared, reaction.products);
 }
 
+/// True when two neighbouring words of an equation written with blanks belong together:
+/// an operator or a parenthesis stands between them ("H +", "+ O2", "O2 (+M)"), or the first ends
+/// in a factor ("2 OH", "<=>2 OH"). Otherwise the second is no part of the equation: the first
+/// number of a line with more than three, such as "1.0E" of an exponent split by a blank.
+bool joinsEquation(std::string_view before, std::string_view after) {
+    constexpr std::string_view operators = "+<=>";
+    // Blanks inside a falloff partner: "( + M )".
+    constexpr std::string_view brackets = "()";
+    if (operators.find(before.back()) != std::string_view::npos ||
+        operators.find(after.front()) != std::string_view::npos ||
+        brackets.find(before.back()) != std::string_view::npos ||
+        brackets.find(after.front()) != std::string_view::npos)
+        return true;
+    const std::size_t lastOperator = before.find_last_of(operators);
+    const std::string_view factor =
+        lastOperator == std::string_view::npos ? before : before.substr(lastOperator + 1);
+    return std::all_of(factor.begin(), factor.end(), isDigit);
+}
+
 /// A reaction line: the equation (blanks inside it allowed), then A, n and Ea as its
 /// last three words, then perhaps a comment.
 Problem readReaction(std::string_view line, const std::set<std::string>& declared,
@@ -318,6 +338,10 @@ Problem readReaction(std::string_view line, const std::set<std::string>& declare
         !isWholeNumberText(words[count - 2].text) || !isWholeNumberText(words[count - 1].text) ||
         isWholeNumberText(words[count - 4].text))
         return texts::CoefficientsUnreadable;
+    for (std::size_t i = 1; i + 3 < count; ++i) {
+        if (!joinsEquation(words[i - 1].text, words[i].text))
+            return texts::CoefficientsUnreadable;
+    }
     std::string equation;
     for (std::size_t i = 0; i + 3 < count; ++i)
         equation += words[i].text;

@@ -45,7 +45,21 @@ void forgetMechanism(Session& session) {
     form.List2Nbr.setCaption(std::string(texts::ZeroCount));
     session.find.LOS2copy.clear();
     session.common.ReactionCount = 0;
+    session.common.ReactionLines.clear();
     form.Lbl2.setCaption({});
+}
+
+/// The refusal of a file without the exact REACTIONS line, with the file and the line
+/// that comes closest.
+std::string noReactionsLine(const std::string& path, const std::vector<std::string>& lines) {
+    std::string message = std::string(texts::RunPelluxFirst) + " " + path;
+    if (const std::size_t loose = looseReactionsLine(lines); loose != 0)
+        message += std::string(texts::ReactionsLineAt) + std::to_string(loose) +
+                   std::string(texts::ReactionsLineReads) + lines[loose - 1] +
+                   std::string(texts::ReactionsLineNot);
+    else
+        message += texts::NoReactionsLine;
+    return message + std::string(texts::ReactionsAlone);
 }
 
 /// A cancelled dialog or an unreadable file: nothing loaded, and no message.
@@ -100,12 +114,15 @@ void loadMechanism(Session& session) {
         abandonLoad(session);
         return;
     }
-    std::optional<std::vector<std::string>> entries = reactionEntries(std::move(*lines));
-    if (!entries) {
-        form.lblerror.setCaption(std::string(texts::RunPelluxFirst));
+    if (!hasReactionsLine(*lines)) {
+        form.lblerror.setCaption(noReactionsLine(*path, *lines));
         form.Lbl2.setCaption({});
         return;
     }
+    std::optional<std::vector<std::string>> entries =
+        reactionEntries(std::move(*lines), &common.ReactionLines);
+    if (!entries)
+        return;
     common.ReactionCount = static_cast<int>(entries->size());
     form.LOS2.assign(std::move(*entries));
     form.List2Nbr.setCaption(countInParentheses(common.ReactionCount));

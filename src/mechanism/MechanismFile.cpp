@@ -12,7 +12,8 @@ bool hasReactionsLine(const std::vector<std::string>& lines) {
     return std::find(lines.begin(), lines.end(), texts::ReactionsKeyword) != lines.end();
 }
 
-std::optional<std::vector<std::string>> reactionEntries(std::vector<std::string> lines) {
+std::optional<std::vector<std::string>> reactionEntries(std::vector<std::string> lines,
+                                                        std::vector<int>* lineNumbers) {
     if (!hasReactionsLine(lines))
         return std::nullopt;
     // The section starts after the first line that reads REACTIONS in any case, which
@@ -25,10 +26,25 @@ std::optional<std::vector<std::string>> reactionEntries(std::vector<std::string>
     std::vector<std::string> entries;
     for (; line != lines.end(); ++line) {
         std::string upper = toUpperAscii(*line);
-        if (upper.find(texts::IrreversibleArrow) != std::string::npos)
+        if (upper.find(texts::IrreversibleArrow) != std::string::npos) {
             entries.push_back(std::move(upper));
+            if (lineNumbers != nullptr)
+                lineNumbers->push_back(static_cast<int>(line - lines.begin()) + 1);
+        }
     }
     return entries;
+}
+
+std::size_t looseReactionsLine(const std::vector<std::string>& lines) {
+    // A section keyword may be shortened to its first four letters.
+    const std::string_view start = texts::ReactionsKeyword.substr(0, 4);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::size_t first = lines[i].find_first_not_of(" \t");
+        if (first != std::string::npos &&
+            toUpperAscii(std::string_view(lines[i]).substr(first, start.size())) == start)
+            return i + 1;
+    }
+    return 0;
 }
 
 } // namespace zorbel

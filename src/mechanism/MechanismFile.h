@@ -1,6 +1,7 @@
 #pragma once
 // Which lines of a mechanism file are reaction entries.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,7 +17,15 @@ bool hasReactionsLine(const std::vector<std::string>& lines);
 /// REACTIONS once upper-cased, every line, upper-cased, that holds "=>" (so "<=>" too),
 /// to the end of the file. END does not close the section, and a comment that holds
 /// "=>" is an entry. Nothing when the file lacks the exact opening line (see
-/// hasReactionsLine): such a file has not been cleaned and is refused.
-std::optional<std::vector<std::string>> reactionEntries(std::vector<std::string> lines);
+/// hasReactionsLine): such a file has not been cleaned and is refused. `lineNumbers`,
+/// when given, receives each entry's 1-based line in the file, for the messages that
+/// point at a line.
+std::optional<std::vector<std::string>> reactionEntries(std::vector<std::string> lines,
+                                                        std::vector<int>* lineNumbers = nullptr);
+
+/// The 1-based number of the first line that opens the reaction section otherwise than
+/// exactly (units after the keyword, lower case, blanks before it), which a refusal
+/// points the user to; 0 when no line does.
+std::size_t looseReactionsLine(const std::vector<std::string>& lines);
 
 } // namespace zorbel

@@ -15,6 +15,14 @@ inline constexpr std::string_view MechanismDialogFilter =
 inline constexpr std::string_view ReactionsKeyword = "REACTIONS";
 inline constexpr std::string_view RunPelluxFirst =
     "Problem encountered with your file. Did you run Pellux 1st?";
+/// After it, the file and why it was refused: "FILE has no line that reads REACTIONS
+/// alone..." or "FILE: line 7 reads "REACTIONS CAL/MOLE", not REACTIONS alone...".
+inline constexpr std::string_view NoReactionsLine = " has no line that reads";
+inline constexpr std::string_view ReactionsLineAt = ": line ";
+inline constexpr std::string_view ReactionsLineReads = " reads \"";
+inline constexpr std::string_view ReactionsLineNot = "\", not";
+inline constexpr std::string_view ReactionsAlone =
+    " REACTIONS alone, in capitals (zorbel-cli clean writes one).";
 
 // Cutting a reaction line.
 /// A species slot that holds no species.
@@ -31,5 +39,20 @@ inline constexpr std::string_view ParseFailedFirstLine =
     "Reaction with more than 3 reactants and/or 3 products";
 inline constexpr std::string_view ParseFailedSecondLine =
     "or Reaction written in an incompatible format";
+
+// Forward coefficients that are not three numbers.
+inline constexpr std::string_view CoefficientsNotThree =
+    "the coefficients are not three numbers A, n, Ea: ";
+inline constexpr std::string_view AField = "A";
+inline constexpr std::string_view NField = "n";
+inline constexpr std::string_view EaField = "Ea";
+inline constexpr std::string_view FieldIsNotANumber = " is not a number";
+inline constexpr std::string_view FieldIsMoreThanOne = " is more than one number";
+/// A comment after Ea starts here.
+inline constexpr std::string_view CommentStart = "!";
+/// Where a reaction line stands: "line 16 of mech.rxn: ".
+inline constexpr std::string_view ReactionLineStart = "line ";
+inline constexpr std::string_view ReactionLineOf = " of ";
+inline constexpr std::string_view ReactionLineEnd = ": ";
 
 } // namespace zorbel::texts

@@ -2,6 +2,7 @@
 
 #include "app/AppTexts.h"
 #include "mechanism/MechanismTexts.h"
+#include "text/NumberText.h"
 #include "text/StringOps.h"
 
 #include <algorithm>
@@ -36,6 +37,15 @@ std::optional<std::vector<std::string>> speciesOf(std::string_view side) {
             return species;
         start = end + 1;
     }
+}
+
+/// One number and nothing else: the number reader would skip a blank or a tab inside.
+bool isOneNumber(std::string_view text) {
+    return text.find_first_of(" \t") == std::string_view::npos && isWholeNumberText(text);
+}
+
+std::string quotedFault(std::string_view field, std::string_view text, std::string_view fault) {
+    return std::string(field) + " \"" + std::string(text) + "\"" + std::string(fault);
 }
 
 ParsedReaction failed(ParsedReaction parsed) {
@@ -86,6 +96,22 @@ ParsedReaction parseReaction(std::string_view entry) {
     std::copy(products->begin(), products->end(),
               parsed.Slots.begin() + static_cast<std::ptrdiff_t>(sideCapacity));
     return parsed;
+}
+
+std::string coefficientFault(std::string_view aText, std::string_view nText,
+                             std::string_view eaText) {
+    if (!isOneNumber(aText))
+        return quotedFault(texts::AField, aText, texts::FieldIsNotANumber);
+    if (!isOneNumber(nText))
+        return quotedFault(texts::NField, nText, texts::FieldIsNotANumber);
+    std::string_view ea = eaText.substr(0, eaText.find(texts::CommentStart));
+    while (!ea.empty() && (ea.back() == ' ' || ea.back() == '\t'))
+        ea.remove_suffix(1);
+    if (ea.find_first_of(" \t") != std::string_view::npos)
+        return quotedFault(texts::EaField, ea, texts::FieldIsMoreThanOne);
+    if (!isOneNumber(ea))
+        return quotedFault(texts::EaField, ea, texts::FieldIsNotANumber);
+    return {};
 }
 
 CoefficientPatterns choosePatterns(std::string_view aText, std::string_view nText,

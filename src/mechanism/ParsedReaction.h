@@ -33,6 +33,13 @@ struct ParsedReaction {
 /// Cuts an upper-cased reaction entry. Never throws for any input text.
 ParsedReaction parseReaction(std::string_view entry);
 
+/// Why the three forward texts of a parse are not one number each, in words (A "1.0E"
+/// is not a number); empty when they are. Ea may be followed by blanks and a "!"
+/// comment. A line whose exponent was split by a blank or that carries a fourth number
+/// would otherwise be read as other numbers than the ones written.
+std::string coefficientFault(std::string_view aText, std::string_view nText,
+                             std::string_view eaText);
+
 /// The number patterns the program prints forward and reverse coefficients with, as the
 /// lengths of one reaction's coefficient texts suggest. An empty text means that the
 /// rule gave no pattern.

@@ -1,6 +1,7 @@
 #include "reversal/ReactionReversal.h"
 
 #include "mechanism/MechanismTexts.h"
+#include "mechanism/ParsedReaction.h"
 #include "reversal/ReversalTexts.h"
 #include "reversal/SpeciesProvider.h"
 #include "text/NumberText.h"
@@ -32,6 +33,7 @@ std::string withoutParentheses(std::string text) {
 bool classifySlots(const ReversalRequest& request, SpeciesProvider& species,
                    ReversalOutcome& outcome, std::array<SlotLimits, 6>& limits) {
     bool missing = false;
+    const SpeciesRecord* unusable = nullptr;
     for (size_t k = 0; k < 6; ++k) {
         const std::string text = withoutParentheses(request.slots[k]);
         outcome.slotTexts[k] = text;
@@ -47,27 +49,50 @@ bool classifySlots(const ReversalRequest& request, SpeciesProvider& species,
         } else if (record == nullptr) {
             outcome.slotKinds[k] = SlotKind::Missing;
             missing = true;
+        } else if (record->fault) {
+            outcome.slotKinds[k] = SlotKind::Unusable;
+            if (unusable == nullptr) {
+                unusable = record;
+                outcome.detail = text;
+            }
         } else {
             outcome.slotKinds[k] = SlotKind::Species;
             limits[k] = SlotLimits{false, record->TLow, record->THigh};
         }
     }
-    return !missing;
+    if (missing) {
+        outcome.refusal = Refusal::MissingSpecies;
+        outcome.detail.clear();
+        return false;
+    }
+    if (unusable != nullptr) {
+        outcome.refusal = Refusal::UnusableRecord;
+        outcome.unusableRecord = *unusable;
+        return false;
+    }
+    return true;
 }
 
-/// The numbers of the three forward texts; a text without any number stops the run.
+/// The numbers of the three forward texts; texts that are not three numbers, or a number
+/// beyond the range of doubles, stop the run.
 bool readForward(const ReversalRequest& request, ReversalOutcome& outcome, double& A, double& n,
                  double& Ea) {
+    if (std::string fault = coefficientFault(request.aText, request.nText, request.eaText);
+        !fault.empty()) {
+        outcome.refusal = Refusal::Coefficients;
+        outcome.detail = std::move(fault);
+        return false;
+    }
     const std::string* texts[] = {&request.aText, &request.nText, &request.eaText};
     double* values[] = {&A, &n, &Ea};
     for (size_t i = 0; i < 3; ++i) {
-        std::optional<double> value = tryReadLeadingNumber(*texts[i]);
-        if (!value || !std::isfinite(*value)) {
-            outcome.refusal = value ? Refusal::TooLarge : Refusal::NotANumber;
+        const double value = readLeadingNumber(*texts[i]);
+        if (!std::isfinite(value)) {
+            outcome.refusal = Refusal::TooLarge;
             outcome.detail = *texts[i];
             return false;
         }
-        *values[i] = *value;
+        *values[i] = value;
     }
     return true;
 }
@@ -118,6 +143,7 @@ bool evaluateThermochemistry(const ReversalRequest& request, SpeciesProvider& sp
 Colour slotColour(SlotKind kind) {
     switch (kind) {
     case SlotKind::Missing:
+    case SlotKind::Unusable: // the record blocks the reversal as much
         return Colour::Yellow;
     case SlotKind::ThirdBody:
         return Colour::Pink;
@@ -131,10 +157,8 @@ Colour slotColour(SlotKind kind) {
 ReversalOutcome reverseReaction(const ReversalRequest& request, SpeciesProvider& species) {
     ReversalOutcome outcome;
     std::array<SlotLimits, 6> limits;
-    if (!classifySlots(request, species, outcome, limits)) {
-        outcome.refusal = Refusal::MissingSpecies;
+    if (!classifySlots(request, species, outcome, limits))
         return outcome;
-    }
     if (request.points < minimumPoints || request.points > maximumPoints) {
         outcome.refusal = Refusal::PointCount;
         return outcome;

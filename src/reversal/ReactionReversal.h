@@ -7,6 +7,7 @@
 #include "app/Elements.h"
 #include "reversal/ArrheniusFit.h"
 #include "reversal/TemperatureGrid.h"
+#include "thermo/SpeciesRecord.h"
 
 #include <array>
 #include <optional>
@@ -29,15 +30,17 @@ struct ReversalRequest {
     double gasConstant = 0.0; ///< R [cal/(mol K)]
 };
 
-enum class SlotKind { Species, ThirdBody, Empty, Missing };
+/// Missing: the database lacks the species; Unusable: its record cannot be computed with.
+enum class SlotKind { Species, ThirdBody, Empty, Missing, Unusable };
 
 /// Why a reaction was not reversed.
 enum class Refusal {
     None,
     MissingSpecies, ///< a slot names a species the database lacks
+    UnusableRecord, ///< a slot's species has a record that cannot be computed with
     EmptyRange,     ///< the range's ends are equal or reversed
     OutsideLimits,  ///< a grid temperature lies outside a species' own limits
-    NotANumber,     ///< a forward coefficient text holds no number
+    Coefficients,   ///< the forward texts are not three numbers A, n and Ea
     TooLarge,       ///< a forward coefficient is beyond the range of doubles
     ZeroA,          ///< the forward A reads as 0
     NonPositiveKr,  ///< kf/Kc is zero, negative or not finite somewhere
@@ -63,7 +66,9 @@ struct ReversalOutcome {
     std::array<std::string, 6> slotTexts; ///< after the parentheses are stripped
     std::array<SlotKind, 6> slotKinds{};
     Refusal refusal = Refusal::None;
-    std::string detail; ///< the species or coefficient a refusal concerns
+    std::string detail; ///< the species, coefficient or fault a refusal concerns
+    /// The record an UnusableRecord refusal concerns; detail holds its species.
+    std::optional<SpeciesRecord> unusableRecord;
 
     bool rangeFixed = false;
     TemperatureRange range;

@@ -15,6 +15,9 @@ inline constexpr std::string_view MissingSpeciesStart =
 inline constexpr std::string_view MissingSpeciesEnd =
     "the thermodynamic coefficients of the highlighted in yellow species have not been "
     "specified!";
+/// After it: which species the database file lacks.
+inline constexpr std::string_view MissingFromStart = " Not in ";
+inline constexpr std::string_view MissingFromMiddle = ": ";
 inline constexpr std::string_view ZeroAWarning =
     "Sorry, Zorbel can not perform that operation: A=0!";
 
@@ -30,12 +33,14 @@ inline constexpr std::string_view PersonalHotIgnored =
 inline constexpr std::string_view EmptyRange =
     "Reverse Arrhenius will not be calculated: the temperature range is empty or reversed "
     "(cold end not below hot end). Check your personal temperatures.";
+/// Before a fault of the data files, which names its place.
+inline constexpr std::string_view NotCalculatedBecause =
+    "Reverse Arrhenius will not be calculated: ";
 inline constexpr std::string_view OutsideLimitsStart =
     "Reverse Arrhenius will not be calculated: the temperature range leaves the validity range "
     "of species ";
-inline constexpr std::string_view NotANumberStart =
+inline constexpr std::string_view ForwardCoefficientStart =
     "Reverse Arrhenius will not be calculated: the forward coefficient ";
-inline constexpr std::string_view NotANumberEnd = " is not a number.";
 inline constexpr std::string_view TooLargeEnd = " is too large to compute with.";
 inline constexpr std::string_view NonPositiveKr =
     "Reverse Arrhenius will not be calculated: kf/Kc is not a positive finite number at every "
@@ -52,8 +57,6 @@ inline constexpr std::string_view FitOverflow =
 inline constexpr std::string_view DatabaseUnreadableStart = "The thermodynamic database ";
 inline constexpr std::string_view DatabaseUnreadableEnd = " can no longer be read: load it again.";
 inline constexpr std::string_view TempFileNotWritten = "The table file could not be written: ";
-inline constexpr std::string_view NoWorkFolder =
-    "The table file could not be written: load a mechanism first, its folder receives the file.";
 
 // Results.
 inline constexpr std::string_view CalculatedBetween = "calculated between ";

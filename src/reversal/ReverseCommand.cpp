@@ -11,7 +11,10 @@
 #include "text/StringOps.h"
 #include "thermo/ThermoIndex.h"
 
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <system_error>
 
 namespace zorbel {
 
@@ -158,21 +161,60 @@ void showLastSpecies(Session& session, const ReversalOutcome& outcome) {
     form.TXT1KH.setText(temperature);
 }
 
-std::string refusalMessage(const ReversalOutcome& outcome) {
+std::string dataFault(const CommonValue& common, const ReversalOutcome& outcome, int listIndex,
+                      std::string_view thermoFile, std::string_view mechanismFile) {
+    if (outcome.refusal == Refusal::UnusableRecord && outcome.unusableRecord)
+        return recordRefusal(outcome.detail, *outcome.unusableRecord, thermoFile, false);
+    if (outcome.refusal != Refusal::Coefficients)
+        return {};
+    std::string place;
+    if (listIndex >= 0 && static_cast<size_t>(listIndex) < common.ReactionLines.size())
+        place = std::string(texts::ReactionLineStart) +
+                std::to_string(common.ReactionLines[static_cast<size_t>(listIndex)]) +
+                (mechanismFile.empty()
+                     ? std::string()
+                     : std::string(texts::ReactionLineOf) + std::string(mechanismFile)) +
+                std::string(texts::ReactionLineEnd);
+    return place + std::string(texts::CoefficientsNotThree) + outcome.detail;
+}
+
+std::string refusalMessage(const Session& session, const ReversalOutcome& outcome) {
     switch (outcome.refusal) {
     case Refusal::None:
         return warningText(outcome.warning);
-    case Refusal::MissingSpecies:
-        return std::string(texts::MissingSpeciesStart) + std::string(texts::MissingSpeciesEnd);
+    case Refusal::MissingSpecies: {
+        // Without the colours (on the command line) the names say which species.
+        std::vector<std::string> names;
+        std::string missing;
+        for (size_t k = 0; k < 6; ++k) {
+            const std::string& name = outcome.slotTexts[k];
+            if (outcome.slotKinds[k] != SlotKind::Missing || name.empty() ||
+                std::find(names.begin(), names.end(), name) != names.end())
+                continue;
+            missing += (names.empty() ? "" : ", ") + name;
+            names.push_back(name);
+        }
+        std::string message =
+            std::string(texts::MissingSpeciesStart) + std::string(texts::MissingSpeciesEnd);
+        if (!missing.empty())
+            message += std::string(texts::MissingFromStart) + session.common.ThermoPath +
+                       std::string(texts::MissingFromMiddle) + missing + ".";
+        return message;
+    }
+    case Refusal::UnusableRecord:
+    case Refusal::Coefficients: {
+        const CommonValue& common = session.common;
+        return std::string(texts::NotCalculatedBecause) +
+               dataFault(common, outcome, session.form.LOS2.currentIndex(), common.ThermoPath,
+                         common.MechanismPath) +
+               ".";
+    }
     case Refusal::EmptyRange:
         return std::string(texts::EmptyRange);
     case Refusal::OutsideLimits:
         return std::string(texts::OutsideLimitsStart) + outcome.detail + ".";
-    case Refusal::NotANumber:
-        return std::string(texts::NotANumberStart) + "\"" + outcome.detail + "\"" +
-               std::string(texts::NotANumberEnd);
     case Refusal::TooLarge:
-        return std::string(texts::NotANumberStart) + "\"" + outcome.detail + "\"" +
+        return std::string(texts::ForwardCoefficientStart) + "\"" + outcome.detail + "\"" +
                std::string(texts::TooLargeEnd);
     case Refusal::ZeroA:
         return std::string(texts::ZeroAWarning);
@@ -231,7 +273,7 @@ void reverseShownReaction(Session& session) {
     const ReversalOutcome outcome = reverseReaction(requestFromWindow(session), species);
     showSlotsAndRange(session, outcome);
     showLastSpecies(session, outcome);
-    form.lblerror.setCaption(refusalMessage(outcome));
+    form.lblerror.setCaption(refusalMessage(session, outcome));
     if (outcome.thermochemistryDone) {
         for (size_t j = 0; j < outcome.series.T.size(); ++j)
             form.MSFG.setNumber(static_cast<int>(j) + 1, 1, outcome.series.T[j]);
@@ -256,13 +298,14 @@ void reverseShownReaction(Session& session) {
     common.FitInvT = fit.FitInvT;
     const std::string errorText = formatNumber(fit.S, texts::ErrorMeasurePattern);
     const std::string path = pathInFolder(common.WorkFolder, texts::TempFileName);
+    // An empty work folder is the current one: a mechanism loaded by a bare file name.
     const auto writeFile = [&] {
-        if (common.WorkFolder.empty()) {
-            form.lblerror.setCaption(std::string(texts::NoWorkFolder));
-            return false;
-        }
         if (!writeTable(session, outcome, path, errorText)) {
-            form.lblerror.setCaption(std::string(texts::TempFileNotWritten) + path);
+            // The whole path: a bare file name would not say which folder refused it.
+            std::error_code error;
+            const std::filesystem::path shown = std::filesystem::absolute(path, error);
+            form.lblerror.setCaption(std::string(texts::TempFileNotWritten) +
+                                     (error ? path : shown.string()));
             return false;
         }
         return true;

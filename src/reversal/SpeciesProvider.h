@@ -22,7 +22,8 @@ public:
     /// database, whatever the file holds); index: the database read once.
     SpeciesProvider(const ListBox& speciesList, const ThermoIndex* index);
 
-    /// The species' record, or nullptr when the list or the file lacks it.
+    /// The species' record, or nullptr when the list or the file lacks it. A record with a
+    /// fault is returned too: the reversal refuses it by name.
     const SpeciesRecord* find(const std::string& name);
 
     struct Series {

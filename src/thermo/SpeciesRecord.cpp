@@ -22,6 +22,15 @@ bool isCommentLine(std::string_view line) {
     return line.starts_with('!') || line.starts_with(" !");
 }
 
+/// A line that starts a species record can be no coefficient line of the record before:
+/// the record lacks its last lines, and reading on would take the next record's text.
+bool startsRecord(std::string_view line) {
+    if (line.empty())
+        return false;
+    const char first = line.front();
+    return (first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z');
+}
+
 /// Replaces every run of `width` blanks by one blank, left to right, without looking
 /// again at what it has just written.
 std::string collapseBlankRuns(const std::string& text, std::size_t width) {
@@ -66,7 +75,92 @@ std::string field(std::string_view line, std::size_t k) {
     return result;
 }
 
+/// The fault of a coefficient field (blanks removed), or nothing for a finite number.
+std::optional<RecordFault::Kind> fieldFault(std::string_view fieldText) {
+    if (!isWholeNumberText(fieldText))
+        return RecordFault::Kind::NotANumber;
+    if (!std::isfinite(readLeadingNumber(fieldText)))
+        return RecordFault::Kind::TooLarge;
+    return std::nullopt;
+}
+
+/// Reads the coefficient lines after the header into `texts` (when given), stopping at
+/// the first fault, which it returns.
+std::optional<RecordFault> readCoefficients(const std::vector<std::string>& fileLines,
+                                            std::size_t header,
+                                            std::array<std::string, 14>* texts) {
+    std::size_t next = header + 1;
+    std::size_t box = 0;
+    for (std::size_t fields : fieldsOnLine) {
+        while (next < fileLines.size() && isCommentLine(fileLines[next]))
+            ++next;
+        if (next >= fileLines.size() || startsRecord(fileLines[next])) {
+            RecordFault fault;
+            fault.line = next < fileLines.size() ? next + 1 : 0;
+            fault.coefficient = box;
+            return fault;
+        }
+        const std::string line = toUpperAscii(fileLines[next++]);
+        for (std::size_t k = 0; k < fields; ++k, ++box) {
+            std::string fieldText = field(line, k);
+            if (std::optional<RecordFault::Kind> kind = fieldFault(fieldText))
+                return RecordFault{*kind, next, box, std::move(fieldText)};
+            if (texts != nullptr)
+                (*texts)[box] = coefficientText(fieldText);
+        }
+    }
+    return std::nullopt;
+}
+
+/// Columns of a coefficient's field on its line, "16-30".
+std::string columnsOf(std::size_t coefficient) {
+    std::size_t k = coefficient;
+    for (std::size_t fields : fieldsOnLine) {
+        if (k < fields)
+            break;
+        k -= fields;
+    }
+    return std::to_string(k * fieldWidth + 1) + "-" + std::to_string((k + 1) * fieldWidth);
+}
+
 } // namespace
+
+std::string recordFaultReason(const RecordFault& fault) {
+    if (fault.kind == RecordFault::Kind::MissingLine) {
+        if (fault.line == 0)
+            return std::string(texts::FileEndsInRecord);
+        return std::string(texts::LineWord) + std::to_string(fault.line) +
+               std::string(texts::LineStartsRecord);
+    }
+    std::string reason = std::string(texts::LineWord) + std::to_string(fault.line) + ", " +
+                         std::string(texts::CoefficientNames[fault.coefficient]) +
+                         std::string(texts::FieldColumnsStart) + columnsOf(fault.coefficient) +
+                         std::string(texts::FieldColumnsEnd);
+    if (fault.field.empty())
+        return reason + std::string(texts::FieldBlank);
+    return reason +
+           std::string(fault.kind == RecordFault::Kind::TooLarge ? texts::FieldTooLarge
+                                                                 : texts::FieldNotANumber) +
+           fault.field + std::string(texts::FieldEnd);
+}
+
+std::string recordRefusal(std::string_view name, const SpeciesRecord& record, std::string_view file,
+                          bool sentence) {
+    std::string text(sentence ? texts::RecordRefusedStart : texts::RecordClauseStart);
+    text.append(name)
+        .append(texts::RecordAtLine)
+        .append(std::to_string(record.headerLine))
+        .append(texts::RecordOf)
+        .append(file)
+        .append(texts::RecordUnusable);
+    if (record.fault)
+        text += recordFaultReason(*record.fault);
+    return text;
+}
+
+bool isUsableRecord(const std::vector<std::string>& fileLines, std::size_t header) {
+    return header < fileLines.size() && !readCoefficients(fileLines, header, nullptr);
+}
 
 std::string recordToken(std::string_view line) {
     const std::size_t blank = line.find(' ');
@@ -124,18 +218,8 @@ std::optional<SpeciesRecord> readRecordAt(const std::vector<std::string>& fileLi
     record.TLow = std::move(t.TLow);
     record.THigh = std::move(t.THigh);
     record.TCommon = std::move(t.TCommon);
-
-    std::size_t next = header + 1;
-    std::size_t box = 0;
-    for (std::size_t fields : fieldsOnLine) {
-        while (next < fileLines.size() && isCommentLine(fileLines[next]))
-            ++next;
-        if (next >= fileLines.size())
-            return std::nullopt;
-        const std::string line = toUpperAscii(fileLines[next++]);
-        for (std::size_t k = 0; k < fields; ++k)
-            record.coefficientTexts[box++] = coefficientText(field(line, k));
-    }
+    record.headerLine = header + 1;
+    record.fault = readCoefficients(fileLines, header, &record.coefficientTexts);
     return record;
 }
 

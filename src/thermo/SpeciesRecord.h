@@ -16,24 +16,58 @@
 
 namespace zorbel {
 
+/// Why a record cannot be computed with. Reading a blank or a word as 0 would give a
+/// species wrong properties, and every reaction with it a wrong reverse law.
+struct RecordFault {
+    enum class Kind {
+        MissingLine, ///< another record, or the end of the file, comes before line 4
+        NotANumber,  ///< a coefficient field is blank or not one number
+        TooLarge,    ///< a coefficient lies beyond the range of doubles
+    };
+    Kind kind = Kind::MissingLine;
+    /// 1-based line at fault: the line that starts another record, the coefficient's
+    /// line; 0 when the file ends first.
+    std::size_t line = 0;
+    /// The coefficient at fault, 0 to 13 as in coefficientTexts.
+    std::size_t coefficient = 0;
+    /// Its field, blanks removed.
+    std::string field;
+};
+
 struct SpeciesRecord {
     /// The header's temperatures [K] in plain number form (300 K is " 300").
     std::string TLow, THigh, TCommon;
     /// Upper-range a1 to a7, then lower-range a1 to a7, as the coefficient boxes show
     /// them: "0.00000000E+00" for a number, the field unchanged otherwise.
     std::array<std::string, 14> coefficientTexts;
+    /// 1-based line of the header.
+    std::size_t headerLine = 0;
+    /// Set when the record is not whole or a coefficient is not a finite number: the
+    /// record is then shown and computed with nowhere.
+    std::optional<RecordFault> fault;
 };
 
 /// The first record whose header token equals the name, the file's lines upper-cased as
-/// they are examined; nothing when no header carries the name or when the file ends
-/// before that record's three coefficient lines.
+/// they are examined; nothing when no header carries the name.
 std::optional<SpeciesRecord> findSpeciesRecord(const std::vector<std::string>& fileLines,
                                                std::string_view name);
 
-/// The record whose header is fileLines[header]; nothing when the file ends before its
-/// three coefficient lines.
+/// The record whose header is fileLines[header]; nothing when there is no such line.
 std::optional<SpeciesRecord> readRecordAt(const std::vector<std::string>& fileLines,
                                           std::size_t header);
+
+/// True when the record whose header is fileLines[header] is whole and its 14
+/// coefficients are finite numbers; cheaper than readRecordAt.
+bool isUsableRecord(const std::vector<std::string>& fileLines, std::size_t header);
+
+/// Why the record cannot be used, in words: "line 14, upper a2 (columns 16-30), is not
+/// a number: "ABC"".  The file and the species are the caller's to name.
+std::string recordFaultReason(const RecordFault& fault);
+
+/// "the record of species H2 (line 12 of FILE) cannot be used: " and the reason, for a
+/// record with a fault; `sentence` starts it with a capital, as a message of its own.
+std::string recordRefusal(std::string_view name, const SpeciesRecord& record, std::string_view file,
+                          bool sentence);
 
 /// The word a line offers as a species name: the upper-cased line up to its first blank.
 /// Empty when the line starts with a blank or holds none, so "END" and a lone "THERMO"

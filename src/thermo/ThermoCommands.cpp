@@ -31,9 +31,19 @@ void loadFailed(REVEQfrm& form) {
     form.List1Nbr.setCaption(std::string(texts::ZeroCount));
 }
 
+/// Empties lblerror when it holds a refusal of this tab, which the new load makes stale.
+void forgetRefusal(REVEQfrm& form) {
+    const std::string& message = form.lblerror.caption();
+    if (message.starts_with(texts::RecordRefusedStart) ||
+        (message.starts_with(texts::NoSpeciesRecordStart) &&
+         message.ends_with(texts::NoSpeciesRecordEnd)))
+        form.lblerror.setCaption({});
+}
+
 void loadDatabase(Session& session) {
     REVEQfrm& form = session.form;
     CommonValue& common = session.common;
+    forgetRefusal(form);
 
     form.Templbl.setCaption({});
     form.LOS1.clear();
@@ -65,6 +75,12 @@ void loadDatabase(Session& session) {
             loadFailed(form);
             return;
         }
+        if (!holdsSpeciesRecord(*lines)) {
+            form.lblerror.setCaption(std::string(texts::NoSpeciesRecordStart) + *path +
+                                     std::string(texts::NoSpeciesRecordEnd));
+            loadFailed(form);
+            return;
+        }
         std::vector<std::string> names = listSpeciesNames(*lines);
         common.SpeciesCount = static_cast<int>(names.size());
         form.LOS1.assign(std::move(names));
@@ -93,16 +109,35 @@ void emptyTemperatureBoxes(REVEQfrm& form) {
     form.TXT1S.setText({});
 }
 
+/// A record that cannot be computed with shows no numbers at all, so that no property is
+/// evaluated from it, and lblerror says why.
+void refuseRecord(Session& session, const std::string& name, const SpeciesRecord& record) {
+    REVEQfrm& form = session.form;
+    CommonValue& common = session.common;
+    common.TLow.clear();
+    common.THigh.clear();
+    common.TCommon.clear();
+    form.Lbl8.setCaption({});
+    form.Lbl10.setCaption({});
+    form.Lbl11.setCaption({});
+    emptyCoefficientBoxes(form);
+    form.lblerror.setCaption(recordRefusal(name, record, common.ThermoPath, true));
+}
+
 /// Reads the selected species' record from the database file again, so that the boxes
-/// show what the file holds now. A species whose record cannot be read (the file is
-/// gone, or ends inside the record) leaves the previous species' numbers in place.
+/// show what the file holds now. A species the file no longer holds (or a file that is
+/// gone) leaves the previous species' numbers in place.
 void showSpecies(Session& session) {
     REVEQfrm& form = session.form;
     CommonValue& common = session.common;
     std::optional<SpeciesRecord> record;
+    const std::string name = form.LOS1.selectedText();
     if (std::optional<std::vector<std::string>> lines = readDatabaseLines(common.ThermoPath))
-        record = findSpeciesRecord(*lines, form.LOS1.selectedText());
-    if (record) {
+        record = findSpeciesRecord(*lines, name);
+    if (record && record->fault) {
+        refuseRecord(session, name, *record);
+    } else if (record) {
+        forgetRefusal(form);
         common.TLow = record->TLow;
         common.THigh = record->THigh;
         common.TCommon = record->TCommon;

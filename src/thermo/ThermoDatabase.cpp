@@ -18,26 +18,41 @@ std::optional<std::vector<std::string>> readDatabaseLines(const std::string& pat
     return readLines(path);
 }
 
+namespace {
+
+/// The name a line of the file gives a species, or "" when it starts no record.
+std::string headerName(const std::string& line) {
+    if (line.empty())
+        return {};
+    const char first = line.front();
+    const bool letter = (first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z');
+    if (!letter || (line.size() == texts::EndLine.size() && toUpperAscii(line) == texts::EndLine))
+        return {};
+    // A word alone on its line (a THERMO keyword after comment lines, a stray word)
+    // names no species: listing it would add an empty entry to the list and count.
+    return recordToken(line);
+}
+
+} // namespace
+
 std::vector<std::string> listSpeciesNames(const std::vector<std::string>& fileLines) {
     std::vector<std::string> names;
     for (std::size_t i = 1; i < fileLines.size(); ++i) {
-        const std::string& line = fileLines[i];
-        if (line.empty())
-            continue;
-        const char first = line.front();
-        const bool letter = (first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z');
-        if (!letter ||
-            (line.size() == texts::EndLine.size() && toUpperAscii(line) == texts::EndLine))
-            continue;
-        // A word alone on its line (a THERMO keyword after comment lines, a stray word)
-        // names no species: listing it would add an empty entry to the list and count.
-        std::string name = recordToken(line);
+        std::string name = headerName(fileLines[i]);
         if (!name.empty())
             names.push_back(std::move(name));
     }
     std::sort(names.begin(), names.end());
     names.erase(std::unique(names.begin(), names.end()), names.end());
     return names;
+}
+
+bool holdsSpeciesRecord(const std::vector<std::string>& fileLines) {
+    for (std::size_t i = 1; i < fileLines.size(); ++i) {
+        if (!headerName(fileLines[i]).empty() && isUsableRecord(fileLines, i))
+            return true;
+    }
+    return false;
 }
 
 } // namespace zorbel

@@ -17,4 +17,9 @@ std::optional<std::vector<std::string>> readDatabaseLines(const std::string& pat
 /// first blank (nothing, for a line without a blank).
 std::vector<std::string> listSpeciesNames(const std::vector<std::string>& fileLines);
 
+/// True when some line the loader takes for a species header (see listSpeciesNames)
+/// starts a usable record: a file without one is no database, whatever names its
+/// lines offer (a mechanism would list its reaction lines as species).
+bool holdsSpeciesRecord(const std::vector<std::string>& fileLines);
+
 } // namespace zorbel

@@ -21,8 +21,9 @@ public:
     /// An index over lines already read.
     static ThermoIndex fromLines(std::vector<std::string> fileLines);
 
-    /// The record of the name, or null when findSpeciesRecord would find none. The
-    /// pointer stays valid as long as the index. Not for use from several threads.
+    /// The record of the name, or null when findSpeciesRecord would find none; a record
+    /// with a fault is returned too, for the caller to refuse. The pointer stays valid as
+    /// long as the index. Not for use from several threads.
     const SpeciesRecord* find(std::string_view name) const;
 
 private:

@@ -26,4 +26,32 @@ inline constexpr std::string_view RangeGap = "   ";
 inline constexpr std::string_view HighRangeJoin = "  <= T (high) < ";
 inline constexpr std::string_view LowRangeJoin = " < T (Low) <= ";
 
+// The coefficients by their place in a record: upper range first, as the boxes hold them.
+inline constexpr std::string_view CoefficientNames[] = {
+    "upper a1", "upper a2", "upper a3", "upper a4", "upper a5", "upper a6", "upper a7",
+    "lower a1", "lower a2", "lower a3", "lower a4", "lower a5", "lower a6", "lower a7"};
+
+// A file, or a species record, that cannot be computed with.
+inline constexpr std::string_view NoSpeciesRecordStart = "The file ";
+inline constexpr std::string_view NoSpeciesRecordEnd =
+    " holds no species record: a header line followed by three lines of coefficients.";
+/// Starts the refusal of a record shown in the species panel.
+inline constexpr std::string_view RecordRefusedStart = "The record of species ";
+/// Starts the same refusal inside a reversal's message or comment line.
+inline constexpr std::string_view RecordClauseStart = "the record of species ";
+inline constexpr std::string_view RecordAtLine = " (line ";
+inline constexpr std::string_view RecordOf = " of ";
+inline constexpr std::string_view RecordUnusable = ") cannot be used: ";
+inline constexpr std::string_view FileEndsInRecord =
+    "the file ends before its three coefficient lines";
+inline constexpr std::string_view LineWord = "line ";
+inline constexpr std::string_view LineStartsRecord =
+    " starts another record where a coefficient line belongs";
+inline constexpr std::string_view FieldColumnsStart = " (columns ";
+inline constexpr std::string_view FieldColumnsEnd = "), ";
+inline constexpr std::string_view FieldBlank = "is blank";
+inline constexpr std::string_view FieldNotANumber = "is not a number: \"";
+inline constexpr std::string_view FieldTooLarge = "is too large to compute with: \"";
+inline constexpr std::string_view FieldEnd = "\"";
+
 } // namespace zorbel::texts

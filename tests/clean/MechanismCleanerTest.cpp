@@ -79,6 +79,8 @@ TEST(CleanReactionLine, StoichiometricFactorsSpelledOut) {
          "O+O+M<=>O2+M 1.200E+17 -1.000 .00"},
         {"factor separated by a blank", "2 T-CH2<=>C2H2+2 H 1.000e+14 0.000 0.00",
          "T-CH2+T-CH2<=>C2H2+H+H 1.000e+14 0.000 0.00"},
+        {"factor after the arrow and a blank", "H2O+O<=>2 OH 7.000e+05 2.330 14548.28",
+         "H2O+O<=>OH+OH 7.000e+05 2.330 14548.28"},
         {"factor of three", "3H=>H2+H 1 0 0", "H+H+H=>H2+H 1 0 0"},
         {"factor one", "1H+OH=H2O 1 0 0", "H+OH<=>H2O 1 0 0"},
         {"factor before a falloff partner", "2 OH(+M)<=>H2O2(+M) 9.55e+13 -0.27 0.00",
@@ -147,6 +149,13 @@ TEST(CleanReactionLine, ReactionsThatDoNotFitAreCommentedOut) {
          "!Not cleaned, A, n and Ea could not be read after the equation: A+B=C 1 2 3 4"},
         {"a word for a number", "A+B=C 1 two 3",
          "!Not cleaned, A, n and Ea could not be read after the equation: A+B=C 1 two 3"},
+        // Once glued into the equation: the words of an equation meet at an operator.
+        {"an exponent split by a blank", "H+O2<=>O+OH 1.0E 13 0.0 0.0",
+         "!Not cleaned, A, n and Ea could not be read after the equation: H+O2<= >O+OH 1.0E 13 "
+         "0.0 0.0"},
+        {"a number glued after a blank equation", "H + O2 <=> O + OH 1.0E 13 0.0 0.0",
+         "!Not cleaned, A, n and Ea could not be read after the equation: H + O2 <= > O + OH "
+         "1.0E 13 0.0 0.0"},
         {"two arrows", "A=B=C 1 2 3", "!Not cleaned, the equation could not be read: A=B=C 1 2 3"},
         {"an empty species", "A++B=C 1 2 3",
          "!Not cleaned, the equation could not be read: A++B=C 1 2 3"},

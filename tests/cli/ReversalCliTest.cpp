@@ -125,5 +125,45 @@ TEST(CliUsage, BadArgumentsAndRefusals) {
     EXPECT_EQ(missing.exitCode, 1);
 }
 
+// Counts, indexes and input files taken as written: never wrapped, never their sign
+// dropped, never a file that is no database or mechanism read as an empty one.
+TEST(CliUsage, CountsIndexesAndFilesAreTakenAsWritten) {
+    const std::string thermo = quoted((testing::examples() / "example.therm").string());
+    const std::string mechanism = quoted((testing::examples() / "example.rxn").string());
+    const std::string inputs = thermo + " " + mechanism;
+    struct Case {
+        std::string arguments;
+        int exitCode;
+        std::string says;
+    };
+    std::vector<Case> cases = {
+        {"reverse --points=-5 " + inputs + " 0", 2, "a number of points has no minus sign"},
+        {"reverse-all --points -50 " + inputs, 2, "a number of points has no minus sign"},
+        {"reverse-selected " + inputs + " 0 99999999999999999999", 1,
+         "There is no reaction of index 99999999999999999999\n"},
+        {"reverse-selected " + inputs + " 0-99999999999999999999", 1,
+         "There is no reaction of index 99999999999999999999\n"},
+        {"reverse-selected " + inputs + " 0 -1", 1, "There is no reaction of index -1\n"},
+        {"species " + mechanism, 1, " holds no species record"},
+        {"reverse-all " + mechanism + " " + mechanism, 1, " holds no species record"},
+        {"reactions " + thermo, 1, " has no line that reads REACTIONS alone"},
+        {"search " + thermo + " H", 1, " has no line that reads REACTIONS alone"},
+        {"search " + quoted("/no/such.rxn") + " H", 1,
+         "The mechanism file could not be read: /no/such.rxn\n"},
+    };
+#ifndef _WIN32
+    // A device reads as nothing: both commands refuse it alike.
+    for (const char* command : {"reactions /dev/null", "search /dev/null H"})
+        cases.push_back({command, 1, "The mechanism file could not be read: /dev/null\n"});
+#endif
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const auto result = runCli(c.arguments);
+        EXPECT_EQ(result.exitCode, c.exitCode);
+        EXPECT_NE(result.out.find(c.says), std::string::npos) << result.out;
+        EXPECT_EQ(result.out.find("JOB DONE"), std::string::npos) << result.out;
+    }
+}
+
 } // namespace
 } // namespace zorbel

@@ -104,6 +104,8 @@ TEST_F(BatchFaults, OverflowingReactionsAreRefusedOneByOne) {
         std::string comment; ///< what the batch writes
     };
     const std::string notCalculated(texts::NotCalculatedStart);
+    const std::string notThree = "the coefficients are not three numbers A, n, Ea: Ea \"0.0 "
+                                 "1.0E+400\" is more than one number";
     const std::vector<Overflow> cases = {
         // kf = A T^10 is beyond the doubles from the first point on.
         {"H+O2<=>O+OH 1.0E+300 10.0 0.0", std::string(texts::NonPositiveKr),
@@ -116,8 +118,14 @@ TEST_F(BatchFaults, OverflowingReactionsAreRefusedOneByOne) {
          notCalculated + std::string(texts::OverflowReason)},
         // A forward coefficient beyond the doubles is named as too large, not as no number.
         {"H+O2<=>O+OH 1.0E+400 0.0 0.0",
-         std::string(texts::NotANumberStart) + "\"1.0E+400\"" + std::string(texts::TooLargeEnd),
+         std::string(texts::ForwardCoefficientStart) + "\"1.0E+400\"" +
+             std::string(texts::TooLargeEnd),
          notCalculated + std::string(texts::TooLargeReason) + "\"1.0E+400\""},
+        // More numbers than three were once taken for one too large: the line is named.
+        {"H+O2<=>O+OH 1.0E+13 0.0 0.0 1.0E+400",
+         std::string(texts::NotCalculatedBecause) + "line 6 of " + path("overflow.rxn") + ": " +
+             notThree + ".",
+         notCalculated + "line 6: " + notThree},
     };
     std::string mechanism = "REACTIONS\n";
     std::string expected = "REACTIONS\r\n!GENERATED THE 14/06/04 09:05:31\r\n";

@@ -8,6 +8,7 @@
 #include "app/TextFiles.h"
 #include "reversal/ReversalTexts.h"
 #include "text/StringOps.h"
+#include "thermo/ThermoTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -20,12 +21,14 @@
 namespace zorbel {
 namespace {
 
+using testing::crlfLines;
 using testing::HostileSession;
 
 const std::vector<std::string> soundSpecies = {"H", "H2", "H2O2", "HO2", "O", "O2", "OH"};
 
-std::string missingSpecies() {
-    return std::string(texts::MissingSpeciesStart) + std::string(texts::MissingSpeciesEnd);
+std::string missingSpecies(const std::string& names) {
+    return std::string(texts::MissingSpeciesStart) + std::string(texts::MissingSpeciesEnd) +
+           " Not in {thermo}: " + names + ".";
 }
 
 std::string soundDatabase() {
@@ -89,10 +92,22 @@ std::string binary() {
 struct DatabaseCase {
     const char* name;
     std::string content;
-    std::vector<std::string> species; ///< LOS1 after the load
+    std::vector<std::string> species; ///< LOS1 after the load; none for a refused file
     std::string reaction;             ///< the reaction reversed next
-    std::string message;              ///< lblerror after Reverse
+    std::string message;              ///< lblerror after Reverse; {thermo}: the file
 };
+
+/// A coefficient of the sound database written otherwise.
+std::string withCoefficient(const std::string& coefficient, const std::string& replacement) {
+    std::string database = soundDatabase();
+    database.replace(database.find(coefficient), coefficient.size(), replacement);
+    return database;
+}
+
+std::string unusable(const std::string& species, int header, const std::string& reason) {
+    return std::string(texts::NotCalculatedBecause) + "the record of species " + species +
+           " (line " + std::to_string(header) + " of {thermo}) cannot be used: " + reason + ".";
+}
 
 std::vector<DatabaseCase> databaseCases() {
     const std::string sound = soundDatabase();
@@ -100,39 +115,50 @@ std::vector<DatabaseCase> databaseCases() {
     const std::string h2Reaction = "H2+O<=>H+OH 3.870E+04 2.700 6260.0";
     std::string withNul = sound;
     withNul.replace(withNul.find("\nO2  "), 5, std::string("\nO2\0\0", 5));
-    std::string withTextField = sound;
-    withTextField.replace(withTextField.find("-4.94024731E-05"), 15, "not a number!!!");
     const std::string bigLine = sound.substr(0, sound.find('\n') + 1) + std::string(1 << 20, 'X') +
                                 "\n!" + std::string(1 << 20, '-') + "\n" +
                                 sound.substr(sound.find('\n') + 1);
     std::vector<std::string> nulSpecies = soundSpecies;
     nulSpecies[5] = std::string("O2\0\0", 4);
-    const std::vector<std::string> mechanismAsDatabase = {"H",
-                                                          "H+C2H6<=>H2+C2H5",
-                                                          "H+O2(+M)=>HO2(+M)",
-                                                          "H+O2+M<=>HO2+M",
-                                                          "H+O2<=>O+OH",
-                                                          "H2+O<=>H+OH",
-                                                          "LOW/",
-                                                          "OH+OH(+M)<=>H2O2(+M)"};
+    std::vector<std::string> lines = splitLines(sound);
+    lines.erase(lines.begin() + 12, lines.begin() + 14); // the last two lines of H
     const std::string none(texts::ImportDatabaseFirst);
+    const std::string falloff = "OH+OH(+M)<=>H2O2(+M) 7.400E+13 -0.370 0.0";
     return {
         {"Empty", "", {}, reaction, none},
         {"Binary", binary(), {}, reaction, none},
         {"Utf16", utf16(sound), {}, reaction, none},
-        {"NulBytesInAName", withNul, nulSpecies, reaction, missingSpecies()},
+        {"MechanismInstead",
+         testing::readFile(testing::testData() / "reversal.rxn"),
+         {},
+         reaction,
+         none},
+        {"NulBytesInAName", withNul, nulSpecies, reaction, missingSpecies("O2")},
         {"LinesOfOneMegabyte", bigLine, soundSpecies, reaction, ""},
         {"LfLineEnds", sound, soundSpecies, reaction, ""},
         {"CrLineEnds", replaceAll(sound, "\n", "\r"), soundSpecies, reaction, ""},
         {"CrLfLineEnds", replaceAll(sound, "\n", "\r\n"), soundSpecies, reaction, ""},
         {"ByteOrderMarkBeforeThermo", "\xEF\xBB\xBF" + sound, soundSpecies, reaction, ""},
         {"HeaderWithoutCoefficientLines", headerWithoutCoefficients("H"), soundSpecies, reaction,
-         missingSpecies()},
-        {"RecordCutInTheMiddle", cutInTheLastRecord(), soundSpecies,
-         "OH+OH(+M)<=>H2O2(+M) 7.400E+13 -0.370 0.0", missingSpecies()},
-        {"CoefficientFieldHoldingText", withTextField, soundSpecies, h2Reaction, ""},
-        {"MechanismInstead", testing::readFile(testing::testData() / "reversal.rxn"),
-         mechanismAsDatabase, reaction, missingSpecies()},
+         unusable("H", 27, "the file ends before its three coefficient lines")},
+        {"RecordWithoutItsLastLines", joined(lines), soundSpecies, reaction,
+         unusable("H", 11, "line 13 starts another record where a coefficient line belongs")},
+        {"RecordCutInTheMiddle", cutInTheLastRecord(), soundSpecies, falloff,
+         unusable("H2O2", 27, "line 29, lower a2 (columns 46-60), is blank")},
+        {"CoefficientFieldHoldingText", withCoefficient("-4.94024731E-05", "not a number!!!"),
+         soundSpecies, h2Reaction,
+         unusable("H2", 15,
+                  "line 16, upper a2 (columns 16-30), is not a number: \"NOTANUMBER!!!\"")},
+        {"BlankCoefficientField", withCoefficient(" 2.50000001E+00", std::string(15, ' ')),
+         soundSpecies, reaction, unusable("H", 11, "line 12, upper a1 (columns 1-15), is blank")},
+        {"NotANumberCoefficient", withCoefficient("-2.30842973E-11", "            NaN"),
+         soundSpecies, reaction,
+         unusable("H", 11, "line 12, upper a2 (columns 16-30), is not a number: \"NAN\"")},
+        {"CoefficientBeyondDoubles", withCoefficient("1.48308754E-03", "1.00000000E999"),
+         soundSpecies, reaction,
+         unusable("O2", 7,
+                  "line 8, upper a2 (columns 16-30), is too large to compute with: "
+                  "\"1.00000000E999\"")},
     };
 }
 
@@ -145,50 +171,37 @@ TEST_P(DatabaseFiles, LoadThenReverse) {
     EXPECT_EQ(form.LOS1.entries(), c.species);
     EXPECT_EQ(session.common.SpeciesCount, static_cast<int>(c.species.size()));
     EXPECT_EQ(form.List1Nbr.caption(), "(" + std::to_string(c.species.size()) + ")");
-    EXPECT_EQ(form.Lbl1.caption(), loadedCaption(database, 80));
+    // A file without a usable record is no database: refused, and said so.
+    const bool loaded = !c.species.empty();
+    EXPECT_EQ(form.Lbl1.caption(), loaded ? loadedCaption(database, 80) : "");
+    EXPECT_EQ(form.lblerror.caption(),
+              loaded ? "" : "The file " + database + std::string(texts::NoSpeciesRecordEnd));
 
     loadMechanism(put("case.rxn", "REACTIONS\n" + c.reaction + "\n"));
     form.LOS2.select(0);
     form.CMD3.click();
-    EXPECT_EQ(form.lblerror.caption(), c.message);
+    EXPECT_EQ(form.lblerror.caption(), replaceAll(c.message, "{thermo}", database));
     const bool reversed = c.message.empty();
     EXPECT_EQ(platform.charts.size(), reversed ? 1U : 0U);
-    expectFilesIntact(reversed ? std::set<std::string>{"temp.txt"} : std::set<std::string>{});
+    std::set<std::string> outputs;
+    if (reversed)
+        outputs.insert("temp.txt");
+    // A record that cannot be used is the batch file's comment line too, the database
+    // named by its file name.
+    const std::string_view fault = texts::NotCalculatedBecause;
+    if (c.message.starts_with(fault)) {
+        form.CMD4.click();
+        const std::string reason =
+            c.message.substr(fault.size(), c.message.size() - fault.size() - 1);
+        EXPECT_EQ(crlfLines(output("RevAll.txt")).at(3),
+                  "!Reverse coef. not calculated: " + replaceAll(reason, "{thermo}", "case.therm"));
+        outputs.insert("RevAll.txt");
+    }
+    expectFilesIntact(outputs);
 }
 
 INSTANTIATE_TEST_SUITE_P(Hostile, DatabaseFiles, ::testing::ValuesIn(databaseCases()),
                          [](const auto& info) { return std::string(info.param.name); });
-
-using DatabaseRecords = HostileSession;
-
-TEST_F(DatabaseRecords, ARecordThatCannotBeReadLeavesThePreviousSpeciesShown) {
-    loadDatabase(put("case.therm", headerWithoutCoefficients("H")));
-    form.LOS1.selectFirstEqual("O");
-    const std::string oFirstCoefficient = form.PropTxt[0].text();
-    ASSERT_EQ(oFirstCoefficient, "2.56942078E+00");
-    ASSERT_EQ(session.common.TLow, " 200");
-    form.TXT1K.setText("1000");
-    form.LOS1.selectFirstEqual("H");
-    EXPECT_EQ(form.PropTxt[0].text(), oFirstCoefficient);
-    EXPECT_EQ(session.common.TLow, " 200");
-    EXPECT_EQ(form.TXT1K.text(), "");
-    EXPECT_EQ(form.TXT1CP.text(), "");
-    EXPECT_EQ(form.lblerror.caption(), "");
-    expectFilesIntact();
-}
-
-TEST_F(DatabaseRecords, AFieldHoldingTextIsShownAsItStandsAndCountsAsZero) {
-    std::string database = soundDatabase();
-    database.replace(database.find("-4.94024731E-05"), 15, "not a number!!!");
-    loadDatabase(put("case.therm", database));
-    form.LOS1.selectFirstEqual("H2");
-    EXPECT_EQ(form.PropTxt[0].text(), "3.33727920E+00");
-    EXPECT_EQ(form.PropTxt[1].text(), "NOTANUMBER!!!");
-    // At 1500 K Cp/R is the upper polynomial without its T term.
-    form.TXT1K.setText("1500");
-    EXPECT_EQ(form.TXT1CP.text(), " 3.956");
-    expectFilesIntact();
-}
 
 /// Ways a database file stops being there after it was loaded.
 enum class Gone { Deleted, ReplacedByAFolder, ReplacedByAPipe };

@@ -37,8 +37,9 @@ std::string parseFailed() {
            std::string(texts::ParseFailedSecondLine);
 }
 
-std::string missingSpecies() {
-    return std::string(texts::MissingSpeciesStart) + std::string(texts::MissingSpeciesEnd);
+std::string missingSpecies(const std::string& names) {
+    return std::string(texts::MissingSpeciesStart) + std::string(texts::MissingSpeciesEnd) +
+           " Not in {thermo}: " + names + ".";
 }
 
 struct MechanismCase {
@@ -55,6 +56,8 @@ std::vector<MechanismCase> mechanismCases() {
     const std::string sound = soundMechanism();
     const std::string reaction = "H+O2<=>O+OH 3.547E+15 -0.406 16599.0";
     const std::string refused(texts::RunPelluxFirst);
+    const std::string split = "H+O2<=>O+OH 1.0E 13 0.0 0.0";
+    const std::string alone = " REACTIONS alone, in capitals (zorbel-cli clean writes one).";
     std::string wide = "\xFF\xFE";
     for (char c : "REACTIONS\r\n" + reaction + "\r\n") {
         wide += c;
@@ -74,10 +77,14 @@ std::vector<MechanismCase> mechanismCases() {
     std::vector<std::string> cutEntries = soundEntries();
     cutEntries.resize(2);
     cutEntries.push_back("H+O2+M<=>HO2+M 2.800E+18 -0.860 ");
-    const std::string emptyEa =
-        std::string(texts::NotANumberStart) + "\"\"" + std::string(texts::NotANumberEnd);
-    const auto refusedCase = [&](const char* name, std::string content) {
-        return MechanismCase{name, std::move(content), {}, refused, 0, "", ""};
+    const auto notThree = [](int line, const std::string& fault) {
+        return std::string(texts::NotCalculatedBecause) + "line " + std::to_string(line) +
+               " of {mech}: the coefficients are not three numbers A, n, Ea: " + fault + ".";
+    };
+    const auto refusedCase = [&](const char* name, std::string content,
+                                 std::string why = " has no line that reads") {
+        return MechanismCase{name, std::move(content), {}, refused + " {mech}" + why + alone, 0, "",
+                             ""};
     };
     const auto listedCase = [](const char* name, std::string content,
                                std::vector<std::string> entries, int reversed = 0,
@@ -90,7 +97,10 @@ std::vector<MechanismCase> mechanismCases() {
         refusedCase("Binary", binary),
         refusedCase("Utf16", wide),
         refusedCase("DatabaseInstead", testing::readFile(testing::testData() / "reversal.therm")),
-        refusedCase("KeywordWithUnits", "REACTIONS   CAL/MOLE\n" + reaction + "\n"),
+        refusedCase("KeywordWithUnits", "REACTIONS   CAL/MOLE\n" + reaction + "\n",
+                    ": line 1 reads \"REACTIONS   CAL/MOLE\", not"),
+        refusedCase("KeywordInLowerCase", "ELEMENTS\nEND\n  reactions\n" + reaction + "\n",
+                    ": line 3 reads \"  reactions\", not"),
         listedCase("ByteOrderMarkBeforeReactions", "\xEF\xBB\xBFREACTIONS\n" + reaction + "\n",
                    {reaction}),
         listedCase("ByteOrderMarkBeforeElements", "\xEF\xBB\xBF" + sound, soundEntries()),
@@ -98,11 +108,20 @@ std::vector<MechanismCase> mechanismCases() {
         listedCase("CrLineEnds", replaceAll(sound, "\n", "\r"), soundEntries()),
         listedCase("CrLfLineEnds", replaceAll(sound, "\n", "\r\n"), soundEntries()),
         listedCase("NulByteInAnEquation", "REACTIONS\n" + withNul + "\n", {withNul}, 0, "",
-                   missingSpecies()),
+                   missingSpecies(std::string("OH\0", 3))),
         listedCase("AMegabyteOfComment", "REACTIONS\n" + longComment + "\n", {longComment}),
         listedCase("AMegabyteOfSpecies", "REACTIONS\n" + manySpecies, {manySpecies}, 0,
-                   parseFailed(), missingSpecies()),
-        listedCase("CutAfterTheExponent", cut, cutEntries, 2, "", emptyEa),
+                   parseFailed(), missingSpecies("NER")),
+        listedCase("CutAfterTheExponent", cut, cutEntries, 2, "",
+                   notThree(11, "Ea \"\" is not a number")),
+        // Read as A = 1.0 and n = 13 before: every number must be one field of its own.
+        listedCase("ExponentSplitByABlank", "REACTIONS\n" + split + "\n", {split}, 0, "",
+                   notThree(2, "A \"1.0E\" is not a number")),
+        listedCase("AFourthNumber", "REACTIONS\n!\n" + reaction + " 1E999\n", {reaction + " 1E999"},
+                   0, "", notThree(3, "Ea \"16599.0 1E999\" is more than one number")),
+        listedCase("TextForN", "REACTIONS\nH+O2<=>O+OH 3.547E+15 N 16599.0 !C\n",
+                   {"H+O2<=>O+OH 3.547E+15 N 16599.0 !C"}, 0, "",
+                   notThree(2, "n \"N\" is not a number")),
     };
 }
 
@@ -111,13 +130,14 @@ class MechanismFiles : public HostileSession,
 
 TEST_P(MechanismFiles, LoadShowThenReverse) {
     const MechanismCase& c = GetParam();
-    loadDatabase(put("sound.therm", sound("reversal.therm")));
+    const std::string database = put("sound.therm", sound("reversal.therm"));
+    loadDatabase(database);
     const std::string mechanism = put("case.rxn", c.content);
     loadMechanism(mechanism);
     EXPECT_EQ(form.LOS2.entries(), c.entries);
     EXPECT_EQ(session.common.ReactionCount, static_cast<int>(c.entries.size()));
     EXPECT_EQ(form.List2Nbr.caption(), "(" + std::to_string(c.entries.size()) + ")");
-    EXPECT_EQ(form.lblerror.caption(), c.loadMessage);
+    EXPECT_EQ(form.lblerror.caption(), replaceAll(c.loadMessage, "{mech}", mechanism));
     EXPECT_EQ(form.Lbl2.caption(), c.loadMessage.empty() ? loadedCaption(mechanism, 45) : "");
 
     bool reversed = false;
@@ -125,7 +145,9 @@ TEST_P(MechanismFiles, LoadShowThenReverse) {
         form.LOS2.select(c.reversed);
         EXPECT_EQ(form.lblerror.caption(), c.showMessage);
         form.CMD3.click();
-        EXPECT_EQ(form.lblerror.caption(), c.reverseMessage);
+        EXPECT_EQ(
+            form.lblerror.caption(),
+            replaceAll(replaceAll(c.reverseMessage, "{mech}", mechanism), "{thermo}", database));
         reversed = c.reverseMessage.empty();
     }
     EXPECT_EQ(platform.charts.size(), reversed ? 1U : 0U);

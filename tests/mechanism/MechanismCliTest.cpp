@@ -72,11 +72,13 @@ TEST(MechanismCli, RefusesBadFilesAndIndices) {
     const std::string uncleaned = folder.write("raw.inp", "REACTIONS CAL/MOLE\nA<=>B 1 2 3\n");
     struct Case {
         std::vector<std::string> arguments;
-        const char* err;
+        std::string err;
     };
+    const std::string pellux = "Problem encountered with your file. Did you run Pellux 1st? " +
+                               uncleaned + ": line 1 reads \"REACTIONS CAL/MOLE\"";
     const Case cases[] = {
-        {{"reactions", uncleaned}, "Problem encountered with your file. Did you run Pellux 1st?\n"},
-        {{"show", uncleaned, "0"}, "Problem encountered with your file. Did you run Pellux 1st?\n"},
+        {{"reactions", uncleaned}, pellux},
+        {{"show", uncleaned, "0"}, pellux},
         {{"reactions", folder.folderText() + "none.rxn"}, "The mechanism file could not be read: "},
         {{"show", example(), "13"},
          "There is no reaction of index 13 in this mechanism: the "

@@ -167,5 +167,32 @@ TEST(ChoosePatterns, FollowsTheLengthsOfTheCoefficientTexts) {
     }
 }
 
+TEST(CoefficientFault, EachOfAnNAndEaIsOneNumber) {
+    const std::pair<const char*, const char*> cases[] = {
+        // Legal lines stay legal: signs, points, E and D exponents, a comment after Ea.
+        {"H+O2<=>O+OH 3.547E+15 -0.406 16599.0", ""},
+        {"H+O2<=>O+OH +.5D+13 0 .00", ""},
+        {"H2+O<=>H+OH 3.870E+04 2.700 6260.0 !A COMMENT", ""},
+        {"H2+O<=>H+OH 3.870E+04 2.700 6260.0!A COMMENT", ""},
+        {"H2+O<=>H+OH 3.870E+04 2.700 6260.0  \t ", ""},
+        {"H2+O<=>H+OH 3.870E+04 2.700 1.0E+400", ""}, // one number, if too large
+        // The exponent split by a blank, a number too many, a Fortran exponent, words.
+        {"H+O2<=>O+OH 1.0E 13 0.0 0.0", "A \"1.0E\" is not a number"},
+        {"H+O2<=>O+OH 1.0E13 0.0 0.0 5.0", "Ea \"0.0 5.0\" is more than one number"},
+        {"H+O2<=>O+OH 1.0E13 0.0 0 0 !C", "Ea \"0 0\" is more than one number"},
+        {"H+O2<=>O+OH 1.0+13 0.0 0.0", "A \"1.0+13\" is not a number"},
+        {"H+O2<=>O+OH  1.0E13 0.0 0.0", "A \"\" is not a number"},
+        {"H+O2<=>O+OH 1.0E13 NAN 0.0", "n \"NAN\" is not a number"},
+        {"H+O2<=>O+OH 1.0E13\t0.0 0.0 0.0", "A \"1.0E13\t0.0\" is not a number"},
+        {"H+O2<=>O+OH 1.0E13 0.0 INF", "Ea \"INF\" is not a number"},
+        {"H+O2<=>O+OH 1.0E13 0.0 !C", "Ea \"\" is not a number"},
+    };
+    for (const auto& [entry, fault] : cases) {
+        SCOPED_TRACE(entry);
+        const ParsedReaction parsed = parseReaction(entry);
+        EXPECT_EQ(coefficientFault(parsed.AText, parsed.NText, parsed.EaText), fault);
+    }
+}
+
 } // namespace
 } // namespace zorbel

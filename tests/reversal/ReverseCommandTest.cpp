@@ -186,8 +186,10 @@ TEST_F(ReverseCommandTest, ThirdBodiesAndParenthesesInTheTable) {
 
 TEST_F(ReverseCommandTest, MissingSpeciesAreMarkedAndRefused) {
     reverse(MissingSpecies);
+    // The message names them too: the command line shows no colours.
     EXPECT_EQ(form.lblerror.caption(),
-              std::string(texts::MissingSpeciesStart) + std::string(texts::MissingSpeciesEnd));
+              std::string(texts::MissingSpeciesStart) + std::string(texts::MissingSpeciesEnd) +
+                  " Not in " + (folder.path() / "reversal.therm").string() + ": C2H6, C2H5.");
     EXPECT_EQ(form.PropTxt[15].background(), Colour::Window); // H is known
     EXPECT_EQ(form.PropTxt[16].background(), Colour::Yellow); // C2H6
     EXPECT_EQ(form.PropTxt[17].background(), Colour::Window); // H2
@@ -213,15 +215,31 @@ TEST_F(ReverseCommandTest, ZeroARefusedAfterTheTemperatureColumn) {
 }
 
 TEST_F(ReverseCommandTest, ForwardTextsThatAreNotNumbersAndNegativeA) {
+    // Two blanks after the equation: A is empty, and the line's place is named.
     reverse(EmptyA);
     EXPECT_EQ(form.lblerror.caption(),
-              std::string(texts::NotANumberStart) + "\"\"" + std::string(texts::NotANumberEnd));
+              std::string(texts::NotCalculatedBecause) + "line 16 of " +
+                  (folder.path() / "reversal.rxn").string() +
+                  ": the coefficients are not three numbers A, n, Ea: A \"\" is not a number.");
     reverse(NegativeA);
     EXPECT_EQ(form.lblerror.caption(), texts::NonPositiveKr);
     // An Ea followed by a comment reads as its leading number.
     reverse(WithComment);
     EXPECT_EQ(form.lblerror.caption(), "");
     EXPECT_EQ(crlfLines(tempFile())[0], "H2+O=>H+OH 3.870E+04 2.700 6260.0 !A COMMENT");
+}
+
+// A mechanism chosen by its bare name lies in the current folder, where temp.txt goes:
+// it was refused as if no mechanism had been loaded.
+TEST_F(ReverseCommandTest, AMechanismGivenByItsNameWritesIntoTheCurrentFolder) {
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path());
+    platform.fileAnswers.push_back("reversal.rxn");
+    form.CMD2.click();
+    reverse(HO2ToOOH);
+    std::filesystem::current_path(before);
+    EXPECT_EQ(form.lblerror.caption(), "");
+    EXPECT_EQ(crlfLines(tempFile()).size(), 59U);
 }
 
 TEST_F(ReverseCommandTest, PersonalRangeWarningsAndRefusedRanges) {

@@ -93,13 +93,6 @@ const std::vector<std::string> sampleLines = {
     " 1.0 2.0 3.0 4.0 5.0",
     " 6.0 7.0 8.0 9.0 10.0",
     " 11.0 12.0 13.0 14.0",
-    "BLANK    G   300.000  5000.000  1000.000    1",
-    "               -1.00000000E+00                                                    2",
-    "  ! two blanks before the mark: this is the second coefficient line",
-    "-3.88113333E-09",
-    "TRUNCATED    G   300.000  5000.000  1000.000    1",
-    " 1.0E+00",
-    "! the file ends inside the record",
 };
 
 TEST(SpeciesRecordTest, FindsTheFirstRecordAndSkipsComments) {
@@ -119,20 +112,7 @@ TEST(SpeciesRecordTest, FindsTheFirstRecordAndSkipsComments) {
     EXPECT_EQ(labels.Lbl11, " 300 < T (Low) <=  1000");
 }
 
-TEST(SpeciesRecordTest, BlankFieldsAndUncommentedLines) {
-    const std::optional<SpeciesRecord> blank = findSpeciesRecord(sampleLines, "BLANK");
-    ASSERT_TRUE(blank);
-    EXPECT_EQ(blank->coefficientTexts[0], "");
-    EXPECT_EQ(blank->coefficientTexts[1], "-1.00000000E+00");
-    EXPECT_EQ(blank->coefficientTexts[4], "");
-    // "  !" is no comment: it is the second coefficient line, and not a number.
-    EXPECT_EQ(blank->coefficientTexts[5], "!TWOBLANKS");
-    EXPECT_EQ(blank->coefficientTexts[10], "-3.88113333E-09");
-    EXPECT_EQ(blank->coefficientTexts[13], "");
-}
-
 TEST(SpeciesRecordTest, WhatIsNotFound) {
-    EXPECT_FALSE(findSpeciesRecord(sampleLines, "TRUNCATED")); // file ends first
     EXPECT_FALSE(findSpeciesRecord(sampleLines, "H2O"));
     EXPECT_FALSE(findSpeciesRecord(sampleLines, "oh")); // names are matched upper-cased
     EXPECT_FALSE(findSpeciesRecord(sampleLines, ""));
@@ -140,6 +120,49 @@ TEST(SpeciesRecordTest, WhatIsNotFound) {
     // The lookup reads the first line too, unlike the loader.
     const std::vector<std::string> firstLine = {"CO G 300 5000 1000 1", "1", "2", "3"};
     EXPECT_TRUE(findSpeciesRecord(firstLine, "CO"));
+}
+
+TEST(SpeciesRecordTest, ARecordThatIsNotWholeOrNotNumbersSaysWhere) {
+    // Record OH of sampleLines starts at line 3; its coefficient lines are 6, 7 and 8.
+    const auto withLine = [](std::size_t index, const std::string& text) {
+        std::vector<std::string> lines = sampleLines;
+        lines[index] = text;
+        return lines;
+    };
+    const auto withField = [&](std::size_t index, std::size_t field, const std::string& text) {
+        std::string line = sampleLines[index];
+        line.replace(field * 15, 15, text + std::string(15 - text.size(), ' '));
+        return withLine(index, line);
+    };
+    const std::vector<std::string> cutAfterHeader(sampleLines.begin(), sampleLines.begin() + 6);
+    std::vector<std::string> nextRecordEarly = sampleLines;
+    nextRecordEarly.erase(nextRecordEarly.begin() + 6, nextRecordEarly.begin() + 8);
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {withField(5, 1, ""), "line 6, upper a2 (columns 16-30), is blank"},
+        {withField(5, 4, "NaN"), "line 6, upper a5 (columns 61-75), is not a number: \"NAN\""},
+        {withField(6, 0, "-inf"), "line 7, upper a6 (columns 1-15), is not a number: \"-INF\""},
+        {withField(6, 2, "3.99E+OO"),
+         "line 7, lower a1 (columns 31-45), is not a number: \"3.99E+OO\""},
+        {withField(7, 3, "1.0E999"),
+         "line 8, lower a7 (columns 46-60), is too large to compute with: \"1.0E999\""},
+        // Two blanks before the mark: no comment line but a line of words.
+        {withLine(5, "  ! not a comment"),
+         "line 6, upper a1 (columns 1-15), is not a number: \"!NOTACOMME\""},
+        {nextRecordEarly, "line 7 starts another record where a coefficient line belongs"},
+        {cutAfterHeader, "the file ends before its three coefficient lines"},
+    };
+    for (const auto& [lines, reason] : cases) {
+        SCOPED_TRACE(reason);
+        const std::optional<SpeciesRecord> record = findSpeciesRecord(lines, "OH");
+        ASSERT_TRUE(record && record->fault);
+        EXPECT_EQ(recordFaultReason(*record->fault), reason);
+        EXPECT_EQ(recordRefusal("OH", *record, "x.dat", true),
+                  "The record of species OH (line 3 of x.dat) cannot be used: " + reason);
+        EXPECT_FALSE(isUsableRecord(lines, 2));
+    }
+    ASSERT_TRUE(findSpeciesRecord(sampleLines, "OH"));
+    EXPECT_FALSE(findSpeciesRecord(sampleLines, "OH")->fault);
+    EXPECT_TRUE(isUsableRecord(sampleLines, 2));
 }
 
 TEST(ThermoIndexTest, FindsWhatTheLineSearchFinds) {
@@ -179,8 +202,10 @@ TEST(ThermoIndexTest, RefusesWhatCannotBeRead) {
     const std::string path = folder.write("one.dat", "THERMO\r\nCO G 300 5000 1000 1\r1\n2\r\n3");
     const std::optional<ThermoIndex> index = ThermoIndex::load(path);
     ASSERT_TRUE(index);
-    ASSERT_TRUE(index->find("CO"));
-    EXPECT_EQ(index->find("CO")->coefficientTexts[5], "2.00000000E+00");
+    ASSERT_TRUE(index->find("CO") && index->find("CO")->fault);
+    // Every kind of line end counts one line: the first coefficient line is line 3.
+    EXPECT_EQ(recordFaultReason(*index->find("CO")->fault),
+              "line 3, upper a2 (columns 16-30), is blank");
 }
 
 } // namespace

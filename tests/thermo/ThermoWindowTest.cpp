@@ -1,6 +1,7 @@
 #include "app/ScriptedPlatform.h"
 #include "app/Session.h"
 #include "support/TestSupport.h"
+#include "text/StringOps.h"
 #include "thermo/ThermoCommands.h"
 
 #include <gtest/gtest.h>
@@ -11,23 +12,24 @@ namespace zorbel {
 namespace {
 
 // Cp/R = 3.5 + 0.001 T in the upper range, 3 + 0.001 T in the lower one.
-const char* const database = "THERMO\n"
-                             "AA    G   300.000  5000.000  1000.000    1\n"
-                             "! comments may stand between the header\n"
-                             " ! and the coefficients\n"
-                             " 3.5E+00        1.0E-03        0.0            0.0            0.0\n"
-                             " 0.0            0.0            3.0            1.0E-03        0.0\n"
-                             " 0.0            0.0            0.0            0.0\n"
-                             "BLANK G   300.000  5000.000  1000.000    1\n"
-                             " 2.0E+00                      1.0E-06\n"
-                             "\n"
-                             "\n"
-                             "NOA1  G   300.000  5000.000  1000.000    1\n"
-                             "                1.0E-03\n"
-                             "\n"
-                             "\n"
-                             "CUT   G   300.000  5000.000  1000.000    1\n"
-                             " 1.0\n";
+const char* const database =
+    "THERMO\n"
+    "AA    G   300.000  5000.000  1000.000    1\n"
+    "! comments may stand between the header\n"
+    " ! and the coefficients\n"
+    " 3.5E+00        1.0E-03        0.0            0.0            0.0\n"
+    " 0.0            0.0            3.0            1.0E-03        0.0\n"
+    " 0.0            0.0            0.0            0.0\n"
+    "BLANK G   300.000  5000.000  1000.000    1\n"
+    " 2.0E+00                      1.0E-06\n"
+    "\n"
+    "\n"
+    "NOA1  G   300.000  5000.000  1000.000    1\n"
+    "                1.0E-03\n"
+    "\n"
+    "\n"
+    "CUT   G   300.000  5000.000  1000.000    1\n"
+    " 1.0E+00        1.0E+00        1.0E+00        1.0E+00        1.0E+00\n";
 
 class ThermoWindowTest : public ::testing::Test {
 protected:
@@ -101,53 +103,57 @@ TEST_F(ThermoWindowTest, EachTemperatureBoxHasItsOwnProperty) {
     EXPECT_EQ(form.TXT1K.text(), "");
 }
 
-TEST_F(ThermoWindowTest, ABlankFieldIsAnEmptyBoxThatCountsAsZero) {
-    show("BLANK");
-    EXPECT_EQ(form.PropTxt[0].text(), "2.00000000E+00");
-    EXPECT_EQ(form.PropTxt[1].text(), "");
-    EXPECT_EQ(form.PropTxt[2].text(), "1.00000000E-06");
-    EXPECT_EQ(form.PropTxt[5].text(), "");
-    form.TXT1K.setText("2000");
-    EXPECT_EQ(form.TXT1CP.text(), " 6"); // 2 + 0 T + 1e-6 T^2
+// A blank field or a record cut short was once read as zeros, or the previous species
+// stayed shown: now the record shows nothing, so that nothing is evaluated from it, and
+// the message names the file, the line and the field.
+TEST_F(ThermoWindowTest, ARecordThatCannotBeUsedShowsNothingAndSaysWhere) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"BLANK", "(line 8 of {path}) cannot be used: line 9, upper a2 (columns 16-30), is blank"},
+        {"NOA1", "(line 12 of {path}) cannot be used: line 13, upper a1 (columns 1-15), is blank"},
+        {"CUT", "(line 16 of {path}) cannot be used: the file ends before its three coefficient "
+                "lines"},
+    };
+    for (const auto& [name, message] : cases) {
+        SCOPED_TRACE(name);
+        show("AA");
+        form.TXT1K.setText("1000");
+        show(name);
+        EXPECT_EQ(form.lblerror.caption(), "The record of species " + std::string(name) + " " +
+                                               replaceAll(message, "{path}", path));
+        for (std::size_t i = 0; i < 14; ++i)
+            EXPECT_EQ(form.PropTxt[i].text(), "") << i;
+        EXPECT_EQ(session.common.TLow, "");
+        EXPECT_EQ(form.Lbl10.caption(), "");
+        form.TXT1K.setText("2000");
+        EXPECT_EQ(form.TXT1CP.text(), "");
+        EXPECT_EQ(form.TXT1KH.text(), ""); // nor is the temperature passed on
+    }
+    // The next species shown takes the message away.
+    show("AA");
+    EXPECT_EQ(form.lblerror.caption(), "");
+    EXPECT_EQ(form.PropTxt[0].text(), "3.50000000E+00");
 }
 
-TEST_F(ThermoWindowTest, AnEmptyFirstBoxMeansNoSpeciesShown) {
-    show("NOA1");
-    EXPECT_EQ(form.PropTxt[0].text(), "");
-    EXPECT_EQ(form.PropTxt[1].text(), "1.00000000E-03");
-    form.TXT1K.setText("2000");
-    EXPECT_EQ(form.TXT1CP.text(), "");
-    EXPECT_EQ(form.TXT1KH.text(), ""); // nor is the temperature passed on
-}
-
-TEST_F(ThermoWindowTest, ARecordThatCannotBeReadLeavesThePreviousSpecies) {
+TEST_F(ThermoWindowTest, ADatabaseGoneSinceItWasLoadedLeavesThePreviousSpecies) {
     show("AA");
     form.TXT1K.setText("1000");
-    show("CUT"); // the file ends inside its record
+    std::filesystem::remove(path);
+    show("CUT");
     EXPECT_EQ(form.PropTxt[0].text(), "3.50000000E+00");
     EXPECT_EQ(session.common.TLow, " 300");
-    EXPECT_EQ(form.Lbl10.caption(), " 1000  <= T (high) <  5000");
-    EXPECT_EQ(form.TXT1K.text(), "");
-    EXPECT_EQ(form.TXT1CP.text(), "");
-    EXPECT_FALSE(form.TXT1CPBis.visible());
-
-    form.TXT1K.setText("1000");
-    std::filesystem::remove(path); // the database vanished since it was loaded
-    show("AA");
-    EXPECT_EQ(form.PropTxt[0].text(), "3.50000000E+00");
     EXPECT_EQ(form.TXT1CP.text(), "");
     EXPECT_EQ(form.lblerror.caption(), "");
 }
 
 TEST_F(ThermoWindowTest, TheFileIsReadAgainAtEverySelection) {
     show("AA");
-    folder.write("window.dat", "THERMO\n"
-                               "AA    G   200.000  3000.000  1000.000    1\n"
-                               " 1.0\n 2.0\n 3.0\n");
+    std::string changed = database;
+    changed.replace(changed.find("300.000"), 7, "200.000");
+    changed.replace(changed.find(" 3.5E+00"), 8, " 1.0E+00");
+    folder.write("window.dat", changed);
     show("AA");
     EXPECT_EQ(session.common.TLow, " 200");
     EXPECT_EQ(form.PropTxt[0].text(), "1.00000000E+00");
-    EXPECT_EQ(form.PropTxt[1].text(), "");
 }
 
 } // namespace
