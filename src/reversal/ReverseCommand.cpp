@@ -262,7 +262,9 @@ void reverseShownReaction(Session& session) {
             return false;
         }
         if (!writeTable(session, outcome, path, errorText)) {
-            form.lblerror.setCaption(std::string(texts::TempFileNotWritten) + path);
+            form.lblerror.setCaption(targetState(writeTarget(path)) == TargetState::ReadOnly
+                                         ? readOnlyRefusal(path)
+                                         : std::string(texts::TempFileNotWritten) + path);
             return false;
         }
         return true;
