@@ -43,8 +43,8 @@ constexpr std::size_t bufferSize = 1 << 16;
 /// writing; -1 when it cannot be done, -2 when the name is taken.
 int createExclusive(const std::string& path) {
 #ifdef _WIN32
-    const int handle = _open(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY,
-                             _S_IREAD | _S_IWRITE);
+    const int handle =
+        _open(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
     return handle >= 0 ? handle : (errno == EEXIST ? -2 : -1);
 #else
     const int handle = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
@@ -234,8 +234,8 @@ TargetState targetState(const std::string& path) {
 ScratchFile::ScratchFile(std::string target) : target_(std::move(target)) {
     const PathParts parts = splitPath(target_);
     for (int attempt = 0; attempt < creationAttempts; ++attempt) {
-        std::string candidate = parts.folder + parts.fileName + "." + uniquePart() +
-                                std::string(scratchSuffix);
+        std::string candidate =
+            parts.folder + parts.fileName + "." + uniquePart() + std::string(scratchSuffix);
         // Listed in the same instant it comes to exist: an interruption finds it listed,
         // and never lists a name that another process holds.
         const InterruptionsHeld held;

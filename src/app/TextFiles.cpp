@@ -99,6 +99,12 @@ std::string readOnlyRefusal(const std::string& path) {
     return std::string(texts::ReadOnlyFileStart) + path + std::string(texts::ReadOnlyFileEnd);
 }
 
+std::string writeRefusal(const std::string& path, std::string_view otherwise) {
+    if (targetState(writeTarget(path)) == TargetState::ReadOnly)
+        return readOnlyRefusal(path);
+    return std::string(otherwise) + path;
+}
+
 std::string pathInFolder(const std::string& folder, std::string_view name) {
     return folder + std::string(name);
 }

@@ -38,8 +38,6 @@ public:
     bool ok() const { return file_ && file_->ok(); }
     /// Replaceable unless the target itself refused the writer.
     TargetState refusal() const { return state_; }
-    /// The file a successful close() replaces (a link's target for a link).
-    const std::string& target() const { return path_; }
     void line(std::string_view text);
     /// Flushes, closes and puts the file in place; false when anything failed on the
     /// way, and then the path holds what it held before.
@@ -62,6 +60,10 @@ bool writeLines(const std::string& path, const std::vector<std::string>& lines);
 
 /// The refusal of a file that may not be written, naming it.
 std::string readOnlyRefusal(const std::string& path);
+
+/// Why a file could not be written: the read-only refusal when the file is read-only,
+/// otherwise the given start followed by the path.
+std::string writeRefusal(const std::string& path, std::string_view otherwise);
 
 /// "<folder><name>" for a folder that ends with its separator (or is empty).
 std::string pathInFolder(const std::string& folder, std::string_view name);

@@ -110,9 +110,7 @@ public:
         }
         out_ = std::make_unique<LineWriter>(path);
         if (!out_->ok()) {
-            failure_ = out_->refusal() == TargetState::ReadOnly
-                           ? readOnlyRefusal(out_->target())
-                           : std::string(texts::FileNotCreated) + path;
+            failure_ = writeRefusal(path, texts::FileNotCreated);
             out_.reset();
             return false;
         }

@@ -73,7 +73,9 @@ void addComparisonCommands(CLI::App& app, int& exitCode) {
                     "classified table into the file. Writes RevAll.txt beside the comparison "
                     "file, replacing any file of that name there");
     annotate->add_option("THERMO", options->thermo, "the thermodynamic database")->required();
-    annotate->add_option("COMPARISON", options->comparison, "the comparison file, rewritten; RevAll.txt beside it is replaced")
+    annotate
+        ->add_option("COMPARISON", options->comparison,
+                     "the comparison file, rewritten; RevAll.txt beside it is replaced")
         ->required();
     addSettingsOptions(*annotate, options->settings);
     annotate->callback([options, &exitCode] { exitCode = runAnnotate(*options); });

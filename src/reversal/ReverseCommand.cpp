@@ -262,9 +262,7 @@ void reverseShownReaction(Session& session) {
             return false;
         }
         if (!writeTable(session, outcome, path, errorText)) {
-            form.lblerror.setCaption(targetState(writeTarget(path)) == TargetState::ReadOnly
-                                         ? readOnlyRefusal(path)
-                                         : std::string(texts::TempFileNotWritten) + path);
+            form.lblerror.setCaption(writeRefusal(path, texts::TempFileNotWritten));
             return false;
         }
         return true;

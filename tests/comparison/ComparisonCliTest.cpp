@@ -46,7 +46,8 @@ TEST_F(ComparisonCliTest, PrintsTheCountsAndThePath) {
     EXPECT_EQ(result.out, "JOB DONE!: Following file modified:\r\n" + comparison +
                               "\r\nand the reversed mechanism beside it, an earlier one "
                               "replaced:\r\n" +
-                              folder.folderText() + "RevAll.txt\nDifferent: 2\nIdentical within tolerance: 2\n"
+                              folder.folderText() +
+                              "RevAll.txt\nDifferent: 2\nIdentical within tolerance: 2\n"
                               "Not calculated: 5\n" +
                               comparison + "\n");
     const std::string annotated = readFile(comparison);

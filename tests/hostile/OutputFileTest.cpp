@@ -13,9 +13,9 @@
 
 #include <filesystem>
 #include <functional>
+#include <iterator>
 #include <utility>
 #include <vector>
-#include <iterator>
 
 #ifndef _WIN32
 #include <sys/stat.h>
