@@ -2,10 +2,13 @@
 
 #include "app/TextFiles.h"
 
+#include <algorithm>
 #include <array>
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -18,7 +21,6 @@
 #include <process.h>
 #include <sys/stat.h>
 #else
-#include <cerrno>
 #include <fcntl.h>
 #include <pthread.h>
 #include <sys/stat.h>

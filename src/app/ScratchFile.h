@@ -5,6 +5,7 @@
 // same folder, or a name planted there beforehand, cannot mix their bytes into ours. Every
 // scratch file of the process is on a list that a signal handler can empty.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -68,7 +69,7 @@ public:
     InterruptionsHeld& operator=(const InterruptionsHeld&) = delete;
 
 private:
-    unsigned char saved_[256]; ///< the previous signal mask, opaque here
+    alignas(std::max_align_t) unsigned char saved_[256]; ///< the previous signal mask
 };
 
 /// On SIGINT, SIGTERM or SIGHUP: removes every scratch file of the process, prints one
