@@ -116,6 +116,24 @@ inline constexpr std::string_view EnterPointsNumber =
 inline constexpr std::string_view LoadedPrefix = "Loaded: ";
 inline constexpr std::string_view ShortenedPathMark = "[...]\\";
 
+// Files that are replaced: one policy for every writer.
+inline constexpr std::string_view ReadOnlyFileStart =
+    "This file is read-only, or the user running the program may not write it, and was left "
+    "as it was: ";
+inline constexpr std::string_view ReadOnlyFileEnd = ". Make it writable, or choose another.";
+
+// A run stopped before its end writes nothing.
+inline constexpr std::string_view RunStopped =
+    "The run was stopped before its end: nothing was written, every file is as it was.";
+inline constexpr std::string_view StopRunTitle = "Stop the run?";
+inline constexpr std::string_view StopRunQuestion =
+    "A run is in progress. Stop it and close the window? Its file will not be written, and "
+    "every file stays as it was.";
+inline constexpr std::string_view InterruptedNothingWritten =
+    "Interrupted: the run was stopped and nothing was written; every file is as it was.";
+inline constexpr std::string_view InterruptedAfterWriting =
+    "Interrupted after the run had put its files in place whole; no scratch file is left.";
+
 // Message boxes.
 inline constexpr std::string_view JobDoneTitle = "JOB DONE!";
 inline constexpr std::string_view OutputFileCopiedTo = "Output file copied to:";

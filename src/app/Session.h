@@ -26,6 +26,9 @@ public:
 
     /// True while a batch run yields to the event loop: other commands must not start.
     bool batchRunning = false;
+    /// Set during a batch run's yields to stop it (the window is closing): the run ends at
+    /// the next yield and writes nothing.
+    bool stopRequested = false;
 
     /// Runs a command to its end: a fault it did not foresee becomes a message in
     /// lblerror and the window stays usable.

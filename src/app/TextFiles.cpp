@@ -3,6 +3,7 @@
 #include "app/AppTexts.h"
 
 #include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <system_error>
 
@@ -11,23 +12,6 @@ namespace zorbel {
 namespace {
 
 constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
-/// Appended to a file's name while it is being written.
-constexpr std::string_view partialSuffix = ".partial";
-
-/// True when nothing stands at the path yet, or a regular file the user may write: a file
-/// made read-only, or locked by another program, refuses the replacement as it would
-/// refuse being written. Opening for appending tells, without changing a byte.
-bool replaceable(const std::string& path) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    const fs::file_status status = fs::status(path, error);
-    if (status.type() == fs::file_type::not_found)
-        return true;
-    if (error || status.type() != fs::file_type::regular)
-        return false;
-    const std::ofstream probe(path, std::ios::binary | std::ios::app);
-    return probe.is_open();
-}
 
 } // namespace
 
@@ -73,51 +57,33 @@ std::optional<std::vector<std::string>> readLines(const std::string& path) {
 }
 
 LineWriter::LineWriter(const std::string& path)
-    : path_(writeTarget(path)), partial_(path_ + std::string(partialSuffix)) {
-    if (replaceable(path_))
-        out_.open(partial_, std::ios::binary | std::ios::trunc);
-}
-
-LineWriter::~LineWriter() {
-    if (!out_.is_open())
-        return;
-    out_.close();
-    std::error_code ignored;
-    std::filesystem::remove(partial_, ignored);
+    : path_(writeTarget(path)), state_(targetState(path_)) {
+    if (state_ == TargetState::Replaceable)
+        file_.emplace(path_);
 }
 
 void LineWriter::line(std::string_view text) {
-    out_.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out_.write("\r\n", 2);
+    if (!file_)
+        return;
+    file_->write(text);
+    file_->write("\r\n");
+}
+
+bool LineWriter::finish() {
+    return file_ && file_->finish();
+}
+
+bool LineWriter::putInPlace() {
+    return file_ && file_->putInPlace();
 }
 
 bool LineWriter::close() {
-    namespace fs = std::filesystem;
-    if (!out_.is_open())
-        return false;
-    out_.flush();
-    bool good = static_cast<bool>(out_);
-    out_.close();
-    good = good && !out_.fail();
-    good = good && replaceWholeFile(partial_, path_);
-    if (!good) {
-        std::error_code ignored;
-        fs::remove(partial_, ignored);
-    }
-    return good;
+    return finish() && putInPlace();
 }
 
-bool replaceWholeFile(const std::string& replacement, const std::string& path) {
-    namespace fs = std::filesystem;
-    const std::string target = writeTarget(path);
-    std::error_code error;
-    // The new file keeps the permissions the user gave the old one.
-    const fs::file_status old = fs::status(target, error);
-    if (!error && old.type() == fs::file_type::regular)
-        fs::permissions(replacement, old.permissions(), error); // best effort: content matters
-    error.clear();
-    fs::rename(replacement, target, error);
-    return !error;
+const std::string& LineWriter::scratchPath() const {
+    static const std::string none;
+    return file_ ? file_->path() : none;
 }
 
 bool writeLines(const std::string& path, const std::vector<std::string>& lines) {
@@ -127,6 +93,16 @@ bool writeLines(const std::string& path, const std::vector<std::string>& lines) 
     for (const std::string& line : lines)
         out.line(line);
     return out.close();
+}
+
+std::string readOnlyRefusal(const std::string& path) {
+    return std::string(texts::ReadOnlyFileStart) + path + std::string(texts::ReadOnlyFileEnd);
+}
+
+std::string writeRefusal(const std::string& path, std::string_view otherwise) {
+    if (targetState(writeTarget(path)) == TargetState::ReadOnly)
+        return readOnlyRefusal(path);
+    return std::string(otherwise) + path;
 }
 
 std::string pathInFolder(const std::string& folder, std::string_view name) {

@@ -2,7 +2,8 @@
 // Reading and writing the program's text files. Input lines end at CR LF, LF or a lone
 // CR; every output line ends with CR LF.
 
-#include <fstream>
+#include "app/ScratchFile.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,42 +25,47 @@ std::string writeTarget(const std::string& path);
 std::vector<std::string> splitLines(std::string_view text);
 
 /// A file written line by line, each line ended by CR LF, through one buffered stream.
-/// The file is replaced whole or not at all: the lines go to a partial file beside it,
-/// which takes its place when close() finds every line written. A full disk, or a run
-/// abandoned half way, leaves the previous file as it was and no partial file behind.
+/// The file is replaced whole or not at all: the lines go to a scratch file of a unique
+/// name beside it, which takes its place when close() finds every line written. A full
+/// disk, a refusal or a run abandoned half way leaves the previous file as it was and no
+/// scratch file behind.
 class LineWriter {
 public:
-    /// Starts the partial file; ok() is false when it cannot be created, or when the
-    /// path holds something that cannot be replaced by a written file (a folder, a device
-    /// or a pipe, a file the user may not write).
+    /// Starts the scratch file; ok() is false when it cannot be created, or when the path
+    /// holds something that cannot be replaced by a written file (refusal() says which).
     explicit LineWriter(const std::string& path);
-    /// Removes the partial file of a writer that was never closed.
-    ~LineWriter();
-    LineWriter(const LineWriter&) = delete;
-    LineWriter& operator=(const LineWriter&) = delete;
 
-    bool ok() const { return out_.is_open() && static_cast<bool>(out_); }
+    bool ok() const { return file_ && file_->ok(); }
+    /// Replaceable unless the target itself refused the writer.
+    TargetState refusal() const { return state_; }
     void line(std::string_view text);
     /// Flushes, closes and puts the file in place; false when anything failed on the
     /// way, and then the path holds what it held before.
     bool close();
+    /// Flushes and closes without putting the file in place yet: it can be read back at
+    /// scratchPath() until putInPlace() or the writer's end. False when a byte was lost.
+    bool finish();
+    bool putInPlace();
+    const std::string& scratchPath() const;
 
 private:
     std::string path_;
-    std::string partial_;
-    std::ofstream out_;
+    TargetState state_ = TargetState::Replaceable;
+    std::optional<ScratchFile> file_;
 };
-
-/// "<folder><name>" for a folder that ends with its separator (or is empty).
-/// Puts a complete file in place of the file at the path (or of the file a link there
-/// leads to) in one step, with the old file's permissions: the path holds either the old
-/// content or the new, never a part. False when it could not be done.
-bool replaceWholeFile(const std::string& replacement, const std::string& path);
 
 /// Writes the lines through a LineWriter: the file is replaced whole, or left as it was
 /// and false returned.
 bool writeLines(const std::string& path, const std::vector<std::string>& lines);
 
+/// The refusal of a file that may not be written, naming it.
+std::string readOnlyRefusal(const std::string& path);
+
+/// Why a file could not be written: the read-only refusal when the file is read-only,
+/// otherwise the given start followed by the path.
+std::string writeRefusal(const std::string& path, std::string_view otherwise);
+
+/// "<folder><name>" for a folder that ends with its separator (or is empty).
 std::string pathInFolder(const std::string& folder, std::string_view name);
 
 /// Splits a path after its last "\", or its last "/" when it has none: the folder keeps

@@ -28,9 +28,13 @@ namespace {
 enum class BatchKind { All, Selected };
 
 /// Marks the session busy for the run, so that no other command starts during a yield.
+/// A request to stop stays after the run, for its caller to see; the next run clears it.
 class BusyGuard {
 public:
-    explicit BusyGuard(Session& session) : session_(session) { session_.batchRunning = true; }
+    explicit BusyGuard(Session& session) : session_(session) {
+        session_.batchRunning = true;
+        session_.stopRequested = false;
+    }
     ~BusyGuard() { session_.batchRunning = false; }
     BusyGuard(const BusyGuard&) = delete;
     BusyGuard& operator=(const BusyGuard&) = delete;
@@ -108,10 +112,10 @@ public:
             failure_ = databaseUnreadable(session_.common.ThermoPath);
             return false;
         }
-        out_.emplace(path);
+        out_ = std::make_unique<LineWriter>(path);
         if (!out_->ok()) {
+            failure_ = writeRefusal(path, texts::FileNotCreated);
             out_.reset();
-            failure_ = std::string(texts::FileNotCreated) + path;
             return false;
         }
         const DateTime now = session_.platform.now();
@@ -148,8 +152,9 @@ public:
         return false;
     }
 
-    /// Closes the file and leaves the window showing the last reaction's results.
-    bool finish() {
+    /// Closes the file and leaves the window showing the last reaction's results. With
+    /// `putInPlace` false the complete file waits in its scratch file for release().
+    bool finish(bool putInPlace = true) {
         ResultsGrid& grid = session_.form.MSFG;
         for (size_t j = 0; j < gridT_.size(); ++j)
             grid.setNumber(static_cast<int>(j) + 1, 1, gridT_[j]);
@@ -159,8 +164,10 @@ public:
         }
         if (lastSpecies_)
             showLastSpecies(session_, *lastSpecies_);
-        return out_->close();
+        return putInPlace ? out_->close() : out_->finish();
     }
+
+    std::unique_ptr<LineWriter> release() { return std::move(out_); }
 
     const std::string& path() const { return path_; }
     const std::string& failure() const { return failure_; }
@@ -229,7 +236,7 @@ private:
     BatchKind kind_;
     std::string path_;
     std::string failure_;
-    std::optional<LineWriter> out_;
+    std::unique_ptr<LineWriter> out_;
     std::optional<ThermoIndex> database_;
     std::unique_ptr<SpeciesProvider> species_;
     std::vector<double> gridT_;
@@ -250,7 +257,26 @@ bool batchPreconditions(Session& session) {
         form.lblerror.setCaption(std::string(texts::ImportMechanismFirst));
         return false;
     }
+    // A list emptied since the load would give a file of headers only over a good one.
+    if (form.LOS2.count() == 0) {
+        form.lblerror.setCaption(std::string(texts::NothingToReverse));
+        return false;
+    }
     return session.checkPoints();
+}
+
+/// After a yield: true when the user asked the run to stop. The run then ends at once;
+/// its file, never put in place, goes with its writer.
+bool stopAsked(Session& session) {
+    if (!session.stopRequested)
+        return false;
+    REVEQfrm& form = session.form;
+    form.lblerror.setCaption(std::string(texts::RunStopped));
+    form.ProgBar.setValue(0.0F);
+    form.ProgBar.setVisible(false);
+    form.timeremaining.setVisible(false);
+    form.timeremaining.setCaption({});
+    return true;
 }
 
 bool confirmed(Session& session, std::string text, std::string_view title) {
@@ -282,7 +308,7 @@ void reverseAllCommand(Session& session) {
     reverseAllWorker(session);
 }
 
-bool reverseAllWorker(Session& session) {
+bool reverseAllWorker(Session& session, std::unique_ptr<LineWriter>* held) {
     BusyGuard busy(session);
     REVEQfrm& form = session.form;
     Platform& platform = session.platform;
@@ -320,6 +346,8 @@ bool reverseAllWorker(Session& session) {
                                       plainNumber(estimate.minutes) + std::string(texts::Minutes) +
                                       plainNumber(estimate.seconds) + std::string(texts::Seconds));
         platform.processEvents();
+        if (stopAsked(session))
+            return false;
         startSecond = platform.now().second;
         if (last != 0)
             form.ProgBar.setValue(static_cast<float>(100.0 * i / last));
@@ -331,10 +359,12 @@ bool reverseAllWorker(Session& session) {
     form.ProgBar.setValue(0.0F);
     form.timeremaining.setVisible(false);
     form.ProgBar.setVisible(false);
-    if (!run.finish()) {
+    if (!run.finish(held == nullptr)) {
         form.lblerror.setCaption(std::string(texts::FileNotWritten) + run.path());
         return false;
     }
+    if (held != nullptr)
+        *held = run.release();
     if (!session.common.ComparisonRun)
         showJobDone(session, run.path());
     return true;
@@ -344,7 +374,21 @@ void reverseSelectedCommand(Session& session) {
     if (!batchPreconditions(session))
         return;
     REVEQfrm& form = session.form;
+    Platform& platform = session.platform;
     const std::string& newLine = session.common.NewLine;
+    std::vector<int> chosen; // indices in LOS2 of the selected entries, read once
+    for (int index = 0; index < form.LOS2.count(); ++index) {
+        if (form.LOS2.isSelected(index))
+            chosen.push_back(index);
+    }
+    // Refused before anything is asked or opened: the previous file stays as it was.
+    const int last = static_cast<int>(chosen.size()) - 1;
+    if (last < 1) {
+        platform.showMessage(
+            {std::string(texts::SelectMore) + newLine + std::string(texts::ToUseButton),
+             std::string(texts::WarningTitle), MessageButtons::Ok, MessageIcon::None});
+        return;
+    }
     if (!confirmed(session,
                    std::string(texts::ReverseSelectedQuestion) + newLine +
                        std::string(texts::ReverseSelectedDepends) + newLine +
@@ -353,12 +397,13 @@ void reverseSelectedCommand(Session& session) {
         return;
 
     BusyGuard busy(session);
-    Platform& platform = session.platform;
     form.timeremaining.setCaption(std::string(texts::BePatient));
     form.timeremaining.setVisible(true);
     form.ProgBar.setValue(0.0F);
     form.ProgBar.setVisible(true);
     platform.processEvents();
+    if (stopAsked(session))
+        return;
 
     BatchRun run(session, BatchKind::Selected);
     form.LOS3.clear();
@@ -369,30 +414,16 @@ void reverseSelectedCommand(Session& session) {
         return;
     }
     form.MSFG.clear();
-    std::vector<int> chosen; // indices in LOS2 of the selected entries, read once
-    for (int index = 0; index < form.LOS2.count(); ++index) {
-        if (form.LOS2.isSelected(index)) {
-            chosen.push_back(index);
-            form.LOS3.add(parseTextOf(form.LOS2.at(index)));
-        }
-    }
-    const int last = static_cast<int>(chosen.size()) - 1;
-    if (last < 1) {
-        platform.showMessage(
-            {std::string(texts::SelectMore) + newLine + std::string(texts::ToUseButton),
-             std::string(texts::WarningTitle), MessageButtons::Ok, MessageIcon::None});
-        form.timeremaining.setCaption({});
-        form.ProgBar.setValue(0.0F);
-        form.ProgBar.setVisible(false);
-        run.finish();
-        return;
-    }
+    for (int index : chosen)
+        form.LOS3.add(parseTextOf(form.LOS2.at(index)));
     form.LOS4.assign(form.LOS2.entries());
 
     for (int i = 0; i <= last; ++i) {
         const int listIndex = chosen[static_cast<size_t>(i)];
         form.timeremaining.setCaption(std::string(texts::InProgress));
         platform.processEvents();
+        if (stopAsked(session))
+            return;
         form.ProgBar.setValue(static_cast<float>(100.0 * i / last));
         if (run.reverseEntry(listIndex, form.LOS4.at(listIndex), form.LOS3.at(i)))
             form.LOS2.clearSelection();

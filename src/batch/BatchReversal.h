@@ -3,8 +3,11 @@
 // reversed into a reversed mechanism file in which each reaction line is followed by its
 // "REV/ " line or by comment lines saying why it was not reversed.
 
+#include <memory>
+
 namespace zorbel {
 
+class LineWriter;
 class Session;
 
 /// CMD4: checks, asks for confirmation, runs the worker.
@@ -13,8 +16,10 @@ void reverseAllCommand(Session& session);
 /// The Reverse-All worker over the entries of LOS2, writing RevAll.txt into WorkFolder.
 /// The comparison-file annotation calls it directly. Returns false when the database
 /// could not be read or the file could not be created or written (lblerror then says
-/// so, and the folder keeps the RevAll.txt it had).
-bool reverseAllWorker(Session& session);
+/// so, and the folder keeps the RevAll.txt it had), or when the user stopped the run.
+/// With `held` the complete file is not put in place but handed over there, so that the
+/// caller can read it back and put it in place together with its own file, or drop it.
+bool reverseAllWorker(Session& session, std::unique_ptr<LineWriter>* held = nullptr);
 
 /// CMD5: the reactions selected in LOS2, into RevSelected.txt.
 void reverseSelectedCommand(Session& session);

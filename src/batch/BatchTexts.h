@@ -40,6 +40,9 @@ inline constexpr std::string_view PointCountReason = "number of points not betwe
 inline constexpr std::string_view UnexpectedReason = "unexpected fault: ";
 inline constexpr std::string_view FileNotCreated =
     "The reversed mechanism file could not be created: ";
+inline constexpr std::string_view NothingToReverse =
+    "The reaction list is empty, so there is nothing to reverse and no file was written. Load "
+    "the mechanism again.";
 inline constexpr std::string_view FileNotWritten =
     "The reversed mechanism file could not be written completely: ";
 

@@ -33,7 +33,7 @@ int runClean(const CleanOptions& options) {
         return ExitRefused;
     }
     if (!writeLines(options.output, cleaned.lines)) {
-        std::cerr << texts::CleanOutputUnwritable << options.output << '\n';
+        std::cerr << writeRefusal(options.output, texts::CleanOutputUnwritable) << '\n';
         return ExitRefused;
     }
     for (const CommentedOutReaction& reaction : cleaned.commentedOut)

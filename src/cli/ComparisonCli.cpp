@@ -66,9 +66,12 @@ void addComparisonCommands(CLI::App& app, int& exitCode) {
     CLI::App* annotate = app.add_subcommand(
         "annotate", "Reverse the marked (###) reactions of a comparison file, compare their "
                     "reverse rate constants with the file's second expressions and insert the "
-                    "classified table into the file");
+                    "classified table into the file. Writes RevAll.txt beside the comparison "
+                    "file, replacing any file of that name there");
     annotate->add_option("THERMO", options->thermo, "the thermodynamic database")->required();
-    annotate->add_option("COMPARISON", options->comparison, "the comparison file, rewritten")
+    annotate
+        ->add_option("COMPARISON", options->comparison,
+                     "the comparison file, rewritten; RevAll.txt beside it is replaced")
         ->required();
     addSettingsOptions(*annotate, options->settings);
     annotate->callback([options, &exitCode] { exitCode = runAnnotate(*options); });

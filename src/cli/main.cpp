@@ -1,12 +1,36 @@
+#include "app/AppTexts.h"
+#include "app/ScratchFile.h"
 #include "cli/CliRun.h"
 #include "cli/Commands.h"
 
 #include <CLI/CLI.hpp>
 
+#include <cstdio>
 #include <exception>
 #include <iostream>
 
+namespace {
+
+constexpr const char* outputNotWritten =
+    "The results could not be written to standard output (is the disk full?), so they are "
+    "incomplete.";
+
+/// A script reads the results from standard output: when they did not all get there, the
+/// run failed, whatever the command itself concluded.
+int checkedOutput(int exitCode) {
+    std::cout.flush();
+    const bool lost = !std::cout || std::fflush(stdout) != 0 || std::ferror(stdout) != 0;
+    if (!lost)
+        return exitCode;
+    std::cerr << outputNotWritten << '\n';
+    return exitCode == zorbel::cli::ExitDone ? zorbel::cli::ExitRefused : exitCode;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    zorbel::removeScratchFilesOnInterrupt(zorbel::texts::InterruptedNothingWritten,
+                                          zorbel::texts::InterruptedAfterWriting);
     CLI::App app{"zorbel-cli: reverse rate coefficients of a CHEMKIN mechanism from its "
                  "thermodynamic database"};
     app.require_subcommand(1);
@@ -22,10 +46,10 @@ int main(int argc, char** argv) {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
         const int code = app.exit(error);
-        return code == 0 ? zorbel::cli::ExitDone : zorbel::cli::ExitUsage;
+        return checkedOutput(code == 0 ? zorbel::cli::ExitDone : zorbel::cli::ExitUsage);
     } catch (const std::exception& fault) {
         std::cerr << fault.what() << '\n';
-        return zorbel::cli::ExitRefused;
+        return checkedOutput(zorbel::cli::ExitRefused);
     }
-    return exitCode;
+    return checkedOutput(exitCode);
 }

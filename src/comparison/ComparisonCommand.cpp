@@ -10,9 +10,8 @@
 #include "comparison/ComparisonTexts.h"
 #include "text/NumberText.h"
 
-#include <filesystem>
+#include <memory>
 #include <string>
-#include <system_error>
 #include <vector>
 
 namespace zorbel {
@@ -39,36 +38,6 @@ public:
 
 private:
     CommonValue& common_;
-};
-
-/// The scratch files beside the comparison file. Every file this object created is removed
-/// with it, whatever ended the command; a folder or file it could not create is left alone.
-class ScratchFiles {
-public:
-    explicit ScratchFiles(std::string folder) : folder_(std::move(folder)) {}
-    ~ScratchFiles() {
-        for (const std::string& path : created_) {
-            std::error_code ignored;
-            std::filesystem::remove(path, ignored);
-        }
-    }
-    ScratchFiles(const ScratchFiles&) = delete;
-    ScratchFiles& operator=(const ScratchFiles&) = delete;
-
-    std::string path(std::string_view name) const { return pathInFolder(folder_, name); }
-
-    /// False when the file cannot be created or written completely; it is then not there.
-    bool write(std::string_view name, const std::vector<std::string>& lines) {
-        const std::string file = path(name);
-        if (!writeLines(file, lines))
-            return false;
-        created_.push_back(file);
-        return true;
-    }
-
-private:
-    std::string folder_;
-    std::vector<std::string> created_;
 };
 
 TextBox& panelBox(REVEQfrm& form, int index) {
@@ -162,14 +131,23 @@ std::optional<ClassifiedLines> classifyAll(Session& session,
 
 } // namespace
 
+bool holdsToleranceLine(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        if (line.find(texts::ToleranceWord) != std::string::npos)
+            return true;
+    }
+    return false;
+}
+
 std::optional<AnnotationCounts> annotateComparison(Session& session) {
     REVEQfrm& form = session.form;
     CommonValue& common = session.common;
-    resetDisplay(form);
-
+    // A cancelled dialog leaves the loaded mechanism and the panel as they were: a Reverse
+    // All after it must still have its reactions.
     const std::optional<std::string> chosen = chooseComparisonFile(session);
     if (!chosen)
         return std::nullopt;
+    resetDisplay(form);
     const std::string& path = *chosen;
     common.ComparisonPath = path;
     const std::string folder = splitPath(path).folder;
@@ -201,19 +179,33 @@ std::optional<AnnotationCounts> annotateComparison(Session& session) {
     if (!(settings.T1 > 0.0) || !(settings.T2 > 0.0))
         return refuse(session, std::string(texts::NoSettingsStart) + path +
                                    std::string(texts::NoSettingsEnd));
+    // Refusals the file itself decides come before any file is written.
+    if (!holdsToleranceLine(*lines))
+        return refuse(session, std::string(texts::NoToleranceStart) + path +
+                                   std::string(texts::NoToleranceEnd));
 
     common.WorkFolder = folder;
     const std::string revAllPath = pathInFolder(folder, texts::RevAllFileName);
+    for (const std::string& replaced : {path, revAllPath}) {
+        if (targetState(writeTarget(replaced)) == TargetState::ReadOnly)
+            return refuse(session, readOnlyRefusal(replaced));
+    }
+    // RevAll.txt waits complete in its scratch file, to be put in place with the annotated
+    // file: a refusal on the way leaves both as they were.
+    std::unique_ptr<LineWriter> revAllFile;
     bool written = false;
     {
         ComparisonRunFlag running(common);
-        written = reverseAllWorker(session);
+        written = reverseAllWorker(session, &revAllFile);
     }
-    if (!written)
+    if (!written) {
+        if (session.stopRequested) // the worker said so
+            return std::nullopt;
         return refuse(session, std::string(texts::RevAllNotWritten) + revAllPath);
+    }
 
     form.MSFG.clear();
-    const std::optional<std::vector<std::string>> revAll = readLines(revAllPath);
+    const std::optional<std::vector<std::string>> revAll = readLines(revAllFile->scratchPath());
     if (!revAll)
         return refuse(session, std::string(texts::RevAllNotRead) + revAllPath);
     // Paired against the reactions this command listed, so that each result meets its own
@@ -233,17 +225,24 @@ std::optional<AnnotationCounts> annotateComparison(Session& session) {
 
     const std::vector<std::string> block = annotationBlock(*classified, settings);
     const MergedFile merged = mergeAnnotation(*lines, block);
-    ScratchFiles scratch(folder);
-    const bool replaced = scratch.write(texts::IdenticalFileName, classified->identical) &&
-                          scratch.write(texts::DifferentFileName, classified->different) &&
-                          scratch.write(texts::NotCalculatedFileName, classified->notCalculated) &&
-                          scratch.write(texts::BlockFileName, block) &&
-                          scratch.write(texts::MergedFileName, merged.lines) &&
-                          replaceWholeFile(scratch.path(texts::MergedFileName), path);
-    if (!replaced)
+    LineWriter annotated(path);
+    if (!annotated.ok() && annotated.refusal() == TargetState::ReadOnly)
+        return refuse(session, readOnlyRefusal(path));
+    for (const std::string& line : merged.lines)
+        annotated.line(line);
+    if (!annotated.finish())
         return refuse(session, std::string(texts::ComparisonNotRewritten) + path);
+    {
+        const InterruptionsHeld together;
+        if (!revAllFile->putInPlace())
+            return refuse(session, std::string(texts::RevAllNotWritten) + revAllPath);
+        if (!annotated.putInPlace())
+            return refuse(session, std::string(texts::ComparisonNotRewritten) + path);
+    }
 
-    session.platform.showMessage({std::string(texts::FileModified) + common.NewLine + path,
+    const std::string& newLine = common.NewLine;
+    session.platform.showMessage({std::string(texts::FileModified) + newLine + path + newLine +
+                                      std::string(texts::RevAllReplaced) + newLine + revAllPath,
                                   std::string(texts::JobDoneTitle), MessageButtons::Ok,
                                   MessageIcon::Information});
     return AnnotationCounts{static_cast<int>(classified->different.size()),

@@ -61,16 +61,11 @@ inline constexpr std::string_view NotCalculatedCount = " Reactions have not been
 inline constexpr std::size_t NotCalculatedRule = 47;
 inline constexpr char RuleCharacter = '*';
 
-// Scratch files beside the comparison file, all removed when the command ends.
-inline constexpr std::string_view IdenticalFileName = "TEMPOO1.int";
-inline constexpr std::string_view DifferentFileName = "TEMPOO2.int";
-inline constexpr std::string_view NotCalculatedFileName = "TEMPOO3.int";
-inline constexpr std::string_view BlockFileName = "common2.int";
-inline constexpr std::string_view MergedFileName = "common3.int";
-
 // Messages.
 inline constexpr std::string_view NoEquationToTreat = "No equation to treat.";
 inline constexpr std::string_view FileModified = "Following file modified:";
+inline constexpr std::string_view RevAllReplaced =
+    "and the reversed mechanism beside it, an earlier one replaced:";
 
 // Faults; each names the file or line and what to do, and the comparison file is left as it
 // was.
@@ -100,8 +95,12 @@ inline constexpr std::string_view NotComparableAt = " at ";
 inline constexpr std::string_view NotComparableEnd =
     " K overflow or are not numbers, so the comparison file was left unchanged. Check the "
     "coefficients of its marked line and the temperatures of the first line.";
+inline constexpr std::string_view NoToleranceStart = "No line of ";
+inline constexpr std::string_view NoToleranceEnd =
+    " holds the word \"tolerance\", in front of which the table goes, so no file was written. "
+    "Add such a line and load the file again.";
 inline constexpr std::string_view ComparisonNotRewritten =
     "The comparison file could not be rewritten and was left unchanged. Check that its "
-    "folder can be written and holds no folder named like the scratch files: ";
+    "folder can be written: ";
 
 } // namespace zorbel::texts

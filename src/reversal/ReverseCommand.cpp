@@ -304,8 +304,8 @@ void reverseShownReaction(Session& session) {
             // The whole path: a bare file name would not say which folder refused it.
             std::error_code error;
             const std::filesystem::path shown = std::filesystem::absolute(path, error);
-            form.lblerror.setCaption(std::string(texts::TempFileNotWritten) +
-                                     (error ? path : shown.string()));
+            form.lblerror.setCaption(
+                writeRefusal(error ? path : shown.string(), texts::TempFileNotWritten));
             return false;
         }
         return true;

@@ -40,14 +40,34 @@ MainWindow::MainWindow(Controller& controller, QWidget* parent)
     // they get no widget.
     binding_.refresh(true);
     resize(1000, 720);
+    connect(&controller_, &Controller::refreshed, this, &MainWindow::closeIfAsked);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (controller_.session().batchRunning) {
+    Session& session = controller_.session();
+    if (session.batchRunning) {
+        // The run is inside one of its yields: it can only be stopped from here, and it
+        // ends at its next one, leaving every file as it was.
         event->ignore();
+        if (closeAfterRun_)
+            return;
+        const MessageAnswer answer = session.platform.showMessage(
+            {std::string(texts::StopRunQuestion), std::string(texts::StopRunTitle),
+             MessageButtons::YesNo, MessageIcon::Question});
+        if (answer == MessageAnswer::Yes) {
+            session.stopRequested = true;
+            closeAfterRun_ = true;
+        }
         return;
     }
     QMainWindow::closeEvent(event);
+}
+
+void MainWindow::closeIfAsked() {
+    if (closeAfterRun_ && !controller_.session().batchRunning) {
+        closeAfterRun_ = false;
+        close();
+    }
 }
 
 } // namespace zorbel::ui

@@ -20,11 +20,14 @@ public:
     QTabWidget* tabs() const { return tabs_; }
 
 protected:
-    /// Closing the window ends the program, except while a batch run yields: the run
-    /// would go on without a window.
+    /// Closing the window ends the program. During a batch run it asks first; a Yes stops
+    /// the run, which writes nothing, and the window closes once the run has ended.
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void closeIfAsked();
+
+    bool closeAfterRun_ = false;
     Controller& controller_;
     Binding binding_;
     QTabWidget* tabs_ = nullptr;

@@ -1,3 +1,5 @@
+#include "app/AppTexts.h"
+#include "app/ScratchFile.h"
 #include "program/Program.h"
 #include "ui/Controller.h"
 #include "ui/MainWindow.h"
@@ -27,6 +29,9 @@ int main(int argc, char** argv) {
     if (asksForScreenshots(argc, argv))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    // Ended from outside (a logout, a kill): no scratch file of a run is left behind.
+    zorbel::removeScratchFilesOnInterrupt(zorbel::texts::InterruptedNothingWritten,
+                                          zorbel::texts::InterruptedAfterWriting);
     QApplication::setApplicationName(QStringLiteral("zorbel"));
     QApplication::setApplicationVersion(QStringLiteral("1.30"));
 

@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <iterator>
 
 namespace zorbel {
 namespace {
@@ -194,18 +196,50 @@ TEST_F(BatchTest, ReverseSelectedKeepsTheSelectionForCommentsOnly) {
     EXPECT_TRUE(form.LOS2.isSelected(4));
 }
 
-TEST_F(BatchTest, ReverseSelectedNeedsTwoReactions) {
+TEST_F(BatchTest, ARefusedBatchLeavesThePreviousFileAlone) {
+    struct Refusal {
+        const char* what;
+        std::function<void()> run;
+        const char* file;
+        std::string message; ///< in lblerror
+        std::size_t boxes;   ///< message boxes shown
+    };
+    const std::vector<Refusal> refusals = {
+        {"a single reaction selected",
+         [&] {
+             form.LOS2.setSelected(2, true);
+             form.CMD5.click();
+         },
+         "RevSelected.txt", "", 1},
+        {"an emptied list, Reverse All", [&] { form.CMD4.click(); }, "RevAll.txt",
+         std::string(texts::NothingToReverse), 0},
+        {"an emptied list, Reverse Selected", [&] { form.CMD5.click(); }, "RevSelected.txt",
+         std::string(texts::NothingToReverse), 0},
+    };
     load();
-    form.LOS2.setSelected(2, true);
-    form.CMD5.click();
-    ASSERT_EQ(platform.messages.size(), 2U);
-    EXPECT_EQ(platform.messages[1].title, "Warning!");
-    EXPECT_EQ(platform.messages[1].text, "You need to select more than 1 reaction\r\nto use this "
-                                         "button");
-    EXPECT_EQ(output("RevSelected.txt"), "REACTIONS\r\n!GENERATED THE 14/06/04 09:05:31\r\n");
-    EXPECT_TRUE(form.timeremaining.visible());
-    EXPECT_EQ(form.timeremaining.caption(), "");
-    EXPECT_FALSE(form.ProgBar.visible());
+    for (const Refusal& refusal : refusals) {
+        SCOPED_TRACE(refusal.what);
+        const std::string previous = "REACTIONS\r\n!a good earlier run\r\n";
+        folder.write(refusal.file, previous);
+        platform.messages.clear();
+        if (refusal.message == texts::NothingToReverse)
+            form.LOS2.clear();
+        refusal.run();
+        EXPECT_EQ(form.lblerror.caption(), refusal.message);
+        ASSERT_EQ(platform.messages.size(), refusal.boxes);
+        if (refusal.boxes == 1) {
+            // Said before anything is asked: no confirmation comes first.
+            EXPECT_EQ(platform.messages[0].title, "Warning!");
+            EXPECT_EQ(platform.messages[0].text,
+                      "You need to select more than 1 reaction\r\nto use this button");
+        }
+        EXPECT_EQ(output(refusal.file), previous);
+        EXPECT_FALSE(form.ProgBar.visible());
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                                std::filesystem::directory_iterator()),
+                  3); // the two inputs and the previous file: no scratch file
+        std::filesystem::remove(folder.path() / refusal.file);
+    }
 }
 
 TEST_F(BatchTest, AnOutputFileThatCannotBeCreatedStopsBeforeAnyWork) {

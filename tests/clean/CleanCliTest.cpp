@@ -85,6 +85,13 @@ TEST(CleanCli, RefusesWhatItCannotReadOrWrite) {
         EXPECT_EQ(result.err, c.err);
         EXPECT_FALSE(std::filesystem::exists(c.output));
     }
+    // A read-only output is refused and left as it was, whoever runs the program.
+    const std::string readOnly = folder.write("kept.rxn", "kept\n");
+    std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read);
+    const CliResult refused = runCli({"clean", good, readOnly});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err, readOnlyRefusal(readOnly) + "\n");
+    EXPECT_EQ(testing::readFile(readOnly), "kept\n");
 }
 
 // ---- The published mechanisms ---------------------------------------------------------

@@ -44,7 +44,10 @@ TEST_F(ComparisonCliTest, PrintsTheCountsAndThePath) {
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(result.out, "JOB DONE!: Following file modified:\r\n" + comparison +
-                              "\nDifferent: 2\nIdentical within tolerance: 2\n"
+                              "\r\nand the reversed mechanism beside it, an earlier one "
+                              "replaced:\r\n" +
+                              folder.folderText() +
+                              "RevAll.txt\nDifferent: 2\nIdentical within tolerance: 2\n"
                               "Not calculated: 5\n" +
                               comparison + "\n");
     const std::string annotated = readFile(comparison);

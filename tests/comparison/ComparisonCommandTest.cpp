@@ -35,8 +35,10 @@ const std::vector<std::string> markedEntries = {
     "H2O2|=>OH+OH 3.000E+14 0.000 48400.0",
 };
 
-const char* const scratchNames[] = {"TEMPOO1.int", "TEMPOO2.int", "TEMPOO3.int", "common2.int",
-                                    "common3.int"};
+/// The names this command's scratch files had once: a user's files of these names are not
+/// ours to touch.
+const char* const formerScratchNames[] = {"TEMPOO1.int", "TEMPOO2.int", "TEMPOO3.int",
+                                          "common2.int", "common3.int"};
 
 fs::path golden(const char* name) {
     return testing::testData() / "comparison" / "golden" / name;
@@ -76,8 +78,8 @@ protected:
     bool exists(const char* name) const { return fs::exists(folder.path() / name); }
 
     void expectNoScratchFiles() const {
-        for (const char* name : scratchNames)
-            EXPECT_FALSE(fs::is_regular_file(folder.path() / name)) << name;
+        for (const auto& entry : fs::directory_iterator(folder.path()))
+            EXPECT_NE(entry.path().extension(), ".partial") << entry.path();
     }
 
     bool jobDoneShown() const {
@@ -114,7 +116,10 @@ TEST_F(ComparisonTest, AnnotatesTheGoldenFile) {
     // One closing box, the worker's own being held back during the run.
     ASSERT_EQ(platform.messages.size(), 1U);
     EXPECT_EQ(platform.messages[0].title, "JOB DONE!");
-    EXPECT_EQ(platform.messages[0].text, "Following file modified:\r\n" + comparison.string());
+    EXPECT_EQ(platform.messages[0].text,
+              "Following file modified:\r\n" + comparison.string() +
+                  "\r\nand the reversed mechanism beside it, an earlier one replaced:\r\n" +
+                  folder.folderText() + "RevAll.txt");
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
     EXPECT_EQ(platform.messages[0].buttons, MessageButtons::Ok);
     expectNoScratchFiles();
@@ -178,7 +183,7 @@ TEST_F(ComparisonTest, AFileWithoutMarkedLinesChangesNothing) {
     expectNoScratchFiles();
 }
 
-TEST_F(ComparisonTest, WithoutAToleranceLineTheFileComesOutUnchanged) {
+TEST_F(ComparisonTest, WithoutAToleranceLineNothingIsWritten) {
     loadInputs();
     const std::string content =
         "Comparison [10/1000/2000]\r\n"
@@ -186,29 +191,34 @@ TEST_F(ComparisonTest, WithoutAToleranceLineTheFileComesOutUnchanged) {
         "end of the comparison\r\n";
     const std::string file = folder.write("notol.txt", content);
     annotate(file);
-    EXPECT_EQ(form.lblerror.caption(), "");
+    EXPECT_EQ(form.lblerror.caption(),
+              "No line of " + file +
+                  " holds the word \"tolerance\", in front of which the table goes, so no file "
+                  "was written. Add such a line and load the file again.");
     EXPECT_EQ(readFile(file), content);
-    EXPECT_TRUE(exists("RevAll.txt"));
-    EXPECT_TRUE(jobDoneShown());
+    EXPECT_FALSE(exists("RevAll.txt"));
+    EXPECT_FALSE(jobDoneShown());
     expectNoScratchFiles();
 }
 
-TEST_F(ComparisonTest, CancellingEmptiesTheListButKeepsTheCount) {
+TEST_F(ComparisonTest, CancellingChangesNothing) {
     loadInputs();
+    form.CMD4.click();
+    const std::string revAll = readFile(folder.path() / "RevAll.txt");
     form.Templbl.setCaption("status");
-    form.PropTxt[23].setBackground(Colour::Yellow);
     form.PropTxt[14].setVisible(false);
+    const std::vector<std::string> listed = form.LOS2.entries();
     form.CMD6.click(); // no answer queued: the dialog is cancelled
-    EXPECT_EQ(form.LOS2.count(), 0);
-    EXPECT_EQ(form.List2Nbr.caption(), "(0)");
-    EXPECT_EQ(form.Templbl.caption(), "");
-    EXPECT_EQ(form.PropTxt[23].background(), Colour::Window);
-    EXPECT_TRUE(form.PropTxt[14].visible());
-    EXPECT_EQ(form.PropTxt[14].text(), "");
-    // The count is only replaced once a file has been chosen.
+    EXPECT_EQ(form.LOS2.entries(), listed);
+    EXPECT_EQ(form.List2Nbr.caption(), "(9)");
+    EXPECT_EQ(form.Templbl.caption(), "status");
+    EXPECT_FALSE(form.PropTxt[14].visible());
     EXPECT_EQ(session.common.ReactionCount, 9);
     EXPECT_EQ(session.common.ComparisonPath, "");
     EXPECT_EQ(readFile(comparison), original);
+    // The mechanism is still there to reverse: the same file again, not a header alone.
+    form.CMD4.click();
+    EXPECT_EQ(readFile(folder.path() / "RevAll.txt"), revAll);
 }
 
 TEST_F(ComparisonTest, PreconditionsInOrderAfterTheReactionsAreListed) {
@@ -298,7 +308,7 @@ TEST_F(ComparisonTest, AnOverflowingRateConstantStopsBeforeTheFileIsTouched) {
               "the temperatures of the first line.");
     EXPECT_EQ(readFile(file), content);
     EXPECT_FALSE(jobDoneShown());
-    EXPECT_TRUE(exists("RevAll.txt"));
+    EXPECT_FALSE(exists("RevAll.txt")); // a refusal puts no file in place
     expectNoScratchFiles();
 }
 
@@ -316,25 +326,25 @@ TEST_F(ComparisonTest, ARevAllFileThatCannotBeWrittenLeavesTheFileAlone) {
     EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(ComparisonTest, AFailedRewriteLeavesTheOriginalAndNoScratchFiles) {
+TEST_F(ComparisonTest, FilesAndLinksAtFormerScratchNamesAreLeftAlone) {
     loadInputs();
-    // A folder where a scratch file must be created stops a writer even with every right.
-    for (const char* blocked : {"common3.int", "TEMPOO1.int", "common2.int"}) {
-        SCOPED_TRACE(blocked);
-        fs::create_directory(folder.path() / blocked);
-        annotate();
-        EXPECT_EQ(form.lblerror.caption(),
-                  "The comparison file could not be rewritten and was left unchanged. Check that "
-                  "its folder can be written and holds no folder named like the scratch files: " +
-                      comparison.string());
-        EXPECT_EQ(readFile(comparison), original);
-        EXPECT_FALSE(jobDoneShown());
-        expectNoScratchFiles();
-        EXPECT_TRUE(fs::is_directory(folder.path() / blocked)); // not ours to remove
-        fs::remove(folder.path() / blocked);
-    }
+    const std::string victim = folder.write("victim.txt", "not to be written through a link\n");
+    for (const char* name : formerScratchNames)
+        folder.write(name, std::string("the user's own ") + name);
+#ifndef _WIN32
+    fs::create_symlink(victim, folder.path() / "RevAll.txt.partial");
+    fs::create_symlink(victim, folder.path() / "common.txt.partial");
+#endif
     annotate();
+    EXPECT_EQ(form.lblerror.caption(), "");
     EXPECT_EQ(readFile(comparison), readFile(golden("reversal-common-annotated.txt")));
+    for (const char* name : formerScratchNames)
+        EXPECT_EQ(readFile(folder.path() / name), std::string("the user's own ") + name);
+    EXPECT_EQ(readFile(victim), "not to be written through a link\n");
+#ifndef _WIN32
+    EXPECT_TRUE(fs::is_symlink(folder.path() / "RevAll.txt.partial"));
+    EXPECT_FALSE(fs::is_symlink(comparison));
+#endif
 }
 
 TEST_F(ComparisonTest, AReadOnlyFolderLeavesTheOriginal) {
@@ -357,11 +367,33 @@ TEST_F(ComparisonTest, AReadOnlyFolderLeavesTheOriginal) {
 
 TEST_F(ComparisonTest, TheRewrittenFileKeepsItsPermissions) {
     loadInputs();
-    fs::permissions(comparison, fs::perms::owner_read | fs::perms::group_read);
+    const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(comparison, mode);
     annotate();
     EXPECT_EQ(readFile(comparison), readFile(golden("reversal-common-annotated.txt")));
-    EXPECT_EQ(fs::status(comparison).permissions(), fs::perms::owner_read | fs::perms::group_read);
-    fs::permissions(comparison, fs::perms::owner_all);
+    EXPECT_EQ(fs::status(comparison).permissions(), mode);
+}
+
+TEST_F(ComparisonTest, AReadOnlyFileIsRefusedBeforeAnythingIsWritten) {
+    loadInputs();
+    // No write permission for anyone: read-only whoever runs the program, the superuser too.
+    for (const fs::path& readOnly : {comparison, folder.path() / "RevAll.txt"}) {
+        SCOPED_TRACE(readOnly.filename());
+        const std::string before = fs::exists(readOnly) ? readFile(readOnly) : "earlier run\n";
+        if (!fs::exists(readOnly))
+            folder.write("RevAll.txt", before);
+        fs::permissions(readOnly, fs::perms::owner_read | fs::perms::group_read);
+        annotate();
+        EXPECT_EQ(form.lblerror.caption(),
+                  "This file is read-only, or the user running the program may not write it, and "
+                  "was left as it was: " +
+                      readOnly.string() + ". Make it writable, or choose another.");
+        EXPECT_EQ(readFile(comparison), original);
+        EXPECT_EQ(readFile(readOnly), before);
+        EXPECT_FALSE(jobDoneShown());
+        expectNoScratchFiles();
+        fs::permissions(readOnly, fs::perms::owner_all);
+    }
 }
 
 TEST_F(ComparisonTest, OtherCommandsWaitWhileTheReactionsAreReversed) {

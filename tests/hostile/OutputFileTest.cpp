@@ -4,13 +4,18 @@
 
 #include "HostileSupport.h"
 
+#include "app/AppTexts.h"
+#include "app/TextFiles.h"
 #include "batch/BatchTexts.h"
 #include "reversal/ReversalTexts.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <iterator>
+#include <utility>
+#include <vector>
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -150,18 +155,18 @@ TEST_P(TakenOutputName, TheCommandRefusesAndLeavesItAlone) {
 #endif
         break;
     case Taker::ReadOnlyFile:
-#ifndef _WIN32
-        if (geteuid() == 0)
-            GTEST_SKIP() << "permissions do not bind the superuser";
-#endif
+        // No write permission for anyone: refused whoever runs the program.
         put(c.file, "kept as the user left it\r\n");
         fs::permissions(taken, fs::perms::owner_read);
         break;
     }
     run(c.file);
     const std::string path = session.common.WorkFolder + c.file;
-    EXPECT_EQ(form.lblerror.caption(),
-              std::string(c.file) == "temp.txt" ? tableNotWritten(path) : notCreated(path));
+    if (c.taker == Taker::ReadOnlyFile)
+        EXPECT_EQ(form.lblerror.caption(), readOnlyRefusal(path));
+    else
+        EXPECT_EQ(form.lblerror.caption(),
+                  std::string(c.file) == "temp.txt" ? tableNotWritten(path) : notCreated(path));
     EXPECT_EQ(fs::is_directory(taken), c.taker == Taker::Folder);
     EXPECT_FALSE(session.batchRunning);
     expectFilesIntact({c.file});
@@ -212,6 +217,73 @@ TEST_F(OutputFiles, AFileReachedThroughALinkIsReplacedAndTheLinkKept) {
     EXPECT_EQ(std::distance(fs::directory_iterator(kept), fs::directory_iterator()), 1);
 }
 #endif
+
+#ifndef _WIN32
+TEST_F(OutputFiles, NamesPlantedWhereScratchFilesWentAreNeverOpened) {
+    loadSound(sound("reversal.rxn"));
+    put("victim.txt", "never to be written through a link\r\n");
+    put("temp.txt.partial", "the user's own file\r\n");
+    fs::create_symlink(path("victim.txt"), folder.path() / "RevAll.txt.partial");
+    fs::create_symlink(path("victim.txt"), folder.path() / "RevSelected.txt.partial");
+    form.LOS2.select(0);
+    form.CMD3.click();
+    form.CMD4.click();
+    form.LOS2.setSelected(0, true);
+    form.LOS2.setSelected(2, true);
+    form.CMD5.click();
+    EXPECT_EQ(form.lblerror.caption(), "");
+    EXPECT_EQ(output("RevAll.txt"),
+              testing::readFile(testing::testData() / "golden/RevAll-reversal.txt"));
+    for (const char* link : {"RevAll.txt.partial", "RevSelected.txt.partial"})
+        EXPECT_TRUE(fs::is_symlink(folder.path() / link)) << link;
+    for (const char* written : {"temp.txt", "RevAll.txt", "RevSelected.txt"})
+        EXPECT_FALSE(fs::is_symlink(folder.path() / written)) << written;
+    expectFilesIntact({"temp.txt", "RevAll.txt", "RevSelected.txt", "RevAll.txt.partial",
+                       "RevSelected.txt.partial"});
+}
+#endif
+
+/// A run the user stops (the window closing during one of its yields) ends at once and
+/// writes nothing, whichever command it is.
+TEST_F(OutputFiles, AStoppedRunWritesNothing) {
+    loadSound(sound("reversal.rxn"));
+    put("common.txt", testing::readFile(testing::testData() / "comparison/reversal-common.txt"));
+    put("RevAll.txt", "REACTIONS\r\n!the previous run\r\n");
+    put("RevSelected.txt", "REACTIONS\r\n!the previous selection\r\n");
+    const std::vector<std::pair<const char*, std::function<void()>>> runs = {
+        {"Reverse All", [&] { form.CMD4.click(); }},
+        {"Reverse Selected",
+         [&] {
+             form.LOS2.setSelected(0, true);
+             form.LOS2.setSelected(2, true);
+             form.LOS2.setSelected(4, true);
+             form.CMD5.click();
+         }},
+        {"the annotation",
+         [&] {
+             platform.fileAnswers.push_back(path("common.txt"));
+             form.CMD6.click();
+         }},
+    };
+    for (const auto& [what, run] : runs) {
+        SCOPED_TRACE(what);
+        int turn = 0;
+        platform.onEvents = [&] {
+            if (++turn == 3)
+                session.stopRequested = true;
+        };
+        platform.messages.clear();
+        run();
+        EXPECT_EQ(form.lblerror.caption(), texts::RunStopped);
+        EXPECT_EQ(turn, 3);
+        EXPECT_FALSE(session.batchRunning);
+        EXPECT_FALSE(form.ProgBar.visible());
+        for (const MessageRequest& message : platform.messages)
+            EXPECT_NE(message.title, texts::JobDoneTitle);
+        expectFilesIntact();
+    }
+    platform.onEvents = nullptr;
+}
 
 #ifdef __linux__
 /// Every file this process writes stops growing at a given size, as on a full disk, for

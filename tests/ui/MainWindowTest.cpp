@@ -1,6 +1,8 @@
 #include "UiTestSupport.h"
 
 #include "app/AppTexts.h"
+#include "program/Program.h"
+#include "support/TestSupport.h"
 #include "ui/QtPlatform.h"
 
 #include <QCheckBox>
@@ -216,6 +218,42 @@ TEST_F(WindowTest, BatchRunDisablesEveryInput) {
     turnEventLoop();
     for (const char* name : inputs)
         EXPECT_TRUE(widget<QWidget>(name)->isEnabled()) << name;
+}
+
+TEST_F(WindowTest, ClosingDuringARunAsksAndAYesStopsItWithoutWriting) {
+    connectCommands(session);
+    zorbel::testing::TempFolder folder;
+    for (const char* name : {"reversal.therm", "reversal.rxn"}) {
+        platform.fileAnswers.push_back(
+            folder.write(name, zorbel::testing::readFile(zorbel::testing::testData() / name)));
+    }
+    form.CMD1.click();
+    form.CMD2.click();
+    showTab(REVEQfrm::MechanismTab);
+    for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+        SCOPED_TRACE(answer == MessageAnswer::Yes ? "Yes" : "No");
+        const std::string previous = "REACTIONS\r\n!a good earlier run\r\n";
+        folder.write("RevAll.txt", previous);
+        platform.messages.clear();
+        platform.messageAnswers = {MessageAnswer::Yes, answer}; // the run's own question first
+        int turn = 0;
+        platform.onEvents = [&] {
+            if (++turn == 2)
+                window.close();
+        };
+        QTest::mouseClick(widget<QPushButton>("CMD4"), Qt::LeftButton);
+        ASSERT_GE(platform.messages.size(), 2U);
+        EXPECT_EQ(platform.messages[1].text, texts::StopRunQuestion);
+        EXPECT_EQ(platform.messages[1].buttons, MessageButtons::YesNo);
+        const bool stopped = answer == MessageAnswer::Yes;
+        EXPECT_EQ(turn, stopped ? 2 : 9);
+        EXPECT_EQ(window.isVisible(), !stopped);
+        EXPECT_EQ(zorbel::testing::readFile(folder.path() / "RevAll.txt") == previous, stopped);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                                std::filesystem::directory_iterator()),
+                  3); // no scratch file beside the inputs and the output
+    }
+    platform.onEvents = nullptr;
 }
 
 TEST_F(WindowTest, AboutLinksAndHelpAreClickable) {

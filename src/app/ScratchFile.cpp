@@ -1,0 +1,346 @@
+#include "app/ScratchFile.h"
+
+#include "app/TextFiles.h"
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <system_error>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <process.h>
+#include <sys/stat.h>
+#else
+#include <fcntl.h>
+#include <pthread.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace zorbel {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+/// Added to a scratch file's unique name, so that one left by a killed process is known.
+constexpr std::string_view scratchSuffix = ".partial";
+constexpr std::size_t uniqueLength = 8;
+constexpr int creationAttempts = 100;
+constexpr std::size_t bufferSize = 1 << 16;
+
+// ---- The operating system, in one place -------------------------------------------------
+
+/// Creates the file exclusively (an existing file or link at the name fails the call) for
+/// writing; -1 when it cannot be done, -2 when the name is taken.
+int createExclusive(const std::string& path) {
+#ifdef _WIN32
+    const int handle =
+        _open(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+    return handle >= 0 ? handle : (errno == EEXIST ? -2 : -1);
+#else
+    const int handle = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                              0666); // the umask decides, as for any new file
+    return handle >= 0 ? handle : (errno == EEXIST ? -2 : -1);
+#endif
+}
+
+bool writeAll(int handle, const char* data, std::size_t size) {
+    while (size > 0) {
+#ifdef _WIN32
+        const int chunk = size > (1U << 30) ? (1 << 30) : static_cast<int>(size);
+        const int written = _write(handle, data, static_cast<unsigned>(chunk));
+#else
+        const ssize_t written = ::write(handle, data, size);
+        if (written < 0 && errno == EINTR)
+            continue;
+#endif
+        if (written <= 0)
+            return false;
+        data += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+bool closeHandle(int handle) {
+#ifdef _WIN32
+    return _close(handle) == 0;
+#else
+    return ::close(handle) == 0;
+#endif
+}
+
+/// The replacement keeps the permissions (and, where the system lets us, the owner) the
+/// user gave the old file. Best effort: the content is what matters.
+void takeOverPermissions(int handle, const std::string& target) {
+#ifdef _WIN32
+    (void)handle;
+    (void)target;
+#else
+    struct stat old {};
+    if (::stat(target.c_str(), &old) != 0 || !S_ISREG(old.st_mode))
+        return;
+    if (::fchown(handle, old.st_uid, old.st_gid) != 0) // only a superuser may give a file away
+        (void)!::fchown(handle, static_cast<uid_t>(-1), old.st_gid);
+    (void)::fchmod(handle, old.st_mode & 07777);
+#endif
+}
+
+void removeFileNow(const char* path) noexcept {
+#ifdef _WIN32
+    _unlink(path);
+#else
+    ::unlink(path);
+#endif
+}
+
+void writeError(std::string_view text) noexcept {
+#ifdef _WIN32
+    _write(2, text.data(), static_cast<unsigned>(text.size()));
+#else
+    (void)!::write(STDERR_FILENO, text.data(), text.size());
+#endif
+}
+
+int processId() {
+#ifdef _WIN32
+    return _getpid();
+#else
+    return static_cast<int>(::getpid());
+#endif
+}
+
+// ---- The list of scratch files a signal handler may empty -------------------------------
+
+/// Fixed storage, so that the handler reads no memory that is being allocated or freed:
+/// a slot's path is written before the slot is marked in use, and the mark is cleared
+/// before the slot is given to another file.
+constexpr int slotCount = 32;
+constexpr std::size_t slotPathSize = 4096;
+enum SlotState : int { Free, Filling, InUse };
+std::array<std::atomic<int>, slotCount> slotStates{};
+std::array<std::array<char, slotPathSize>, slotCount> slotPaths{};
+std::atomic<int> filesPlaced{0};
+
+static_assert(std::atomic<int>::is_always_lock_free, "the signal handler reads these");
+
+/// Reserves a slot for the path, or -1 when the path is too long or every slot is taken
+/// (the file is then still removed by its owner, only not by the signal handler). The
+/// slot counts for the handler only once markInUse() says the file exists.
+int enlist(const std::string& path) {
+    if (path.size() >= slotPathSize)
+        return -1;
+    for (int slot = 0; slot < slotCount; ++slot) {
+        int expected = Free;
+        if (!slotStates[static_cast<std::size_t>(slot)].compare_exchange_strong(expected, Filling))
+            continue;
+        char* into = slotPaths[static_cast<std::size_t>(slot)].data();
+        std::memcpy(into, path.c_str(), path.size() + 1);
+        return slot;
+    }
+    return -1;
+}
+
+void markInUse(int slot) {
+    if (slot >= 0)
+        slotStates[static_cast<std::size_t>(slot)].store(InUse, std::memory_order_release);
+}
+
+void release(int slot) {
+    if (slot >= 0)
+        slotStates[static_cast<std::size_t>(slot)].store(Free, std::memory_order_release);
+}
+
+void removeEveryScratchFile() noexcept {
+    for (std::size_t slot = 0; slot < slotCount; ++slot) {
+        if (slotStates[slot].load(std::memory_order_acquire) == InUse)
+            removeFileNow(slotPaths[slot].data());
+    }
+}
+
+std::string uniquePart() {
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    thread_local std::mt19937_64 engine = [] {
+        std::random_device device;
+        const auto clock =
+            static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+        std::seed_seq seed{device(), device(), static_cast<unsigned>(processId()),
+                           static_cast<unsigned>(clock), static_cast<unsigned>(clock >> 32)};
+        return std::mt19937_64(seed);
+    }();
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof letters - 2);
+    std::string part(uniqueLength, ' ');
+    for (char& c : part)
+        c = letters[pick(engine)];
+    return part;
+}
+
+// ---- Interruptions ----------------------------------------------------------------------
+
+constexpr std::size_t messageSize = 512;
+std::array<char, messageSize> nothingWrittenLine{};
+std::size_t nothingWrittenLength = 0;
+std::array<char, messageSize> afterWritingLine{};
+std::size_t afterWritingLength = 0;
+
+std::size_t keepLine(std::array<char, messageSize>& into, std::string_view text) {
+    const std::size_t length = std::min(text.size(), messageSize - 1);
+    std::memcpy(into.data(), text.data(), length);
+    into[length] = '\n';
+    return length + 1;
+}
+
+extern "C" void onInterrupt(int signalNumber) {
+    removeEveryScratchFile();
+    if (filesPlaced.load() == 0)
+        writeError({nothingWrittenLine.data(), nothingWrittenLength});
+    else
+        writeError({afterWritingLine.data(), afterWritingLength});
+    _exit(128 + signalNumber);
+}
+
+#ifndef _WIN32
+constexpr std::array<int, 3> interruptions = {SIGINT, SIGTERM, SIGHUP};
+#endif
+
+} // namespace
+
+TargetState targetState(const std::string& path) {
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (status.type() == fs::file_type::not_found)
+        return TargetState::Replaceable;
+    if (error || status.type() != fs::file_type::regular)
+        return TargetState::NotAFile;
+    constexpr fs::perms anyWrite =
+        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    if ((status.permissions() & anyWrite) == fs::perms::none)
+        return TargetState::ReadOnly;
+    // Opening for appending asks the system whether this user may write it (a file of
+    // another user, an access list, a lock), without changing a byte.
+    const std::ofstream probe(path, std::ios::binary | std::ios::app);
+    return probe.is_open() ? TargetState::Replaceable : TargetState::ReadOnly;
+}
+
+ScratchFile::ScratchFile(std::string target) : target_(std::move(target)) {
+    const PathParts parts = splitPath(target_);
+    for (int attempt = 0; attempt < creationAttempts; ++attempt) {
+        std::string candidate =
+            parts.folder + parts.fileName + "." + uniquePart() + std::string(scratchSuffix);
+        // Listed in the same instant it comes to exist: an interruption finds it listed,
+        // and never lists a name that another process holds.
+        const InterruptionsHeld held;
+        const int slot = enlist(candidate);
+        const int handle = createExclusive(candidate);
+        if (handle >= 0) {
+            markInUse(slot);
+            handle_ = handle;
+            slot_ = slot;
+            path_ = std::move(candidate);
+            buffer_.reserve(bufferSize);
+            return;
+        }
+        release(slot);
+        if (handle != -2)
+            return;
+    }
+}
+
+ScratchFile::~ScratchFile() {
+    if (handle_ >= 0)
+        closeHandle(handle_);
+    const InterruptionsHeld held;
+    if (!path_.empty() && !placed_)
+        removeFileNow(path_.c_str());
+    release(slot_);
+}
+
+void ScratchFile::write(std::string_view bytes) {
+    if (handle_ < 0 || failed_)
+        return;
+    buffer_.append(bytes);
+    if (buffer_.size() >= bufferSize)
+        flushBuffer();
+}
+
+void ScratchFile::flushBuffer() {
+    if (!writeAll(handle_, buffer_.data(), buffer_.size()))
+        failed_ = true;
+    buffer_.clear();
+}
+
+bool ScratchFile::finish() {
+    if (handle_ < 0)
+        return finished_ && !failed_;
+    flushBuffer();
+    takeOverPermissions(handle_, target_);
+    if (!closeHandle(handle_))
+        failed_ = true;
+    handle_ = -1;
+    finished_ = true;
+    return !failed_;
+}
+
+bool ScratchFile::putInPlace() {
+    if (!finished_ || failed_ || placed_)
+        return false;
+    std::error_code error;
+    {
+        const InterruptionsHeld held;
+        fs::rename(path_, target_, error);
+        if (!error) {
+            placed_ = true;
+            release(slot_);
+            slot_ = -1;
+            filesPlaced.fetch_add(1);
+        }
+    }
+    return !error;
+}
+
+InterruptionsHeld::InterruptionsHeld() : saved_{} {
+#ifndef _WIN32
+    static_assert(sizeof(sigset_t) <= sizeof saved_);
+    sigset_t held;
+    sigemptyset(&held);
+    for (int signalNumber : interruptions)
+        sigaddset(&held, signalNumber);
+    pthread_sigmask(SIG_BLOCK, &held, reinterpret_cast<sigset_t*>(saved_));
+#endif
+}
+
+InterruptionsHeld::~InterruptionsHeld() {
+#ifndef _WIN32
+    pthread_sigmask(SIG_SETMASK, reinterpret_cast<const sigset_t*>(saved_), nullptr);
+#endif
+}
+
+void removeScratchFilesOnInterrupt(std::string_view nothingWritten, std::string_view afterWriting) {
+    nothingWrittenLength = keepLine(nothingWrittenLine, nothingWritten);
+    afterWritingLength = keepLine(afterWritingLine, afterWriting);
+#ifdef _WIN32
+    std::signal(SIGINT, onInterrupt);
+    std::signal(SIGTERM, onInterrupt);
+#else
+    struct sigaction action {};
+    action.sa_handler = onInterrupt;
+    sigemptyset(&action.sa_mask);
+    for (int signalNumber : interruptions)
+        sigaddset(&action.sa_mask, signalNumber); // one handler at a time
+    for (int signalNumber : interruptions)
+        sigaction(signalNumber, &action, nullptr);
+#endif
+}
+
+} // namespace zorbel
