@@ -1,3 +1,4 @@
+#include "app/Version.h"
 #include "program/Program.h"
 #include "ui/Controller.h"
 #include "ui/MainWindow.h"
@@ -28,7 +29,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zorbel"));
-    QApplication::setApplicationVersion(QStringLiteral("1.30"));
+    QApplication::setApplicationVersion(QStringLiteral(ZORBEL_VERSION));
 
     QCommandLineParser options;
     options.addHelpOption();
