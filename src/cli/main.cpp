@@ -6,7 +6,8 @@
 #include <exception>
 #include <iostream>
 
-int main(int argc, char** argv) {
+// Setting up the commands can throw too (a clash of option names): reported, never an abort.
+int main(int argc, char** argv) try {
     CLI::App app{"zorbel-cli: reverse rate coefficients of a CHEMKIN mechanism from its "
                  "thermodynamic database"};
     app.require_subcommand(1);
@@ -28,4 +29,7 @@ int main(int argc, char** argv) {
         return zorbel::cli::ExitRefused;
     }
     return exitCode;
+} catch (const std::exception& fault) {
+    std::cerr << fault.what() << '\n';
+    return zorbel::cli::ExitRefused;
 }
