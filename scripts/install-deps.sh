@@ -4,7 +4,7 @@
 # step reads comes from one of them (cmake --trace-expand lists the files, dpkg -S their
 # packages): qt6-charts-dev needs Qt6OpenGL but does not pull in libqt6opengl6-dev.
 set -euo pipefail
-packages=(cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
+packages=(cmake ninja-build g++ clang clang-tidy libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
           qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev)
 missing=()
 for p in "${packages[@]}"; do

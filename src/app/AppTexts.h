@@ -2,13 +2,16 @@
 // The main window's own texts: captions, tooltips, and the refusals that several
 // commands share. Each text stands here once.
 
+#include "app/Version.h"
+
 #include <string_view>
 
 namespace zorbel::texts {
 
 // Window and tabs.
-inline constexpr std::string_view WindowCaption = "Zorbel v1.30 -- reverse rate coefficients from "
-                                                  "thermodynamic data";
+inline constexpr std::string_view WindowCaption =
+    "Zorbel v" ZORBEL_VERSION " -- reverse rate coefficients from "
+    "thermodynamic data";
 inline constexpr std::string_view TabThermo = "Thermodynamic Database";
 inline constexpr std::string_view TabMechanism = "Mechanism";
 inline constexpr std::string_view TabSettings = " General Settings";
@@ -81,7 +84,8 @@ inline constexpr std::string_view Label5Caption = "Temperature Range:";
 
 // Tab 4.
 inline constexpr std::string_view Frame1Caption = "About Zorbel";
-inline constexpr std::string_view AboutTitle = "Zorbel version 1.30 - September 2004 ";
+inline constexpr std::string_view AboutTitle =
+    "Zorbel version " ZORBEL_VERSION " - September 2004 ";
 inline constexpr std::string_view AboutPlatforms = "for Windows 98, 2000, NT and XP";
 inline constexpr std::string_view AboutCredits =
     "Reverse rate coefficients of elementary reactions, fitted on the equilibrium "

@@ -28,7 +28,8 @@ int checkedOutput(int exitCode) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+// Setting up the commands can throw too (a clash of option names): reported, never an abort.
+int main(int argc, char** argv) try {
     zorbel::removeScratchFilesOnInterrupt(zorbel::texts::InterruptedNothingWritten,
                                           zorbel::texts::InterruptedAfterWriting);
     CLI::App app{"zorbel-cli: reverse rate coefficients of a CHEMKIN mechanism from its "
@@ -52,4 +53,7 @@ int main(int argc, char** argv) {
         return checkedOutput(zorbel::cli::ExitRefused);
     }
     return checkedOutput(exitCode);
+} catch (const std::exception& fault) {
+    std::cerr << fault.what() << '\n';
+    return checkedOutput(zorbel::cli::ExitRefused);
 }

@@ -1,5 +1,6 @@
 #include "app/AppTexts.h"
 #include "app/ScratchFile.h"
+#include "app/Version.h"
 #include "program/Program.h"
 #include "ui/Controller.h"
 #include "ui/MainWindow.h"
@@ -33,7 +34,7 @@ int main(int argc, char** argv) {
     zorbel::removeScratchFilesOnInterrupt(zorbel::texts::InterruptedNothingWritten,
                                           zorbel::texts::InterruptedAfterWriting);
     QApplication::setApplicationName(QStringLiteral("zorbel"));
-    QApplication::setApplicationVersion(QStringLiteral("1.30"));
+    QApplication::setApplicationVersion(QStringLiteral(ZORBEL_VERSION));
 
     QCommandLineParser options;
     options.addHelpOption();

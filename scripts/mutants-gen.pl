@@ -1,0 +1,168 @@
+#!/usr/bin/env perl
+# Writes the list of mutants that scripts/mutants.sh applies, to standard output:
+#   scripts/mutants-gen.pl [--seed N] [--per-folder N] > scripts/mutants.txt
+# The list is made once and committed, so that every run of mutants.sh, before and after a
+# change to the tests, judges the suite on the same mutants. The choice is random (so that
+# nobody picks the mutants the suite happens to kill) but seeded, with a generator of our
+# own, so that the same sources and seed give the same list on any machine.
+use strict;
+use warnings;
+
+my $seed = 2718;
+my $perFolder = 8;
+while (@ARGV) {
+    my $option = shift @ARGV;
+    if ($option eq '--seed') { $seed = shift @ARGV; }
+    elsif ($option eq '--per-folder') { $perFolder = shift @ARGV; }
+    else { die "usage: $0 [--seed N] [--per-folder N]\n"; }
+}
+my @folders = qw(text thermo mechanism reversal batch comparison app);
+my @kinds = qw(negate bound arith drop);
+
+# Park and Miller's minimal standard generator: exact in Perl's integers everywhere.
+my $state = $seed % 2147483647 || 1;
+sub draw {
+    my ($n) = @_;
+    $state = ($state * 48271) % 2147483647;
+    return $state % $n;
+}
+
+my %negated = ('<' => '>=', '<=' => '>', '>' => '<=', '>=' => '<', '==' => '!=', '!=' => '==');
+my %shifted = ('<' => '<=', '<=' => '<', '>' => '>=', '>=' => '>');
+
+# Texts inside quotes and comments are blanked (same length) so that only code is matched.
+sub codeOnly {
+    my ($line) = @_;
+    $line =~ s/"(?:[^"\\]|\\.)*"/'"' . (' ' x (length($&) - 2)) . '"'/ge;
+    $line =~ s/'(?:[^'\\]|\\.)*'/"'" . (' ' x (length($&) - 2)) . "'"/ge;
+    $line =~ s{//.*$}{' ' x length($&)}e;
+    return $line;
+}
+
+# A site is one change inside one line: the text at [start, end) becomes `to`. The pattern
+# written to the list is the change widened, a word at a time on each side, until it names
+# one place in the file (or holds the whole line); the occurrence counts what remains.
+sub pattern {
+    my ($text, $lines, $index, $start, $end, $to) = @_;
+    my $line = $lines->[$index];
+    my ($from, $upto) = ($start, $end);
+    my $indent = length(($line =~ /^(\s*)/)[0]);
+    my $widen = sub {
+        $from-- while $from > $indent && substr($line, $from - 1, 1) =~ /\s/;
+        $from-- while $from > $indent && substr($line, $from - 1, 1) =~ /\S/;
+        $upto++ while $upto < length($line) && substr($line, $upto, 1) =~ /\s/;
+        $upto++ while $upto < length($line) && substr($line, $upto, 1) =~ /\S/;
+    };
+    $widen->();
+    my $offset = 0;
+    $offset += length($lines->[$_]) + 1 for 0 .. $index - 1;
+    while (1) {
+        my $found = substr($line, $from, $upto - $from);
+        my ($count, $occurrence, $at) = (0, 0, 0);
+        while (($at = index($text, $found, $at)) >= 0) {
+            $count++;
+            $occurrence = $count if $at == $offset + $from;
+            $at += length($found);
+        }
+        my $whole = $from <= $indent && $upto >= length($line);
+        if ($count == 1 || $whole) {
+            return undef unless $occurrence;
+            my $replaced = substr($found, 0, $start - $from) . $to . substr($found, $end - $from);
+            return ($found, $occurrence, $replaced);
+        }
+        $widen->();
+    }
+}
+
+# Every candidate change of one file, by kind.
+sub candidates {
+    my ($file) = @_;
+    open(my $in, '<', $file) or die "$file: $!\n";
+    local $/;
+    my $text = <$in>;
+    close $in;
+    my @lines = split /\n/, $text, -1;
+    my %found = map { $_ => [] } @kinds;
+    my $inComment = 0;
+    my $previous = '';
+    for my $i (0 .. $#lines) {
+        my $line = $lines[$i];
+        if ($inComment) {
+            $inComment = 0 if $line =~ m{\*/};
+            next;
+        }
+        if ($line =~ m{^\s*/\*} && $line !~ m{\*/}) {
+            $inComment = 1;
+            next;
+        }
+        next if $line =~ /^\s*(#|\/\/|static_assert|namespace|template)/;
+        my $code = codeOnly($line);
+        next if $code =~ /^\s*$/;
+        my $add = sub {
+            my ($kind, $start, $end, $to) = @_;
+            my ($from, $occurrence, $replaced) = pattern($text, \@lines, $i, $start, $end, $to);
+            push @{$found{$kind}}, [$file, $i + 1, $occurrence, $from, $replaced] if defined $from;
+        };
+        # Comparisons: negated, or made strict / non-strict.
+        while ($code =~ /(?<=\s)(<=|>=|==|!=|<|>)(?=\s)/g) {
+            my ($start, $end, $op) = ($-[1], $+[1], $1);
+            $add->('negate', $start, $end, $negated{$op});
+            $add->('bound', $start, $end, $shifted{$op}) if exists $shifted{$op};
+        }
+        # An integer bound or offset moved by one.
+        while ($code =~ /(?:<=|>=|==|!=|<|>|\+|-) (\d+)(?![\w.])/g) {
+            $add->('bound', $-[1], $+[1], $1 + 1);
+        }
+        # Plus and minus swapped, where no text is in sight (strings would not compile).
+        if ($line !~ /["']|std::string|append/) {
+            while ($code =~ /(?<=\s)([-+])(=?)(?=\s)/g) {
+                $add->('arith', $-[1], $+[1], $1 eq '+' ? '-' : '+');
+            }
+        }
+        # A whole statement dropped: a call or an assignment on a line of its own (so not a
+        # declaration, whose name the next lines would miss, nor a return).
+        my $statement = $code =~ s/^\s+|\s+$//gr;
+        my $opens = () = $statement =~ /\(/g;
+        my $closes = () = $statement =~ /\)/g;
+        my $starts = $previous =~ /[;{}]\s*$/ || $previous =~ /^\s*(?:\}\s*)?(?:else\b|(?:if|for|while)\s*\()/;
+        if ($starts && $opens == $closes && $statement !~ /[{}]/
+            && $statement =~ /^(?!return\b|throw\b|delete\b|case\b|break\b|continue\b)
+                               [A-Za-z_]\w*(?:(?:::|\.|->)\w+|\[[^\]]*\])*
+                               \s*(?:\(.*\)|[-+*\/|&]?=\s*.+)\s*;$/x) {
+            my $start = length(($code =~ /^(\s*)/)[0]);
+            $add->('drop', $start, $start + length($statement), '{}');
+        }
+        $previous = $code;
+    }
+    return \%found;
+}
+
+print "# Mutants of src/ for scripts/mutants.sh, written by scripts/mutants-gen.pl --seed $seed"
+    . " --per-folder $perFolder.\n";
+print "# Tab-separated: id, kind, file, line when written (for the reader), occurrence, pattern,\n";
+print "# replacement. A mutant replaces the occurrence-th match of the pattern, a text within\n";
+print "# one line, by the replacement.\n";
+my $id = 0;
+for my $folder (@folders) {
+    my %pool = map { $_ => [] } @kinds;
+    for my $file (sort glob("src/$folder/*.cpp")) {
+        my $found = candidates($file);
+        push @{$pool{$_}}, @{$found->{$_}} for @kinds;
+    }
+    my %usedLines;
+    my $taken = 0;
+    my $turn = 0;
+    # The kinds take turns, so that each folder gets each kind of fault.
+    while ($taken < $perFolder) {
+        my @open = grep { @{$pool{$_}} } @kinds;
+        last unless @open;
+        my $kind = $kinds[$turn++ % @kinds];
+        next unless @{$pool{$kind}};
+        my $pick = splice(@{$pool{$kind}}, draw(scalar @{$pool{$kind}}), 1);
+        my $where = "$pick->[0]:$pick->[1]";
+        next if $usedLines{$where}++;
+        $taken++;
+        printf "%d\t%s\t%s\t%d\t%d\t%s\t%s\n", ++$id, $kind, $pick->[0], $pick->[1], $pick->[2],
+            $pick->[3], $pick->[4];
+    }
+}
