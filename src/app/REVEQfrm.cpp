@@ -22,92 +22,113 @@ void setUpResultBox(TextBox& box, Colour colour, bool visible) {
     box.setVisible(visible);
 }
 
+/// The thermodynamic database tab.
+void setUpThermoTab(REVEQfrm& form) {
+    setUp(form.CMD1, texts::CMD1Caption, texts::CMD1Tip);
+    setUp(form.Lbl3, texts::Lbl3Caption);
+    setUp(form.List1Nbr, texts::ZeroCount);
+    for (auto& box : form.PropTxt)
+        box.readOnly = true;
+    setUp(form.Lbl11, texts::StarCaption, true);
+    setUp(form.Lbl10, texts::StarCaption, true);
+    setUp(form.LblCp1, texts::TemperatureInputCaption);
+    setUp(form.Label2, texts::TemperatureInputCaption);
+    setUp(form.Label3, texts::TemperatureInputCaption);
+    setUp(form.cplbl1, texts::CpCaption);
+    setUp(form.hlbl1, texts::HCaption);
+    setUp(form.slbl1, texts::SCaption);
+    setUpResultBox(form.TXT1CP, Colour::Grey, true);
+    setUpResultBox(form.TXT1H, Colour::Grey, true);
+    setUpResultBox(form.TXT1S, Colour::Grey, true);
+    setUpResultBox(form.TXT1CPBis, Colour::Grey, false);
+    setUpResultBox(form.TXT1HBis, Colour::Grey, false);
+    setUpResultBox(form.TXT1SBis, Colour::Grey, false);
+}
+
+/// The mechanism tab: the reaction panel and the reversal commands.
+void setUpMechanismTab(REVEQfrm& form) {
+    setUp(form.CMD2, texts::CMD2Caption, texts::CMD2Tip);
+    setUp(form.Label4, texts::Label4Caption);
+    setUp(form.List2Nbr, texts::ZeroCount);
+    setUp(form.FindCmd, texts::FindCmdCaption, texts::FindCmdTip);
+    for (auto& plus : form.PlusLbl)
+        setUp(plus, texts::PlusCaption, true);
+    setUp(form.EgalLbl, texts::ReversibleArrow, true);
+    setUp(form.CMD3, texts::CMD3Caption, texts::CMD3Tip);
+    setUp(form.flbl, texts::ForwardCaption);
+    setUp(form.rlbl, texts::ReverseCaption);
+    setUp(form.flbl1, texts::ACaption);
+    setUp(form.flbl2, texts::NCaption);
+    setUp(form.flbl3, texts::EaCaption);
+    setUp(form.rlbl1, texts::ACaption);
+    setUp(form.rlbl2, texts::NCaption);
+    setUp(form.rlbl3, texts::EaCaption);
+    form.Option1.caption = std::string(texts::Option1Caption);
+    form.Option2.caption = std::string(texts::Option2Caption);
+    form.Option1.partner = &form.Option2;
+    form.Option2.partner = &form.Option1;
+    form.Option2.setSelected(true);
+    setUp(form.lblerror2, texts::Lblerror2Start);
+    setUp(form.CMD4, texts::CMD4Caption, texts::CMD4Tip);
+    setUp(form.CMD5, texts::CMD5Caption, texts::CMD5Tip);
+    setUp(form.CMD6, texts::CMD6Caption, texts::CMD6Tip);
+    form.ProgBar.setVisible(false);
+    form.timeremaining.setVisible(false);
+}
+
+/// The settings tab: the temperature range and the grid.
+void setUpSettingsTab(REVEQfrm& form) {
+    form.Chk1.caption = std::string(texts::Chk1Caption);
+    form.Chk1.setTooltip(std::string(texts::Chk1Tip));
+    setUp(form.Label6, texts::Label6Caption);
+    form.Hot2txt.setBackground(Colour::LightOrange);
+    form.Hot2txt.maxLength = 7;
+    form.Hot2txt.setTooltip(std::string(texts::Hot2Tip));
+    form.Cold2txt.setBackground(Colour::LightCyan);
+    form.Cold2txt.maxLength = 7;
+    form.Cold2txt.setTooltip(std::string(texts::Cold2Tip));
+    form.Chk2.caption = std::string(texts::Chk2Caption);
+    form.Chk2.setTooltip(std::string(texts::Chk2Tip));
+    form.Chk2.setChecked(true);
+    setUp(form.Label1, texts::Label1Caption);
+    form.Ntxt.setText(std::string(texts::NtxtStart));
+    form.Ntxt.maxLength = 5;
+    form.Ntxt.setTooltip(std::string(texts::NtxtTip));
+    setUp(form.Label5, texts::Label5Caption);
+    form.Hottxt.readOnly = true;
+    form.Hottxt.setBackground(Colour::LightOrange);
+    form.Hottxt.maxLength = 7;
+    form.Coldtxt.readOnly = true;
+    form.Coldtxt.setBackground(Colour::LightCyan);
+    form.Coldtxt.maxLength = 7;
+}
+
+/// The about tab.
+void setUpAboutTab(REVEQfrm& form) {
+    for (auto& box : form.aboutxt)
+        box.readOnly = true;
+    form.aboutxt3.readOnly = true;
+    form.aboutxt4.readOnly = true;
+}
+
+/// Help, Quit and the hidden work elements.
+void setUpOutsideTabs(REVEQfrm& form) {
+    setUp(form.HelpCMD, texts::HelpCaption, texts::HelpTip);
+    setUp(form.QuitCMD, texts::QuitCaption, texts::QuitTip);
+    form.MSFG.setVisible(false);
+    form.LOS3.setVisible(false);
+    form.LOS4.setVisible(false);
+    setUp(form.Label7, texts::Label7Caption);
+}
+
 } // namespace
 
 REVEQfrm::REVEQfrm() {
-    setUp(CMD1, texts::CMD1Caption, texts::CMD1Tip);
-    setUp(Lbl3, texts::Lbl3Caption);
-    setUp(List1Nbr, texts::ZeroCount);
-    for (auto& box : PropTxt)
-        box.readOnly = true;
-    setUp(Lbl11, texts::StarCaption, true);
-    setUp(Lbl10, texts::StarCaption, true);
-    setUp(LblCp1, texts::TemperatureInputCaption);
-    setUp(Label2, texts::TemperatureInputCaption);
-    setUp(Label3, texts::TemperatureInputCaption);
-    setUp(cplbl1, texts::CpCaption);
-    setUp(hlbl1, texts::HCaption);
-    setUp(slbl1, texts::SCaption);
-    setUpResultBox(TXT1CP, Colour::Grey, true);
-    setUpResultBox(TXT1H, Colour::Grey, true);
-    setUpResultBox(TXT1S, Colour::Grey, true);
-    setUpResultBox(TXT1CPBis, Colour::Grey, false);
-    setUpResultBox(TXT1HBis, Colour::Grey, false);
-    setUpResultBox(TXT1SBis, Colour::Grey, false);
-
-    setUp(CMD2, texts::CMD2Caption, texts::CMD2Tip);
-    setUp(Label4, texts::Label4Caption);
-    setUp(List2Nbr, texts::ZeroCount);
-    setUp(FindCmd, texts::FindCmdCaption, texts::FindCmdTip);
-    for (auto& plus : PlusLbl)
-        setUp(plus, texts::PlusCaption, true);
-    setUp(EgalLbl, texts::ReversibleArrow, true);
-    setUp(CMD3, texts::CMD3Caption, texts::CMD3Tip);
-    setUp(flbl, texts::ForwardCaption);
-    setUp(rlbl, texts::ReverseCaption);
-    setUp(flbl1, texts::ACaption);
-    setUp(flbl2, texts::NCaption);
-    setUp(flbl3, texts::EaCaption);
-    setUp(rlbl1, texts::ACaption);
-    setUp(rlbl2, texts::NCaption);
-    setUp(rlbl3, texts::EaCaption);
-    Option1.caption = std::string(texts::Option1Caption);
-    Option2.caption = std::string(texts::Option2Caption);
-    Option1.partner = &Option2;
-    Option2.partner = &Option1;
-    Option2.setSelected(true);
-    setUp(lblerror2, texts::Lblerror2Start);
-    setUp(CMD4, texts::CMD4Caption, texts::CMD4Tip);
-    setUp(CMD5, texts::CMD5Caption, texts::CMD5Tip);
-    setUp(CMD6, texts::CMD6Caption, texts::CMD6Tip);
-    ProgBar.setVisible(false);
-    timeremaining.setVisible(false);
-
-    Chk1.caption = std::string(texts::Chk1Caption);
-    Chk1.setTooltip(std::string(texts::Chk1Tip));
-    setUp(Label6, texts::Label6Caption);
-    Hot2txt.setBackground(Colour::LightOrange);
-    Hot2txt.maxLength = 7;
-    Hot2txt.setTooltip(std::string(texts::Hot2Tip));
-    Cold2txt.setBackground(Colour::LightCyan);
-    Cold2txt.maxLength = 7;
-    Cold2txt.setTooltip(std::string(texts::Cold2Tip));
-    Chk2.caption = std::string(texts::Chk2Caption);
-    Chk2.setTooltip(std::string(texts::Chk2Tip));
-    Chk2.setChecked(true);
-    setUp(Label1, texts::Label1Caption);
-    Ntxt.setText(std::string(texts::NtxtStart));
-    Ntxt.maxLength = 5;
-    Ntxt.setTooltip(std::string(texts::NtxtTip));
-    setUp(Label5, texts::Label5Caption);
-    Hottxt.readOnly = true;
-    Hottxt.setBackground(Colour::LightOrange);
-    Hottxt.maxLength = 7;
-    Coldtxt.readOnly = true;
-    Coldtxt.setBackground(Colour::LightCyan);
-    Coldtxt.maxLength = 7;
-
-    for (auto& box : aboutxt)
-        box.readOnly = true;
-    aboutxt3.readOnly = true;
-    aboutxt4.readOnly = true;
-
-    setUp(HelpCMD, texts::HelpCaption, texts::HelpTip);
-    setUp(QuitCMD, texts::QuitCaption, texts::QuitTip);
-    MSFG.setVisible(false);
-    LOS3.setVisible(false);
-    LOS4.setVisible(false);
-    setUp(Label7, texts::Label7Caption);
+    setUpThermoTab(*this);
+    setUpMechanismTab(*this);
+    setUpSettingsTab(*this);
+    setUpAboutTab(*this);
+    setUpOutsideTabs(*this);
 }
 
 } // namespace zorbel

@@ -85,10 +85,7 @@ loadMarkedReactions(Session& session, const std::string& path,
                             std::string(texts::MarkedLineIncomplete));
         return std::nullopt;
     }
-    std::vector<std::string> entries;
-    entries.reserve(scan.reactions.size());
-    for (const MarkedReaction& marked : scan.reactions)
-        entries.push_back(marked.entry);
+    std::vector<std::string> entries = entriesOf(scan.reactions);
     session.common.ReactionCount = static_cast<int>(entries.size());
     // These entries are no lines of the loaded mechanism file.
     session.common.ReactionLines.clear();
@@ -210,11 +207,8 @@ std::optional<AnnotationCounts> annotateComparison(Session& session) {
         return refuse(session, std::string(texts::RevAllNotRead) + revAllPath);
     // Paired against the reactions this command listed, so that each result meets its own
     // second expression.
-    std::vector<std::string> entries;
-    entries.reserve(marked->size());
-    for (const MarkedReaction& reaction : *marked)
-        entries.push_back(reaction.entry);
-    const std::optional<std::vector<ReversedReaction>> reversed = pairResults(*revAll, entries);
+    const std::optional<std::vector<ReversedReaction>> reversed =
+        pairResults(*revAll, entriesOf(*marked));
     if (!reversed)
         return refuse(session, std::string(texts::RevAllMismatch) + revAllPath);
     const std::optional<ClassifiedLines> classified =

@@ -71,6 +71,14 @@ MarkedScan scanMarkedLines(const std::vector<std::string>& lines) {
     return scan;
 }
 
+std::vector<std::string> entriesOf(const std::vector<MarkedReaction>& reactions) {
+    std::vector<std::string> entries;
+    entries.reserve(reactions.size());
+    for (const MarkedReaction& marked : reactions)
+        entries.push_back(marked.entry);
+    return entries;
+}
+
 ComparisonSettings readSettingsGroup(std::string_view firstLine) {
     // The separators are looked for after the opening bracket, so that a path with
     // slashes earlier in the line cannot pass for the group.

@@ -40,6 +40,9 @@ struct MarkedScan {
 };
 MarkedScan scanMarkedLines(const std::vector<std::string>& lines);
 
+/// The entries of the marked reactions, in order: the reactions as they are listed.
+std::vector<std::string> entriesOf(const std::vector<MarkedReaction>& reactions);
+
 /// The group "[tol/T1/T2]" of the first line. Each number is read from the start of the
 /// text after its opening delimiter; a group that is not there reads as three zeros.
 struct ComparisonSettings {

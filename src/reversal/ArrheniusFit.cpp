@@ -12,6 +12,9 @@ constexpr int maxParameters = 3;
 /// below which the normal equations are taken as singular.
 constexpr double singularThreshold = 1e-12;
 using Matrix = std::array<std::array<double, maxParameters>, maxParameters>;
+using Vector = std::array<double, maxParameters>;
+/// The regressors by parameter, so that each sum runs over contiguous points.
+using Regressors = std::array<std::vector<double>, maxParameters>;
 
 /// The regressor of parameter i at temperature t: 1, then ln t (three parameters), then 1/t.
 double regressor(int i, double t, int parameters) {
@@ -20,6 +23,30 @@ double regressor(int i, double t, int parameters) {
     if (parameters == 3 && i == 1)
         return std::log(t);
     return 1.0 / t;
+}
+
+Regressors regressorsOf(const std::vector<double>& T, int p) {
+    Regressors Xt;
+    for (int i = 0; i < p; ++i) {
+        Xt[i].resize(T.size());
+        for (size_t j = 0; j < T.size(); ++j)
+            Xt[i][j] = regressor(i, T[j], p);
+    }
+    return Xt;
+}
+
+/// The matrix of the normal equations: the sums of products of regressors.
+Matrix normalMatrix(const Regressors& Xt, int p, size_t n) {
+    Matrix M{};
+    for (int i = 0; i < p; ++i) {
+        for (int k = 0; k < p; ++k) {
+            double sum = 0.0;
+            for (size_t j = 0; j < n; ++j)
+                sum = sum + Xt[k][j] * Xt[i][j];
+            M[i][k] = sum;
+        }
+    }
+    return M;
 }
 
 /// The 2 x 2 minor of M without row i and column k: main diagonal minus other diagonal.
@@ -38,77 +65,70 @@ double minor(const Matrix& m, int i, int k) {
            m[rows[0]][columns[1]] * m[rows[1]][columns[0]];
 }
 
-} // namespace
-
-FitOutcome fitRateLaw(const std::vector<double>& T, const std::vector<double>& lnKr, RateLaw law,
-                      double gasConstant) {
-    const int p = law == RateLaw::Arrhenius ? 2 : 3;
-    const size_t n = T.size();
-
-    // Xt holds the regressors by parameter, so each sum runs over contiguous points.
-    std::array<std::vector<double>, maxParameters> Xt;
-    for (int i = 0; i < p; ++i) {
-        Xt[i].resize(n);
-        for (size_t j = 0; j < n; ++j)
-            Xt[i][j] = regressor(i, T[j], p);
-    }
-
-    Matrix M{};
-    for (int i = 0; i < p; ++i) {
-        for (int k = 0; k < p; ++k) {
-            double sum = 0.0;
-            for (size_t j = 0; j < n; ++j)
-                sum = sum + Xt[k][j] * Xt[i][j];
-            M[i][k] = sum;
-        }
-    }
-
+/// The determinant of M and its cofactors, term by term in a fixed order.
+struct Cofactors {
     double det = 0.0;
     Matrix C{};
+};
+
+Cofactors cofactorsOf(const Matrix& M, int p) {
+    Cofactors result;
+    double& det = result.det;
+    Matrix& C = result.C;
     if (p == 2) {
         det = M[0][0] * M[1][1] - M[1][0] * M[0][1];
         C[0][0] = M[1][1];
         C[1][0] = -M[0][1];
         C[0][1] = -M[1][0];
         C[1][1] = M[0][0];
-    } else {
-        det = M[0][0] * M[1][1] * M[2][2];
-        det = det + M[0][1] * M[1][2] * M[2][0];
-        det = det + M[0][2] * M[1][0] * M[2][1];
-        det = det - M[0][2] * M[1][1] * M[2][0];
-        det = det - M[0][0] * M[1][2] * M[2][1];
-        det = det - M[0][1] * M[1][0] * M[2][2];
-        for (int i = 0; i < 3; ++i) {
-            for (int k = 0; k < 3; ++k)
-                C[i][k] = ((i + k) % 2 == 0 ? 1.0 : -1.0) * minor(M, i, k);
-        }
+        return result;
     }
-    // Columns that are nearly proportional (a range so narrow that 1, ln T and 1/T move
-    // together) leave a determinant made of rounding errors: the solution would be noise.
+    det = M[0][0] * M[1][1] * M[2][2];
+    det = det + M[0][1] * M[1][2] * M[2][0];
+    det = det + M[0][2] * M[1][0] * M[2][1];
+    det = det - M[0][2] * M[1][1] * M[2][0];
+    det = det - M[0][0] * M[1][2] * M[2][1];
+    det = det - M[0][1] * M[1][0] * M[2][2];
+    for (int i = 0; i < 3; ++i) {
+        for (int k = 0; k < 3; ++k)
+            C[i][k] = ((i + k) % 2 == 0 ? 1.0 : -1.0) * minor(M, i, k);
+    }
+    return result;
+}
+
+/// Columns that are nearly proportional (a range so narrow that 1, ln T and 1/T move
+/// together) leave a determinant made of rounding errors: the solution would be noise.
+bool isSingular(const Matrix& M, double det, int p) {
     double diagonal = 1.0;
     for (int i = 0; i < p; ++i)
         diagonal *= M[i][i];
-    FitOutcome outcome;
-    if (!std::isfinite(det) || !(std::fabs(det) > singularThreshold * diagonal))
-        return outcome;
+    return !std::isfinite(det) || !(std::fabs(det) > singularThreshold * diagonal);
+}
 
+/// The parameters: the explicit inverse (transposed cofactors over the determinant) times
+/// the sums of ln kr times each regressor.
+Vector solve(const Cofactors& cofactors, const Regressors& Xt, const std::vector<double>& lnKr,
+             int p, size_t n) {
     Matrix Q{};
     for (int i = 0; i < p; ++i) {
         for (int k = 0; k < p; ++k)
-            Q[i][k] = C[k][i] / det;
+            Q[i][k] = cofactors.C[k][i] / cofactors.det;
     }
-
-    std::array<double, maxParameters> b{};
+    Vector b{};
     for (size_t j = 0; j < n; ++j) {
         for (int i = 0; i < p; ++i)
             b[i] = b[i] + lnKr[j] * Xt[i][j];
     }
-    std::array<double, maxParameters> beta{};
+    Vector beta{};
     for (int j = 0; j < p; ++j) {
         for (int i = 0; i < p; ++i)
             beta[i] = beta[i] + Q[i][j] * b[j];
     }
+    return beta;
+}
 
+/// The rate law the parameters stand for.
+FitResult lawOf(const Vector& beta, int p, double gasConstant) {
     FitResult fit;
     fit.FitLnA = beta[0];
     fit.RevA = std::exp(beta[0]);
@@ -123,26 +143,55 @@ FitOutcome fitRateLaw(const std::vector<double>& T, const std::vector<double>& l
         fit.FitInvT = beta[2];
         fit.RevEa = -beta[2] * gasConstant;
     }
-    outcome.failure = FitFailure::Overflow;
+    return fit;
+}
+
+bool isUsable(const Vector& beta, const FitResult& fit) {
     for (double coefficient : beta) {
         if (!std::isfinite(coefficient))
-            return outcome;
+            return false;
     }
-    if (!std::isfinite(fit.RevA) || fit.RevA <= 0.0)
-        return outcome;
+    return std::isfinite(fit.RevA) && fit.RevA > 0.0;
+}
 
+/// Fills the fitted law at each point and the sum of squared differences of ln kr; false
+/// when the law overflows at a point.
+bool measureError(FitResult& fit, const std::vector<double>& T, const std::vector<double>& lnKr,
+                  double gasConstant) {
+    const size_t n = T.size();
     fit.krLS.resize(n);
     double S = 0.0;
     for (size_t j = 0; j < n; ++j) {
         const double kr =
             std::exp(-fit.RevEa / (T[j] * gasConstant)) * (std::pow(T[j], fit.RevN) * fit.RevA);
         if (!std::isfinite(kr) || kr <= 0.0)
-            return outcome;
+            return false;
         fit.krLS[j] = kr;
         const double difference = std::log(kr) - lnKr[j];
         S = S + difference * difference;
     }
     fit.S = S;
+    return true;
+}
+
+} // namespace
+
+FitOutcome fitRateLaw(const std::vector<double>& T, const std::vector<double>& lnKr, RateLaw law,
+                      double gasConstant) {
+    const int p = law == RateLaw::Arrhenius ? 2 : 3;
+    const size_t n = T.size();
+    const Regressors Xt = regressorsOf(T, p);
+    const Matrix M = normalMatrix(Xt, p, n);
+    const Cofactors cofactors = cofactorsOf(M, p);
+    FitOutcome outcome;
+    if (isSingular(M, cofactors.det, p))
+        return outcome;
+
+    const Vector beta = solve(cofactors, Xt, lnKr, p, n);
+    FitResult fit = lawOf(beta, p, gasConstant);
+    outcome.failure = FitFailure::Overflow;
+    if (!isUsable(beta, fit) || !measureError(fit, T, lnKr, gasConstant))
+        return outcome;
     outcome.result = std::move(fit);
     return outcome;
 }

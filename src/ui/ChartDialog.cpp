@@ -69,63 +69,86 @@ void scale(QValueAxis* axis, const Span& span) {
     axis->applyNiceNumbers();
 }
 
-} // namespace
-
-ChartDialog::ChartDialog(const Speedfrm& content, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(toQt(texts::ChartCaption));
-    setModal(true);
-
+/// The grid's computed points: plus signs, unjoined.
+QScatterSeries* computedSeries() {
     auto* computed = new QScatterSeries;
     computed->setName(toQt(texts::ComputedSeries));
     computed->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
     computed->setMarkerSize(markerSize);
     computed->setBrush(plusMarker(QColor(0, 0, 160)));
     computed->setPen(QPen(Qt::transparent));
+    return computed;
+}
 
+QLineSeries* fittedSeries() {
     auto* fitted = new QLineSeries;
     fitted->setName(toQt(texts::FittedSeries));
     fitted->setPen(QPen(QColor(200, 0, 0), 2));
+    return fitted;
+}
 
+/// The points of both series and the span of each axis over them. A row whose texts are
+/// no numbers is left out.
+struct ChartPoints {
+    QList<QPointF> computed;
+    QList<QPointF> fitted;
     Span xs;
     Span ys;
-    QList<QPointF> computedPoints;
-    QList<QPointF> fittedPoints;
-    computedPoints.reserve(static_cast<qsizetype>(content.rows.size()));
-    fittedPoints.reserve(static_cast<qsizetype>(content.rows.size()));
-    for (const Speedfrm::Row& row : content.rows) {
-        const std::optional<double> x1 = number(row.x1);
-        const std::optional<double> y1 = number(row.y1);
-        if (x1 && y1) {
-            computedPoints.append(QPointF(*x1, *y1));
-            xs.add(*x1);
-            ys.add(*y1);
-        }
-        const std::optional<double> x2 = number(row.x2);
-        const std::optional<double> y2 = number(row.y2);
-        if (x2 && y2) {
-            fittedPoints.append(QPointF(*x2, *y2));
-            xs.add(*x2);
-            ys.add(*y2);
+
+    void add(QList<QPointF>& points, const std::string& xText, const std::string& yText) {
+        const std::optional<double> x = number(xText);
+        const std::optional<double> y = number(yText);
+        if (x && y) {
+            points.append(QPointF(*x, *y));
+            xs.add(*x);
+            ys.add(*y);
         }
     }
-    computed->replace(computedPoints);
-    fitted->replace(fittedPoints);
+};
 
-    chart_ = new QChart;
-    chart_->addSeries(computed);
-    chart_->addSeries(fitted);
+ChartPoints chartPoints(const Speedfrm& content) {
+    ChartPoints points;
+    points.computed.reserve(static_cast<qsizetype>(content.rows.size()));
+    points.fitted.reserve(static_cast<qsizetype>(content.rows.size()));
+    for (const Speedfrm::Row& row : content.rows) {
+        points.add(points.computed, row.x1, row.y1);
+        points.add(points.fitted, row.x2, row.y2);
+    }
+    return points;
+}
+
+/// Both axes, each scaled to its own span, attached to every series of the chart.
+void addAxes(QChart* chart, const ChartPoints& points) {
     auto* xAxis = new QValueAxis;
     xAxis->setTitleText(toQt(texts::ChartXTitle));
     auto* yAxis = new QValueAxis;
     yAxis->setTitleText(toQt(texts::ChartYTitle));
-    scale(xAxis, xs);
-    scale(yAxis, ys);
-    chart_->addAxis(xAxis, Qt::AlignBottom);
-    chart_->addAxis(yAxis, Qt::AlignLeft);
-    for (QAbstractSeries* series : chart_->series()) {
+    scale(xAxis, points.xs);
+    scale(yAxis, points.ys);
+    chart->addAxis(xAxis, Qt::AlignBottom);
+    chart->addAxis(yAxis, Qt::AlignLeft);
+    for (QAbstractSeries* series : chart->series()) {
         series->attachAxis(xAxis);
         series->attachAxis(yAxis);
     }
+}
+
+} // namespace
+
+ChartDialog::ChartDialog(const Speedfrm& content, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(toQt(texts::ChartCaption));
+    setModal(true);
+
+    QScatterSeries* computed = computedSeries();
+    QLineSeries* fitted = fittedSeries();
+    const ChartPoints points = chartPoints(content);
+    computed->replace(points.computed);
+    fitted->replace(points.fitted);
+
+    chart_ = new QChart;
+    chart_->addSeries(computed);
+    chart_->addSeries(fitted);
+    addAxes(chart_, points);
     chart_->legend()->setAlignment(Qt::AlignBottom);
 
     auto* view = new QChartView(chart_, this);

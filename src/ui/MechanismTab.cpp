@@ -104,16 +104,9 @@ QGridLayout* coefficientGrid(Binding& binding, REVEQfrm& form, QWidget* parent) 
     return grid;
 }
 
-} // namespace
-
-MechanismTab::MechanismTab(Binding& binding, REVEQfrm& form, QWidget* parent) : QWidget(parent) {
-    auto* mechanism = new QGroupBox(toQt(texts::Frm2Caption), this);
-    mechanism->setObjectName(QStringLiteral("Frm2"));
-
-    auto* loadRow = new QHBoxLayout;
-    loadRow->addWidget(binding.button(form.CMD2, QStringLiteral("CMD2"), mechanism));
-    loadRow->addWidget(binding.label(form.Lbl2, QStringLiteral("Lbl2"), mechanism), 1);
-    QPushButton* find = binding.button(form.FindCmd, QStringLiteral("FindCmd"), mechanism);
+/// The search button, in its own colour so that it stands out beside the file name.
+QPushButton* findButton(Binding& binding, REVEQfrm& form, QWidget* parent) {
+    QPushButton* find = binding.button(form.FindCmd, QStringLiteral("FindCmd"), parent);
     QPalette face = find->palette();
     // The disabled look stays the system's, so that a batch run shows the button off.
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
@@ -122,7 +115,18 @@ MechanismTab::MechanismTab(Binding& binding, REVEQfrm& form, QWidget* parent) : 
     }
     find->setPalette(face);
     find->setFixedWidth(find->sizeHint().height() * 2);
-    loadRow->addWidget(find);
+    return find;
+}
+
+/// The loaded mechanism: its file, its reaction list and the slots of the chosen reaction.
+QGroupBox* mechanismFrame(Binding& binding, REVEQfrm& form, QWidget* parent) {
+    auto* mechanism = new QGroupBox(toQt(texts::Frm2Caption), parent);
+    mechanism->setObjectName(QStringLiteral("Frm2"));
+
+    auto* loadRow = new QHBoxLayout;
+    loadRow->addWidget(binding.button(form.CMD2, QStringLiteral("CMD2"), mechanism));
+    loadRow->addWidget(binding.label(form.Lbl2, QStringLiteral("Lbl2"), mechanism), 1);
+    loadRow->addWidget(findButton(binding, form, mechanism));
 
     auto* titleRow = new QHBoxLayout;
     titleRow->addWidget(binding.label(form.Label4, QStringLiteral("Label4"), mechanism), 1);
@@ -136,8 +140,12 @@ MechanismTab::MechanismTab(Binding& binding, REVEQfrm& form, QWidget* parent) : 
     mechanismLayout->addWidget(
         binding.list(form.LOS2, Selection::Extended, QStringLiteral("LOS2"), mechanism), 1);
     mechanismLayout->addLayout(slotRow(binding, form, mechanism));
+    return mechanism;
+}
 
-    auto* coefficients = new QGroupBox(toQt(texts::Frm3Caption), this);
+/// The forward and reverse coefficients of the chosen reaction, the law, and the messages.
+QGroupBox* coefficientFrame(Binding& binding, REVEQfrm& form, QWidget* parent) {
+    auto* coefficients = new QGroupBox(toQt(texts::Frm3Caption), parent);
     coefficients->setObjectName(QStringLiteral("Frm3"));
     auto* lawRow = new QHBoxLayout;
     lawRow->addWidget(binding.button(form.CMD3, QStringLiteral("CMD3"), coefficients));
@@ -157,16 +165,28 @@ MechanismTab::MechanismTab(Binding& binding, REVEQfrm& form, QWidget* parent) : 
     coefficientLayout->addLayout(lawRow);
     coefficientLayout->addWidget(status);
     coefficientLayout->addWidget(error);
+    return coefficients;
+}
 
+/// The batch commands and their progress.
+QHBoxLayout* batchCommands(Binding& binding, REVEQfrm& form, QWidget* parent) {
     auto* batchRow = new QHBoxLayout;
-    batchRow->addWidget(binding.button(form.CMD4, QStringLiteral("CMD4"), this));
-    batchRow->addWidget(binding.button(form.CMD5, QStringLiteral("CMD5"), this));
-    batchRow->addWidget(binding.button(form.CMD6, QStringLiteral("CMD6"), this));
-    QProgressBar* progress = binding.progressBar(form.ProgBar, QStringLiteral("ProgBar"), this);
+    batchRow->addWidget(binding.button(form.CMD4, QStringLiteral("CMD4"), parent));
+    batchRow->addWidget(binding.button(form.CMD5, QStringLiteral("CMD5"), parent));
+    batchRow->addWidget(binding.button(form.CMD6, QStringLiteral("CMD6"), parent));
+    QProgressBar* progress = binding.progressBar(form.ProgBar, QStringLiteral("ProgBar"), parent);
     keepPlaceWhenHidden(progress);
     batchRow->addWidget(progress, 1);
-    batchRow->addWidget(binding.label(form.timeremaining, QStringLiteral("timeremaining"), this));
+    batchRow->addWidget(binding.label(form.timeremaining, QStringLiteral("timeremaining"), parent));
+    return batchRow;
+}
 
+} // namespace
+
+MechanismTab::MechanismTab(Binding& binding, REVEQfrm& form, QWidget* parent) : QWidget(parent) {
+    QGroupBox* mechanism = mechanismFrame(binding, form, this);
+    QGroupBox* coefficients = coefficientFrame(binding, form, this);
+    QHBoxLayout* batchRow = batchCommands(binding, form, this);
     auto* page = new QVBoxLayout(this);
     page->addWidget(mechanism, 1);
     page->addWidget(coefficients);

@@ -33,13 +33,8 @@ QGridLayout* coefficientGrid(Binding& binding, REVEQfrm& form, int first, QWidge
     return grid;
 }
 
-} // namespace
-
-ThermoTab::ThermoTab(Binding& binding, REVEQfrm& form, QWidget* parent) : QWidget(parent) {
-    auto* frame = new QGroupBox(toQt(texts::Frm1Caption), this);
-    frame->setObjectName(QStringLiteral("Frm1"));
-
-    // The species list on the left.
+/// The species list on the left.
+QVBoxLayout* speciesListColumn(Binding& binding, REVEQfrm& form, QWidget* frame) {
     auto* listColumn = new QVBoxLayout;
     listColumn->addWidget(binding.button(form.CMD1, QStringLiteral("CMD1"), frame));
     listColumn->addWidget(binding.label(form.Lbl3, QStringLiteral("Lbl3"), frame));
@@ -48,30 +43,26 @@ ThermoTab::ThermoTab(Binding& binding, REVEQfrm& form, QWidget* parent) : QWidge
     QLabel* count = binding.label(form.List1Nbr, QStringLiteral("List1Nbr"), frame);
     count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     listColumn->addWidget(count);
+    return listColumn;
+}
 
-    // The selected species on the right: file, limits, coefficients, properties.
-    auto* speciesColumn = new QVBoxLayout;
-    speciesColumn->addWidget(binding.label(form.Lbl1, QStringLiteral("Lbl1"), frame));
-    speciesColumn->addWidget(binding.label(form.Lbl8, QStringLiteral("Lbl8"), frame));
-    speciesColumn->addSpacing(8);
-    speciesColumn->addWidget(binding.label(form.Lbl10, QStringLiteral("Lbl10"), frame));
-    speciesColumn->addLayout(coefficientGrid(binding, form, 0, frame));
-    speciesColumn->addWidget(binding.label(form.Lbl11, QStringLiteral("Lbl11"), frame));
-    speciesColumn->addLayout(coefficientGrid(binding, form, 7, frame));
-    speciesColumn->addSpacing(8);
+/// A row of the property grid: its elements and their object names.
+struct PropertyRow {
+    Label& temperatureCaption;
+    const char* temperatureCaptionName;
+    TextBox& temperature;
+    const char* temperatureName;
+    Label& propertyCaption;
+    const char* propertyCaptionName;
+    TextBox& value;
+    const char* valueName;
+    TextBox& lowerRangeValue;
+    const char* lowerRangeValueName;
+};
 
-    struct PropertyRow {
-        Label& temperatureCaption;
-        const char* temperatureCaptionName;
-        TextBox& temperature;
-        const char* temperatureName;
-        Label& propertyCaption;
-        const char* propertyCaptionName;
-        TextBox& value;
-        const char* valueName;
-        TextBox& lowerRangeValue;
-        const char* lowerRangeValueName;
-    };
+/// Each property row: the temperature typed, the property at it, and its value from the
+/// lower range where the record gives one.
+QGridLayout* propertyGrid(Binding& binding, REVEQfrm& form, QWidget* frame) {
     const PropertyRow rows[] = {
         {form.LblCp1, "LblCp1", form.TXT1K, "TXT1K", form.cplbl1, "cplbl1", form.TXT1CP, "TXT1CP",
          form.TXT1CPBis, "TXT1CPBis"},
@@ -102,14 +93,39 @@ ThermoTab::ThermoTab(Binding& binding, REVEQfrm& form, QWidget* parent) : QWidge
         ++row;
     }
     properties->setColumnStretch(5, 1);
-    speciesColumn->addLayout(properties);
-    speciesColumn->addWidget(binding.label(form.LblH1, QStringLiteral("LblH1"), frame));
-    speciesColumn->addStretch(1);
+    return properties;
+}
 
+/// The selected species on the right: file, limits, coefficients, properties.
+QVBoxLayout* speciesColumn(Binding& binding, REVEQfrm& form, QWidget* frame) {
+    auto* column = new QVBoxLayout;
+    column->addWidget(binding.label(form.Lbl1, QStringLiteral("Lbl1"), frame));
+    column->addWidget(binding.label(form.Lbl8, QStringLiteral("Lbl8"), frame));
+    column->addSpacing(8);
+    column->addWidget(binding.label(form.Lbl10, QStringLiteral("Lbl10"), frame));
+    column->addLayout(coefficientGrid(binding, form, 0, frame));
+    column->addWidget(binding.label(form.Lbl11, QStringLiteral("Lbl11"), frame));
+    column->addLayout(coefficientGrid(binding, form, 7, frame));
+    column->addSpacing(8);
+    column->addLayout(propertyGrid(binding, form, frame));
+    column->addWidget(binding.label(form.LblH1, QStringLiteral("LblH1"), frame));
+    column->addStretch(1);
+    return column;
+}
+
+} // namespace
+
+ThermoTab::ThermoTab(Binding& binding, REVEQfrm& form, QWidget* parent) : QWidget(parent) {
+    auto* frame = new QGroupBox(toQt(texts::Frm1Caption), this);
+    frame->setObjectName(QStringLiteral("Frm1"));
+
+    // Built in this order so that the focus moves from the list to the species.
+    QVBoxLayout* listColumn = speciesListColumn(binding, form, frame);
+    QVBoxLayout* selectedColumn = speciesColumn(binding, form, frame);
     auto* columns = new QHBoxLayout(frame);
     columns->addLayout(listColumn, 1);
     columns->addSpacing(12);
-    columns->addLayout(speciesColumn, 3);
+    columns->addLayout(selectedColumn, 3);
 
     auto* page = new QVBoxLayout(this);
     page->addWidget(frame);
