@@ -122,7 +122,7 @@ public:
         out_->line(texts::ReactionsKeyword);
         out_->line(std::string(texts::GeneratedThe) + " " + formatDate(now) + " " +
                    formatTime(now));
-        species_ = std::make_unique<SpeciesProvider>(session_.form.LOS1, &*database_);
+        species_ = std::make_unique<SpeciesProvider>(session_.form.LOS1.entries(), &*database_);
         return true;
     }
 

@@ -1,8 +1,9 @@
 #include "mechanism/MechanismCleaner.h"
 
-#include "app/AppTexts.h"
 #include "mechanism/CleanTexts.h"
 #include "mechanism/MechanismTexts.h"
+#include "mechanism/ParsedReaction.h"
+#include "text/ChemkinKeywords.h"
 #include "text/NumberText.h"
 #include "text/StringOps.h"
 
@@ -34,9 +35,6 @@ constexpr double GasConstantCalories = 1.98720425864083;
 /// One electronvolt per molecule [cal/mol]: the Faraday constant 96485.33212 J/(mol V)
 /// divided by 4.184 J/cal.
 constexpr double CaloriesPerElectronvolt = 23060.5480;
-
-/// A side of a reaction line holds at most three species slots for the parser.
-constexpr std::size_t SideCapacity = 3;
 
 constexpr char Blank = ' ';
 constexpr char Tab = '\t';

@@ -20,8 +20,7 @@ namespace zorbel {
 
 namespace {
 
-std::string joinedReaction(const std::array<std::string, 6>& slots, size_t firstSide,
-                           size_t secondSide) {
+std::string joinedReaction(const ReactionSlots& slots, size_t firstSide, size_t secondSide) {
     std::string text = slots[firstSide] + "+" + slots[firstSide + 1] + "+" + slots[firstSide + 2] +
                        std::string(texts::IrreversibleArrow) + slots[secondSide] + "+" +
                        slots[secondSide + 1] + "+" + slots[secondSide + 2];
@@ -55,8 +54,8 @@ bool writeTable(const Session& session, const ReversalOutcome& outcome, const st
     const std::string Arev = text(REVEQfrm::ReverseA);
     const std::string nrev = text(REVEQfrm::ReverseN);
     const std::string Earev = text(REVEQfrm::ReverseEa);
-    std::array<std::string, 6> slots;
-    for (size_t k = 0; k < 6; ++k)
+    ReactionSlots slots;
+    for (size_t k = 0; k < SlotCount; ++k)
         slots[k] = text(REVEQfrm::FirstSlot + static_cast<int>(k));
 
     LineWriter out(path);
@@ -93,6 +92,20 @@ bool writeTable(const Session& session, const ReversalOutcome& outcome, const st
 
 } // namespace
 
+Colour slotColour(SlotKind kind) {
+    switch (kind) {
+    case SlotKind::Missing:
+    case SlotKind::Unusable: // the record blocks the reversal as much
+        return Colour::Yellow;
+    case SlotKind::ThirdBody:
+        return Colour::Pink;
+    case SlotKind::Species:
+    case SlotKind::Empty:
+        break;
+    }
+    return Colour::Window;
+}
+
 void showReverseCoefficients(Session& session) {
     const CommonValue& common = session.common;
     auto& boxes = session.form.PropTxt;
@@ -106,18 +119,18 @@ std::string databaseUnreadable(const std::string& path) {
            std::string(texts::DatabaseUnreadableEnd);
 }
 
-std::string forwardReactionText(const std::array<std::string, 6>& slots) {
+std::string forwardReactionText(const ReactionSlots& slots) {
     return joinedReaction(slots, 0, 3);
 }
 
-std::string reverseReactionText(const std::array<std::string, 6>& slots) {
+std::string reverseReactionText(const ReactionSlots& slots) {
     return joinedReaction(slots, 3, 0);
 }
 
 ReversalRequest requestFromWindow(const Session& session) {
     const REVEQfrm& form = session.form;
     ReversalRequest request;
-    for (size_t k = 0; k < 6; ++k)
+    for (size_t k = 0; k < SlotCount; ++k)
         request.slots[k] = form.PropTxt[REVEQfrm::FirstSlot + k].text();
     request.aText = form.PropTxt[REVEQfrm::ForwardA].text();
     request.nText = form.PropTxt[REVEQfrm::ForwardN].text();
@@ -132,7 +145,7 @@ ReversalRequest requestFromWindow(const Session& session) {
 
 void showSlotsAndRange(Session& session, const ReversalOutcome& outcome) {
     REVEQfrm& form = session.form;
-    for (size_t k = 0; k < 6; ++k) {
+    for (size_t k = 0; k < SlotCount; ++k) {
         TextBox& box = form.PropTxt[REVEQfrm::FirstSlot + k];
         box.setText(outcome.slotTexts[k]);
         box.setBackground(slotColour(outcome.slotKinds[k]));
@@ -186,7 +199,7 @@ std::string refusalMessage(const Session& session, const ReversalOutcome& outcom
         // Without the colours (on the command line) the names say which species.
         std::vector<std::string> names;
         std::string missing;
-        for (size_t k = 0; k < 6; ++k) {
+        for (size_t k = 0; k < SlotCount; ++k) {
             const std::string& name = outcome.slotTexts[k];
             if (outcome.slotKinds[k] != SlotKind::Missing || name.empty() ||
                 std::find(names.begin(), names.end(), name) != names.end())
@@ -269,7 +282,7 @@ void reverseShownReaction(Session& session) {
         form.lblerror.setCaption(databaseUnreadable(common.ThermoPath));
         return;
     }
-    SpeciesProvider species(form.LOS1, &*database);
+    SpeciesProvider species(form.LOS1.entries(), &*database);
     const ReversalOutcome outcome = reverseReaction(requestFromWindow(session), species);
     showSlotsAndRange(session, outcome);
     showLastSpecies(session, outcome);

@@ -1,6 +1,7 @@
 #pragma once
 // The Reverse button: one reaction, reported on screen, in the chart and in temp.txt.
 
+#include "app/Elements.h"
 #include "reversal/ReactionReversal.h"
 
 #include <string>
@@ -14,6 +15,9 @@ class SpeciesProvider;
 
 /// Runs the Reverse command on the reaction the panel shows.
 void reverseShownReaction(Session& session);
+
+/// The colour a slot box takes.
+Colour slotColour(SlotKind kind);
 
 /// The request the window's boxes and settings make for the reaction they show.
 ReversalRequest requestFromWindow(const Session& session);
@@ -38,8 +42,8 @@ std::string databaseUnreadable(const std::string& path);
 
 /// The reaction texts of the table file: slots joined with "+" and "=>", empty slots
 /// dropped with their "+".
-std::string forwardReactionText(const std::array<std::string, 6>& slots);
-std::string reverseReactionText(const std::array<std::string, 6>& slots);
+std::string forwardReactionText(const ReactionSlots& slots);
+std::string reverseReactionText(const ReactionSlots& slots);
 
 /// The chart's rows from the results grid and the fitted law in the shared record.
 struct Speedfrm;
