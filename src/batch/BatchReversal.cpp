@@ -358,21 +358,24 @@ CommandResult reverseAllWorker(Session& session, ClosingBox closingBox,
     return CommandResult::wrote({run.path()});
 }
 
-CommandResult reverseSelectedCommand(Session& session) {
-    if (CommandResult checked = batchPreconditions(session); !checked.done())
-        return checked;
-    REVEQfrm& form = session.form;
-    Platform& platform = session.platform;
-    const std::string& newLine = session.common.NewLine;
-    std::vector<int> chosen; // indices in LOS2 of the selected entries, read once
-    for (int index = 0; index < form.LOS2.count(); ++index) {
-        if (form.LOS2.isSelected(index))
+namespace {
+
+/// The indices in LOS2 of the selected entries, read once.
+std::vector<int> selectedIndices(const ListBox& list) {
+    std::vector<int> chosen;
+    for (int index = 0; index < list.count(); ++index) {
+        if (list.isSelected(index))
             chosen.push_back(index);
     }
-    // Refused before anything is asked or opened: the previous file stays as it was.
-    const int last = static_cast<int>(chosen.size()) - 1;
-    if (last < 1) {
-        platform.showMessage(
+    return chosen;
+}
+
+/// Fewer than two reactions are refused before anything is asked or opened, so that the
+/// previous file stays as it was; then the user confirms. Nothing when the run may start.
+std::optional<CommandResult> refusalOfSelection(Session& session, std::size_t chosen) {
+    const std::string& newLine = session.common.NewLine;
+    if (chosen < 2) {
+        session.platform.showMessage(
             {std::string(texts::SelectMore) + newLine + std::string(texts::ToUseButton),
              std::string(texts::WarningTitle), MessageButtons::Ok, MessageIcon::None});
         return CommandResult::refused({}); // the box has said why
@@ -383,6 +386,20 @@ CommandResult reverseSelectedCommand(Session& session) {
                        std::string(texts::ContinueAnyway),
                    texts::ReverseSelectedTitle))
         return CommandResult::stopped();
+    return std::nullopt;
+}
+
+} // namespace
+
+CommandResult reverseSelectedCommand(Session& session) {
+    if (CommandResult checked = batchPreconditions(session); !checked.done())
+        return checked;
+    REVEQfrm& form = session.form;
+    Platform& platform = session.platform;
+    const std::vector<int> chosen = selectedIndices(form.LOS2);
+    if (std::optional<CommandResult> refused = refusalOfSelection(session, chosen.size()))
+        return *refused;
+    const int last = static_cast<int>(chosen.size()) - 1;
 
     BusyGuard busy(session);
     form.timeremaining.setCaption(std::string(texts::BePatient));

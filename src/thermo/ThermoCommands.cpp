@@ -38,23 +38,27 @@ void forgetRefusal(REVEQfrm& form) {
         form.lblerror.setCaption({});
 }
 
-} // namespace
-
-CommandResult loadDatabase(Session& session) {
+/// What every load does before it asks for a file: no database, an empty species panel.
+void forgetDatabase(Session& session) {
     REVEQfrm& form = session.form;
-    CommonValue& common = session.common;
     forgetRefusal(form);
-
     form.Templbl.setCaption({});
     form.LOS1.clear();
-    common.SpeciesCount = 0;
+    session.common.SpeciesCount = 0;
     for (TextBox* box : {&form.TXT1K, &form.TXT1KH, &form.TXT1KS, &form.TXT1CP, &form.TXT1CPBis,
                          &form.TXT1H, &form.TXT1HBis, &form.TXT1S, &form.TXT1SBis})
         box->setText({});
     form.Lbl8.setCaption({});
     form.Lbl10.setCaption({});
     form.Lbl11.setCaption({});
+}
 
+} // namespace
+
+CommandResult loadDatabase(Session& session) {
+    REVEQfrm& form = session.form;
+    CommonValue& common = session.common;
+    forgetDatabase(session);
     const std::optional<std::string> path =
         session.askForFile(texts::ThermoDialogTitle, texts::ThermoDialogFilter);
     if (!path) {
