@@ -182,7 +182,7 @@ void BM_ReactionArithmeticAndFit(benchmark::State& state) {
     session.form.CMD1.click();
     std::optional<zorbel::ThermoIndex> index =
         zorbel::ThermoIndex::load((generatedFolder() / "bench.therm").string());
-    zorbel::SpeciesProvider species(session.form.LOS1, &*index);
+    zorbel::SpeciesProvider species(session.form.LOS1.entries(), &*index);
     zorbel::ReversalRequest request;
     request.slots = {"///", "S001", "S002", "S003", "S004", "///"};
     request.aText = "1.000E+13";

@@ -3,6 +3,7 @@
 // commands share. Each text stands here once.
 
 #include "app/Version.h"
+#include "text/ChemkinKeywords.h"
 
 #include <string_view>
 
@@ -38,8 +39,6 @@ inline constexpr std::string_view Label4Caption = "List of Reactions in the Mech
 inline constexpr std::string_view FindCmdCaption = "?";
 inline constexpr std::string_view FindCmdTip = "Looking for a particular reaction? Click here!";
 inline constexpr std::string_view PlusCaption = "+";
-inline constexpr std::string_view ReversibleArrow = "<=>";
-inline constexpr std::string_view IrreversibleArrow = "=>";
 inline constexpr std::string_view Frm3Caption = "Forward and Reverse Coefficients";
 inline constexpr std::string_view CMD3Caption = "&Reverse";
 inline constexpr std::string_view CMD3Tip =
@@ -104,9 +103,6 @@ inline constexpr std::string_view QuitTip = "Click here if you want to quit this
 inline constexpr std::string_view AccessDeniedTitle = "Access Denied";
 inline constexpr std::string_view AccessDeniedText = "Problem Access Internet... Sorry!";
 
-/// The keyword that closes a section of the database and mechanism files.
-inline constexpr std::string_view EndKeyword = "END";
-
 // Number-of-points validation and the checks the commands share.
 inline constexpr std::string_view TooManyPoints = "Too many points!";
 inline constexpr std::string_view NotEnoughPoints = "Not enough points!";
@@ -137,6 +133,9 @@ inline constexpr std::string_view InterruptedNothingWritten =
     "Interrupted: the run was stopped and nothing was written; every file is as it was.";
 inline constexpr std::string_view InterruptedAfterWriting =
     "Interrupted after the run had put its files in place whole; no scratch file is left.";
+
+/// After what could not be read, before its name.
+inline constexpr std::string_view CouldNotBeRead = " could not be read: ";
 
 // Message boxes.
 inline constexpr std::string_view JobDoneTitle = "JOB DONE!";

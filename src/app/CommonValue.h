@@ -30,7 +30,6 @@ struct CommonValue {
     double FitLnA = 0.0;  ///< ln kr = FitLnA + FitN ln T + FitInvT / T
     double FitN = 0.0;    ///< [-]
     double FitInvT = 0.0; ///< [K]
-    bool ComparisonRun = false;
     std::string AFormat;  ///< number pattern of pre-exponential factors
     std::string NFormat;  ///< number pattern of temperature exponents
     std::string EaFormat; ///< number pattern of activation energies

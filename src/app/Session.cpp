@@ -2,6 +2,7 @@
 
 #include "app/Addresses.h"
 #include "app/AppTexts.h"
+#include "app/PointLimits.h"
 #include "text/NumberText.h"
 
 #include <cmath>
@@ -12,13 +13,9 @@ namespace zorbel {
 
 namespace {
 
-constexpr int minimumPoints = 3;
-constexpr int maximumPoints = 10000;
-
 void startUp(Session& session) {
     CommonValue& common = session.common;
     REVEQfrm& form = session.form;
-    common.ComparisonRun = false;
     common.SpeciesCount = 0;
     common.ReactionCount = 0;
     common.GasConstant = 1.9872F;
@@ -58,9 +55,9 @@ void validatePoints(Session& session) {
     if (!number)
         return;
     const long long n = *number < 0 ? -*number : *number;
-    if (n > maximumPoints) {
+    if (n > MaximumPoints) {
         form.lblerror.setCaption(std::string(texts::TooManyPoints));
-    } else if (n < minimumPoints) {
+    } else if (n < MinimumPoints) {
         form.lblerror.setCaption(std::string(texts::NotEnoughPoints));
     } else {
         form.lblerror.setCaption({});
@@ -76,32 +73,70 @@ Session::Session(Platform& platformIn) : platform(platformIn) {
     form.QuitCMD.onClick = [this] { platform.quit(); };
 }
 
-void Session::runHandler(const std::function<void()>& handler) {
+CommandResult Session::handle(const std::function<CommandResult()>& handler) {
     try {
-        handler();
+        return handler();
     } catch (const std::exception& fault) {
-        form.lblerror.setCaption(std::string(texts::UnexpectedFault) + fault.what());
+        return refuse(std::string(texts::UnexpectedFault) + fault.what());
     } catch (...) {
-        form.lblerror.setCaption(std::string(texts::UnexpectedFault));
+        return refuse(std::string(texts::UnexpectedFault));
     }
+}
+
+CommandResult Session::start(const std::function<CommandResult()>& command) {
+    // The window gives no sign: its commands look inactive while a run holds it.
+    if (batchRunning)
+        return CommandResult::refused(std::string(texts::BusyRefusal));
+    return handle(command);
+}
+
+void Session::runHandler(const std::function<void()>& handler) {
+    handle([&handler] {
+        handler();
+        return CommandResult{};
+    });
 }
 
 void Session::runCommand(const std::function<void()>& command) {
-    if (batchRunning)
-        return;
-    runHandler(command);
+    start([&command] {
+        command();
+        return CommandResult{};
+    });
 }
 
-bool Session::checkPoints() {
+CommandResult Session::refuse(std::string message) {
+    form.lblerror.setCaption(message);
+    return CommandResult::refused(std::move(message));
+}
+
+std::optional<std::string> Session::askForFile(std::string_view title, std::string_view filter) {
+    FileDialogRequest request;
+    request.title = std::string(title);
+    request.filter = std::string(filter);
+    request.filterIndex = 1;
+    request.initialFolder = defaultDialogFolder();
+    return platform.chooseFile(request);
+}
+
+void Session::showJobDone(const std::string& text) {
+    platform.showMessage(
+        {text, std::string(texts::JobDoneTitle), MessageButtons::Ok, MessageIcon::Information});
+}
+
+std::string Session::outputCopiedTo(const std::string& path) const {
+    return std::string(texts::OutputFileCopiedTo) + common.NewLine + path;
+}
+
+CommandResult Session::checkPoints() {
     const std::string& text = form.Ntxt.text();
     const double n = readLeadingNumber(text);
-    if (text.empty() || !(n >= minimumPoints && n <= maximumPoints)) {
-        form.lblerror.setCaption(std::string(texts::EnterPointsNumber));
+    if (text.empty() || !(n >= MinimumPoints && n <= MaximumPoints)) {
+        CommandResult refused = refuse(std::string(texts::EnterPointsNumber));
         form.Ntxt.setBackground(Colour::Yellow);
-        return false;
+        return refused;
     }
     form.Ntxt.setBackground(Colour::Window);
-    return true;
+    return {};
 }
 
 std::string helpAddress() {

@@ -127,4 +127,8 @@ std::string loadedCaption(const std::string& path, std::size_t limit) {
            parts.fileName;
 }
 
+std::string couldNotBeRead(std::string_view what, std::string_view name) {
+    return std::string(what) + std::string(texts::CouldNotBeRead) + std::string(name);
+}
+
 } // namespace zorbel

@@ -79,5 +79,12 @@ PathParts splitPath(const std::string& path);
 /// "Loaded: " and the path, or, for a path of `limit` characters or more, "Loaded: ",
 /// the first three characters of the folder, "[...]\" and the file name.
 std::string loadedCaption(const std::string& path, std::size_t limit);
+/// The limits of the loaded-file captions: the mechanism's label is narrower.
+inline constexpr std::size_t DatabaseCaptionLimit = 80;
+inline constexpr std::size_t MechanismCaptionLimit = 45;
+
+/// A file, or a record in one, that could not be read: "The mechanism file could not be
+/// read: " and the name.
+std::string couldNotBeRead(std::string_view what, std::string_view name);
 
 } // namespace zorbel

@@ -7,10 +7,10 @@ namespace zorbel {
 
 void connectBatch(Session& session) {
     session.form.CMD4.onClick = [&session] {
-        session.runCommand([&session] { reverseAllCommand(session); });
+        session.start([&session] { return reverseAllCommand(session); });
     };
     session.form.CMD5.onClick = [&session] {
-        session.runCommand([&session] { reverseSelectedCommand(session); });
+        session.start([&session] { return reverseSelectedCommand(session); });
     };
 }
 

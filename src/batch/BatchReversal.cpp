@@ -122,7 +122,7 @@ public:
         out_->line(texts::ReactionsKeyword);
         out_->line(std::string(texts::GeneratedThe) + " " + formatDate(now) + " " +
                    formatTime(now));
-        species_ = std::make_unique<SpeciesProvider>(session_.form.LOS1, &*database_);
+        species_ = std::make_unique<SpeciesProvider>(session_.form.LOS1.entries(), &*database_);
         return true;
     }
 
@@ -133,11 +133,13 @@ public:
         bool listedWritten = false;
         try {
             REVEQfrm& form = session_.form;
-            publishReaction(session_, parseReaction(parseText), false);
+            const ParsedReaction parsed = parseReaction(parseText);
+            publishReaction(session_, parsed, false);
             form.LOS4.markCurrent(listIndex);
             out_->line(listed);
             listedWritten = true;
-            if (form.EgalLbl.caption() == texts::IrreversibleArrow) {
+            // The panel shows a line that could not be cut with the reversible arrow.
+            if (parsed.Irreversible && !parsed.Failed) {
                 out_->line(texts::IrreversibleLine);
                 return false;
             }
@@ -194,12 +196,7 @@ private:
             return false;
         }
         const FitResult& fit = *outcome.fit;
-        common.RevA = fit.RevA;
-        common.RevN = fit.RevN;
-        common.RevEa = fit.RevEa;
-        common.FitLnA = fit.FitLnA;
-        common.FitN = fit.FitN;
-        common.FitInvT = fit.FitInvT;
+        rememberFit(common, fit);
         showReverseCoefficients(session);
         const std::string errorText = formatNumber(fit.S, texts::ErrorMeasurePattern);
         form.lblerror2.setCaption(
@@ -245,23 +242,17 @@ private:
     std::optional<ReversalOutcome> lastSpecies_;
 };
 
-/// The checks Reverse All and Reverse Selected share; false when the command refuses.
-bool batchPreconditions(Session& session) {
+/// The checks Reverse All and Reverse Selected share: done when the command may go on.
+CommandResult batchPreconditions(Session& session) {
     REVEQfrm& form = session.form;
     form.Templbl.setCaption({});
-    if (session.common.SpeciesCount == 0) {
-        form.lblerror.setCaption(std::string(texts::ImportDatabaseFirst));
-        return false;
-    }
-    if (session.common.ReactionCount == 0) {
-        form.lblerror.setCaption(std::string(texts::ImportMechanismFirst));
-        return false;
-    }
+    if (session.common.SpeciesCount == 0)
+        return session.refuse(std::string(texts::ImportDatabaseFirst));
+    if (session.common.ReactionCount == 0)
+        return session.refuse(std::string(texts::ImportMechanismFirst));
     // A list emptied since the load would give a file of headers only over a good one.
-    if (form.LOS2.count() == 0) {
-        form.lblerror.setCaption(std::string(texts::NothingToReverse));
-        return false;
-    }
+    if (form.LOS2.count() == 0)
+        return session.refuse(std::string(texts::NothingToReverse));
     return session.checkPoints();
 }
 
@@ -284,10 +275,8 @@ bool confirmed(Session& session, std::string text, std::string_view title) {
                                          MessageIcon::Question}) == MessageAnswer::Yes;
 }
 
-void showJobDone(Session& session, const std::string& path) {
-    session.platform.showMessage(
-        {std::string(texts::OutputFileCopiedTo) + session.common.NewLine + path,
-         std::string(texts::JobDoneTitle), MessageButtons::Ok, MessageIcon::Information});
+CommandResult stoppedRun() {
+    return CommandResult::stopped(std::string(texts::RunStopped));
 }
 
 std::string parseTextOf(const std::string& entry) {
@@ -296,19 +285,20 @@ std::string parseTextOf(const std::string& entry) {
 
 } // namespace
 
-void reverseAllCommand(Session& session) {
-    if (!batchPreconditions(session))
-        return;
+CommandResult reverseAllCommand(Session& session) {
+    if (CommandResult checked = batchPreconditions(session); !checked.done())
+        return checked;
     const std::string& newLine = session.common.NewLine;
     if (!confirmed(session,
                    std::string(texts::ReverseAllQuestion) + newLine +
                        std::string(texts::ContinueAnyway),
                    texts::ReverseAllTitle))
-        return;
-    reverseAllWorker(session);
+        return CommandResult::stopped();
+    return reverseAllWorker(session, ClosingBox::Shown);
 }
 
-bool reverseAllWorker(Session& session, std::unique_ptr<LineWriter>* held) {
+CommandResult reverseAllWorker(Session& session, ClosingBox closingBox,
+                               std::unique_ptr<LineWriter>* held) {
     BusyGuard busy(session);
     REVEQfrm& form = session.form;
     Platform& platform = session.platform;
@@ -318,9 +308,9 @@ bool reverseAllWorker(Session& session, std::unique_ptr<LineWriter>* held) {
     BatchRun run(session, BatchKind::All);
     form.LOS3.clear();
     if (!run.create(pathInFolder(session.common.WorkFolder, texts::RevAllFileName))) {
-        form.lblerror.setCaption(run.failure());
+        CommandResult refused = session.refuse(run.failure());
         form.ProgBar.setVisible(false);
-        return false;
+        return refused;
     }
     form.MSFG.clear();
     std::vector<std::string> parseList;
@@ -347,7 +337,7 @@ bool reverseAllWorker(Session& session, std::unique_ptr<LineWriter>* held) {
                                       plainNumber(estimate.seconds) + std::string(texts::Seconds));
         platform.processEvents();
         if (stopAsked(session))
-            return false;
+            return stoppedRun();
         startSecond = platform.now().second;
         if (last != 0)
             form.ProgBar.setValue(static_cast<float>(100.0 * i / last));
@@ -359,42 +349,57 @@ bool reverseAllWorker(Session& session, std::unique_ptr<LineWriter>* held) {
     form.ProgBar.setValue(0.0F);
     form.timeremaining.setVisible(false);
     form.ProgBar.setVisible(false);
-    if (!run.finish(held == nullptr)) {
-        form.lblerror.setCaption(std::string(texts::FileNotWritten) + run.path());
-        return false;
-    }
+    if (!run.finish(held == nullptr))
+        return session.refuse(std::string(texts::FileNotWritten) + run.path());
     if (held != nullptr)
         *held = run.release();
-    if (!session.common.ComparisonRun)
-        showJobDone(session, run.path());
-    return true;
+    if (closingBox == ClosingBox::Shown)
+        session.showJobDone(session.outputCopiedTo(run.path()));
+    return CommandResult::wrote({run.path()});
 }
 
-void reverseSelectedCommand(Session& session) {
-    if (!batchPreconditions(session))
-        return;
-    REVEQfrm& form = session.form;
-    Platform& platform = session.platform;
-    const std::string& newLine = session.common.NewLine;
-    std::vector<int> chosen; // indices in LOS2 of the selected entries, read once
-    for (int index = 0; index < form.LOS2.count(); ++index) {
-        if (form.LOS2.isSelected(index))
+namespace {
+
+/// The indices in LOS2 of the selected entries, read once.
+std::vector<int> selectedIndices(const ListBox& list) {
+    std::vector<int> chosen;
+    for (int index = 0; index < list.count(); ++index) {
+        if (list.isSelected(index))
             chosen.push_back(index);
     }
-    // Refused before anything is asked or opened: the previous file stays as it was.
-    const int last = static_cast<int>(chosen.size()) - 1;
-    if (last < 1) {
-        platform.showMessage(
+    return chosen;
+}
+
+/// Fewer than two reactions are refused before anything is asked or opened, so that the
+/// previous file stays as it was; then the user confirms. Nothing when the run may start.
+std::optional<CommandResult> refusalOfSelection(Session& session, std::size_t chosen) {
+    const std::string& newLine = session.common.NewLine;
+    if (chosen < 2) {
+        session.platform.showMessage(
             {std::string(texts::SelectMore) + newLine + std::string(texts::ToUseButton),
              std::string(texts::WarningTitle), MessageButtons::Ok, MessageIcon::None});
-        return;
+        return CommandResult::refused({}); // the box has said why
     }
     if (!confirmed(session,
                    std::string(texts::ReverseSelectedQuestion) + newLine +
                        std::string(texts::ReverseSelectedDepends) + newLine +
                        std::string(texts::ContinueAnyway),
                    texts::ReverseSelectedTitle))
-        return;
+        return CommandResult::stopped();
+    return std::nullopt;
+}
+
+} // namespace
+
+CommandResult reverseSelectedCommand(Session& session) {
+    if (CommandResult checked = batchPreconditions(session); !checked.done())
+        return checked;
+    REVEQfrm& form = session.form;
+    Platform& platform = session.platform;
+    const std::vector<int> chosen = selectedIndices(form.LOS2);
+    if (std::optional<CommandResult> refused = refusalOfSelection(session, chosen.size()))
+        return *refused;
+    const int last = static_cast<int>(chosen.size()) - 1;
 
     BusyGuard busy(session);
     form.timeremaining.setCaption(std::string(texts::BePatient));
@@ -403,15 +408,15 @@ void reverseSelectedCommand(Session& session) {
     form.ProgBar.setVisible(true);
     platform.processEvents();
     if (stopAsked(session))
-        return;
+        return stoppedRun();
 
     BatchRun run(session, BatchKind::Selected);
     form.LOS3.clear();
     if (!run.create(pathInFolder(session.common.WorkFolder, texts::RevSelectedFileName))) {
-        form.lblerror.setCaption(run.failure());
+        CommandResult refused = session.refuse(run.failure());
         form.timeremaining.setVisible(false);
         form.ProgBar.setVisible(false);
-        return;
+        return refused;
     }
     form.MSFG.clear();
     for (int index : chosen)
@@ -423,7 +428,7 @@ void reverseSelectedCommand(Session& session) {
         form.timeremaining.setCaption(std::string(texts::InProgress));
         platform.processEvents();
         if (stopAsked(session))
-            return;
+            return stoppedRun();
         form.ProgBar.setValue(static_cast<float>(100.0 * i / last));
         if (run.reverseEntry(listIndex, form.LOS4.at(listIndex), form.LOS3.at(i)))
             form.LOS2.clearSelection();
@@ -431,15 +436,14 @@ void reverseSelectedCommand(Session& session) {
 
     const bool written = run.finish();
     form.timeremaining.setCaption(std::string(texts::JobDoneProgress));
-    if (!written) {
-        form.lblerror.setCaption(std::string(texts::FileNotWritten) + run.path());
-        return;
-    }
-    showJobDone(session, run.path());
+    if (!written)
+        return session.refuse(std::string(texts::FileNotWritten) + run.path());
+    session.showJobDone(session.outputCopiedTo(run.path()));
     form.lblerror.setCaption({});
     form.ProgBar.setVisible(false);
     form.timeremaining.setVisible(false);
     form.timeremaining.setCaption({});
+    return CommandResult::wrote({run.path()});
 }
 
 } // namespace zorbel

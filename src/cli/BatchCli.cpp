@@ -1,9 +1,8 @@
-#include "app/AppTexts.h"
-#include "app/TextFiles.h"
-#include "batch/BatchTexts.h"
+#include "batch/BatchReversal.h"
 #include "cli/CliRun.h"
 #include "cli/CliSettings.h"
 #include "cli/Commands.h"
+#include "cli/Terminal.h"
 
 #include <CLI/CLI.hpp>
 
@@ -14,7 +13,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 
 namespace zorbel::cli {
 
@@ -115,36 +113,26 @@ int prepare(CliRun& run, const BatchOptions& options) {
         form.LOS2.select(*options.patternsFrom);
         form.LOS2.clearSelection();
     }
-    if (isatty(STDERR_FILENO)) {
-        run.platform.onEvents = [&form] {
-            std::cerr << "\r" << static_cast<int>(form.ProgBar.value()) << "%  "
-                      << form.timeremaining.caption() << "      " << std::flush;
-        };
-    }
+    showProgressLine(run);
     return ExitDone;
 }
 
-/// Prints the output file's path once the run has ended with its closing box; otherwise
-/// the run was refused or stopped (its message went to standard output or error).
-int report(CliRun& run, std::string_view fileName) {
-    if (isatty(STDERR_FILENO))
-        std::cerr << '\n';
-    for (const MessageRequest& message : run.platform.messages) {
-        if (message.title == texts::JobDoneTitle) {
-            std::cout << pathInFolder(run.session.common.WorkFolder, fileName) << '\n';
-            return ExitDone;
-        }
+/// Prints the output file's path once the run has written it; otherwise the run was
+/// refused or stopped (a refusal told in a message box went to standard output).
+int report(const CommandResult& result) {
+    endProgressLine();
+    if (result.done()) {
+        for (const std::string& path : result.filesWritten)
+            std::cout << path << '\n';
     }
-    run.refusalOrDone();
-    return ExitRefused;
+    return exitCodeOf(result);
 }
 
 int runReverseAll(const BatchOptions& options) {
     CliRun run;
     if (int code = prepare(run, options))
         return code;
-    run.form().CMD4.click();
-    return report(run, texts::RevAllFileName);
+    return report(run.session.start([&run] { return reverseAllCommand(run.session); }));
 }
 
 int runReverseSelected(const BatchOptions& options) {
@@ -173,8 +161,7 @@ int runReverseSelected(const BatchOptions& options) {
         for (int index = *range.first.value; index <= *range.last.value; ++index)
             form.LOS2.setSelected(index, true);
     }
-    form.CMD5.click();
-    return report(run, texts::RevSelectedFileName);
+    return report(run.session.start([&run] { return reverseSelectedCommand(run.session); }));
 }
 
 void addCommonOptions(CLI::App& command, BatchOptions& options) {

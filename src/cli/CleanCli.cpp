@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "mechanism/CleanTexts.h"
 #include "mechanism/MechanismCleaner.h"
+#include "mechanism/MechanismTexts.h"
 
 #include <CLI/CLI.hpp>
 
@@ -24,7 +25,7 @@ struct CleanOptions {
 int runClean(const CleanOptions& options) {
     const std::optional<std::vector<std::string>> lines = readLines(options.input);
     if (!lines) {
-        std::cerr << texts::CleanInputUnreadable << options.input << '\n';
+        std::cerr << couldNotBeRead(texts::TheMechanismFile, options.input) << '\n';
         return ExitRefused;
     }
     const CleanedMechanism cleaned = cleanMechanism(*lines);

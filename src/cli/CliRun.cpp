@@ -1,15 +1,13 @@
 #include "cli/CliRun.h"
 
+#include "mechanism/MechanismCommands.h"
 #include "program/Program.h"
+#include "thermo/ThermoCommands.h"
 
 #include <iostream>
+#include <utility>
 
 namespace zorbel::cli {
-
-namespace {
-constexpr const char* cannotReadDatabase = "The thermodynamic database could not be read: ";
-constexpr const char* cannotReadMechanism = "The mechanism file could not be read: ";
-} // namespace
 
 CliRun::CliRun() : session(platform) {
     connectCommands(session);
@@ -18,42 +16,32 @@ CliRun::CliRun() : session(platform) {
     };
 }
 
-void CliRun::loadDatabase(const std::string& path) {
+CommandResult CliRun::loadDatabase(const std::string& path) {
     platform.fileAnswers.push_back(path);
-    form().CMD1.click();
+    return session.start([this] { return zorbel::loadDatabase(session); });
 }
 
-void CliRun::loadMechanism(const std::string& path) {
+CommandResult CliRun::loadMechanism(const std::string& path) {
     platform.fileAnswers.push_back(path);
-    form().CMD2.click();
+    return session.start([this] { return zorbel::loadMechanism(session); });
 }
 
-int CliRun::loadDatabaseOrExplain(const std::string& path) {
-    loadDatabase(path);
-    return explainLoad(form().Lbl1, cannotReadDatabase, path);
+CommandResult CliRun::act(std::function<void()>& handler,
+                          const std::function<CommandResult()>& command,
+                          const std::function<void()>& action) {
+    CommandResult result;
+    std::function<void()> connected =
+        std::exchange(handler, [this, &result, &command] { result = session.handle(command); });
+    action();
+    handler = std::move(connected);
+    return result;
 }
 
-int CliRun::loadMechanismOrExplain(const std::string& path) {
-    loadMechanism(path);
-    return explainLoad(form().Lbl2, cannotReadMechanism, path);
-}
-
-int CliRun::explainLoad(const Label& loadedLabel, const char* cannotRead, const std::string& path) {
-    if (!form().lblerror.caption().empty())
-        return refusalOrDone();
-    // A load that failed without a message leaves its label empty.
-    if (loadedLabel.caption().empty()) {
-        std::cerr << cannotRead << path << '\n';
-        return ExitRefused;
-    }
-    return ExitDone;
-}
-
-int CliRun::refusalOrDone() {
-    const std::string& message = form().lblerror.caption();
-    if (message.empty())
+int exitCodeOf(const CommandResult& result) {
+    if (result.done())
         return ExitDone;
-    std::cerr << message << '\n';
+    if (!result.message.empty())
+        std::cerr << result.message << '\n';
     return ExitRefused;
 }
 

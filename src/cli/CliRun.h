@@ -1,11 +1,13 @@
 #pragma once
 // The command-line face drives the same window model as a user would: it answers the
 // file dialogs with the paths given on the command line, confirms with Yes, prints the
-// message boxes to standard output.
+// message boxes to standard output. Its exit code comes from the commands' results.
 
+#include "app/CommandResult.h"
 #include "app/ScriptedPlatform.h"
 #include "app/Session.h"
 
+#include <functional>
 #include <string>
 
 namespace zorbel::cli {
@@ -23,22 +25,18 @@ public:
     REVEQfrm& form() { return session.form; }
 
     /// Loads a database as the CMD1 button would, the dialog answering with the path.
-    void loadDatabase(const std::string& path);
+    CommandResult loadDatabase(const std::string& path);
     /// Loads a mechanism as the CMD2 button would.
-    void loadMechanism(const std::string& path);
-    /// The same loads for a command that needs the file: ExitDone, or ExitRefused after
-    /// printing on standard error the window's refusal or that the file could not be read
-    /// (a pipe or a device is no file the program reads).
-    int loadDatabaseOrExplain(const std::string& path);
-    int loadMechanismOrExplain(const std::string& path);
-    /// Prints lblerror to standard error when it holds a message and returns
-    /// ExitRefused then, ExitDone otherwise.
-    int refusalOrDone();
-
-private:
-    /// What a load left: the window's refusal, a file that could not be read (the label
-    /// naming the loaded file stayed empty), or ExitDone.
-    int explainLoad(const Label& loadedLabel, const char* cannotRead, const std::string& path);
+    CommandResult loadMechanism(const std::string& path);
+    /// Does what a user does to an element (selects in a list, types into a box) and
+    /// returns the result of the command the element's handler runs then: for the action
+    /// the handler is one that runs `command` and keeps its result.
+    CommandResult act(std::function<void()>& handler, const std::function<CommandResult()>& command,
+                      const std::function<void()>& action);
 };
+
+/// The exit code a result calls for: ExitDone, or ExitRefused after printing the message of
+/// a refusal or a stop on standard error.
+int exitCodeOf(const CommandResult& result);
 
 } // namespace zorbel::cli

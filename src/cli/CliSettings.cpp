@@ -49,9 +49,9 @@ void applySettings(CliRun& run, const ReversalSettings& settings) {
 
 int loadInputs(CliRun& run, const std::string& thermo, const std::string& mechanism,
                const ReversalSettings& settings) {
-    if (int code = run.loadDatabaseOrExplain(thermo))
+    if (int code = exitCodeOf(run.loadDatabase(thermo)))
         return code;
-    if (int code = run.loadMechanismOrExplain(mechanism))
+    if (int code = exitCodeOf(run.loadMechanism(mechanism)))
         return code;
     if (settings.workFolder) {
         std::string folder = *settings.workFolder;

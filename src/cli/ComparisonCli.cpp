@@ -1,6 +1,7 @@
 #include "cli/CliRun.h"
 #include "cli/CliSettings.h"
 #include "cli/Commands.h"
+#include "cli/Terminal.h"
 #include "comparison/ComparisonCommand.h"
 
 #include <CLI/CLI.hpp>
@@ -9,7 +10,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <unistd.h>
 
 namespace zorbel::cli {
 
@@ -31,30 +31,24 @@ int runAnnotate(const AnnotateOptions& options) {
         return ExitUsage;
     }
     CliRun run;
-    if (int code = run.loadDatabaseOrExplain(options.thermo))
+    if (int code = exitCodeOf(run.loadDatabase(options.thermo)))
         return code;
     applySettings(run, options.settings);
-    REVEQfrm& form = run.form();
-    if (isatty(STDERR_FILENO)) {
-        run.platform.onEvents = [&form] {
-            std::cerr << "\r" << static_cast<int>(form.ProgBar.value()) << "%  "
-                      << form.timeremaining.caption() << "      " << std::flush;
-        };
-    }
+    showProgressLine(run);
     // The same handler the button runs, so that a fault ends in lblerror as in the window.
-    std::optional<AnnotationCounts> counts;
+    AnnotationCounts counts;
     run.platform.fileAnswers.push_back(options.comparison);
-    run.session.runCommand([&] { counts = annotateComparison(run.session); });
-    if (isatty(STDERR_FILENO))
-        std::cerr << '\n';
-    if (!counts) {
-        if (run.refusalOrDone() == ExitDone)
+    const CommandResult annotated =
+        run.session.start([&] { return annotateComparison(run.session, &counts); });
+    endProgressLine();
+    if (!annotated.done()) {
+        if (annotated.message.empty())
             std::cerr << notAnnotated << options.comparison << '\n';
-        return ExitRefused;
+        return exitCodeOf(annotated);
     }
-    std::cout << "Different: " << counts->different << '\n'
-              << "Identical within tolerance: " << counts->identical << '\n'
-              << "Not calculated: " << counts->notCalculated << '\n'
+    std::cout << "Different: " << counts.different << '\n'
+              << "Identical within tolerance: " << counts.identical << '\n'
+              << "Not calculated: " << counts.notCalculated << '\n'
               << run.session.common.ComparisonPath << '\n';
     return ExitDone;
 }

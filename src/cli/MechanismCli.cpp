@@ -1,5 +1,6 @@
 #include "cli/CliRun.h"
 #include "cli/Commands.h"
+#include "mechanism/MechanismCommands.h"
 
 #include <CLI/CLI.hpp>
 
@@ -28,7 +29,7 @@ std::string_view visibility(const Element& element) {
 
 int listReactions(const std::string& path) {
     auto run = std::make_unique<CliRun>();
-    if (int code = run->loadMechanismOrExplain(path))
+    if (int code = exitCodeOf(run->loadMechanism(path)))
         return code;
     const ListBox& list = run->form().LOS2;
     for (int index = 0; index < list.count(); ++index)
@@ -47,7 +48,7 @@ std::string asOutputLines(std::string text, const std::string& newLine) {
 
 int showOneReaction(const std::string& path, int index) {
     auto run = std::make_unique<CliRun>();
-    if (int code = run->loadMechanismOrExplain(path))
+    if (int code = exitCodeOf(run->loadMechanism(path)))
         return code;
     REVEQfrm& form = run->form();
     const int count = form.LOS2.count();
@@ -59,7 +60,11 @@ int showOneReaction(const std::string& path, int index) {
             std::cerr << indexRange << count - 1 << ".\n";
         return ExitRefused;
     }
-    form.LOS2.select(index);
+    const CommandResult shown = run->act(
+        form.LOS2.onSelect, [&run] { return showReaction(run->session); },
+        [&form, index] { form.LOS2.select(index); });
+    if (!shown.done())
+        return exitCodeOf(shown);
 
     for (std::size_t slot = 0; slot < std::size(slotNames); ++slot) {
         const TextBox& box = form.PropTxt[REVEQfrm::FirstSlot + slot];
@@ -75,8 +80,8 @@ int showOneReaction(const std::string& path, int index) {
     std::cout << "AFormat: \"" << common.AFormat << "\"\n";
     std::cout << "NFormat: \"" << common.NFormat << "\"\n";
     std::cout << "EaFormat: \"" << common.EaFormat << "\"\n";
-    if (!form.lblerror.caption().empty())
-        std::cout << asOutputLines(form.lblerror.caption(), common.NewLine) << '\n';
+    if (!shown.message.empty())
+        std::cout << asOutputLines(shown.message, common.NewLine) << '\n';
     return ExitDone;
 }
 

@@ -1,6 +1,7 @@
 #include "cli/CliRun.h"
 #include "cli/CliSettings.h"
 #include "cli/Commands.h"
+#include "reversal/ReverseCommand.h"
 
 #include <CLI/CLI.hpp>
 
@@ -30,16 +31,17 @@ int runReverse(const ReverseOptions& options) {
     }
     applySettings(run, options.settings);
     form.LOS2.select(options.index);
-    form.CMD3.click();
-    if (form.Templbl.caption().empty())
-        return run.refusalOrDone();
+    const CommandResult reversed =
+        run.session.start([&run] { return reverseShownReaction(run.session); });
+    if (!reversed.done())
+        return exitCodeOf(reversed);
     std::cout << "Arev  = " << form.PropTxt[REVEQfrm::ReverseA].text() << '\n'
               << "nrev  = " << form.PropTxt[REVEQfrm::ReverseN].text() << '\n'
               << "Earev = " << form.PropTxt[REVEQfrm::ReverseEa].text() << '\n'
               << "S     = " << form.lblerror2.caption() << '\n'
               << form.Templbl.caption() << '\n';
-    if (!form.lblerror.caption().empty())
-        std::cout << "warning: " << form.lblerror.caption() << '\n';
+    if (!reversed.message.empty())
+        std::cout << "warning: " << reversed.message << '\n';
     return ExitDone;
 }
 

@@ -1,5 +1,6 @@
 #include "cli/CliRun.h"
 #include "cli/Commands.h"
+#include "mechanism/ReactionSearch.h"
 
 #include <CLI/CLI.hpp>
 
@@ -14,21 +15,27 @@ namespace {
 
 /// Opens the search window on the loaded mechanism as a user would: types the species
 /// into its boxes, starts the search, prints what the window then shows (the reactions
-/// found, one a line, and the result count) and closes it.
-void searchLoadedMechanism(CliRun& run, const std::vector<std::string>& species,
-                           std::ostream& out) {
-    run.platform.onSearch = [&species, &out](Findfrm& window) {
+/// found, one a line, and the result count) and closes it. The search's result, or the
+/// opening's when the window did not open.
+CommandResult searchLoadedMechanism(CliRun& run, const std::vector<std::string>& species,
+                                    std::ostream& out) {
+    CommandResult searched;
+    run.platform.onSearch = [&run, &species, &out, &searched](Findfrm& window) {
         TextBox* const boxes[] = {&window.Usereqn1, &window.Usereqn2, &window.Usereqn3};
         for (size_t index = 0; index < species.size() && index < std::size(boxes); ++index)
             boxes[index]->setText(species[index]);
-        window.FindCmdR.click();
+        searched = run.act(
+            window.FindCmdR.onClick, [&run] { return runSearch(run.session); },
+            [&window] { window.FindCmdR.click(); });
         for (const std::string& entry : window.SubLOS2copy.entries())
             out << entry << '\n';
         out << window.resultlbl.caption() << '\n';
         window.Closefrm.click();
     };
-    run.form().FindCmd.click();
+    const CommandResult opened =
+        run.session.start([&run] { return openSearchWindow(run.session); });
     run.platform.onSearch = nullptr;
+    return opened.done() ? searched : opened;
 }
 
 struct SearchOptions {
@@ -51,12 +58,11 @@ void addSearchCommands(CLI::App& app, int& exitCode) {
         ->expected(1, 3);
     command->callback([options, &exitCode] {
         CliRun run;
-        exitCode = run.loadMechanismOrExplain(options->mechanism);
+        exitCode = exitCodeOf(run.loadMechanism(options->mechanism));
         if (exitCode != ExitDone)
             return;
-        searchLoadedMechanism(run, options->species, std::cout);
         // A fault met inside the window is reported like a refusal.
-        exitCode = run.refusalOrDone();
+        exitCode = exitCodeOf(searchLoadedMechanism(run, options->species, std::cout));
     });
 }
 

@@ -2,6 +2,7 @@
 #include "cli/Commands.h"
 #include "text/StringOps.h"
 #include "thermo/SpeciesRecord.h"
+#include "thermo/ThermoCommands.h"
 #include "thermo/ThermoTexts.h"
 
 #include <CLI/CLI.hpp>
@@ -23,7 +24,6 @@ constexpr std::string_view NameHelp = "a species to show (any case)";
 constexpr std::string_view TemperatureHelp =
     "a temperature [K] typed into the Cp/R box, as text (it fills all three boxes)";
 constexpr std::string_view UnknownSpecies = "No species of that name in the database: ";
-constexpr std::string_view NoRecord = "The record of this species could not be read: ";
 
 /// Labels are padded to one width, then "= " and the window's text as it stands (plain
 /// numbers keep their leading blank).
@@ -51,7 +51,7 @@ void printProperty(std::string_view label, const TextBox& box, const TextBox& lo
 int runSpecies(const SpeciesOptions& options) {
     CliRun run;
     REVEQfrm& form = run.form();
-    if (const int refused = run.loadDatabaseOrExplain(options.database); refused != ExitDone)
+    if (const int refused = exitCodeOf(run.loadDatabase(options.database)); refused != ExitDone)
         return refused;
 
     if (!options.name) {
@@ -62,17 +62,17 @@ int runSpecies(const SpeciesOptions& options) {
     }
 
     const std::string name = toUpperAscii(*options.name);
-    if (!form.LOS1.selectFirstEqual(name)) {
+    if (form.LOS1.find(name) < 0) {
         std::cerr << UnknownSpecies << name << '\n';
         return ExitRefused;
     }
-    // A record that cannot be computed with is refused before anything is printed.
-    if (const int refused = run.refusalOrDone(); refused != ExitDone)
+    // A record that cannot be computed with, or found, is refused before anything is
+    // printed.
+    const CommandResult shown = run.act(
+        form.LOS1.onSelect, [&run] { return showSpecies(run.session); },
+        [&form, &name] { form.LOS1.selectFirstEqual(name); });
+    if (const int refused = exitCodeOf(shown); refused != ExitDone)
         return refused;
-    if (run.session.common.TLow.empty()) {
-        std::cerr << NoRecord << name << '\n';
-        return ExitRefused;
-    }
     printShown("species", form.LOS1.selectedText());
     for (std::size_t i = 0; i < std::size(texts::CoefficientNames); ++i)
         printShown(texts::CoefficientNames[i], form.PropTxt[i].text());
@@ -83,14 +83,16 @@ int runSpecies(const SpeciesOptions& options) {
     printShown("Lbl10", form.Lbl10.caption());
     printShown("Lbl11", form.Lbl11.caption());
 
-    if (options.temperature) {
-        form.TXT1K.setText(*options.temperature);
-        printShown("T (K)", form.TXT1K.text());
-        printProperty("Cp/R", form.TXT1CP, form.TXT1CPBis);
-        printProperty("H/RT", form.TXT1H, form.TXT1HBis);
-        printProperty("S/R", form.TXT1S, form.TXT1SBis);
-    }
-    return run.refusalOrDone();
+    if (!options.temperature)
+        return ExitDone;
+    const CommandResult evaluated = run.act(
+        form.TXT1K.onChange, [&run] { return evaluateCp(run.session); },
+        [&form, &options] { form.TXT1K.setText(*options.temperature); });
+    printShown("T (K)", form.TXT1K.text());
+    printProperty("Cp/R", form.TXT1CP, form.TXT1CPBis);
+    printProperty("H/RT", form.TXT1H, form.TXT1HBis);
+    printProperty("S/R", form.TXT1S, form.TXT1SBis);
+    return exitCodeOf(evaluated);
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 // with the file's second expressions at two temperatures; a classified table is inserted
 // into the file, which is replaced as a whole.
 
-#include <optional>
+#include "app/CommandResult.h"
 
 namespace zorbel {
 
@@ -17,8 +17,9 @@ struct AnnotationCounts {
     int notCalculated = 0;
 };
 
-/// Runs the command; the counts when the file was annotated, nothing when the command was
-/// cancelled or refused (lblerror then says why, except for a cancelled dialog).
-std::optional<AnnotationCounts> annotateComparison(Session& session);
+/// Runs the command: done when the file was annotated (RevAll.txt and the file written,
+/// `counts`, when given, set), stopped by a cancelled dialog or a stopped run, refused
+/// otherwise (lblerror then says why).
+CommandResult annotateComparison(Session& session, AnnotationCounts* counts = nullptr);
 
 } // namespace zorbel

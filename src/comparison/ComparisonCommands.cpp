@@ -7,7 +7,7 @@ namespace zorbel {
 
 void connectComparison(Session& session) {
     session.form.CMD6.onClick = [&session] {
-        session.runCommand([&session] { annotateComparison(session); });
+        session.start([&session] { return annotateComparison(session); });
     };
 }
 

@@ -69,7 +69,8 @@ inline constexpr std::string_view RevAllReplaced =
 
 // Faults; each names the file or line and what to do, and the comparison file is left as it
 // was.
-inline constexpr std::string_view ComparisonNotRead = "The comparison file could not be read: ";
+/// Named before " could not be read: ".
+inline constexpr std::string_view TheComparisonFile = "The comparison file";
 inline constexpr std::string_view CheckReadable = ". Check that it exists and can be read.";
 inline constexpr std::string_view MarkedLineStart = "Line ";
 inline constexpr std::string_view MarkedLineOf = " of ";

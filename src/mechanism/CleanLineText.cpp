@@ -1,7 +1,7 @@
 #include "mechanism/CleanLineText.h"
 
-#include "app/AppTexts.h"
 #include "mechanism/CleanTexts.h"
+#include "text/ChemkinKeywords.h"
 #include "text/StringOps.h"
 
 namespace zorbel::clean {

@@ -1,8 +1,9 @@
 #include "mechanism/CleanReactionLine.h"
 
-#include "app/AppTexts.h"
 #include "mechanism/CleanLineText.h"
 #include "mechanism/CleanTexts.h"
+#include "mechanism/ParsedReaction.h"
+#include "text/ChemkinKeywords.h"
 #include "text/NumberText.h"
 #include "text/StringOps.h"
 
@@ -12,9 +13,6 @@
 namespace zorbel::clean {
 
 namespace {
-
-/// A side of a reaction line holds at most three species slots for the parser.
-constexpr std::size_t SideCapacity = 3;
 
 constexpr char Plus = '+';
 constexpr char DecimalPoint = '.';

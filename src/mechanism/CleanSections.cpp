@@ -1,11 +1,11 @@
 #include "mechanism/CleanSections.h"
 
-#include "app/AppTexts.h"
 #include "mechanism/CleanAuxiliary.h"
 #include "mechanism/CleanLineText.h"
 #include "mechanism/CleanReactionLine.h"
 #include "mechanism/CleanTexts.h"
 #include "mechanism/MechanismTexts.h"
+#include "text/ChemkinKeywords.h"
 #include "text/StringOps.h"
 
 #include <cstddef>

@@ -1,7 +1,7 @@
 #pragma once
 // The texts of the mechanism cleaner and of its command. Each text stands here once.
 
-#include "app/AppTexts.h"
+#include "text/ChemkinKeywords.h"
 
 #include <string_view>
 
@@ -68,7 +68,6 @@ inline constexpr std::string_view CleanCommandHelp =
     "equations without blanks, single blanks before A, n and Ea, Ea in cal/mol";
 inline constexpr std::string_view CleanInputHelp = "The mechanism as published";
 inline constexpr std::string_view CleanOutputHelp = "The cleaned mechanism to write";
-inline constexpr std::string_view CleanInputUnreadable = "The mechanism file could not be read: ";
 inline constexpr std::string_view CleanOutputUnwritable =
     "The cleaned mechanism could not be written: ";
 inline constexpr std::string_view CommentedOutLineStart = "Line ";

@@ -14,9 +14,7 @@ namespace zorbel {
 
 namespace {
 
-/// Paths of this many characters or more are shortened in the loaded-file label.
-constexpr std::size_t shortenedPathLength = 45;
-constexpr int slotCount = 6;
+constexpr int slotCount = static_cast<int>(SlotCount);
 constexpr int lastPanelBox = REVEQfrm::ReverseEa;
 
 TextBox& slotBox(REVEQfrm& form, int slot) {
@@ -88,44 +86,46 @@ void choosePatternsOnce(CommonValue& common, const ParsedReaction& parsed) {
     common.FormatsChosen = 1;
 }
 
+std::string parseFailedMessage(const CommonValue& common) {
+    return std::string(texts::ParseFailedFirstLine) + common.NewLine +
+           std::string(texts::ParseFailedSecondLine);
+}
+
 } // namespace
 
-void loadMechanism(Session& session) {
+CommandResult loadMechanism(Session& session) {
     CommonValue& common = session.common;
     REVEQfrm& form = session.form;
     forgetMechanism(session);
 
-    FileDialogRequest request;
-    request.title = texts::MechanismDialogTitle;
-    request.filter = texts::MechanismDialogFilter;
-    request.filterIndex = 1;
-    request.initialFolder = defaultDialogFolder();
-    const std::optional<std::string> path = session.platform.chooseFile(request);
+    const std::optional<std::string> path =
+        session.askForFile(texts::MechanismDialogTitle, texts::MechanismDialogFilter);
     if (!path) {
         abandonLoad(session);
-        return;
+        return CommandResult::stopped();
     }
     common.MechanismPath = *path;
     common.WorkFolder = splitPath(*path).folder;
-    form.Lbl2.setCaption(loadedCaption(*path, shortenedPathLength));
+    form.Lbl2.setCaption(loadedCaption(*path, MechanismCaptionLimit));
 
     std::optional<std::vector<std::string>> lines = readMechanismLines(*path);
     if (!lines) {
         abandonLoad(session);
-        return;
+        return CommandResult::refused(couldNotBeRead(texts::TheMechanismFile, *path));
     }
     if (!hasReactionsLine(*lines)) {
-        form.lblerror.setCaption(noReactionsLine(*path, *lines));
+        CommandResult refused = session.refuse(noReactionsLine(*path, *lines));
         form.Lbl2.setCaption({});
-        return;
+        return refused;
     }
     std::optional<std::vector<std::string>> entries =
         reactionEntries(std::move(*lines), &common.ReactionLines);
-    if (!entries)
-        return;
+    if (!entries) // the line was checked above
+        return CommandResult::refused(noReactionsLine(*path, {}));
     common.ReactionCount = static_cast<int>(entries->size());
     form.LOS2.assign(std::move(*entries));
     form.List2Nbr.setCaption(countInParentheses(common.ReactionCount));
+    return {};
 }
 
 void publishReaction(Session& session, const ParsedReaction& parsed, bool userSelection) {
@@ -154,9 +154,7 @@ void publishReaction(Session& session, const ParsedReaction& parsed, bool userSe
         for (int slot = 0; slot < slotCount; ++slot)
             slotBox(form, slot).setText(std::string(texts::FailedSlotMark));
         if (userSelection)
-            form.lblerror.setCaption(std::string(texts::ParseFailedFirstLine) +
-                                     session.common.NewLine +
-                                     std::string(texts::ParseFailedSecondLine));
+            form.lblerror.setCaption(parseFailedMessage(session.common));
         return;
     }
 
@@ -176,15 +174,19 @@ void publishReaction(Session& session, const ParsedReaction& parsed, bool userSe
     form.PlusLbl[3].setVisible(!isEmptySlot(slotBox(form, 5)));
 }
 
-void showReaction(Session& session) {
+CommandResult showReaction(Session& session) {
     REVEQfrm& form = session.form;
     form.Templbl.setCaption({});
     for (int index = REVEQfrm::ReverseA; index <= REVEQfrm::ReverseEa; ++index)
         box(form, index).setText({});
     const std::string entry = form.LOS2.selectedText();
     if (entry.empty())
-        return;
-    publishReaction(session, parseReaction(entry), true);
+        return {};
+    const ParsedReaction parsed = parseReaction(entry);
+    publishReaction(session, parsed, true);
+    if (parsed.Failed)
+        return {Outcome::Done, parseFailedMessage(session.common), {}};
+    return {};
 }
 
 void parseForBatch(Session& session) {
@@ -196,8 +198,12 @@ void parseForBatch(Session& session) {
 
 void connectMechanism(Session& session) {
     REVEQfrm& form = session.form;
-    form.CMD2.onClick = [&session] { session.runCommand([&session] { loadMechanism(session); }); };
-    form.LOS2.onSelect = [&session] { session.runCommand([&session] { showReaction(session); }); };
+    form.CMD2.onClick = [&session] {
+        session.start([&session] { return loadMechanism(session); });
+    };
+    form.LOS2.onSelect = [&session] {
+        session.start([&session] { return showReaction(session); });
+    };
     // The batch runs select in LOS4 while they hold the window: their parse must run.
     form.LOS4.onSelect = [&session] { session.runHandler([&session] { parseForBatch(session); }); };
 }

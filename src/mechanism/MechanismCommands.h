@@ -3,6 +3,8 @@
 // the selected reaction in the panel below it (the batch runs use a quiet twin of it
 // through the hidden list LOS4).
 
+#include "app/CommandResult.h"
+
 namespace zorbel {
 
 class Session;
@@ -14,12 +16,13 @@ void connectMechanism(Session& session);
 
 /// CMD2: asks for a mechanism file and lists its reaction lines in LOS2. A file without
 /// an exact REACTIONS line is refused with a message in lblerror; a cancelled dialog or
-/// an unreadable file leaves no mechanism loaded, without a message.
-void loadMechanism(Session& session);
+/// an unreadable file leaves no mechanism loaded, without a message in the window.
+CommandResult loadMechanism(Session& session);
 
 /// LOS2 selection: shows the selected entry in the reaction panel. The first reaction
-/// shown in a run also fixes the number patterns of the coefficients.
-void showReaction(Session& session);
+/// shown in a run also fixes the number patterns of the coefficients. A line that cannot
+/// be cut is shown with its marks: done, with the warning lblerror shows.
+CommandResult showReaction(Session& session);
 
 /// LOS4 selection: publishes the selected entry for a batch run, without touching the
 /// status line, the reverse boxes or the patterns, and without a message on failure.

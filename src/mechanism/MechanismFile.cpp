@@ -1,7 +1,7 @@
 #include "mechanism/MechanismFile.h"
 
-#include "app/AppTexts.h"
 #include "mechanism/MechanismTexts.h"
+#include "text/ChemkinKeywords.h"
 #include "text/StringOps.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "mechanism/ParsedReaction.h"
 
-#include "app/AppTexts.h"
 #include "mechanism/MechanismTexts.h"
+#include "text/ChemkinKeywords.h"
 #include "text/NumberText.h"
 #include "text/StringOps.h"
 
@@ -20,7 +20,6 @@ constexpr char irreversibleSideEnd = '|';
 constexpr char productSideStart = '>';
 constexpr char minus = '-';
 constexpr char decimalPoint = '.';
-constexpr std::size_t sideCapacity = 3;
 
 /// The species texts of one side, split at every "+"; nothing when a text is empty
 /// (an empty side, "A++B", a trailing "+"), which no slot can show sensibly.
@@ -85,16 +84,16 @@ ParsedReaction parseReaction(std::string_view entry) {
         return failed(std::move(parsed));
     const auto reactants = speciesOf(equation.substr(0, reactantEnd));
     const auto products = speciesOf(equation.substr(productStart + 1));
-    if (!reactants || !products || reactants->size() > sideCapacity ||
-        products->size() > sideCapacity)
+    if (!reactants || !products || reactants->size() > SideCapacity ||
+        products->size() > SideCapacity)
         return failed(std::move(parsed));
 
     parsed.Slots.fill(std::string(texts::EmptySlotMark));
     // Reactants take the last slots of their three, products the first of theirs.
     std::copy(reactants->begin(), reactants->end(),
-              parsed.Slots.begin() + static_cast<std::ptrdiff_t>(sideCapacity - reactants->size()));
+              parsed.Slots.begin() + static_cast<std::ptrdiff_t>(SideCapacity - reactants->size()));
     std::copy(products->begin(), products->end(),
-              parsed.Slots.begin() + static_cast<std::ptrdiff_t>(sideCapacity));
+              parsed.Slots.begin() + static_cast<std::ptrdiff_t>(SideCapacity));
     return parsed;
 }
 

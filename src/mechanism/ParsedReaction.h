@@ -9,16 +9,23 @@
 // of a side. No stoichiometric factor is recognised: 2OH is one species text.
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace zorbel {
 
+/// Species a side of a reaction can hold, and the slots of a whole reaction.
+inline constexpr std::size_t SideCapacity = 3;
+inline constexpr std::size_t SlotCount = 2 * SideCapacity;
+/// Reactants 1 to 3, then products 1 to 3.
+using ReactionSlots = std::array<std::string, SlotCount>;
+
 struct ParsedReaction {
     /// Reactants 1 to 3, then products 1 to 3. "///" marks an empty slot: reactants fill
     /// the last slots of their three, products the first of theirs. "NER" in all six when
     /// the line could not be cut.
-    std::array<std::string, 6> Slots;
+    ReactionSlots Slots;
     /// True when the line holds no "<=>", only "=>".
     bool Irreversible = false;
     /// Forward pre-exponential factor, temperature exponent and activation energy,

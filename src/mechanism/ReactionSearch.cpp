@@ -126,7 +126,9 @@ void loadSearchWindow(Session& session) {
     find.SubLOS2copy.clear();
 }
 
-void openSearchWindow(Session& session) {
+} // namespace
+
+CommandResult openSearchWindow(Session& session) {
     loadSearchWindow(session);
     Findfrm& find = session.find;
     // The window counts as closed once the modal call returns, however it returns.
@@ -136,9 +138,10 @@ void openSearchWindow(Session& session) {
     } closes{find};
     find.shown = true;
     session.platform.showSearch(find);
+    return {};
 }
 
-void runSearch(Session& session) {
+CommandResult runSearch(Session& session) {
     Findfrm& find = session.find;
     find.SubLOS2copy.clear();
     find.resultlbl.setCaption(std::string(texts::FoundNothing));
@@ -150,14 +153,17 @@ void runSearch(Session& session) {
             queries.push_back(std::move(query));
     }
     if (queries.empty())
-        return;
+        return {};
 
     std::vector<std::string> results = searchReactions(find.LOS2copy.entries(), queries);
     const size_t found = results.size();
     find.SubLOS2copy.assign(std::move(results));
     if (std::optional<std::string> label = resultLabelText(static_cast<int>(queries.size()), found))
         find.resultlbl.setCaption(std::move(*label));
+    return {};
 }
+
+namespace {
 
 /// Makes the reaction a search-window entry stands for the only selected line of the
 /// main list, which shows its details there.
@@ -182,9 +188,11 @@ void chooseAndClose(Session& session, const ListBox& list) {
 void connectSearch(Session& session) {
     Findfrm& find = session.find;
     session.form.FindCmd.onClick = [&session] {
-        session.runCommand([&session] { openSearchWindow(session); });
+        session.start([&session] { return openSearchWindow(session); });
     };
-    find.FindCmdR.onClick = [&session] { session.runHandler([&session] { runSearch(session); }); };
+    find.FindCmdR.onClick = [&session] {
+        session.handle([&session] { return runSearch(session); });
+    };
     find.SubLOS2copy.onSelect = [&session] {
         session.runHandler([&session] {
             const ListBox& results = session.find.SubLOS2copy;

@@ -5,6 +5,8 @@
 // The window works on its own copy of the reaction list, sorted, in which irreversible
 // arrows carry a mark; choosing a reaction there selects the same line in the main list.
 
+#include "app/CommandResult.h"
+
 #include <optional>
 #include <span>
 #include <string>
@@ -39,6 +41,11 @@ std::string searchListEntry(std::string_view entry);
 
 /// The main-list entry a search-window entry stands for: the marks removed again.
 std::string mainListEntry(std::string_view searchEntry);
+
+/// FindCmd: opens the search window on the loaded mechanism and returns when it closes.
+CommandResult openSearchWindow(Session& session);
+/// FindCmdR: lists the reactions that hold every species typed into the search window.
+CommandResult runSearch(Session& session);
 
 /// Connects the main window's search button and the search window's elements to their
 /// handlers.

@@ -1,7 +1,7 @@
 #include "reversal/ReactionReversal.h"
 
+#include "app/PointLimits.h"
 #include "mechanism/MechanismTexts.h"
-#include "mechanism/ParsedReaction.h"
 #include "reversal/ReversalTexts.h"
 #include "reversal/SpeciesProvider.h"
 #include "text/NumberText.h"
@@ -14,10 +14,6 @@ namespace {
 
 /// Concentration units: R in cm3 atm / (mol K).
 constexpr double gasConstantCm3Atm = 82.058;
-/// The grids a reversal lays: the commands check the points box before they start, but a
-/// batch reads it again for every reaction, and the user may be typing in it meanwhile.
-constexpr int minimumPoints = 3;
-constexpr int maximumPoints = 10000;
 
 std::string withoutParentheses(std::string text) {
     if (text.empty() || text.front() != '(')
@@ -140,26 +136,14 @@ bool evaluateThermochemistry(const ReversalRequest& request, SpeciesProvider& sp
 
 } // namespace
 
-Colour slotColour(SlotKind kind) {
-    switch (kind) {
-    case SlotKind::Missing:
-    case SlotKind::Unusable: // the record blocks the reversal as much
-        return Colour::Yellow;
-    case SlotKind::ThirdBody:
-        return Colour::Pink;
-    case SlotKind::Species:
-    case SlotKind::Empty:
-        break;
-    }
-    return Colour::Window;
-}
-
 ReversalOutcome reverseReaction(const ReversalRequest& request, SpeciesProvider& species) {
     ReversalOutcome outcome;
     std::array<SlotLimits, 6> limits;
     if (!classifySlots(request, species, outcome, limits))
         return outcome;
-    if (request.points < minimumPoints || request.points > maximumPoints) {
+    // The commands check the points box before they start, but a batch reads it again for
+    // every reaction, and the user may be typing in it meanwhile.
+    if (request.points < MinimumPoints || request.points > MaximumPoints) {
         outcome.refusal = Refusal::PointCount;
         return outcome;
     }

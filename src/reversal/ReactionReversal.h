@@ -4,7 +4,7 @@
 // fit. The single Reverse command and the batch runs share it and differ only in how
 // they report what it found.
 
-#include "app/Elements.h"
+#include "mechanism/ParsedReaction.h"
 #include "reversal/ArrheniusFit.h"
 #include "reversal/TemperatureGrid.h"
 #include "thermo/SpeciesRecord.h"
@@ -19,10 +19,10 @@ namespace zorbel {
 class SpeciesProvider;
 
 struct ReversalRequest {
-    std::array<std::string, 6> slots; ///< reactants 1-3, products 1-3, as the boxes hold them
-    std::string aText;                ///< forward A as written
-    std::string nText;                ///< forward n as written
-    std::string eaText;               ///< forward Ea [cal/mol] as written
+    ReactionSlots slots; ///< as the boxes hold them
+    std::string aText;   ///< forward A as written
+    std::string nText;   ///< forward n as written
+    std::string eaText;  ///< forward Ea [cal/mol] as written
     int points = 50;
     PersonalRange personal;
     bool reciprocalSpacing = true;
@@ -63,7 +63,7 @@ struct ReactionSeries {
 };
 
 struct ReversalOutcome {
-    std::array<std::string, 6> slotTexts; ///< after the parentheses are stripped
+    ReactionSlots slotTexts; ///< after the parentheses are stripped
     std::array<SlotKind, 6> slotKinds{};
     Refusal refusal = Refusal::None;
     std::string detail; ///< the species, coefficient or fault a refusal concerns
@@ -87,9 +87,6 @@ struct ReversalOutcome {
     std::optional<std::string> lastEvaluated;
     double lastTemperature = 0.0;
 };
-
-/// The colour a slot box takes.
-Colour slotColour(SlotKind kind);
 
 ReversalOutcome reverseReaction(const ReversalRequest& request, SpeciesProvider& species);
 

@@ -7,7 +7,7 @@ namespace zorbel {
 
 void connectReversal(Session& session) {
     session.form.CMD3.onClick = [&session] {
-        session.runCommand([&session] { reverseShownReaction(session); });
+        session.start([&session] { return reverseShownReaction(session); });
     };
 }
 

@@ -14,14 +14,14 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 namespace zorbel {
 
 namespace {
 
-std::string joinedReaction(const std::array<std::string, 6>& slots, size_t firstSide,
-                           size_t secondSide) {
+std::string joinedReaction(const ReactionSlots& slots, size_t firstSide, size_t secondSide) {
     std::string text = slots[firstSide] + "+" + slots[firstSide + 1] + "+" + slots[firstSide + 2] +
                        std::string(texts::IrreversibleArrow) + slots[secondSide] + "+" +
                        slots[secondSide + 1] + "+" + slots[secondSide + 2];
@@ -55,8 +55,8 @@ bool writeTable(const Session& session, const ReversalOutcome& outcome, const st
     const std::string Arev = text(REVEQfrm::ReverseA);
     const std::string nrev = text(REVEQfrm::ReverseN);
     const std::string Earev = text(REVEQfrm::ReverseEa);
-    std::array<std::string, 6> slots;
-    for (size_t k = 0; k < 6; ++k)
+    ReactionSlots slots;
+    for (size_t k = 0; k < SlotCount; ++k)
         slots[k] = text(REVEQfrm::FirstSlot + static_cast<int>(k));
 
     LineWriter out(path);
@@ -93,6 +93,20 @@ bool writeTable(const Session& session, const ReversalOutcome& outcome, const st
 
 } // namespace
 
+Colour slotColour(SlotKind kind) {
+    switch (kind) {
+    case SlotKind::Missing:
+    case SlotKind::Unusable: // the record blocks the reversal as much
+        return Colour::Yellow;
+    case SlotKind::ThirdBody:
+        return Colour::Pink;
+    case SlotKind::Species:
+    case SlotKind::Empty:
+        break;
+    }
+    return Colour::Window;
+}
+
 void showReverseCoefficients(Session& session) {
     const CommonValue& common = session.common;
     auto& boxes = session.form.PropTxt;
@@ -106,18 +120,18 @@ std::string databaseUnreadable(const std::string& path) {
            std::string(texts::DatabaseUnreadableEnd);
 }
 
-std::string forwardReactionText(const std::array<std::string, 6>& slots) {
+std::string forwardReactionText(const ReactionSlots& slots) {
     return joinedReaction(slots, 0, 3);
 }
 
-std::string reverseReactionText(const std::array<std::string, 6>& slots) {
+std::string reverseReactionText(const ReactionSlots& slots) {
     return joinedReaction(slots, 3, 0);
 }
 
 ReversalRequest requestFromWindow(const Session& session) {
     const REVEQfrm& form = session.form;
     ReversalRequest request;
-    for (size_t k = 0; k < 6; ++k)
+    for (size_t k = 0; k < SlotCount; ++k)
         request.slots[k] = form.PropTxt[REVEQfrm::FirstSlot + k].text();
     request.aText = form.PropTxt[REVEQfrm::ForwardA].text();
     request.nText = form.PropTxt[REVEQfrm::ForwardN].text();
@@ -132,7 +146,7 @@ ReversalRequest requestFromWindow(const Session& session) {
 
 void showSlotsAndRange(Session& session, const ReversalOutcome& outcome) {
     REVEQfrm& form = session.form;
-    for (size_t k = 0; k < 6; ++k) {
+    for (size_t k = 0; k < SlotCount; ++k) {
         TextBox& box = form.PropTxt[REVEQfrm::FirstSlot + k];
         box.setText(outcome.slotTexts[k]);
         box.setBackground(slotColour(outcome.slotKinds[k]));
@@ -186,7 +200,7 @@ std::string refusalMessage(const Session& session, const ReversalOutcome& outcom
         // Without the colours (on the command line) the names say which species.
         std::vector<std::string> names;
         std::string missing;
-        for (size_t k = 0; k < 6; ++k) {
+        for (size_t k = 0; k < SlotCount; ++k) {
             const std::string& name = outcome.slotTexts[k];
             if (outcome.slotKinds[k] != SlotKind::Missing || name.empty() ||
                 std::find(names.begin(), names.end(), name) != names.end())
@@ -245,90 +259,112 @@ Speedfrm buildChart(const Session& session) {
     return chart;
 }
 
-void reverseShownReaction(Session& session) {
-    REVEQfrm& form = session.form;
-    CommonValue& common = session.common;
-    form.Templbl.setCaption({});
-    if (common.SpeciesCount == 0) {
-        form.lblerror.setCaption(std::string(texts::ImportDatabaseFirst));
-        return;
-    }
-    if (form.EgalLbl.caption() == texts::IrreversibleArrow) {
-        form.lblerror.setCaption(std::string(texts::IrreversibleWarning));
-        return;
-    }
-    if (!session.checkPoints())
-        return;
-    form.MSFG.clear();
-    common.LastPoint = lastPointIndex(form.Ntxt.text());
-    form.lblerror.setCaption({});
+namespace {
 
-    std::optional<ThermoIndex> database = ThermoIndex::load(common.ThermoPath);
-    if (!database) {
-        // Every species would seem missing: say what is missing instead.
-        form.lblerror.setCaption(databaseUnreadable(common.ThermoPath));
-        return;
-    }
-    SpeciesProvider species(form.LOS1, &*database);
-    const ReversalOutcome outcome = reverseReaction(requestFromWindow(session), species);
-    showSlotsAndRange(session, outcome);
-    showLastSpecies(session, outcome);
-    form.lblerror.setCaption(refusalMessage(session, outcome));
+/// The checks before anything is computed; nothing when the reversal may go on.
+std::optional<CommandResult> refusalBeforeReversal(Session& session) {
+    REVEQfrm& form = session.form;
+    form.Templbl.setCaption({});
+    if (session.common.SpeciesCount == 0)
+        return session.refuse(std::string(texts::ImportDatabaseFirst));
+    if (form.EgalLbl.caption() == texts::IrreversibleArrow)
+        return session.refuse(std::string(texts::IrreversibleWarning));
+    if (CommandResult points = session.checkPoints(); !points.done())
+        return points;
+    return std::nullopt;
+}
+
+/// The results grid: the temperatures once Kc is complete, kr and ln kr once they are.
+void showGrid(Session& session, const ReversalOutcome& outcome) {
+    ResultsGrid& grid = session.form.MSFG;
+    const ReactionSeries& s = outcome.series;
     if (outcome.thermochemistryDone) {
-        for (size_t j = 0; j < outcome.series.T.size(); ++j)
-            form.MSFG.setNumber(static_cast<int>(j) + 1, 1, outcome.series.T[j]);
+        for (size_t j = 0; j < s.T.size(); ++j)
+            grid.setNumber(static_cast<int>(j) + 1, 1, s.T[j]);
     }
     if (!outcome.rateConstantsDone)
         return;
-    const int last = static_cast<int>(outcome.series.T.size()) - 1;
+    const int last = static_cast<int>(s.T.size()) - 1;
     for (int j = 0; j <= last; ++j)
-        form.MSFG.setNumber(j + 1, 2, outcome.series.kr[static_cast<size_t>(j)]);
-    common.LastPointReal = last;
+        grid.setNumber(j + 1, 2, s.kr[static_cast<size_t>(j)]);
+    session.common.LastPointReal = last;
     for (int j = 0; j <= last; ++j)
-        form.MSFG.setNumber(j + 1, 3, outcome.series.lnKr[static_cast<size_t>(j)]);
-    if (!outcome.fit)
-        return;
+        grid.setNumber(j + 1, 3, s.lnKr[static_cast<size_t>(j)]);
+}
 
-    const FitResult& fit = *outcome.fit;
+/// Writes temp.txt; the refusal, naming the whole path, when it cannot be written.
+std::optional<CommandResult> writeTableFile(Session& session, const ReversalOutcome& outcome,
+                                            const std::string& path, const std::string& errorText) {
+    if (writeTable(session, outcome, path, errorText))
+        return std::nullopt;
+    // The whole path: a bare file name would not say which folder refused it.
+    std::error_code error;
+    const std::filesystem::path shown = std::filesystem::absolute(path, error);
+    return session.refuse(writeRefusal(error ? path : shown.string(), texts::TempFileNotWritten));
+}
+
+/// The fit on screen, in the chart and in temp.txt, then the closing box. The two laws
+/// show their results in a different order: the chart before the file, or after it.
+CommandResult reportFit(Session& session, const ReversalOutcome& outcome, std::string warning) {
+    REVEQfrm& form = session.form;
+    CommonValue& common = session.common;
+    rememberFit(common, *outcome.fit);
+    const std::string errorText = formatNumber(outcome.fit->S, texts::ErrorMeasurePattern);
+    // An empty work folder is the current one: a mechanism loaded by a bare file name.
+    const std::string path = pathInFolder(common.WorkFolder, texts::TempFileName);
+    const bool chartFirst = form.Option1.selected();
+    if (chartFirst) {
+        showReverseCoefficients(session);
+        form.lblerror2.setCaption(errorText);
+        session.platform.showChart(buildChart(session));
+    } else {
+        form.lblerror2.setCaption(errorText);
+        showReverseCoefficients(session);
+    }
+    if (std::optional<CommandResult> refused = writeTableFile(session, outcome, path, errorText))
+        return *refused;
+    if (!chartFirst)
+        session.platform.showChart(buildChart(session));
+    session.showJobDone(session.outputCopiedTo(path));
+    form.Templbl.setCaption(std::string(texts::CalculatedBetween) + form.Coldtxt.text() +
+                            std::string(texts::CalculatedAnd) + form.Hottxt.text() +
+                            std::string(texts::CalculatedKelvin));
+    return CommandResult::wrote({path}, std::move(warning));
+}
+
+} // namespace
+
+void rememberFit(CommonValue& common, const FitResult& fit) {
     common.RevA = fit.RevA;
     common.RevN = fit.RevN;
     common.RevEa = fit.RevEa;
     common.FitLnA = fit.FitLnA;
     common.FitN = fit.FitN;
     common.FitInvT = fit.FitInvT;
-    const std::string errorText = formatNumber(fit.S, texts::ErrorMeasurePattern);
-    const std::string path = pathInFolder(common.WorkFolder, texts::TempFileName);
-    // An empty work folder is the current one: a mechanism loaded by a bare file name.
-    const auto writeFile = [&] {
-        if (!writeTable(session, outcome, path, errorText)) {
-            // The whole path: a bare file name would not say which folder refused it.
-            std::error_code error;
-            const std::filesystem::path shown = std::filesystem::absolute(path, error);
-            form.lblerror.setCaption(
-                writeRefusal(error ? path : shown.string(), texts::TempFileNotWritten));
-            return false;
-        }
-        return true;
-    };
-    if (form.Option1.selected()) {
-        showReverseCoefficients(session);
-        form.lblerror2.setCaption(errorText);
-        session.platform.showChart(buildChart(session));
-        if (!writeFile())
-            return;
-    } else {
-        form.lblerror2.setCaption(errorText);
-        showReverseCoefficients(session);
-        if (!writeFile())
-            return;
-        session.platform.showChart(buildChart(session));
-    }
-    session.platform.showMessage({std::string(texts::OutputFileCopiedTo) + common.NewLine + path,
-                                  std::string(texts::JobDoneTitle), MessageButtons::Ok,
-                                  MessageIcon::Information});
-    form.Templbl.setCaption(std::string(texts::CalculatedBetween) + form.Coldtxt.text() +
-                            std::string(texts::CalculatedAnd) + form.Hottxt.text() +
-                            std::string(texts::CalculatedKelvin));
+}
+
+CommandResult reverseShownReaction(Session& session) {
+    if (std::optional<CommandResult> refused = refusalBeforeReversal(session))
+        return *refused;
+    REVEQfrm& form = session.form;
+    CommonValue& common = session.common;
+    form.MSFG.clear();
+    common.LastPoint = lastPointIndex(form.Ntxt.text());
+    form.lblerror.setCaption({});
+
+    std::optional<ThermoIndex> database = ThermoIndex::load(common.ThermoPath);
+    if (!database) // every species would seem missing: say what is missing instead
+        return session.refuse(databaseUnreadable(common.ThermoPath));
+    SpeciesProvider species(form.LOS1.entries(), &*database);
+    const ReversalOutcome outcome = reverseReaction(requestFromWindow(session), species);
+    showSlotsAndRange(session, outcome);
+    showLastSpecies(session, outcome);
+    std::string message = refusalMessage(session, outcome);
+    form.lblerror.setCaption(message);
+    showGrid(session, outcome);
+    if (!outcome.fit)
+        return CommandResult::refused(std::move(message));
+    return reportFit(session, outcome, std::move(message));
 }
 
 } // namespace zorbel

@@ -1,6 +1,8 @@
 #pragma once
 // The Reverse button: one reaction, reported on screen, in the chart and in temp.txt.
 
+#include "app/CommandResult.h"
+#include "app/Elements.h"
 #include "reversal/ReactionReversal.h"
 
 #include <string>
@@ -12,8 +14,14 @@ struct CommonValue;
 class Session;
 class SpeciesProvider;
 
-/// Runs the Reverse command on the reaction the panel shows.
-void reverseShownReaction(Session& session);
+/// Runs the Reverse command on the reaction the panel shows: done with temp.txt written
+/// (the message then holds a warning about the personal range, if any), or refused.
+CommandResult reverseShownReaction(Session& session);
+
+/// The colour a slot box takes.
+Colour slotColour(SlotKind kind);
+/// The shared record's fit fields (RevA ... FitInvT) from the last fit.
+void rememberFit(CommonValue& common, const FitResult& fit);
 
 /// The request the window's boxes and settings make for the reaction they show.
 ReversalRequest requestFromWindow(const Session& session);
@@ -38,8 +46,8 @@ std::string databaseUnreadable(const std::string& path);
 
 /// The reaction texts of the table file: slots joined with "+" and "=>", empty slots
 /// dropped with their "+".
-std::string forwardReactionText(const std::array<std::string, 6>& slots);
-std::string reverseReactionText(const std::array<std::string, 6>& slots);
+std::string forwardReactionText(const ReactionSlots& slots);
+std::string reverseReactionText(const ReactionSlots& slots);
 
 /// The chart's rows from the results grid and the fitted law in the shared record.
 struct Speedfrm;

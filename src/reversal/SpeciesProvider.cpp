@@ -1,16 +1,19 @@
 #include "reversal/SpeciesProvider.h"
 
-#include "app/Elements.h"
 #include "thermo/ThermoIndex.h"
+
+#include <algorithm>
 
 namespace zorbel {
 
-SpeciesProvider::SpeciesProvider(const ListBox& speciesList, const ThermoIndex* index)
-    : speciesList_(speciesList), index_(index) {}
+SpeciesProvider::SpeciesProvider(const std::vector<std::string>& listedNames,
+                                 const ThermoIndex* index)
+    : listedNames_(listedNames), index_(index) {}
 
 SpeciesProvider::Entry& SpeciesProvider::entry(const std::string& name) {
     auto [where, inserted] = entries_.try_emplace(name);
-    if (inserted && index_ != nullptr && speciesList_.find(name) >= 0)
+    if (inserted && index_ != nullptr &&
+        std::binary_search(listedNames_.begin(), listedNames_.end(), name))
         where->second.record = index_->find(name);
     return where->second;
 }

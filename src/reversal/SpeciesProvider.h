@@ -13,14 +13,14 @@
 
 namespace zorbel {
 
-class ListBox;
 class ThermoIndex;
 
 class SpeciesProvider {
 public:
-    /// speciesList: the names the window lists (a name outside it is not in the
-    /// database, whatever the file holds); index: the database read once.
-    SpeciesProvider(const ListBox& speciesList, const ThermoIndex* index);
+    /// listedNames: the names the window lists, in their sorted order (a name outside
+    /// them is not in the database, whatever the file holds); index: the database read
+    /// once. Both must outlive the provider.
+    SpeciesProvider(const std::vector<std::string>& listedNames, const ThermoIndex* index);
 
     /// The species' record, or nullptr when the list or the file lacks it. A record with a
     /// fault is returned too: the reversal refuses it by name.
@@ -54,7 +54,7 @@ private:
     };
     Entry& entry(const std::string& name);
 
-    const ListBox& speciesList_;
+    const std::vector<std::string>& listedNames_;
     const ThermoIndex* index_;
     std::unordered_map<std::string, Entry> entries_;
 };

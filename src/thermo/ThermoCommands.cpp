@@ -16,8 +16,6 @@ namespace zorbel {
 namespace {
 
 constexpr std::size_t coefficientBoxes = 14;
-/// Paths this long or longer are shortened in the loaded-file caption.
-constexpr std::size_t shortenedPathLength = 80;
 
 void emptyCoefficientBoxes(REVEQfrm& form) {
     for (std::size_t i = 0; i < coefficientBoxes; ++i)
@@ -40,46 +38,51 @@ void forgetRefusal(REVEQfrm& form) {
         form.lblerror.setCaption({});
 }
 
-void loadDatabase(Session& session) {
+/// What every load does before it asks for a file: no database, an empty species panel.
+void forgetDatabase(Session& session) {
     REVEQfrm& form = session.form;
-    CommonValue& common = session.common;
     forgetRefusal(form);
-
     form.Templbl.setCaption({});
     form.LOS1.clear();
-    common.SpeciesCount = 0;
+    session.common.SpeciesCount = 0;
     for (TextBox* box : {&form.TXT1K, &form.TXT1KH, &form.TXT1KS, &form.TXT1CP, &form.TXT1CPBis,
                          &form.TXT1H, &form.TXT1HBis, &form.TXT1S, &form.TXT1SBis})
         box->setText({});
     form.Lbl8.setCaption({});
     form.Lbl10.setCaption({});
     form.Lbl11.setCaption({});
+}
 
-    FileDialogRequest request;
-    request.title = std::string(texts::ThermoDialogTitle);
-    request.filter = std::string(texts::ThermoDialogFilter);
-    request.filterIndex = 1;
-    request.initialFolder = defaultDialogFolder();
-    const std::optional<std::string> path = session.platform.chooseFile(request);
+} // namespace
+
+CommandResult loadDatabase(Session& session) {
+    REVEQfrm& form = session.form;
+    CommonValue& common = session.common;
+    forgetDatabase(session);
+    const std::optional<std::string> path =
+        session.askForFile(texts::ThermoDialogTitle, texts::ThermoDialogFilter);
     if (!path) {
         loadFailed(form);
-        return;
+        return CommandResult::stopped();
     }
     common.ThermoPath = *path;
     common.ThermoFolder = splitPath(*path).folder;
-    form.Lbl1.setCaption(loadedCaption(*path, shortenedPathLength));
+    form.Lbl1.setCaption(loadedCaption(*path, DatabaseCaptionLimit));
 
+    // A file that cannot be read leaves no message in the window: its caption and count
+    // stay empty.
+    const CommandResult unread = CommandResult::refused(couldNotBeRead(texts::TheDatabase, *path));
     try {
         std::optional<std::vector<std::string>> lines = readDatabaseLines(*path);
         if (!lines) {
             loadFailed(form);
-            return;
+            return unread;
         }
         if (!holdsSpeciesRecord(*lines)) {
-            form.lblerror.setCaption(std::string(texts::NoSpeciesRecordStart) + *path +
-                                     std::string(texts::NoSpeciesRecordEnd));
+            CommandResult refused = session.refuse(std::string(texts::NoSpeciesRecordStart) +
+                                                   *path + std::string(texts::NoSpeciesRecordEnd));
             loadFailed(form);
-            return;
+            return refused;
         }
         std::vector<std::string> names = listSpeciesNames(*lines);
         common.SpeciesCount = static_cast<int>(names.size());
@@ -90,11 +93,14 @@ void loadDatabase(Session& session) {
         form.LOS1.clear();
         common.SpeciesCount = 0;
         loadFailed(form);
-        return;
+        return unread;
     }
     form.List1Nbr.setCaption(countInParentheses(common.SpeciesCount));
     emptyCoefficientBoxes(form);
+    return {};
 }
+
+namespace {
 
 /// The temperature and property boxes start empty for every species shown.
 void emptyTemperatureBoxes(REVEQfrm& form) {
@@ -111,7 +117,7 @@ void emptyTemperatureBoxes(REVEQfrm& form) {
 
 /// A record that cannot be computed with shows no numbers at all, so that no property is
 /// evaluated from it, and lblerror says why.
-void refuseRecord(Session& session, const std::string& name, const SpeciesRecord& record) {
+CommandResult refuseRecord(Session& session, const std::string& name, const SpeciesRecord& record) {
     REVEQfrm& form = session.form;
     CommonValue& common = session.common;
     common.TLow.clear();
@@ -121,21 +127,24 @@ void refuseRecord(Session& session, const std::string& name, const SpeciesRecord
     form.Lbl10.setCaption({});
     form.Lbl11.setCaption({});
     emptyCoefficientBoxes(form);
-    form.lblerror.setCaption(recordRefusal(name, record, common.ThermoPath, true));
+    return session.refuse(recordRefusal(name, record, common.ThermoPath, true));
 }
+
+} // namespace
 
 /// Reads the selected species' record from the database file again, so that the boxes
 /// show what the file holds now. A species the file no longer holds (or a file that is
 /// gone) leaves the previous species' numbers in place.
-void showSpecies(Session& session) {
+CommandResult showSpecies(Session& session) {
     REVEQfrm& form = session.form;
     CommonValue& common = session.common;
     std::optional<SpeciesRecord> record;
     const std::string name = form.LOS1.selectedText();
     if (std::optional<std::vector<std::string>> lines = readDatabaseLines(common.ThermoPath))
         record = findSpeciesRecord(*lines, name);
+    CommandResult result;
     if (record && record->fault) {
-        refuseRecord(session, name, *record);
+        result = refuseRecord(session, name, *record);
     } else if (record) {
         forgetRefusal(form);
         common.TLow = record->TLow;
@@ -147,9 +156,14 @@ void showSpecies(Session& session) {
         form.Lbl11.setCaption(labels.Lbl11);
         for (std::size_t i = 0; i < coefficientBoxes; ++i)
             form.PropTxt[i].setText(record->coefficientTexts[i]);
+    } else {
+        result = CommandResult::refused(couldNotBeRead(texts::TheSpeciesRecord, name));
     }
     emptyTemperatureBoxes(form);
+    return result;
 }
+
+namespace {
 
 Polynomials shownPolynomials(const Session& session) {
     std::array<std::string, coefficientBoxes> coefficientTexts;
@@ -176,18 +190,6 @@ void showProperty(Session& session, Property property, const TextBox& temperatur
     }
 }
 
-void evaluateCp(Session& session) {
-    REVEQfrm& form = session.form;
-    form.TXT1CPBis.setVisible(false);
-    form.TXT1HBis.setVisible(false);
-    if (!speciesShown(form))
-        return;
-    showProperty(session, Property::Cp, form.TXT1K, form.TXT1CP, form.TXT1CPBis);
-    // One typed temperature gives all three properties.
-    form.TXT1KH.setText(form.TXT1K.text());
-    form.TXT1KS.setText(form.TXT1K.text());
-}
-
 void evaluateH(Session& session) {
     REVEQfrm& form = session.form;
     form.TXT1HBis.setVisible(false);
@@ -206,13 +208,30 @@ void evaluateS(Session& session) {
 
 } // namespace
 
+CommandResult evaluateCp(Session& session) {
+    REVEQfrm& form = session.form;
+    form.TXT1CPBis.setVisible(false);
+    form.TXT1HBis.setVisible(false);
+    if (!speciesShown(form))
+        return {};
+    showProperty(session, Property::Cp, form.TXT1K, form.TXT1CP, form.TXT1CPBis);
+    // One typed temperature gives all three properties.
+    form.TXT1KH.setText(form.TXT1K.text());
+    form.TXT1KS.setText(form.TXT1K.text());
+    return {};
+}
+
 void connectThermo(Session& session) {
     REVEQfrm& form = session.form;
-    form.CMD1.onClick = [&session] { session.runCommand([&session] { loadDatabase(session); }); };
+    form.CMD1.onClick = [&session] { session.start([&session] { return loadDatabase(session); }); };
     // The reversal commands select species and write temperatures from inside their own
-    // run, so these handlers must run then too: runHandler, not runCommand.
-    form.LOS1.onSelect = [&session] { session.runHandler([&session] { showSpecies(session); }); };
-    form.TXT1K.onChange = [&session] { session.runHandler([&session] { evaluateCp(session); }); };
+    // run, so these handlers must run then too: handle, not start.
+    form.LOS1.onSelect = [&session] {
+        session.handle([&session] { return showSpecies(session); });
+    };
+    form.TXT1K.onChange = [&session] {
+        session.handle([&session] { return evaluateCp(session); });
+    };
     form.TXT1KH.onChange = [&session] { session.runHandler([&session] { evaluateH(session); }); };
     form.TXT1KS.onChange = [&session] { session.runHandler([&session] { evaluateS(session); }); };
 }

@@ -2,7 +2,7 @@
 // The texts of the thermodynamic-database tab that the program shows or relies on.
 // Each stands here once; the window's captions are in app/AppTexts.h.
 
-#include "app/AppTexts.h"
+#include "text/ChemkinKeywords.h"
 #include "text/NumberPatterns.h"
 
 #include <string_view>
@@ -30,6 +30,10 @@ inline constexpr std::string_view LowRangeJoin = " < T (Low) <= ";
 inline constexpr std::string_view CoefficientNames[] = {
     "upper a1", "upper a2", "upper a3", "upper a4", "upper a5", "upper a6", "upper a7",
     "lower a1", "lower a2", "lower a3", "lower a4", "lower a5", "lower a6", "lower a7"};
+
+// What could not be read, named before " could not be read: ".
+inline constexpr std::string_view TheDatabase = "The thermodynamic database";
+inline constexpr std::string_view TheSpeciesRecord = "The record of this species";
 
 // A file, or a species record, that cannot be computed with.
 inline constexpr std::string_view NoSpeciesRecordStart = "The file ";

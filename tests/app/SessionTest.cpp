@@ -49,7 +49,6 @@ TEST_F(SessionTest, SharedRecordStartValues) {
     EXPECT_EQ(common.NewLine, "\r\n");
     EXPECT_EQ(common.SpeciesCount, 0);
     EXPECT_EQ(common.ReactionCount, 0);
-    EXPECT_FALSE(common.ComparisonRun);
     EXPECT_EQ(common.FormatsChosen, 0);
     EXPECT_TRUE(common.AFormat.empty());
 }
@@ -85,14 +84,14 @@ TEST_F(SessionTest, PointsValidationMessages) {
 
 TEST_F(SessionTest, CommandPointsCheckColoursTheBox) {
     form.Ntxt.setText("2");
-    EXPECT_FALSE(session.checkPoints());
+    EXPECT_FALSE(session.checkPoints().done());
     EXPECT_EQ(form.lblerror.caption(), texts::EnterPointsNumber);
     EXPECT_EQ(form.Ntxt.background(), Colour::Yellow);
     form.Ntxt.setText("3");
-    EXPECT_TRUE(session.checkPoints());
+    EXPECT_TRUE(session.checkPoints().done());
     EXPECT_EQ(form.Ntxt.background(), Colour::Window);
     form.Ntxt.setText("");
-    EXPECT_FALSE(session.checkPoints());
+    EXPECT_FALSE(session.checkPoints().done());
 }
 
 TEST_F(SessionTest, QuitEndsTheProgram) {
@@ -101,13 +100,17 @@ TEST_F(SessionTest, QuitEndsTheProgram) {
 }
 
 TEST_F(SessionTest, AFaultInAHandlerBecomesAMessage) {
-    session.runCommand([] { throw std::runtime_error("disk on fire"); });
-    EXPECT_EQ(form.lblerror.caption(), std::string(texts::UnexpectedFault) + "disk on fire");
+    const CommandResult result =
+        session.start([]() -> CommandResult { throw std::runtime_error("disk on fire"); });
+    EXPECT_EQ(result.outcome, Outcome::Refused);
+    EXPECT_EQ(result.message, std::string(texts::UnexpectedFault) + "disk on fire");
+    EXPECT_EQ(form.lblerror.caption(), result.message);
     form.lblerror.setCaption({});
     session.batchRunning = true;
     bool ran = false;
     session.runCommand([&] { ran = true; });
     EXPECT_FALSE(ran);
+    EXPECT_FALSE(session.start([] { return CommandResult{}; }).done());
 }
 
 TEST(ListBoxTest, SelectionRunsTheHandlerEveryTime) {

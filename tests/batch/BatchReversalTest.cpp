@@ -255,8 +255,10 @@ TEST_F(BatchTest, AnOutputFileThatCannotBeCreatedStopsBeforeAnyWork) {
 
 TEST_F(BatchTest, TheComparisonRunShowsNoClosingBox) {
     load();
-    session.common.ComparisonRun = true;
-    EXPECT_TRUE(reverseAllWorker(session));
+    const CommandResult result = reverseAllWorker(session, ClosingBox::Omitted);
+    EXPECT_TRUE(result.done());
+    EXPECT_EQ(result.filesWritten,
+              std::vector<std::string>{session.common.WorkFolder + "RevAll.txt"});
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_TRUE(exists("RevAll.txt"));
 }

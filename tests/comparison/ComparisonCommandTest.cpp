@@ -138,7 +138,6 @@ TEST_F(ComparisonTest, TheMarkedReactionsBecomeTheLoadedMechanism) {
     ASSERT_GE(comparison.string().size(), 45U); // a temporary folder is long: shortened
     EXPECT_EQ(form.Lbl2.caption(),
               "Loaded: " + comparison.string().substr(0, 3) + "[...]\\common.txt");
-    EXPECT_FALSE(common.ComparisonRun);
     EXPECT_FALSE(session.batchRunning);
     EXPECT_EQ(form.MSFG.filledRows(1), 0); // cleared after use, the worker's table included
 
@@ -260,7 +259,6 @@ TEST_F(ComparisonTest, WithoutTheSettingsGroupNothingIsRun) {
     EXPECT_EQ(readFile(file), content);
     EXPECT_EQ(form.LOS2.count(), 1);
     EXPECT_FALSE(exists("RevAll.txt"));
-    EXPECT_FALSE(session.common.ComparisonRun);
 }
 
 TEST_F(ComparisonTest, AMarkedLineWithoutItsBlanksIsNamed) {
@@ -321,7 +319,6 @@ TEST_F(ComparisonTest, ARevAllFileThatCannotBeWrittenLeavesTheFileAlone) {
               "which was left unchanged. Check that this folder can be written: " +
                   folder.folderText() + "RevAll.txt");
     EXPECT_EQ(readFile(comparison), original);
-    EXPECT_FALSE(session.common.ComparisonRun);
     EXPECT_FALSE(session.batchRunning);
     EXPECT_TRUE(platform.messages.empty());
 }
