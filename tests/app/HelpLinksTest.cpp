@@ -28,6 +28,16 @@ TEST_F(HelpLinksTest, EachElementOpensItsAddress) {
     // The mail link writes to the makers; the download link is the page the tab shows.
     EXPECT_EQ(contactAddress().rfind("mailto:", 0), 0U);
     EXPECT_EQ(form.aboutxt4.text(), downloadAddress());
+    // The tab shows the mail link's addresses one a line, without the scheme or blanks.
+    const std::string shown = form.aboutxt3.text() + "\r\n";
+    for (std::size_t start = 0, end; (end = shown.find("\r\n", start)) != std::string::npos;
+         start = end + 2) {
+        const std::string line = shown.substr(start, end - start);
+        ASSERT_FALSE(line.empty());
+        EXPECT_NE(line.front(), ' ');
+        EXPECT_FALSE(line.starts_with("mailto:"));
+        EXPECT_NE(contactAddress().find(line), std::string::npos) << line;
+    }
 }
 
 TEST_F(HelpLinksTest, HelpSaysSoOnceWhenTheRequestCannotBeMade) {

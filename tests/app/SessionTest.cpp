@@ -37,8 +37,10 @@ TEST_F(SessionTest, StartsOnTheAboutTabWithNothingLoaded) {
     EXPECT_EQ(form.aboutxt[0].text(),
               "Zorbel version 1.30 - September 2004 \r\nfor Windows 98, 2000, NT and XP");
     EXPECT_TRUE(form.aboutxt[0].bold());
-    EXPECT_EQ(form.Hot2txt.background(), Colour::LightOrange);
-    EXPECT_EQ(form.Coldtxt.background(), Colour::LightCyan);
+    for (const TextBox* hot : {&form.Hot2txt, &form.Hottxt})
+        EXPECT_EQ(hot->background(), Colour::LightOrange);
+    for (const TextBox* cold : {&form.Cold2txt, &form.Coldtxt})
+        EXPECT_EQ(cold->background(), Colour::LightCyan);
     EXPECT_EQ(form.Ntxt.maxLength, 5);
     EXPECT_EQ(form.Hot2txt.maxLength, 7);
 }

@@ -1,14 +1,14 @@
 #include "batch/BatchReversal.h"
 #include "app/AppTexts.h"
-#include "app/ScriptedPlatform.h"
-#include "app/Session.h"
 #include "batch/BatchTexts.h"
 #include "batch/RemainingTime.h"
 #include "program/Program.h"
-#include "support/TestSupport.h"
+#include "support/SessionFixture.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <functional>
 #include <iterator>
@@ -17,7 +17,6 @@ namespace zorbel {
 namespace {
 
 using testing::readFile;
-using testing::TempFolder;
 
 TEST(RemainingTime, WholeSecondsModuloOneMinute) {
     EXPECT_EQ(stepDuration(0, 0), 0);
@@ -39,40 +38,15 @@ TEST(RemainingTime, AverageTimesRemainingStepsRoundedHalfToEven) {
     EXPECT_EQ(long_.seconds, 7.0);
 }
 
-class BatchTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        connectCommands(session);
-        platform.fixedClock = DateTime{2004, 6, 14, 9, 5, 31};
-        for (const char* name : {"reversal.therm", "reversal.rxn"})
-            std::filesystem::copy_file(testing::testData() / name, folder.path() / name);
-    }
-
-    void load(const char* mechanism = "reversal.rxn") {
-        platform.fileAnswers.push_back((folder.path() / "reversal.therm").string());
-        form.CMD1.click();
-        platform.fileAnswers.push_back((folder.path() / mechanism).string());
-        form.CMD2.click();
-    }
-
-    std::string output(const char* name) const { return readFile(folder.path() / name); }
-    bool exists(const char* name) const { return std::filesystem::exists(folder.path() / name); }
-
-    ScriptedPlatform platform;
-    Session session{platform};
-    REVEQfrm& form = session.form;
-    TempFolder folder;
-};
+using BatchTest = testing::SessionFixture;
 
 TEST_F(BatchTest, ReverseAllRefusesWithoutInputsOrPoints) {
     form.CMD4.click();
     EXPECT_EQ(form.lblerror.caption(), texts::ImportDatabaseFirst);
-    platform.fileAnswers.push_back((folder.path() / "reversal.therm").string());
-    form.CMD1.click();
+    loadDatabase(copyTestData("reversal.therm"));
     form.CMD4.click();
     EXPECT_EQ(form.lblerror.caption(), texts::ImportMechanismFirst);
-    platform.fileAnswers.push_back((folder.path() / "reversal.rxn").string());
-    form.CMD2.click();
+    loadMechanism(copyTestData("reversal.rxn"));
     form.Ntxt.setText("2");
     form.CMD4.click();
     EXPECT_EQ(form.lblerror.caption(), texts::EnterPointsNumber);
@@ -90,10 +64,18 @@ TEST_F(BatchTest, ReverseAllRefusesWithoutInputsOrPoints) {
 }
 
 TEST_F(BatchTest, ReverseAllWritesTheGoldenFile) {
-    load();
+    loadTestData();
     form.LOS2.select(0); // the first reaction shown fixes the number patterns
+    std::vector<float> progress;
+    platform.onEvents = [&] { progress.push_back(form.ProgBar.value()); };
     form.CMD4.click();
+    platform.onEvents = nullptr;
     EXPECT_EQ(output("RevAll.txt"), readFile(testing::testData() / "golden/RevAll-reversal.txt"));
+    // The bar moves at each yield; the grid was filled for the last points reversed.
+    ASSERT_EQ(progress.size(), 9U);
+    EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
+    EXPECT_GT(progress.back(), 80.0F);
+    EXPECT_EQ(session.common.LastPointReal, 49.0);
     ASSERT_EQ(platform.messages.size(), 2U);
     EXPECT_EQ(platform.messages[1].title, "JOB DONE!");
     EXPECT_EQ(platform.messages[1].text,
@@ -114,7 +96,7 @@ TEST_F(BatchTest, ReverseAllWritesTheGoldenFile) {
 }
 
 TEST_F(BatchTest, WithoutAShownReactionCoefficientsAreInGeneralText) {
-    load();
+    loadTestData();
     form.CMD4.click();
     const std::string file = output("RevAll.txt");
     EXPECT_NE(file.find("\r\nREV/ 30688723826817.5 -0.15292056534247 -420.118456603527 "),
@@ -123,7 +105,7 @@ TEST_F(BatchTest, WithoutAShownReactionCoefficientsAreInGeneralText) {
 }
 
 TEST_F(BatchTest, PersonalRangeCommentLines) {
-    load();
+    loadTestData();
     form.LOS2.select(0);
     form.Chk1.setChecked(true);
     form.Cold2txt.setText("100");
@@ -157,7 +139,7 @@ TEST_F(BatchTest, PersonalRangeCommentLines) {
 }
 
 TEST_F(BatchTest, ReverseSelectedWritesTheSelectionInListOrder) {
-    load();
+    loadTestData();
     form.Option1.setSelected(true);
     form.Chk1.setChecked(true);
     form.Cold2txt.setText("300");
@@ -179,6 +161,11 @@ TEST_F(BatchTest, ReverseSelectedWritesTheSelectionInListOrder) {
     // One yield for the set-up, then one a reaction, before its own progress is set.
     EXPECT_EQ(progress, (std::vector<float>{0.0F, 0.0F, 0.0F, 100.0F / 3, 200.0F / 3}));
     EXPECT_EQ(form.ProgBar.value(), 100.0F);
+    // The grid holds the points of the last reaction reversed: kr beside ln kr.
+    for (int row : {1, 50})
+        EXPECT_NEAR(std::log(form.MSFG.number(row, 2).value()), form.MSFG.number(row, 3).value(),
+                    1e-9)
+            << row;
     for (int index = 0; index < form.LOS2.count(); ++index)
         EXPECT_FALSE(form.LOS2.isSelected(index));
     EXPECT_FALSE(form.timeremaining.visible());
@@ -188,7 +175,7 @@ TEST_F(BatchTest, ReverseSelectedWritesTheSelectionInListOrder) {
 }
 
 TEST_F(BatchTest, ReverseSelectedKeepsTheSelectionForCommentsOnly) {
-    load();
+    loadTestData();
     for (int index : {3, 4})
         form.LOS2.setSelected(index, true);
     form.CMD5.click();
@@ -216,7 +203,7 @@ TEST_F(BatchTest, ARefusedBatchLeavesThePreviousFileAlone) {
         {"an emptied list, Reverse Selected", [&] { form.CMD5.click(); }, "RevSelected.txt",
          std::string(texts::NothingToReverse), 0},
     };
-    load();
+    loadTestData();
     for (const Refusal& refusal : refusals) {
         SCOPED_TRACE(refusal.what);
         const std::string previous = "REACTIONS\r\n!a good earlier run\r\n";
@@ -242,19 +229,8 @@ TEST_F(BatchTest, ARefusedBatchLeavesThePreviousFileAlone) {
     }
 }
 
-TEST_F(BatchTest, AnOutputFileThatCannotBeCreatedStopsBeforeAnyWork) {
-    load();
-    std::filesystem::create_directory(folder.path() / "RevAll.txt");
-    form.CMD4.click();
-    EXPECT_EQ(form.lblerror.caption(),
-              std::string(texts::FileNotCreated) + session.common.WorkFolder + "RevAll.txt");
-    EXPECT_EQ(platform.messages.size(), 1U); // the confirmation only
-    EXPECT_FALSE(form.ProgBar.visible());
-    EXPECT_FALSE(session.batchRunning);
-}
-
 TEST_F(BatchTest, TheComparisonRunShowsNoClosingBox) {
-    load();
+    loadTestData();
     const CommandResult result = reverseAllWorker(session, ClosingBox::Omitted);
     EXPECT_TRUE(result.done());
     EXPECT_EQ(result.filesWritten,
@@ -264,10 +240,10 @@ TEST_F(BatchTest, TheComparisonRunShowsNoClosingBox) {
 }
 
 TEST_F(BatchTest, LinesWithAnOpeningParenthesisAndABlank) {
-    testing::TempFolder& f = folder;
-    f.write("blank.rxn", "REACTIONS\nH+O2( +M)<=>O+OH( +M) 3.547E+15 -0.406 16599.0\n"
-                         "H+O2<=>O+OH 3.547E+15 -0.406 16599.0\n");
-    load("blank.rxn");
+    loadDatabase(copyTestData("reversal.therm"));
+    loadMechanism(folder.write("blank.rxn",
+                               "REACTIONS\nH+O2( +M)<=>O+OH( +M) 3.547E+15 -0.406 16599.0\n"
+                               "H+O2<=>O+OH 3.547E+15 -0.406 16599.0\n"));
     form.LOS2.select(1);
     form.CMD4.click();
     const std::string file = output("RevAll.txt");
@@ -277,7 +253,7 @@ TEST_F(BatchTest, LinesWithAnOpeningParenthesisAndABlank) {
 }
 
 TEST_F(BatchTest, OtherCommandsWaitWhileABatchYields) {
-    load();
+    loadTestData();
     int reverseClicks = 0;
     platform.onEvents = [&] {
         form.CMD2.click(); // would reload the mechanism under the run

@@ -313,6 +313,11 @@ TEST(CleanUnits, AnAuxiliaryRateThatCannotBeConvertedCommentsTheReactionOut) {
                               "!Not cleaned, its LOW/ line could not be read for the unit "
                               "conversion: A+B(+M)=AB(+M) 1 0 1",
                               "!  LOW/ 1 0 / TROE/ 0.5 1 2/", "END"}));
+    // Three words, one of them no number.
+    EXPECT_EQ(cleanedSection("REACTIONS KCAL/MOLE", {"A+B(+M)=AB(+M) 1 0 1", "LOW/ 1 x 1/"})
+                  .at(1)
+                  .rfind("!Not cleaned, its LOW/ line could not be read", 0),
+              0U);
     // Without a conversion the same line is nobody's business here.
     EXPECT_EQ(cleanedSection("REACTIONS", {"A+B(+M)=AB(+M) 1 0 1", "  LOW/ 1 0 /"}),
               (Lines{"A+B(+M)<=>AB(+M) 1 0 1", "  LOW/ 1 0 /"}));

@@ -1,11 +1,9 @@
 #include "app/AppTexts.h"
-#include "app/ScriptedPlatform.h"
-#include "app/Session.h"
 #include "app/TextFiles.h"
 #include "batch/BatchTexts.h"
 #include "comparison/ComparisonTexts.h"
-#include "program/Program.h"
-#include "support/TestSupport.h"
+#include "support/SessionFixture.h"
+#include "text/StringOps.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::readFile;
-using testing::TempFolder;
 
 /// The nine marked reactions of the fixture, as they are listed and reversed.
 const std::vector<std::string> markedEntries = {
@@ -44,28 +41,17 @@ fs::path golden(const char* name) {
     return testing::testData() / "comparison" / "golden" / name;
 }
 
-class ComparisonTest : public ::testing::Test {
+class ComparisonTest : public testing::SessionFixture {
 protected:
     void SetUp() override {
-        connectCommands(session);
-        platform.fixedClock = DateTime{2004, 6, 14, 9, 5, 31};
-        for (const char* name : {"reversal.therm", "reversal.rxn"})
-            fs::copy_file(testing::testData() / name, folder.path() / name);
-        fs::copy_file(testing::testData() / "comparison" / "reversal-common.txt", comparison);
+        comparison = copyTestData("comparison/reversal-common.txt", "common.txt");
         original = readFile(comparison);
-    }
-
-    void loadDatabase() {
-        platform.fileAnswers.push_back((folder.path() / "reversal.therm").string());
-        form.CMD1.click();
     }
 
     /// The database, and a first reaction shown so that the reverse coefficients are
     /// written with its number patterns, as after a user's first look at a mechanism.
     void loadInputs() {
-        loadDatabase();
-        platform.fileAnswers.push_back((folder.path() / "reversal.rxn").string());
-        form.CMD2.click();
+        loadTestData();
         form.LOS2.select(0);
     }
 
@@ -75,11 +61,14 @@ protected:
     }
     void annotate() { annotate(comparison); }
 
-    bool exists(const char* name) const { return fs::exists(folder.path() / name); }
-
     void expectNoScratchFiles() const {
         for (const auto& entry : fs::directory_iterator(folder.path()))
             EXPECT_NE(entry.path().extension(), ".partial") << entry.path();
+    }
+
+    void expectAnnotatedGolden() const {
+        EXPECT_EQ(form.lblerror.caption(), "");
+        EXPECT_EQ(readFile(comparison), readFile(golden("reversal-common-annotated.txt")));
     }
 
     bool jobDoneShown() const {
@@ -90,23 +79,46 @@ protected:
         return false;
     }
 
-    ScriptedPlatform platform;
-    Session session{platform};
-    REVEQfrm& form = session.form;
-    TempFolder folder;
-    fs::path comparison = folder.path() / "common.txt";
+    fs::path comparison;
     std::string original;
 };
 
+// One run and every invariant around it: the golden files, the dialog and the closing box,
+// the file's permissions kept, the user's files at names our scratch files once had left
+// alone, links never written through, and other commands kept waiting during the yields.
 TEST_F(ComparisonTest, AnnotatesTheGoldenFile) {
     loadInputs();
+    const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(comparison, mode);
+    const std::string victim = folder.write("victim.txt", "not to be written through a link\n");
+    for (const char* name : formerScratchNames)
+        folder.write(name, std::string("the user's own ") + name);
+#ifndef _WIN32
+    fs::create_symlink(victim, folder.path() / "RevAll.txt.partial");
+    fs::create_symlink(victim, folder.path() / "common.txt.partial");
+#endif
+    int turns = 0;
+    platform.onEvents = [&] {
+        form.CMD6.click();
+        form.CMD2.click();
+        ++turns;
+    };
     annotate();
-    EXPECT_EQ(form.lblerror.caption(), "");
-    EXPECT_EQ(readFile(comparison), readFile(golden("reversal-common-annotated.txt")));
+    platform.onEvents = nullptr;
+    expectAnnotatedGolden();
     EXPECT_EQ(readFile(folder.path() / "RevAll.txt"),
               readFile(golden("RevAll-reversal-common.txt")));
+    EXPECT_EQ(turns, 9);
+    EXPECT_EQ(fs::status(comparison).permissions(), mode);
+    for (const char* name : formerScratchNames)
+        EXPECT_EQ(readFile(folder.path() / name), std::string("the user's own ") + name);
+    EXPECT_EQ(readFile(victim), "not to be written through a link\n");
+#ifndef _WIN32
+    EXPECT_TRUE(fs::is_symlink(folder.path() / "RevAll.txt.partial"));
+    EXPECT_FALSE(fs::is_symlink(comparison));
+#endif
 
-    ASSERT_EQ(platform.fileRequests.size(), 3U);
+    ASSERT_EQ(platform.fileRequests.size(), 3U); // the two loads and this command's dialog
     const FileDialogRequest& dialog = platform.fileRequests[2];
     EXPECT_EQ(dialog.title, "Selection Vintra output file...");
     EXPECT_EQ(dialog.filter, "TXT Files (*.txt)|*.txt|All Files |*.*|");
@@ -122,7 +134,6 @@ TEST_F(ComparisonTest, AnnotatesTheGoldenFile) {
                   folder.folderText() + "RevAll.txt");
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
     EXPECT_EQ(platform.messages[0].buttons, MessageButtons::Ok);
-    expectNoScratchFiles();
 }
 
 TEST_F(ComparisonTest, TheMarkedReactionsBecomeTheLoadedMechanism) {
@@ -134,7 +145,6 @@ TEST_F(ComparisonTest, TheMarkedReactionsBecomeTheLoadedMechanism) {
     EXPECT_EQ(form.List2Nbr.caption(), "(9)");
     EXPECT_EQ(common.ComparisonPath, comparison.string());
     EXPECT_EQ(common.WorkFolder, folder.folderText());
-    EXPECT_EQ(form.Lbl2.caption(), loadedCaption(comparison.string(), 45));
     ASSERT_GE(comparison.string().size(), 45U); // a temporary folder is long: shortened
     EXPECT_EQ(form.Lbl2.caption(),
               "Loaded: " + comparison.string().substr(0, 3) + "[...]\\common.txt");
@@ -161,43 +171,7 @@ TEST_F(ComparisonTest, PersonalRangeCommentsDoNotShiftThePairing) {
                           "Temperatures have been taken instead\r\nREV/ 3.069E+13"),
               std::string::npos)
         << revAll;
-    EXPECT_EQ(readFile(comparison), readFile(golden("reversal-common-annotated.txt")));
-}
-
-TEST_F(ComparisonTest, AFileWithoutMarkedLinesChangesNothing) {
-    loadInputs();
-    const std::string content = "Comparison [10/1000/2000]\r\nH+O2<=>O+OH 1 2 3 4 5 6\r\n"
-                                "within tolerance\r\n";
-    const std::string file = folder.write("plain.txt", content);
-    form.PropTxt[20].setText("3.547E+15");
-    annotate(file);
-    EXPECT_EQ(form.lblerror.caption(), "No equation to treat.");
-    EXPECT_EQ(form.List2Nbr.caption(), "(0)");
-    EXPECT_EQ(form.LOS2.count(), 0);
-    EXPECT_EQ(session.common.ReactionCount, 0);
-    EXPECT_EQ(form.PropTxt[20].text(), ""); // the panel was reset before the dialog
-    EXPECT_EQ(readFile(file), content);
-    EXPECT_FALSE(exists("RevAll.txt"));
-    EXPECT_TRUE(platform.messages.empty());
-    expectNoScratchFiles();
-}
-
-TEST_F(ComparisonTest, WithoutAToleranceLineNothingIsWritten) {
-    loadInputs();
-    const std::string content =
-        "Comparison [10/1000/2000]\r\n"
-        "H+O2<=>O+OH\t3.547E+15\t-0.406\t16599.0\t1.0E+13\t0.0\t0.0\t(###)\r\n"
-        "end of the comparison\r\n";
-    const std::string file = folder.write("notol.txt", content);
-    annotate(file);
-    EXPECT_EQ(form.lblerror.caption(),
-              "No line of " + file +
-                  " holds the word \"tolerance\", in front of which the table goes, so no file "
-                  "was written. Add such a line and load the file again.");
-    EXPECT_EQ(readFile(file), content);
-    EXPECT_FALSE(exists("RevAll.txt"));
-    EXPECT_FALSE(jobDoneShown());
-    expectNoScratchFiles();
+    expectAnnotatedGolden();
 }
 
 TEST_F(ComparisonTest, CancellingChangesNothing) {
@@ -227,14 +201,13 @@ TEST_F(ComparisonTest, PreconditionsInOrderAfterTheReactionsAreListed) {
     EXPECT_EQ(form.List2Nbr.caption(), "(9)");
     EXPECT_EQ(session.common.ReactionCount, 9);
 
-    loadDatabase();
-    form.Ntxt.setText("10001");
-    annotate();
-    EXPECT_EQ(form.lblerror.caption(), texts::EnterPointsNumber);
-    EXPECT_EQ(form.Ntxt.background(), Colour::Yellow);
-    form.Ntxt.setText("");
-    annotate();
-    EXPECT_EQ(form.lblerror.caption(), texts::EnterPointsNumber);
+    loadDatabase(copyTestData("reversal.therm"));
+    for (const char* points : {"10001", ""}) {
+        form.Ntxt.setText(points);
+        annotate();
+        EXPECT_EQ(form.lblerror.caption(), texts::EnterPointsNumber);
+        EXPECT_EQ(form.Ntxt.background(), Colour::Yellow);
+    }
     EXPECT_FALSE(exists("RevAll.txt"));
     EXPECT_EQ(readFile(comparison), original);
 
@@ -245,167 +218,138 @@ TEST_F(ComparisonTest, PreconditionsInOrderAfterTheReactionsAreListed) {
     EXPECT_NE(readFile(comparison), original);
 }
 
-TEST_F(ComparisonTest, WithoutTheSettingsGroupNothingIsRun) {
-    loadInputs();
-    const std::string content = "Comparison of two mechanisms\n"
-                                "H+O2<=>O+OH 3.547E+15 -0.406 16599.0 1.0E+13 0.0 0.0 (###)\n"
-                                "tolerance\n";
-    const std::string file = folder.write("nogroup.txt", content);
-    annotate(file);
-    EXPECT_EQ(form.lblerror.caption(),
-              "The first line of " + file +
-                  " holds no group [tolerance/T1/T2] with two temperatures above 0 K, such as "
-                  "[10/1000/2000]. Add it and load the file again.");
-    EXPECT_EQ(readFile(file), content);
-    EXPECT_EQ(form.LOS2.count(), 1);
-    EXPECT_FALSE(exists("RevAll.txt"));
-}
+enum class Spoil { None, RevAllIsAFolder, FolderReadOnly, FileReadOnly, RevAllReadOnly };
 
-TEST_F(ComparisonTest, AMarkedLineWithoutItsBlanksIsNamed) {
-    loadInputs();
-    const std::string content = "Comparison [10/1000/2000]\n"
-                                "H+O2<=>O+OH 3.547E+15 -0.406 16599.0 1.0E+13 0.0 0.0 (###)\n"
-                                "H2+O<=>H+OH 3.870E+04 2.700 (###)\n"
-                                "tolerance\n";
-    const std::string file = folder.write("short.txt", content);
-    annotate(file);
-    EXPECT_EQ(form.lblerror.caption(),
-              "Line 3 of " + file +
-                  " is marked (###) but does not hold an equation, A, n, Ea, A', n' and Ea' "
-                  "separated by blanks. Correct it and load the file again.");
-    EXPECT_EQ(readFile(file), content);
-    EXPECT_EQ(form.LOS2.count(), 0);
-    EXPECT_EQ(session.common.ReactionCount, 0);
-    EXPECT_EQ(form.List2Nbr.caption(), "(0)");
-    EXPECT_EQ(form.Lbl2.caption(), "");
-    EXPECT_FALSE(exists("RevAll.txt"));
-}
+struct Refusal {
+    const char* name;
+    const char* file;    ///< the file annotated: the fixture's common.txt, or one written
+    const char* content; ///< what is written into it; nullptr: the file is not there
+    std::string message; ///< lblerror; {file} stands for the file's path, {work} the folder's
+    int listed;          ///< reactions listed afterwards; -1: not checked
+    Spoil spoil = Spoil::None;
+};
 
-TEST_F(ComparisonTest, AnUnreadableFileIsNamed) {
-    loadInputs();
-    const fs::path missing = folder.path() / "missing.txt";
-    annotate(missing);
-    EXPECT_EQ(form.lblerror.caption(),
-              "The comparison file could not be read: " + missing.string() +
-                  ". Check that it exists and can be read.");
-    EXPECT_EQ(session.common.ReactionCount, 0);
-    EXPECT_EQ(form.List2Nbr.caption(), "(0)");
-    EXPECT_EQ(form.Lbl2.caption(), "");
-}
+const std::string readOnly = "This file is read-only, or the user running the program may not "
+                             "write it, and was left as it was: ";
 
-TEST_F(ComparisonTest, AnOverflowingRateConstantStopsBeforeTheFileIsTouched) {
-    loadInputs();
-    const std::string content = "Comparison [10/1000/2000]\n"
-                                "H+O2<=>O+OH 3.547E+15 -0.406 16599.0 1.0E+300 50 0.0 (###)\n"
-                                "tolerance\n";
-    const std::string file = folder.write("huge.txt", content);
-    annotate(file);
-    EXPECT_EQ(form.lblerror.caption(),
-              "The rate constants of H+O2<=>O+OH at 1000 K overflow or are not numbers, so the "
-              "comparison file was left unchanged. Check the coefficients of its marked line and "
-              "the temperatures of the first line.");
-    EXPECT_EQ(readFile(file), content);
-    EXPECT_FALSE(jobDoneShown());
-    EXPECT_FALSE(exists("RevAll.txt")); // a refusal puts no file in place
-    expectNoScratchFiles();
-}
+const Refusal refusals[] = {
+    {"NoMarkedLine", "plain.txt",
+     "Comparison [10/1000/2000]\r\nH+O2<=>O+OH 1 2 3 4 5 6\r\nwithin tolerance\r\n",
+     "No equation to treat.", 0},
+    {"NoToleranceLine", "notol.txt",
+     "Comparison [10/1000/2000]\r\nH+O2<=>O+OH\t3.547E+15\t-0.406\t16599.0\t1.0E+13\t0.0\t0.0\t("
+     "###)\r\nend of the comparison\r\n",
+     "No line of {file} holds the word \"tolerance\", in front of which the table goes, so no "
+     "file was written. Add such a line and load the file again.",
+     -1},
+    {"NoSettingsGroup", "nogroup.txt",
+     "Comparison of two mechanisms\nH+O2<=>O+OH 3.547E+15 -0.406 16599.0 1.0E+13 0.0 0.0 "
+     "(###)\ntolerance\n",
+     "The first line of {file} holds no group [tolerance/T1/T2] with two temperatures above 0 K, "
+     "such as [10/1000/2000]. Add it and load the file again.",
+     1},
+    {"MarkedLineWithoutItsBlanks", "short.txt",
+     "Comparison [10/1000/2000]\nH+O2<=>O+OH 3.547E+15 -0.406 16599.0 1.0E+13 0.0 0.0 (###)\n"
+     "H2+O<=>H+OH 3.870E+04 2.700 (###)\ntolerance\n",
+     "Line 3 of {file} is marked (###) but does not hold an equation, A, n, Ea, A', n' and Ea' "
+     "separated by blanks. Correct it and load the file again.",
+     0},
+    {"Unreadable", "missing.txt", nullptr,
+     "The comparison file could not be read: {file}. Check that it exists and can be read.", 0},
+    {"OverflowingRateConstant", "huge.txt",
+     "Comparison [10/1000/2000]\nH+O2<=>O+OH 3.547E+15 -0.406 16599.0 1.0E+300 50 0.0 (###)\n"
+     "tolerance\n",
+     "The rate constants of H+O2<=>O+OH at 1000 K overflow or are not numbers, so the comparison "
+     "file was left unchanged. Check the coefficients of its marked line and the temperatures "
+     "of the first line.",
+     -1},
+    {"RevAllIsAFolder", "common.txt", nullptr,
+     "The reversed mechanism file could not be written beside the comparison file, which was "
+     "left unchanged. Check that this folder can be written: {work}RevAll.txt",
+     9, Spoil::RevAllIsAFolder},
+    {"FolderReadOnly", "common.txt", nullptr,
+     "The reversed mechanism file could not be written beside the comparison file, which was "
+     "left unchanged. Check that this folder can be written: {work}RevAll.txt",
+     9, Spoil::FolderReadOnly},
+    {"FileReadOnly", "common.txt", nullptr,
+     readOnly + "{file}. Make it writable, or choose another.", -1, Spoil::FileReadOnly},
+    {"RevAllReadOnly", "common.txt", nullptr,
+     readOnly + "{work}RevAll.txt. Make it writable, or choose another.", -1,
+     Spoil::RevAllReadOnly},
+};
 
-TEST_F(ComparisonTest, ARevAllFileThatCannotBeWrittenLeavesTheFileAlone) {
-    loadInputs();
-    fs::create_directory(folder.path() / "RevAll.txt");
-    annotate();
-    EXPECT_EQ(form.lblerror.caption(),
-              "The reversed mechanism file could not be written beside the comparison file, "
-              "which was left unchanged. Check that this folder can be written: " +
-                  folder.folderText() + "RevAll.txt");
-    EXPECT_EQ(readFile(comparison), original);
-    EXPECT_FALSE(session.batchRunning);
-    EXPECT_TRUE(platform.messages.empty());
-}
+class RefusedComparison : public ComparisonTest, public ::testing::WithParamInterface<Refusal> {};
 
-TEST_F(ComparisonTest, FilesAndLinksAtFormerScratchNamesAreLeftAlone) {
-    loadInputs();
-    const std::string victim = folder.write("victim.txt", "not to be written through a link\n");
-    for (const char* name : formerScratchNames)
-        folder.write(name, std::string("the user's own ") + name);
-#ifndef _WIN32
-    fs::create_symlink(victim, folder.path() / "RevAll.txt.partial");
-    fs::create_symlink(victim, folder.path() / "common.txt.partial");
-#endif
-    annotate();
-    EXPECT_EQ(form.lblerror.caption(), "");
-    EXPECT_EQ(readFile(comparison), readFile(golden("reversal-common-annotated.txt")));
-    for (const char* name : formerScratchNames)
-        EXPECT_EQ(readFile(folder.path() / name), std::string("the user's own ") + name);
-    EXPECT_EQ(readFile(victim), "not to be written through a link\n");
-#ifndef _WIN32
-    EXPECT_TRUE(fs::is_symlink(folder.path() / "RevAll.txt.partial"));
-    EXPECT_FALSE(fs::is_symlink(comparison));
-#endif
-}
-
-TEST_F(ComparisonTest, AReadOnlyFolderLeavesTheOriginal) {
+// Each refusal says why in one sentence and leaves the file, and any earlier RevAll.txt,
+// as they were, with no scratch file beside them.
+TEST_P(RefusedComparison, LeavesEveryFileAsItWas) {
+    const Refusal& c = GetParam();
 #ifdef _WIN32
-    GTEST_SKIP() << "folder permissions are POSIX ones";
+    if (c.spoil == Spoil::FolderReadOnly)
+        GTEST_SKIP() << "folder permissions are POSIX ones";
 #else
-    if (geteuid() == 0)
+    if (c.spoil == Spoil::FolderReadOnly && geteuid() == 0)
         GTEST_SKIP() << "permissions do not stop the superuser";
 #endif
     loadInputs();
-    fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
-    annotate();
-    fs::permissions(folder.path(), fs::perms::owner_all);
-    EXPECT_EQ(form.lblerror.caption().rfind("The reversed mechanism file could not be written", 0),
-              0U);
-    EXPECT_EQ(readFile(comparison), original);
-    EXPECT_FALSE(jobDoneShown());
-    expectNoScratchFiles();
-}
-
-TEST_F(ComparisonTest, TheRewrittenFileKeepsItsPermissions) {
-    loadInputs();
-    const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
-    fs::permissions(comparison, mode);
-    annotate();
-    EXPECT_EQ(readFile(comparison), readFile(golden("reversal-common-annotated.txt")));
-    EXPECT_EQ(fs::status(comparison).permissions(), mode);
-}
-
-TEST_F(ComparisonTest, AReadOnlyFileIsRefusedBeforeAnythingIsWritten) {
-    loadInputs();
+    const fs::path file = folder.path() / c.file;
+    if (c.content != nullptr)
+        folder.write(c.file, c.content);
+    const std::string before = fs::exists(file) ? readFile(file) : "";
+    const std::string earlierRun = "earlier run\n";
     // No write permission for anyone: read-only whoever runs the program, the superuser too.
-    for (const fs::path& readOnly : {comparison, folder.path() / "RevAll.txt"}) {
-        SCOPED_TRACE(readOnly.filename());
-        const std::string before = fs::exists(readOnly) ? readFile(readOnly) : "earlier run\n";
-        if (!fs::exists(readOnly))
-            folder.write("RevAll.txt", before);
-        fs::permissions(readOnly, fs::perms::owner_read | fs::perms::group_read);
-        annotate();
-        EXPECT_EQ(form.lblerror.caption(),
-                  "This file is read-only, or the user running the program may not write it, and "
-                  "was left as it was: " +
-                      readOnly.string() + ". Make it writable, or choose another.");
-        EXPECT_EQ(readFile(comparison), original);
-        EXPECT_EQ(readFile(readOnly), before);
-        EXPECT_FALSE(jobDoneShown());
-        expectNoScratchFiles();
-        fs::permissions(readOnly, fs::perms::owner_all);
+    const auto readOnlyMode = fs::perms::owner_read | fs::perms::group_read;
+    switch (c.spoil) {
+    case Spoil::None:
+        break;
+    case Spoil::RevAllIsAFolder:
+        fs::create_directory(folder.path() / "RevAll.txt");
+        break;
+    case Spoil::FolderReadOnly:
+        fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
+        break;
+    case Spoil::FileReadOnly:
+        fs::permissions(file, readOnlyMode);
+        break;
+    case Spoil::RevAllReadOnly:
+        fs::permissions(folder.write("RevAll.txt", earlierRun), readOnlyMode);
+        break;
     }
+    form.PropTxt[REVEQfrm::ForwardA].setText("3.547E+15");
+    form.PropTxt[REVEQfrm::ReverseEa].setText("-420.1");
+    annotate(file);
+    fs::permissions(folder.path(), fs::perms::owner_all);
+    EXPECT_EQ(form.lblerror.caption(), replaceAll(replaceAll(c.message, "{file}", file.string()),
+                                                  "{work}", folder.folderText()));
+    if (c.listed >= 0) {
+        EXPECT_EQ(form.LOS2.count(), c.listed);
+        EXPECT_EQ(session.common.ReactionCount, c.listed);
+        EXPECT_EQ(form.List2Nbr.caption(), "(" + std::to_string(c.listed) + ")");
+    }
+    const bool noMarkedLine = std::string_view(c.name) == "NoMarkedLine";
+    if (c.listed == 0 && !noMarkedLine) {
+        EXPECT_EQ(form.Lbl2.caption(), ""); // nothing was loaded
+    }
+    if (noMarkedLine) {
+        // The panel was emptied before the file was read.
+        EXPECT_EQ(form.PropTxt[REVEQfrm::ForwardA].text(), "");
+        EXPECT_EQ(form.PropTxt[REVEQfrm::ReverseEa].text(), "");
+    }
+    EXPECT_EQ(fs::exists(file) ? readFile(file) : "", before);
+    if (c.spoil == Spoil::RevAllReadOnly) {
+        EXPECT_EQ(readFile(folder.path() / "RevAll.txt"), earlierRun);
+    } else if (c.spoil != Spoil::RevAllIsAFolder) {
+        EXPECT_FALSE(exists("RevAll.txt")); // a refusal puts no file in place
+    }
+    EXPECT_FALSE(jobDoneShown());
+    EXPECT_FALSE(session.batchRunning);
+    expectNoScratchFiles();
+    if (fs::exists(file))
+        fs::permissions(file, fs::perms::owner_all);
 }
 
-TEST_F(ComparisonTest, OtherCommandsWaitWhileTheReactionsAreReversed) {
-    loadInputs();
-    int turns = 0;
-    platform.onEvents = [&] {
-        form.CMD6.click();
-        form.CMD2.click();
-        ++turns;
-    };
-    annotate();
-    EXPECT_EQ(turns, 9);
-    EXPECT_EQ(platform.fileRequests.size(), 3U); // the two loads and this command's dialog
-    EXPECT_EQ(readFile(comparison), readFile(golden("reversal-common-annotated.txt")));
-}
+INSTANTIATE_TEST_SUITE_P(Comparison, RefusedComparison, ::testing::ValuesIn(refusals),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace zorbel

@@ -3,13 +3,12 @@
 // over, with the check that every command left those files as they were and created
 // nothing but its own output.
 
-#include "app/ScriptedPlatform.h"
-#include "app/Session.h"
-#include "program/Program.h"
-#include "support/TestSupport.h"
+#include "reversal/ReversalTexts.h"
+#include "support/SessionFixture.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -30,13 +29,21 @@ inline void writeAt(const std::string& path, std::string_view content) {
     out.write(content.data(), static_cast<std::streamsize>(content.size()));
 }
 
-class HostileSession : public ::testing::Test {
-protected:
-    void SetUp() override {
-        connectCommands(session);
-        platform.fixedClock = DateTime{2004, 6, 14, 9, 5, 31};
-    }
+/// What Reverse says of species the database lacks; {thermo} stands for its path.
+inline std::string missingSpecies(const std::string& names) {
+    return std::string(texts::MissingSpeciesStart) + std::string(texts::MissingSpeciesEnd) +
+           " Not in {thermo}: " + names + ".";
+}
 
+inline std::string joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\n";
+    return text;
+}
+
+class HostileSession : public SessionFixture {
+protected:
     /// Writes a file into the folder and remembers what it holds.
     std::string put(const std::string& name, std::string_view content) {
         written_[name] = std::string(content);
@@ -45,24 +52,26 @@ protected:
     /// A file of the test data, as it stands.
     static std::string sound(const char* name) { return readFile(testData() / name); }
 
-    std::string path(const std::string& name) const { return (folder.path() / name).string(); }
-    std::string output(const std::string& name) const { return readFile(folder.path() / name); }
-    bool exists(const std::string& name) const {
-        return std::filesystem::exists(folder.path() / name);
-    }
-
-    void loadDatabase(const std::string& file) {
-        platform.fileAnswers.push_back(file);
-        form.CMD1.click();
-    }
-    void loadMechanism(const std::string& file) {
-        platform.fileAnswers.push_back(file);
-        form.CMD2.click();
-    }
     /// The sound database and a mechanism: the usual start of a reversal.
     void loadSound(std::string_view mechanism = OneReaction) {
         loadDatabase(put("sound.therm", sound("reversal.therm")));
         loadMechanism(put("sound.rxn", mechanism));
+    }
+
+    /// Reverse of the first reaction, Reverse All, and Reverse Selected of the first and
+    /// third: what each said in lblerror.
+    std::array<std::string, 3> runWriters() {
+        std::array<std::string, 3> said;
+        form.LOS2.select(0);
+        form.CMD3.click();
+        said[0] = form.lblerror.caption();
+        form.CMD4.click();
+        said[1] = form.lblerror.caption();
+        form.LOS2.setSelected(0, true);
+        form.LOS2.setSelected(2, true);
+        form.CMD5.click();
+        said[2] = form.lblerror.caption();
+        return said;
     }
 
     /// A file the test itself removes or replaces: no longer checked.
@@ -81,11 +90,6 @@ protected:
             found.insert(entry.path().filename().string());
         EXPECT_EQ(found, expected);
     }
-
-    ScriptedPlatform platform;
-    Session session{platform};
-    REVEQfrm& form = session.form;
-    TempFolder folder;
 
 private:
     std::map<std::string, std::string> written_;

@@ -15,6 +15,7 @@ namespace zorbel {
 namespace {
 
 using testing::HostileSession;
+using testing::missingSpecies;
 
 std::string soundMechanism() {
     return testing::readFile(testing::testData() / "reversal.rxn");
@@ -35,11 +36,6 @@ std::vector<std::string> soundEntries() {
 std::string parseFailed() {
     return std::string(texts::ParseFailedFirstLine) + "\r\n" +
            std::string(texts::ParseFailedSecondLine);
-}
-
-std::string missingSpecies(const std::string& names) {
-    return std::string(texts::MissingSpeciesStart) + std::string(texts::MissingSpeciesEnd) +
-           " Not in {thermo}: " + names + ".";
 }
 
 struct MechanismCase {

@@ -1,27 +1,16 @@
 #pragma once
-// A session whose mechanism commands are connected, with a scratch folder for the
-// mechanism files the tests write.
+// A session with its commands connected, with a scratch folder for the mechanism files
+// the tests write.
 
-#include "app/ScriptedPlatform.h"
-#include "app/Session.h"
-#include "mechanism/MechanismCommands.h"
-#include "support/TestSupport.h"
-
-#include <gtest/gtest.h>
+#include "support/SessionFixture.h"
 
 #include <string>
 
 namespace zorbel::testing {
 
-class MechanismSession : public ::testing::Test {
+class MechanismSession : public SessionFixture {
 protected:
-    MechanismSession() { connectMechanism(session); }
-
-    /// Loads a file through the CMD2 button, the dialog answering with the path.
-    void load(const std::string& path) {
-        platform.fileAnswers.push_back(path);
-        form.CMD2.click();
-    }
+    void load(const std::string& path) { loadMechanism(path); }
 
     /// Writes a mechanism file into the scratch folder and loads it.
     void loadText(const std::string& content, const std::string& name = "mech.rxn") {
@@ -37,12 +26,6 @@ protected:
     }
 
     TextBox& slot(int index) { return form.PropTxt[static_cast<size_t>(14 + index)]; }
-
-    TempFolder folder;
-    ScriptedPlatform platform;
-    Session session{platform};
-    REVEQfrm& form = session.form;
-    CommonValue& common = session.common;
 };
 
 } // namespace zorbel::testing

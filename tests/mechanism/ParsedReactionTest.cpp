@@ -10,87 +10,57 @@ namespace {
 
 using Slots = std::array<std::string, 6>;
 
-struct CutCase {
-    const char* entry;
+/// The six slots written as one text, separated by commas.
+Slots slotsOf(const std::string& text) {
     Slots slots;
-    bool irreversible;
-    const char* a;
-    const char* n;
-    const char* ea;
-};
+    std::size_t start = 0;
+    for (std::string& slot : slots) {
+        const std::size_t comma = text.find(',', start);
+        slot = text.substr(start, comma - start);
+        start = comma + 1;
+    }
+    return slots;
+}
 
 TEST(ParseReaction, CutsWellFormedLinesIntoSlotsArrowAndCoefficients) {
-    const CutCase cases[] = {
-        {"H+O2<=>O+OH 3.547E+15 -0.406 16599",
-         {"///", "H", "O2", "O", "OH", "///"},
-         false,
-         "3.547E+15",
-         "-0.406",
+    const struct {
+        const char* entry;
+        const char* slots;
+        bool irreversible;
+        const char *a, *n, *ea;
+    } cases[] = {
+        {"H+O2<=>O+OH 3.547E+15 -0.406 16599", "///,H,O2,O,OH,///", false, "3.547E+15", "-0.406",
          "16599"},
         // A falloff partner becomes a species text of its own on both sides.
-        {"H2O2(+M)<=>OH+OH(+M) 2.951E+14 0.000 48430.0",
-         {"///", "H2O2", "(M)", "OH", "OH", "(M)"},
-         false,
-         "2.951E+14",
-         "0.000",
-         "48430.0"},
-        {"HCO+M<=>H+CO+M 1.870E+17 -1.000 17000.00",
-         {"///", "HCO", "M", "H", "CO", "M"},
-         false,
-         "1.870E+17",
-         "-1.000",
-         "17000.00"},
-        {"CH3+CH3=>C2H6 9.214E+16 -1.170 635.8",
-         {"///", "CH3", "CH3", "C2H6", "///", "///"},
-         true,
-         "9.214E+16",
-         "-1.170",
-         "635.8"},
-        {"A+B+C<=>D+E+F 1 2 3", {"A", "B", "C", "D", "E", "F"}, false, "1", "2", "3"},
-        {"H+O2(+AR)<=>HO2(+AR) 4.650E+12 0.440 0.0",
-         {"H", "O2", "(AR)", "HO2", "(AR)", "///"},
-         false,
-         "4.650E+12",
-         "0.440",
-         "0.0"},
+        {"H2O2(+M)<=>OH+OH(+M) 2.951E+14 0.000 48430.0", "///,H2O2,(M),OH,OH,(M)", false,
+         "2.951E+14", "0.000", "48430.0"},
+        {"HCO+M<=>H+CO+M 1.870E+17 -1.000 17000.00", "///,HCO,M,H,CO,M", false, "1.870E+17",
+         "-1.000", "17000.00"},
+        {"CH3+CH3=>C2H6 9.214E+16 -1.170 635.8", "///,CH3,CH3,C2H6,///,///", true, "9.214E+16",
+         "-1.170", "635.8"},
+        {"A+B+C<=>D+E+F 1 2 3", "A,B,C,D,E,F", false, "1", "2", "3"},
+        {"H+O2(+AR)<=>HO2(+AR) 4.650E+12 0.440 0.0", "H,O2,(AR),HO2,(AR),///", false, "4.650E+12",
+         "0.440", "0.0"},
         // One species a side: the reactant sits in the last slot, the product in the first.
-        {"HOCO<=>CO2H 1.0E+10 0 0",
-         {"///", "///", "HOCO", "CO2H", "///", "///"},
-         false,
-         "1.0E+10",
-         "0",
-         "0"},
+        {"HOCO<=>CO2H 1.0E+10 0 0", "///,///,HOCO,CO2H,///,///", false, "1.0E+10", "0", "0"},
         // Two blanks after the equation shift every field by one.
-        {"H+O2<=>O+OH  3.547E+15 -0.406 16599",
-         {"///", "H", "O2", "O", "OH", "///"},
-         false,
-         "",
-         "3.547E+15",
+        {"H+O2<=>O+OH  3.547E+15 -0.406 16599", "///,H,O2,O,OH,///", false, "", "3.547E+15",
          "-0.406 16599"},
         // Ea is everything after the third blank, comment included.
-        {"CH4+OH<=>CH3+H2O 1.000E+08 1.600 3120.0 ! ABSTRACTION",
-         {"///", "CH4", "OH", "CH3", "H2O", "///"},
-         false,
-         "1.000E+08",
-         "1.600",
-         "3120.0 ! ABSTRACTION"},
+        {"CH4+OH<=>CH3+H2O 1.000E+08 1.600 3120.0 ! ABSTRACTION", "///,CH4,OH,CH3,H2O,///", false,
+         "1.000E+08", "1.600", "3120.0 ! ABSTRACTION"},
         // The whole line is marked, so an arrow in the comment of an irreversible
         // reaction carries the bar too.
-        {"A=>B 1 2 3 ! SEE C=>D",
-         {"///", "///", "A", "B", "///", "///"},
-         true,
-         "1",
-         "2",
-         "3 ! SEE C|=>D"},
+        {"A=>B 1 2 3 ! SEE C=>D", "///,///,A,B,///,///", true, "1", "2", "3 ! SEE C|=>D"},
         // Numbers and signs inside names are left alone: no stoichiometry is read.
-        {"2OH<=>H2O2 1 2 3", {"///", "///", "2OH", "H2O2", "///", "///"}, false, "1", "2", "3"},
+        {"2OH<=>H2O2 1 2 3", "///,///,2OH,H2O2,///,///", false, "1", "2", "3"},
     };
-    for (const CutCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.entry);
         const ParsedReaction parsed = parseReaction(c.entry);
         EXPECT_FALSE(parsed.Failed);
         EXPECT_TRUE(parsed.coefficientsRead);
-        EXPECT_EQ(parsed.Slots, c.slots);
+        EXPECT_EQ(parsed.Slots, slotsOf(c.slots));
         EXPECT_EQ(parsed.Irreversible, c.irreversible);
         EXPECT_EQ(parsed.AText, c.a);
         EXPECT_EQ(parsed.NText, c.n);

@@ -1,6 +1,4 @@
-#include "app/ScriptedPlatform.h"
-#include "app/Session.h"
-#include "program/Program.h"
+#include "support/SessionFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -20,10 +18,9 @@ const std::vector<std::string> mechanism = {
     "HO2+H<=>O2+H2 1.66E+13 0.0 823.00",
 };
 
-class SearchWindowTest : public ::testing::Test {
+class SearchWindowTest : public testing::SessionFixture {
 protected:
     SearchWindowTest() {
-        connectCommands(session);
         form.LOS2.assign(mechanism);
         session.common.ReactionCount = static_cast<int>(mechanism.size());
         form.LOS2.onSelect = [this] { ++mainSelections; };
@@ -43,9 +40,6 @@ protected:
         window.FindCmdR.click();
     }
 
-    ScriptedPlatform platform;
-    Session session{platform};
-    REVEQfrm& form = session.form;
     Findfrm& find = session.find;
     int mainSelections = 0;
 };

@@ -1,7 +1,11 @@
 #pragma once
 // Runs the zorbel-cli executable the build made, as a user's script would.
 
+#include "support/TestSupport.h"
+
+#include <atomic>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #ifdef _WIN32
@@ -9,36 +13,49 @@
 #define pclose _pclose
 #else
 #include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 namespace zorbel::testing {
 
 struct CliResult {
-    std::string out; ///< standard output and standard error, interleaved
+    std::string out; ///< standard output
+    std::string err; ///< standard error
     int exitCode;
 };
 
+/// A path in double quotes, for a command line.
+inline std::string quoted(const std::string& path) {
+    return "\"" + path + "\"";
+}
+
 /// Runs zorbel-cli with the arguments (already quoted where needed).
 inline CliResult runCli(const std::string& arguments) {
-    const std::string command = std::string("\"") + ZORBEL_CLI_PATH + "\" " + arguments + " 2>&1";
+    static std::atomic<int> runs{0};
+#ifdef _WIN32
+    const std::string id = std::to_string(runs++);
+#else
+    const std::string id = std::to_string(getpid()) + "-" + std::to_string(runs++);
+#endif
+    const auto errFile = std::filesystem::temp_directory_path() / ("zorbel-cli-err-" + id);
+    const std::string command =
+        quoted(ZORBEL_CLI_PATH) + " " + arguments + " 2>" + quoted(errFile.string());
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr)
-        return {"", -1};
+        return {"", "", -1};
     std::string out;
     char buffer[4096];
     while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
         out.append(buffer, n);
     const int status = pclose(pipe);
+    std::string err = readFile(errFile);
+    std::error_code ignored;
+    std::filesystem::remove(errFile, ignored);
 #ifdef _WIN32
-    return {out, status};
+    return {out, err, status};
 #else
-    return {out, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+    return {out, err, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
 #endif
-}
-
-/// A path in double quotes, for a command line.
-inline std::string quoted(const std::string& path) {
-    return "\"" + path + "\"";
 }
 
 } // namespace zorbel::testing

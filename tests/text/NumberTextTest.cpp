@@ -1,8 +1,10 @@
 #include "text/NumberText.h"
+#include "support/TestSupport.h"
 #include "text/DateText.h"
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -11,12 +13,15 @@
 namespace zorbel {
 namespace {
 
+constexpr double infinity = std::numeric_limits<double>::infinity();
+
 struct ReadCase {
-    const char* text;
+    std::string text;
     std::optional<double> value;
 };
 
 TEST(LeadingNumberReading, ReadsTheLongestNumericPrefix) {
+    const std::string zeros(400, '0');
     const ReadCase cases[] = {
         {"", std::nullopt},
         {"abc", std::nullopt},
@@ -48,11 +53,26 @@ TEST(LeadingNumberReading, ReadsTheLongestNumericPrefix) {
         {"xxx", std::nullopt},
         {"0", 0.0},
         {"-0", -0.0},
+        // Beyond the doubles a number reads by its size, whatever the sign of its
+        // exponent, or without one (fuzzing found ".000...01" read as an infinity, and
+        // 597 digits then "e-000" read as 0).
+        {"." + zeros + "1", 0.0},
+        {"-0." + zeros + "1", -0.0},
+        {"0." + zeros + "1E+5", 0.0},
+        {"1" + zeros + "E-5", infinity},
+        {"-1" + zeros, -infinity},
+        {"1" + zeros + "D-100", 1e300},
+        {testing::readFile(testing::testData() / "hostile/number-large-with-negative-exponent.txt"),
+         infinity},
+        // Fifteen digits of the largest doubles round up past them.
+        {"1.79769313486232E+308", infinity},
+        {"-1.79769313486232E+308", -infinity},
     };
     for (const ReadCase& c : cases) {
-        SCOPED_TRACE(c.text);
+        SCOPED_TRACE(c.text.substr(0, 24) + " (" + std::to_string(c.text.size()) + " chars)");
         EXPECT_EQ(tryReadLeadingNumber(c.text), c.value);
         EXPECT_EQ(readLeadingNumber(c.text), c.value.value_or(0.0));
+        EXPECT_EQ(std::signbit(readLeadingNumber(c.text)), std::signbit(c.value.value_or(0.0)));
     }
 }
 
@@ -71,6 +91,7 @@ TEST(LeadingNumberReading, WholeNumberTextsAreNumbersAndNothingElse) {
     EXPECT_FALSE(isWholeNumberText("abc"));
     EXPECT_FALSE(isWholeNumberText("12abc"));
     EXPECT_FALSE(isWholeNumberText("1E"));
+    EXPECT_FALSE(isWholeNumberText("1e-000e-000")); // the second exponent is not part of it
 }
 
 struct FormCase {
@@ -109,6 +130,9 @@ TEST(NumberForms, PlainAndGeneralTexts) {
         {3.512, " 3.512", "3.512"},
         {0.01235, " .01235", "0.01235"},
         {1.9872000217437744, " 1.98720002174377", "1.98720002174377"},
+        {DBL_MAX, " 1.79769313486232E+308", "1.79769313486232E+308"},
+        {-std::nextafter(1.7976931348623151e308, 0.0), "-1.79769313486231E+308",
+         "-1.79769313486231E+308"},
     };
     for (const FormCase& c : cases) {
         SCOPED_TRACE(c.plain);

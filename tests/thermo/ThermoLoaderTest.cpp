@@ -1,8 +1,5 @@
 #include "app/AppTexts.h"
-#include "app/ScriptedPlatform.h"
-#include "app/Session.h"
-#include "support/TestSupport.h"
-#include "thermo/ThermoCommands.h"
+#include "support/SessionFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -35,10 +32,8 @@ std::string withRecordOf(const std::string& name, const std::string& content) {
     return content.substr(0, firstEnd + 1) + record + content.substr(firstEnd + 1);
 }
 
-class ThermoLoaderTest : public ::testing::Test {
+class ThermoLoaderTest : public testing::SessionFixture {
 protected:
-    ThermoLoaderTest() { connectThermo(session); }
-
     void load(std::optional<std::string> path) {
         platform.fileAnswers.push_back(std::move(path));
         form.CMD1.click();
@@ -53,11 +48,6 @@ protected:
         for (int i = 0; i < 14; ++i)
             EXPECT_EQ(form.PropTxt[static_cast<std::size_t>(i)].text(), "") << i;
     }
-
-    testing::TempFolder folder;
-    ScriptedPlatform platform;
-    Session session{platform};
-    REVEQfrm& form = session.form;
 };
 
 TEST_F(ThermoLoaderTest, ListsTheNamesSortedOnce) {
@@ -94,13 +84,11 @@ TEST_F(ThermoLoaderTest, WhichLinesNameASpecies) {
          "THERMO\n1 a\n-1 a\n+1 a\n a\n!a b\n\n.5 a\n",
          {"N2"}},
         {"names are upper-cased and sorted in byte order",
-         "THERMO\nch4 G\nC2H2 G\nCH3 G\nc G\n",
-         {"C", "C2H2", "CH3", "CH4"}},
+         "THERMO\nch4 G\nzn G\nC2H2 G\nCH3 G\nc G\nZR G\n",
+         {"C", "C2H2", "CH3", "CH4", "ZN", "ZR"}},
         {"the name ends at the first blank; a lone word names nothing and is not listed",
          "THERMO\nH2O(L) G\nHE\tG 300 1\nTHERMO\n",
          {"H2O(L)", "HE\tG"}},
-        {"CR-only line ends", "THERMO\rN2 G\rAR G\r", {"AR", "N2"}},
-        {"LF-only line ends", "THERMO\nN2 G\nAR G\n", {"AR", "N2"}},
         {"no line end at the end", "THERMO\r\nN2 G", {"N2"}},
     };
     for (const Case& c : cases) {
@@ -110,6 +98,17 @@ TEST_F(ThermoLoaderTest, WhichLinesNameASpecies) {
         EXPECT_EQ(session.common.SpeciesCount, static_cast<int>(c.listed.size()));
         EXPECT_EQ(form.List1Nbr.caption(), "(" + std::to_string(c.listed.size()) + ")");
     }
+}
+
+TEST_F(ThermoLoaderTest, CountsGoBeyondSixteenBits) {
+    std::string content = "THERMO\n";
+    for (int i = 0; i < 40000; ++i)
+        content += "S" + std::to_string(100000 + i) + " G\n";
+    load(folder.write("large.dat", withRecordOf("S139999", content)));
+    EXPECT_EQ(session.common.SpeciesCount, 40000);
+    EXPECT_EQ(form.List1Nbr.caption(), "(40000)");
+    ASSERT_TRUE(form.LOS1.selectFirstEqual("S139999"));
+    EXPECT_EQ(form.PropTxt[0].text(), "1.00000000E+00");
 }
 
 TEST_F(ThermoLoaderTest, LongPathsAreShortened) {
@@ -129,20 +128,15 @@ TEST_F(ThermoLoaderTest, LongPathsAreShortened) {
     EXPECT_EQ(form.LOS1.count(), 1);
 }
 
-TEST_F(ThermoLoaderTest, CancelAfterALoadLeavesNothing) {
-    load(folder.write("small.dat", smallDatabase));
-    form.LOS1.selectFirstEqual("O2");
-    ASSERT_FALSE(form.PropTxt[0].text().empty());
-    load(std::nullopt);
-    expectNothingLoaded();
-}
-
-TEST_F(ThermoLoaderTest, FilesThatCannotBeReadLeaveNothing) {
-    const std::string paths[] = {(folder.path() / "missing.dat").string(), folder.path().string()};
-    for (const std::string& path : paths) {
-        SCOPED_TRACE(path);
+TEST_F(ThermoLoaderTest, ACancelOrAFileThatCannotBeReadLeavesNothing) {
+    const std::optional<std::string> answers[] = {
+        std::nullopt, (folder.path() / "missing.dat").string(), folder.path().string()};
+    for (const std::optional<std::string>& answer : answers) {
+        SCOPED_TRACE(answer.value_or("cancelled"));
         load(folder.write("small.dat", smallDatabase));
-        load(path);
+        form.LOS1.selectFirstEqual("O2");
+        ASSERT_FALSE(form.PropTxt[0].text().empty());
+        load(answer);
         expectNothingLoaded();
         EXPECT_EQ(form.lblerror.caption(), "");
     }
@@ -152,27 +146,21 @@ TEST_F(ThermoLoaderTest, ALoadClearsTheSpeciesShown) {
     load(folder.write("small.dat", smallDatabase));
     form.LOS1.selectFirstEqual("O2");
     form.TXT1K.setText("1000");
-    ASSERT_TRUE(form.TXT1CPBis.visible());
+    ASSERT_TRUE(form.TXT1SBis.visible());
     form.Templbl.setCaption("status");
     load(folder.write("other.dat", withRecordOf("N2", "THERMO\n")));
     for (const TextBox* box :
          {&form.TXT1K, &form.TXT1KH, &form.TXT1KS, &form.TXT1CP, &form.TXT1CPBis, &form.TXT1H,
           &form.TXT1HBis, &form.TXT1S, &form.TXT1SBis})
         EXPECT_EQ(box->text(), "");
-    EXPECT_FALSE(form.TXT1CPBis.visible());
+    for (const TextBox* lower : {&form.TXT1CPBis, &form.TXT1HBis, &form.TXT1SBis})
+        EXPECT_FALSE(lower->visible());
     EXPECT_EQ(form.Lbl8.caption(), "");
     EXPECT_EQ(form.Lbl10.caption(), "");
     EXPECT_EQ(form.Lbl11.caption(), "");
     EXPECT_EQ(form.Templbl.caption(), "");
     EXPECT_EQ(form.PropTxt[0].text(), "");
     EXPECT_EQ(form.LOS1.entries(), std::vector<std::string>{"N2"});
-}
-
-TEST_F(ThermoLoaderTest, ABatchRunKeepsTheLoaderFromStarting) {
-    load(folder.write("small.dat", smallDatabase));
-    session.batchRunning = true;
-    load(std::nullopt);
-    EXPECT_EQ(form.LOS1.count(), 2);
 }
 
 } // namespace

@@ -1,12 +1,7 @@
-#include "app/ScriptedPlatform.h"
-#include "app/Session.h"
-#include "support/TestSupport.h"
+#include "support/SessionFixture.h"
 #include "text/StringOps.h"
-#include "thermo/ThermoCommands.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 namespace zorbel {
 namespace {
@@ -31,22 +26,13 @@ const char* const database =
     "CUT   G   300.000  5000.000  1000.000    1\n"
     " 1.0E+00        1.0E+00        1.0E+00        1.0E+00        1.0E+00\n";
 
-class ThermoWindowTest : public ::testing::Test {
+class ThermoWindowTest : public testing::SessionFixture {
 protected:
-    ThermoWindowTest() {
-        connectThermo(session);
-        path = folder.write("window.dat", database);
-        platform.fileAnswers.push_back(path);
-        form.CMD1.click();
-    }
+    ThermoWindowTest() { loadDatabase(file); }
 
     void show(const std::string& name) { ASSERT_TRUE(form.LOS1.selectFirstEqual(name)); }
 
-    testing::TempFolder folder;
-    std::string path;
-    ScriptedPlatform platform;
-    Session session{platform};
-    REVEQfrm& form = session.form;
+    std::string file = folder.write("window.dat", database);
 };
 
 TEST_F(ThermoWindowTest, ShowingASpecies) {
@@ -119,7 +105,7 @@ TEST_F(ThermoWindowTest, ARecordThatCannotBeUsedShowsNothingAndSaysWhere) {
         form.TXT1K.setText("1000");
         show(name);
         EXPECT_EQ(form.lblerror.caption(), "The record of species " + std::string(name) + " " +
-                                               replaceAll(message, "{path}", path));
+                                               replaceAll(message, "{path}", file));
         for (std::size_t i = 0; i < 14; ++i)
             EXPECT_EQ(form.PropTxt[i].text(), "") << i;
         EXPECT_EQ(session.common.TLow, "");
@@ -132,17 +118,6 @@ TEST_F(ThermoWindowTest, ARecordThatCannotBeUsedShowsNothingAndSaysWhere) {
     show("AA");
     EXPECT_EQ(form.lblerror.caption(), "");
     EXPECT_EQ(form.PropTxt[0].text(), "3.50000000E+00");
-}
-
-TEST_F(ThermoWindowTest, ADatabaseGoneSinceItWasLoadedLeavesThePreviousSpecies) {
-    show("AA");
-    form.TXT1K.setText("1000");
-    std::filesystem::remove(path);
-    show("CUT");
-    EXPECT_EQ(form.PropTxt[0].text(), "3.50000000E+00");
-    EXPECT_EQ(session.common.TLow, " 300");
-    EXPECT_EQ(form.TXT1CP.text(), "");
-    EXPECT_EQ(form.lblerror.caption(), "");
 }
 
 TEST_F(ThermoWindowTest, TheFileIsReadAgainAtEverySelection) {

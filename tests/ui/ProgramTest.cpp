@@ -135,12 +135,13 @@ TEST_F(ProgramTest, ReverseAllLocksTheWindowWhileItYields) {
     EXPECT_EQ(platform.eventTurns, 0);
     EXPECT_FALSE(QFile::exists(output(texts::RevAllFileName)));
 
-    const char* inputs[] = {"CMD1", "CMD2",    "CMD3", "CMD4",    "CMD5",
-                            "CMD6", "FindCmd", "LOS1", "LOS2",    "TXT1K",
-                            "Ntxt", "Option1", "Chk1", "HelpCMD", "QuitCMD"};
+    const char* inputs[] = {"CMD1",    "CMD2", "CMD3",    "CMD4",    "CMD5",    "CMD6",
+                            "FindCmd", "LOS1", "LOS2",    "TXT1K",   "Ntxt",    "Option1",
+                            "Chk1",    "Chk2", "Hot2txt", "HelpCMD", "QuitCMD", "aboutxt3"};
     std::vector<std::string> enabledDuringRun;
     std::vector<int> progress;
     int progressShown = 0;
+    QPalette disabledFace;
     platform.afterEvents = [&] {
         for (const char* name : inputs) {
             if (widget<QWidget>(name)->isEnabled())
@@ -152,8 +153,10 @@ TEST_F(ProgramTest, ReverseAllLocksTheWindowWhileItYields) {
         EXPECT_TRUE(labelText("timeremaining").startsWith(qt(texts::RemainingTimeStart)));
         EXPECT_FALSE(widget<QLabel>("timeremaining")->isHidden());
         // A click on Reverse in the middle of the run does nothing.
-        if (platform.eventTurns == 5)
+        if (platform.eventTurns == 5) {
             click("CMD3");
+            disabledFace = widget<QPushButton>("FindCmd")->palette();
+        }
     };
     platform.messageAnswers = {MessageAnswer::Yes};
     click("CMD4");
@@ -165,6 +168,9 @@ TEST_F(ProgramTest, ReverseAllLocksTheWindowWhileItYields) {
     EXPECT_EQ(enabledDuringRun, std::vector<std::string>{});
     ASSERT_EQ(progress.size(), static_cast<size_t>(reactions));
     EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
+    // The search button's own face gave way to the disabled look.
+    EXPECT_NE(disabledFace.color(QPalette::Disabled, QPalette::ButtonText),
+              disabledFace.color(QPalette::Active, QPalette::ButtonText));
     EXPECT_GT(progress.back(), 80);
     EXPECT_TRUE(platform.charts.empty());
 
@@ -189,8 +195,8 @@ TEST_F(ProgramTest, PointsAreCheckedAsTheUserTypesThem) {
     const Case cases[] = {
         {"2", texts::NotEnoughPoints, "2"},
         {"10001", texts::TooManyPoints, "10001"},
-        {"-40", "", "40"},
-        {"3", "", "3"},
+        {"-40", "", "40"},                          // the model rewrites the text; the box follows
+        {"1234567", texts::TooManyPoints, "12345"}, // five characters at most
         {"abc", "", "abc"},
     };
     for (const Case& c : cases) {

@@ -60,13 +60,5 @@ TEST_F(ScreenshotsTest, TakesEveryWindowAndLeavesNothingBesideTheInputs) {
     EXPECT_EQ(form.TXT1K.text(), "1000");
 }
 
-TEST_F(ScreenshotsTest, WithoutFilesTakesTheTabsOnly) {
-    const ScreenshotRequest request{pictures.path(), QString(), QString()};
-    ASSERT_TRUE(takeScreenshots(request, platform, controller, window));
-    EXPECT_FALSE(picture("tab4.png").isNull());
-    EXPECT_TRUE(picture("chart.png").isNull());
-    EXPECT_TRUE(picture("search.png").isNull());
-}
-
 } // namespace
 } // namespace zorbel::ui::testing

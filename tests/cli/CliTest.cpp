@@ -1,0 +1,268 @@
+// zorbel-cli as scripts meet it: each subcommand's output on the examples, and the exit
+// code and message of every refusal and usage error.
+
+#include "app/TextFiles.h"
+#include "support/CliRunner.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace zorbel {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::quoted;
+using testing::readFile;
+using testing::runCli;
+
+std::string example(const char* name) {
+    return quoted((testing::examples() / name).string());
+}
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::copy_file(testing::testData() / "reversal.therm", folder.path() / "reversal.therm");
+        fs::copy_file(testing::testData() / "comparison" / "reversal-common.txt", comparison);
+    }
+    std::string at(const char* name) const { return (folder.path() / name).string(); }
+
+    testing::TempFolder folder;
+    std::string thermo = quoted(at("reversal.therm"));
+    fs::path comparison = folder.path() / "common.txt";
+};
+
+TEST_F(CliTest, SpeciesListsThenShowsOneAsTheWindowDoes) {
+    testing::CliResult result = runCli("species " + example("example.therm"));
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out,
+              "AR\nCH3\nCH4\nCO\nCO2\nH\nH2\nH2O\nH2O2\nHCO\nHO2\nN2\nO\nO2\nOH\n(15)\n");
+    result = runCli("species " + example("example.therm") + " h2o --temperature 1000");
+    EXPECT_EQ(result.exitCode, 0);
+    for (const char* line :
+         {"species     = H2O\n", "lower a7    = -8.49032208E-01\n", "TLow        =  200\n",
+          "Lbl10       =  1000  <= T (high) <  3500\n", "Cp/R        =  4.967\n",
+          "Cp/R low    =  4.967\n", "H/RT        = -25.96\n", "S/R         =  27.99\n"})
+        EXPECT_NE(result.out.find(line), std::string::npos) << line << "in\n" << result.out;
+    result = runCli("species " + example("example.therm") + " H2O --temperature 1500");
+    EXPECT_EQ(result.out.find(" low "), std::string::npos) << result.out;
+}
+
+TEST_F(CliTest, ReactionsListsAndShowShowsOneAsTheFirstSelectionOfARun) {
+    testing::CliResult result = runCli("reactions " + example("example.rxn"));
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.out.rfind("0: H+O2<=>O+OH 3.547E+15 -0.406 16599.0\n", 0), 0U);
+    EXPECT_NE(result.out.find("\n12: CH4+OH<=>CH3+H2O 1.000E+08 1.600 3120.0 ! HYDROGEN "
+                              "ABSTRACTION BY OH\n(13)\n"),
+              std::string::npos);
+
+    result = runCli("show " + example("example.rxn") + " 0");
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, "Reactant 1: /// (hidden)\nReactant 2: H (shown)\n"
+                          "Reactant 3: O2 (shown)\nProduct 1: O (shown)\nProduct 2: OH (shown)\n"
+                          "Product 3: /// (hidden)\nPlus, reactants 1-2: hidden\n"
+                          "Plus, reactants 2-3: shown\nPlus, products 1-2: shown\n"
+                          "Plus, products 2-3: hidden\nArrow: <=>\nA: 3.547E+15\nn: -0.406\n"
+                          "Ea: 16599.0\nAFormat: \"0.000E+00\"\nNFormat: \"0.000\"\n"
+                          "EaFormat: \"0.0\"\n");
+
+    const std::string bad = folder.write("bad.rxn", "REACTIONS\nA+B+C+D<=>E 1.0E+13 0.5 1200\n");
+    result = runCli("show " + quoted(bad) + " 0");
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_NE(result.out.find("Reactant 1: NER (shown)\n"), std::string::npos);
+    EXPECT_NE(result.out.find("EaFormat: \"0\"\nReaction with more than 3 reactants and/or 3 "
+                              "products\nor Reaction written in an incompatible format\n"),
+              std::string::npos);
+}
+
+TEST_F(CliTest, SearchPrintsTheReactionsFoundAndTheirCount) {
+    const std::string mechanism =
+        quoted(folder.write("small.mech", "SPECIES\nH2 O2 H O OH HO2\nEND\nREACTIONS\n"
+                                          "H+O2<=>O+OH 3.547E+15 -0.406 1.6599E+04\n"
+                                          "h2+o2=>ho2+h 7.40E+05 2.433 53502.00\n"
+                                          "H+O2(+M)<=>HO2(+M) 1.475E+12 0.60 0.00\n"
+                                          "LOW/ 6.366E+20 -1.72 524.8 /\n"
+                                          "O+H2<=>H+OH 5.08E+04 2.67 6290.00\nEND\n"));
+    const testing::CliResult result = runCli("search " + mechanism + " o2 h");
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.out, "H+O2(+M)<=>HO2(+M) 1.475E+12 0.60 0.00\n"
+                          "H+O2<=>O+OH 3.547E+15 -0.406 1.6599E+04\n"
+                          "H2+O2|=>HO2+H 7.40E+05 2.433 53502.00\n"
+                          "Found: 3 Reaction(s)\n");
+    EXPECT_EQ(runCli("search " + mechanism + " O2 H N2").out, "Found: 0 Reaction\n");
+}
+
+TEST_F(CliTest, AnnotatePrintsTheCountsAndThePath) {
+    const std::string file = comparison.string();
+    testing::CliResult result = runCli("annotate " + thermo + " " + quoted(file));
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.out, "JOB DONE!: Following file modified:\r\n" + file +
+                              "\r\nand the reversed mechanism beside it, an earlier one "
+                              "replaced:\r\n" +
+                              folder.folderText() +
+                              "RevAll.txt\nDifferent: 2\nIdentical within tolerance: 2\n"
+                              "Not calculated: 5\n" +
+                              file + "\n");
+    EXPECT_NE(readFile(comparison).find("\r\n 5 Reactions have not been classified\r\n"),
+              std::string::npos);
+    EXPECT_TRUE(fs::exists(folder.path() / "RevAll.txt"));
+
+    // The settings apply: the Arrhenius law moves the second reaction out of the tolerance.
+    fs::copy_file(testing::testData() / "comparison" / "reversal-common.txt", comparison,
+                  fs::copy_options::overwrite_existing);
+    result = runCli("annotate " + thermo + " " + quoted(file) + " --law arrhenius --points 20");
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_NE(result.out.find("\nDifferent: 3\nIdentical within tolerance: 1\n"), std::string::npos)
+        << result.out;
+}
+
+TEST(CliExample, TheExampleComparisonFileAnnotates) {
+    testing::TempFolder folder;
+    for (const char* name : {"example.therm", "example-common.txt"})
+        fs::copy_file(testing::examples() / name, folder.path() / name);
+    const fs::path file = folder.path() / "example-common.txt";
+    const testing::CliResult result = runCli(
+        "annotate " + quoted((folder.path() / "example.therm").string()) + " " + quoted(file));
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.out.find("\nDifferent: 3\nIdentical within tolerance: 3\nNot calculated: 2\n"),
+              std::string::npos)
+        << result.out;
+    const std::string annotated = readFile(file);
+    const size_t block = annotated.find("-->REVERSE COEFFICIENTS CALCULATED!!!");
+    ASSERT_NE(block, std::string::npos);
+    EXPECT_LT(block, annotated.find("with the tolerance given in brackets"));
+    EXPECT_NE(annotated.find("\r\nO+CO(+M)<=>CO2(+M)\t1.800E+10\t"), std::string::npos);
+}
+
+TEST_F(CliTest, CleanWritesTheCleanedFileAndASummary) {
+    const std::string input = folder.write(
+        "raw.inp", "SPECIES\nH O2 HO2 END\nREACTIONS KJOULES/MOLE\n"
+                   "H + O2 (+ M) = HO2 (+ M)   1.0E+12  0.5  4.184  ! ref\n"
+                   "  LOW / 1E+16 0 8.368 /\nH+O2+HO2+H=O2 1 2 3\nH+HO2=2O2 1E13 0 0\nEND");
+    const std::string output = at("clean.rxn");
+    const testing::CliResult result = runCli("clean " + quoted(input) + " " + quoted(output));
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "Line 6 commented out: more than three species on a side\n"
+                          "2 reactions written, 1 converted, 1 commented out\n");
+    EXPECT_EQ(readFile(output),
+              "SPECIES\r\nH O2 HO2 END\r\nREACTIONS\r\n"
+              "! Ea converted from KJOULES/MOLE to cal/mol by zorbel-cli clean, on the reaction "
+              "lines and on their LOW/, HIGH/, REV/ and PLOG/ lines\r\n"
+              "H+O2(+M)<=>HO2(+M) 1.0E+12 0.5 1000 ! ref\r\n"
+              "  LOW / 1E+16 0 2000 /\r\n"
+              "!Not cleaned, more than three species on a side: H+O2+HO2+H=O2 1 2 3\r\n"
+              "H+HO2<=>O2+O2 1E13 0 0\r\n"
+              "END\r\n");
+    // A file cleaned onto itself.
+    const std::string same = quoted(folder.write("mech.rxn", "REACTIONS\nA = B 1 2 3\n"));
+    EXPECT_EQ(runCli("clean " + same + " " + same).exitCode, 0);
+    EXPECT_EQ(readFile(folder.path() / "mech.rxn"), "REACTIONS\r\nA<=>B 1 2 3\r\n");
+}
+
+// Every refusal ends with exit code 1 and its message on standard error, every usage
+// error with 2; counts and indexes are taken as written, never wrapped or their sign
+// dropped, and a file that is no database or mechanism is never read as an empty one.
+TEST_F(CliTest, RefusalsAndUsageErrors) {
+    const std::string therm = example("example.therm");
+    const std::string rxn = example("example.rxn");
+    const std::string inputs = therm + " " + rxn;
+    const std::string uncleaned =
+        quoted(folder.write("raw.inp", "REACTIONS CAL/MOLE\nA<=>B 1 2 3\n"));
+    const std::string units = quoted(folder.write("units.inp", "REACTIONS KJ/MOL\nA=B 1 2 3\n"));
+    const std::string good = quoted(folder.write("good.inp", "REACTIONS\nA=B 1 2 3\n"));
+    const std::string plain = quoted(folder.write("plain.txt", "no marks here\r\n"));
+    const std::string common = quoted(comparison.string());
+    const std::string missing = folder.folderText() + "none.rxn";
+    const std::string noFolder = folder.folderText() + "no/such/folder/out.rxn";
+    const std::string pellux = "Problem encountered with your file. Did you run Pellux 1st? ";
+    const std::string indexes = "There is no reaction of index ";
+    const std::string reactionsAlone = " has no line that reads REACTIONS alone";
+    const std::string points = "Warning!!! Enter a number (between 3 and 10000) in the highlighted "
+                               "textbox before executing this operation!\n";
+    struct Case {
+        std::string arguments;
+        int exitCode;
+        std::string err; ///< what standard error holds
+    };
+    std::vector<Case> cases = {
+        {"species " + therm + " XE", 1, ""},
+        {"species \"/no/such/folder/x.dat\"", 1, ""},
+        {"species " + rxn, 1, " holds no species record"},
+        {"reactions " + uncleaned, 1,
+         pellux + folder.folderText() + "raw.inp: line 1 reads \"REACTIONS CAL/MOLE\""},
+        {"show " + uncleaned + " 0", 1, pellux},
+        {"reactions " + quoted(missing), 1, "The mechanism file could not be read: " + missing},
+        {"reactions " + therm, 1, reactionsAlone},
+        {"show " + rxn + " 13", 1,
+         indexes + "13 in this mechanism: the indices run from 0 to 12.\n"},
+        {"show " + rxn + " -1", 1, indexes + "-1"},
+        {"search " + uncleaned + " O2", 1, pellux},
+        {"search " + therm + " H", 1, reactionsAlone},
+        {"search \"/no/such.rxn\" H", 1, "The mechanism file could not be read: /no/such.rxn\n"},
+        {"reverse " + inputs + " 9", 1, "Warning!!! Your Reaction is supposed to be irreversible"},
+        {"reverse " + therm + " \"/no/such/file.rxn\" 0", 1, ""},
+        {"reverse-all " + rxn + " " + rxn, 1, " holds no species record"},
+        {"reverse-selected " + inputs + " 0 99999999999999999999", 1,
+         indexes + "99999999999999999999\n"},
+        {"reverse-selected " + inputs + " 0-99999999999999999999", 1,
+         indexes + "99999999999999999999\n"},
+        {"reverse-selected " + inputs + " 0 -1", 1, indexes + "-1\n"},
+        {"annotate " + thermo + " " + common + " --points 2", 1, points},
+        {"annotate " + thermo + " " + plain, 1, "No equation to treat.\n"},
+        {"annotate " + quoted(at("none.therm")) + " " + common, 1, "none.therm"},
+        {"clean " + quoted(missing) + " " + quoted(at("a.rxn")), 1,
+         "The mechanism file could not be read: " + missing + "\n"},
+        {"clean " + thermo + " " + quoted(at("b.rxn")), 1,
+         "The file has no REACTIONS line, so it holds no reaction to clean.\n"},
+        {"clean " + units + " " + quoted(at("c.rxn")), 1,
+         "The REACTIONS line names units that cannot be converted: KJ/MOL\n"},
+        {"clean " + good + " " + quoted(noFolder), 1,
+         "The cleaned mechanism could not be written: " + noFolder + "\n"},
+        {"no-such-command", 2, ""},
+        {"species", 2, ""},
+        {"species " + therm + " --temperature 1000", 2, ""},
+        {"search " + rxn, 2, ""},
+        {"search " + rxn + " H O OH O2", 2, ""},
+        {"reverse", 2, ""},
+        {"reverse --points=-5 " + inputs + " 0", 2, "a number of points has no minus sign"},
+        {"reverse-all --points -50 " + inputs, 2, "a number of points has no minus sign"},
+        {"reverse-all " + inputs + " --date tomorrow", 2, ""},
+        {"reverse-selected " + inputs + " 3-x", 2, ""},
+        {"annotate " + thermo + " " + common + " --work-folder /tmp", 2, ""},
+    };
+#ifndef _WIN32
+    // A device reads as nothing: both commands refuse it alike.
+    for (const char* command : {"reactions /dev/null", "search /dev/null H"})
+        cases.push_back({command, 1, "The mechanism file could not be read: /dev/null\n"});
+#endif
+    const std::string original = readFile(comparison);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const testing::CliResult result = runCli(c.arguments);
+        EXPECT_EQ(result.exitCode, c.exitCode);
+        EXPECT_NE(result.err.find(c.err), std::string::npos) << result.err;
+        EXPECT_EQ(result.out, "");
+    }
+    for (const char* output : {"a.rxn", "b.rxn", "c.rxn", "RevAll.txt", "temp.txt"})
+        EXPECT_FALSE(fs::exists(folder.path() / output)) << output;
+    EXPECT_EQ(readFile(comparison), original);
+
+    // A read-only output is refused and left as it was, whoever runs the program.
+    const std::string readOnly = folder.write("kept.rxn", "kept\n");
+    fs::permissions(readOnly, fs::perms::owner_read);
+    const testing::CliResult refused = runCli("clean " + good + " " + quoted(readOnly));
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err, readOnlyRefusal(readOnly) + "\n");
+    EXPECT_EQ(readFile(readOnly), "kept\n");
+}
+
+} // namespace
+} // namespace zorbel

@@ -1,0 +1,220 @@
+// zorbel-cli on the public mechanisms beside the repository: cleaned, listed and reversed
+// without losing a reaction, and tables for every law and spacing. Skipped without them.
+
+#include "app/TextFiles.h"
+#include "mechanism/MechanismFile.h"
+#include "mechanism/ParsedReaction.h"
+#include "support/CliRunner.h"
+#include "support/TestSupport.h"
+#include "text/NumberText.h"
+#include "text/StringOps.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace zorbel {
+namespace {
+
+using Lines = std::vector<std::string>;
+using testing::crlfLines;
+using testing::quoted;
+using testing::readFile;
+using testing::runCli;
+
+class PublishedMechanisms : public ::testing::Test {
+protected:
+    void SetUp() override { ZORBEL_REQUIRE_SHARED_DATA(); }
+    static std::string shared(const char* file) {
+        return quoted((testing::sharedData() / file).string());
+    }
+    std::string workFolder() const { return " --work-folder " + quoted(folder.path().string()); }
+    testing::TempFolder folder;
+};
+
+// H+O2<=>O+OH is entry 37 of the cleaned mechanism and OH+OH(+M)<=>H2O2(+M), entry 84, a
+// falloff reaction; every law and spacing gives a 59-line table from 200 K to 3500 K.
+TEST_F(PublishedMechanisms, GriMechTableForEveryLawAndSpacing) {
+    const std::pair<int, const char*> reactions[] = {
+        {37, "H+O2=>O+OH 2.650E+16 -.6707 17041.00"},
+        {84, "OH+OH+M=>H2O2+M 7.400E+13 -.370 .00"},
+    };
+    for (const auto& [entry, firstLine] : reactions) {
+        for (const std::string law : {"arrhenius", "modified"}) {
+            for (const std::string spacing : {"reciprocal", "linear"}) {
+                SCOPED_TRACE(std::string(firstLine) + " " + law + " " + spacing);
+                const testing::CliResult result =
+                    runCli("reverse " + shared("gri30/thermo30.dat") + " " +
+                           shared("gri30/mech-clean.rxn") + " " + std::to_string(entry) +
+                           " --law " + law + " --spacing " + spacing + workFolder());
+                ASSERT_EQ(result.exitCode, 0) << result.err;
+                const Lines table = crlfLines(readFile(folder.path() / "temp.txt"));
+                ASSERT_EQ(table.size(), 59U);
+                EXPECT_EQ(table[0], firstLine);
+                EXPECT_EQ(testing::tabFields(table[8]).at(7),
+                          law == "arrhenius" ? "ln(kf)" : "ln(Kf)");
+                for (size_t row = 9; row < table.size(); ++row)
+                    ASSERT_EQ(testing::tabFields(table[row]).size(), 12U) << table[row];
+                EXPECT_EQ(table[9].substr(0, 5), " 200\t");
+                EXPECT_EQ(table[58].substr(0, 6), " 3500\t");
+                const double second = readLeadingNumber(table[10]);
+                if (spacing == "linear")
+                    EXPECT_NEAR(second, 200 + 3300.0 / 49, 1e-9);
+                else
+                    EXPECT_NEAR(1 / second, 1 / 200.0 - (1 / 200.0 - 1 / 3500.0) / 49, 1e-15);
+                // The exponent's pattern comes from the reaction shown first ("0.000" for
+                // -.6707, "0.00" for -.370); the two-parameter law writes 0 with it.
+                if (law == "arrhenius") {
+                    EXPECT_TRUE(result.out.find("nrev  = 0.000\n") != std::string::npos ||
+                                result.out.find("nrev  = 0.00\n") != std::string::npos)
+                        << result.out;
+                }
+            }
+        }
+    }
+}
+
+TEST_F(PublishedMechanisms, GriMechReverseAllIsCompleteAndReproducible) {
+    const std::string command = "reverse-all " + shared("gri30/thermo30.dat") + " " +
+                                shared("gri30/mech-clean.rxn") +
+                                " --patterns-from 0 --date \"06/12/26 12:00:00\"" + workFolder();
+    ASSERT_EQ(runCli(command).exitCode, 0);
+    const std::string first = readFile(folder.path() / "RevAll.txt");
+    ASSERT_EQ(runCli(command).exitCode, 0);
+    EXPECT_EQ(readFile(folder.path() / "RevAll.txt"), first);
+
+    const Lines lines = crlfLines(first);
+    ASSERT_EQ(lines.size(), 2U + 2U * 325);
+    EXPECT_EQ(lines[0], "REACTIONS");
+    EXPECT_EQ(lines[1], "!GENERATED THE 06/12/26 12:00:00");
+    for (size_t i = 2; i < lines.size(); i += 2) {
+        ASSERT_NE(lines[i].find("=>"), std::string::npos) << lines[i];
+        EXPECT_TRUE(lines[i + 1].rfind("REV/ ", 0) == 0 ||
+                    lines[i + 1] == "!Reaction irreversible (=>), no reverse coefficient")
+            << lines[i] << "\n"
+            << lines[i + 1];
+    }
+}
+
+struct Published {
+    const char* folder;
+    const char* mechanism;
+    const char* thermo;
+    int reactions; // as the data's README counts them
+    bool hasReferenceCleaning;
+};
+
+std::string firstWordUpper(const std::string& line) {
+    std::istringstream words(line.substr(0, line.find('!')));
+    std::string word;
+    words >> word;
+    return toUpperAscii(word);
+}
+
+/// Reaction lines of a published file: between the REACTIONS line and END, the lines
+/// whose text before any "!" holds "=".
+int countPublishedReactions(const Lines& lines) {
+    auto line = std::find_if(lines.begin(), lines.end(), [](const std::string& text) {
+        return firstWordUpper(text) == "REACTIONS";
+    });
+    int count = 0;
+    for (++line; line < lines.end() && firstWordUpper(*line) != "END"; ++line) {
+        if (line->substr(0, line->find('!')).find('=') != std::string::npos)
+            ++count;
+    }
+    return count;
+}
+
+/// The reaction and auxiliary lines without comments, blank lines and the blanks around
+/// them, as the reference cleanings give them.
+Lines withoutCommentsAndBlanks(const Lines& lines) {
+    Lines kept;
+    for (std::string line : lines) {
+        line = line.substr(0, line.find('!'));
+        const auto first = line.find_first_not_of(" \t");
+        if (first != std::string::npos)
+            kept.push_back(line.substr(first, line.find_last_not_of(" \t") - first + 1));
+    }
+    return kept;
+}
+
+TEST_F(PublishedMechanisms, NoReactionIsLostFromTheFileToTheReversedMechanism) {
+    const Published all[] = {
+        {"gri30", "grimech30.dat", "thermo30.dat", 325, true},
+        {"sandiego2016", "sandiego20161214.inp", "sandiego20161214.thermo", 270, true},
+        {"aramco1.3", "AramcoMech_1.3_C4_chem.dat", "AramcoMech_1.3_therm.dat", 1542, true},
+        {"h2-oconaire2004", "oconnaire2004.inp", "oconnaire2004.thermo", 21, false},
+        {"zhang2017", "zhang2017.inp", "zhang2017.thermo", 229, false},
+    };
+    for (const Published& published : all) {
+        SCOPED_TRACE(published.folder);
+        const auto data = testing::sharedData() / published.folder;
+        const std::optional<Lines> original = readLines((data / published.mechanism).string());
+        ASSERT_TRUE(original);
+        EXPECT_EQ(countPublishedReactions(*original), published.reactions);
+
+        const std::string cleanedPath = (folder.path() / "mech.rxn").string();
+        const testing::CliResult clean = runCli(
+            "clean " + quoted((data / published.mechanism).string()) + " " + quoted(cleanedPath));
+        ASSERT_EQ(clean.exitCode, 0) << clean.err;
+        const std::optional<Lines> cleaned = readLines(cleanedPath);
+        ASSERT_TRUE(cleaned);
+
+        // Every reaction is written in the layout or commented out with its reason.
+        Lines written;
+        int commentedOut = 0;
+        for (const std::string& line : *cleaned) {
+            if (line.rfind("!Not cleaned, ", 0) == 0)
+                ++commentedOut;
+            else if (line.rfind('!', 0) != 0 && line.find("=>") != std::string::npos)
+                written.push_back(toUpperAscii(line));
+        }
+        EXPECT_EQ(static_cast<int>(written.size()) + commentedOut, published.reactions);
+        EXPECT_EQ(clean.err, std::to_string(written.size()) + " reactions written, 0 converted, " +
+                                 std::to_string(commentedOut) + " commented out\n");
+
+        // The loader lists exactly the written reactions, and each cuts into slots.
+        const std::optional<Lines> entries = reactionEntries(*cleaned);
+        ASSERT_TRUE(entries);
+        EXPECT_EQ(*entries, written);
+        for (const std::string& entry : *entries)
+            EXPECT_FALSE(parseReaction(entry).Failed) << entry;
+
+        // The sections before the reactions stand as published.
+        const auto reactionsLine = std::find(cleaned->begin(), cleaned->end(), "REACTIONS");
+        ASSERT_NE(reactionsLine, cleaned->end());
+        EXPECT_TRUE(std::equal(cleaned->begin(), reactionsLine, original->begin()));
+        EXPECT_EQ(
+            firstWordUpper((*original)[static_cast<std::size_t>(reactionsLine - cleaned->begin())]),
+            "REACTIONS");
+        if (published.hasReferenceCleaning) {
+            // The reference cleanings drop comments and trim auxiliary lines; apart from
+            // that the reaction section must read the same.
+            const std::optional<Lines> reference = readLines((data / "mech-clean.rxn").string());
+            ASSERT_TRUE(reference);
+            EXPECT_EQ(withoutCommentsAndBlanks(Lines(reactionsLine, cleaned->end())),
+                      withoutCommentsAndBlanks(*reference));
+        }
+
+        // Reversed, every listed reaction is followed by its REV/ line or by a comment
+        // that says why it has none.
+        const testing::CliResult reverse =
+            runCli("reverse-all " + quoted((data / published.thermo).string()) + " " +
+                   quoted(cleanedPath) + workFolder());
+        ASSERT_EQ(reverse.exitCode, 0) << reverse.err << reverse.out;
+        const std::optional<Lines> reversed = readLines((folder.path() / "RevAll.txt").string());
+        ASSERT_TRUE(reversed);
+        ASSERT_EQ(reversed->size(), 2 + 2 * written.size());
+        for (std::size_t i = 0; i < written.size(); ++i) {
+            EXPECT_EQ((*reversed)[2 + 2 * i], written[i]);
+            const std::string& result = (*reversed)[3 + 2 * i];
+            EXPECT_TRUE(result.rfind("REV/ ", 0) == 0 || result.rfind('!', 0) == 0) << result;
+        }
+    }
+}
+
+} // namespace
+} // namespace zorbel
