@@ -434,10 +434,14 @@ CommandResult reverseSelectedCommand(Session& session) {
             form.LOS2.clearSelection();
     }
 
-    const bool written = run.finish();
-    form.timeremaining.setCaption(std::string(texts::JobDoneProgress));
-    if (!written)
+    if (!run.finish()) {
+        // A file lost at its end (a full disk) is no job done: the bar and its caption go.
+        form.ProgBar.setVisible(false);
+        form.timeremaining.setVisible(false);
+        form.timeremaining.setCaption({});
         return session.refuse(std::string(texts::FileNotWritten) + run.path());
+    }
+    form.timeremaining.setCaption(std::string(texts::JobDoneProgress));
     session.showJobDone(session.outputCopiedTo(run.path()));
     form.lblerror.setCaption({});
     form.ProgBar.setVisible(false);

@@ -151,9 +151,8 @@ TEST_P(UnwritableOutputs, EveryCommandSaysSoAndKeepsThePreviousFiles) {
     }
     EXPECT_TRUE(platform.charts.empty());
     EXPECT_FALSE(session.batchRunning);
-    if (how != Spoiled::DiskFull) { // a run that fails at its end leaves its bar up
-        EXPECT_FALSE(form.ProgBar.visible());
-    }
+    EXPECT_FALSE(form.ProgBar.visible());
+    EXPECT_FALSE(form.timeremaining.visible());
     if (how == Spoiled::FolderReadOnly)
         fs::permissions(work, fs::perms::owner_all);
     if (fs::is_directory(work)) {
