@@ -106,86 +106,124 @@ bool holdsToleranceLine(const std::vector<std::string>& lines) {
     return false;
 }
 
-CommandResult annotateComparison(Session& session, AnnotationCounts* counts) {
+namespace {
+
+/// A comparison file read and its marked reactions listed.
+struct LoadedComparison {
+    std::string path;
+    std::vector<std::string> lines;
+    std::vector<MarkedReaction> marked;
+    ComparisonSettings settings;
+};
+
+/// Asks for the file, reads it and lists its marked reactions in place of the mechanism.
+/// Nothing, with `result` saying why, when it was cancelled, unreadable or has no
+/// marked reaction.
+std::optional<LoadedComparison> loadComparison(Session& session, CommandResult& result) {
     REVEQfrm& form = session.form;
-    CommonValue& common = session.common;
     // A cancelled dialog leaves the loaded mechanism and the panel as they were: a Reverse
     // All after it must still have its reactions.
     const std::optional<std::string> chosen =
         session.askForFile(texts::ComparisonDialogTitle, texts::ComparisonDialogFilter);
-    if (!chosen)
-        return CommandResult::stopped();
+    if (!chosen) {
+        result = CommandResult::stopped();
+        return std::nullopt;
+    }
     resetDisplay(form);
-    const std::string& path = *chosen;
-    common.ComparisonPath = path;
-    const std::string folder = splitPath(path).folder;
-    form.Lbl2.setCaption(loadedCaption(path, MechanismCaptionLimit));
-
-    common.ReactionCount = 0;
-    const std::optional<std::vector<std::string>> lines = readLines(path);
+    LoadedComparison loaded{*chosen, {}, {}, {}};
+    session.common.ComparisonPath = loaded.path;
+    form.Lbl2.setCaption(loadedCaption(loaded.path, MechanismCaptionLimit));
+    session.common.ReactionCount = 0;
+    std::optional<std::vector<std::string>> lines = readLines(loaded.path);
     if (!lines) {
         form.Lbl2.setCaption({}); // nothing was loaded
-        return session.refuse(couldNotBeRead(texts::TheComparisonFile, path) +
-                              std::string(texts::CheckReadable));
+        result = session.refuse(couldNotBeRead(texts::TheComparisonFile, loaded.path) +
+                                std::string(texts::CheckReadable));
+        return std::nullopt;
     }
-    CommandResult refused;
-    const std::optional<std::vector<MarkedReaction>> marked =
-        loadMarkedReactions(session, path, *lines, refused);
+    std::optional<std::vector<MarkedReaction>> marked =
+        loadMarkedReactions(session, loaded.path, *lines, result);
     if (!marked)
-        return refused;
+        return std::nullopt;
     if (marked->empty()) {
         form.List2Nbr.setCaption(std::string(texts::ZeroCount));
-        return session.refuse(std::string(texts::NoEquationToTreat));
+        result = session.refuse(std::string(texts::NoEquationToTreat));
+        return std::nullopt;
     }
+    loaded.settings = readSettingsGroup(lines->front());
+    loaded.lines = std::move(*lines);
+    loaded.marked = std::move(*marked);
+    form.List2Nbr.setCaption(countInParentheses(session.common.ReactionCount));
+    return loaded;
+}
 
-    const ComparisonSettings settings = readSettingsGroup(lines->front());
-    form.List2Nbr.setCaption(countInParentheses(common.ReactionCount));
-    if (common.SpeciesCount == 0)
+/// The refusals that the session and the file itself decide, all before any file is
+/// written; nothing when the run may start (the work folder is then the file's).
+std::optional<CommandResult> refusalBeforeRun(Session& session, const LoadedComparison& loaded,
+                                              const std::string& revAllPath) {
+    if (session.common.SpeciesCount == 0)
         return session.refuse(std::string(texts::ImportDatabaseFirst));
     if (CommandResult points = session.checkPoints(); !points.done())
         return points;
+    const std::string& path = loaded.path;
     // Without both temperatures nothing can be compared: say so before the long run.
-    if (!(settings.T1 > 0.0) || !(settings.T2 > 0.0))
+    if (!(loaded.settings.T1 > 0.0) || !(loaded.settings.T2 > 0.0))
         return session.refuse(std::string(texts::NoSettingsStart) + path +
                               std::string(texts::NoSettingsEnd));
-    // Refusals the file itself decides come before any file is written.
-    if (!holdsToleranceLine(*lines))
+    if (!holdsToleranceLine(loaded.lines))
         return session.refuse(std::string(texts::NoToleranceStart) + path +
                               std::string(texts::NoToleranceEnd));
-
-    common.WorkFolder = folder;
-    const std::string revAllPath = pathInFolder(folder, texts::RevAllFileName);
+    session.common.WorkFolder = splitPath(path).folder;
     for (const std::string& replaced : {path, revAllPath}) {
         if (targetState(writeTarget(replaced)) == TargetState::ReadOnly)
             return session.refuse(readOnlyRefusal(replaced));
     }
-    // RevAll.txt waits complete in its scratch file, to be put in place with the annotated
-    // file: a refusal on the way leaves both as they were.
-    std::unique_ptr<LineWriter> revAllFile;
-    const CommandResult reversed = reverseAllWorker(session, ClosingBox::Omitted, &revAllFile);
-    if (reversed.outcome == Outcome::Stopped)
-        return reversed;
-    if (!reversed.done())
-        return session.refuse(std::string(texts::RevAllNotWritten) + revAllPath);
+    return std::nullopt;
+}
 
-    form.MSFG.clear();
+/// Reverses the listed reactions into RevAll.txt, which waits complete in its scratch file
+/// (`revAllFile`) to be put in place with the annotated file, and sorts them into their
+/// groups. Nothing, with `result` saying why, when the run stopped or failed.
+std::optional<ClassifiedLines> reverseAndClassify(Session& session, const LoadedComparison& loaded,
+                                                  const std::string& revAllPath,
+                                                  std::unique_ptr<LineWriter>& revAllFile,
+                                                  CommandResult& result) {
+    const CommandResult reversed = reverseAllWorker(session, ClosingBox::Omitted, &revAllFile);
+    if (!reversed.done()) {
+        result = reversed.outcome == Outcome::Stopped
+                     ? reversed
+                     : session.refuse(std::string(texts::RevAllNotWritten) + revAllPath);
+        return std::nullopt;
+    }
+    session.form.MSFG.clear();
     const std::optional<std::vector<std::string>> revAll = readLines(revAllFile->scratchPath());
-    if (!revAll)
-        return session.refuse(std::string(texts::RevAllNotRead) + revAllPath);
+    if (!revAll) {
+        result = session.refuse(std::string(texts::RevAllNotRead) + revAllPath);
+        return std::nullopt;
+    }
     // Paired against the reactions this command listed, so that each result meets its own
     // second expression.
     const std::optional<std::vector<ReversedReaction>> results =
-        pairResults(*revAll, entriesOf(*marked));
-    if (!results)
-        return session.refuse(std::string(texts::RevAllMismatch) + revAllPath);
-    const std::optional<ClassifiedLines> classified =
-        classifyAll(session, *results, *marked, settings, refused);
-    if (!classified)
-        return refused;
-    form.MSFG.clear();
+        pairResults(*revAll, entriesOf(loaded.marked));
+    if (!results) {
+        result = session.refuse(std::string(texts::RevAllMismatch) + revAllPath);
+        return std::nullopt;
+    }
+    std::optional<ClassifiedLines> classified =
+        classifyAll(session, *results, loaded.marked, loaded.settings, result);
+    if (classified)
+        session.form.MSFG.clear();
+    return classified;
+}
 
-    const std::vector<std::string> block = annotationBlock(*classified, settings);
-    const MergedFile merged = mergeAnnotation(*lines, block);
+/// Writes the annotated file and puts it in place together with RevAll.txt, so that a
+/// failure on the way leaves both as they were.
+CommandResult writeAnnotated(Session& session, const LoadedComparison& loaded,
+                             const ClassifiedLines& classified, LineWriter& revAllFile,
+                             const std::string& revAllPath) {
+    const std::string& path = loaded.path;
+    const MergedFile merged =
+        mergeAnnotation(loaded.lines, annotationBlock(classified, loaded.settings));
     LineWriter annotated(path);
     if (!annotated.ok() && annotated.refusal() == TargetState::ReadOnly)
         return session.refuse(readOnlyRefusal(path));
@@ -193,22 +231,42 @@ CommandResult annotateComparison(Session& session, AnnotationCounts* counts) {
         annotated.line(line);
     if (!annotated.finish())
         return session.refuse(std::string(texts::ComparisonNotRewritten) + path);
-    {
-        const InterruptionsHeld together;
-        if (!revAllFile->putInPlace())
-            return session.refuse(std::string(texts::RevAllNotWritten) + revAllPath);
-        if (!annotated.putInPlace())
-            return session.refuse(std::string(texts::ComparisonNotRewritten) + path);
-    }
+    const InterruptionsHeld together;
+    if (!revAllFile.putInPlace())
+        return session.refuse(std::string(texts::RevAllNotWritten) + revAllPath);
+    if (!annotated.putInPlace())
+        return session.refuse(std::string(texts::ComparisonNotRewritten) + path);
+    return CommandResult::wrote({revAllPath, path});
+}
 
-    const std::string& newLine = common.NewLine;
-    session.showJobDone(std::string(texts::FileModified) + newLine + path + newLine +
+} // namespace
+
+CommandResult annotateComparison(Session& session, AnnotationCounts* counts) {
+    CommandResult result;
+    const std::optional<LoadedComparison> loaded = loadComparison(session, result);
+    if (!loaded)
+        return result;
+    const std::string revAllPath =
+        pathInFolder(splitPath(loaded->path).folder, texts::RevAllFileName);
+    if (std::optional<CommandResult> refused = refusalBeforeRun(session, *loaded, revAllPath))
+        return *refused;
+    std::unique_ptr<LineWriter> revAllFile;
+    const std::optional<ClassifiedLines> classified =
+        reverseAndClassify(session, *loaded, revAllPath, revAllFile, result);
+    if (!classified)
+        return result;
+    result = writeAnnotated(session, *loaded, *classified, *revAllFile, revAllPath);
+    if (!result.done())
+        return result;
+
+    const std::string& newLine = session.common.NewLine;
+    session.showJobDone(std::string(texts::FileModified) + newLine + loaded->path + newLine +
                         std::string(texts::RevAllReplaced) + newLine + revAllPath);
     if (counts != nullptr)
         *counts = {static_cast<int>(classified->different.size()),
                    static_cast<int>(classified->identical.size()),
                    static_cast<int>(classified->notCalculated.size())};
-    return CommandResult::wrote({revAllPath, path});
+    return result;
 }
 
 } // namespace zorbel
