@@ -1,10 +1,18 @@
 # One library per layer folder of src/. A folder without sources yet becomes an
 # interface library, so that the layers above it can already link to it.
+# Shared layers serve mutation runs: a fault planted in one layer then relinks one library
+# instead of every program and test.
+option(ZORBEL_SHARED_LAYERS "Build each layer of src/ as a shared library" OFF)
+if(ZORBEL_SHARED_LAYERS)
+  set(ZORBEL_LAYER_TYPE SHARED)
+else()
+  set(ZORBEL_LAYER_TYPE STATIC)
+endif()
 function(zorbel_layer name)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${name}/*.cpp)
   set(target zorbel_${name})
   if(sources)
-    add_library(${target} STATIC ${sources})
+    add_library(${target} ${ZORBEL_LAYER_TYPE} ${sources})
     target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(${target} PUBLIC ${ARGN} PRIVATE zorbel_warnings)
   else()

@@ -45,7 +45,7 @@ trap 'echo; echo "Interrupted: $mutated restored." >&2; exit 130' INT TERM
 
 ./scripts/install-deps.sh
 cmake --preset nogui -B "$build" -DBUILD_GUI="$gui" -DCMAKE_BUILD_TYPE=Release \
-  -DZORBEL_WARNINGS_AS_ERRORS=OFF >/dev/null
+  -DZORBEL_WARNINGS_AS_ERRORS=OFF -DZORBEL_SHARED_LAYERS=ON >/dev/null
 
 build_and_test() {
   cmake --build "$build" --parallel "$jobs" >"$log" 2>&1 || return 2
