@@ -18,9 +18,6 @@ bool isBlank(char c) {
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
-bool isLetter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
 
 std::string_view withoutComment(std::string_view line) {
     return line.substr(0, line.find(CommentChar));

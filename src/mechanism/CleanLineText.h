@@ -14,7 +14,6 @@ constexpr char CommentChar = '!';
 
 bool isBlank(char c);
 bool isDigit(char c);
-bool isLetter(char c);
 
 /// The part of a line before its "!" comment.
 std::string_view withoutComment(std::string_view line);

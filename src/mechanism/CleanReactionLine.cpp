@@ -38,7 +38,7 @@ Problem addSpecies(std::string_view text, const std::set<std::string>& declared,
         return texts::EquationUnreadable;
     if (name.front() == DecimalPoint)
         return texts::FactorNotWhole;
-    if (!isLetter(name.front())) {
+    if (!isAsciiLetter(name.front())) {
         species.emplace_back(text);
         return {};
     }

@@ -27,6 +27,10 @@ std::string toUpperAscii(std::string_view text) {
     return result;
 }
 
+bool isAsciiLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
 std::string removeChars(std::string_view text, std::string_view characters) {
     std::string result;
     result.reserve(text.size());

@@ -12,6 +12,9 @@ std::string replaceAll(std::string_view text, std::string_view from, std::string
 /// ASCII upper case; other bytes pass through unchanged.
 std::string toUpperAscii(std::string_view text);
 
+/// An ASCII letter, either case.
+bool isAsciiLetter(char c);
+
 /// The text without any of the given characters.
 std::string removeChars(std::string_view text, std::string_view characters);
 

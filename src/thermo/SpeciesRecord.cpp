@@ -22,15 +22,6 @@ bool isCommentLine(std::string_view line) {
     return line.starts_with('!') || line.starts_with(" !");
 }
 
-/// A line that starts a species record can be no coefficient line of the record before:
-/// the record lacks its last lines, and reading on would take the next record's text.
-bool startsRecord(std::string_view line) {
-    if (line.empty())
-        return false;
-    const char first = line.front();
-    return (first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z');
-}
-
 /// Replaces every run of `width` blanks by one blank, left to right, without looking
 /// again at what it has just written.
 std::string collapseBlankRuns(const std::string& text, std::size_t width) {
@@ -124,6 +115,10 @@ std::string columnsOf(std::size_t coefficient) {
 }
 
 } // namespace
+
+bool startsRecord(std::string_view line) {
+    return !line.empty() && isAsciiLetter(line.front());
+}
 
 std::string recordFaultReason(const RecordFault& fault) {
     if (fault.kind == RecordFault::Kind::MissingLine) {

@@ -74,6 +74,11 @@ std::string recordRefusal(std::string_view name, const SpeciesRecord& record, st
 /// offer nothing.
 std::string recordToken(std::string_view line);
 
+/// True when the line starts with a letter, as a species record's header does: such a
+/// line can be no coefficient line of the record before it, and reading on would take the
+/// next record's text.
+bool startsRecord(std::string_view line);
+
 struct HeaderTemperatures {
     std::string TLow, THigh, TCommon; ///< [K], plain number form
 };

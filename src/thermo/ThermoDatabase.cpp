@@ -22,11 +22,8 @@ namespace {
 
 /// The name a line of the file gives a species, or "" when it starts no record.
 std::string headerName(const std::string& line) {
-    if (line.empty())
-        return {};
-    const char first = line.front();
-    const bool letter = (first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z');
-    if (!letter || (line.size() == texts::EndLine.size() && toUpperAscii(line) == texts::EndLine))
+    if (!startsRecord(line) ||
+        (line.size() == texts::EndLine.size() && toUpperAscii(line) == texts::EndLine))
         return {};
     // A word alone on its line (a THERMO keyword after comment lines, a stray word)
     // names no species: listing it would add an empty entry to the list and count.
