@@ -99,8 +99,12 @@ std::string readOnlyRefusal(const std::string& path) {
     return std::string(texts::ReadOnlyFileStart) + path + std::string(texts::ReadOnlyFileEnd);
 }
 
+bool isReadOnly(const std::string& path) {
+    return targetState(writeTarget(path)) == TargetState::ReadOnly;
+}
+
 std::string writeRefusal(const std::string& path, std::string_view otherwise) {
-    if (targetState(writeTarget(path)) == TargetState::ReadOnly)
+    if (isReadOnly(path))
         return readOnlyRefusal(path);
     return std::string(otherwise) + path;
 }

@@ -58,6 +58,9 @@ private:
 /// and false returned.
 bool writeLines(const std::string& path, const std::vector<std::string>& lines);
 
+/// True when the file at the path (or the one a link there leads to) is read-only.
+bool isReadOnly(const std::string& path);
+
 /// The refusal of a file that may not be written, naming it.
 std::string readOnlyRefusal(const std::string& path);
 

@@ -256,17 +256,21 @@ CommandResult batchPreconditions(Session& session) {
     return session.checkPoints();
 }
 
+/// A run that ends without its file takes its progress bar and time label away.
+void hideProgress(REVEQfrm& form) {
+    form.ProgBar.setValue(0.0F);
+    form.ProgBar.setVisible(false);
+    form.timeremaining.setVisible(false);
+    form.timeremaining.setCaption({});
+}
+
 /// After a yield: true when the user asked the run to stop. The run then ends at once;
 /// its file, never put in place, goes with its writer.
 bool stopAsked(Session& session) {
     if (!session.stopRequested)
         return false;
-    REVEQfrm& form = session.form;
-    form.lblerror.setCaption(std::string(texts::RunStopped));
-    form.ProgBar.setValue(0.0F);
-    form.ProgBar.setVisible(false);
-    form.timeremaining.setVisible(false);
-    form.timeremaining.setCaption({});
+    session.form.lblerror.setCaption(std::string(texts::RunStopped));
+    hideProgress(session.form);
     return true;
 }
 
@@ -435,10 +439,7 @@ CommandResult reverseSelectedCommand(Session& session) {
     }
 
     if (!run.finish()) {
-        // A file lost at its end (a full disk) is no job done: the bar and its caption go.
-        form.ProgBar.setVisible(false);
-        form.timeremaining.setVisible(false);
-        form.timeremaining.setCaption({});
+        hideProgress(form); // a file lost at its end (a full disk) is no job done
         return session.refuse(std::string(texts::FileNotWritten) + run.path());
     }
     form.timeremaining.setCaption(std::string(texts::JobDoneProgress));

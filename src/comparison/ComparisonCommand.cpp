@@ -175,7 +175,7 @@ std::optional<CommandResult> refusalBeforeRun(Session& session, const LoadedComp
                               std::string(texts::NoToleranceEnd));
     session.common.WorkFolder = splitPath(path).folder;
     for (const std::string& replaced : {path, revAllPath}) {
-        if (targetState(writeTarget(replaced)) == TargetState::ReadOnly)
+        if (isReadOnly(replaced))
             return session.refuse(readOnlyRefusal(replaced));
     }
     return std::nullopt;
