@@ -7,7 +7,7 @@
 
 #include "app/ScriptedPlatform.h"
 #include "app/Session.h"
-#include "app/TextFiles.h"
+#include "files/TextFiles.h"
 #include "program/Program.h"
 #include "reversal/ArrheniusFit.h"
 #include "reversal/ReactionReversal.h"

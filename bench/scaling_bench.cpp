@@ -13,9 +13,9 @@
 
 #include "app/ScriptedPlatform.h"
 #include "app/Session.h"
-#include "app/TextFiles.h"
 #include "comparison/Annotation.h"
 #include "comparison/ComparisonFile.h"
+#include "files/TextFiles.h"
 #include "mechanism/MechanismFile.h"
 #include "program/Program.h"
 #include "thermo/ThermoDatabase.h"

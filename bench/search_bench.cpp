@@ -3,7 +3,7 @@
 
 #include "app/ScriptedPlatform.h"
 #include "app/Session.h"
-#include "mechanism/ReactionSearch.h"
+#include "commands/ReactionSearch.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,6 @@
-# One library per layer folder of src/. A folder without sources yet becomes an
-# interface library, so that the layers above it can already link to it.
+# One library per layer folder. The folder's parent is the layer's only include root, so
+# a layer of src/core sees src/core alone: a pure layer that names a header of app/ or
+# commands/ does not compile. A folder without sources becomes an interface library.
 # Shared layers serve mutation runs: a fault planted in one layer then relinks one library
 # instead of every program and test.
 option(ZORBEL_SHARED_LAYERS "Build each layer of src/ as a shared library" OFF)
@@ -13,11 +14,11 @@ function(zorbel_layer name)
   set(target zorbel_${name})
   if(sources)
     add_library(${target} ${ZORBEL_LAYER_TYPE} ${sources})
-    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
     target_link_libraries(${target} PUBLIC ${ARGN} PRIVATE zorbel_warnings)
   else()
     add_library(${target} INTERFACE)
-    target_include_directories(${target} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_include_directories(${target} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
     target_link_libraries(${target} INTERFACE ${ARGN})
   endif()
 endfunction()

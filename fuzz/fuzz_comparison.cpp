@@ -9,10 +9,10 @@
 // only on those that happen to list the entries in order.
 
 #include "FuzzCheck.h"
-#include "app/TextFiles.h"
 #include "comparison/Annotation.h"
 #include "comparison/ComparisonFile.h"
 #include "comparison/ComparisonTexts.h"
+#include "files/TextFiles.h"
 #include "text/NumberText.h"
 
 #include <algorithm>

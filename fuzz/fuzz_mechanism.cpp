@@ -2,7 +2,7 @@
 // cut into slots and coefficients, and the number patterns its coefficients suggest.
 
 #include "FuzzCheck.h"
-#include "app/TextFiles.h"
+#include "files/TextFiles.h"
 #include "mechanism/MechanismFile.h"
 #include "mechanism/ParsedReaction.h"
 #include "text/StringOps.h"

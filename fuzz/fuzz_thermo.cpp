@@ -3,7 +3,7 @@
 // in, which must find what the line-by-line search finds.
 
 #include "FuzzCheck.h"
-#include "app/TextFiles.h"
+#include "files/TextFiles.h"
 #include "text/NumberText.h"
 #include "text/StringOps.h"
 #include "thermo/SpeciesProperties.h"

@@ -16,7 +16,7 @@ while (@ARGV) {
     elsif ($option eq '--per-folder') { $perFolder = shift @ARGV; }
     else { die "usage: $0 [--seed N] [--per-folder N]\n"; }
 }
-my @folders = qw(text thermo mechanism reversal batch comparison app);
+my @folders = qw(core/text core/thermo core/mechanism core/reversal core/batch core/comparison commands app);
 my @kinds = qw(negate bound arith drop);
 
 # Park and Miller's minimal standard generator: exact in Perl's integers everywhere.

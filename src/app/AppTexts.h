@@ -3,6 +3,8 @@
 // commands share. Each text stands here once.
 
 #include "app/Version.h"
+#include "files/FileTexts.h"
+#include "reversal/ReversalTexts.h"
 #include "text/ChemkinKeywords.h"
 
 #include <string_view>
@@ -45,8 +47,6 @@ inline constexpr std::string_view CMD3Tip =
     "Calculate the reverse rate constant coefficients for the reaction you have specified.";
 inline constexpr std::string_view ForwardCaption = ">>> Forward Coefficients >>>";
 inline constexpr std::string_view ReverseCaption = "<<< Reverse Coefficients <<<";
-inline constexpr std::string_view ACaption = "A";
-inline constexpr std::string_view NCaption = "n";
 inline constexpr std::string_view EaCaption = "Ea (cal/K/mol)";
 inline constexpr std::string_view Option1Caption = "Arrhenius Law";
 inline constexpr std::string_view Option2Caption = "Modified Arrhenius Law";
@@ -113,14 +113,6 @@ inline constexpr std::string_view ImportMechanismFirst =
 inline constexpr std::string_view EnterPointsNumber =
     "Warning!!! Enter a number (between 3 and 10000) in the highlighted textbox before "
     "executing this operation!";
-inline constexpr std::string_view LoadedPrefix = "Loaded: ";
-inline constexpr std::string_view ShortenedPathMark = "[...]\\";
-
-// Files that are replaced: one policy for every writer.
-inline constexpr std::string_view ReadOnlyFileStart =
-    "This file is read-only, or the user running the program may not write it, and was left "
-    "as it was: ";
-inline constexpr std::string_view ReadOnlyFileEnd = ". Make it writable, or choose another.";
 
 // A run stopped before its end writes nothing.
 inline constexpr std::string_view RunStopped =
@@ -133,9 +125,6 @@ inline constexpr std::string_view InterruptedNothingWritten =
     "Interrupted: the run was stopped and nothing was written; every file is as it was.";
 inline constexpr std::string_view InterruptedAfterWriting =
     "Interrupted after the run had put its files in place whole; no scratch file is left.";
-
-/// After what could not be read, before its name.
-inline constexpr std::string_view CouldNotBeRead = " could not be read: ";
 
 // Message boxes.
 inline constexpr std::string_view JobDoneTitle = "JOB DONE!";

@@ -2,7 +2,7 @@
 
 // The search window's texts live with the search itself; they are plain constants, so
 // the window model only borrows them and does not depend on the search code.
-#include "mechanism/SearchTexts.h"
+#include "app/SearchTexts.h"
 
 namespace zorbel {
 

@@ -2,7 +2,7 @@
 
 #include "app/Addresses.h"
 #include "app/AppTexts.h"
-#include "app/PointLimits.h"
+#include "reversal/PointLimits.h"
 #include "text/NumberText.h"
 
 #include <cmath>

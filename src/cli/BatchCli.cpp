@@ -1,8 +1,8 @@
-#include "batch/BatchReversal.h"
 #include "cli/CliRun.h"
 #include "cli/CliSettings.h"
 #include "cli/Commands.h"
 #include "cli/Terminal.h"
+#include "commands/BatchReversal.h"
 
 #include <CLI/CLI.hpp>
 

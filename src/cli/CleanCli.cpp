@@ -1,6 +1,6 @@
-#include "app/TextFiles.h"
 #include "cli/CliRun.h"
 #include "cli/Commands.h"
+#include "files/TextFiles.h"
 #include "mechanism/CleanTexts.h"
 #include "mechanism/MechanismCleaner.h"
 #include "mechanism/MechanismTexts.h"

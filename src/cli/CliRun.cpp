@@ -1,8 +1,8 @@
 #include "cli/CliRun.h"
 
-#include "mechanism/MechanismCommands.h"
+#include "commands/MechanismCommands.h"
+#include "commands/ThermoCommands.h"
 #include "program/Program.h"
-#include "thermo/ThermoCommands.h"
 
 #include <iostream>
 #include <utility>

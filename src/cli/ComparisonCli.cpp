@@ -2,7 +2,7 @@
 #include "cli/CliSettings.h"
 #include "cli/Commands.h"
 #include "cli/Terminal.h"
-#include "comparison/ComparisonCommand.h"
+#include "commands/ComparisonCommand.h"
 
 #include <CLI/CLI.hpp>
 

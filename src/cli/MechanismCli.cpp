@@ -1,6 +1,6 @@
 #include "cli/CliRun.h"
 #include "cli/Commands.h"
-#include "mechanism/MechanismCommands.h"
+#include "commands/MechanismCommands.h"
 
 #include <CLI/CLI.hpp>
 

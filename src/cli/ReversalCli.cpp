@@ -1,7 +1,7 @@
 #include "cli/CliRun.h"
 #include "cli/CliSettings.h"
 #include "cli/Commands.h"
-#include "reversal/ReverseCommand.h"
+#include "commands/ReverseCommand.h"
 
 #include <CLI/CLI.hpp>
 

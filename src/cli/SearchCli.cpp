@@ -1,6 +1,6 @@
 #include "cli/CliRun.h"
 #include "cli/Commands.h"
-#include "mechanism/ReactionSearch.h"
+#include "commands/ReactionSearch.h"
 
 #include <CLI/CLI.hpp>
 

@@ -1,8 +1,8 @@
 #include "cli/CliRun.h"
 #include "cli/Commands.h"
+#include "commands/ThermoCommands.h"
 #include "text/StringOps.h"
 #include "thermo/SpeciesRecord.h"
-#include "thermo/ThermoCommands.h"
 #include "thermo/ThermoTexts.h"
 
 #include <CLI/CLI.hpp>

@@ -1,7 +1,7 @@
 #include "app/AppTexts.h"
-#include "app/ScratchFile.h"
 #include "cli/CliRun.h"
 #include "cli/Commands.h"
+#include "files/ScratchFile.h"
 
 #include <CLI/CLI.hpp>
 

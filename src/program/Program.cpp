@@ -1,12 +1,12 @@
 #include "program/Program.h"
 
 #include "app/HelpLinks.h"
-#include "batch/BatchCommands.h"
-#include "comparison/ComparisonCommands.h"
-#include "mechanism/MechanismCommands.h"
-#include "mechanism/ReactionSearch.h"
-#include "reversal/ReversalCommands.h"
-#include "thermo/ThermoCommands.h"
+#include "commands/BatchCommands.h"
+#include "commands/ComparisonCommands.h"
+#include "commands/MechanismCommands.h"
+#include "commands/ReactionSearch.h"
+#include "commands/ReversalCommands.h"
+#include "commands/ThermoCommands.h"
 
 namespace zorbel {
 

@@ -1,6 +1,6 @@
 #include "app/AppTexts.h"
-#include "app/ScratchFile.h"
 #include "app/Version.h"
+#include "files/ScratchFile.h"
 #include "program/Program.h"
 #include "ui/Controller.h"
 #include "ui/MainWindow.h"

@@ -1,4 +1,4 @@
-#include "batch/BatchReversal.h"
+#include "commands/BatchReversal.h"
 #include "app/AppTexts.h"
 #include "batch/BatchTexts.h"
 #include "batch/RemainingTime.h"

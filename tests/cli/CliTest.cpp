@@ -1,7 +1,7 @@
 // zorbel-cli as scripts meet it: each subcommand's output on the examples, and the exit
 // code and message of every refusal and usage error.
 
-#include "app/TextFiles.h"
+#include "files/TextFiles.h"
 #include "support/CliRunner.h"
 #include "support/TestSupport.h"
 

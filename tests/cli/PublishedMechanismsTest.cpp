@@ -1,7 +1,7 @@
 // zorbel-cli on the public mechanisms beside the repository: cleaned, listed and reversed
 // without losing a reaction, and tables for every law and spacing. Skipped without them.
 
-#include "app/TextFiles.h"
+#include "files/TextFiles.h"
 #include "mechanism/MechanismFile.h"
 #include "mechanism/ParsedReaction.h"
 #include "support/CliRunner.h"

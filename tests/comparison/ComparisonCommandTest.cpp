@@ -1,7 +1,7 @@
 #include "app/AppTexts.h"
-#include "app/TextFiles.h"
 #include "batch/BatchTexts.h"
 #include "comparison/ComparisonTexts.h"
+#include "files/TextFiles.h"
 #include "support/SessionFixture.h"
 #include "text/StringOps.h"
 

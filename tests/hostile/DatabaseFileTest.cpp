@@ -5,7 +5,7 @@
 #include "HostileSupport.h"
 
 #include "app/AppTexts.h"
-#include "app/TextFiles.h"
+#include "files/TextFiles.h"
 #include "reversal/ReversalTexts.h"
 #include "text/StringOps.h"
 #include "thermo/ThermoTexts.h"

@@ -4,7 +4,7 @@
 
 #include "HostileSupport.h"
 
-#include "app/TextFiles.h"
+#include "files/TextFiles.h"
 #include "mechanism/MechanismTexts.h"
 #include "reversal/ReversalTexts.h"
 #include "text/StringOps.h"

@@ -5,8 +5,8 @@
 #include "HostileSupport.h"
 
 #include "app/AppTexts.h"
-#include "app/TextFiles.h"
 #include "batch/BatchTexts.h"
+#include "files/TextFiles.h"
 #include "reversal/ReversalTexts.h"
 
 #include <gtest/gtest.h>

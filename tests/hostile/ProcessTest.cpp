@@ -5,7 +5,7 @@
 #ifndef _WIN32
 
 #include "app/AppTexts.h"
-#include "app/TextFiles.h"
+#include "files/TextFiles.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>

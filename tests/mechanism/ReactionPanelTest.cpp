@@ -1,6 +1,6 @@
 #include "MechanismTestSupport.h"
 
-#include "mechanism/MechanismCommands.h"
+#include "commands/MechanismCommands.h"
 #include "mechanism/ParsedReaction.h"
 
 #include <array>

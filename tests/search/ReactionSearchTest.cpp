@@ -1,4 +1,4 @@
-#include "mechanism/ReactionSearch.h"
+#include "commands/ReactionSearch.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "thermo/SpeciesProperties.h"
-#include "app/TextFiles.h"
+#include "files/TextFiles.h"
 #include "support/TestSupport.h"
 #include "text/NumberText.h"
 #include "thermo/DecimalRounding.h"

@@ -1,5 +1,5 @@
 #include "thermo/SpeciesRecord.h"
-#include "app/TextFiles.h"
+#include "files/TextFiles.h"
 #include "support/TestSupport.h"
 #include "thermo/ThermoIndex.h"
 

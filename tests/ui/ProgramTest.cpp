@@ -5,8 +5,8 @@
 #include "ProgramTestSupport.h"
 
 #include "app/AppTexts.h"
+#include "app/SearchTexts.h"
 #include "batch/BatchTexts.h"
-#include "mechanism/SearchTexts.h"
 #include "reversal/ReversalTexts.h"
 #include "ui/ChartDialog.h"
 #include "ui/SearchDialog.h"

@@ -1,13 +1,13 @@
-#include "comparison/ComparisonCommand.h"
+#include "commands/ComparisonCommand.h"
 
 #include "app/AppTexts.h"
 #include "app/Session.h"
-#include "app/TextFiles.h"
-#include "batch/BatchReversal.h"
 #include "batch/BatchTexts.h"
+#include "commands/BatchReversal.h"
 #include "comparison/Annotation.h"
 #include "comparison/ComparisonFile.h"
 #include "comparison/ComparisonTexts.h"
+#include "files/TextFiles.h"
 #include "text/NumberText.h"
 
 #include <memory>

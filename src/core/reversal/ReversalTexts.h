@@ -7,6 +7,10 @@
 
 namespace zorbel::texts {
 
+/// The names of the Arrhenius parameters: captions in the window, headers in tables.
+inline constexpr std::string_view ACaption = "A";
+inline constexpr std::string_view NCaption = "n";
+
 // Refusals of the Reverse command.
 inline constexpr std::string_view IrreversibleWarning =
     "Warning!!! Your Reaction is supposed to be irreversible (=>)!";

@@ -2,7 +2,7 @@
 // Reading and writing the program's text files. Input lines end at CR LF, LF or a lone
 // CR; every output line ends with CR LF.
 
-#include "app/ScratchFile.h"
+#include "files/ScratchFile.h"
 
 #include <optional>
 #include <string>

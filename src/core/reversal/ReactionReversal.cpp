@@ -1,7 +1,7 @@
 #include "reversal/ReactionReversal.h"
 
-#include "app/PointLimits.h"
 #include "mechanism/MechanismTexts.h"
+#include "reversal/PointLimits.h"
 #include "reversal/ReversalTexts.h"
 #include "reversal/SpeciesProvider.h"
 #include "text/NumberText.h"

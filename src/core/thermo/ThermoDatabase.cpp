@@ -1,7 +1,7 @@
 #include "thermo/ThermoDatabase.h"
 #include "text/StringOps.h"
 
-#include "app/TextFiles.h"
+#include "files/TextFiles.h"
 #include "thermo/SpeciesRecord.h"
 #include "thermo/ThermoTexts.h"
 

@@ -1,9 +1,9 @@
-#include "reversal/ReverseCommand.h"
+#include "commands/ReverseCommand.h"
 
 #include "app/AppTexts.h"
 #include "app/Session.h"
 #include "app/Speedfrm.h"
-#include "app/TextFiles.h"
+#include "files/TextFiles.h"
 #include "mechanism/MechanismTexts.h"
 #include "reversal/ReversalTexts.h"
 #include "reversal/SpeciesProvider.h"

@@ -1,8 +1,8 @@
-#include "mechanism/MechanismCommands.h"
+#include "commands/MechanismCommands.h"
 
 #include "app/AppTexts.h"
 #include "app/Session.h"
-#include "app/TextFiles.h"
+#include "files/TextFiles.h"
 #include "mechanism/MechanismFile.h"
 #include "mechanism/MechanismTexts.h"
 #include "mechanism/ParsedReaction.h"

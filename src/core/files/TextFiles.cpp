@@ -1,6 +1,6 @@
-#include "app/TextFiles.h"
+#include "files/TextFiles.h"
 
-#include "app/AppTexts.h"
+#include "files/FileTexts.h"
 
 #include <filesystem>
 #include <fstream>

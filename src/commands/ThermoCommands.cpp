@@ -1,8 +1,8 @@
-#include "thermo/ThermoCommands.h"
+#include "commands/ThermoCommands.h"
 
 #include "app/AppTexts.h"
 #include "app/Session.h"
-#include "app/TextFiles.h"
+#include "files/TextFiles.h"
 #include "text/NumberText.h"
 #include "thermo/SpeciesProperties.h"
 #include "thermo/SpeciesRecord.h"

@@ -1,10 +1,10 @@
-#include "mechanism/ReactionSearch.h"
+#include "commands/ReactionSearch.h"
 
 #include "text/StringOps.h"
 
 #include "app/AppTexts.h"
+#include "app/SearchTexts.h"
 #include "app/Session.h"
-#include "mechanism/SearchTexts.h"
 #include "text/NumberText.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
-#include "comparison/ComparisonCommands.h"
+#include "commands/ComparisonCommands.h"
 
 #include "app/Session.h"
-#include "comparison/ComparisonCommand.h"
+#include "commands/ComparisonCommand.h"
 
 namespace zorbel {
 

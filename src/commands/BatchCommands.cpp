@@ -1,7 +1,7 @@
-#include "batch/BatchCommands.h"
+#include "commands/BatchCommands.h"
 
 #include "app/Session.h"
-#include "batch/BatchReversal.h"
+#include "commands/BatchReversal.h"
 
 namespace zorbel {
 

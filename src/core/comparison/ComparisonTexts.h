@@ -1,7 +1,7 @@
 #pragma once
 // Texts of the comparison-file annotation: the dialog, the marks it looks for in the file,
 // the lines of the annotation block and the messages. Each text stands here once; the
-// texts the window shares are in app/AppTexts.h and batch/BatchTexts.h.
+// texts it shares are in reversal/ReversalTexts.h and batch/BatchTexts.h.
 
 #include "mechanism/MechanismTexts.h"
 #include "text/NumberPatterns.h"

@@ -1,6 +1,6 @@
-#include "app/ScratchFile.h"
+#include "files/ScratchFile.h"
 
-#include "app/TextFiles.h"
+#include "files/TextFiles.h"
 
 #include <algorithm>
 #include <array>

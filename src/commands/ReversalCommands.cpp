@@ -1,7 +1,7 @@
-#include "reversal/ReversalCommands.h"
+#include "commands/ReversalCommands.h"
 
 #include "app/Session.h"
-#include "reversal/ReverseCommand.h"
+#include "commands/ReverseCommand.h"
 
 namespace zorbel {
 

@@ -1,7 +1,8 @@
 #include "comparison/Annotation.h"
 
-#include "app/AppTexts.h"
 #include "comparison/ComparisonTexts.h"
+#include "reversal/ReversalTexts.h"
+#include "text/ChemkinKeywords.h"
 #include "text/NumberText.h"
 #include "text/StringOps.h"
 

@@ -1,0 +1,22 @@
+#pragma once
+// Texts of reading and replacing files: the refusals every writer shares and the caption
+// of a loaded file.
+
+#include <string_view>
+
+namespace zorbel::texts {
+
+/// A loaded file's caption: the prefix, then the path, shortened with the mark when long.
+inline constexpr std::string_view LoadedPrefix = "Loaded: ";
+inline constexpr std::string_view ShortenedPathMark = "[...]\\";
+
+// Files that are replaced: one policy for every writer.
+inline constexpr std::string_view ReadOnlyFileStart =
+    "This file is read-only, or the user running the program may not write it, and was left "
+    "as it was: ";
+inline constexpr std::string_view ReadOnlyFileEnd = ". Make it writable, or choose another.";
+
+/// After what could not be read, before its name.
+inline constexpr std::string_view CouldNotBeRead = " could not be read: ";
+
+} // namespace zorbel::texts
