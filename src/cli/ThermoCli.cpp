@@ -48,19 +48,46 @@ void printProperty(std::string_view label, const TextBox& box, const TextBox& lo
         printShown(std::string(label) + " low", lowerBox.text());
 }
 
+int printSpeciesList(const REVEQfrm& form) {
+    for (const std::string& name : form.LOS1.entries())
+        std::cout << name << '\n';
+    std::cout << form.List1Nbr.caption() << '\n';
+    return ExitDone;
+}
+
+void printSpeciesShown(const CliRun& run) {
+    const REVEQfrm& form = run.session.form;
+    printShown("species", form.LOS1.selectedText());
+    for (std::size_t i = 0; i < std::size(texts::CoefficientNames); ++i)
+        printShown(texts::CoefficientNames[i], form.PropTxt[i].text());
+    printShown("TLow", run.session.common.TLow);
+    printShown("THigh", run.session.common.THigh);
+    printShown("TCommon", run.session.common.TCommon);
+    printShown("Lbl8", form.Lbl8.caption());
+    printShown("Lbl10", form.Lbl10.caption());
+    printShown("Lbl11", form.Lbl11.caption());
+}
+
+/// Types the temperature into the Cp/R box and prints the three properties it gives.
+int printEvaluation(CliRun& run, const std::string& temperature) {
+    REVEQfrm& form = run.form();
+    const CommandResult evaluated = run.act(
+        form.TXT1K.onChange, [&run] { return evaluateCp(run.session); },
+        [&form, &temperature] { form.TXT1K.setText(temperature); });
+    printShown("T (K)", form.TXT1K.text());
+    printProperty("Cp/R", form.TXT1CP, form.TXT1CPBis);
+    printProperty("H/RT", form.TXT1H, form.TXT1HBis);
+    printProperty("S/R", form.TXT1S, form.TXT1SBis);
+    return exitCodeOf(evaluated);
+}
+
 int runSpecies(const SpeciesOptions& options) {
     CliRun run;
     REVEQfrm& form = run.form();
     if (const int refused = exitCodeOf(run.loadDatabase(options.database)); refused != ExitDone)
         return refused;
-
-    if (!options.name) {
-        for (const std::string& name : form.LOS1.entries())
-            std::cout << name << '\n';
-        std::cout << form.List1Nbr.caption() << '\n';
-        return ExitDone;
-    }
-
+    if (!options.name)
+        return printSpeciesList(form);
     const std::string name = toUpperAscii(*options.name);
     if (form.LOS1.find(name) < 0) {
         std::cerr << UnknownSpecies << name << '\n';
@@ -73,26 +100,8 @@ int runSpecies(const SpeciesOptions& options) {
         [&form, &name] { form.LOS1.selectFirstEqual(name); });
     if (const int refused = exitCodeOf(shown); refused != ExitDone)
         return refused;
-    printShown("species", form.LOS1.selectedText());
-    for (std::size_t i = 0; i < std::size(texts::CoefficientNames); ++i)
-        printShown(texts::CoefficientNames[i], form.PropTxt[i].text());
-    printShown("TLow", run.session.common.TLow);
-    printShown("THigh", run.session.common.THigh);
-    printShown("TCommon", run.session.common.TCommon);
-    printShown("Lbl8", form.Lbl8.caption());
-    printShown("Lbl10", form.Lbl10.caption());
-    printShown("Lbl11", form.Lbl11.caption());
-
-    if (!options.temperature)
-        return ExitDone;
-    const CommandResult evaluated = run.act(
-        form.TXT1K.onChange, [&run] { return evaluateCp(run.session); },
-        [&form, &options] { form.TXT1K.setText(*options.temperature); });
-    printShown("T (K)", form.TXT1K.text());
-    printProperty("Cp/R", form.TXT1CP, form.TXT1CPBis);
-    printProperty("H/RT", form.TXT1H, form.TXT1HBis);
-    printProperty("S/R", form.TXT1S, form.TXT1SBis);
-    return exitCodeOf(evaluated);
+    printSpeciesShown(run);
+    return options.temperature ? printEvaluation(run, *options.temperature) : ExitDone;
 }
 
 } // namespace

@@ -53,6 +53,44 @@ ParsedReaction failed(ParsedReaction parsed) {
     return parsed;
 }
 
+/// Splits the equation from the three coefficient texts at the line's first three
+/// blanks; nothing when there are fewer.
+std::optional<std::string_view> readCoefficients(std::string_view line, ParsedReaction& parsed) {
+    const std::size_t s1 = line.find(blank);
+    const std::size_t s2 = s1 == std::string::npos ? s1 : line.find(blank, s1 + 1);
+    const std::size_t s3 = s2 == std::string::npos ? s2 : line.find(blank, s2 + 1);
+    if (s3 == std::string::npos)
+        return std::nullopt;
+    parsed.AText = line.substr(s1 + 1, s2 - s1 - 1);
+    parsed.NText = line.substr(s2 + 1, s3 - s2 - 1);
+    parsed.EaText = line.substr(s3 + 1);
+    parsed.coefficientsRead = true;
+    return line.substr(0, s1);
+}
+
+/// Puts the equation's species in the six slots; false when a side is missing or holds
+/// more species than its three slots.
+bool fillSlots(std::string_view equation, ParsedReaction& parsed) {
+    // A line listed only because a comment holds "=>" has no arrow in its equation.
+    const std::size_t reactantEnd =
+        equation.find(parsed.Irreversible ? irreversibleSideEnd : reversibleSideEnd);
+    const std::size_t productStart = equation.find(productSideStart);
+    if (reactantEnd == std::string_view::npos || productStart == std::string_view::npos)
+        return false;
+    const auto reactants = speciesOf(equation.substr(0, reactantEnd));
+    const auto products = speciesOf(equation.substr(productStart + 1));
+    if (!reactants || !products || reactants->size() > SideCapacity ||
+        products->size() > SideCapacity)
+        return false;
+    parsed.Slots.fill(std::string(texts::EmptySlotMark));
+    // Reactants take the last slots of their three, products the first of theirs.
+    std::copy(reactants->begin(), reactants->end(),
+              parsed.Slots.begin() + static_cast<std::ptrdiff_t>(SideCapacity - reactants->size()));
+    std::copy(products->begin(), products->end(),
+              parsed.Slots.begin() + static_cast<std::ptrdiff_t>(SideCapacity));
+    return true;
+}
+
 } // namespace
 
 ParsedReaction parseReaction(std::string_view entry) {
@@ -63,37 +101,9 @@ ParsedReaction parseReaction(std::string_view entry) {
     parsed.Irreversible = line.find(texts::ReversibleArrow) == std::string::npos;
     if (parsed.Irreversible)
         line = replaceAll(line, texts::IrreversibleArrow, texts::MarkedIrreversibleArrow);
-
-    const std::size_t s1 = line.find(blank);
-    const std::size_t s2 = s1 == std::string::npos ? s1 : line.find(blank, s1 + 1);
-    const std::size_t s3 = s2 == std::string::npos ? s2 : line.find(blank, s2 + 1);
-    if (s3 == std::string::npos)
+    const auto equation = readCoefficients(line, parsed);
+    if (!equation || !fillSlots(*equation, parsed))
         return failed(std::move(parsed));
-    const std::string_view text = line;
-    const std::string_view equation = text.substr(0, s1);
-    parsed.AText = text.substr(s1 + 1, s2 - s1 - 1);
-    parsed.NText = text.substr(s2 + 1, s3 - s2 - 1);
-    parsed.EaText = text.substr(s3 + 1);
-    parsed.coefficientsRead = true;
-
-    // A line listed only because a comment holds "=>" has no arrow in its equation.
-    const std::size_t reactantEnd =
-        equation.find(parsed.Irreversible ? irreversibleSideEnd : reversibleSideEnd);
-    const std::size_t productStart = equation.find(productSideStart);
-    if (reactantEnd == std::string_view::npos || productStart == std::string_view::npos)
-        return failed(std::move(parsed));
-    const auto reactants = speciesOf(equation.substr(0, reactantEnd));
-    const auto products = speciesOf(equation.substr(productStart + 1));
-    if (!reactants || !products || reactants->size() > SideCapacity ||
-        products->size() > SideCapacity)
-        return failed(std::move(parsed));
-
-    parsed.Slots.fill(std::string(texts::EmptySlotMark));
-    // Reactants take the last slots of their three, products the first of theirs.
-    std::copy(reactants->begin(), reactants->end(),
-              parsed.Slots.begin() + static_cast<std::ptrdiff_t>(SideCapacity - reactants->size()));
-    std::copy(products->begin(), products->end(),
-              parsed.Slots.begin() + static_cast<std::ptrdiff_t>(SideCapacity));
     return parsed;
 }
 

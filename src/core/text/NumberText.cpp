@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 
 namespace zorbel {
 
@@ -179,59 +180,65 @@ struct NumberScan {
     size_t consumed = 0; // characters of the input used, blanks included
 };
 
+/// Walks the characters of a number over the blanks that may stand anywhere inside it.
+class NumberCursor {
+public:
+    explicit NumberCursor(std::string_view text) : text_(text) {}
+    /// The next character that is not a blank, or '\0' at the end; the blanks are passed.
+    char peek() {
+        while (i_ < text_.size() && isSkippedBlank(text_[i_]))
+            ++i_;
+        return i_ < text_.size() ? text_[i_] : '\0';
+    }
+    char take() { return text_[i_++]; }
+    /// Appends the digits that follow; false when there is none.
+    bool takeDigits(std::string& out) {
+        bool any = false;
+        for (; isDigit(peek()); any = true)
+            out += take();
+        return any;
+    }
+    size_t position() const { return i_; }
+    void rewind(size_t position) { i_ = position; }
+
+private:
+    std::string_view text_;
+    size_t i_ = 0;
+};
+
+/// The exponent after a mantissa as "e", sign and digits; nothing when the letter is not
+/// followed by digits, which then ends the number before the letter.
+std::optional<std::string> scanExponent(NumberCursor& in) {
+    const char letter = in.peek();
+    if (letter != 'E' && letter != 'e' && letter != 'D' && letter != 'd')
+        return std::nullopt;
+    const size_t start = in.position();
+    in.take();
+    std::string exponent = "e";
+    if (const char sign = in.peek(); sign == '+' || sign == '-')
+        exponent += in.take();
+    if (in.takeDigits(exponent))
+        return exponent;
+    in.rewind(start);
+    return std::nullopt;
+}
+
 NumberScan scanLeadingNumber(std::string_view text) {
+    NumberCursor in(text);
     NumberScan scan;
-    size_t i = 0;
-    auto skip = [&] {
-        while (i < text.size() && isSkippedBlank(text[i]))
-            ++i;
-    };
-    auto peek = [&]() -> char {
-        skip();
-        return i < text.size() ? text[i] : '\0';
-    };
-    char c = peek();
-    if (c == '+' || c == '-') {
-        if (c == '-')
-            scan.chars += '-';
-        ++i;
-    }
-    while (isDigit(peek())) {
-        scan.chars += text[i++];
-        scan.hasDigits = true;
-    }
-    if (peek() == '.') {
-        ++i;
-        scan.chars += '.';
-        while (isDigit(peek())) {
-            scan.chars += text[i++];
-            scan.hasDigits = true;
-        }
+    if (const char sign = in.peek(); (sign == '+' || sign == '-') && in.take() == '-')
+        scan.chars += '-';
+    scan.hasDigits = in.takeDigits(scan.chars);
+    if (in.peek() == '.') {
+        scan.chars += in.take();
+        scan.hasDigits = in.takeDigits(scan.chars) || scan.hasDigits;
     }
     if (!scan.hasDigits)
         return scan;
-    scan.consumed = i;
-    c = peek();
-    if (c == 'E' || c == 'e' || c == 'D' || c == 'd') {
-        const size_t exponentStart = i;
-        ++i;
-        std::string exponent = "e";
-        c = peek();
-        if (c == '+' || c == '-') {
-            exponent += c;
-            ++i;
-        }
-        bool exponentDigits = false;
-        while (isDigit(peek())) {
-            exponent += text[i++];
-            exponentDigits = true;
-        }
-        if (exponentDigits) {
-            scan.chars += exponent;
-            scan.consumed = i;
-        } else {
-            i = exponentStart;
-        }
+    scan.consumed = in.position();
+    if (const auto exponent = scanExponent(in)) {
+        scan.chars += *exponent;
+        scan.consumed = in.position();
     }
     return scan;
 }
