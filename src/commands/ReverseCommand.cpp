@@ -192,29 +192,33 @@ std::string dataFault(const CommonValue& common, const ReversalOutcome& outcome,
     return place + std::string(texts::CoefficientsNotThree) + outcome.detail;
 }
 
+/// The missing species refusal; without the colours (on the command line) the names,
+/// each once, say which species.
+std::string missingSpeciesMessage(const Session& session, const ReversalOutcome& outcome) {
+    std::vector<std::string> names;
+    std::string missing;
+    for (size_t k = 0; k < SlotCount; ++k) {
+        const std::string& name = outcome.slotTexts[k];
+        if (outcome.slotKinds[k] != SlotKind::Missing || name.empty() ||
+            std::find(names.begin(), names.end(), name) != names.end())
+            continue;
+        missing += (names.empty() ? "" : ", ") + name;
+        names.push_back(name);
+    }
+    std::string message =
+        std::string(texts::MissingSpeciesStart) + std::string(texts::MissingSpeciesEnd);
+    if (!missing.empty())
+        message += std::string(texts::MissingFromStart) + session.common.ThermoPath +
+                   std::string(texts::MissingFromMiddle) + missing + ".";
+    return message;
+}
+
 std::string refusalMessage(const Session& session, const ReversalOutcome& outcome) {
     switch (outcome.refusal) {
     case Refusal::None:
         return warningText(outcome.warning);
-    case Refusal::MissingSpecies: {
-        // Without the colours (on the command line) the names say which species.
-        std::vector<std::string> names;
-        std::string missing;
-        for (size_t k = 0; k < SlotCount; ++k) {
-            const std::string& name = outcome.slotTexts[k];
-            if (outcome.slotKinds[k] != SlotKind::Missing || name.empty() ||
-                std::find(names.begin(), names.end(), name) != names.end())
-                continue;
-            missing += (names.empty() ? "" : ", ") + name;
-            names.push_back(name);
-        }
-        std::string message =
-            std::string(texts::MissingSpeciesStart) + std::string(texts::MissingSpeciesEnd);
-        if (!missing.empty())
-            message += std::string(texts::MissingFromStart) + session.common.ThermoPath +
-                       std::string(texts::MissingFromMiddle) + missing + ".";
-        return message;
-    }
+    case Refusal::MissingSpecies:
+        return missingSpeciesMessage(session, outcome);
     case Refusal::UnusableRecord:
     case Refusal::Coefficients: {
         const CommonValue& common = session.common;
