@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -96,6 +97,72 @@ TEST_F(PublishedMechanisms, GriMechReverseAllIsCompleteAndReproducible) {
                     lines[i + 1] == "!Reaction irreversible (=>), no reverse coefficient")
             << lines[i] << "\n"
             << lines[i + 1];
+    }
+}
+
+/// 64-bit FNV-1a: a digest of a whole output file, so that a table can pin it.
+std::uint64_t digest(const std::string& bytes) {
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    for (const unsigned char byte : bytes)
+        hash = (hash ^ byte) * 0x100000001b3ULL;
+    return hash;
+}
+
+// The reversed mechanisms as the program wrote them before its code was reorganised,
+// with the patterns of a first reaction and without: a digit changed anywhere changes the
+// digest.
+TEST_F(PublishedMechanisms, ReverseAllIsByteForByteTheReference) {
+    struct Case {
+        const char* thermo;
+        const char* mechanism;
+        const char* options;
+        std::size_t size;
+        std::uint64_t digest;
+    };
+    const char* gri[] = {"gri30/thermo30.dat", "gri30/mech-clean.rxn"};
+    const char* aramco[] = {"aramco1.3/AramcoMech_1.3_therm.dat", "aramco1.3/mech-clean.rxn"};
+    const char* sandiego[] = {"sandiego2016/sandiego20161214.thermo",
+                              "sandiego2016/mech-clean.rxn"};
+    const Case cases[] = {
+        {gri[0], gri[1], "--patterns-from 0 --law arrhenius --spacing reciprocal", 36215,
+         0x11ff8393b2b546c6},
+        {gri[0], gri[1], "--patterns-from 0 --law arrhenius --spacing linear", 36214,
+         0xeeed328ce2bfa0d1},
+        {gri[0], gri[1], "--patterns-from 0 --law modified --spacing reciprocal", 36320,
+         0xd2f832bdf26cea6e},
+        {gri[0], gri[1], "--patterns-from 0 --law modified --spacing linear", 36325,
+         0xf5041d8f9ccbf566},
+        {gri[0], gri[1], "", 44810, 0x65cd74dd5d34b433},
+        {gri[0], gri[1], "--points 1000", 44809, 0xd525109e77a646ad},
+        {aramco[0], aramco[1], "--law modified", 221212, 0x3892a348b6589dfe},
+        {aramco[0], aramco[1], "--patterns-from 0 --law arrhenius --spacing reciprocal", 192049,
+         0xd479d68c37fdefc0},
+        {aramco[0], aramco[1], "--patterns-from 0 --law arrhenius --spacing linear", 191996,
+         0x5824be389eeeeb75},
+        {aramco[0], aramco[1], "--patterns-from 0 --law modified --spacing reciprocal", 193802,
+         0x0d737f250e3f0296},
+        {aramco[0], aramco[1], "--patterns-from 0 --law modified --spacing linear", 193840,
+         0x7ebb61bec0787e99},
+        {sandiego[0], sandiego[1], "--patterns-from 0 --law arrhenius --spacing reciprocal", 31335,
+         0xf20677f974cc5fab},
+        {sandiego[0], sandiego[1], "--patterns-from 0 --law arrhenius --spacing linear", 31344,
+         0xc7d6b8ba665a098f},
+        {sandiego[0], sandiego[1], "--patterns-from 0 --law modified --spacing reciprocal", 31396,
+         0x21f424278945c77a},
+        {sandiego[0], sandiego[1], "--patterns-from 0 --law modified --spacing linear", 31400,
+         0x2d88d96df3170b6a},
+        {sandiego[0], sandiego[1], "--law modified --spacing linear --range 500 2500", 38806,
+         0x02774131a2f6a92f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.mechanism) + " " + c.options);
+        ASSERT_EQ(runCli("reverse-all " + shared(c.thermo) + " " + shared(c.mechanism) + " " +
+                         c.options + " --date \"01/01/26 00:00:00\"" + workFolder())
+                      .exitCode,
+                  0);
+        const std::string written = readFile(folder.path() / "RevAll.txt");
+        EXPECT_EQ(written.size(), c.size);
+        EXPECT_EQ(digest(written), c.digest);
     }
 }
 
