@@ -15,6 +15,21 @@
 
 namespace zorbel {
 
+/// What loading a mechanism that is not in the loader's layout does: load it as written,
+/// ask the user whether to clean it first (the window), or clean it first (the command
+/// line's --clean).
+enum class CleanOnLoad { Never, Ask, Always };
+
+/// How the loads treat files as published. Scripts and tests keep the defaults: files are
+/// loaded as written and warnings come only in the commands' results.
+struct LoadPolicy {
+    CleanOnLoad clean = CleanOnLoad::Never;
+    /// An existing clean file may be replaced without asking.
+    bool replaceCleanFile = false;
+    /// A load's warnings are also shown in a message box (the window).
+    bool warningBox = false;
+};
+
 class Session {
 public:
     /// Creates the window and runs its start-up: the About tab is shown, nothing loaded.
@@ -26,6 +41,8 @@ public:
     CommonValue common;
     REVEQfrm form;
     Findfrm find;
+
+    LoadPolicy loads;
 
     /// True while a batch run yields to the event loop: other commands must not start.
     bool batchRunning = false;

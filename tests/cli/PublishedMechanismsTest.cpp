@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -199,20 +200,31 @@ TEST_F(PublishedMechanisms, NoReactionIsLostFromTheFileToTheReversedMechanism) {
                       withoutCommentsAndBlanks(*reference));
         }
 
-        // Reversed, every listed reaction is followed by its REV/ line or by a comment
-        // that says why it has none.
-        const testing::CliResult reverse =
-            runCli("reverse-all " + quoted((data / published.thermo).string()) + " " +
-                   quoted(cleanedPath) + workFolder());
+        // Loaded as published with --clean, every reaction of the file reaches RevAll.txt,
+        // followed by its REV/ line or by a comment that says why it has none.
+        const std::filesystem::path raw = folder.path() / published.mechanism;
+        std::filesystem::copy_file(data / published.mechanism, raw);
+        const std::string reverseAll = "reverse-all " + quoted((data / published.thermo).string()) +
+                                       " " + quoted(raw.string()) + workFolder();
+        const testing::CliResult reverse = runCli(reverseAll + " --clean");
         ASSERT_EQ(reverse.exitCode, 0) << reverse.err << reverse.out;
+        EXPECT_EQ(readFile(folder.path() / (raw.stem().string() + "-clean.inp")),
+                  readFile(cleanedPath));
         const std::optional<Lines> reversed = readLines((folder.path() / "RevAll.txt").string());
         ASSERT_TRUE(reversed);
-        ASSERT_EQ(reversed->size(), 2 + 2 * written.size());
+        ASSERT_EQ(reversed->size(), 2 + 2 * static_cast<std::size_t>(published.reactions));
         for (std::size_t i = 0; i < written.size(); ++i) {
             EXPECT_EQ((*reversed)[2 + 2 * i], written[i]);
             const std::string& result = (*reversed)[3 + 2 * i];
             EXPECT_TRUE(result.rfind("REV/ ", 0) == 0 || result.rfind('!', 0) == 0) << result;
         }
+        // Without --clean a published file gets a warning; the clean file stands, so it is
+        // replaced only with --force.
+        if (published.hasReferenceCleaning)
+            continue;
+        EXPECT_NE(runCli(reverseAll).err.find("--clean"), std::string::npos);
+        EXPECT_NE(runCli(reverseAll + " --clean").err.find("--force"), std::string::npos);
+        EXPECT_EQ(runCli(reverseAll + " --clean --force").exitCode, 0);
     }
 }
 
