@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,9 @@ struct LoadPolicy {
     bool replaceCleanFile = false;
     /// A load's warnings are also shown in a message box (the window).
     bool warningBox = false;
+    /// The database and mechanism pairs whose check findings the user asked not to see
+    /// again in this run.
+    std::set<std::string> quietChecks;
 };
 
 class Session {

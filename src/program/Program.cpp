@@ -5,6 +5,7 @@
 #include "comparison/ComparisonCommands.h"
 #include "mechanism/MechanismCommands.h"
 #include "mechanism/ReactionSearch.h"
+#include "reversal/CheckCommand.h"
 #include "reversal/ReversalCommands.h"
 #include "thermo/ThermoCommands.h"
 
@@ -18,6 +19,8 @@ void connectCommands(Session& session) {
     connectBatch(session);
     connectComparison(session);
     connectHelpLinks(session);
+    // After the loaders, so that the check runs once a load has ended.
+    connectCheck(session);
 }
 
 } // namespace zorbel

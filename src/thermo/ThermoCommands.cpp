@@ -63,6 +63,15 @@ std::string columnsWarning(const std::vector<std::string>& lines) {
     return std::string(texts::ColumnsReadStart) + columnsReadList(records, "\n");
 }
 
+/// A load done, with the warning about headers read from their columns, which the window
+/// also shows in a box.
+CommandResult warnOfColumns(Session& session, std::string warning) {
+    if (!warning.empty() && session.loads.warningBox)
+        session.platform.showMessage({warning, std::string(texts::ColumnsReadTitle),
+                                      MessageButtons::Ok, MessageIcon::Information});
+    return {Outcome::Done, std::move(warning), {}};
+}
+
 } // namespace
 
 CommandResult loadDatabase(Session& session) {
@@ -109,10 +118,7 @@ CommandResult loadDatabase(Session& session) {
     }
     form.List1Nbr.setCaption(countInParentheses(common.SpeciesCount));
     emptyCoefficientBoxes(form);
-    if (!warning.empty() && session.loads.warningBox)
-        session.platform.showMessage({warning, std::string(texts::ColumnsReadTitle),
-                                      MessageButtons::Ok, MessageIcon::Information});
-    return {Outcome::Done, std::move(warning), {}};
+    return warnOfColumns(session, std::move(warning));
 }
 
 namespace {
