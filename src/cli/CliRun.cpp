@@ -47,26 +47,26 @@ void addCleanFlags(CLI::App& command, CleanFlags& flags) {
 
 namespace {
 
-/// Without --clean, a file not in the layout is loaded as written, with a warning.
-void warnIfNotInLayout(const std::string& path) {
+std::optional<LayoutProblem> layoutProblemOf(const std::string& path) {
     const std::optional<std::vector<std::string>> lines = readLines(path);
-    if (!lines)
-        return;
-    if (const std::optional<LayoutProblem> problem = layoutProblem(*lines))
-        std::cerr << path << texts::NotInLayoutStart << problem->line << texts::NotInLayoutMiddle
-                  << layoutProblemText(problem->kind) << texts::NotInLayoutCleanInto
-                  << splitPath(cleanFilePath(path)).fileName << texts::NotInLayoutEnd << '\n';
+    return lines ? layoutProblem(*lines) : std::nullopt;
 }
 
 } // namespace
 
+// The file is read here once more, so that the warning can name --clean and the refusal
+// --force, which the load itself knows nothing of.
 CommandResult CliRun::loadMechanism(const std::string& path) {
-    if (!cleanFlags.clean) {
-        warnIfNotInLayout(path);
-    } else {
+    const std::optional<LayoutProblem> problem = layoutProblemOf(path);
+    const std::string cleanPath = cleanFilePath(path);
+    if (problem && !cleanFlags.clean) {
+        // Loaded as written, with a warning.
+        std::cerr << path << texts::NotInLayoutStart << problem->line << texts::NotInLayoutMiddle
+                  << layoutProblemText(problem->kind) << texts::NotInLayoutCleanInto
+                  << splitPath(cleanPath).fileName << texts::NotInLayoutEnd << '\n';
+    } else if (problem) {
         session.loads.clean = CleanOnLoad::Always;
         session.loads.replaceCleanFile = cleanFlags.force;
-        const std::string cleanPath = cleanFilePath(path);
         std::error_code error;
         if (!cleanFlags.force && std::filesystem::symlink_status(cleanPath, error).type() !=
                                      std::filesystem::file_type::not_found)
