@@ -90,7 +90,7 @@ CommandResult loadDatabase(Session& session) {
 
     // A file that cannot be read leaves no message in the window: its caption and count
     // stay empty.
-    const CommandResult unread = CommandResult::refused(couldNotBeRead(texts::TheDatabase, *path));
+    CommandResult unread = CommandResult::refused(couldNotBeRead(texts::TheDatabase, *path));
     std::string warning;
     try {
         std::optional<std::vector<std::string>> lines = readDatabaseLines(*path);
