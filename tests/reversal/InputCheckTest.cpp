@@ -2,6 +2,7 @@
 // a pair that holds none of them.
 
 #include "reversal/InputCheck.h"
+#include "support/SessionFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -85,6 +86,29 @@ TEST(InputCheckTest, OneFindingOfEachKindWithItsFileAndLine) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(findings(c.thermo, c.reactions), c.expected);
     }
+}
+
+// In the window a load lists the headers read from their columns in one box and the
+// check's findings in another, which the user may quiet for the files.
+class WindowWarnings : public testing::SessionFixture {};
+
+TEST_F(WindowWarnings, AreShownAfterALoadUntilTheUserQuietsThem) {
+    session.loads.warningBox = true;
+    std::string text;
+    for (const std::string& line :
+         database({record("H", "H   1", "    1000"), record("H", "H   1")}))
+        text += line + "\n";
+    const std::string file = folder.write("t.dat", text);
+    platform.messageAnswers = {MessageAnswer::Ok, MessageAnswer::No};
+    loadDatabase(file);
+    ASSERT_EQ(platform.messages.size(), 2U);
+    EXPECT_NE(platform.messages[0].text.find("\nline 3, H: 300 5000 1000 (read word by word: 300 "
+                                             "5000 10)"),
+              std::string::npos);
+    EXPECT_NE(platform.messages[1].text.find("\n" + file + ":7: H is defined again"),
+              std::string::npos);
+    loadDatabase(file);
+    EXPECT_EQ(platform.messages.size(), 3U);
 }
 
 } // namespace
