@@ -10,10 +10,29 @@
 
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 
 namespace zorbel {
+
+/// What loading a mechanism that is not in the loader's layout does: load it as written,
+/// ask the user whether to clean it first (the window), or clean it first (the command
+/// line's --clean).
+enum class CleanOnLoad { Never, Ask, Always };
+
+/// How the loads treat files as published. Scripts and tests keep the defaults: files are
+/// loaded as written and warnings come only in the commands' results.
+struct LoadPolicy {
+    CleanOnLoad clean = CleanOnLoad::Never;
+    /// An existing clean file may be replaced without asking.
+    bool replaceCleanFile = false;
+    /// A load's warnings are also shown in a message box (the window).
+    bool warningBox = false;
+    /// The database and mechanism pairs whose check findings the user asked not to see
+    /// again in this run.
+    std::set<std::string> quietChecks;
+};
 
 class Session {
 public:
@@ -26,6 +45,8 @@ public:
     CommonValue common;
     REVEQfrm form;
     Findfrm find;
+
+    LoadPolicy loads;
 
     /// True while a batch run yields to the event loop: other commands must not start.
     bool batchRunning = false;

@@ -10,12 +10,24 @@
 #include <functional>
 #include <string>
 
+namespace CLI {
+class App;
+}
+
 namespace zorbel::cli {
 
 /// Exit codes: 0 done, 1 the program refused (message on standard error), 2 bad usage.
 inline constexpr int ExitDone = 0;
 inline constexpr int ExitRefused = 1;
 inline constexpr int ExitUsage = 2;
+
+/// --clean and --force of the commands that read a mechanism.
+struct CleanFlags {
+    bool clean = false;
+    bool force = false;
+};
+
+void addCleanFlags(CLI::App& command, CleanFlags& flags);
 
 class CliRun {
 public:
@@ -26,8 +38,10 @@ public:
 
     /// Loads a database as the CMD1 button would, the dialog answering with the path.
     CommandResult loadDatabase(const std::string& path);
-    /// Loads a mechanism as the CMD2 button would.
+    /// Loads a mechanism as the CMD2 button would: cleaned first with --clean; without it,
+    /// a file not in the layout gets a warning on standard error.
     CommandResult loadMechanism(const std::string& path);
+    CleanFlags cleanFlags;
     /// Does what a user does to an element (selects in a list, types into a box) and
     /// returns the result of the command the element's handler runs then: for the action
     /// the handler is one that runs `command` and keeps its result.

@@ -1,6 +1,7 @@
 #include "cli/CliSettings.h"
 
 #include "cli/CliRun.h"
+#include "cli/CliTexts.h"
 
 #include <CLI/CLI.hpp>
 
@@ -29,6 +30,9 @@ void addSettingsOptions(CLI::App& command, ReversalSettings& settings) {
         ->expected(2);
     command.add_option("--work-folder", settings.workFolder,
                        "folder for the output files (default: the mechanism's folder)");
+    CLI::Option* clean =
+        command.add_flag("--clean", settings.clean, std::string(texts::CleanFlagHelp));
+    command.add_flag("--force", settings.force, std::string(texts::ForceFlagHelp))->needs(clean);
 }
 
 void applySettings(CliRun& run, const ReversalSettings& settings) {
@@ -51,6 +55,7 @@ int loadInputs(CliRun& run, const std::string& thermo, const std::string& mechan
                const ReversalSettings& settings) {
     if (int code = exitCodeOf(run.loadDatabase(thermo)))
         return code;
+    run.cleanFlags = {settings.clean, settings.force};
     if (int code = exitCodeOf(run.loadMechanism(mechanism)))
         return code;
     if (settings.workFolder) {

@@ -20,6 +20,8 @@ struct ReversalSettings {
     std::string spacing = "reciprocal";    ///< reciprocal | linear
     std::vector<std::string> range;        ///< COLD HOT: the personal range, typed as text
     std::optional<std::string> workFolder; ///< where the output files go
+    bool clean = false;                    ///< --clean: see CleanFlags
+    bool force = false;
 };
 
 void addSettingsOptions(CLI::App& command, ReversalSettings& settings);

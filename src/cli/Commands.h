@@ -15,5 +15,6 @@ void addBatchCommands(CLI::App& app, int& exitCode);
 void addComparisonCommands(CLI::App& app, int& exitCode);
 void addSearchCommands(CLI::App& app, int& exitCode);
 void addCleanCommands(CLI::App& app, int& exitCode);
+void addCheckCommands(CLI::App& app, int& exitCode);
 
 } // namespace zorbel::cli

@@ -27,8 +27,9 @@ std::string_view visibility(const Element& element) {
     return element.visible() ? shownWord : hiddenWord;
 }
 
-int listReactions(const std::string& path) {
+int listReactions(const std::string& path, const CleanFlags& flags) {
     auto run = std::make_unique<CliRun>();
+    run->cleanFlags = flags;
     if (int code = exitCodeOf(run->loadMechanism(path)))
         return code;
     const ListBox& list = run->form().LOS2;
@@ -46,8 +47,9 @@ std::string asOutputLines(std::string text, const std::string& newLine) {
     return text;
 }
 
-int showOneReaction(const std::string& path, int index) {
+int showOneReaction(const std::string& path, int index, const CleanFlags& flags) {
     auto run = std::make_unique<CliRun>();
+    run->cleanFlags = flags;
     if (int code = exitCodeOf(run->loadMechanism(path)))
         return code;
     REVEQfrm& form = run->form();
@@ -90,13 +92,16 @@ int showOneReaction(const std::string& path, int index) {
 void addMechanismCommands(CLI::App& app, int& exitCode) {
     auto mechanism = std::make_shared<std::string>();
     auto index = std::make_shared<int>(0);
+    auto flags = std::make_shared<CleanFlags>();
 
     CLI::App* reactions =
         app.add_subcommand("reactions", "The reaction lines of a mechanism, numbered from 0, "
                                         "and their count");
     reactions->add_option("MECH", *mechanism, "Mechanism file with an exact REACTIONS line")
         ->required();
-    reactions->callback([mechanism, &exitCode] { exitCode = listReactions(*mechanism); });
+    addCleanFlags(*reactions, *flags);
+    reactions->callback(
+        [mechanism, flags, &exitCode] { exitCode = listReactions(*mechanism, *flags); });
 
     CLI::App* show = app.add_subcommand(
         "show", "One reaction of a mechanism as the reaction panel shows it when it is the "
@@ -105,8 +110,10 @@ void addMechanismCommands(CLI::App& app, int& exitCode) {
     show->add_option("MECH", *mechanism, "Mechanism file with an exact REACTIONS line")->required();
     show->add_option("INDEX", *index, "Index of the reaction, from 0, as `reactions` lists it")
         ->required();
-    show->callback(
-        [mechanism, index, &exitCode] { exitCode = showOneReaction(*mechanism, *index); });
+    addCleanFlags(*show, *flags);
+    show->callback([mechanism, index, flags, &exitCode] {
+        exitCode = showOneReaction(*mechanism, *index, *flags);
+    });
 }
 
 } // namespace zorbel::cli

@@ -41,6 +41,7 @@ CommandResult searchLoadedMechanism(CliRun& run, const std::vector<std::string>&
 struct SearchOptions {
     std::string mechanism;
     std::vector<std::string> species;
+    CleanFlags cleanFlags;
 };
 
 } // namespace
@@ -56,8 +57,10 @@ void addSearchCommands(CLI::App& app, int& exitCode) {
     command->add_option("species", options->species, "One to three species names")
         ->required()
         ->expected(1, 3);
+    addCleanFlags(*command, options->cleanFlags);
     command->callback([options, &exitCode] {
         CliRun run;
+        run.cleanFlags = options->cleanFlags;
         exitCode = exitCodeOf(run.loadMechanism(options->mechanism));
         if (exitCode != ExitDone)
             return;

@@ -43,6 +43,7 @@ int main(int argc, char** argv) try {
     zorbel::cli::addComparisonCommands(app, exitCode);
     zorbel::cli::addSearchCommands(app, exitCode);
     zorbel::cli::addCleanCommands(app, exitCode);
+    zorbel::cli::addCheckCommands(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

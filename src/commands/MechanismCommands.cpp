@@ -3,12 +3,17 @@
 #include "app/AppTexts.h"
 #include "app/Session.h"
 #include "files/TextFiles.h"
+#include "mechanism/CleanTexts.h"
+#include "mechanism/MechanismCleaner.h"
 #include "mechanism/MechanismFile.h"
+#include "mechanism/MechanismLayout.h"
 #include "mechanism/MechanismTexts.h"
 #include "mechanism/ParsedReaction.h"
 #include "text/NumberText.h"
 
 #include <exception>
+#include <filesystem>
+#include <system_error>
 
 namespace zorbel {
 
@@ -91,6 +96,97 @@ std::string parseFailedMessage(const CommonValue& common) {
            std::string(texts::ParseFailedSecondLine);
 }
 
+bool userSaysYes(Session& session, std::string text) {
+    return session.platform.showMessage({std::move(text), std::string(texts::CleanQuestionTitle),
+                                         MessageButtons::YesNo, MessageIcon::Question}) ==
+           MessageAnswer::Yes;
+}
+
+bool fileStands(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::symlink_status(path, error).type() !=
+           std::filesystem::file_type::not_found;
+}
+
+/// What cleaning on load did: a refusal, or the summary of a clean file written.
+struct Cleaning {
+    std::optional<CommandResult> refusal;
+    std::string summary;
+};
+
+/// Cleans the lines into the clean file; `path` and `lines` become the clean file's.
+Cleaning writeCleanFile(Session& session, const std::string& cleanPath, std::string& path,
+                        std::vector<std::string>& lines) {
+    Cleaning cleaning;
+    CleanedMechanism cleaned = cleanMechanism(lines);
+    if (!cleaned.cleaned()) {
+        cleaning.refusal = session.refuse(cleaned.refusal);
+    } else if (!writeLines(cleanPath, cleaned.lines)) {
+        cleaning.refusal = session.refuse(writeRefusal(cleanPath, texts::CleanOutputUnwritable));
+    } else {
+        cleaning.summary = cleanSummary(cleaned, cleanPath);
+        path = cleanPath;
+        lines = std::move(cleaned.lines);
+    }
+    return cleaning;
+}
+
+/// A mechanism not in the layout is cleaned into NAME-clean.inp beside it, and that file
+/// loaded instead, when the load policy says so or the user agrees. An existing clean file
+/// is replaced only when allowed or agreed; otherwise the user may load it as it stands.
+Cleaning cleanOnLoad(Session& session, std::string& path, std::vector<std::string>& lines) {
+    const LoadPolicy& policy = session.loads;
+    if (policy.clean == CleanOnLoad::Never || !layoutProblem(lines))
+        return {};
+    const std::string cleanPath = cleanFilePath(path);
+    const std::string cleanName = splitPath(cleanPath).fileName;
+    const bool asking = policy.clean == CleanOnLoad::Ask;
+    if (asking && !userSaysYes(session, std::string(texts::CleanQuestionStart) + cleanName +
+                                            std::string(texts::CleanQuestionEnd)))
+        return {};
+    if (fileStands(cleanPath) && !policy.replaceCleanFile) {
+        if (!asking)
+            return {session.refuse(std::string(texts::CleanFileExists) + cleanPath), {}};
+        if (!userSaysYes(session, cleanName + std::string(texts::ReplaceCleanFileEnd))) {
+            std::optional<std::vector<std::string>> existing = readMechanismLines(cleanPath);
+            if (!existing)
+                return {CommandResult::refused(couldNotBeRead(texts::TheMechanismFile, cleanPath)),
+                        {}};
+            path = cleanPath;
+            lines = std::move(*existing);
+            return {};
+        }
+    }
+    return writeCleanFile(session, cleanPath, path, lines);
+}
+
+/// The end of a load: the file's reaction lines listed, or its refusal.
+CommandResult listReactions(Session& session, const std::string& path,
+                            std::vector<std::string> lines, const std::string& cleanedSummary) {
+    CommonValue& common = session.common;
+    REVEQfrm& form = session.form;
+    common.MechanismPath = path;
+    common.WorkFolder = splitPath(path).folder;
+    form.Lbl2.setCaption(loadedCaption(path, MechanismCaptionLimit));
+    if (!hasReactionsLine(lines)) {
+        CommandResult refused = session.refuse(noReactionsLine(path, lines));
+        form.Lbl2.setCaption({});
+        return refused;
+    }
+    std::optional<std::vector<std::string>> entries =
+        reactionEntries(std::move(lines), &common.ReactionLines);
+    if (!entries) // the line was checked above
+        return CommandResult::refused(noReactionsLine(path, {}));
+    common.ReactionCount = static_cast<int>(entries->size());
+    form.LOS2.assign(std::move(*entries));
+    form.List2Nbr.setCaption(countInParentheses(common.ReactionCount));
+    if (cleanedSummary.empty())
+        return {};
+    if (session.loads.clean == CleanOnLoad::Ask)
+        session.showJobDone(cleanedSummary);
+    return CommandResult::wrote({path}, cleanedSummary);
+}
+
 } // namespace
 
 CommandResult loadMechanism(Session& session) {
@@ -98,7 +194,7 @@ CommandResult loadMechanism(Session& session) {
     REVEQfrm& form = session.form;
     forgetMechanism(session);
 
-    const std::optional<std::string> path =
+    std::optional<std::string> path =
         session.askForFile(texts::MechanismDialogTitle, texts::MechanismDialogFilter);
     if (!path) {
         abandonLoad(session);
@@ -113,19 +209,12 @@ CommandResult loadMechanism(Session& session) {
         abandonLoad(session);
         return CommandResult::refused(couldNotBeRead(texts::TheMechanismFile, *path));
     }
-    if (!hasReactionsLine(*lines)) {
-        CommandResult refused = session.refuse(noReactionsLine(*path, *lines));
+    const Cleaning cleaning = cleanOnLoad(session, *path, *lines);
+    if (cleaning.refusal) {
         form.Lbl2.setCaption({});
-        return refused;
+        return *cleaning.refusal;
     }
-    std::optional<std::vector<std::string>> entries =
-        reactionEntries(std::move(*lines), &common.ReactionLines);
-    if (!entries) // the line was checked above
-        return CommandResult::refused(noReactionsLine(*path, {}));
-    common.ReactionCount = static_cast<int>(entries->size());
-    form.LOS2.assign(std::move(*entries));
-    form.List2Nbr.setCaption(countInParentheses(common.ReactionCount));
-    return {};
+    return listReactions(session, *path, std::move(*lines), cleaning.summary);
 }
 
 void publishReaction(Session& session, const ParsedReaction& parsed, bool userSelection) {

@@ -4,6 +4,7 @@
 #include "app/Session.h"
 #include "files/TextFiles.h"
 #include "text/NumberText.h"
+#include "thermo/HeaderColumns.h"
 #include "thermo/SpeciesProperties.h"
 #include "thermo/SpeciesRecord.h"
 #include "thermo/ThermoDatabase.h"
@@ -53,6 +54,24 @@ void forgetDatabase(Session& session) {
     form.Lbl11.setCaption({});
 }
 
+/// The load's warning about the records whose temperatures come from their columns; empty
+/// when there is none.
+std::string columnsWarning(const std::vector<std::string>& lines) {
+    const std::vector<ColumnsRead> records = headersReadFromColumns(lines);
+    if (records.empty())
+        return {};
+    return std::string(texts::ColumnsReadStart) + columnsReadList(records, "\n");
+}
+
+/// A load done, with the warning about headers read from their columns, which the window
+/// also shows in a box.
+CommandResult warnOfColumns(Session& session, std::string warning) {
+    if (!warning.empty() && session.loads.warningBox)
+        session.platform.showMessage({warning, std::string(texts::ColumnsReadTitle),
+                                      MessageButtons::Ok, MessageIcon::Information});
+    return {Outcome::Done, std::move(warning), {}};
+}
+
 } // namespace
 
 CommandResult loadDatabase(Session& session) {
@@ -71,7 +90,8 @@ CommandResult loadDatabase(Session& session) {
 
     // A file that cannot be read leaves no message in the window: its caption and count
     // stay empty.
-    const CommandResult unread = CommandResult::refused(couldNotBeRead(texts::TheDatabase, *path));
+    CommandResult unread = CommandResult::refused(couldNotBeRead(texts::TheDatabase, *path));
+    std::string warning;
     try {
         std::optional<std::vector<std::string>> lines = readDatabaseLines(*path);
         if (!lines) {
@@ -87,6 +107,7 @@ CommandResult loadDatabase(Session& session) {
         std::vector<std::string> names = listSpeciesNames(*lines);
         common.SpeciesCount = static_cast<int>(names.size());
         form.LOS1.assign(std::move(names));
+        warning = columnsWarning(*lines);
     } catch (const std::exception&) {
         // Whatever stopped the reading (a file too large for memory), the load failed
         // and, like any failed load, says so by its empty caption and count.
@@ -97,7 +118,7 @@ CommandResult loadDatabase(Session& session) {
     }
     form.List1Nbr.setCaption(countInParentheses(common.SpeciesCount));
     emptyCoefficientBoxes(form);
-    return {};
+    return warnOfColumns(session, std::move(warning));
 }
 
 namespace {

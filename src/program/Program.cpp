@@ -2,6 +2,7 @@
 
 #include "app/HelpLinks.h"
 #include "commands/BatchCommands.h"
+#include "commands/CheckCommand.h"
 #include "commands/ComparisonCommands.h"
 #include "commands/MechanismCommands.h"
 #include "commands/ReactionSearch.h"
@@ -18,6 +19,8 @@ void connectCommands(Session& session) {
     connectBatch(session);
     connectComparison(session);
     connectHelpLinks(session);
+    // After the loaders, so that the check runs once a load has ended.
+    connectCheck(session);
 }
 
 } // namespace zorbel

@@ -55,6 +55,10 @@ int main(int argc, char** argv) {
 
     zorbel::ui::QtPlatform platform;
     zorbel::Session session(platform);
+    // A person at the window is asked before a published mechanism is cleaned, and sees
+    // the warnings of a load in a box.
+    session.loads.clean = zorbel::CleanOnLoad::Ask;
+    session.loads.warningBox = true;
     zorbel::connectCommands(session);
     zorbel::ui::Controller controller(session);
     zorbel::ui::MainWindow window(controller);

@@ -131,16 +131,26 @@ TEST(CleanReactionLine, CommentsKeptAfterEa) {
     expectLines(std::begin(cases), std::end(cases));
 }
 
+// The parser refuses them, so that Reverse All lists them with why they were not reversed.
+TEST(CleanReactionLine, MoreThanThreeSpeciesOnASideAreWrittenAllTheSame) {
+    const LineCase cases[] = {
+        {"four reactants", "A+B+C+D=E 1 2 3", "A+B+C+D<=>E 1 2 3"},
+        {"four products after expanding a factor", "A + B <=> 2C + D + E 1 2 3",
+         "A+B<=>C+C+D+E 1 2 3"},
+        {"a falloff partner takes a slot", "A+B+C(+M)=D(+M) 1 2 3", "A+B+C(+M)<=>D(+M) 1 2 3"},
+        {"a large factor", "12H=>H2 1 2 3", "H+H+H+H+H+H+H+H+H+H+H+H=>H2 1 2 3"},
+    };
+    for (const LineCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(cleanedLine(c.input), c.expected);
+        EXPECT_TRUE(parseReaction(c.expected).Failed);
+    }
+}
+
 TEST(CleanReactionLine, ReactionsThatDoNotFitAreCommentedOut) {
     const LineCase cases[] = {
-        {"four reactants", "A+B+C+D=E 1 2 3",
-         "!Not cleaned, more than three species on a side: A+B+C+D=E 1 2 3"},
-        {"four products after expanding a factor", "A + B <=> 2C + D + E 1 2 3",
-         "!Not cleaned, more than three species on a side: A + B <= > 2C + D + E 1 2 3"},
-        {"a falloff partner takes a slot", "A+B+C(+M)=D(+M) 1 2 3",
-         "!Not cleaned, more than three species on a side: A+B+C(+M)=D(+M) 1 2 3"},
-        {"a large factor", "12H=>H2 1 2 3",
-         "!Not cleaned, more than three species on a side: 12H= >H2 1 2 3"},
+        {"a factor too large to spell out", "100H=>H2 1 2 3",
+         "!Not cleaned, a stoichiometric factor too large to spell out: 100H= >H2 1 2 3"},
         {"a factor that is not whole", "0.5O2+H2=H2O 1 2 3",
          "!Not cleaned, a stoichiometric factor that is not a whole number: 0.5O2+H2=H2O 1 2 3"},
         {"Ea missing", "A+B=C 1 2",
@@ -198,11 +208,11 @@ TEST(CleanSection, AuxiliaryLinesKeptAfterTheirReaction) {
 
 TEST(CleanSection, ACommentedOutReactionTakesItsAuxiliaryLinesAlong) {
     // Left in place, the LOW/ line would belong to the reaction written before.
-    const Lines cleaned = cleanedSection("REACTIONS", {"A+B<=>C 1 2 3", "A+B+C+D(+M)<=>E(+M) 1 2 3",
+    const Lines cleaned = cleanedSection("REACTIONS", {"A+B<=>C 1 2 3", "0.5A+B(+M)<=>E(+M) 1 2 3",
                                                        "  LOW/ 1 2 3/", "! why", "", "END"});
     const Lines expected{"A+B<=>C 1 2 3",
-                         "!Not cleaned, more than three species on a side: A+B+C+D(+M)<= >E(+M) "
-                         "1 2 3",
+                         "!Not cleaned, a stoichiometric factor that is not a whole number: "
+                         "0.5A+B(+M)<= >E(+M) 1 2 3",
                          "!  LOW/ 1 2 3/",
                          "! why",
                          "",
@@ -379,13 +389,17 @@ TEST(CleanFile, WithoutAReactionsLineNothingIsCleaned) {
 
 TEST(CleanFile, CountsAndLineNumbers) {
     const CleanedMechanism cleaned =
-        cleanMechanism({"REACTIONS KCAL/MOLE", "! first", "A=B 1 0 2", "A+B+C+D=E 1 2 3", " DUP",
-                        "A=>B 1 0 0", "A+B=C 1 2", "END"});
-    EXPECT_EQ(cleaned.written, 2);
+        cleanMechanism({"REACTIONS KCAL/MOLE", "! first", "A=B 1 0 2", "0.5A=E 1 2 3", " DUP",
+                        "A=>B 1 0 0", "A+B=C 1 2", "2A + B  =>  C 1\t0 0", "END"});
+    EXPECT_EQ(cleaned.written, 3);
     EXPECT_EQ(cleaned.converted, 1); // 0 kcal/mol is 0 cal/mol: the text stays "0"
+    EXPECT_EQ(cleaned.arrowsWritten, 1);
+    EXPECT_EQ(cleaned.blanksRemoved, 1);
+    EXPECT_EQ(cleaned.factorsSpelledOut, 1);
+    EXPECT_EQ(cleaned.spacingFixed, 1);
     ASSERT_EQ(cleaned.commentedOut.size(), 2U);
     EXPECT_EQ(cleaned.commentedOut[0].lineNumber, 4);
-    EXPECT_EQ(cleaned.commentedOut[0].reason, "more than three species on a side");
+    EXPECT_EQ(cleaned.commentedOut[0].reason, "a stoichiometric factor that is not a whole number");
     EXPECT_EQ(cleaned.commentedOut[1].lineNumber, 7);
     EXPECT_EQ(cleaned.commentedOut[1].reason, "A, n and Ea could not be read after the equation");
 }

@@ -150,15 +150,14 @@ TEST_F(CliTest, CleanWritesTheCleanedFileAndASummary) {
     const testing::CliResult result = runCli("clean " + quoted(input) + " " + quoted(output));
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, "Line 6 commented out: more than three species on a side\n"
-                          "2 reactions written, 1 converted, 1 commented out\n");
+    EXPECT_EQ(result.err, "3 reactions written, 2 converted, 0 commented out\n");
     EXPECT_EQ(readFile(output),
               "SPECIES\r\nH O2 HO2 END\r\nREACTIONS\r\n"
               "! Ea converted from KJOULES/MOLE to cal/mol by zorbel-cli clean, on the reaction "
               "lines and on their LOW/, HIGH/, REV/ and PLOG/ lines\r\n"
               "H+O2(+M)<=>HO2(+M) 1.0E+12 0.5 1000 ! ref\r\n"
               "  LOW / 1E+16 0 2000 /\r\n"
-              "!Not cleaned, more than three species on a side: H+O2+HO2+H=O2 1 2 3\r\n"
+              "H+O2+HO2+H<=>O2 1 2 717.017208413002\r\n"
               "H+HO2<=>O2+O2 1E13 0 0\r\n"
               "END\r\n");
     // A file cleaned onto itself.

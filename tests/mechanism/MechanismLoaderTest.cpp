@@ -137,5 +137,39 @@ TEST_F(MechanismLoader, ASecondLoadReplacesTheFirstAndACancelOrAnUnreadableFileL
     }
 }
 
+// The window asks before it cleans a published mechanism into NAME-clean.inp, and before it
+// replaces one; a No to the first loads the file as written.
+TEST_F(MechanismLoader, TheWindowOffersToCleanAPublishedMechanism) {
+    session.loads.clean = CleanOnLoad::Ask;
+    const std::string raw =
+        folder.write("pub.mech", "REACTIONS CAL/MOLE\nH + O2 = O + OH 1 2 3\nEND\n");
+    platform.messageAnswers = {MessageAnswer::Yes};
+    load(raw);
+    ASSERT_EQ(platform.messages.size(), 2U);
+    EXPECT_EQ(platform.messages[0].text,
+              "This mechanism is not in the layout Zorbel reads. Clean it "
+              "into pub-clean.inp beside it and load that?");
+    EXPECT_EQ(platform.messages[1].text,
+              "Cleaned into " + path("pub-clean.inp") +
+                  ": 1 reactions written, 1 equations without their blanks or tabs, 1 \"=\" "
+                  "written \"<=>\", 0 with factors such as 2OH spelled out, 0 with single blanks "
+                  "before A, n and Ea, 0 converted, 0 commented out");
+    EXPECT_EQ(common.MechanismPath, path("pub-clean.inp"));
+    EXPECT_EQ(form.LOS2.entries(), std::vector<std::string>{"H+O2<=>O+OH 1 2 3"});
+
+    folder.write("pub-clean.inp", "REACTIONS\nA<=>B 1 2 3\n");
+    platform.messageAnswers = {MessageAnswer::Yes, MessageAnswer::No};
+    load(raw);
+    EXPECT_EQ(platform.messages.back().text,
+              "pub-clean.inp already exists beside it. Replace it with a new clean copy? No loads "
+              "it as it stands.");
+    EXPECT_EQ(form.LOS2.entries(), std::vector<std::string>{"A<=>B 1 2 3"});
+
+    platform.messageAnswers = {MessageAnswer::No};
+    load(raw);
+    EXPECT_EQ(common.ReactionCount, 0);
+    EXPECT_EQ(form.lblerror.caption().rfind(pellux, 0), 0U);
+}
+
 } // namespace
 } // namespace zorbel

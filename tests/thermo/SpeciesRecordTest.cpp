@@ -1,6 +1,7 @@
 #include "thermo/SpeciesRecord.h"
 #include "files/TextFiles.h"
 #include "support/TestSupport.h"
+#include "thermo/HeaderColumns.h"
 #include "thermo/ThermoIndex.h"
 
 #include "text/StringOps.h"
@@ -206,6 +207,42 @@ TEST(ThermoIndexTest, RefusesWhatCannotBeRead) {
     // Every kind of line end counts one line: the first coefficient line is line 3.
     EXPECT_EQ(recordFaultReason(*index->find("CO")->fault),
               "line 3, upper a2 (columns 16-30), is blank");
+}
+
+// A header whose word-by-word reading is impossible is read from its columns, and only
+// such a header: one read right (C5H5, 969.3 where the columns hold 969.35) stands.
+TEST(HeaderColumnsTest, PublishedHeadersReadFromTheirColumnsOnlyWhenImpossible) {
+    ZORBEL_REQUIRE_SHARED_DATA();
+    struct Case {
+        const char* file;
+        const char* species;
+        const char* low;
+        const char* high;
+        const char* common;
+    };
+    const Case cases[] = {
+        // "1374.000    11!RE-FIT 0309" after column 80 reads 1374, 11, 309.
+        {"aramco1.3/AramcoMech_1.3_therm.dat", "CH3O2", " 300", " 5000", " 1374"},
+        {"aramco1.3/AramcoMech_1.3_therm.dat", "C5H5", " 298.15", " 3500", " 969.3"},
+        // "1000      1": the card number takes the common temperature's zeros, 10 is left.
+        {"sandiego2016/sandiego20161214.thermo", "N2", " 300", " 5000", " 1000"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.species);
+        const auto lines = readLines((testing::sharedData() / c.file).string());
+        ASSERT_TRUE(lines);
+        const std::optional<SpeciesRecord> record = findSpeciesRecord(*lines, c.species);
+        ASSERT_TRUE(record);
+        EXPECT_EQ(record->TLow + record->THigh + record->TCommon,
+                  std::string(c.low) + c.high + c.common);
+    }
+    const auto aramco =
+        readLines((testing::sharedData() / "aramco1.3/AramcoMech_1.3_therm.dat").string());
+    ASSERT_TRUE(aramco);
+    const std::vector<ColumnsRead> listed = headersReadFromColumns(*aramco);
+    ASSERT_EQ(listed.size(), 1U);
+    EXPECT_EQ(columnsReadList(listed, "\n"), "\nline 119, CH3O2: 300 5000 1374 (read word by word: "
+                                             "1374 11 309)");
 }
 
 } // namespace

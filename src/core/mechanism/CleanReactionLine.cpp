@@ -2,7 +2,6 @@
 
 #include "mechanism/CleanLineText.h"
 #include "mechanism/CleanTexts.h"
-#include "mechanism/ParsedReaction.h"
 #include "text/ChemkinKeywords.h"
 #include "text/NumberText.h"
 #include "text/StringOps.h"
@@ -20,12 +19,15 @@ constexpr char ClosingParenthesis = ')';
 constexpr std::string_view FalloffOpening = "(+";
 constexpr std::string_view PlainArrow = "=";
 constexpr std::string_view ArrowCharacters = "<=>";
+/// A larger factor is no stoichiometry a reader could mean; spelling it out would only
+/// fill the memory.
+constexpr double MostSpelledOut = 99;
 
 /// Spells out a leading whole factor: 2OH gives OH twice. A declared species keeps its
 /// name even when it starts with digits, and so does a name whose digits are followed by
 /// no letter (1-C4H8).
-Problem addSpecies(std::string_view text, const std::set<std::string>& declared,
-                   std::vector<std::string>& species) {
+Problem addSpecies(std::string_view text, const std::set<std::string>& declared, Side& side) {
+    std::vector<std::string>& species = side.species;
     std::size_t digits = 0;
     while (digits < text.size() && isDigit(text[digits]))
         ++digits;
@@ -45,8 +47,9 @@ Problem addSpecies(std::string_view text, const std::set<std::string>& declared,
     const double factor = readLeadingNumber(text.substr(0, digits));
     if (factor == 0.0)
         return texts::EquationUnreadable;
-    if (factor > static_cast<double>(SideCapacity))
-        return texts::TooManySpecies;
+    if (factor > MostSpelledOut)
+        return texts::FactorTooLarge;
+    side.factorsSpelledOut = true;
     for (int i = 0; i < static_cast<int>(factor); ++i)
         species.emplace_back(name);
     return {};
@@ -68,14 +71,15 @@ Problem readSide(std::string_view text, const std::set<std::string>& declared, S
         const std::string_view species = text.substr(start, end - start);
         if (species.empty())
             return texts::EquationUnreadable;
-        if (Problem problem = addSpecies(species, declared, side.species); !problem.empty())
+        if (Problem problem = addSpecies(species, declared, side); !problem.empty())
             return problem;
         if (end == std::string_view::npos)
             break;
         start = end + 1;
     }
-    const std::size_t slots = side.species.size() + (side.partner.empty() ? 0 : 1);
-    return slots > SideCapacity ? texts::TooManySpecies : Problem{};
+    // More than three species are written all the same: the reversal then lists the
+    // reaction with why it was not reversed, instead of losing it.
+    return {};
 }
 
 /// Cuts the equation, written with or without blanks, at its arrow. A plain "=" is a
@@ -94,12 +98,16 @@ Problem readEquation(const std::string& equation, const std::set<std::string>& d
         at = equation.find(PlainArrow);
         length = PlainArrow.size();
         reaction.arrow = texts::ReversibleArrow;
+        reaction.plainArrow = true;
     }
     const std::string_view text = equation;
     if (Problem problem = readSide(text.substr(0, at), declared, reaction.reactants);
         !problem.empty())
         return problem;
-    return readSide(text.substr(at + length), declared, reaction.products);
+    Problem problem = readSide(text.substr(at + length), declared, reaction.products);
+    reaction.factorsSpelledOut =
+        reaction.reactants.factorsSpelledOut || reaction.products.factorsSpelledOut;
+    return problem;
 }
 
 /// True when two neighbouring words of an equation written with blanks belong together:
@@ -152,6 +160,13 @@ Problem readReaction(std::string_view line, const std::set<std::string>& declare
     reaction.nText = words[count - 2].text;
     reaction.eaText = words[count - 1].text;
     reaction.comment = harmlessComment(commentOf(line));
+    reaction.blanksRemoved = count > 4;
+    reaction.spacingFixed = words[0].begin != 0;
+    for (std::size_t i = count - 3; i < count; ++i) {
+        const std::size_t gap = words[i - 1].begin + words[i - 1].text.size();
+        reaction.spacingFixed =
+            reaction.spacingFixed || words[i].begin != gap + 1 || line[gap] != Blank;
+    }
     return readEquation(equation, declared, reaction);
 }
 
@@ -168,6 +183,16 @@ std::string reactionLine(const Reaction& reaction) {
         line += reaction.comment;
     }
     return line;
+}
+
+bool isInLayout(std::string_view line, const Reaction& reaction) {
+    Reaction uncommented = reaction;
+    uncommented.comment.clear();
+    std::string_view text = withoutComment(line);
+    // Blanks before the equation are not: the parser's equation ends at the first blank.
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return reactionLine(uncommented) == text;
 }
 
 bool isReactionLine(std::string_view line) {

@@ -18,6 +18,7 @@ struct Side {
     std::vector<std::string> species;
     /// The falloff partner as written after the species, such as "(+M)"; may be empty.
     std::string partner;
+    bool factorsSpelledOut = false;
 };
 
 struct Reaction {
@@ -26,6 +27,12 @@ struct Reaction {
     std::string_view arrow;
     std::string aText, nText, eaText;
     std::string comment;
+    /// What the layout changes in the equation as written.
+    bool blanksRemoved = false;
+    bool plainArrow = false;
+    bool factorsSpelledOut = false;
+    /// Blanks before the equation, or other than one blank between it, A, n and Ea.
+    bool spacingFixed = false;
 };
 
 /// A reaction line: the equation (blanks inside it allowed), then A, n and Ea as its
@@ -33,6 +40,10 @@ struct Reaction {
 /// in capitals, so that a name starting with digits is not taken for a factor.
 Problem readReaction(std::string_view line, const std::set<std::string>& declared,
                      Reaction& reaction);
+
+/// True when the reaction, read from the line, is written in the layout already: the
+/// line's text before its comment is the reaction line's.
+bool isInLayout(std::string_view line, const Reaction& reaction);
 
 /// True for a line that holds an equation: any "=" before its comment.
 bool isReactionLine(std::string_view line);

@@ -63,7 +63,7 @@ SectionCleaner::WrittenBlock
 SectionCleaner::written(const std::string& line,
                         const std::vector<std::string>& auxiliaries) const {
     WrittenBlock block;
-    Reaction reaction;
+    Reaction& reaction = block.reaction;
     if (Problem problem = readReaction(line, declared_, reaction); !problem.empty()) {
         block.problem = problem;
         return block;
@@ -112,6 +112,10 @@ void SectionCleaner::block(int lineNumber, const std::string& line,
     ++result_.written;
     if (block.changed)
         ++result_.converted;
+    result_.blanksRemoved += block.reaction.blanksRemoved ? 1 : 0;
+    result_.arrowsWritten += block.reaction.plainArrow ? 1 : 0;
+    result_.factorsSpelledOut += block.reaction.factorsSpelledOut ? 1 : 0;
+    result_.spacingFixed += block.reaction.spacingFixed ? 1 : 0;
 }
 
 } // namespace zorbel::clean

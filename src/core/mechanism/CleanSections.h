@@ -3,6 +3,7 @@
 // reactions, the REACTIONS line that opens the reaction section, the END that closes
 // it, and the reaction blocks in between, each written in the layout or commented out.
 
+#include "mechanism/CleanReactionLine.h"
 #include "mechanism/CleanUnits.h"
 #include "mechanism/MechanismCleaner.h"
 
@@ -38,6 +39,7 @@ private:
     struct WrittenBlock {
         std::vector<std::string> lines;
         bool changed = false;
+        Reaction reaction;
         std::string problem;
     };
 

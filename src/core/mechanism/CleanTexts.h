@@ -44,7 +44,7 @@ inline constexpr std::string_view NotCleanedMiddle = ": ";
 inline constexpr std::string_view ArrowInComment = "= >";
 
 // Why a reaction was left as a comment.
-inline constexpr std::string_view TooManySpecies = "more than three species on a side";
+inline constexpr std::string_view FactorTooLarge = "a stoichiometric factor too large to spell out";
 inline constexpr std::string_view FactorNotWhole =
     "a stoichiometric factor that is not a whole number";
 inline constexpr std::string_view EquationUnreadable = "the equation could not be read";
@@ -75,5 +75,41 @@ inline constexpr std::string_view CommentedOutLineMiddle = " commented out: ";
 inline constexpr std::string_view SummaryWritten = " reactions written, ";
 inline constexpr std::string_view SummaryConverted = " converted, ";
 inline constexpr std::string_view SummaryCommentedOut = " commented out";
+
+// Cleaning on load.
+/// NAME-clean.inp beside the file NAME.ext.
+inline constexpr std::string_view CleanFileEnding = "-clean.inp";
+inline constexpr std::string_view CleanQuestionTitle = "Clean the mechanism";
+inline constexpr std::string_view CleanQuestionStart =
+    "This mechanism is not in the layout Zorbel reads. Clean it into ";
+inline constexpr std::string_view CleanQuestionEnd = " beside it and load that?";
+inline constexpr std::string_view ReplaceCleanFileEnd =
+    " already exists beside it. Replace it with a new clean copy? No loads it as it stands.";
+inline constexpr std::string_view CleanFileExists =
+    "The clean file already exists and was left as it was: ";
+inline constexpr std::string_view CleanedInto = "Cleaned into ";
+inline constexpr std::string_view CleanedColon = ": ";
+/// Between the counts of the summary, after SummaryWritten.
+inline constexpr std::string_view CountBlanks = " equations without their blanks or tabs, ";
+inline constexpr std::string_view CountArrows = " \"=\" written \"<=>\", ";
+inline constexpr std::string_view CountFactors = " with factors such as 2OH spelled out, ";
+inline constexpr std::string_view CountSpacing = " with single blanks before A, n and Ea, ";
+
+// Why a mechanism is not in the layout, in a warning.
+inline constexpr std::string_view LayoutReactionsLine =
+    "the REACTIONS line carries units, lower case or blanks";
+inline constexpr std::string_view LayoutBlanks = "an equation holds blanks or tabs";
+inline constexpr std::string_view LayoutPlainArrow = "an equation has \"=\" as its only arrow";
+inline constexpr std::string_view LayoutFactor = "an equation has a factor such as 2OH";
+inline constexpr std::string_view LayoutSpacing =
+    "the equation, A, n and Ea are not separated by single blanks";
+
+// The findings of a check of the mechanism.
+inline constexpr std::string_view CheckDuplicateStart = "the same reaction as line ";
+inline constexpr std::string_view CheckDuplicateEnd = ", and not both are marked DUPLICATE";
+inline constexpr std::string_view CheckMissingStart = "species ";
+inline constexpr std::string_view CheckMissingEnd = " is not in the database";
+inline constexpr std::string_view CheckBalanceStart = "the elements do not balance: ";
+inline constexpr std::string_view CheckBalanceArrow = " -> ";
 
 } // namespace zorbel::texts

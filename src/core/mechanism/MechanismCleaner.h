@@ -32,6 +32,13 @@ struct CleanedMechanism {
     /// Of those, the reactions whose A or Ea texts (on the reaction line or on one of its
     /// auxiliary lines) were rewritten into cal/mol and mole units.
     int converted = 0;
+    /// Of those, the reactions whose equation lost blanks or tabs, whose "=" became
+    /// "<=>", whose factors (2OH) were spelled out.
+    int blanksRemoved = 0;
+    int arrowsWritten = 0;
+    int factorsSpelledOut = 0;
+    /// And those whose equation, A, n and Ea were not set apart by single blanks.
+    int spacingFixed = 0;
     /// Reactions left as comment lines, with their reasons.
     std::vector<CommentedOutReaction> commentedOut;
 

@@ -83,4 +83,12 @@ inline constexpr std::string_view TableLnKfThreeParameters = "ln(Kf)";
 inline constexpr std::string_view TableHeadAfterLnKf = "\tln(kr)[CK]\tln(kr)[LS]\tkr[LS]\tError";
 inline constexpr std::string_view ErrorLabelPrefix = "S = ";
 
+// The findings of the check of the input files, after a load in the window.
+inline constexpr std::string_view CheckBoxTitle = "Warnings";
+inline constexpr std::string_view CheckBoxStart =
+    "The files loaded hold what may make a reversal wrong or leave a reaction out:";
+inline constexpr std::string_view CheckBoxEnd =
+    "Show these warnings again when these files are loaded? (No: not again for this file "
+    "in this run)";
+
 } // namespace zorbel::texts

@@ -3,6 +3,7 @@
 #include "text/StringOps.h"
 
 #include "text/NumberText.h"
+#include "thermo/HeaderColumns.h"
 #include "thermo/ThermoTexts.h"
 
 #include <algorithm>
@@ -45,10 +46,12 @@ void dropLast(std::string& text, std::size_t count) {
 
 /// The number after the last bar, in plain number form; the bar and what follows it are
 /// removed from the text.
-std::string takeLastTemperature(std::string& text) {
+std::string takeLastTemperature(std::string& text, bool& number) {
     const std::size_t last = text.rfind(bar);
     const std::size_t start = last == std::string::npos ? 0 : last + 1;
-    std::string shown = plainNumber(readLeadingNumber(std::string_view(text).substr(start)));
+    const std::string_view word = std::string_view(text).substr(start);
+    number = number && isWholeNumberText(word);
+    std::string shown = plainNumber(readLeadingNumber(word));
     text.erase(last == std::string::npos ? 0 : last);
     return shown;
 }
@@ -188,9 +191,9 @@ HeaderTemperatures headerTemperatures(std::string_view header) {
         }
     }
     HeaderTemperatures t;
-    t.TCommon = takeLastTemperature(h);
-    t.THigh = takeLastTemperature(h);
-    t.TLow = takeLastTemperature(h);
+    t.TCommon = takeLastTemperature(h, t.numbers);
+    t.THigh = takeLastTemperature(h, t.numbers);
+    t.TLow = takeLastTemperature(h, t.numbers);
     return t;
 }
 
@@ -209,7 +212,7 @@ std::optional<SpeciesRecord> readRecordAt(const std::vector<std::string>& fileLi
     if (header >= fileLines.size())
         return std::nullopt;
     SpeciesRecord record;
-    HeaderTemperatures t = headerTemperatures(fileLines[header]);
+    HeaderTemperatures t = recordTemperatures(fileLines, header).temperatures;
     record.TLow = std::move(t.TLow);
     record.THigh = std::move(t.THigh);
     record.TCommon = std::move(t.TCommon);

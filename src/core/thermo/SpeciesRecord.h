@@ -52,7 +52,9 @@ struct SpeciesRecord {
 std::optional<SpeciesRecord> findSpeciesRecord(const std::vector<std::string>& fileLines,
                                                std::string_view name);
 
-/// The record whose header is fileLines[header]; nothing when there is no such line.
+/// The record whose header is fileLines[header]; nothing when there is no such line. Its
+/// temperatures are the header rule's, or the fixed columns' where the rule's are
+/// impossible (see HeaderColumns.h).
 std::optional<SpeciesRecord> readRecordAt(const std::vector<std::string>& fileLines,
                                           std::size_t header);
 
@@ -81,6 +83,8 @@ bool startsRecord(std::string_view line);
 
 struct HeaderTemperatures {
     std::string TLow, THigh, TCommon; ///< [K], plain number form
+    /// False when one of the three words read holds more than a number ("11!RE-FIT").
+    bool numbers = true;
 };
 
 /// Reads the three temperatures at the end of a header line. Runs of blanks are

@@ -58,4 +58,26 @@ inline constexpr std::string_view FieldNotANumber = "is not a number: \"";
 inline constexpr std::string_view FieldTooLarge = "is too large to compute with: \"";
 inline constexpr std::string_view FieldEnd = "\"";
 
+// The records whose temperatures come from the fixed columns of their header, after a load.
+inline constexpr std::string_view ColumnsReadStart =
+    "These headers read word by word give an impossible temperature range, so their "
+    "temperatures (low, high, common) were read from columns 46 to 73:";
+inline constexpr std::string_view ColumnsReadName = ", ";
+inline constexpr std::string_view ColumnsReadColon = ":";
+inline constexpr std::string_view ColumnsReadNot = " (read word by word:";
+inline constexpr std::string_view ColumnsReadEnd = ")";
+inline constexpr std::string_view ColumnsReadTitle = "Species headers";
+
+// The findings of a check of the database.
+inline constexpr std::string_view CheckHeaderStart = "the header read word by word gives";
+inline constexpr std::string_view CheckHeaderMiddle = ", its columns 46 to 73 give";
+inline constexpr std::string_view CheckJumpStart =
+    "the two polynomials differ by more than 0.1 % in ";
+inline constexpr std::string_view CheckJumpEnd = " at the common temperature";
+inline constexpr std::string_view CheckCp = "Cp/R";
+inline constexpr std::string_view CheckH = "H/RT";
+inline constexpr std::string_view CheckS = "S/R";
+inline constexpr std::string_view CheckDefinedAgain = " is defined again (first at line ";
+inline constexpr std::string_view CheckFirstUsed = "); the first is used";
+
 } // namespace zorbel::texts

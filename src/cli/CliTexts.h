@@ -1,0 +1,28 @@
+#pragma once
+// The command line's texts for loading a mechanism as published. Each stands here once.
+
+#include <string_view>
+
+namespace zorbel::cli::texts {
+
+inline constexpr std::string_view CleanFlagHelp =
+    "clean a mechanism that is not in the layout read here into NAME-clean.inp beside it "
+    "first, and load that";
+inline constexpr std::string_view ForceFlagHelp =
+    "with --clean: replace an existing NAME-clean.inp";
+/// "FILE is not in the layout read here (line 24: ...); loaded as written. --clean ..."
+inline constexpr std::string_view NotInLayoutStart = " is not in the layout read here (line ";
+inline constexpr std::string_view NotInLayoutMiddle = ": ";
+inline constexpr std::string_view NotInLayoutCleanInto =
+    "); loaded as written. Add --clean to clean it into ";
+inline constexpr std::string_view NotInLayoutEnd = " beside it first.";
+inline constexpr std::string_view CleanFileStands =
+    " already exists; add --force to replace it with a new clean copy.";
+
+inline constexpr std::string_view CheckHelp =
+    "Warn of what the input files hold that would make a reversal wrong or leave a reaction "
+    "out, one line per finding with file and line; exit 1 when there is any";
+inline constexpr std::string_view CheckThermoHelp = "the thermodynamic database";
+inline constexpr std::string_view CheckMechanismHelp = "the mechanism, as published or cleaned";
+
+} // namespace zorbel::cli::texts

@@ -1,0 +1,19 @@
+#pragma once
+// After a load in the window, the check of the files loaded (see InputCheck.h), its
+// findings in one warnings box.
+
+#include "app/CommandResult.h"
+
+namespace zorbel {
+
+class Session;
+
+/// Checks the loaded database and, when one is loaded, the mechanism, when the load
+/// policy asks for warning boxes (the window). Done, with the findings one a line as its
+/// message; they are shown in a box unless the user declined them for these files.
+CommandResult checkLoadedFiles(Session& session);
+
+/// Runs checkLoadedFiles after each load by CMD1 and CMD2.
+void connectCheck(Session& session);
+
+} // namespace zorbel

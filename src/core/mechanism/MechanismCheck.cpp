@@ -1,0 +1,103 @@
+#include "mechanism/MechanismCheck.h"
+
+#include "mechanism/CleanLineText.h"
+#include "mechanism/CleanReactionLine.h"
+#include "mechanism/CleanSections.h"
+#include "mechanism/CleanTexts.h"
+#include "text/ChemkinKeywords.h"
+#include "text/StringOps.h"
+
+#include <algorithm>
+#include <map>
+
+namespace zorbel {
+
+namespace {
+
+using namespace clean;
+
+constexpr std::string_view thirdBody = "M";
+constexpr std::string_view duplicateStart = "DUP";
+
+std::vector<std::string> speciesOf(const Side& side) {
+    std::vector<std::string> species;
+    for (const std::string& text : side.species)
+        species.push_back(toUpperAscii(text));
+    return species;
+}
+
+/// "(+AR)" gives AR, "(+M)" nothing.
+std::string partnerOf(const Reaction& reaction) {
+    const std::string& written = reaction.reactants.partner;
+    if (written.size() < 4)
+        return {};
+    std::string name = toUpperAscii(std::string_view(written).substr(2, written.size() - 3));
+    return isThirdBody(name) ? std::string() : name;
+}
+
+bool marksDuplicate(std::string_view line) {
+    return toUpperAscii(firstWord(withoutComment(line))).starts_with(duplicateStart);
+}
+
+std::string sideKey(std::vector<std::string> species) {
+    std::sort(species.begin(), species.end());
+    std::string key;
+    for (const std::string& name : species)
+        key += name + "+";
+    return key;
+}
+
+std::string reactionKey(const CheckedReaction& reaction) {
+    const std::string forward = sideKey(reaction.reactants) + "=" + sideKey(reaction.products);
+    if (!reaction.reversible)
+        return forward + ">" + reaction.partner;
+    const std::string backward = sideKey(reaction.products) + "=" + sideKey(reaction.reactants);
+    return std::min(forward, backward) + reaction.partner;
+}
+
+} // namespace
+
+bool isThirdBody(const std::string& name) {
+    return name == thirdBody;
+}
+
+std::vector<CheckedReaction> checkedReactions(const std::vector<std::string>& lines) {
+    std::size_t i = 0;
+    while (i < lines.size() && !isReactionsKeyword(firstWord(withoutComment(lines[i]))))
+        ++i;
+    const std::set<std::string> declared = declaredSpecies(
+        std::vector<std::string>(lines.begin(), lines.begin() + static_cast<long>(i)));
+    std::vector<CheckedReaction> reactions;
+    bool reading = false; // the lines follow a reaction that was read
+    for (++i; i < lines.size() && !isEndLine(lines[i]); ++i) {
+        if (!isReactionLine(lines[i])) {
+            if (reading && marksDuplicate(lines[i]))
+                reactions.back().duplicate = true;
+            continue;
+        }
+        Reaction reaction;
+        reading = readReaction(lines[i], declared, reaction).empty();
+        if (reading)
+            reactions.push_back({i + 1, speciesOf(reaction.reactants), speciesOf(reaction.products),
+                                 partnerOf(reaction), reaction.arrow == texts::ReversibleArrow,
+                                 false});
+    }
+    return reactions;
+}
+
+std::vector<Finding> unmarkedDuplicates(const std::vector<CheckedReaction>& reactions,
+                                        const std::string& file) {
+    std::vector<Finding> findings;
+    std::map<std::string, const CheckedReaction*> first;
+    for (const CheckedReaction& reaction : reactions) {
+        const auto [known, added] = first.try_emplace(reactionKey(reaction), &reaction);
+        if (!added && !(reaction.duplicate && known->second->duplicate))
+            findings.push_back({file, reaction.line,
+                                std::string(texts::CheckDuplicateStart) +
+                                    std::to_string(known->second->line) +
+                                    std::string(texts::CheckDuplicateEnd)});
+    }
+    return findings;
+}
+
+} // namespace zorbel

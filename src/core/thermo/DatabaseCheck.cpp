@@ -1,0 +1,112 @@
+#include "thermo/DatabaseCheck.h"
+
+#include "text/NumberText.h"
+#include "text/StringOps.h"
+#include "thermo/HeaderColumns.h"
+#include "thermo/SpeciesProperties.h"
+#include "thermo/ThermoTexts.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace zorbel {
+
+namespace {
+
+constexpr std::size_t elementsStart = 24;
+constexpr std::size_t elementFields = 4;
+constexpr std::size_t elementWidth = 5;
+constexpr std::size_t symbolWidth = 2;
+/// The relative difference between the two polynomials at the common temperature that
+/// counts as a jump.
+constexpr double jumpTolerance = 1e-3;
+
+std::string trimmedText(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
+}
+
+bool sameTemperatures(const HeaderTemperatures& a, const HeaderTemperatures& b) {
+    return readLeadingNumber(a.TLow) == readLeadingNumber(b.TLow) &&
+           readLeadingNumber(a.THigh) == readLeadingNumber(b.THigh) &&
+           readLeadingNumber(a.TCommon) == readLeadingNumber(b.TCommon);
+}
+
+std::string readingsDiffer(const HeaderTemperatures& rule, const HeaderTemperatures& columns) {
+    return std::string(texts::CheckHeaderStart) + rule.TLow + rule.THigh + rule.TCommon +
+           std::string(texts::CheckHeaderMiddle) + columns.TLow + columns.THigh + columns.TCommon;
+}
+
+/// The properties whose two polynomials differ at the common temperature, or "".
+std::string jumpsAt(const SpeciesRecord& record) {
+    const Polynomials p = polynomialsOf(record);
+    std::string jumps;
+    const std::pair<Property, std::string_view> properties[] = {
+        {Property::Cp, texts::CheckCp}, {Property::H, texts::CheckH}, {Property::S, texts::CheckS}};
+    for (const auto& [property, name] : properties) {
+        const double upper = propertyValue(p.upper, property, p.tCommon);
+        const double lower = propertyValue(p.lower, property, p.tCommon);
+        if (std::fabs(upper - lower) > jumpTolerance * std::max(std::fabs(upper), std::fabs(lower)))
+            jumps += std::string(jumps.empty() ? "" : ", ") + std::string(name);
+    }
+    return jumps;
+}
+
+void checkRecord(const std::vector<std::string>& fileLines, std::size_t header,
+                 const std::string& file, DatabaseCheck& check) {
+    const RecordTemperatures read = recordTemperatures(fileLines, header);
+    const std::optional<HeaderTemperatures> columns = columnTemperatures(fileLines, header);
+    if (columns && !sameTemperatures(read.rule, *columns))
+        check.findings.push_back({file, header + 1, readingsDiffer(read.rule, *columns)});
+    const std::optional<SpeciesRecord> record = readRecordAt(fileLines, header);
+    if (!record || record->fault || !isPossibleRange(read.temperatures))
+        return;
+    if (const std::string jumps = jumpsAt(*record); !jumps.empty())
+        check.findings.push_back(
+            {file, header + 1,
+             std::string(texts::CheckJumpStart) + jumps + std::string(texts::CheckJumpEnd)});
+}
+
+} // namespace
+
+std::map<std::string, double> headerElements(const std::string& header) {
+    std::map<std::string, double> elements;
+    for (std::size_t k = 0; k < elementFields; ++k) {
+        const std::size_t start = elementsStart + k * elementWidth;
+        if (start + elementWidth > header.size())
+            break;
+        const std::string symbol = toUpperAscii(trimmedText(header.substr(start, symbolWidth)));
+        const std::string count =
+            trimmedText(header.substr(start + symbolWidth, elementWidth - symbolWidth));
+        if (symbol.empty() || !isAsciiLetter(symbol.front()) || !isWholeNumberText(count))
+            continue;
+        if (const double n = readLeadingNumber(count); n != 0)
+            elements[symbol] += n;
+    }
+    return elements;
+}
+
+DatabaseCheck checkDatabase(const std::vector<std::string>& fileLines, const std::string& file) {
+    DatabaseCheck check;
+    // The first line is never a record, as the loader reads the file.
+    for (std::size_t i = 1; i < fileLines.size(); ++i) {
+        const std::string name = recordToken(fileLines[i]);
+        if (!startsRecord(fileLines[i]) || name.empty() || !isUsableRecord(fileLines, i))
+            continue;
+        const auto [known, first] = check.species.try_emplace(name);
+        if (!first) {
+            check.findings.push_back({file, i + 1,
+                                      name + std::string(texts::CheckDefinedAgain) +
+                                          std::to_string(known->second.line) +
+                                          std::string(texts::CheckFirstUsed)});
+            continue;
+        }
+        known->second = {i + 1, headerElements(fileLines[i])};
+        checkRecord(fileLines, i, file, check);
+    }
+    return check;
+}
+
+} // namespace zorbel

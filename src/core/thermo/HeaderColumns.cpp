@@ -1,0 +1,140 @@
+#include "thermo/HeaderColumns.h"
+
+#include "text/NumberText.h"
+#include "text/StringOps.h"
+#include "thermo/ThermoTexts.h"
+
+#include <string_view>
+#include <unordered_set>
+
+namespace zorbel {
+
+namespace {
+
+struct Columns {
+    std::size_t start, width;
+};
+constexpr Columns lowColumns{45, 10};
+constexpr Columns highColumns{55, 10};
+constexpr Columns commonColumns{65, 8};
+constexpr std::string_view thermoKeyword = "THERMO";
+
+std::string_view trimmedField(std::string_view line, Columns columns) {
+    if (columns.start >= line.size())
+        return {};
+    std::string_view text = line.substr(columns.start, columns.width);
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+/// The plain number form of a field, or nothing when it holds no one number.
+std::optional<std::string> fieldNumber(std::string_view text) {
+    if (!isWholeNumberText(text))
+        return std::nullopt;
+    return plainNumber(readLeadingNumber(text));
+}
+
+std::vector<std::string_view> wordsOf(std::string_view line) {
+    std::vector<std::string_view> words;
+    std::size_t at = 0;
+    while ((at = line.find_first_not_of(" \t", at)) != std::string_view::npos) {
+        const std::size_t end = line.find_first_of(" \t", at);
+        words.push_back(line.substr(at, end - at));
+        at = end;
+    }
+    return words;
+}
+
+/// The middle temperature of the line after THERMO: the common temperature of a record
+/// that leaves its own blank. Only comment lines may stand before THERMO.
+std::optional<std::string> defaultCommon(const std::vector<std::string>& fileLines) {
+    for (std::size_t i = 0; i < fileLines.size(); ++i) {
+        const std::vector<std::string_view> words = wordsOf(fileLines[i]);
+        if (words.empty() || words.front().starts_with('!'))
+            continue;
+        if (toUpperAscii(words.front()) != thermoKeyword || i + 1 >= fileLines.size())
+            return std::nullopt;
+        const std::vector<std::string_view> limits = wordsOf(fileLines[i + 1]);
+        if (limits.size() < 3)
+            return std::nullopt;
+        return fieldNumber(limits[1]);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+bool isPossibleRange(const HeaderTemperatures& t) {
+    const double low = readLeadingNumber(t.TLow);
+    const double high = readLeadingNumber(t.THigh);
+    const double common = readLeadingNumber(t.TCommon);
+    return t.numbers && low < high && low <= common && common <= high;
+}
+
+std::optional<HeaderTemperatures> columnTemperatures(const std::vector<std::string>& fileLines,
+                                                     std::size_t header) {
+    const std::string_view line = fileLines[header];
+    const std::optional<std::string> low = fieldNumber(trimmedField(line, lowColumns));
+    const std::optional<std::string> high = fieldNumber(trimmedField(line, highColumns));
+    const std::string_view commonText = trimmedField(line, commonColumns);
+    const std::optional<std::string> common =
+        commonText.empty() ? defaultCommon(fileLines) : fieldNumber(commonText);
+    if (!low || !high || !common)
+        return std::nullopt;
+    HeaderTemperatures t{*low, *high, *common, true};
+    if (!isPossibleRange(t))
+        return std::nullopt;
+    return t;
+}
+
+RecordTemperatures recordTemperatures(const std::vector<std::string>& fileLines,
+                                      std::size_t header) {
+    RecordTemperatures read;
+    read.rule = headerTemperatures(fileLines[header]);
+    read.temperatures = read.rule;
+    if (isPossibleRange(read.rule))
+        return read;
+    if (std::optional<HeaderTemperatures> columns = columnTemperatures(fileLines, header)) {
+        read.temperatures = std::move(*columns);
+        read.fromColumns = true;
+    }
+    return read;
+}
+
+std::vector<ColumnsRead> headersReadFromColumns(const std::vector<std::string>& fileLines) {
+    std::vector<ColumnsRead> records;
+    std::unordered_set<std::string> seen;
+    // The first line is never a record, as the loader reads the file.
+    for (std::size_t i = 1; i < fileLines.size(); ++i) {
+        std::string name = recordToken(fileLines[i]);
+        if (!startsRecord(fileLines[i]) || name.empty() || !seen.insert(name).second)
+            continue;
+        RecordTemperatures read = recordTemperatures(fileLines, i);
+        if (read.fromColumns)
+            records.push_back({std::move(name), i + 1, std::move(read)});
+    }
+    return records;
+}
+
+std::string columnsReadList(const std::vector<ColumnsRead>& records, std::string_view newLine) {
+    std::string list;
+    for (const ColumnsRead& record : records) {
+        const HeaderTemperatures& t = record.read.temperatures;
+        const HeaderTemperatures& rule = record.read.rule;
+        list.append(newLine)
+            .append(texts::LineWord)
+            .append(std::to_string(record.line))
+            .append(texts::ColumnsReadName)
+            .append(record.name)
+            .append(texts::ColumnsReadColon)
+            .append(t.TLow + t.THigh + t.TCommon)
+            .append(texts::ColumnsReadNot)
+            .append(rule.TLow + rule.THigh + rule.TCommon)
+            .append(texts::ColumnsReadEnd);
+    }
+    return list;
+}
+
+} // namespace zorbel
