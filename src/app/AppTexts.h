@@ -47,7 +47,7 @@ inline constexpr std::string_view CMD3Tip =
     "Calculate the reverse rate constant coefficients for the reaction you have specified.";
 inline constexpr std::string_view ForwardCaption = ">>> Forward Coefficients >>>";
 inline constexpr std::string_view ReverseCaption = "<<< Reverse Coefficients <<<";
-inline constexpr std::string_view EaCaption = "Ea (cal/K/mol)";
+inline constexpr std::string_view EaCaption = "Ea (cal/mol)";
 inline constexpr std::string_view Option1Caption = "Arrhenius Law";
 inline constexpr std::string_view Option2Caption = "Modified Arrhenius Law";
 inline constexpr std::string_view Lblerror2Start = "S=";
@@ -115,6 +115,10 @@ inline constexpr std::string_view EnterPointsNumber =
     "executing this operation!";
 
 // A run stopped before its end writes nothing.
+inline constexpr std::string_view CancelCaption = "&Cancel";
+inline constexpr std::string_view CancelTip =
+    "Stop the run after the reaction in hand (Esc): nothing is written, every file stays as it "
+    "was.";
 inline constexpr std::string_view RunStopped =
     "The run was stopped before its end: nothing was written, every file is as it was.";
 inline constexpr std::string_view StopRunTitle = "Stop the run?";
@@ -125,6 +129,9 @@ inline constexpr std::string_view InterruptedNothingWritten =
     "Interrupted: the run was stopped and nothing was written; every file is as it was.";
 inline constexpr std::string_view InterruptedAfterWriting =
     "Interrupted after the run had put its files in place whole; no scratch file is left.";
+
+// The chart's table, saved from its window.
+inline constexpr std::string_view ChartTableHeader = "T (K),1000 K/T,ln kr computed,ln kr fitted";
 
 // Message boxes.
 inline constexpr std::string_view JobDoneTitle = "JOB DONE!";

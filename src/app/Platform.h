@@ -36,7 +36,8 @@ public:
     /// The chosen path, or nothing when the user cancels.
     virtual std::optional<std::string> chooseFile(const FileDialogRequest& request) = 0;
     virtual MessageAnswer showMessage(const MessageRequest& request) = 0;
-    /// Shows the chart window and returns when the user has closed it.
+    /// Shows a chart window and returns at once: the window stays open beside the main
+    /// one until the user closes it.
     virtual void showChart(const Speedfrm& chart) = 0;
     /// Shows the search window and returns when it has been closed (its `shown` flag
     /// falls to false when a handler closes it).
@@ -47,6 +48,8 @@ public:
     /// cannot be made at all.
     virtual void openAddress(const std::string& address) = 0;
     virtual DateTime now() = 0;
+    /// A steady clock [s] for measuring durations: its origin is arbitrary.
+    virtual double steadySeconds();
     virtual void quit() = 0;
 };
 

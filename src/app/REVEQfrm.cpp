@@ -74,6 +74,7 @@ void setUpMechanismTab(REVEQfrm& form) {
     setUp(form.CMD6, texts::CMD6Caption, texts::CMD6Tip);
     form.ProgBar.setVisible(false);
     form.timeremaining.setVisible(false);
+    setUp(form.CancelCMD, texts::CancelCaption, texts::CancelTip);
 }
 
 /// The settings tab: the temperature range and the grid.

@@ -72,6 +72,8 @@ struct REVEQfrm {
     Button CMD6;
     ProgressBar ProgBar;
     Label timeremaining;
+    /// Stops a batch run after the reaction it is on; only a run in progress heeds it.
+    Button CancelCMD;
 
     // Tab 3: settings.
     CheckBox Chk1;

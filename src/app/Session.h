@@ -56,6 +56,14 @@ public:
     /// anything else: refused (with the warning and a yellow Ntxt) when it is empty or
     /// outside 3 to 10000.
     CommandResult checkPoints();
+
+    /// The remaining-time label of a Reverse All run: startRemainingTime() as its first
+    /// step begins, showRemainingTime(i, last) at the start of each step i.
+    void startRemainingTime();
+    void showRemainingTime(int step, int last);
+
+private:
+    double runStart_ = 0.0;
 };
 
 /// The three addresses handed to the system's open-address service.

@@ -248,13 +248,15 @@ Speedfrm buildChart(const Session& session) {
     const CommonValue& common = session.common;
     const ResultsGrid& grid = session.form.MSFG;
     Speedfrm chart;
+    const std::string line = session.form.LOS2.selectedText();
+    chart.reaction = line.substr(0, line.find(' '));
     const int rows = common.LastPoint + 1;
     chart.rows.reserve(static_cast<size_t>(rows));
     for (int i = 1; i <= rows; ++i) {
         const double T = readLeadingNumber(grid.text(i, 1));
         const std::string x = generalNumber(std::pow(T, -1.0) * 1000.0);
         const double fitted = common.FitLnA + common.FitN * std::log(T) + common.FitInvT / T;
-        chart.rows.push_back({x, grid.text(i, 3), x, generalNumber(fitted)});
+        chart.rows.push_back({x, grid.text(i, 3), x, generalNumber(fitted), grid.text(i, 1)});
     }
     return chart;
 }

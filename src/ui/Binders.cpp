@@ -22,11 +22,16 @@
 namespace zorbel::ui {
 
 Binder::Binder(QWidget* widget, Controller& controller, bool input)
-    : QObject(widget), controller_(controller), widget_(widget), input_(input) {}
+    : Binder(widget, controller, input ? Role::Input : Role::Display) {}
+
+Binder::Binder(QWidget* widget, Controller& controller, Role role)
+    : QObject(widget), controller_(controller), widget_(widget), role_(role) {}
 
 void Binder::setBusy(bool busy) {
-    if (input_)
+    if (role_ == Role::Input)
         widget_->setEnabled(!busy);
+    else if (role_ == Role::RunControl)
+        widget_->setEnabled(busy);
 }
 
 namespace {
@@ -40,6 +45,8 @@ template <class E> class ElementBinder : public Binder {
 public:
     ElementBinder(QWidget* widget, Controller& controller, bool input, E& element)
         : Binder(widget, controller, input), element_(element) {}
+    ElementBinder(QWidget* widget, Controller& controller, Role role, E& element)
+        : Binder(widget, controller, role), element_(element) {}
 
     void refresh(bool force) override {
         if (!force && element_.revision() == drawn_)
@@ -162,6 +169,20 @@ public:
         : ElementBinder(button, controller, true, element) {
         QObject::connect(button, &QPushButton::clicked, this,
                          [this] { controller_.forward([this] { element_.click(); }); });
+    }
+
+private:
+    void draw() override { static_cast<QPushButton*>(widget_)->setText(toQt(element_.caption)); }
+};
+
+/// Cancel: its click bypasses the batch guard, which refuses every command during a run.
+class RunControlBinder : public ElementBinder<Button> {
+public:
+    RunControlBinder(QPushButton* button, Controller& controller, Button& element)
+        : ElementBinder(button, controller, Role::RunControl, element) {
+        QObject::connect(button, &QPushButton::clicked, this, [this] {
+            controller_.session().runHandler([this] { element_.click(); });
+        });
     }
 
 private:
@@ -447,6 +468,12 @@ ClickableLabel* Binding::link(TextBox& element, const QString& name, QWidget* pa
 
 QPushButton* Binding::button(Button& element, const QString& name, QWidget* parent) {
     auto* button = bind<ButtonBinder, QPushButton>(element, name, parent);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QPushButton* Binding::runControl(Button& element, const QString& name, QWidget* parent) {
+    auto* button = bind<RunControlBinder, QPushButton>(element, name, parent);
     button->setAutoDefault(false);
     return button;
 }

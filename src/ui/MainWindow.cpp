@@ -9,10 +9,25 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace zorbel::ui {
+
+namespace {
+
+/// The first size: room for every element, within the part of the screen left free.
+void fitToScreen(QWidget& window) {
+    constexpr QSize preferred(1000, 720);
+    QSize size = preferred;
+    if (const QScreen* screen = window.screen())
+        size = size.boundedTo(screen->availableGeometry().size());
+    window.resize(size);
+}
+
+} // namespace
 
 MainWindow::MainWindow(Controller& controller, QWidget* parent)
     : QMainWindow(parent), controller_(controller), binding_(controller) {
@@ -39,8 +54,13 @@ MainWindow::MainWindow(Controller& controller, QWidget* parent)
     // The results grid and the work lists LOS3 and LOS4 stay hidden for the whole run:
     // they get no widget.
     binding_.refresh(true);
-    resize(1000, 720);
+    fitToScreen(*this);
     connect(&controller_, &Controller::refreshed, this, &MainWindow::closeIfAsked);
+    // Esc stops a run from any tab, as the Cancel button beside its progress does.
+    auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(cancel, &QShortcut::activated, this, [&form, &controller] {
+        controller.session().runHandler([&form] { form.CancelCMD.click(); });
+    });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

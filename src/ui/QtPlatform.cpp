@@ -106,10 +106,18 @@ MessageAnswer QtPlatform::showMessage(const MessageRequest& request) {
 }
 
 void QtPlatform::showChart(const Speedfrm& chart) {
-    if (unattended_ && !visit_)
+    if (unattended_) {
+        if (!visit_)
+            return;
+        ChartDialog dialog(chart, owner_);
+        run(dialog);
         return;
-    ChartDialog dialog(chart, owner_);
-    run(dialog);
+    }
+    // The window outlives the command: it closes with its close box, or with the main
+    // window, its parent.
+    auto* dialog = new ChartDialog(chart, owner_);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
 }
 
 void QtPlatform::showSearch(Findfrm& window) {
@@ -134,8 +142,14 @@ void QtPlatform::run(QDialog& dialog) {
 }
 
 void QtPlatform::processEvents() {
-    if (controller_ != nullptr)
+    // A batch run yields at every reaction, so that Cancel or a close is heard at once;
+    // redrawing as often would cost the window more than the reactions themselves.
+    // The run's start and end redraw at once: they lock and free the window.
+    if (controller_ != nullptr && (controller_->busyChangePending() || !redrawn_.isValid() ||
+                                   redrawn_.elapsed() >= redrawInterval_)) {
         controller_->refresh();
+        redrawn_.start();
+    }
     QCoreApplication::processEvents();
 }
 

@@ -4,6 +4,7 @@
 
 #include "app/Platform.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
@@ -41,6 +42,10 @@ public:
     /// Without a visitor they are not shown at all.
     void runUnattended(std::deque<std::string> fileAnswers, WindowVisit visit = {});
 
+    /// The shortest time between two redraws during a batch run's yields [ms]: about 20
+    /// a second by default. Tests that watch every yield set 0.
+    void setRedrawInterval(int milliseconds) { redrawInterval_ = milliseconds; }
+
     std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
     MessageAnswer showMessage(const MessageRequest& request) override;
     void showChart(const Speedfrm& chart) override;
@@ -59,6 +64,8 @@ private:
     bool unattended_ = false;
     std::deque<std::string> fileAnswers_;
     WindowVisit visit_;
+    int redrawInterval_ = 50;
+    QElapsedTimer redrawn_;
 };
 
 } // namespace zorbel::ui

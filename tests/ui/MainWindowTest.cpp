@@ -11,6 +11,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 namespace zorbel::ui::testing {
 namespace {
@@ -35,6 +36,12 @@ TEST_F(WindowTest, StartsAsTheModelSays) {
     EXPECT_TRUE(widget<QCheckBox>("Chk2")->isChecked());
     EXPECT_FALSE(widget<QCheckBox>("Chk1")->isChecked());
     EXPECT_EQ(widget<QLabel>("hlbl1")->text(), "Ho/RT =        ");
+    EXPECT_EQ(widget<QLabel>("flbl3")->text(), "Ea (cal/mol)");
+    EXPECT_NE(session.find.caption.find(ZORBEL_VERSION), std::string::npos);
+    // The window fits the screen's free part (the offscreen screen is small).
+    const QSize free = window.screen()->availableGeometry().size();
+    EXPECT_LE(window.width(), free.width());
+    EXPECT_LE(window.height(), free.height());
 
     // Captions keep their accelerators, tooltips come from the model.
     EXPECT_EQ(widget<QPushButton>("CMD1")->text(), "Load &Thermodynamic DataBase");

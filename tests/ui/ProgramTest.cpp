@@ -13,6 +13,7 @@
 #include "ui/UiTexts.h"
 
 #include <QChart>
+#include <QElapsedTimer>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QXYSeries>
@@ -113,12 +114,25 @@ TEST_F(ProgramTest, ReverseShowsTheChartAndWritesTheTable) {
     ChartDialog chart(content, &window);
     const QList<QAbstractSeries*> series = chart.chart()->series();
     ASSERT_EQ(series.size(), 2);
-    EXPECT_EQ(series[0]->name(), qt(texts::ComputedSeries));
-    EXPECT_EQ(series[1]->name(), qt(texts::FittedSeries));
+    EXPECT_TRUE(series[0]->name().startsWith(qt(texts::ComputedSeries)));
+    EXPECT_TRUE(series[1]->name().startsWith(qt(texts::FittedSeries)));
     for (QAbstractSeries* one : series)
         EXPECT_EQ(qobject_cast<QXYSeries*>(one)->count(), 50) << one->name().toStdString();
+    EXPECT_EQ(chart.windowTitle(), qt(texts::ChartCaption) + " H+O2<=>O+OH");
 
-    EXPECT_TRUE(QFile::exists(output(texts::TempFileName)));
+    // The chart's table holds the numbers of temp.txt: T, ln kr and the fitted ln kr.
+    ASSERT_TRUE(chart.saveAs(output("chart.csv")));
+    const QList<QByteArray> table = contents(output("chart.csv")).split('\n');
+    const QList<QByteArray> temp = contents(output(texts::TempFileName)).split('\n');
+    ASSERT_EQ(table.size(), 52); // the header, 50 rows, nothing after the last line end
+    for (int row = 1; row <= 50; ++row) {
+        const QList<QByteArray> csv = table[row].trimmed().split(',');
+        const QList<QByteArray> tab = temp[row + 8].split('\t');
+        ASSERT_EQ(csv.size(), 4);
+        EXPECT_DOUBLE_EQ(csv[0].toDouble(), tab[0].trimmed().toDouble()) << row;
+        EXPECT_DOUBLE_EQ(csv[2].toDouble(), tab[8].trimmed().toDouble()) << row;
+        EXPECT_NEAR(csv[3].toDouble(), tab[9].trimmed().toDouble(), 1e-9) << row;
+    }
     ASSERT_FALSE(platform.messages.empty());
     EXPECT_EQ(platform.messages.back().title, texts::JobDoneTitle);
     EXPECT_NE(platform.messages.back().text.find(fromQt(output(texts::TempFileName))),
@@ -142,6 +156,8 @@ TEST_F(ProgramTest, ReverseAllLocksTheWindowWhileItYields) {
     std::vector<int> progress;
     int progressShown = 0;
     QPalette disabledFace;
+    platform.setRedrawInterval(0); // every yield redraws: the test looks at each
+    platform.pacedClock = true;
     platform.afterEvents = [&] {
         for (const char* name : inputs) {
             if (widget<QWidget>(name)->isEnabled())
@@ -152,8 +168,10 @@ TEST_F(ProgramTest, ReverseAllLocksTheWindowWhileItYields) {
         progress.push_back(bar->value());
         EXPECT_TRUE(labelText("timeremaining").startsWith(qt(texts::RemainingTimeStart)));
         EXPECT_FALSE(widget<QLabel>("timeremaining")->isHidden());
-        // A click on Reverse in the middle of the run does nothing.
+        // A click on Reverse in the middle of the run does nothing. At the fifth reaction
+        // four took a second each: nine remain, the fifth one included.
         if (platform.eventTurns == 5) {
+            EXPECT_EQ(labelText("timeremaining"), qt(texts::RemainingTimeStart) + " 0min 9s");
             click("CMD3");
             disabledFace = widget<QPushButton>("FindCmd")->palette();
         }
@@ -181,6 +199,64 @@ TEST_F(ProgramTest, ReverseAllLocksTheWindowWhileItYields) {
         EXPECT_TRUE(widget<QWidget>(name)->isEnabled()) << name;
     EXPECT_TRUE(widget<QProgressBar>("ProgBar")->isHidden());
     EXPECT_TRUE(widget<QLabel>("timeremaining")->isHidden());
+}
+
+TEST_F(ProgramTest, BatchRunsYieldAtEveryReactionButRedrawAtMostTwentyTimesASecond) {
+    loadExamples();
+    int redraws = 0;
+    QObject::connect(&controller, &Controller::refreshed, [&redraws] { ++redraws; });
+    QElapsedTimer clock;
+    clock.start();
+    platform.messageAnswers = {MessageAnswer::Yes};
+    platform.afterEvents = [&] {
+        EXPECT_FALSE(widget<QPushButton>("CMD4")->isEnabled()); // the start locks at once
+    };
+    click("CMD4");
+    platform.afterEvents = nullptr;
+    EXPECT_EQ(platform.eventTurns, 13);
+    EXPECT_LE(redraws, 2 + clock.elapsed() / 50);
+}
+
+TEST_F(ProgramTest, CancelOrEscapeStopsARunAfterItsReactionAndWritesNothing) {
+    loadExamples();
+    const std::string comparison = copyExample("example-common.txt");
+    const QByteArray comparisonBefore = contents(toQt(comparison));
+    const QByteArray earlier = "REACTIONS\r\n!an earlier run\r\n";
+    struct Case {
+        const char* command;
+        bool escape; ///< Esc instead of a click on Cancel
+    };
+    for (const Case c : {Case{"CMD4", false}, Case{"CMD5", true}, Case{"CMD6", false}}) {
+        SCOPED_TRACE(c.command);
+        for (std::string_view name : {texts::RevAllFileName, texts::RevSelectedFileName}) {
+            QFile file(output(name));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(earlier) == earlier.size());
+        }
+        for (int row = 0; row < 4; ++row)
+            form.LOS2.setSelected(row, true);
+        platform.messageAnswers = {MessageAnswer::Yes};
+        platform.fileAnswers = {comparison};
+        platform.eventTurns = 0;
+        showTab(REVEQfrm::MechanismTab);
+        window.activateWindow();
+        platform.afterEvents = [&] {
+            if (platform.eventTurns != 2)
+                return;
+            if (c.escape)
+                QTest::keyClick(&window, Qt::Key_Escape);
+            else
+                QTest::mouseClick(widget<QPushButton>("CancelCMD"), Qt::LeftButton);
+        };
+        click(c.command);
+        platform.afterEvents = nullptr;
+        EXPECT_EQ(platform.eventTurns, 2);
+        EXPECT_EQ(labelText("lblerror"), qt(texts::RunStopped));
+        EXPECT_EQ(contents(output(texts::RevAllFileName)), earlier);
+        EXPECT_EQ(contents(output(texts::RevSelectedFileName)), earlier);
+        EXPECT_EQ(contents(toQt(comparison)), comparisonBefore);
+        turnEventLoop();
+        EXPECT_FALSE(widget<QPushButton>("CancelCMD")->isEnabled());
+    }
 }
 
 TEST_F(ProgramTest, PointsAreCheckedAsTheUserTypesThem) {
