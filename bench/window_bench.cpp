@@ -54,8 +54,8 @@ struct Inputs {
 /// Loads both files, sets the points, shows the first reaction (it fixes the number
 /// patterns) and returns the seconds Reverse All takes. `act` runs each step as the face
 /// runs the user's actions.
-template <class Act> double timeReverseAll(zorbel::Session& session, const Inputs& in, int points,
-                                           Act act) {
+template <class Act>
+double timeReverseAll(zorbel::Session& session, const Inputs& in, int points, Act act) {
     zorbel::REVEQfrm& form = session.form;
     act([&form] { form.CMD1.click(); });
     act([&form] { form.CMD2.click(); });

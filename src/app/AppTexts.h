@@ -80,6 +80,9 @@ inline constexpr std::string_view NtxtStart = "50";
 inline constexpr std::string_view NtxtTip =
     "You can change this value if you want. (number between 3 and 10000)";
 inline constexpr std::string_view Label5Caption = "Temperature Range:";
+inline constexpr std::string_view DefaultsCaption = "Restore &Defaults";
+inline constexpr std::string_view DefaultsTip =
+    "Put every setting back as it is when the program is first started.";
 
 // Tab 4.
 inline constexpr std::string_view Frame1Caption = "About Zorbel";

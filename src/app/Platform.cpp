@@ -23,6 +23,15 @@ double Platform::steadySeconds() {
     return std::chrono::duration<double>(since).count();
 }
 
+std::optional<std::string> Platform::storedValue(const std::string& key) {
+    const auto found = stored_.find(key);
+    return found == stored_.end() ? std::nullopt : std::optional<std::string>(found->second);
+}
+
+void Platform::storeValue(const std::string& key, const std::string& value) {
+    stored_[key] = value;
+}
+
 std::string defaultDialogFolder() {
 #ifdef _WIN32
     return "C:\\";

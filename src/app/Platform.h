@@ -4,6 +4,7 @@
 
 #include "text/DateText.h"
 
+#include <map>
 #include <optional>
 #include <string>
 
@@ -51,6 +52,13 @@ public:
     /// A steady clock [s] for measuring durations: its origin is arbitrary.
     virtual double steadySeconds();
     virtual void quit() = 0;
+    /// Values the window keeps between runs (its settings, its recent files). Here they
+    /// last for the run only; the desktop keeps them in the user's settings.
+    virtual std::optional<std::string> storedValue(const std::string& key);
+    virtual void storeValue(const std::string& key, const std::string& value);
+
+private:
+    std::map<std::string, std::string> stored_;
 };
 
 /// The local wall clock.

@@ -102,6 +102,7 @@ void setUpSettingsTab(REVEQfrm& form) {
     form.Coldtxt.readOnly = true;
     form.Coldtxt.setBackground(Colour::LightCyan);
     form.Coldtxt.maxLength = 7;
+    setUp(form.DefaultsCMD, texts::DefaultsCaption, texts::DefaultsTip);
 }
 
 /// The about tab.

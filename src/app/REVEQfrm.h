@@ -86,6 +86,8 @@ struct REVEQfrm {
     Label Label5;
     TextBox Hottxt;
     TextBox Coldtxt;
+    /// Puts the settings back as they are at start.
+    Button DefaultsCMD;
 
     // Tab 4: about.
     std::array<TextBox, 3> aboutxt;

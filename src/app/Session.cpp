@@ -73,6 +73,7 @@ Session::Session(Platform& platformIn) : platform(platformIn) {
     startUp(*this);
     form.Ntxt.onChange = [this] { validatePoints(*this); };
     form.QuitCMD.onClick = [this] { platform.quit(); };
+    form.DefaultsCMD.onClick = [this] { restoreDefaults(); };
     form.CancelCMD.onClick = [this] {
         if (batchRunning)
             stopRequested = true;
@@ -113,15 +114,6 @@ void Session::runCommand(const std::function<void()>& command) {
 CommandResult Session::refuse(std::string message) {
     form.lblerror.setCaption(message);
     return CommandResult::refused(std::move(message));
-}
-
-std::optional<std::string> Session::askForFile(std::string_view title, std::string_view filter) {
-    FileDialogRequest request;
-    request.title = std::string(title);
-    request.filter = std::string(filter);
-    request.filterIndex = 1;
-    request.initialFolder = defaultDialogFolder();
-    return platform.chooseFile(request);
 }
 
 void Session::showJobDone(const std::string& text) {

@@ -125,6 +125,8 @@ private:
     void draw() override {
         auto* edit = static_cast<QLineEdit*>(widget_);
         edit->setReadOnly(element_.readOnly);
+        // Tab walks the inputs only; a result is still selected and copied by a click.
+        edit->setFocusPolicy(element_.readOnly ? Qt::ClickFocus : Qt::StrongFocus);
         // The limit binds the user's typing only; a read-only box shows whatever the
         // program puts in it.
         const bool limited = !element_.readOnly && element_.maxLength > 0;
@@ -264,6 +266,8 @@ public:
         QObject::connect(view, &ElementListView::currentMovedByKey, this,
                          [this](const QModelIndex& index) { userChose(index); });
         QObject::connect(view, &QListView::doubleClicked, this,
+                         [this](const QModelIndex& index) { userDoubleClicked(index); });
+        QObject::connect(view, &ElementListView::chosenByKey, this,
                          [this](const QModelIndex& index) { userDoubleClicked(index); });
     }
 

@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QSettings>
 #include <QUrl>
 
 #include <stdexcept>
@@ -163,6 +164,24 @@ void QtPlatform::openAddress(const std::string& address) {
 
 DateTime QtPlatform::now() {
     return localNow();
+}
+
+std::optional<std::string> QtPlatform::storedValue(const std::string& key) {
+    // An unattended run leaves the user's settings alone.
+    if (unattended_)
+        return Platform::storedValue(key);
+    const QVariant value = QSettings().value(toQt(key));
+    if (!value.isValid())
+        return std::nullopt;
+    return fromQt(value.toString());
+}
+
+void QtPlatform::storeValue(const std::string& key, const std::string& value) {
+    if (unattended_) {
+        Platform::storeValue(key, value);
+        return;
+    }
+    QSettings().setValue(toQt(key), toQt(value));
 }
 
 void QtPlatform::quit() {

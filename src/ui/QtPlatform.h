@@ -54,6 +54,9 @@ public:
     void openAddress(const std::string& address) override;
     DateTime now() override;
     void quit() override;
+    /// In the user's settings (QSettings), kept between runs.
+    std::optional<std::string> storedValue(const std::string& key) override;
+    void storeValue(const std::string& key, const std::string& value) override;
 
 private:
     /// Runs a secondary window modally, or hands it to the visitor in an unattended run.

@@ -20,4 +20,21 @@ inline constexpr std::string_view ChartSaveFilters =
     "PNG picture (*.png);;SVG drawing (*.svg);;CSV table (*.csv)";
 inline constexpr std::string_view ChartNotSaved = "The chart could not be saved as ";
 
+// The menu bar.
+inline constexpr std::string_view MenuFile = "&File"; // mnemonics apart from the buttons' own
+inline constexpr std::string_view MenuLoadDatabase = "Load &Thermodynamic Database...";
+inline constexpr std::string_view MenuLoadMechanism = "Load &Mechanism...";
+inline constexpr std::string_view MenuLoadComparison = "Load &Comparison File...";
+inline constexpr std::string_view MenuRecentFiles = "&Recent Files";
+inline constexpr std::string_view MenuNoRecentFiles = "(none yet)";
+inline constexpr std::string_view MenuQuit = "&Quit";
+inline constexpr std::string_view MenuTools = "T&ools";
+inline constexpr std::string_view MenuSearch = "&Search a Reaction...";
+inline constexpr std::string_view MenuReverse = "&Reverse";
+inline constexpr std::string_view MenuReverseAll = "Reverse &All";
+inline constexpr std::string_view MenuReverseSelected = "Reverse &Selected";
+inline constexpr std::string_view MenuHelp = "He&lp";
+inline constexpr std::string_view MenuHelpPage = "&Help";
+inline constexpr std::string_view MenuAbout = "&About";
+
 } // namespace zorbel::texts

@@ -139,6 +139,15 @@ TEST_F(SearchDialogTest, AClickChoosesADoubleClickMakesItsEntryCurrentFirstAndCl
     doubleClickRow(dialog.findChild<QListView*>("LOS2copy"), 1);
     EXPECT_EQ(currentWhenChosen, 1);
     EXPECT_FALSE(dialog.isVisible());
+
+    // Enter on the highlighted entry chooses it as a double-click does.
+    find.shown = true;
+    dialog.show();
+    auto* sorted = dialog.findChild<QListView*>("LOS2copy");
+    sorted->setCurrentIndex(sorted->model()->index(0, 0));
+    QTest::keyClick(sorted, Qt::Key_Return);
+    EXPECT_EQ(currentWhenChosen, 0);
+    EXPECT_FALSE(dialog.isVisible());
 }
 
 class QtPlatformTest : public WindowTest {

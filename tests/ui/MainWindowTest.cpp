@@ -143,6 +143,29 @@ TEST_F(WindowTest, ClicksReachTheModel) {
     EXPECT_NE(widget<QLabel>("lblerror")->text().indexOf(QStringLiteral("broken")), -1);
 }
 
+TEST_F(WindowTest, TabWalksTheInputsInReadingOrder) {
+    struct Case {
+        int tab;
+        const char* first;
+        std::vector<QString> order;
+    };
+    const Case cases[] = {
+        {REVEQfrm::SettingsTab, "Chk1", {"Cold2txt", "Hot2txt", "Chk2", "Ntxt", "DefaultsCMD"}},
+        {REVEQfrm::ThermoTab, "TXT1K", {"TXT1KH", "TXT1KS"}},
+    };
+    for (const Case& c : cases) {
+        showTab(c.tab);
+        window.activateWindow();
+        widget<QWidget>(c.first)->setFocus();
+        std::vector<QString> walked;
+        for (size_t step = 0; step < c.order.size(); ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            walked.push_back(QApplication::focusWidget()->objectName());
+        }
+        EXPECT_EQ(walked, c.order) << c.first;
+    }
+}
+
 TEST_F(WindowTest, TabsFollowTheUserAndTheModel) {
     showTab(REVEQfrm::AboutTab);
     window.tabs()->setCurrentIndex(REVEQfrm::ThermoTab);

@@ -13,9 +13,13 @@
 #include "ui/UiTexts.h"
 
 #include <QChart>
+#include <QCheckBox>
 #include <QElapsedTimer>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QSettings>
 #include <QXYSeries>
 
 #include <algorithm>
@@ -257,6 +261,82 @@ TEST_F(ProgramTest, CancelOrEscapeStopsARunAfterItsReactionAndWritesNothing) {
         turnEventLoop();
         EXPECT_FALSE(widget<QPushButton>("CancelCMD")->isEnabled());
     }
+}
+
+/// The menu bar's entry of that caption, in any menu.
+QAction* menuEntry(QMainWindow& window, std::string_view caption) {
+    for (QMenu* menu : window.menuBar()->findChildren<QMenu*>()) {
+        for (QAction* action : menu->actions()) {
+            if (action->text() == toQt(caption))
+                return action;
+        }
+    }
+    ADD_FAILURE() << caption;
+    return nullptr;
+}
+
+TEST_F(ProgramTest, MenusRunTheButtonsCommandsAndReopenRecentFiles) {
+    QSettings().clear();
+    loadExamples();
+    QStringList titles;
+    for (QAction* menu : window.menuBar()->actions())
+        titles << menu->text();
+    EXPECT_EQ(titles, (QStringList{"&File", "T&ools", "He&lp"}));
+    EXPECT_EQ(menuEntry(window, texts::MenuQuit)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_EQ(menuEntry(window, texts::MenuSearch)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F));
+    EXPECT_EQ(menuEntry(window, texts::MenuHelpPage)->shortcut(), QKeySequence(Qt::Key_F1));
+
+    // The newest file first; choosing it loads it again without a dialog.
+    auto* recent = window.menuBar()->findChild<QMenu*>();
+    for (QMenu* menu : window.menuBar()->findChildren<QMenu*>())
+        recent = menu->title() == qt(texts::MenuRecentFiles) ? menu : recent;
+    emit recent->aboutToShow();
+    ASSERT_EQ(recent->actions().size(), 2);
+    EXPECT_TRUE(recent->actions()[0]->text().endsWith(toQt(mechanismPath)));
+    form.LOS2.clear();
+    recent->actions()[0]->trigger();
+    EXPECT_EQ(platform.fileRequests.size(), 2U);
+    EXPECT_EQ(form.LOS2.count(), 13);
+
+    // The reversals lock the menus as they lock the buttons.
+    bool lockedDuringRun = true;
+    platform.afterEvents = [&] {
+        lockedDuringRun = lockedDuringRun && !menuEntry(window, texts::MenuReverse)->isEnabled();
+    };
+    platform.messageAnswers = {MessageAnswer::Yes};
+    menuEntry(window, texts::MenuReverseAll)->trigger();
+    platform.afterEvents = nullptr;
+    EXPECT_GT(platform.eventTurns, 0);
+    EXPECT_TRUE(lockedDuringRun);
+    EXPECT_TRUE(QFile::exists(output(texts::RevAllFileName)));
+}
+
+TEST_F(ProgramTest, DialogsOpenWhereTheirKindWasFoundAndSettingsLastBetweenRuns) {
+    QSettings().clear();
+    loadExamples();
+    click("CMD1"); // cancelled, as the dialogs below
+    click("CMD6");
+    ASSERT_EQ(platform.fileRequests.size(), 4U);
+    EXPECT_EQ(platform.fileRequests[0].initialFolder, defaultDialogFolder());
+    EXPECT_EQ(platform.fileRequests[2].initialFolder, fromQt(folder.path()) + "/");
+    EXPECT_EQ(platform.fileRequests[3].initialFolder, defaultDialogFolder());
+
+    showTab(REVEQfrm::SettingsTab);
+    type("Ntxt", QStringLiteral("12"));
+    QTest::mouseClick(widget<QCheckBox>("Chk2"), Qt::LeftButton);
+    form.Option1.setSelected(true);
+    window.close();
+    ScriptedQtPlatform nextPlatform;
+    Session next(nextPlatform);
+    next.restoreSettings();
+    EXPECT_EQ(next.form.Ntxt.text(), "12");
+    EXPECT_FALSE(next.form.Chk2.checked());
+    EXPECT_TRUE(next.form.Option1.selected());
+
+    QTest::mouseClick(widget<QPushButton>("DefaultsCMD"), Qt::LeftButton);
+    EXPECT_EQ(boxText("Ntxt"), "50");
+    EXPECT_TRUE(form.Chk2.checked());
+    EXPECT_TRUE(form.Option2.selected());
 }
 
 TEST_F(ProgramTest, PointsAreCheckedAsTheUserTypesThem) {
