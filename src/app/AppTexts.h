@@ -105,6 +105,11 @@ inline constexpr std::string_view QuitTip = "Click here if you want to quit this
 // When the help page cannot be asked for at all.
 inline constexpr std::string_view AccessDeniedTitle = "Access Denied";
 inline constexpr std::string_view AccessDeniedText = "Problem Access Internet... Sorry!";
+// When no program opens an about link: the address follows, for the user to copy.
+inline constexpr std::string_view LinkNotOpenedTitle = "Link not opened";
+inline constexpr std::string_view NoMailProgram =
+    "No mail program could be started. Please write to:";
+inline constexpr std::string_view NoBrowser = "No web browser could be started. The page is at:";
 
 // Number-of-points validation and the checks the commands share.
 inline constexpr std::string_view TooManyPoints = "Too many points!";

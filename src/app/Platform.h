@@ -48,6 +48,9 @@ public:
     /// Hands an address to the system's open-address service; throws when the request
     /// cannot be made at all.
     virtual void openAddress(const std::string& address) = 0;
+    /// Shows the help page that comes with the program, without a browser. Nothing
+    /// without a display.
+    virtual void showHelp() {}
     virtual DateTime now() = 0;
     /// A steady clock [s] for measuring durations: its origin is arbitrary.
     virtual double steadySeconds();

@@ -130,8 +130,13 @@ void addMainMenu(QMainWindow& window, Controller& controller) {
                 {texts::MenuReverseSelected, form.CMD5, REVEQfrm::MechanismTab}});
 
     QMenu* help = window.menuBar()->addMenu(toQt(texts::MenuHelp));
-    addEntries(help, controller, *guard,
-               {{texts::MenuHelpPage, form.HelpCMD, sameTab, QKeySequence(Qt::Key_F1)}});
+    // F1 shows the page that comes with the program: it opens at once, with or without
+    // a browser. The Help button and the next entry go to the web page.
+    QAction* page = help->addAction(toQt(texts::MenuHelpPage));
+    page->setShortcut(QKeySequence(Qt::Key_F1));
+    QObject::connect(page, &QAction::triggered, &window,
+                     [&controller] { controller.session().platform.showHelp(); });
+    addEntries(help, controller, *guard, {{texts::MenuHelpOnline, form.HelpCMD}});
     QAction* about = help->addAction(toQt(texts::MenuAbout));
     QObject::connect(about, &QAction::triggered, &window, [&controller, &form] {
         controller.session().runHandler([&form] { form.currentTab = REVEQfrm::AboutTab; });

@@ -4,6 +4,7 @@
 #include "ui/Controller.h"
 #include "ui/QtText.h"
 #include "ui/SearchDialog.h"
+#include "ui/UiTexts.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -11,7 +12,9 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QSettings>
+#include <QTextBrowser>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include <stdexcept>
 
@@ -160,6 +163,26 @@ void QtPlatform::openAddress(const std::string& address) {
         throw std::runtime_error("not an address: " + address);
     if (!QDesktopServices::openUrl(url))
         throw std::runtime_error("the desktop could not open " + address);
+}
+
+void QtPlatform::showHelp() {
+    if (unattended_)
+        return;
+    if (help_ == nullptr) {
+        help_ = new QDialog(owner_, Qt::Window);
+        help_->setObjectName(QStringLiteral("HelpWindow"));
+        help_->setWindowTitle(toQt(texts::HelpWindowTitle));
+        auto* page = new QTextBrowser(help_);
+        page->setObjectName(QStringLiteral("HelpPage"));
+        page->setOpenExternalLinks(true);
+        page->setSource(QUrl(QStringLiteral("qrc:/help/zorbel-help.html")));
+        auto* layout = new QVBoxLayout(help_);
+        layout->addWidget(page);
+        help_->resize(640, 600);
+    }
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
 }
 
 DateTime QtPlatform::now() {

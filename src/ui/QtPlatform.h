@@ -52,6 +52,8 @@ public:
     void showSearch(Findfrm& window) override;
     void processEvents() override;
     void openAddress(const std::string& address) override;
+    /// One help window, made at the first call and shown again at the next ones.
+    void showHelp() override;
     DateTime now() override;
     void quit() override;
     /// In the user's settings (QSettings), kept between runs.
@@ -68,6 +70,7 @@ private:
     std::deque<std::string> fileAnswers_;
     WindowVisit visit_;
     int redrawInterval_ = 50;
+    QPointer<QDialog> help_;
     QElapsedTimer redrawn_;
 };
 

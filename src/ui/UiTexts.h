@@ -20,6 +20,8 @@ inline constexpr std::string_view ChartSaveFilters =
     "PNG picture (*.png);;SVG drawing (*.svg);;CSV table (*.csv)";
 inline constexpr std::string_view ChartNotSaved = "The chart could not be saved as ";
 
+inline constexpr std::string_view HelpWindowTitle = "Zorbel help";
+
 // The menu bar.
 inline constexpr std::string_view MenuFile = "&File"; // mnemonics apart from the buttons' own
 inline constexpr std::string_view MenuLoadDatabase = "Load &Thermodynamic Database...";
@@ -35,6 +37,7 @@ inline constexpr std::string_view MenuReverseAll = "Reverse &All";
 inline constexpr std::string_view MenuReverseSelected = "Reverse &Selected";
 inline constexpr std::string_view MenuHelp = "He&lp";
 inline constexpr std::string_view MenuHelpPage = "&Help";
+inline constexpr std::string_view MenuHelpOnline = "Help on the &Web";
 inline constexpr std::string_view MenuAbout = "&About";
 
 } // namespace zorbel::texts

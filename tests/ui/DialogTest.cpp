@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QValueAxis>
 #include <QXYSeries>
 
@@ -202,6 +203,16 @@ TEST_F(QtPlatformTest, TheChartStaysOpenTheSearchWindowIsModal) {
     });
     qt.showSearch(session.find);
     EXPECT_FALSE(session.find.shown);
+}
+
+TEST_F(QtPlatformTest, HelpShowsThePageThatComesWithTheProgramInOneWindow) {
+    qt.showHelp();
+    qt.showHelp();
+    const QList<QDialog*> helps = window.findChildren<QDialog*>("HelpWindow");
+    ASSERT_EQ(helps.size(), 1);
+    EXPECT_TRUE(helps[0]->isVisible());
+    EXPECT_TRUE(helps[0]->findChild<QTextBrowser*>()->toPlainText().contains("Reverse All"));
+    helps[0]->close();
 }
 
 TEST_F(QtPlatformTest, AddressThatCannotBeRequestedThrows) {

@@ -285,6 +285,8 @@ TEST_F(ProgramTest, MenusRunTheButtonsCommandsAndReopenRecentFiles) {
     EXPECT_EQ(menuEntry(window, texts::MenuQuit)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     EXPECT_EQ(menuEntry(window, texts::MenuSearch)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F));
     EXPECT_EQ(menuEntry(window, texts::MenuHelpPage)->shortcut(), QKeySequence(Qt::Key_F1));
+    menuEntry(window, texts::MenuHelpPage)->trigger();
+    EXPECT_NE(window.findChild<QDialog*>("HelpWindow"), nullptr);
 
     // The newest file first; choosing it loads it again without a dialog.
     auto* recent = window.menuBar()->findChild<QMenu*>();
