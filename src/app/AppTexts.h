@@ -119,8 +119,10 @@ inline constexpr std::string_view ImportDatabaseFirst =
 inline constexpr std::string_view ImportMechanismFirst =
     "Warning!!! Import a Mechanism first before executing this operation!";
 inline constexpr std::string_view EnterPointsNumber =
-    "Warning!!! Enter a number (between 3 and 10000) in the highlighted textbox before "
-    "executing this operation!";
+    "Warning!!! General Settings, Number of points: enter a number between 3 and 10000 "
+    "before executing this operation!";
+inline constexpr std::string_view SelectReactionFirst =
+    "Select a reaction first: click it in the list of reactions of the Mechanism tab.";
 
 // A run stopped before its end writes nothing.
 inline constexpr std::string_view CancelCaption = "&Cancel";

@@ -94,6 +94,7 @@ void setUpSettingsTab(REVEQfrm& form) {
     setUp(form.Label1, texts::Label1Caption);
     form.Ntxt.setText(std::string(texts::NtxtStart));
     form.Ntxt.maxLength = 5;
+    form.Ntxt.typedCharacters = "0123456789";
     form.Ntxt.setTooltip(std::string(texts::NtxtTip));
     setUp(form.Label5, texts::Label5Caption);
     form.Hottxt.readOnly = true;

@@ -13,6 +13,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QTabWidget>
 
 #include <algorithm>
@@ -131,6 +132,12 @@ private:
         // program puts in it.
         const bool limited = !element_.readOnly && element_.maxLength > 0;
         edit->setMaxLength(limited ? element_.maxLength : qtNoLimit);
+        if (!element_.typedCharacters.empty() && edit->validator() == nullptr) {
+            // The box refuses any other key as it is typed.
+            const QString allowed = QRegularExpression::escape(toQt(element_.typedCharacters));
+            edit->setValidator(new QRegularExpressionValidator(
+                QRegularExpression(QStringLiteral("[%1]*").arg(allowed)), edit));
+        }
         const QString text = toQt(element_.text());
         if (edit->text() != text) {
             edit->setText(text);

@@ -351,11 +351,11 @@ TEST_F(ProgramTest, PointsAreCheckedAsTheUserTypesThem) {
         const char* shown;
     };
     const Case cases[] = {
+        {"abc", "", "50"}, // the box takes digits only
         {"2", texts::NotEnoughPoints, "2"},
         {"10001", texts::TooManyPoints, "10001"},
-        {"-40", "", "40"},                          // the model rewrites the text; the box follows
+        {"-40", "", "40"},
         {"1234567", texts::TooManyPoints, "12345"}, // five characters at most
-        {"abc", "", "abc"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -364,7 +364,7 @@ TEST_F(ProgramTest, PointsAreCheckedAsTheUserTypesThem) {
         EXPECT_EQ(boxText("Ntxt"), c.shown);
     }
 
-    // A text that is no number stops the Reverse, which marks the box.
+    // A number out of range stops the Reverse, which marks the box.
     showTab(REVEQfrm::MechanismTab);
     click("CMD3");
     EXPECT_EQ(labelText("lblerror"), qt(texts::EnterPointsNumber));
