@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScatterSeries>
+#include <QSettings>
 #include <QSvgGenerator>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -159,6 +160,8 @@ ChartDialog::ChartDialog(const Speedfrm& content, QWidget* parent)
     chart_->addSeries(computed);
     chart_->addSeries(fitted);
     addAxes(chart_, points);
+    // The reaction on the chart itself as well, so that a saved picture names it.
+    chart_->setTitle(toQt(content.reaction).toHtmlEscaped()); // "<=>" is no markup
     chart_->legend()->setAlignment(Qt::AlignBottom);
 
     view_ = new QChartView(chart_, this);
@@ -186,9 +189,16 @@ bool ChartDialog::saveAs(const QString& path) {
 }
 
 void ChartDialog::askAndSave() {
-    const QString path = QFileDialog::getSaveFileName(this, toQt(texts::ChartSaveTitle), QString(),
+    // The dialog opens where the last chart was saved, the home folder the first time.
+    QSettings settings;
+    const QString key = QStringLiteral("folders/chart");
+    const QString folder = settings.value(key, QDir::homePath()).toString();
+    const QString path = QFileDialog::getSaveFileName(this, toQt(texts::ChartSaveTitle), folder,
                                                       toQt(texts::ChartSaveFilters));
-    if (path.isEmpty() || saveAs(path))
+    if (path.isEmpty())
+        return;
+    settings.setValue(key, QFileInfo(path).absolutePath());
+    if (saveAs(path))
         return;
     QMessageBox::warning(this, toQt(texts::ChartSaveTitle),
                          toQt(texts::ChartNotSaved) + QDir::toNativeSeparators(path));

@@ -99,6 +99,24 @@ void fillRecentFiles(QMenu* menu, Controller& controller) {
         menu->addAction(toQt(texts::MenuNoRecentFiles))->setEnabled(false);
 }
 
+/// The help page that comes with the program (F1), the web page, and the About tab.
+void addHelpMenu(QMainWindow& window, Controller& controller, MenuGuard& guard) {
+    REVEQfrm& form = controller.session().form;
+    QMenu* help = window.menuBar()->addMenu(toQt(texts::MenuHelp));
+    // F1 shows the page that comes with the program: it opens at once, with or without
+    // a browser. The Help button and the next entry go to the web page.
+    QAction* page = help->addAction(toQt(texts::MenuHelpPage));
+    page->setShortcut(QKeySequence(Qt::Key_F1));
+    QObject::connect(page, &QAction::triggered, &window,
+                     [&controller] { controller.session().platform.showHelp(); });
+    addEntries(help, controller, guard, {{texts::MenuHelpOnline, form.HelpCMD}});
+    QAction* about = help->addAction(toQt(texts::MenuAbout));
+    QObject::connect(about, &QAction::triggered, &window, [&controller, &form] {
+        controller.session().runHandler([&form] { form.currentTab = REVEQfrm::AboutTab; });
+        controller.refresh();
+    });
+}
+
 } // namespace
 
 void addMainMenu(QMainWindow& window, Controller& controller) {
@@ -129,19 +147,7 @@ void addMainMenu(QMainWindow& window, Controller& controller) {
                 {texts::MenuReverseAll, form.CMD4, REVEQfrm::MechanismTab},
                 {texts::MenuReverseSelected, form.CMD5, REVEQfrm::MechanismTab}});
 
-    QMenu* help = window.menuBar()->addMenu(toQt(texts::MenuHelp));
-    // F1 shows the page that comes with the program: it opens at once, with or without
-    // a browser. The Help button and the next entry go to the web page.
-    QAction* page = help->addAction(toQt(texts::MenuHelpPage));
-    page->setShortcut(QKeySequence(Qt::Key_F1));
-    QObject::connect(page, &QAction::triggered, &window,
-                     [&controller] { controller.session().platform.showHelp(); });
-    addEntries(help, controller, *guard, {{texts::MenuHelpOnline, form.HelpCMD}});
-    QAction* about = help->addAction(toQt(texts::MenuAbout));
-    QObject::connect(about, &QAction::triggered, &window, [&controller, &form] {
-        controller.session().runHandler([&form] { form.currentTab = REVEQfrm::AboutTab; });
-        controller.refresh();
-    });
+    addHelpMenu(window, controller, *guard);
 }
 
 } // namespace zorbel::ui

@@ -33,6 +33,7 @@ TEST(ChartDialog, DrawsTheComputedPointsAndTheFittedLaw) {
     ChartDialog dialog(threePoints());
     EXPECT_EQ(dialog.windowTitle(), "Rate constant... H+O2<=>O+OH");
     EXPECT_FALSE(dialog.isModal());
+    EXPECT_EQ(dialog.chart()->title(), "H+O2&lt;=&gt;O+OH"); // on saved pictures too
     const QList<QAbstractSeries*> series = dialog.chart()->series();
     ASSERT_EQ(series.size(), 2);
     auto* computed = qobject_cast<QXYSeries*>(series[0]);
