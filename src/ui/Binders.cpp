@@ -184,11 +184,12 @@ private:
     void draw() override { static_cast<QPushButton*>(widget_)->setText(toQt(element_.caption)); }
 };
 
-/// Cancel: its click bypasses the batch guard, which refuses every command during a run.
+/// Cancel and Quit: the click bypasses the batch guard, which refuses every command during a
+/// run.
 class RunControlBinder : public ElementBinder<Button> {
 public:
-    RunControlBinder(QPushButton* button, Controller& controller, Button& element)
-        : ElementBinder(button, controller, Role::RunControl, element) {
+    RunControlBinder(QPushButton* button, Controller& controller, Button& element, Role role)
+        : ElementBinder(button, controller, role, element) {
         QObject::connect(button, &QPushButton::clicked, this, [this] {
             controller_.session().runHandler([this] { element_.click(); });
         });
@@ -483,8 +484,9 @@ QPushButton* Binding::button(Button& element, const QString& name, QWidget* pare
     return button;
 }
 
-QPushButton* Binding::runControl(Button& element, const QString& name, QWidget* parent) {
-    auto* button = bind<RunControlBinder, QPushButton>(element, name, parent);
+QPushButton* Binding::runControl(Button& element, const QString& name, QWidget* parent,
+                                 Binder::Role role) {
+    auto* button = bind<RunControlBinder, QPushButton>(element, name, parent, role);
     button->setAutoDefault(false);
     return button;
 }

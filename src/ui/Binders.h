@@ -39,6 +39,7 @@ public:
         Display,    ///< never disabled
         Input,      ///< disabled while a batch run yields
         RunControl, ///< enabled only while a batch run yields (Cancel)
+        Always,     ///< enabled during a run as well (Quit, which asks first)
     };
     Binder(QWidget* widget, Controller& controller, bool input);
     Binder(QWidget* widget, Controller& controller, Role role);
@@ -83,7 +84,8 @@ public:
     QPushButton* button(Button& element, const QString& name, QWidget* parent);
     /// A button that acts on the batch run in progress: enabled only during a run, and
     /// its click reaches the model while every command is refused.
-    QPushButton* runControl(Button& element, const QString& name, QWidget* parent);
+    QPushButton* runControl(Button& element, const QString& name, QWidget* parent,
+                            Binder::Role role = Binder::Role::RunControl);
     QCheckBox* checkBox(CheckBox& element, const QString& name, QWidget* parent);
     QRadioButton* option(OptionButton& element, const QString& name, QWidget* parent);
     QProgressBar* progressBar(ProgressBar& element, const QString& name, QWidget* parent);

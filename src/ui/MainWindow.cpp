@@ -45,7 +45,9 @@ MainWindow::MainWindow(Controller& controller, QWidget* parent)
     auto* bottomRow = new QHBoxLayout;
     bottomRow->addWidget(binding_.label(form.Label7, QStringLiteral("Label7"), central), 1);
     bottomRow->addWidget(binding_.button(form.HelpCMD, QStringLiteral("HelpCMD"), central));
-    bottomRow->addWidget(binding_.button(form.QuitCMD, QStringLiteral("QuitCMD"), central));
+    // Quit stays enabled during a run: it closes the window, which asks before it stops one.
+    bottomRow->addWidget(binding_.runControl(form.QuitCMD, QStringLiteral("QuitCMD"), central,
+                                             Binder::Role::Always));
 
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(tabs_, 1);

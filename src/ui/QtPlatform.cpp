@@ -208,6 +208,10 @@ void QtPlatform::storeValue(const std::string& key, const std::string& value) {
 }
 
 void QtPlatform::quit() {
+    // The main window may refuse to close (a run in progress, and the user said No) or
+    // close only once the run has stopped: the program ends with its last window.
+    if (owner_ != nullptr && !owner_->close())
+        return;
     QApplication::closeAllWindows();
     QCoreApplication::quit();
 }

@@ -155,7 +155,7 @@ TEST_F(ProgramTest, ReverseAllLocksTheWindowWhileItYields) {
 
     const char* inputs[] = {"CMD1",    "CMD2", "CMD3",    "CMD4",    "CMD5",    "CMD6",
                             "FindCmd", "LOS1", "LOS2",    "TXT1K",   "Ntxt",    "Option1",
-                            "Chk1",    "Chk2", "Hot2txt", "HelpCMD", "QuitCMD", "aboutxt3"};
+                            "Chk1",    "Chk2", "Hot2txt", "HelpCMD", "aboutxt3"};
     std::vector<std::string> enabledDuringRun;
     std::vector<int> progress;
     int progressShown = 0;
@@ -339,6 +339,23 @@ TEST_F(ProgramTest, DialogsOpenWhereTheirKindWasFoundAndSettingsLastBetweenRuns)
     EXPECT_EQ(boxText("Ntxt"), "50");
     EXPECT_TRUE(form.Chk2.checked());
     EXPECT_TRUE(form.Option2.selected());
+}
+
+TEST_F(ProgramTest, QuitDuringARunAsksFirstAndANoLetsItGoOn) {
+    loadExamples();
+    showTab(REVEQfrm::MechanismTab);
+    platform.messageAnswers = {MessageAnswer::Yes, MessageAnswer::No};
+    platform.afterEvents = [&] {
+        if (platform.eventTurns == 2)
+            click("QuitCMD");
+    };
+    click("CMD4");
+    platform.afterEvents = nullptr;
+    ASSERT_GE(platform.messages.size(), 2U);
+    EXPECT_EQ(platform.messages[1].text, texts::StopRunQuestion);
+    EXPECT_EQ(platform.eventTurns, 13);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(QFile::exists(output(texts::RevAllFileName)));
 }
 
 TEST_F(ProgramTest, PointsAreCheckedAsTheUserTypesThem) {
