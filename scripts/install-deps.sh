@@ -5,7 +5,7 @@
 # packages): qt6-charts-dev needs Qt6OpenGL but does not pull in libqt6opengl6-dev.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang clang-tidy libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
-          qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev)
+          qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev qt6-svg-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

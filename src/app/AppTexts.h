@@ -47,7 +47,7 @@ inline constexpr std::string_view CMD3Tip =
     "Calculate the reverse rate constant coefficients for the reaction you have specified.";
 inline constexpr std::string_view ForwardCaption = ">>> Forward Coefficients >>>";
 inline constexpr std::string_view ReverseCaption = "<<< Reverse Coefficients <<<";
-inline constexpr std::string_view EaCaption = "Ea (cal/K/mol)";
+inline constexpr std::string_view EaCaption = "Ea (cal/mol)";
 inline constexpr std::string_view Option1Caption = "Arrhenius Law";
 inline constexpr std::string_view Option2Caption = "Modified Arrhenius Law";
 inline constexpr std::string_view Lblerror2Start = "S=";
@@ -80,6 +80,9 @@ inline constexpr std::string_view NtxtStart = "50";
 inline constexpr std::string_view NtxtTip =
     "You can change this value if you want. (number between 3 and 10000)";
 inline constexpr std::string_view Label5Caption = "Temperature Range:";
+inline constexpr std::string_view DefaultsCaption = "Restore &Defaults";
+inline constexpr std::string_view DefaultsTip =
+    "Put every setting back as it is when the program is first started.";
 
 // Tab 4.
 inline constexpr std::string_view Frame1Caption = "About Zorbel";
@@ -102,6 +105,11 @@ inline constexpr std::string_view QuitTip = "Click here if you want to quit this
 // When the help page cannot be asked for at all.
 inline constexpr std::string_view AccessDeniedTitle = "Access Denied";
 inline constexpr std::string_view AccessDeniedText = "Problem Access Internet... Sorry!";
+// When no program opens an about link: the address follows, for the user to copy.
+inline constexpr std::string_view LinkNotOpenedTitle = "Link not opened";
+inline constexpr std::string_view NoMailProgram =
+    "No mail program could be started. Please write to:";
+inline constexpr std::string_view NoBrowser = "No web browser could be started. The page is at:";
 
 // Number-of-points validation and the checks the commands share.
 inline constexpr std::string_view TooManyPoints = "Too many points!";
@@ -111,10 +119,16 @@ inline constexpr std::string_view ImportDatabaseFirst =
 inline constexpr std::string_view ImportMechanismFirst =
     "Warning!!! Import a Mechanism first before executing this operation!";
 inline constexpr std::string_view EnterPointsNumber =
-    "Warning!!! Enter a number (between 3 and 10000) in the highlighted textbox before "
-    "executing this operation!";
+    "Warning!!! General Settings, Number of points: enter a number between 3 and 10000 "
+    "before executing this operation!";
+inline constexpr std::string_view SelectReactionFirst =
+    "Select a reaction first: click it in the list of reactions of the Mechanism tab.";
 
 // A run stopped before its end writes nothing.
+inline constexpr std::string_view CancelCaption = "&Cancel";
+inline constexpr std::string_view CancelTip =
+    "Stop the run after the reaction in hand (Esc): nothing is written, every file stays as it "
+    "was.";
 inline constexpr std::string_view RunStopped =
     "The run was stopped before its end: nothing was written, every file is as it was.";
 inline constexpr std::string_view StopRunTitle = "Stop the run?";
@@ -125,6 +139,9 @@ inline constexpr std::string_view InterruptedNothingWritten =
     "Interrupted: the run was stopped and nothing was written; every file is as it was.";
 inline constexpr std::string_view InterruptedAfterWriting =
     "Interrupted after the run had put its files in place whole; no scratch file is left.";
+
+// The chart's table, saved from its window.
+inline constexpr std::string_view ChartTableHeader = "T (K),1000 K/T,ln kr computed,ln kr fitted";
 
 // Message boxes.
 inline constexpr std::string_view JobDoneTitle = "JOB DONE!";

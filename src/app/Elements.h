@@ -74,6 +74,9 @@ public:
     void setBold(bool bold);
     bool readOnly = false;
     int maxLength = 0; ///< 0: no limit (the limit binds the user's typing only)
+    /// The characters the user may type, or empty for any; binds typing only, as
+    /// maxLength does.
+    std::string typedCharacters;
 
     std::function<void()> onChange;
     /// The user's click on the box (the about tab's links).

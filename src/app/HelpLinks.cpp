@@ -18,6 +18,13 @@ bool tryToOpen(Platform& platform, const std::string& address) {
     }
 }
 
+/// When no program opened a link: the address, for the user to copy.
+void sayWhereToGo(Session& session, std::string_view why, const std::string& address) {
+    session.platform.showMessage({std::string(why) + session.common.NewLine + address,
+                                  std::string(texts::LinkNotOpenedTitle), MessageButtons::Ok,
+                                  MessageIcon::Information});
+}
+
 } // namespace
 
 void connectHelpLinks(Session& session) {
@@ -31,9 +38,16 @@ void connectHelpLinks(Session& session) {
         denied.buttons = MessageButtons::Ok;
         denied.icon = MessageIcon::Stop;
         session.platform.showMessage(denied);
+        session.platform.showHelp();
     };
-    form.aboutxt3.onClick = [&session] { tryToOpen(session.platform, contactAddress()); };
-    form.aboutxt4.onClick = [&session] { tryToOpen(session.platform, downloadAddress()); };
+    form.aboutxt3.onClick = [&session] {
+        if (!tryToOpen(session.platform, contactAddress()))
+            sayWhereToGo(session, texts::NoMailProgram, contactAddressShown());
+    };
+    form.aboutxt4.onClick = [&session] {
+        if (!tryToOpen(session.platform, downloadAddress()))
+            sayWhereToGo(session, texts::NoBrowser, downloadAddress());
+    };
 }
 
 } // namespace zorbel

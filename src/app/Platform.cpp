@@ -1,5 +1,6 @@
 #include "app/Platform.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <ctime>
 
@@ -15,6 +16,20 @@ DateTime localNow() {
 #endif
     return DateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
                     local.tm_hour,        local.tm_min,     local.tm_sec};
+}
+
+double Platform::steadySeconds() {
+    const auto since = std::chrono::steady_clock::now().time_since_epoch();
+    return std::chrono::duration<double>(since).count();
+}
+
+std::optional<std::string> Platform::storedValue(const std::string& key) {
+    const auto found = stored_.find(key);
+    return found == stored_.end() ? std::nullopt : std::optional<std::string>(found->second);
+}
+
+void Platform::storeValue(const std::string& key, const std::string& value) {
+    stored_[key] = value;
 }
 
 std::string defaultDialogFolder() {

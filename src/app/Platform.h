@@ -4,6 +4,7 @@
 
 #include "text/DateText.h"
 
+#include <map>
 #include <optional>
 #include <string>
 
@@ -36,7 +37,8 @@ public:
     /// The chosen path, or nothing when the user cancels.
     virtual std::optional<std::string> chooseFile(const FileDialogRequest& request) = 0;
     virtual MessageAnswer showMessage(const MessageRequest& request) = 0;
-    /// Shows the chart window and returns when the user has closed it.
+    /// Shows a chart window and returns at once: the window stays open beside the main
+    /// one until the user closes it.
     virtual void showChart(const Speedfrm& chart) = 0;
     /// Shows the search window and returns when it has been closed (its `shown` flag
     /// falls to false when a handler closes it).
@@ -46,8 +48,20 @@ public:
     /// Hands an address to the system's open-address service; throws when the request
     /// cannot be made at all.
     virtual void openAddress(const std::string& address) = 0;
+    /// Shows the help page that comes with the program, without a browser. Nothing
+    /// without a display.
+    virtual void showHelp() {}
     virtual DateTime now() = 0;
+    /// A steady clock [s] for measuring durations: its origin is arbitrary.
+    virtual double steadySeconds();
     virtual void quit() = 0;
+    /// Values the window keeps between runs (its settings, its recent files). Here they
+    /// last for the run only; the desktop keeps them in the user's settings.
+    virtual std::optional<std::string> storedValue(const std::string& key);
+    virtual void storeValue(const std::string& key, const std::string& value);
+
+private:
+    std::map<std::string, std::string> stored_;
 };
 
 /// The local wall clock.

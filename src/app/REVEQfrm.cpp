@@ -74,6 +74,7 @@ void setUpMechanismTab(REVEQfrm& form) {
     setUp(form.CMD6, texts::CMD6Caption, texts::CMD6Tip);
     form.ProgBar.setVisible(false);
     form.timeremaining.setVisible(false);
+    setUp(form.CancelCMD, texts::CancelCaption, texts::CancelTip);
 }
 
 /// The settings tab: the temperature range and the grid.
@@ -93,6 +94,7 @@ void setUpSettingsTab(REVEQfrm& form) {
     setUp(form.Label1, texts::Label1Caption);
     form.Ntxt.setText(std::string(texts::NtxtStart));
     form.Ntxt.maxLength = 5;
+    form.Ntxt.typedCharacters = "0123456789";
     form.Ntxt.setTooltip(std::string(texts::NtxtTip));
     setUp(form.Label5, texts::Label5Caption);
     form.Hottxt.readOnly = true;
@@ -101,6 +103,7 @@ void setUpSettingsTab(REVEQfrm& form) {
     form.Coldtxt.readOnly = true;
     form.Coldtxt.setBackground(Colour::LightCyan);
     form.Coldtxt.maxLength = 7;
+    setUp(form.DefaultsCMD, texts::DefaultsCaption, texts::DefaultsTip);
 }
 
 /// The about tab.

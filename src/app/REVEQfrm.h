@@ -72,6 +72,8 @@ struct REVEQfrm {
     Button CMD6;
     ProgressBar ProgBar;
     Label timeremaining;
+    /// Stops a batch run after the reaction it is on; only a run in progress heeds it.
+    Button CancelCMD;
 
     // Tab 3: settings.
     CheckBox Chk1;
@@ -84,6 +86,8 @@ struct REVEQfrm {
     Label Label5;
     TextBox Hottxt;
     TextBox Coldtxt;
+    /// Puts the settings back as they are at start.
+    Button DefaultsCMD;
 
     // Tab 4: about.
     std::array<TextBox, 3> aboutxt;

@@ -43,6 +43,8 @@ public:
     void showSearch(Findfrm& window) override;
     void processEvents() override;
     void openAddress(const std::string& address) override;
+    void showHelp() override { ++helpShown; }
+    int helpShown = 0;
     DateTime now() override;
     void quit() override;
 };

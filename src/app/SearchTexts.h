@@ -2,6 +2,7 @@
 // The reaction search window's own texts, and the pieces of reaction syntax the search
 // recognises around a species name. Each text stands here once.
 
+#include "app/Version.h"
 #include "mechanism/MechanismTexts.h"
 
 #include <string_view>
@@ -9,7 +10,8 @@
 namespace zorbel::texts {
 
 // Window, captions and tooltips.
-inline constexpr std::string_view FindfrmCaption = "Zorbel 1.20 -- Search a Particular Reaction";
+inline constexpr std::string_view FindfrmCaption =
+    "Zorbel " ZORBEL_VERSION " -- Search a Particular Reaction";
 inline constexpr std::string_view FindLabel1Caption =
     "I am looking for reactions containing the following species:";
 inline constexpr std::string_view UsereqnTip = "Enter a species name.";

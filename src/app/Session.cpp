@@ -2,6 +2,8 @@
 
 #include "app/Addresses.h"
 #include "app/AppTexts.h"
+#include "batch/BatchTexts.h"
+#include "batch/RemainingTime.h"
 #include "reversal/PointLimits.h"
 #include "text/NumberText.h"
 
@@ -71,6 +73,11 @@ Session::Session(Platform& platformIn) : platform(platformIn) {
     startUp(*this);
     form.Ntxt.onChange = [this] { validatePoints(*this); };
     form.QuitCMD.onClick = [this] { platform.quit(); };
+    form.DefaultsCMD.onClick = [this] { restoreDefaults(); };
+    form.CancelCMD.onClick = [this] {
+        if (batchRunning)
+            stopRequested = true;
+    };
 }
 
 CommandResult Session::handle(const std::function<CommandResult()>& handler) {
@@ -109,15 +116,6 @@ CommandResult Session::refuse(std::string message) {
     return CommandResult::refused(std::move(message));
 }
 
-std::optional<std::string> Session::askForFile(std::string_view title, std::string_view filter) {
-    FileDialogRequest request;
-    request.title = std::string(title);
-    request.filter = std::string(filter);
-    request.filterIndex = 1;
-    request.initialFolder = defaultDialogFolder();
-    return platform.chooseFile(request);
-}
-
 void Session::showJobDone(const std::string& text) {
     platform.showMessage(
         {text, std::string(texts::JobDoneTitle), MessageButtons::Ok, MessageIcon::Information});
@@ -137,6 +135,19 @@ CommandResult Session::checkPoints() {
     }
     form.Ntxt.setBackground(Colour::Window);
     return {};
+}
+
+void Session::startRemainingTime() {
+    runStart_ = platform.steadySeconds();
+}
+
+void Session::showRemainingTime(int step, int last) {
+    RemainingTime estimate;
+    if (step != 0)
+        estimate = estimateRemaining(platform.steadySeconds() - runStart_, step, last);
+    form.timeremaining.setCaption(std::string(texts::RemainingTimeStart) +
+                                  plainNumber(estimate.minutes) + std::string(texts::Minutes) +
+                                  plainNumber(estimate.seconds) + std::string(texts::Seconds));
 }
 
 std::string helpAddress() {

@@ -13,6 +13,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zorbel {
 
@@ -66,8 +67,26 @@ public:
     /// A refusal, shown in lblerror as it is returned.
     CommandResult refuse(std::string message);
     /// The open-file dialog of a command, with its title and filter; nothing when the user
-    /// cancels.
+    /// cancels. It opens in the folder of the file last chosen under the same title (the
+    /// same kind of file), the default folder the first time; a preset file answers it
+    /// unseen.
     std::optional<std::string> askForFile(std::string_view title, std::string_view filter);
+    /// Answers the next file dialog without showing it: a recent file opened again.
+    std::optional<std::string> presetFile;
+
+    /// A file chosen in a file dialog: the dialog's title says which kind.
+    struct RecentFile {
+        std::string title;
+        std::string path;
+    };
+    /// The files chosen last, newest first, as the platform keeps them between runs.
+    std::vector<RecentFile> recentFiles() const;
+
+    /// The General Settings (number of points, own range, spacing, law) as the platform
+    /// kept them, stored back, or set to their start values.
+    void restoreSettings();
+    void storeSettings();
+    void restoreDefaults();
     /// The information box that closes a command that wrote its files.
     void showJobDone(const std::string& text);
     /// Its usual text: "Output file copied to:", a line break and the file.
@@ -77,6 +96,14 @@ public:
     /// anything else: refused (with the warning and a yellow Ntxt) when it is empty or
     /// outside 3 to 10000.
     CommandResult checkPoints();
+
+    /// The remaining-time label of a Reverse All run: startRemainingTime() as its first
+    /// step begins, showRemainingTime(i, last) at the start of each step i.
+    void startRemainingTime();
+    void showRemainingTime(int step, int last);
+
+private:
+    double runStart_ = 0.0;
 };
 
 /// The three addresses handed to the system's open-address service.

@@ -3,7 +3,6 @@
 #include "app/AppTexts.h"
 #include "app/Session.h"
 #include "batch/BatchTexts.h"
-#include "batch/RemainingTime.h"
 #include "commands/MechanismCommands.h"
 #include "commands/ReverseCommand.h"
 #include "files/TextFiles.h"
@@ -325,29 +324,17 @@ CommandResult reverseAllWorker(Session& session, ClosingBox closingBox,
     const int last = form.LOS2.count() - 1;
     form.LOS4.assign(form.LOS2.entries());
 
-    // A running total: summing every step's duration again at each step would make a long
-    // run quadratic in its number of reactions.
-    long long elapsedSeconds = 0;
-    int startSecond = 0;
-    int endSecond = 0;
-    RemainingTime estimate;
     form.timeremaining.setVisible(true);
+    session.startRemainingTime();
     for (int i = 0; i <= last; ++i) {
-        elapsedSeconds += stepDuration(startSecond, endSecond);
-        if (i != 0)
-            estimate = estimateRemaining(elapsedSeconds, i, last);
-        form.timeremaining.setCaption(std::string(texts::RemainingTimeStart) +
-                                      plainNumber(estimate.minutes) + std::string(texts::Minutes) +
-                                      plainNumber(estimate.seconds) + std::string(texts::Seconds));
+        session.showRemainingTime(i, last);
         platform.processEvents();
         if (stopAsked(session))
             return stoppedRun();
-        startSecond = platform.now().second;
         if (last != 0)
             form.ProgBar.setValue(static_cast<float>(100.0 * i / last));
         run.reverseEntry(i, form.LOS4.at(i), form.LOS3.at(i));
         form.LOS2.clearSelection();
-        endSecond = platform.now().second;
     }
 
     form.ProgBar.setValue(0.0F);

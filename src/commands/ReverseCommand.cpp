@@ -30,18 +30,33 @@ std::string joinedReaction(const ReactionSlots& slots, size_t firstSide, size_t 
     return replaceAll(text, "+" + empty, "");
 }
 
-std::string warningText(RangeWarning warning) {
-    switch (warning) {
+/// Why the personal range was not suitable: the ends swapped, equal, or both outside.
+std::string_view unsuitableReason(const PersonalRange& personal) {
+    const double cold = readLeadingNumber(personal.cold);
+    const double hot = readLeadingNumber(personal.hot);
+    if (cold > hot)
+        return texts::PersonalReversed;
+    return cold == hot ? texts::PersonalEqual : texts::PersonalBothOutside;
+}
+
+/// The warning about the personal range, why it was set aside, and the range used.
+std::string warningText(const ReversalOutcome& outcome, const PersonalRange& personal) {
+    std::string text;
+    switch (outcome.warning) {
     case RangeWarning::NotSuitable:
-        return std::string(texts::PersonalNotSuitable);
-    case RangeWarning::ColdIgnored:
-        return std::string(texts::PersonalColdIgnored);
-    case RangeWarning::HotIgnored:
-        return std::string(texts::PersonalHotIgnored);
-    case RangeWarning::None:
+        text = std::string(texts::PersonalNotSuitable) + std::string(unsuitableReason(personal));
         break;
+    case RangeWarning::ColdIgnored:
+        text = std::string(texts::PersonalColdIgnored) + std::string(texts::PersonalColdBelow);
+        break;
+    case RangeWarning::HotIgnored:
+        text = std::string(texts::PersonalHotIgnored) + std::string(texts::PersonalHotAbove);
+        break;
+    case RangeWarning::None:
+        return {};
     }
-    return {};
+    return text + std::string(texts::RangeUsedStart) + outcome.range.cold +
+           std::string(texts::RangeUsedAnd) + outcome.range.hot + std::string(texts::RangeUsedEnd);
 }
 
 /// The table file: eight coefficient lines, the header, one row per point.
@@ -216,7 +231,7 @@ std::string missingSpeciesMessage(const Session& session, const ReversalOutcome&
 std::string refusalMessage(const Session& session, const ReversalOutcome& outcome) {
     switch (outcome.refusal) {
     case Refusal::None:
-        return warningText(outcome.warning);
+        return warningText(outcome, requestFromWindow(session).personal);
     case Refusal::MissingSpecies:
         return missingSpeciesMessage(session, outcome);
     case Refusal::UnusableRecord:
@@ -252,13 +267,15 @@ Speedfrm buildChart(const Session& session) {
     const CommonValue& common = session.common;
     const ResultsGrid& grid = session.form.MSFG;
     Speedfrm chart;
+    const std::string line = session.form.LOS2.selectedText();
+    chart.reaction = line.substr(0, line.find(' '));
     const int rows = common.LastPoint + 1;
     chart.rows.reserve(static_cast<size_t>(rows));
     for (int i = 1; i <= rows; ++i) {
         const double T = readLeadingNumber(grid.text(i, 1));
         const std::string x = generalNumber(std::pow(T, -1.0) * 1000.0);
         const double fitted = common.FitLnA + common.FitN * std::log(T) + common.FitInvT / T;
-        chart.rows.push_back({x, grid.text(i, 3), x, generalNumber(fitted)});
+        chart.rows.push_back({x, grid.text(i, 3), x, generalNumber(fitted), grid.text(i, 1)});
     }
     return chart;
 }
@@ -271,6 +288,15 @@ std::optional<CommandResult> refusalBeforeReversal(Session& session) {
     form.Templbl.setCaption({});
     if (session.common.SpeciesCount == 0)
         return session.refuse(std::string(texts::ImportDatabaseFirst));
+    // Empty slots would read as species missing from the database.
+    const auto empty = [&form](int k) {
+        return form.PropTxt[static_cast<size_t>(k)].text().empty();
+    };
+    bool nothingShown = empty(REVEQfrm::ForwardA);
+    for (int k = REVEQfrm::FirstSlot; k < REVEQfrm::ForwardA; ++k)
+        nothingShown = nothingShown && empty(k);
+    if (nothingShown)
+        return session.refuse(std::string(texts::SelectReactionFirst));
     if (form.EgalLbl.caption() == texts::IrreversibleArrow)
         return session.refuse(std::string(texts::IrreversibleWarning));
     if (CommandResult points = session.checkPoints(); !points.done())

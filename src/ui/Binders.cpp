@@ -13,6 +13,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QTabWidget>
 
 #include <algorithm>
@@ -22,11 +23,16 @@
 namespace zorbel::ui {
 
 Binder::Binder(QWidget* widget, Controller& controller, bool input)
-    : QObject(widget), controller_(controller), widget_(widget), input_(input) {}
+    : Binder(widget, controller, input ? Role::Input : Role::Display) {}
+
+Binder::Binder(QWidget* widget, Controller& controller, Role role)
+    : QObject(widget), controller_(controller), widget_(widget), role_(role) {}
 
 void Binder::setBusy(bool busy) {
-    if (input_)
+    if (role_ == Role::Input)
         widget_->setEnabled(!busy);
+    else if (role_ == Role::RunControl)
+        widget_->setEnabled(busy);
 }
 
 namespace {
@@ -40,6 +46,8 @@ template <class E> class ElementBinder : public Binder {
 public:
     ElementBinder(QWidget* widget, Controller& controller, bool input, E& element)
         : Binder(widget, controller, input), element_(element) {}
+    ElementBinder(QWidget* widget, Controller& controller, Role role, E& element)
+        : Binder(widget, controller, role), element_(element) {}
 
     void refresh(bool force) override {
         if (!force && element_.revision() == drawn_)
@@ -118,10 +126,18 @@ private:
     void draw() override {
         auto* edit = static_cast<QLineEdit*>(widget_);
         edit->setReadOnly(element_.readOnly);
+        // Tab walks the inputs only; a result is still selected and copied by a click.
+        edit->setFocusPolicy(element_.readOnly ? Qt::ClickFocus : Qt::StrongFocus);
         // The limit binds the user's typing only; a read-only box shows whatever the
         // program puts in it.
         const bool limited = !element_.readOnly && element_.maxLength > 0;
         edit->setMaxLength(limited ? element_.maxLength : qtNoLimit);
+        if (!element_.typedCharacters.empty() && edit->validator() == nullptr) {
+            // The box refuses any other key as it is typed.
+            const QString allowed = QRegularExpression::escape(toQt(element_.typedCharacters));
+            edit->setValidator(new QRegularExpressionValidator(
+                QRegularExpression(QStringLiteral("[%1]*").arg(allowed)), edit));
+        }
         const QString text = toQt(element_.text());
         if (edit->text() != text) {
             edit->setText(text);
@@ -162,6 +178,21 @@ public:
         : ElementBinder(button, controller, true, element) {
         QObject::connect(button, &QPushButton::clicked, this,
                          [this] { controller_.forward([this] { element_.click(); }); });
+    }
+
+private:
+    void draw() override { static_cast<QPushButton*>(widget_)->setText(toQt(element_.caption)); }
+};
+
+/// Cancel and Quit: the click bypasses the batch guard, which refuses every command during a
+/// run.
+class RunControlBinder : public ElementBinder<Button> {
+public:
+    RunControlBinder(QPushButton* button, Controller& controller, Button& element, Role role)
+        : ElementBinder(button, controller, role, element) {
+        QObject::connect(button, &QPushButton::clicked, this, [this] {
+            controller_.session().runHandler([this] { element_.click(); });
+        });
     }
 
 private:
@@ -243,6 +274,8 @@ public:
         QObject::connect(view, &ElementListView::currentMovedByKey, this,
                          [this](const QModelIndex& index) { userChose(index); });
         QObject::connect(view, &QListView::doubleClicked, this,
+                         [this](const QModelIndex& index) { userDoubleClicked(index); });
+        QObject::connect(view, &ElementListView::chosenByKey, this,
                          [this](const QModelIndex& index) { userDoubleClicked(index); });
     }
 
@@ -447,6 +480,13 @@ ClickableLabel* Binding::link(TextBox& element, const QString& name, QWidget* pa
 
 QPushButton* Binding::button(Button& element, const QString& name, QWidget* parent) {
     auto* button = bind<ButtonBinder, QPushButton>(element, name, parent);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QPushButton* Binding::runControl(Button& element, const QString& name, QWidget* parent,
+                                 Binder::Role role) {
+    auto* button = bind<RunControlBinder, QPushButton>(element, name, parent, role);
     button->setAutoDefault(false);
     return button;
 }

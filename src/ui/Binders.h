@@ -34,12 +34,21 @@ class ElementListView;
 /// it.
 class Binder : public QObject {
 public:
+    /// How the batch guard treats the widget.
+    enum class Role {
+        Display,    ///< never disabled
+        Input,      ///< disabled while a batch run yields
+        RunControl, ///< enabled only while a batch run yields (Cancel)
+        Always,     ///< enabled during a run as well (Quit, which asks first)
+    };
     Binder(QWidget* widget, Controller& controller, bool input);
+    Binder(QWidget* widget, Controller& controller, Role role);
 
     /// Redraws the widget when its element changed since the last draw, or always when
     /// forced.
     virtual void refresh(bool force) = 0;
-    /// The batch guard: an input widget is disabled while a batch run yields.
+    /// The batch guard: an input widget is disabled while a batch run yields, a run
+    /// control is enabled only then.
     void setBusy(bool busy);
 
 protected:
@@ -47,7 +56,7 @@ protected:
     QWidget* widget_;
 
 private:
-    bool input_;
+    Role role_;
 };
 
 enum class Selection { Single, Extended };
@@ -73,6 +82,10 @@ public:
     /// As textLabel, and a click runs the box's click handler.
     ClickableLabel* link(TextBox& element, const QString& name, QWidget* parent);
     QPushButton* button(Button& element, const QString& name, QWidget* parent);
+    /// A button that acts on the batch run in progress: enabled only during a run, and
+    /// its click reaches the model while every command is refused.
+    QPushButton* runControl(Button& element, const QString& name, QWidget* parent,
+                            Binder::Role role = Binder::Role::RunControl);
     QCheckBox* checkBox(CheckBox& element, const QString& name, QWidget* parent);
     QRadioButton* option(OptionButton& element, const QString& name, QWidget* parent);
     QProgressBar* progressBar(ProgressBar& element, const QString& name, QWidget* parent);

@@ -5,9 +5,18 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
 #include <QLineSeries>
+#include <QMessageBox>
 #include <QPainter>
+#include <QPushButton>
+#include <QSaveFile>
 #include <QScatterSeries>
+#include <QSettings>
+#include <QSvgGenerator>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
@@ -72,7 +81,7 @@ void scale(QValueAxis* axis, const Span& span) {
 /// The grid's computed points: plus signs, unjoined.
 QScatterSeries* computedSeries() {
     auto* computed = new QScatterSeries;
-    computed->setName(toQt(texts::ComputedSeries));
+    computed->setName(toQt(texts::ComputedSeries) + toQt(texts::ComputedSeriesNote));
     computed->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
     computed->setMarkerSize(markerSize);
     computed->setBrush(plusMarker(QColor(0, 0, 160)));
@@ -82,7 +91,7 @@ QScatterSeries* computedSeries() {
 
 QLineSeries* fittedSeries() {
     auto* fitted = new QLineSeries;
-    fitted->setName(toQt(texts::FittedSeries));
+    fitted->setName(toQt(texts::FittedSeries) + toQt(texts::FittedSeriesNote));
     fitted->setPen(QPen(QColor(200, 0, 0), 2));
     return fitted;
 }
@@ -135,9 +144,11 @@ void addAxes(QChart* chart, const ChartPoints& points) {
 
 } // namespace
 
-ChartDialog::ChartDialog(const Speedfrm& content, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(toQt(texts::ChartCaption));
-    setModal(true);
+ChartDialog::ChartDialog(const Speedfrm& content, QWidget* parent)
+    : QDialog(parent), content_(content) {
+    setWindowTitle(toQt(texts::ChartCaption) + QLatin1Char(' ') + toQt(content.reaction));
+    // Minimise and maximise as any window: a chart is kept, not answered.
+    setWindowFlags(Qt::Window);
 
     QScatterSeries* computed = computedSeries();
     QLineSeries* fitted = fittedSeries();
@@ -149,14 +160,70 @@ ChartDialog::ChartDialog(const Speedfrm& content, QWidget* parent) : QDialog(par
     chart_->addSeries(computed);
     chart_->addSeries(fitted);
     addAxes(chart_, points);
+    // The reaction on the chart itself as well, so that a saved picture names it.
+    chart_->setTitle(toQt(content.reaction).toHtmlEscaped()); // "<=>" is no markup
     chart_->legend()->setAlignment(Qt::AlignBottom);
 
-    auto* view = new QChartView(chart_, this);
-    view->setRenderHint(QPainter::Antialiasing);
+    view_ = new QChartView(chart_, this);
+    view_->setRenderHint(QPainter::Antialiasing);
+    auto* save = new QPushButton(toQt(texts::ChartSaveCaption), this);
+    save->setObjectName(QStringLiteral("ChartSave"));
+    save->setAutoDefault(false);
+    connect(save, &QPushButton::clicked, this, &ChartDialog::askAndSave);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(save);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(view);
+    layout->addWidget(view_, 1);
+    layout->addLayout(buttons);
     resize(720, 520);
+}
+
+bool ChartDialog::saveAs(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QStringLiteral("svg"))
+        return saveDrawing(path);
+    if (suffix == QStringLiteral("csv"))
+        return saveChartTable(content_, fromQt(path));
+    return savePicture(path, "PNG");
+}
+
+void ChartDialog::askAndSave() {
+    // The dialog opens where the last chart was saved, the home folder the first time.
+    QSettings settings;
+    const QString key = QStringLiteral("folders/chart");
+    const QString folder = settings.value(key, QDir::homePath()).toString();
+    const QString path = QFileDialog::getSaveFileName(this, toQt(texts::ChartSaveTitle), folder,
+                                                      toQt(texts::ChartSaveFilters));
+    if (path.isEmpty())
+        return;
+    settings.setValue(key, QFileInfo(path).absolutePath());
+    if (saveAs(path))
+        return;
+    QMessageBox::warning(this, toQt(texts::ChartSaveTitle),
+                         toQt(texts::ChartNotSaved) + QDir::toNativeSeparators(path));
+}
+
+bool ChartDialog::savePicture(const QString& path, const char* format) {
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && view_->grab().save(&file, format) && file.commit();
+}
+
+bool ChartDialog::saveDrawing(const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QSvgGenerator drawing;
+    drawing.setOutputDevice(&file);
+    drawing.setSize(view_->size());
+    drawing.setViewBox(view_->rect());
+    drawing.setTitle(windowTitle());
+    QPainter painter;
+    if (!painter.begin(&drawing))
+        return false;
+    view_->render(&painter);
+    painter.end();
+    return file.commit();
 }
 
 } // namespace zorbel::ui

@@ -5,12 +5,15 @@
 #include <QDialog>
 
 class QChart;
+class QChartView;
 
 namespace zorbel::ui {
 
-/// The chart window: ln kr against 1000 K/T, the computed points as plus signs and the
-/// fitted law as a line. It is filled once, when it is made, and closed with its close
-/// box.
+/// The chart window of one Reverse: ln kr against 1000 K/T, the computed points as plus
+/// signs and the fitted law as a line, titled with the reaction. It is filled once, when
+/// it is made, and stays open beside the main window (each Reverse opens its own, so
+/// that fits can be set side by side) until its close box; its Save button keeps the
+/// picture or the table.
 class ChartDialog : public QDialog {
     Q_OBJECT
 public:
@@ -18,8 +21,19 @@ public:
 
     QChart* chart() const { return chart_; }
 
+    /// Saves the chart as a picture (.png, .svg) or its table (.csv), chosen by the
+    /// path's suffix; the file is replaced whole. False when it could not be written.
+    bool saveAs(const QString& path);
+
 private:
+    /// Asks for a file and saves into it, saying so when it fails.
+    void askAndSave();
+    bool savePicture(const QString& path, const char* format);
+    bool saveDrawing(const QString& path);
+
+    Speedfrm content_;
     QChart* chart_ = nullptr;
+    QChartView* view_ = nullptr;
 };
 
 } // namespace zorbel::ui

@@ -31,6 +31,8 @@ public:
     /// Redraws the widgets whose elements changed and applies the batch guard: while a
     /// batch run is going, the inputs of every window are disabled.
     void refresh();
+    /// True when a batch run began or ended since the last refresh.
+    bool busyChangePending() const { return session_.batchRunning != busyShown_; }
 
     void attach(Binding& binding);
     void detach(Binding& binding);

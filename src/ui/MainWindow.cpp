@@ -2,6 +2,7 @@
 
 #include "app/AppTexts.h"
 #include "ui/Controller.h"
+#include "ui/MainMenu.h"
 #include "ui/QtText.h"
 #include "ui/Tabs.h"
 
@@ -9,10 +10,25 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace zorbel::ui {
+
+namespace {
+
+/// The first size: room for every element, within the part of the screen left free.
+void fitToScreen(QWidget& window) {
+    constexpr QSize preferred(1000, 720);
+    QSize size = preferred;
+    if (const QScreen* screen = window.screen())
+        size = size.boundedTo(screen->availableGeometry().size());
+    window.resize(size);
+}
+
+} // namespace
 
 MainWindow::MainWindow(Controller& controller, QWidget* parent)
     : QMainWindow(parent), controller_(controller), binding_(controller) {
@@ -29,7 +45,9 @@ MainWindow::MainWindow(Controller& controller, QWidget* parent)
     auto* bottomRow = new QHBoxLayout;
     bottomRow->addWidget(binding_.label(form.Label7, QStringLiteral("Label7"), central), 1);
     bottomRow->addWidget(binding_.button(form.HelpCMD, QStringLiteral("HelpCMD"), central));
-    bottomRow->addWidget(binding_.button(form.QuitCMD, QStringLiteral("QuitCMD"), central));
+    // Quit stays enabled during a run: it closes the window, which asks before it stops one.
+    bottomRow->addWidget(binding_.runControl(form.QuitCMD, QStringLiteral("QuitCMD"), central,
+                                             Binder::Role::Always));
 
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(tabs_, 1);
@@ -38,9 +56,15 @@ MainWindow::MainWindow(Controller& controller, QWidget* parent)
 
     // The results grid and the work lists LOS3 and LOS4 stay hidden for the whole run:
     // they get no widget.
+    addMainMenu(*this, controller);
     binding_.refresh(true);
-    resize(1000, 720);
+    fitToScreen(*this);
     connect(&controller_, &Controller::refreshed, this, &MainWindow::closeIfAsked);
+    // Esc stops a run from any tab, as the Cancel button beside its progress does.
+    auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(cancel, &QShortcut::activated, this, [&form, &controller] {
+        controller.session().runHandler([&form] { form.CancelCMD.click(); });
+    });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -60,6 +84,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         }
         return;
     }
+    session.storeSettings();
     QMainWindow::closeEvent(event);
 }
 

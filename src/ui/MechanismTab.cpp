@@ -178,6 +178,7 @@ QHBoxLayout* batchCommands(Binding& binding, REVEQfrm& form, QWidget* parent) {
     keepPlaceWhenHidden(progress);
     batchRow->addWidget(progress, 1);
     batchRow->addWidget(binding.label(form.timeremaining, QStringLiteral("timeremaining"), parent));
+    batchRow->addWidget(binding.runControl(form.CancelCMD, QStringLiteral("CancelCMD"), parent));
     return batchRow;
 }
 

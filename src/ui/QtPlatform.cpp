@@ -4,13 +4,17 @@
 #include "ui/Controller.h"
 #include "ui/QtText.h"
 #include "ui/SearchDialog.h"
+#include "ui/UiTexts.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QSettings>
+#include <QTextBrowser>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include <stdexcept>
 
@@ -106,10 +110,18 @@ MessageAnswer QtPlatform::showMessage(const MessageRequest& request) {
 }
 
 void QtPlatform::showChart(const Speedfrm& chart) {
-    if (unattended_ && !visit_)
+    if (unattended_) {
+        if (!visit_)
+            return;
+        ChartDialog dialog(chart, owner_);
+        run(dialog);
         return;
-    ChartDialog dialog(chart, owner_);
-    run(dialog);
+    }
+    // The window outlives the command: it closes with its close box, or with the main
+    // window, its parent.
+    auto* dialog = new ChartDialog(chart, owner_);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
 }
 
 void QtPlatform::showSearch(Findfrm& window) {
@@ -134,8 +146,14 @@ void QtPlatform::run(QDialog& dialog) {
 }
 
 void QtPlatform::processEvents() {
-    if (controller_ != nullptr)
+    // A batch run yields at every reaction, so that Cancel or a close is heard at once;
+    // redrawing as often would cost the window more than the reactions themselves.
+    // The run's start and end redraw at once: they lock and free the window.
+    if (controller_ != nullptr && (controller_->busyChangePending() || !redrawn_.isValid() ||
+                                   redrawn_.elapsed() >= redrawInterval_)) {
         controller_->refresh();
+        redrawn_.start();
+    }
     QCoreApplication::processEvents();
 }
 
@@ -147,11 +165,53 @@ void QtPlatform::openAddress(const std::string& address) {
         throw std::runtime_error("the desktop could not open " + address);
 }
 
+void QtPlatform::showHelp() {
+    if (unattended_)
+        return;
+    if (help_ == nullptr) {
+        help_ = new QDialog(owner_, Qt::Window);
+        help_->setObjectName(QStringLiteral("HelpWindow"));
+        help_->setWindowTitle(toQt(texts::HelpWindowTitle));
+        auto* page = new QTextBrowser(help_);
+        page->setObjectName(QStringLiteral("HelpPage"));
+        page->setOpenExternalLinks(true);
+        page->setSource(QUrl(QStringLiteral("qrc:/help/zorbel-help.html")));
+        auto* layout = new QVBoxLayout(help_);
+        layout->addWidget(page);
+        help_->resize(640, 600);
+    }
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
 DateTime QtPlatform::now() {
     return localNow();
 }
 
+std::optional<std::string> QtPlatform::storedValue(const std::string& key) {
+    // An unattended run leaves the user's settings alone.
+    if (unattended_)
+        return Platform::storedValue(key);
+    const QVariant value = QSettings().value(toQt(key));
+    if (!value.isValid())
+        return std::nullopt;
+    return fromQt(value.toString());
+}
+
+void QtPlatform::storeValue(const std::string& key, const std::string& value) {
+    if (unattended_) {
+        Platform::storeValue(key, value);
+        return;
+    }
+    QSettings().setValue(toQt(key), toQt(value));
+}
+
 void QtPlatform::quit() {
+    // The main window may refuse to close (a run in progress, and the user said No) or
+    // close only once the run has stopped: the program ends with its last window.
+    if (owner_ != nullptr && !owner_->close())
+        return;
     QApplication::closeAllWindows();
     QCoreApplication::quit();
 }

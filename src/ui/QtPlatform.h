@@ -4,6 +4,7 @@
 
 #include "app/Platform.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
@@ -41,14 +42,23 @@ public:
     /// Without a visitor they are not shown at all.
     void runUnattended(std::deque<std::string> fileAnswers, WindowVisit visit = {});
 
+    /// The shortest time between two redraws during a batch run's yields [ms]: about 20
+    /// a second by default. Tests that watch every yield set 0.
+    void setRedrawInterval(int milliseconds) { redrawInterval_ = milliseconds; }
+
     std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
     MessageAnswer showMessage(const MessageRequest& request) override;
     void showChart(const Speedfrm& chart) override;
     void showSearch(Findfrm& window) override;
     void processEvents() override;
     void openAddress(const std::string& address) override;
+    /// One help window, made at the first call and shown again at the next ones.
+    void showHelp() override;
     DateTime now() override;
     void quit() override;
+    /// In the user's settings (QSettings), kept between runs.
+    std::optional<std::string> storedValue(const std::string& key) override;
+    void storeValue(const std::string& key, const std::string& value) override;
 
 private:
     /// Runs a secondary window modally, or hands it to the visitor in an unattended run.
@@ -59,6 +69,9 @@ private:
     bool unattended_ = false;
     std::deque<std::string> fileAnswers_;
     WindowVisit visit_;
+    int redrawInterval_ = 50;
+    QPointer<QDialog> help_;
+    QElapsedTimer redrawn_;
 };
 
 } // namespace zorbel::ui

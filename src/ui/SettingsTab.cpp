@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace zorbel::ui {
@@ -38,10 +39,11 @@ SettingsTab::SettingsTab(Binding& binding, REVEQfrm& form, QWidget* parent) : QW
     user->setObjectName(QStringLiteral("frm5"));
     auto* userLayout = new QVBoxLayout(user);
     userLayout->addWidget(binding.checkBox(form.Chk1, QStringLiteral("Chk1"), user));
-    userLayout->addLayout(
-        rangeRow(binding.label(form.Label6, QStringLiteral("Label6"), user),
-                 temperatureBox(binding, form.Cold2txt, QStringLiteral("Cold2txt"), user),
-                 temperatureBox(binding, form.Hot2txt, QStringLiteral("Hot2txt"), user)));
+    // One statement each: Tab walks the boxes in the order they are made.
+    QLabel* ownCaption = binding.label(form.Label6, QStringLiteral("Label6"), user);
+    QLineEdit* ownCold = temperatureBox(binding, form.Cold2txt, QStringLiteral("Cold2txt"), user);
+    QLineEdit* ownHot = temperatureBox(binding, form.Hot2txt, QStringLiteral("Hot2txt"), user);
+    userLayout->addLayout(rangeRow(ownCaption, ownCold, ownHot));
     userLayout->addWidget(horizontalLine(QStringLiteral("Line1_0"), user));
     userLayout->addWidget(binding.checkBox(form.Chk2, QStringLiteral("Chk2"), user));
 
@@ -56,15 +58,20 @@ SettingsTab::SettingsTab(Binding& binding, REVEQfrm& form, QWidget* parent) : QW
     auto* programmeLayout = new QVBoxLayout(programme);
     programmeLayout->addLayout(pointsRow);
     programmeLayout->addWidget(horizontalLine(QStringLiteral("Line1_1"), programme));
-    programmeLayout->addLayout(
-        rangeRow(binding.label(form.Label5, QStringLiteral("Label5"), programme),
-                 temperatureBox(binding, form.Coldtxt, QStringLiteral("Coldtxt"), programme),
-                 temperatureBox(binding, form.Hottxt, QStringLiteral("Hottxt"), programme)));
+    QLabel* usedCaption = binding.label(form.Label5, QStringLiteral("Label5"), programme);
+    QLineEdit* usedCold =
+        temperatureBox(binding, form.Coldtxt, QStringLiteral("Coldtxt"), programme);
+    QLineEdit* usedHot = temperatureBox(binding, form.Hottxt, QStringLiteral("Hottxt"), programme);
+    programmeLayout->addLayout(rangeRow(usedCaption, usedCold, usedHot));
 
     auto* page = new QVBoxLayout(this);
     page->addWidget(user);
     page->addWidget(horizontalLine(QStringLiteral("Line1_2"), this));
     page->addWidget(programme);
+    auto* defaultsRow = new QHBoxLayout;
+    defaultsRow->addStretch(1);
+    defaultsRow->addWidget(binding.button(form.DefaultsCMD, QStringLiteral("DefaultsCMD"), this));
+    page->addLayout(defaultsRow);
     page->addStretch(1);
 }
 

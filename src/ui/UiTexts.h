@@ -11,5 +11,33 @@ inline constexpr std::string_view ComputedSeries = "CHEMKIN Guide";
 inline constexpr std::string_view FittedSeries = "Zorbel Fit";
 inline constexpr std::string_view ChartXTitle = "1000 K /T";
 inline constexpr std::string_view ChartYTitle = "Ln(Kr)";
+// What each series is, after its name in the legend.
+inline constexpr std::string_view ComputedSeriesNote = ": ln(kf/Kc) computed at each point";
+inline constexpr std::string_view FittedSeriesNote = ": the fitted reverse law";
+inline constexpr std::string_view ChartSaveCaption = "&Save...";
+inline constexpr std::string_view ChartSaveTitle = "Save the chart";
+inline constexpr std::string_view ChartSaveFilters =
+    "PNG picture (*.png);;SVG drawing (*.svg);;CSV table (*.csv)";
+inline constexpr std::string_view ChartNotSaved = "The chart could not be saved as ";
+
+inline constexpr std::string_view HelpWindowTitle = "Zorbel help";
+
+// The menu bar.
+inline constexpr std::string_view MenuFile = "&File"; // mnemonics apart from the buttons' own
+inline constexpr std::string_view MenuLoadDatabase = "Load &Thermodynamic Database...";
+inline constexpr std::string_view MenuLoadMechanism = "Load &Mechanism...";
+inline constexpr std::string_view MenuLoadComparison = "Load &Comparison File...";
+inline constexpr std::string_view MenuRecentFiles = "&Recent Files";
+inline constexpr std::string_view MenuNoRecentFiles = "(none yet)";
+inline constexpr std::string_view MenuQuit = "&Quit";
+inline constexpr std::string_view MenuTools = "T&ools";
+inline constexpr std::string_view MenuSearch = "&Search a Reaction...";
+inline constexpr std::string_view MenuReverse = "&Reverse";
+inline constexpr std::string_view MenuReverseAll = "Reverse &All";
+inline constexpr std::string_view MenuReverseSelected = "Reverse &Selected";
+inline constexpr std::string_view MenuHelp = "He&lp";
+inline constexpr std::string_view MenuHelpPage = "&Help";
+inline constexpr std::string_view MenuHelpOnline = "Help on the &Web";
+inline constexpr std::string_view MenuAbout = "&About";
 
 } // namespace zorbel::texts

@@ -8,6 +8,14 @@
 namespace zorbel::ui {
 
 void ElementListView::keyPressEvent(QKeyEvent* event) {
+    // Enter chooses the highlighted entry as a double-click does, and goes no further: a
+    // dialog's default button must not take it as well.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && currentIndex().isValid()) {
+        event->accept();
+        emit chosenByKey(currentIndex());
+        return;
+    }
     const QPersistentModelIndex before = currentIndex();
     QListView::keyPressEvent(event);
     const QModelIndex after = currentIndex();

@@ -20,6 +20,8 @@ public:
 
 signals:
     void currentMovedByKey(const QModelIndex& current);
+    /// Enter on the current entry.
+    void chosenByKey(const QModelIndex& current);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -34,6 +34,7 @@ int main(int argc, char** argv) {
     zorbel::removeScratchFilesOnInterrupt(zorbel::texts::InterruptedNothingWritten,
                                           zorbel::texts::InterruptedAfterWriting);
     QApplication::setApplicationName(QStringLiteral("zorbel"));
+    QApplication::setOrganizationName(QStringLiteral("zorbel"));
     QApplication::setApplicationVersion(QStringLiteral(ZORBEL_VERSION));
 
     QCommandLineParser options;
@@ -69,6 +70,8 @@ int main(int argc, char** argv) {
             options.value(screenshot), options.value(thermo), options.value(mechanism)};
         return zorbel::ui::takeScreenshots(request, platform, controller, window) ? 0 : 1;
     }
+    // The pictures show the settings a first run starts with.
+    session.restoreSettings();
     window.show();
     return QApplication::exec();
 }

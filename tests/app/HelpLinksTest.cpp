@@ -50,13 +50,17 @@ TEST_F(HelpLinksTest, HelpSaysSoOnceWhenTheRequestCannotBeMade) {
     EXPECT_EQ(message.icon, MessageIcon::Stop);
     EXPECT_EQ(message.buttons, MessageButtons::Ok);
     EXPECT_TRUE(form.lblerror.caption().empty());
+    EXPECT_EQ(platform.helpShown, 1); // the page that came with the program instead
 }
 
-TEST_F(HelpLinksTest, AboutLinksStaySilentWhenTheRequestCannotBeMade) {
+TEST_F(HelpLinksTest, AboutLinksGiveTheAddressWhenNoProgramOpensIt) {
     platform.addressServiceFails = true;
     click(form.aboutxt3);
     click(form.aboutxt4);
-    EXPECT_TRUE(platform.messages.empty());
+    ASSERT_EQ(platform.messages.size(), 2U);
+    EXPECT_NE(platform.messages[0].text.find(form.aboutxt3.text()), std::string::npos);
+    EXPECT_NE(platform.messages[1].text.find(downloadAddress()), std::string::npos);
+    EXPECT_EQ(platform.helpShown, 0);
     EXPECT_TRUE(form.lblerror.caption().empty());
 }
 

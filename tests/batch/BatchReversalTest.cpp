@@ -18,24 +18,25 @@ namespace {
 
 using testing::readFile;
 
-TEST(RemainingTime, WholeSecondsModuloOneMinute) {
-    EXPECT_EQ(stepDuration(0, 0), 0);
-    EXPECT_EQ(stepDuration(10, 25), 15);
-    EXPECT_EQ(stepDuration(50, 5), 15); // 75 seconds, or 15 past a minute, both read 15
-    EXPECT_EQ(stepDuration(30, 30), 0);
-}
-
-TEST(RemainingTime, AverageTimesRemainingStepsRoundedHalfToEven) {
-    // Second step: the first step's 7 s times the steps after the current one.
-    RemainingTime second = estimateRemaining(7, 1, 4);
-    EXPECT_EQ(second.minutes, 0.0);
-    EXPECT_EQ(second.seconds, 21.0);
-    // An average of 2.5 s with one step left gives 2; 3.5 gives 4.
-    EXPECT_EQ(estimateRemaining(5, 2, 3).seconds, 2.0);
-    EXPECT_EQ(estimateRemaining(7, 2, 3).seconds, 4.0);
-    RemainingTime long_ = estimateRemaining(1, 1, 128);
-    EXPECT_EQ(long_.minutes, 2.0);
-    EXPECT_EQ(long_.seconds, 7.0);
+TEST(RemainingTime, AverageTimesStepsLeftRoundedHalfToEven) {
+    struct Case {
+        double elapsed;
+        int i;
+        int last;
+        double minutes;
+        double seconds;
+    };
+    const Case cases[] = {
+        {0.3, 1, 1000, 5.0, 0.0}, // steps shorter than a second still count
+        {5.0, 2, 2, 0.0, 2.0},    // 2.5 s for the last step gives 2, 3.5 s gives 4
+        {7.0, 2, 2, 0.0, 4.0},
+        {1.0, 1, 127, 2.0, 7.0},
+    };
+    for (const Case& c : cases) {
+        const RemainingTime time = estimateRemaining(c.elapsed, c.i, c.last);
+        EXPECT_EQ(time.minutes, c.minutes) << c.elapsed;
+        EXPECT_EQ(time.seconds, c.seconds) << c.elapsed;
+    }
 }
 
 using BatchTest = testing::SessionFixture;

@@ -184,8 +184,8 @@ TEST_F(CliTest, RefusalsAndUsageErrors) {
     const std::string pellux = "Problem encountered with your file. Did you run Pellux 1st? ";
     const std::string indexes = "There is no reaction of index ";
     const std::string reactionsAlone = " has no line that reads REACTIONS alone";
-    const std::string points = "Warning!!! Enter a number (between 3 and 10000) in the highlighted "
-                               "textbox before executing this operation!\n";
+    const std::string points = "Warning!!! General Settings, Number of points: enter a number "
+                               "between 3 and 10000 before executing this operation!\n";
     struct Case {
         std::string arguments;
         int exitCode;

@@ -146,8 +146,8 @@ TEST_F(ComparisonTest, TheMarkedReactionsBecomeTheLoadedMechanism) {
     EXPECT_EQ(common.ComparisonPath, comparison.string());
     EXPECT_EQ(common.WorkFolder, folder.folderText());
     ASSERT_GE(comparison.string().size(), 45U); // a temporary folder is long: shortened
-    EXPECT_EQ(form.Lbl2.caption(),
-              "Loaded: " + comparison.string().substr(0, 3) + "[...]\\common.txt");
+    EXPECT_EQ(form.Lbl2.caption(), "Loaded: " + comparison.string().substr(0, 3) +
+                                       std::string(texts::ShortenedPathMark) + "common.txt");
     EXPECT_FALSE(session.batchRunning);
     EXPECT_EQ(form.MSFG.filledRows(1), 0); // cleared after use, the worker's table included
 

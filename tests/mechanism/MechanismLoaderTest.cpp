@@ -1,6 +1,7 @@
 #include "MechanismTestSupport.h"
 
 #include "app/Platform.h"
+#include "files/FileTexts.h"
 #include "mechanism/MechanismFile.h"
 
 #include <filesystem>
@@ -92,7 +93,8 @@ TEST_F(MechanismLoader, ShowsThePathWholeBelow45CharactersAndShortenedFrom45) {
         if (length == 44)
             EXPECT_EQ(form.Lbl2.caption(), "Loaded: " + path);
         else
-            EXPECT_EQ(form.Lbl2.caption(), "Loaded: " + prefix.substr(0, 3) + "[...]\\" + name);
+            EXPECT_EQ(form.Lbl2.caption(), "Loaded: " + prefix.substr(0, 3) +
+                                               std::string(texts::ShortenedPathMark) + name);
         EXPECT_EQ(common.ReactionCount, 1);
     }
 }

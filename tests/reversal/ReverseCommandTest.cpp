@@ -52,6 +52,8 @@ TEST_F(ReverseCommandTest, Refusals) {
     empty.form.CMD3.click();
     EXPECT_EQ(empty.form.lblerror.caption(), texts::ImportDatabaseFirst);
     EXPECT_TRUE(bare.charts.empty());
+    form.CMD3.click(); // files loaded, no reaction shown yet
+    EXPECT_EQ(form.lblerror.caption(), texts::SelectReactionFirst);
 
     reverse(HO2ToOOH);
     const std::string before = tempFile();
@@ -239,9 +241,19 @@ TEST_F(ReverseCommandTest, PersonalRangeWarningsAndRefusedRanges) {
 
     form.Cold2txt.setText("100");
     form.CMD3.click();
-    EXPECT_EQ(form.lblerror.caption(), texts::PersonalColdIgnored);
+    EXPECT_EQ(form.lblerror.caption(), std::string(texts::PersonalColdIgnored) +
+                                           std::string(texts::PersonalColdBelow) +
+                                           ". Range used: 200 to 2500 K.");
     EXPECT_EQ(form.Coldtxt.text(), " 200");
     EXPECT_FALSE(form.Coldtxt.bold());
+
+    // Swapped ends are set aside for the detected range, and the message says why.
+    form.Cold2txt.setText("2500");
+    form.Hot2txt.setText("250");
+    form.CMD3.click();
+    EXPECT_EQ(form.lblerror.caption(), std::string(texts::PersonalNotSuitable) +
+                                           std::string(texts::PersonalReversed) +
+                                           ". Range used: 200 to 3500 K.");
 
     // A personal cold end above the detected hot end gives reversed ends.
     form.Cold2txt.setText("4000");

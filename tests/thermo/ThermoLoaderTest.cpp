@@ -123,8 +123,8 @@ TEST_F(ThermoLoaderTest, LongPathsAreShortened) {
     const std::string name80(80 - base, 'b');
     const std::string path80 = folder.write(name80, withRecordOf("N2", "THERMO\n"));
     load(path80);
-    EXPECT_EQ(form.Lbl1.caption(),
-              "Loaded: " + folder.folderText().substr(0, 3) + "[...]\\" + name80);
+    EXPECT_EQ(form.Lbl1.caption(), "Loaded: " + folder.folderText().substr(0, 3) +
+                                       std::string(texts::ShortenedPathMark) + name80);
     EXPECT_EQ(form.LOS1.count(), 1);
 }
 

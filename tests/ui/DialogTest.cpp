@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QValueAxis>
 #include <QXYSeries>
 
@@ -20,25 +22,27 @@ namespace {
 
 Speedfrm threePoints() {
     Speedfrm chart;
-    chart.rows = {{"3.33333333333333", "10.5", "3.33333333333333", "10.4"},
-                  {"1.66666666666667", "20.25", "1.66666666666667", "20.3"},
-                  {".5", "30", ".5", "29.9"}};
+    chart.reaction = "H+O2<=>O+OH";
+    chart.rows = {{"3.33333333333333", "10.5", "3.33333333333333", "10.4", "300"},
+                  {"1.66666666666667", "20.25", "1.66666666666667", "20.3", "600"},
+                  {".5", "30", ".5", "29.9", "2000"}};
     return chart;
 }
 
 TEST(ChartDialog, DrawsTheComputedPointsAndTheFittedLaw) {
     ChartDialog dialog(threePoints());
-    EXPECT_EQ(dialog.windowTitle(), "Rate constant...");
-    EXPECT_TRUE(dialog.isModal());
+    EXPECT_EQ(dialog.windowTitle(), "Rate constant... H+O2<=>O+OH");
+    EXPECT_FALSE(dialog.isModal());
+    EXPECT_EQ(dialog.chart()->title(), "H+O2&lt;=&gt;O+OH"); // on saved pictures too
     const QList<QAbstractSeries*> series = dialog.chart()->series();
     ASSERT_EQ(series.size(), 2);
     auto* computed = qobject_cast<QXYSeries*>(series[0]);
     auto* fitted = qobject_cast<QXYSeries*>(series[1]);
     ASSERT_NE(computed, nullptr);
     ASSERT_NE(fitted, nullptr);
-    EXPECT_EQ(computed->name(), "CHEMKIN Guide");
+    EXPECT_TRUE(computed->name().startsWith("CHEMKIN Guide: "));
     EXPECT_EQ(computed->type(), QAbstractSeries::SeriesTypeScatter);
-    EXPECT_EQ(fitted->name(), "Zorbel Fit");
+    EXPECT_TRUE(fitted->name().startsWith("Zorbel Fit: "));
     EXPECT_EQ(fitted->type(), QAbstractSeries::SeriesTypeLine);
     ASSERT_EQ(computed->count(), 3);
     ASSERT_EQ(fitted->count(), 3);
@@ -59,6 +63,28 @@ TEST(ChartDialog, DrawsTheComputedPointsAndTheFittedLaw) {
     EXPECT_LE(y->min(), 10.4);
     EXPECT_GE(y->max(), 30.0);
     EXPECT_LT(y->max(), 100.0);
+}
+
+TEST(ChartDialog, SavesThePictureTheDrawingAndTheTable) {
+    ChartDialog dialog(threePoints());
+    dialog.show();
+    QTemporaryDir folder;
+    const QByteArray table = "T (K),1000 K/T,ln kr computed,ln kr fitted\r\n"
+                             "300,3.33333333333333,10.5,10.4\r\n"
+                             "600,1.66666666666667,20.25,20.3\r\n"
+                             "2000,.5,30,29.9\r\n";
+    const struct {
+        const char* name;
+        QByteArray start;
+    } files[] = {{"chart.png", "\x89PNG"}, {"chart.svg", "<?xml"}, {"chart.csv", table}};
+    for (const auto& file : files) {
+        const QString path = folder.filePath(QString::fromLatin1(file.name));
+        ASSERT_TRUE(dialog.saveAs(path)) << file.name;
+        QFile saved(path);
+        ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(saved.readAll().startsWith(file.start)) << file.name;
+    }
+    EXPECT_FALSE(dialog.saveAs(folder.filePath(QStringLiteral("no/such/folder/chart.csv"))));
 }
 
 TEST(ChartDialog, EmptyContentGivesEmptySeries) {
@@ -115,6 +141,15 @@ TEST_F(SearchDialogTest, AClickChoosesADoubleClickMakesItsEntryCurrentFirstAndCl
     doubleClickRow(dialog.findChild<QListView*>("LOS2copy"), 1);
     EXPECT_EQ(currentWhenChosen, 1);
     EXPECT_FALSE(dialog.isVisible());
+
+    // Enter on the highlighted entry chooses it as a double-click does.
+    find.shown = true;
+    dialog.show();
+    auto* sorted = dialog.findChild<QListView*>("LOS2copy");
+    sorted->setCurrentIndex(sorted->model()->index(0, 0));
+    QTest::keyClick(sorted, Qt::Key_Return);
+    EXPECT_EQ(currentWhenChosen, 0);
+    EXPECT_FALSE(dialog.isVisible());
 }
 
 class QtPlatformTest : public WindowTest {
@@ -148,12 +183,18 @@ TEST_F(QtPlatformTest, MessageBoxesAskAsRequested) {
     EXPECT_EQ(qt.showMessage(stop), MessageAnswer::Ok);
 }
 
-TEST_F(QtPlatformTest, ChartAndSearchWindowsAreModal) {
-    whenModalShows([](QWidget* modal) {
-        EXPECT_NE(qobject_cast<ChartDialog*>(modal), nullptr);
-        modal->close();
-    });
+TEST_F(QtPlatformTest, TheChartStaysOpenTheSearchWindowIsModal) {
     qt.showChart(threePoints());
+    qt.showChart(threePoints());
+    const QList<ChartDialog*> charts = window.findChildren<ChartDialog*>();
+    ASSERT_EQ(charts.size(), 2); // one per Reverse
+    for (ChartDialog* chart : charts) {
+        EXPECT_TRUE(chart->isVisible());
+        EXPECT_FALSE(chart->isModal());
+        chart->close(); // and gone with its close box
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.findChildren<ChartDialog*>().isEmpty());
 
     // The search window closes when a handler marks it closed.
     session.find.Closefrm.onClick = [this] { session.find.shown = false; };
@@ -163,6 +204,16 @@ TEST_F(QtPlatformTest, ChartAndSearchWindowsAreModal) {
     });
     qt.showSearch(session.find);
     EXPECT_FALSE(session.find.shown);
+}
+
+TEST_F(QtPlatformTest, HelpShowsThePageThatComesWithTheProgramInOneWindow) {
+    qt.showHelp();
+    qt.showHelp();
+    const QList<QDialog*> helps = window.findChildren<QDialog*>("HelpWindow");
+    ASSERT_EQ(helps.size(), 1);
+    EXPECT_TRUE(helps[0]->isVisible());
+    EXPECT_TRUE(helps[0]->findChild<QTextBrowser*>()->toPlainText().contains("Reverse All"));
+    helps[0]->close();
 }
 
 TEST_F(QtPlatformTest, AddressThatCannotBeRequestedThrows) {

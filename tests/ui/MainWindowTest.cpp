@@ -11,6 +11,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 namespace zorbel::ui::testing {
 namespace {
@@ -35,6 +36,12 @@ TEST_F(WindowTest, StartsAsTheModelSays) {
     EXPECT_TRUE(widget<QCheckBox>("Chk2")->isChecked());
     EXPECT_FALSE(widget<QCheckBox>("Chk1")->isChecked());
     EXPECT_EQ(widget<QLabel>("hlbl1")->text(), "Ho/RT =        ");
+    EXPECT_EQ(widget<QLabel>("flbl3")->text(), "Ea (cal/mol)");
+    EXPECT_NE(session.find.caption.find(ZORBEL_VERSION), std::string::npos);
+    // The window fits the screen's free part (the offscreen screen is small).
+    const QSize free = window.screen()->availableGeometry().size();
+    EXPECT_LE(window.width(), free.width());
+    EXPECT_LE(window.height(), free.height());
 
     // Captions keep their accelerators, tooltips come from the model.
     EXPECT_EQ(widget<QPushButton>("CMD1")->text(), "Load &Thermodynamic DataBase");
@@ -134,6 +141,29 @@ TEST_F(WindowTest, ClicksReachTheModel) {
     showTab(REVEQfrm::MechanismTab);
     QTest::mouseClick(widget<QPushButton>("CMD3"), Qt::LeftButton);
     EXPECT_NE(widget<QLabel>("lblerror")->text().indexOf(QStringLiteral("broken")), -1);
+}
+
+TEST_F(WindowTest, TabWalksTheInputsInReadingOrder) {
+    struct Case {
+        int tab;
+        const char* first;
+        std::vector<QString> order;
+    };
+    const Case cases[] = {
+        {REVEQfrm::SettingsTab, "Chk1", {"Cold2txt", "Hot2txt", "Chk2", "Ntxt", "DefaultsCMD"}},
+        {REVEQfrm::ThermoTab, "TXT1K", {"TXT1KH", "TXT1KS"}},
+    };
+    for (const Case& c : cases) {
+        showTab(c.tab);
+        window.activateWindow();
+        widget<QWidget>(c.first)->setFocus();
+        std::vector<QString> walked;
+        for (size_t step = 0; step < c.order.size(); ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            walked.push_back(QApplication::focusWidget()->objectName());
+        }
+        EXPECT_EQ(walked, c.order) << c.first;
+    }
 }
 
 TEST_F(WindowTest, TabsFollowTheUserAndTheModel) {

@@ -13,8 +13,13 @@
 #include "ui/UiTexts.h"
 
 #include <QChart>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QSettings>
 #include <QXYSeries>
 
 #include <algorithm>
@@ -113,12 +118,25 @@ TEST_F(ProgramTest, ReverseShowsTheChartAndWritesTheTable) {
     ChartDialog chart(content, &window);
     const QList<QAbstractSeries*> series = chart.chart()->series();
     ASSERT_EQ(series.size(), 2);
-    EXPECT_EQ(series[0]->name(), qt(texts::ComputedSeries));
-    EXPECT_EQ(series[1]->name(), qt(texts::FittedSeries));
+    EXPECT_TRUE(series[0]->name().startsWith(qt(texts::ComputedSeries)));
+    EXPECT_TRUE(series[1]->name().startsWith(qt(texts::FittedSeries)));
     for (QAbstractSeries* one : series)
         EXPECT_EQ(qobject_cast<QXYSeries*>(one)->count(), 50) << one->name().toStdString();
+    EXPECT_EQ(chart.windowTitle(), qt(texts::ChartCaption) + " H+O2<=>O+OH");
 
-    EXPECT_TRUE(QFile::exists(output(texts::TempFileName)));
+    // The chart's table holds the numbers of temp.txt: T, ln kr and the fitted ln kr.
+    ASSERT_TRUE(chart.saveAs(output("chart.csv")));
+    const QList<QByteArray> table = contents(output("chart.csv")).split('\n');
+    const QList<QByteArray> temp = contents(output(texts::TempFileName)).split('\n');
+    ASSERT_EQ(table.size(), 52); // the header, 50 rows, nothing after the last line end
+    for (int row = 1; row <= 50; ++row) {
+        const QList<QByteArray> csv = table[row].trimmed().split(',');
+        const QList<QByteArray> tab = temp[row + 8].split('\t');
+        ASSERT_EQ(csv.size(), 4);
+        EXPECT_DOUBLE_EQ(csv[0].toDouble(), tab[0].trimmed().toDouble()) << row;
+        EXPECT_DOUBLE_EQ(csv[2].toDouble(), tab[8].trimmed().toDouble()) << row;
+        EXPECT_NEAR(csv[3].toDouble(), tab[9].trimmed().toDouble(), 1e-9) << row;
+    }
     ASSERT_FALSE(platform.messages.empty());
     EXPECT_EQ(platform.messages.back().title, texts::JobDoneTitle);
     EXPECT_NE(platform.messages.back().text.find(fromQt(output(texts::TempFileName))),
@@ -137,11 +155,13 @@ TEST_F(ProgramTest, ReverseAllLocksTheWindowWhileItYields) {
 
     const char* inputs[] = {"CMD1",    "CMD2", "CMD3",    "CMD4",    "CMD5",    "CMD6",
                             "FindCmd", "LOS1", "LOS2",    "TXT1K",   "Ntxt",    "Option1",
-                            "Chk1",    "Chk2", "Hot2txt", "HelpCMD", "QuitCMD", "aboutxt3"};
+                            "Chk1",    "Chk2", "Hot2txt", "HelpCMD", "aboutxt3"};
     std::vector<std::string> enabledDuringRun;
     std::vector<int> progress;
     int progressShown = 0;
     QPalette disabledFace;
+    platform.setRedrawInterval(0); // every yield redraws: the test looks at each
+    platform.pacedClock = true;
     platform.afterEvents = [&] {
         for (const char* name : inputs) {
             if (widget<QWidget>(name)->isEnabled())
@@ -152,8 +172,10 @@ TEST_F(ProgramTest, ReverseAllLocksTheWindowWhileItYields) {
         progress.push_back(bar->value());
         EXPECT_TRUE(labelText("timeremaining").startsWith(qt(texts::RemainingTimeStart)));
         EXPECT_FALSE(widget<QLabel>("timeremaining")->isHidden());
-        // A click on Reverse in the middle of the run does nothing.
+        // A click on Reverse in the middle of the run does nothing. At the fifth reaction
+        // four took a second each: nine remain, the fifth one included.
         if (platform.eventTurns == 5) {
+            EXPECT_EQ(labelText("timeremaining"), qt(texts::RemainingTimeStart) + " 0min 9s");
             click("CMD3");
             disabledFace = widget<QPushButton>("FindCmd")->palette();
         }
@@ -183,6 +205,159 @@ TEST_F(ProgramTest, ReverseAllLocksTheWindowWhileItYields) {
     EXPECT_TRUE(widget<QLabel>("timeremaining")->isHidden());
 }
 
+TEST_F(ProgramTest, BatchRunsYieldAtEveryReactionButRedrawAtMostTwentyTimesASecond) {
+    loadExamples();
+    int redraws = 0;
+    QObject::connect(&controller, &Controller::refreshed, [&redraws] { ++redraws; });
+    QElapsedTimer clock;
+    clock.start();
+    platform.messageAnswers = {MessageAnswer::Yes};
+    platform.afterEvents = [&] {
+        EXPECT_FALSE(widget<QPushButton>("CMD4")->isEnabled()); // the start locks at once
+    };
+    click("CMD4");
+    platform.afterEvents = nullptr;
+    EXPECT_EQ(platform.eventTurns, 13);
+    EXPECT_LE(redraws, 2 + clock.elapsed() / 50);
+}
+
+TEST_F(ProgramTest, CancelOrEscapeStopsARunAfterItsReactionAndWritesNothing) {
+    loadExamples();
+    const std::string comparison = copyExample("example-common.txt");
+    const QByteArray comparisonBefore = contents(toQt(comparison));
+    const QByteArray earlier = "REACTIONS\r\n!an earlier run\r\n";
+    struct Case {
+        const char* command;
+        bool escape; ///< Esc instead of a click on Cancel
+    };
+    for (const Case c : {Case{"CMD4", false}, Case{"CMD5", true}, Case{"CMD6", false}}) {
+        SCOPED_TRACE(c.command);
+        for (std::string_view name : {texts::RevAllFileName, texts::RevSelectedFileName}) {
+            QFile file(output(name));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(earlier) == earlier.size());
+        }
+        for (int row = 0; row < 4; ++row)
+            form.LOS2.setSelected(row, true);
+        platform.messageAnswers = {MessageAnswer::Yes};
+        platform.fileAnswers = {comparison};
+        platform.eventTurns = 0;
+        showTab(REVEQfrm::MechanismTab);
+        window.activateWindow();
+        platform.afterEvents = [&] {
+            if (platform.eventTurns != 2)
+                return;
+            if (c.escape)
+                QTest::keyClick(&window, Qt::Key_Escape);
+            else
+                QTest::mouseClick(widget<QPushButton>("CancelCMD"), Qt::LeftButton);
+        };
+        click(c.command);
+        platform.afterEvents = nullptr;
+        EXPECT_EQ(platform.eventTurns, 2);
+        EXPECT_EQ(labelText("lblerror"), qt(texts::RunStopped));
+        EXPECT_EQ(contents(output(texts::RevAllFileName)), earlier);
+        EXPECT_EQ(contents(output(texts::RevSelectedFileName)), earlier);
+        EXPECT_EQ(contents(toQt(comparison)), comparisonBefore);
+        turnEventLoop();
+        EXPECT_FALSE(widget<QPushButton>("CancelCMD")->isEnabled());
+    }
+}
+
+/// The menu bar's entry of that caption, in any menu.
+QAction* menuEntry(QMainWindow& window, std::string_view caption) {
+    for (QMenu* menu : window.menuBar()->findChildren<QMenu*>()) {
+        for (QAction* action : menu->actions()) {
+            if (action->text() == toQt(caption))
+                return action;
+        }
+    }
+    ADD_FAILURE() << caption;
+    return nullptr;
+}
+
+TEST_F(ProgramTest, MenusRunTheButtonsCommandsAndReopenRecentFiles) {
+    QSettings().clear();
+    loadExamples();
+    QStringList titles;
+    for (QAction* menu : window.menuBar()->actions())
+        titles << menu->text();
+    EXPECT_EQ(titles, (QStringList{"&File", "T&ools", "He&lp"}));
+    EXPECT_EQ(menuEntry(window, texts::MenuQuit)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_EQ(menuEntry(window, texts::MenuSearch)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F));
+    EXPECT_EQ(menuEntry(window, texts::MenuHelpPage)->shortcut(), QKeySequence(Qt::Key_F1));
+    menuEntry(window, texts::MenuHelpPage)->trigger();
+    EXPECT_NE(window.findChild<QDialog*>("HelpWindow"), nullptr);
+
+    // The newest file first; choosing it loads it again without a dialog.
+    auto* recent = window.menuBar()->findChild<QMenu*>();
+    for (QMenu* menu : window.menuBar()->findChildren<QMenu*>())
+        recent = menu->title() == qt(texts::MenuRecentFiles) ? menu : recent;
+    emit recent->aboutToShow();
+    ASSERT_EQ(recent->actions().size(), 2);
+    EXPECT_TRUE(recent->actions()[0]->text().endsWith(toQt(mechanismPath)));
+    form.LOS2.clear();
+    recent->actions()[0]->trigger();
+    EXPECT_EQ(platform.fileRequests.size(), 2U);
+    EXPECT_EQ(form.LOS2.count(), 13);
+
+    // The reversals lock the menus as they lock the buttons.
+    bool lockedDuringRun = true;
+    platform.afterEvents = [&] {
+        lockedDuringRun = lockedDuringRun && !menuEntry(window, texts::MenuReverse)->isEnabled();
+    };
+    platform.messageAnswers = {MessageAnswer::Yes};
+    menuEntry(window, texts::MenuReverseAll)->trigger();
+    platform.afterEvents = nullptr;
+    EXPECT_GT(platform.eventTurns, 0);
+    EXPECT_TRUE(lockedDuringRun);
+    EXPECT_TRUE(QFile::exists(output(texts::RevAllFileName)));
+}
+
+TEST_F(ProgramTest, DialogsOpenWhereTheirKindWasFoundAndSettingsLastBetweenRuns) {
+    QSettings().clear();
+    loadExamples();
+    click("CMD1"); // cancelled, as the dialogs below
+    click("CMD6");
+    ASSERT_EQ(platform.fileRequests.size(), 4U);
+    EXPECT_EQ(platform.fileRequests[0].initialFolder, defaultDialogFolder());
+    EXPECT_EQ(platform.fileRequests[2].initialFolder, fromQt(folder.path()) + "/");
+    EXPECT_EQ(platform.fileRequests[3].initialFolder, defaultDialogFolder());
+
+    showTab(REVEQfrm::SettingsTab);
+    type("Ntxt", QStringLiteral("12"));
+    QTest::mouseClick(widget<QCheckBox>("Chk2"), Qt::LeftButton);
+    form.Option1.setSelected(true);
+    window.close();
+    ScriptedQtPlatform nextPlatform;
+    Session next(nextPlatform);
+    next.restoreSettings();
+    EXPECT_EQ(next.form.Ntxt.text(), "12");
+    EXPECT_FALSE(next.form.Chk2.checked());
+    EXPECT_TRUE(next.form.Option1.selected());
+
+    QTest::mouseClick(widget<QPushButton>("DefaultsCMD"), Qt::LeftButton);
+    EXPECT_EQ(boxText("Ntxt"), "50");
+    EXPECT_TRUE(form.Chk2.checked());
+    EXPECT_TRUE(form.Option2.selected());
+}
+
+TEST_F(ProgramTest, QuitDuringARunAsksFirstAndANoLetsItGoOn) {
+    loadExamples();
+    showTab(REVEQfrm::MechanismTab);
+    platform.messageAnswers = {MessageAnswer::Yes, MessageAnswer::No};
+    platform.afterEvents = [&] {
+        if (platform.eventTurns == 2)
+            click("QuitCMD");
+    };
+    click("CMD4");
+    platform.afterEvents = nullptr;
+    ASSERT_GE(platform.messages.size(), 2U);
+    EXPECT_EQ(platform.messages[1].text, texts::StopRunQuestion);
+    EXPECT_EQ(platform.eventTurns, 13);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(QFile::exists(output(texts::RevAllFileName)));
+}
+
 TEST_F(ProgramTest, PointsAreCheckedAsTheUserTypesThem) {
     loadExamples();
     showReaction(0);
@@ -193,11 +368,11 @@ TEST_F(ProgramTest, PointsAreCheckedAsTheUserTypesThem) {
         const char* shown;
     };
     const Case cases[] = {
+        {"abc", "", "50"}, // the box takes digits only
         {"2", texts::NotEnoughPoints, "2"},
         {"10001", texts::TooManyPoints, "10001"},
-        {"-40", "", "40"},                          // the model rewrites the text; the box follows
+        {"-40", "", "40"},
         {"1234567", texts::TooManyPoints, "12345"}, // five characters at most
-        {"abc", "", "abc"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -206,7 +381,7 @@ TEST_F(ProgramTest, PointsAreCheckedAsTheUserTypesThem) {
         EXPECT_EQ(boxText("Ntxt"), c.shown);
     }
 
-    // A text that is no number stops the Reverse, which marks the box.
+    // A number out of range stops the Reverse, which marks the box.
     showTab(REVEQfrm::MechanismTab);
     click("CMD3");
     EXPECT_EQ(labelText("lblerror"), qt(texts::EnterPointsNumber));

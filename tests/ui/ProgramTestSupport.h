@@ -79,6 +79,11 @@ public:
     }
 
     DateTime now() override { return fixedClock ? *fixedClock : QtPlatform::now(); }
+    /// With a paced clock every turn of the event loop takes one second.
+    bool pacedClock = false;
+    double steadySeconds() override {
+        return pacedClock ? eventTurns : QtPlatform::steadySeconds();
+    }
 };
 
 class ProgramTest : public WindowTestOn<ScriptedQtPlatform> {

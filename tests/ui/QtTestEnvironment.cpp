@@ -1,6 +1,7 @@
 // One QApplication for the whole test run, offscreen unless the caller chose a platform.
 
 #include <QApplication>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,8 @@ public:
         static char name[] = "test_ui";
         static char* argv[] = {name, nullptr};
         application_ = std::make_unique<QApplication>(argc, argv);
+        // The settings the window keeps go to a folder of the tests, not the user's.
+        QStandardPaths::setTestModeEnabled(true);
     }
     void TearDown() override { application_.reset(); }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The remaining-time estimate of a Reverse All run, from whole-second clock readings.
+// The remaining-time estimate of a Reverse All run.
 
 namespace zorbel {
 
@@ -8,12 +8,11 @@ struct RemainingTime {
     double seconds = 0.0;
 };
 
-/// The duration of a step from two second-of-minute readings, modulo one minute.
-int stepDuration(int startSecond, int endSecond);
-
-/// The estimate made at the start of step i (i >= 1) of a run whose last step is L, from
-/// the total duration of steps 0 to i-1 [s], which the run keeps as it goes: their average
-/// times the steps after the current one, rounded half to even.
-RemainingTime estimateRemaining(long long elapsedSeconds, int i, int L);
+/// The estimate made at the start of step i (1 <= i <= L) of a run whose last step is L,
+/// from the time steps 0 to i-1 took [s], measured on a clock finer than a second: their
+/// average times the steps still to run, the current one included, rounded to whole
+/// seconds half to even. (Whole-second readings made steps shorter than a second count as
+/// nothing, and the estimate read "0min 0s" while minutes remained.)
+RemainingTime estimateRemaining(double elapsedSeconds, int i, int L);
 
 } // namespace zorbel

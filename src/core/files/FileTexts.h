@@ -8,7 +8,12 @@ namespace zorbel::texts {
 
 /// A loaded file's caption: the prefix, then the path, shortened with the mark when long.
 inline constexpr std::string_view LoadedPrefix = "Loaded: ";
+// The mark ends with the system's own separator, as the rest of the path does.
+#ifdef _WIN32
 inline constexpr std::string_view ShortenedPathMark = "[...]\\";
+#else
+inline constexpr std::string_view ShortenedPathMark = "[...]/";
+#endif
 
 // Files that are replaced: one policy for every writer.
 inline constexpr std::string_view ReadOnlyFileStart =

@@ -80,7 +80,7 @@ struct PathParts {
 PathParts splitPath(const std::string& path);
 
 /// "Loaded: " and the path, or, for a path of `limit` characters or more, "Loaded: ",
-/// the first three characters of the folder, "[...]\" and the file name.
+/// the first three characters of the folder, the shortening mark and the file name.
 std::string loadedCaption(const std::string& path, std::size_t limit);
 /// The limits of the loaded-file captions: the mechanism's label is narrower.
 inline constexpr std::size_t DatabaseCaptionLimit = 80;

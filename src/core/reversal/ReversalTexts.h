@@ -32,6 +32,20 @@ inline constexpr std::string_view PersonalColdIgnored =
     "Your personal Cold Temperature has not been taken into account";
 inline constexpr std::string_view PersonalHotIgnored =
     "Your personal Hot Temperature has not been taken into account";
+// Why, after the warning, and the range used instead.
+inline constexpr std::string_view PersonalReversed =
+    ": the cold temperature is above the hot one (General Settings, Your Temperature Range)";
+inline constexpr std::string_view PersonalEqual =
+    ": the cold and hot temperatures are equal (General Settings, Your Temperature Range)";
+inline constexpr std::string_view PersonalBothOutside =
+    ": both lie outside the range the species' data cover";
+inline constexpr std::string_view PersonalColdBelow =
+    ": it lies below the range the species' data cover";
+inline constexpr std::string_view PersonalHotAbove =
+    ": it lies above the range the species' data cover";
+inline constexpr std::string_view RangeUsedStart = ". Range used:";
+inline constexpr std::string_view RangeUsedAnd = " to";
+inline constexpr std::string_view RangeUsedEnd = " K.";
 
 // Faults the computation cannot get past; each names what to change.
 inline constexpr std::string_view EmptyRange =

@@ -1,0 +1,106 @@
+// What the window keeps between runs: the folder and the recent files of each file dialog,
+// and the General Settings. The platform stores the values; the command line's keeps them
+// for its run only, so its files never depend on an earlier run.
+
+#include "app/AppTexts.h"
+#include "app/Session.h"
+#include "files/TextFiles.h"
+
+#include <algorithm>
+
+namespace zorbel {
+
+namespace {
+
+constexpr const char* recentKey = "recentFiles";
+constexpr std::size_t recentLimit = 8;
+constexpr char fieldSeparator = '\t';
+
+constexpr const char* pointsKey = "settings/points";
+constexpr const char* ownRangeKey = "settings/ownRange";
+constexpr const char* coldKey = "settings/cold";
+constexpr const char* hotKey = "settings/hot";
+constexpr const char* reciprocalKey = "settings/reciprocal";
+constexpr const char* arrheniusKey = "settings/arrhenius";
+
+std::string flag(bool value) {
+    return value ? "1" : "0";
+}
+
+void storeRecentFiles(Platform& platform, const std::vector<Session::RecentFile>& files) {
+    std::string text;
+    for (const Session::RecentFile& file : files)
+        text += file.title + fieldSeparator + file.path + '\n';
+    platform.storeValue(recentKey, text);
+}
+
+} // namespace
+
+std::vector<Session::RecentFile> Session::recentFiles() const {
+    std::vector<RecentFile> files;
+    for (const std::string& line : splitLines(platform.storedValue(recentKey).value_or(""))) {
+        const std::size_t separator = line.find(fieldSeparator);
+        if (separator != std::string::npos && separator + 1 < line.size())
+            files.push_back({line.substr(0, separator), line.substr(separator + 1)});
+    }
+    return files;
+}
+
+std::optional<std::string> Session::askForFile(std::string_view title, std::string_view filter) {
+    std::vector<RecentFile> files = recentFiles();
+    FileDialogRequest request;
+    request.title = std::string(title);
+    request.filter = std::string(filter);
+    request.filterIndex = 1;
+    const auto sameKind = [&title](const RecentFile& file) { return file.title == title; };
+    const auto last = std::find_if(files.begin(), files.end(), sameKind);
+    request.initialFolder =
+        last != files.end() ? splitPath(last->path).folder : defaultDialogFolder();
+    std::optional<std::string> chosen = presetFile ? presetFile : platform.chooseFile(request);
+    presetFile.reset();
+    if (!chosen)
+        return chosen;
+    std::erase_if(files, [&](const RecentFile& file) { return file.path == *chosen; });
+    files.insert(files.begin(), {request.title, *chosen});
+    if (files.size() > recentLimit)
+        files.resize(recentLimit);
+    storeRecentFiles(platform, files);
+    return chosen;
+}
+
+void Session::restoreSettings() {
+    const auto stored = [this](const char* key) { return platform.storedValue(key); };
+    if (auto points = stored(pointsKey))
+        form.Ntxt.setText(*points);
+    if (auto own = stored(ownRangeKey))
+        form.Chk1.setChecked(*own == flag(true));
+    if (auto cold = stored(coldKey))
+        form.Cold2txt.setText(*cold);
+    if (auto hot = stored(hotKey))
+        form.Hot2txt.setText(*hot);
+    if (auto reciprocal = stored(reciprocalKey))
+        form.Chk2.setChecked(*reciprocal == flag(true));
+    if (auto arrhenius = stored(arrheniusKey))
+        (*arrhenius == flag(true) ? form.Option1 : form.Option2).setSelected(true);
+}
+
+void Session::storeSettings() {
+    platform.storeValue(pointsKey, form.Ntxt.text());
+    platform.storeValue(ownRangeKey, flag(form.Chk1.checked()));
+    platform.storeValue(coldKey, form.Cold2txt.text());
+    platform.storeValue(hotKey, form.Hot2txt.text());
+    platform.storeValue(reciprocalKey, flag(form.Chk2.checked()));
+    platform.storeValue(arrheniusKey, flag(form.Option1.selected()));
+}
+
+void Session::restoreDefaults() {
+    form.Ntxt.setText(std::string(texts::NtxtStart));
+    form.Ntxt.setBackground(Colour::Window);
+    form.Chk1.setChecked(false);
+    form.Cold2txt.setText({});
+    form.Hot2txt.setText({});
+    form.Chk2.setChecked(true);
+    form.Option2.setSelected(true);
+}
+
+} // namespace zorbel
