@@ -31,7 +31,16 @@ void addSettingsOptions(CLI::App& command, ReversalSettings& settings) {
                        "folder for the output files (default: the mechanism's folder)");
 }
 
+void addThreadsOption(CLI::App& command, ReversalSettings& settings) {
+    command
+        .add_option("--threads", settings.threads,
+                    "threads that compute the reactions (default: one per core); the file is "
+                    "the same whatever the number")
+        ->check(CLI::PositiveNumber);
+}
+
 void applySettings(CliRun& run, const ReversalSettings& settings) {
+    run.session.batchThreads = settings.threads;
     REVEQfrm& form = run.form();
     if (settings.points)
         form.Ntxt.setText(*settings.points);

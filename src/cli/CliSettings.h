@@ -20,9 +20,12 @@ struct ReversalSettings {
     std::string spacing = "reciprocal";    ///< reciprocal | linear
     std::vector<std::string> range;        ///< COLD HOT: the personal range, typed as text
     std::optional<std::string> workFolder; ///< where the output files go
+    int threads = 0;                       ///< a batch's threads; 0: one per core
 };
 
 void addSettingsOptions(CLI::App& command, ReversalSettings& settings);
+/// --threads, for the commands that reverse a batch of reactions.
+void addThreadsOption(CLI::App& command, ReversalSettings& settings);
 
 /// Sets the window's settings as a user would.
 void applySettings(CliRun& run, const ReversalSettings& settings);

@@ -105,20 +105,18 @@ bool isSingular(const Matrix& M, double det, int p) {
     return !std::isfinite(det) || !(std::fabs(det) > singularThreshold * diagonal);
 }
 
-/// The parameters: the explicit inverse (transposed cofactors over the determinant) times
-/// the sums of ln kr times each regressor.
-Vector solve(const Cofactors& cofactors, const Regressors& Xt, const std::vector<double>& lnKr,
-             int p, size_t n) {
+/// The explicit inverse: the transposed cofactors over the determinant.
+Matrix inverseOf(const Cofactors& cofactors, int p) {
     Matrix Q{};
     for (int i = 0; i < p; ++i) {
         for (int k = 0; k < p; ++k)
             Q[i][k] = cofactors.C[k][i] / cofactors.det;
     }
-    Vector b{};
-    for (size_t j = 0; j < n; ++j) {
-        for (int i = 0; i < p; ++i)
-            b[i] = b[i] + lnKr[j] * Xt[i][j];
-    }
+    return Q;
+}
+
+/// The parameters: the inverse times the sums of ln kr times each regressor.
+Vector solve(const Matrix& Q, const FitSums& b, int p) {
     Vector beta{};
     for (int j = 0; j < p; ++j) {
         for (int i = 0; i < p; ++i)
@@ -154,19 +152,23 @@ bool isUsable(const Vector& beta, const FitResult& fit) {
     return std::isfinite(fit.RevA) && fit.RevA > 0.0;
 }
 
-/// Fills the fitted law at each point and the sum of squared differences of ln kr; false
-/// when the law overflows at a point.
-bool measureError(FitResult& fit, const std::vector<double>& T, const std::vector<double>& lnKr,
-                  double gasConstant) {
+/// The sum of squared differences of ln kr, and the fitted law at each point when keepLaw;
+/// false when the law overflows at a point.
+bool measureError(FitResult& fit, const std::vector<double>& T, const double* lnKr,
+                  double gasConstant, bool keepLaw) {
     const size_t n = T.size();
-    fit.krLS.resize(n);
+    if (keepLaw)
+        fit.krLS.resize(n);
+    // T^0 is 1 whatever T: the two-parameter law skips the power.
+    const bool power = fit.RevN != 0.0;
     double S = 0.0;
     for (size_t j = 0; j < n; ++j) {
-        const double kr =
-            std::exp(-fit.RevEa / (T[j] * gasConstant)) * (std::pow(T[j], fit.RevN) * fit.RevA);
+        const double scaled = power ? std::pow(T[j], fit.RevN) * fit.RevA : 1.0 * fit.RevA;
+        const double kr = std::exp(-fit.RevEa / (T[j] * gasConstant)) * scaled;
         if (!std::isfinite(kr) || kr <= 0.0)
             return false;
-        fit.krLS[j] = kr;
+        if (keepLaw)
+            fit.krLS[j] = kr;
         const double difference = std::log(kr) - lnKr[j];
         S = S + difference * difference;
     }
@@ -176,24 +178,50 @@ bool measureError(FitResult& fit, const std::vector<double>& T, const std::vecto
 
 } // namespace
 
-FitOutcome fitRateLaw(const std::vector<double>& T, const std::vector<double>& lnKr, RateLaw law,
-                      double gasConstant) {
+FitBasis fitBasis(const std::vector<double>& T, RateLaw law) {
+    FitBasis basis;
     const int p = law == RateLaw::Arrhenius ? 2 : 3;
-    const size_t n = T.size();
-    const Regressors Xt = regressorsOf(T, p);
-    const Matrix M = normalMatrix(Xt, p, n);
+    basis.parameters = p;
+    basis.regressors = regressorsOf(T, p);
+    const Matrix M = normalMatrix(basis.regressors, p, T.size());
     const Cofactors cofactors = cofactorsOf(M, p);
-    FitOutcome outcome;
-    if (isSingular(M, cofactors.det, p))
-        return outcome;
+    basis.singular = isSingular(M, cofactors.det, p);
+    if (!basis.singular)
+        basis.inverse = inverseOf(cofactors, p);
+    return basis;
+}
 
-    const Vector beta = solve(cofactors, Xt, lnKr, p, n);
+FitSums fitSums(const FitBasis& basis, const std::vector<double>& lnKr) {
+    FitSums b{};
+    const int p = basis.parameters;
+    for (size_t j = 0; j < lnKr.size(); ++j) {
+        for (int i = 0; i < p; ++i)
+            b[i] = b[i] + lnKr[j] * basis.regressors[i][j];
+    }
+    return b;
+}
+
+FitOutcome fitFromSums(const FitBasis& basis, const FitSums& sums, const std::vector<double>& T,
+                       const double* lnKr, double gasConstant, bool keepLaw) {
+    FitOutcome outcome;
+    if (basis.singular)
+        return outcome;
+    const int p = basis.parameters;
+    const Vector beta = solve(basis.inverse, sums, p);
     FitResult fit = lawOf(beta, p, gasConstant);
     outcome.failure = FitFailure::Overflow;
-    if (!isUsable(beta, fit) || !measureError(fit, T, lnKr, gasConstant))
+    if (!isUsable(beta, fit) || !measureError(fit, T, lnKr, gasConstant, keepLaw))
         return outcome;
     outcome.result = std::move(fit);
     return outcome;
+}
+
+FitOutcome fitRateLaw(const std::vector<double>& T, const std::vector<double>& lnKr, RateLaw law,
+                      double gasConstant) {
+    const FitBasis basis = fitBasis(T, law);
+    if (basis.singular)
+        return {};
+    return fitFromSums(basis, fitSums(basis, lnKr), T, lnKr.data(), gasConstant, true);
 }
 
 } // namespace zorbel
