@@ -1,5 +1,9 @@
 #include "reversal/ArrheniusFit.h"
 
+#include "text/NumberPatterns.h"
+#include "text/NumberText.h"
+
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -176,6 +180,50 @@ bool measureError(FitResult& fit, const std::vector<double>& T, const double* ln
     return true;
 }
 
+/// The largest |ln x| for which x, and every factor the law is made of, is a normal double
+/// far from overflow: inside it the law at a point can neither overflow nor vanish.
+constexpr double safeLogarithm = 700.0;
+/// A bound on the relative error of one of exp, pow, log, or of one rounding, with a wide
+/// margin: the C libraries keep these within one unit in the last place (2^-52).
+constexpr double unit = 0x1p-52;
+constexpr double errorMargin = 64.0 * unit;
+
+/// S from the logarithm of the fitted law, ln Arev + nrev ln T - Earev/(RT), instead of the
+/// logarithm of the law itself: no exp, pow or log at any point. Its difference from the S
+/// that measureError gives is bounded point by point (the three functions and each
+/// rounding err by at most a few units in the last place of the terms, the bound allows
+/// 64) and so is the difference of the two sums; when every S within that bound has one
+/// error-measure text, that text is the one of the exact S, which is all a caller that
+/// keeps no law writes. Nothing when the law comes near overflow or the text is in doubt.
+std::optional<double> errorMeasureShortcut(const FitResult& fit, const FitBasis& basis,
+                                           const std::vector<double>& T, const double* lnKr,
+                                           double gasConstant) {
+    const double lnA = std::log(fit.RevA);
+    const double* lnT = basis.parameters == 3 ? basis.regressors[1].data() : nullptr;
+    double S = 0.0;
+    double bound = 0.0;
+    for (size_t j = 0; j < T.size(); ++j) {
+        const double a = -fit.RevEa / (T[j] * gasConstant); // as measureError has it
+        const double power = lnT != nullptr ? fit.RevN * lnT[j] : 0.0;
+        const double law = a + power + lnA;
+        if (!(std::fabs(a) < safeLogarithm && std::fabs(power) < safeLogarithm &&
+              std::fabs(power + lnA) < safeLogarithm && std::fabs(law) < safeLogarithm))
+            return std::nullopt;
+        const double difference = law - lnKr[j];
+        S = S + difference * difference;
+        const double eta = errorMargin * (std::fabs(a) + std::fabs(power) + std::fabs(lnA) +
+                                          std::fabs(law) + std::fabs(lnKr[j]) + 8.0);
+        bound += (2.0 * std::fabs(difference) + eta) * eta;
+    }
+    // The roundings of the two sums of squares.
+    bound += 2.0 * (static_cast<double>(T.size()) + 2.0) * errorMargin * (S + bound);
+    const double low = std::max(0.0, S - bound);
+    if (formatNumber(low, texts::ErrorMeasurePattern) !=
+        formatNumber(S + bound, texts::ErrorMeasurePattern))
+        return std::nullopt;
+    return S;
+}
+
 } // namespace
 
 FitBasis fitBasis(const std::vector<double>& T, RateLaw law) {
@@ -210,7 +258,12 @@ FitOutcome fitFromSums(const FitBasis& basis, const FitSums& sums, const std::ve
     const Vector beta = solve(basis.inverse, sums, p);
     FitResult fit = lawOf(beta, p, gasConstant);
     outcome.failure = FitFailure::Overflow;
-    if (!isUsable(beta, fit) || !measureError(fit, T, lnKr, gasConstant, keepLaw))
+    if (!isUsable(beta, fit))
+        return outcome;
+    if (std::optional<double> S =
+            keepLaw ? std::nullopt : errorMeasureShortcut(fit, basis, T, lnKr, gasConstant))
+        fit.S = *S;
+    else if (!measureError(fit, T, lnKr, gasConstant, keepLaw))
         return outcome;
     outcome.result = std::move(fit);
     return outcome;

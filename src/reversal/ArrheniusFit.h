@@ -20,7 +20,7 @@ struct FitResult {
     double FitN = 0.0;        ///< coefficient of ln T
     double FitInvT = 0.0;     ///< coefficient of 1/T [K]
     std::vector<double> krLS; ///< the fitted law at each grid point
-    double S = 0.0;           ///< sum of squared differences of ln kr
+    double S = 0.0;           ///< sum of squared differences of ln kr (see fitFromSums)
 };
 
 enum class FitFailure { Singular, Overflow };
@@ -51,7 +51,8 @@ using FitSums = std::array<double, 3>;
 FitSums fitSums(const FitBasis& basis, const std::vector<double>& lnKr);
 
 /// The fit from the basis and the sums. With keepLaw false the fitted law at each point
-/// (krLS) is not kept; S is the same.
+/// (krLS) is not kept, and S may differ from the exact sum in its last digits, never in
+/// its text in the error-measure pattern (0.0E+00), which is then all it may be used for.
 FitOutcome fitFromSums(const FitBasis& basis, const FitSums& sums, const std::vector<double>& T,
                        const double* lnKr, double gasConstant, bool keepLaw);
 

@@ -92,7 +92,7 @@ bool readForward(const ReversalRequest& request, ReversalOutcome& outcome, doubl
 }
 
 /// Where the per-point values go: the outcome's series, or scratch space of the thread
-/// that is not kept. kf and kr are not stored when null.
+/// that is not kept.
 struct PointValues {
     double* deltaS;
     double* deltaH;
@@ -105,12 +105,13 @@ struct PointValues {
 
 /// Scratch space of one thread, reused from reaction to reaction.
 struct Scratch {
-    std::vector<double> deltaS, deltaH, Kp, Kc, lnKr, zeros;
+    std::vector<double> deltaS, deltaH, Kp, Kc, kf, kr, lnKr, zeros;
     PointValues resized(size_t n) {
-        for (std::vector<double>* v : {&deltaS, &deltaH, &Kp, &Kc, &lnKr})
+        for (std::vector<double>* v : {&deltaS, &deltaH, &Kp, &Kc, &kf, &kr, &lnKr})
             v->resize(n);
         zeros.assign(n, 0.0);
-        return {deltaS.data(), deltaH.data(), Kp.data(), Kc.data(), nullptr, nullptr, lnKr.data()};
+        return {deltaS.data(), deltaH.data(), Kp.data(),  Kc.data(),
+                kf.data(),     kr.data(),     lnKr.data()};
     }
 };
 
@@ -185,69 +186,76 @@ double forwardRate(const Forward& forward, double T, double gasConstant) {
     return std::exp(-forward.Ea / (T * gasConstant)) * scaled;
 }
 
-/// kr = kf / Kc and its logarithm at every point, with the fit's sums as they go; false
-/// at the first kr that is zero, negative or not finite.
-bool evaluateRateConstants(const Forward& forward, const std::vector<double>& T,
-                           const FitBasis& basis, double gasConstant, const PointValues& v,
-                           FitSums& sums) {
-    const size_t n = T.size();
-    const int p = basis.parameters;
-    const double* x1 = basis.regressors[1].data();
-    const double* x2 = p == 3 ? basis.regressors[2].data() : nullptr;
+/// kr = kf / Kc at every point; false at the first that is zero, negative or not finite.
+/// The logarithms come in a pass of their own, whose calls do not wait on each other.
+bool evaluateRateConstants(const PointValues& v, size_t n) {
+    for (size_t j = 0; j < n; ++j)
+        v.kr[j] = v.kf[j] / v.Kc[j];
     for (size_t j = 0; j < n; ++j) {
-        const double kf = v.kf != nullptr ? v.kf[j] : forwardRate(forward, T[j], gasConstant);
-        const double kr = kf / v.Kc[j];
-        if (v.kr != nullptr)
-            v.kr[j] = kr;
-        if (!(kr > 0.0) || !std::isfinite(kr))
+        if (!(v.kr[j] > 0.0) || !std::isfinite(v.kr[j]))
             return false;
-        const double lnKr = std::log(kr);
+    }
+    return true;
+}
+
+/// ln kr at every point, with the fit's sums as they go.
+FitSums logarithms(const FitBasis& basis, const PointValues& v, size_t n) {
+    const double* x1 = basis.regressors[1].data();
+    const double* x2 = basis.parameters == 3 ? basis.regressors[2].data() : nullptr;
+    FitSums sums{};
+    for (size_t j = 0; j < n; ++j) {
+        const double lnKr = std::log(v.kr[j]);
         v.lnKr[j] = lnKr;
         sums[0] = sums[0] + lnKr * 1.0;
         sums[1] = sums[1] + lnKr * x1[j];
         if (x2 != nullptr)
             sums[2] = sums[2] + lnKr * x2[j];
     }
-    return true;
+    return sums;
 }
 
-/// From the grid on: thermochemistry, rate constants, fit.
-void reverseOverGrid(const ReversalRequest& request, SpeciesProvider& species, const GridData& grid,
-                     const PointValues& v, const double* zeros, ReversalOutcome& outcome) {
-    SlotSeries slots{};
-    if (!slotSeriesOf(species, grid, zeros, outcome, slots))
-        return;
-    const std::vector<double>& T = grid.T();
-    const size_t points = T.size();
-    evaluateThermochemistry(slots, grid, outcome.series.deltaN, v, points);
-    outcome.thermochemistryDone = true;
-
+/// Once Kc is complete: kf, kr and ln kr at every point, then the fit.
+void rateConstantsAndFit(const ReversalRequest& request, const GridData& grid, const PointValues& v,
+                         SeriesKept kept, ReversalOutcome& outcome) {
     Forward forward;
     if (!readForward(request, outcome, forward.A, forward.n, forward.Ea))
         return;
-    if (v.kf != nullptr) {
-        for (size_t j = 0; j < points; ++j)
-            v.kf[j] = forwardRate(forward, T[j], request.gasConstant);
-    }
+    const std::vector<double>& T = grid.T();
+    const size_t points = T.size();
+    for (size_t j = 0; j < points; ++j)
+        v.kf[j] = forwardRate(forward, T[j], request.gasConstant);
     if (readLeadingNumber(request.aText) == 0.0) {
         outcome.refusal = Refusal::ZeroA;
         return;
     }
-    const FitBasis& basis = grid.basis(request.law);
-    FitSums sums{};
-    if (!evaluateRateConstants(forward, T, basis, request.gasConstant, v, sums)) {
+    if (!evaluateRateConstants(v, points)) {
         outcome.refusal = Refusal::NonPositiveKr;
         return;
     }
+    const FitBasis& basis = grid.basis(request.law);
+    const FitSums sums = logarithms(basis, v, points);
     outcome.rateConstantsDone = true;
 
-    FitOutcome fitted = fitFromSums(basis, sums, T, v.lnKr, request.gasConstant, v.kf != nullptr);
+    FitOutcome fitted =
+        fitFromSums(basis, sums, T, v.lnKr, request.gasConstant, kept == SeriesKept::All);
     if (!fitted.result) {
         outcome.refusal =
             fitted.failure == FitFailure::Singular ? Refusal::Singular : Refusal::Overflow;
         return;
     }
     outcome.fit = std::move(fitted.result);
+}
+
+/// From the grid on: thermochemistry, rate constants, fit.
+void reverseOverGrid(const ReversalRequest& request, SpeciesProvider& species, const GridData& grid,
+                     const PointValues& v, const double* zeros, SeriesKept kept,
+                     ReversalOutcome& outcome) {
+    SlotSeries slots{};
+    if (!slotSeriesOf(species, grid, zeros, outcome, slots))
+        return;
+    evaluateThermochemistry(slots, grid, outcome.series.deltaN, v, grid.T().size());
+    outcome.thermochemistryDone = true;
+    rateConstantsAndFit(request, grid, v, kept, outcome);
 }
 
 } // namespace
@@ -282,7 +290,7 @@ ReversalOutcome reverseReaction(const ReversalRequest& request, SpeciesProvider&
         outcome.series.T = grid.T();
         scratch.zeros.assign(points, 0.0);
     }
-    reverseOverGrid(request, species, grid, values, scratch.zeros.data(), outcome);
+    reverseOverGrid(request, species, grid, values, scratch.zeros.data(), kept, outcome);
     return outcome;
 }
 
