@@ -42,37 +42,30 @@ std::string generatedMechanism() {
     return text;
 }
 
-struct BatchCase {
-    fs::path thermo;
-    fs::path mechanism;
-    bool arrhenius;
-    bool reciprocal;
-    bool patterns; ///< a reaction shown first fixes the number patterns
-    bool personal; ///< a personal range of 250 to 3000 K
-    int threads;   ///< 0: one per core
-    bool selected; ///< Reverse Selected (every other reaction) instead of Reverse All
-};
-
-std::string reversedFile(const BatchCase& c, const fs::path& folder) {
+/// The file a batch writes, `setting` bits choosing: the Arrhenius law, equal steps in
+/// 1/T, a reaction shown first (it fixes the number patterns), a personal range of 250 to
+/// 3000 K; with both of the last two, Reverse Selected over every other reaction.
+std::string reversedFile(const fs::path& thermo, const fs::path& mechanism, int setting,
+                         int threads, const fs::path& folder) {
     ScriptedPlatform platform;
     Session session(platform);
     connectCommands(session);
     platform.fixedClock = DateTime{2026, 1, 1, 0, 0, 0};
-    platform.fileAnswers = {c.thermo.string(), c.mechanism.string()};
+    platform.fileAnswers = {thermo.string(), mechanism.string()};
     REVEQfrm& form = session.form;
     form.CMD1.click();
     form.CMD2.click();
     session.common.WorkFolder = folder.string() + "/";
-    session.batchThreads = c.threads;
-    (c.arrhenius ? form.Option1 : form.Option2).setSelected(true);
-    form.Chk2.setChecked(c.reciprocal);
-    form.Chk1.setChecked(c.personal);
+    session.batchThreads = threads;
+    ((setting & 1) != 0 ? form.Option1 : form.Option2).setSelected(true);
+    form.Chk2.setChecked((setting & 2) != 0);
+    form.Chk1.setChecked((setting & 8) != 0);
     form.Cold2txt.setText("250");
     form.Hot2txt.setText("3000");
-    if (c.patterns)
+    if ((setting & 4) != 0)
         form.LOS2.select(1);
     form.LOS2.clearSelection();
-    if (!c.selected) {
+    if ((setting & 12) != 12) {
         form.CMD4.click();
         return readFile(folder / "RevAll.txt");
     }
@@ -84,35 +77,20 @@ std::string reversedFile(const BatchCase& c, const fs::path& folder) {
 
 TEST(BatchThreads, FilesAreThoseOfOneThread) {
     testing::TempFolder folder;
-    const fs::path generated = folder.path() / "generated.rxn";
-    std::FILE* file = std::fopen(generated.string().c_str(), "wb");
-    ASSERT_NE(file, nullptr);
-    const std::string mechanism = generatedMechanism();
-    std::fwrite(mechanism.data(), 1, mechanism.size(), file);
-    std::fclose(file);
     const fs::path gri = testing::sharedData() / "gri30";
     std::vector<std::pair<fs::path, fs::path>> inputs = {
-        {testing::examples() / "example.therm", generated}};
+        {testing::examples() / "example.therm",
+         folder.write("generated.rxn", generatedMechanism())}};
     if (fs::exists(gri))
         inputs.emplace_back(gri / "thermo30.dat", gri / "mech-clean.rxn");
-    for (const auto& [thermo, reactions] : inputs) {
+    for (const auto& [thermo, mechanism] : inputs) {
         for (int setting = 0; setting < 16; ++setting) {
-            BatchCase c{thermo,
-                        reactions,
-                        (setting & 1) != 0,
-                        (setting & 2) != 0,
-                        (setting & 4) != 0,
-                        (setting & 8) != 0,
-                        1,
-                        false};
-            c.selected = c.personal && c.patterns;
-            SCOPED_TRACE(reactions.string() + " setting " + std::to_string(setting));
-            const std::string one = reversedFile(c, folder.path());
+            SCOPED_TRACE(mechanism.string() + " setting " + std::to_string(setting));
+            const std::string one = reversedFile(thermo, mechanism, setting, 1, folder.path());
             ASSERT_GT(one.size(), 1000U);
-            for (int threads : {0, 3}) {
-                c.threads = threads;
-                EXPECT_EQ(reversedFile(c, folder.path()), one) << threads << " threads";
-            }
+            for (int threads : {0, 3})
+                EXPECT_EQ(reversedFile(thermo, mechanism, setting, threads, folder.path()), one)
+                    << threads << " threads";
         }
     }
     if (!fs::exists(gri))
