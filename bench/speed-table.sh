@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The speed table of the README, whole process: each job run three times through zorbel-cli,
-# the median wall time and the largest resident memory printed as table rows.
+# the median wall time, the median processor time (user and system, every thread) and the
+# largest resident memory printed as table rows.
 #   bench/speed-table.sh CLI [BATCH_BENCH] [-- extra zorbel-cli options, e.g. --threads 1]
 # CLI: a Release zorbel-cli; BATCH_BENCH: the batch_bench beside it, which writes the
 # generated mechanisms (by default found from CLI's build folder). Needs ../shared/data.
@@ -25,19 +26,22 @@ jobs=(
   "generated 50000 reactions, 10000 points|$work/g50k/bench.therm|$work/g50k/bench.rxn|10000"
   "generated 10000 reactions over 200 species, 1000 points|$work/g10k/bench.therm|$work/g10k/bench.rxn|1000"
 )
-echo "| job | time | memory |"
-echo "|---|---|---|"
+echo "| job | time | processor time | memory |"
+echo "|---|---|---|---|"
 for job in "${jobs[@]}"; do
   IFS='|' read -r name thermo mechanism points <<<"$job"
   runs=()
+  cpu=()
   memory=0
   for _ in 1 2 3; do
-    /usr/bin/time -f "%e %M" -o "$work/time" "$cli" reverse-all "$thermo" "$mechanism" \
+    /usr/bin/time -f "%e %U %S %M" -o "$work/time" "$cli" reverse-all "$thermo" "$mechanism" \
       --points "$points" --work-folder "$work" --date "01/01/26 00:00:00" "${extra[@]}" >/dev/null
-    read -r seconds kilobytes <"$work/time"
+    read -r seconds user system kilobytes <"$work/time"
     runs+=("$seconds")
+    cpu+=("$(awk -v u="$user" -v s="$system" 'BEGIN { print u + s }')")
     memory=$(( kilobytes > memory ? kilobytes : memory ))
   done
   median=$(printf '%s\n' "${runs[@]}" | sort -n | sed -n 2p)
-  echo "| $name | $median s | $(( (memory + 512) / 1024 )) MB |"
+  processor=$(printf '%s\n' "${cpu[@]}" | sort -n | sed -n 2p)
+  echo "| $name | $median s | $processor s | $(( (memory + 512) / 1024 )) MB |"
 done

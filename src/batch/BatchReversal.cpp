@@ -22,6 +22,7 @@
 #include <exception>
 #include <memory>
 #include <optional>
+#include <system_error>
 #include <thread>
 
 namespace zorbel {
@@ -213,11 +214,15 @@ private:
         if (threads_ <= 1 || first >= parseTexts_.size())
             return;
         aheadSettings_ = settingsOf(session_);
-        ahead_ = std::make_unique<OrderedParallel<BatchReaction>>(
-            parseTexts_.size() - first, threads_, aheadPerThread * threads_,
-            [this, first, settings = aheadSettings_](std::size_t k) {
-                return computeBatchReaction(parseTexts_[first + k], settings, *species_);
-            });
+        try {
+            ahead_ = std::make_unique<OrderedParallel<BatchReaction>>(
+                parseTexts_.size() - first, threads_, aheadPerThread * threads_,
+                [this, first, settings = aheadSettings_](std::size_t k) {
+                    return computeBatchReaction(parseTexts_[first + k], settings, *species_);
+                });
+        } catch (const std::system_error&) {
+            threads_ = 1; // no thread to be had: the reactions are computed as they are written
+        }
     }
 
     /// The reaction at `position` as the threads computed it, if they did.

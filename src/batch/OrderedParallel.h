@@ -23,18 +23,15 @@ public:
                     std::function<Result(std::size_t)> compute)
         : count_(count), compute_(std::move(compute)), slots_(ahead) {
         workers_.reserve(threads);
-        for (unsigned t = 0; t < threads; ++t)
-            workers_.emplace_back([this] { work(); });
-    }
-    ~OrderedParallel() {
-        {
-            const std::lock_guard lock(mutex_);
-            stopping_ = true;
+        try {
+            for (unsigned t = 0; t < threads; ++t)
+                workers_.emplace_back([this] { work(); });
+        } catch (...) {
+            stop(); // the system refused a thread: those started end before the fault goes on
+            throw;
         }
-        changed_.notify_all();
-        for (std::thread& worker : workers_)
-            worker.join();
     }
+    ~OrderedParallel() { stop(); }
     OrderedParallel(const OrderedParallel&) = delete;
     OrderedParallel& operator=(const OrderedParallel&) = delete;
 
@@ -52,6 +49,16 @@ public:
     }
 
 private:
+    void stop() {
+        {
+            const std::lock_guard lock(mutex_);
+            stopping_ = true;
+        }
+        changed_.notify_all();
+        for (std::thread& worker : workers_)
+            worker.join();
+    }
+
     void work() {
         std::unique_lock lock(mutex_);
         for (;;) {

@@ -10,6 +10,7 @@ namespace zorbel::cli {
 
 namespace {
 constexpr const char* noMinusInCount = "a number of points has no minus sign";
+constexpr int maximumThreads = 1024;
 } // namespace
 
 void addSettingsOptions(CLI::App& command, ReversalSettings& settings) {
@@ -36,7 +37,7 @@ void addThreadsOption(CLI::App& command, ReversalSettings& settings) {
         .add_option("--threads", settings.threads,
                     "threads that compute the reactions (default: one per core); the file is "
                     "the same whatever the number")
-        ->check(CLI::PositiveNumber);
+        ->check(CLI::Range(1, maximumThreads));
 }
 
 void applySettings(CliRun& run, const ReversalSettings& settings) {
