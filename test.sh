@@ -3,6 +3,7 @@
 #   ./test.sh              every part (CMake preset dev, in build-dev)
 #   ./test.sh --sanitize   the same suite under AddressSanitizer and UndefinedBehaviorSanitizer
 #   ./test.sh --no-gui     the core, the command line and their tests, without Qt
+#   ./test.sh --tsan       the batch tests under ThreadSanitizer (their runs use several threads)
 #   --werror               with any of them: compiler warnings fail the build (as in CI)
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -13,8 +14,9 @@ for argument in "$@"; do
   case "$argument" in
     --sanitize) preset=sanitize ;;
     --no-gui) preset=nogui ;;
+    --tsan) preset=tsan ;;
     --werror) werror=ON ;;
-    *) echo "usage: $0 [--sanitize | --no-gui] [--werror]" >&2; exit 2 ;;
+    *) echo "usage: $0 [--sanitize | --no-gui | --tsan] [--werror]" >&2; exit 2 ;;
   esac
 done
 

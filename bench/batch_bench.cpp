@@ -2,14 +2,16 @@
 // properties over a grid, the per-point arithmetic with the fit, and the file.
 //
 //   batch_bench                      run the benchmarks
-//   batch_bench --generate DIR       write bench.therm (200 species) and bench.rxn
-//                                    (10000 reactions) into DIR, for timing zorbel-cli
+//   batch_bench --generate DIR [N]   write bench.therm (200 species) and bench.rxn
+//                                    (N reactions, 10000 by default) into DIR, for timing
+//                                    zorbel-cli
 
 #include "app/ScriptedPlatform.h"
 #include "app/Session.h"
 #include "files/TextFiles.h"
 #include "program/Program.h"
 #include "reversal/ArrheniusFit.h"
+#include "reversal/GridData.h"
 #include "reversal/ReactionReversal.h"
 #include "reversal/SpeciesProvider.h"
 #include "reversal/TemperatureGrid.h"
@@ -18,6 +20,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -51,9 +55,9 @@ std::string speciesName(int k) {
     return name;
 }
 
-/// 200 species copied from the example records under new names, and 10000 reactions
+/// 200 species copied from the example records under new names, and `reactions` reactions
 /// among them with made-up rate parameters.
-void generate(const fs::path& folder) {
+void generate(const fs::path& folder, int reactions = generatedReactions) {
     const std::vector<std::vector<std::string>> records = exampleRecords();
     std::ofstream thermo(folder / "bench.therm", std::ios::binary);
     thermo << "THERMO\n   300.000  1000.000  5000.000\n";
@@ -74,7 +78,7 @@ void generate(const fs::path& folder) {
     std::uniform_real_distribution<double> energy(0.0, 30000.0);
     std::ofstream mechanism(folder / "bench.rxn", std::ios::binary);
     mechanism << "REACTIONS\n";
-    for (int r = 0; r < generatedReactions; ++r) {
+    for (int r = 0; r < reactions; ++r) {
         std::string equation;
         for (int side = 0; side < 2; ++side) {
             const int count = sideSize(random);
@@ -92,9 +96,9 @@ void generate(const fs::path& folder) {
 }
 
 /// A session with both files loaded and the first reaction shown (it fixes the number
-/// patterns), ready for Reverse All.
+/// patterns), ready for Reverse All; threads 0 is one per core.
 struct LoadedSession {
-    LoadedSession(const fs::path& thermo, const fs::path& mechanism, int points) {
+    LoadedSession(const fs::path& thermo, const fs::path& mechanism, int points, int threads) {
         zorbel::connectCommands(session);
         platform.fixedClock = zorbel::DateTime{2026, 12, 6, 12, 0, 0};
         platform.fileAnswers.push_back(thermo.string());
@@ -103,6 +107,7 @@ struct LoadedSession {
         session.form.CMD2.click();
         session.form.Ntxt.setText(std::to_string(points));
         session.form.LOS2.select(0);
+        session.batchThreads = threads;
     }
     zorbel::ScriptedPlatform platform;
     zorbel::Session session{platform};
@@ -118,34 +123,73 @@ const fs::path& generatedFolder() {
     return folder;
 }
 
+/// The whole Reverse All of a job, by phase: loading the two files (the load_s counter)
+/// and the run itself (the benchmark's time), on the threads of the second argument.
 void reverseAll(benchmark::State& state, const fs::path& thermo, const fs::path& mechanism) {
+    if (!fs::exists(thermo)) {
+        state.SkipWithError("input not present");
+        return;
+    }
     const int points = static_cast<int>(state.range(0));
-    LoadedSession loaded(thermo, mechanism, points);
+    const auto start = std::chrono::steady_clock::now();
+    LoadedSession loaded(thermo, mechanism, points, static_cast<int>(state.range(1)));
+    const std::chrono::duration<double> load = std::chrono::steady_clock::now() - start;
     loaded.session.common.WorkFolder = generatedFolder().string() + "/";
     for (auto _ : state)
         loaded.session.form.CMD4.click();
     const auto reactions = loaded.session.common.ReactionCount;
+    state.counters["load_s"] = load.count();
     state.counters["reaction_points/s"] = benchmark::Counter(
         static_cast<double>(reactions) * points * static_cast<double>(state.iterations()),
         benchmark::Counter::kIsRate);
 }
 
+const fs::path sharedData = fs::path(ZORBEL_SHARED_DATA);
+
+void BM_ReverseAllGriMech(benchmark::State& state) {
+    reverseAll(state, sharedData / "gri30/thermo30.dat", sharedData / "gri30/mech-clean.rxn");
+}
+BENCHMARK(BM_ReverseAllGriMech)
+    ->ArgsProduct({{50, 1000, 10000}, {1, 0}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+void BM_ReverseAllAramco(benchmark::State& state) {
+    reverseAll(state, sharedData / "aramco1.3/AramcoMech_1.3_therm.dat",
+               sharedData / "aramco1.3/mech-clean.rxn");
+}
+BENCHMARK(BM_ReverseAllAramco)
+    ->ArgsProduct({{10000}, {1, 0}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->UseRealTime();
+
 void BM_ReverseAllGenerated(benchmark::State& state) {
     reverseAll(state, generatedFolder() / "bench.therm", generatedFolder() / "bench.rxn");
 }
-BENCHMARK(BM_ReverseAllGenerated)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_ReverseAllGenerated)
+    ->ArgsProduct({{1000}, {1, 0}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->UseRealTime();
 
-void BM_ReverseAllGriMech(benchmark::State& state) {
-    const fs::path data = fs::path(ZORBEL_SHARED_DATA) / "gri30";
-    if (!fs::exists(data)) {
-        state.SkipWithError("shared CHEMKIN data not present");
-        return;
-    }
-    reverseAll(state, data / "thermo30.dat", data / "mech-clean.rxn");
+/// 50000 reactions over the same 200 species, on every core only: it takes a while.
+void BM_ReverseAllGenerated50000(benchmark::State& state) {
+    static const fs::path folder = [] {
+        fs::path path = fs::temp_directory_path() / "zorbel-batch-bench-50000";
+        fs::create_directories(path);
+        generate(path, 50000);
+        return path;
+    }();
+    reverseAll(state, folder / "bench.therm", folder / "bench.rxn");
 }
-BENCHMARK(BM_ReverseAllGriMech)->Arg(50)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReverseAllGenerated50000)
+    ->Args({10000, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->UseRealTime();
 
-// Stages, each on its own.
+// Phases, each on its own.
 
 void BM_ReadDatabase(benchmark::State& state) {
     const std::string path = (generatedFolder() / "bench.therm").string();
@@ -157,22 +201,28 @@ void BM_ReadDatabase(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadDatabase)->Unit(benchmark::kMillisecond);
 
-void BM_SpeciesProperties(benchmark::State& state) {
-    const std::vector<double> grid =
-        zorbel::makeGrid({" 300", " 3500", false, false}, static_cast<int>(state.range(0)), true);
+/// The species series of a run: every species of the generated database over one grid.
+void BM_SpeciesSeries(benchmark::State& state) {
+    zorbel::ScriptedPlatform platform;
+    zorbel::Session session(platform);
+    zorbel::connectCommands(session);
+    platform.fileAnswers.push_back((generatedFolder() / "bench.therm").string());
+    session.form.CMD1.click();
     std::optional<zorbel::ThermoIndex> index =
         zorbel::ThermoIndex::load((generatedFolder() / "bench.therm").string());
-    const zorbel::Polynomials polynomials = zorbel::polynomialsOf(*index->find("S001"));
+    const zorbel::GridKey key{" 300", " 3500", static_cast<int>(state.range(0)), true};
     for (auto _ : state) {
-        for (double t : grid) {
-            benchmark::DoNotOptimize(zorbel::propertyReadBack(polynomials, zorbel::Property::S, t));
-            benchmark::DoNotOptimize(zorbel::propertyReadBack(polynomials, zorbel::Property::H, t));
-        }
+        zorbel::SpeciesProvider species(session.form.LOS1.entries(), &*index);
+        const zorbel::GridData& grid = species.grid(key);
+        for (int k = 0; k < generatedSpecies; ++k)
+            benchmark::DoNotOptimize(species.series(speciesName(k), grid));
     }
-    state.SetItemsProcessed(state.iterations() * state.range(0));
+    state.SetItemsProcessed(state.iterations() * state.range(0) * generatedSpecies);
 }
-BENCHMARK(BM_SpeciesProperties)->Arg(1000);
+BENCHMARK(BM_SpeciesSeries)->Arg(1000)->Unit(benchmark::kMillisecond);
 
+/// One reaction once its species series exist: the per-point arithmetic and the fit, as a
+/// batch runs them (no series kept) and as the single Reverse does (every series kept).
 void BM_ReactionArithmeticAndFit(benchmark::State& state) {
     const int points = static_cast<int>(state.range(0));
     zorbel::ScriptedPlatform platform;
@@ -190,12 +240,13 @@ void BM_ReactionArithmeticAndFit(benchmark::State& state) {
     request.eaText = "12000.0";
     request.points = points;
     request.gasConstant = static_cast<double>(1.9872F);
+    const auto kept = state.range(1) != 0 ? zorbel::SeriesKept::All : zorbel::SeriesKept::None;
     zorbel::reverseReaction(request, species); // species series now cached
     for (auto _ : state)
-        benchmark::DoNotOptimize(zorbel::reverseReaction(request, species));
+        benchmark::DoNotOptimize(zorbel::reverseReaction(request, species, kept));
     state.SetItemsProcessed(state.iterations() * points);
 }
-BENCHMARK(BM_ReactionArithmeticAndFit)->Arg(1000);
+BENCHMARK(BM_ReactionArithmeticAndFit)->ArgsProduct({{1000}, {0, 1}});
 
 void BM_FitOnly(benchmark::State& state) {
     const std::vector<double> T =
@@ -213,9 +264,9 @@ BENCHMARK(BM_FitOnly)->Arg(1000);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && std::string(argv[1]) == "--generate") {
+    if ((argc == 3 || argc == 4) && std::string(argv[1]) == "--generate") {
         fs::create_directories(argv[2]);
-        generate(argv[2]);
+        generate(argv[2], argc == 4 ? std::stoi(argv[3]) : generatedReactions);
         return 0;
     }
     benchmark::Initialize(&argc, argv);

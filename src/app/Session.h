@@ -54,6 +54,9 @@ public:
     /// Set during a batch run's yields to stop it (the window is closing): the run ends at
     /// the next yield and writes nothing.
     bool stopRequested = false;
+    /// The threads a batch run computes its reactions on; 0 for one per core. The files
+    /// are the same whatever the number.
+    int batchThreads = 0;
 
     /// Runs a command to its end and returns its result: a fault it did not foresee
     /// becomes a refusal whose message lblerror shows, and the window stays usable.

@@ -173,6 +173,7 @@ void addCommonOptions(CLI::App& command, BatchOptions& options) {
     command.add_option("--date", options.date,
                        "the date and time written in the file, \"dd/mm/yy hh:mm:ss\"");
     addSettingsOptions(command, options.settings);
+    addThreadsOption(command, options.settings);
 }
 
 } // namespace

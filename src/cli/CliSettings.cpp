@@ -11,6 +11,7 @@ namespace zorbel::cli {
 
 namespace {
 constexpr const char* noMinusInCount = "a number of points has no minus sign";
+constexpr int maximumThreads = 1024;
 } // namespace
 
 void addSettingsOptions(CLI::App& command, ReversalSettings& settings) {
@@ -35,7 +36,16 @@ void addSettingsOptions(CLI::App& command, ReversalSettings& settings) {
     command.add_flag("--force", settings.force, std::string(texts::ForceFlagHelp))->needs(clean);
 }
 
+void addThreadsOption(CLI::App& command, ReversalSettings& settings) {
+    command
+        .add_option("--threads", settings.threads,
+                    "threads that compute the reactions (default: one per core); the file is "
+                    "the same whatever the number")
+        ->check(CLI::Range(1, maximumThreads));
+}
+
 void applySettings(CliRun& run, const ReversalSettings& settings) {
+    run.session.batchThreads = settings.threads;
     REVEQfrm& form = run.form();
     if (settings.points)
         form.Ntxt.setText(*settings.points);

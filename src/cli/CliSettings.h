@@ -22,9 +22,12 @@ struct ReversalSettings {
     std::optional<std::string> workFolder; ///< where the output files go
     bool clean = false;                    ///< --clean: see CleanFlags
     bool force = false;
+    int threads = 0; ///< a batch's threads; 0: one per core
 };
 
 void addSettingsOptions(CLI::App& command, ReversalSettings& settings);
+/// --threads, for the commands that reverse a batch of reactions.
+void addThreadsOption(CLI::App& command, ReversalSettings& settings);
 
 /// Sets the window's settings as a user would.
 void applySettings(CliRun& run, const ReversalSettings& settings);

@@ -68,6 +68,7 @@ void addComparisonCommands(CLI::App& app, int& exitCode) {
                      "the comparison file, rewritten; RevAll.txt beside it is replaced")
         ->required();
     addSettingsOptions(*annotate, options->settings);
+    addThreadsOption(*annotate, options->settings);
     annotate->callback([options, &exitCode] { exitCode = runAnnotate(*options); });
 }
 

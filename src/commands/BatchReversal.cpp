@@ -2,7 +2,9 @@
 
 #include "app/AppTexts.h"
 #include "app/Session.h"
+#include "batch/BatchReaction.h"
 #include "batch/BatchTexts.h"
+#include "batch/OrderedParallel.h"
 #include "commands/MechanismCommands.h"
 #include "commands/ReverseCommand.h"
 #include "files/TextFiles.h"
@@ -19,6 +21,8 @@
 #include <exception>
 #include <memory>
 #include <optional>
+#include <system_error>
+#include <thread>
 
 namespace zorbel {
 
@@ -95,6 +99,30 @@ std::string refusalLine(const CommonValue& common, const ReversalOutcome& outcom
     return {};
 }
 
+/// The settings a batch reads from the window for every reaction, as they stand now.
+BatchSettings settingsOf(const Session& session) {
+    BatchSettings settings;
+    settings.request = requestFromWindow(session);
+    settings.request.slots = {};
+    settings.request.aText.clear();
+    settings.request.nText.clear();
+    settings.request.eaText.clear();
+    settings.request.points = lastPointIndex(session.form.Ntxt.text()) + 1;
+    const CommonValue& common = session.common;
+    settings.patterns = {common.AFormat, common.NFormat, common.EaFormat};
+    return settings;
+}
+
+unsigned threadsOf(const Session& session) {
+    if (session.batchThreads > 0)
+        return static_cast<unsigned>(session.batchThreads);
+    return std::max(1U, std::thread::hardware_concurrency());
+}
+
+/// Results computed ahead per thread: enough to keep the threads busy while the window's
+/// thread writes, few enough that memory does not follow the number of reactions.
+constexpr std::size_t aheadPerThread = 32;
+
 /// One batch run: its output file, the database read once, and what the window shows
 /// after the run (the last reaction's grid and species).
 class BatchRun {
@@ -125,14 +153,25 @@ public:
         return true;
     }
 
-    /// Writes one reaction's block; true when it got a "REV/ " line. A fault in one
-    /// reaction costs that reaction only: its line gets a comment saying so, and the run
-    /// goes on with the next one.
-    bool reverseEntry(int listIndex, const std::string& listed, const std::string& parseText) {
+    /// Hands the reactions' parse texts, in the order they will be written, to the
+    /// session's threads; with one thread each reaction is computed when written.
+    void computeAhead(std::vector<std::string> parseTexts) {
+        parseTexts_ = std::move(parseTexts);
+        threads_ = threadsOf(session_);
+        restartAhead(0);
+    }
+
+    /// Writes the block of the reaction at `position` of the parse texts; true when it got
+    /// a "REV/ " line. A fault in one reaction costs that reaction only: its line gets a
+    /// comment saying so, and the run goes on with the next one.
+    bool reverseEntry(std::size_t position, int listIndex, const std::string& listed,
+                      const std::string& parseText) {
+        std::optional<BatchReaction> ready = precomputed(position);
         bool listedWritten = false;
         try {
             REVEQfrm& form = session_.form;
-            const ParsedReaction parsed = parseReaction(parseText);
+            const bool parsedAhead = ready && ready->computed;
+            const ParsedReaction parsed = parsedAhead ? ready->parsed : parseReaction(parseText);
             publishReaction(session_, parsed, false);
             form.LOS4.markCurrent(listIndex);
             out_->line(listed);
@@ -144,7 +183,7 @@ public:
             }
             form.lblerror.setCaption({});
             session_.common.LastPoint = lastPointIndex(form.Ntxt.text());
-            return reverseParsed(listIndex);
+            return reverseParsed(listIndex, parsedAhead ? &*ready : nullptr);
         } catch (const std::exception& fault) {
             writeFault(listedWritten, listed, fault.what());
         } catch (...) {
@@ -156,13 +195,8 @@ public:
     /// Closes the file and leaves the window showing the last reaction's results. With
     /// `putInPlace` false the complete file waits in its scratch file for release().
     bool finish(bool putInPlace = true) {
-        ResultsGrid& grid = session_.form.MSFG;
-        for (size_t j = 0; j < gridT_.size(); ++j)
-            grid.setNumber(static_cast<int>(j) + 1, 1, gridT_[j]);
-        for (size_t j = 0; j < gridKr_.size(); ++j) {
-            grid.setNumber(static_cast<int>(j) + 1, 2, gridKr_[j]);
-            grid.setNumber(static_cast<int>(j) + 1, 3, gridLnKr_[j]);
-        }
+        ahead_.reset();
+        showLastGrid();
         if (lastSpecies_)
             showLastSpecies(session_, *lastSpecies_);
         return putInPlace ? out_->close() : out_->finish();
@@ -174,33 +208,80 @@ public:
     const std::string& failure() const { return failure_; }
 
 private:
-    bool reverseParsed(int listIndex) {
+    void restartAhead(std::size_t first) {
+        ahead_.reset();
+        if (threads_ <= 1 || first >= parseTexts_.size())
+            return;
+        aheadSettings_ = settingsOf(session_);
+        try {
+            ahead_ = std::make_unique<OrderedParallel<BatchReaction>>(
+                parseTexts_.size() - first, threads_, aheadPerThread * threads_,
+                [this, first, settings = aheadSettings_](std::size_t k) {
+                    return computeBatchReaction(parseTexts_[first + k], settings, *species_);
+                });
+        } catch (const std::system_error&) {
+            threads_ = 1; // no thread to be had: the reactions are computed as they are written
+        }
+    }
+
+    /// The reaction at `position` as the threads computed it, if they did.
+    std::optional<BatchReaction> precomputed(std::size_t position) {
+        if (!ahead_)
+            return std::nullopt;
+        // The user may have changed a setting during the yield: what the threads computed
+        // with the old ones would only be computed again, one by one.
+        if (!(settingsOf(session_) == aheadSettings_)) {
+            restartAhead(position);
+            if (!ahead_)
+                return std::nullopt;
+        }
+        return ahead_->takeNext();
+    }
+
+    bool reverseParsed(int listIndex, BatchReaction* ready) {
         Session& session = session_;
         REVEQfrm& form = session.form;
         CommonValue& common = session.common;
-        ReversalOutcome outcome = reverseReaction(requestFromWindow(session), *species_);
+        const ReversalRequest request = requestFromWindow(session);
+        if (ready != nullptr && !(ready->request == request))
+            ready = nullptr; // the window holds something else than the threads assumed
+        ReversalOutcome outcome = ready != nullptr
+                                      ? std::move(ready->outcome)
+                                      : reverseReaction(request, *species_, SeriesKept::None);
         showSlotsAndRange(session, outcome);
         rememberForDisplay(outcome);
         if (outcome.rangeFixed && outcome.warning != RangeWarning::None)
             out_->line(rangeWarningLine(outcome.warning));
-        if (outcome.thermochemistryDone)
-            gridT_ = outcome.series.T;
-        if (outcome.rateConstantsDone) {
-            gridKr_ = std::move(outcome.series.kr);
-            gridLnKr_ = std::move(outcome.series.lnKr);
-            common.LastPointReal = static_cast<double>(gridKr_.size()) - 1.0;
-        }
+        rememberGrid(request, outcome);
         if (!outcome.fit) {
             out_->line(refusalLine(common, outcome, listIndex));
             return false;
         }
         const FitResult& fit = *outcome.fit;
         rememberFit(common, fit);
-        showReverseCoefficients(session);
-        const std::string errorText = formatNumber(fit.S, texts::ErrorMeasurePattern);
+        const CoefficientPatterns patterns{common.AFormat, common.NFormat, common.EaFormat};
+        if (ready != nullptr && ready->patterns == patterns)
+            showReverseTexts(ready->reverseTexts);
+        else
+            showReverseCoefficients(session);
+        const std::string errorText =
+            ready != nullptr ? ready->errorText : formatNumber(fit.S, texts::ErrorMeasurePattern);
         form.lblerror2.setCaption(
             (kind_ == BatchKind::All ? std::string(texts::ErrorLabelPrefix) : std::string()) +
             errorText);
+        writeRevLine();
+        return true;
+    }
+
+    void showReverseTexts(const std::array<std::string, 3>& reverseTexts) {
+        auto& boxes = session_.form.PropTxt;
+        boxes[REVEQfrm::ReverseA].setText(reverseTexts[0]);
+        boxes[REVEQfrm::ReverseN].setText(reverseTexts[1]);
+        boxes[REVEQfrm::ReverseEa].setText(reverseTexts[2]);
+    }
+
+    void writeRevLine() {
+        const REVEQfrm& form = session_.form;
         const auto box = [&](int index) { return form.PropTxt[static_cast<size_t>(index)].text(); };
         out_->line(std::string(texts::RevPrefix) + box(REVEQfrm::ReverseA) + " " +
                    box(REVEQfrm::ReverseN) + " " + box(REVEQfrm::ReverseEa) +
@@ -208,7 +289,35 @@ private:
                    std::string(texts::RangeSeparator) + form.Hottxt.text() +
                    std::string(texts::RangeEnd) + std::string(texts::ErrorMeasureStart) +
                    replaceAll(form.lblerror2.caption(), texts::ErrorLabelPrefix, ""));
-        return true;
+    }
+
+    /// The results grid shows, after the run, the temperatures of the last reaction whose
+    /// Kc was complete and the rate constants of the last whose kr was: their requests are
+    /// kept, and those two reactions computed again at the end with their series.
+    void rememberGrid(const ReversalRequest& request, const ReversalOutcome& outcome) {
+        if (outcome.thermochemistryDone)
+            lastThermochemistry_ = request;
+        if (outcome.rateConstantsDone) {
+            lastRateConstants_ = request;
+            session_.common.LastPointReal = static_cast<double>(request.points) - 1.0;
+        }
+    }
+
+    void showLastGrid() {
+        ResultsGrid& grid = session_.form.MSFG;
+        if (lastThermochemistry_) {
+            const std::vector<double> T =
+                reverseReaction(*lastThermochemistry_, *species_).series.T;
+            for (size_t j = 0; j < T.size(); ++j)
+                grid.setNumber(static_cast<int>(j) + 1, 1, T[j]);
+        }
+        if (lastRateConstants_) {
+            const ReactionSeries s = reverseReaction(*lastRateConstants_, *species_).series;
+            for (size_t j = 0; j < s.kr.size(); ++j) {
+                grid.setNumber(static_cast<int>(j) + 1, 2, s.kr[j]);
+                grid.setNumber(static_cast<int>(j) + 1, 3, s.lnKr[j]);
+            }
+        }
     }
 
     void writeFault(bool listedWritten, const std::string& listed, std::string_view what) {
@@ -235,10 +344,14 @@ private:
     std::unique_ptr<LineWriter> out_;
     std::optional<ThermoIndex> database_;
     std::unique_ptr<SpeciesProvider> species_;
-    std::vector<double> gridT_;
-    std::vector<double> gridKr_;
-    std::vector<double> gridLnKr_;
+    std::optional<ReversalRequest> lastThermochemistry_;
+    std::optional<ReversalRequest> lastRateConstants_;
     std::optional<ReversalOutcome> lastSpecies_;
+    std::vector<std::string> parseTexts_;
+    unsigned threads_ = 1;
+    BatchSettings aheadSettings_;
+    /// Last: its threads end before anything they read goes.
+    std::unique_ptr<OrderedParallel<BatchReaction>> ahead_;
 };
 
 /// The checks Reverse All and Reverse Selected share: done when the command may go on.
@@ -320,9 +433,10 @@ CommandResult reverseAllWorker(Session& session, ClosingBox closingBox,
     parseList.reserve(static_cast<size_t>(form.LOS2.count()));
     for (const std::string& entry : form.LOS2.entries())
         parseList.push_back(parseTextOf(entry));
-    form.LOS3.assign(std::move(parseList));
+    form.LOS3.assign(parseList);
     const int last = form.LOS2.count() - 1;
     form.LOS4.assign(form.LOS2.entries());
+    run.computeAhead(std::move(parseList));
 
     form.timeremaining.setVisible(true);
     session.startRemainingTime();
@@ -333,7 +447,7 @@ CommandResult reverseAllWorker(Session& session, ClosingBox closingBox,
             return stoppedRun();
         if (last != 0)
             form.ProgBar.setValue(static_cast<float>(100.0 * i / last));
-        run.reverseEntry(i, form.LOS4.at(i), form.LOS3.at(i));
+        run.reverseEntry(static_cast<std::size_t>(i), i, form.LOS4.at(i), form.LOS3.at(i));
         form.LOS2.clearSelection();
     }
 
@@ -410,9 +524,13 @@ CommandResult reverseSelectedCommand(Session& session) {
         return refused;
     }
     form.MSFG.clear();
+    std::vector<std::string> parseList;
+    parseList.reserve(chosen.size());
     for (int index : chosen)
-        form.LOS3.add(parseTextOf(form.LOS2.at(index)));
+        parseList.push_back(parseTextOf(form.LOS2.at(index)));
+    form.LOS3.assign(parseList);
     form.LOS4.assign(form.LOS2.entries());
+    run.computeAhead(std::move(parseList));
 
     for (int i = 0; i <= last; ++i) {
         const int listIndex = chosen[static_cast<size_t>(i)];
@@ -421,7 +539,8 @@ CommandResult reverseSelectedCommand(Session& session) {
         if (stopAsked(session))
             return stoppedRun();
         form.ProgBar.setValue(static_cast<float>(100.0 * i / last));
-        if (run.reverseEntry(listIndex, form.LOS4.at(listIndex), form.LOS3.at(i)))
+        if (run.reverseEntry(static_cast<std::size_t>(i), listIndex, form.LOS4.at(listIndex),
+                             form.LOS3.at(i)))
             form.LOS2.clearSelection();
     }
 

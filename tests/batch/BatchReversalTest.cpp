@@ -167,6 +167,9 @@ TEST_F(BatchTest, ReverseSelectedWritesTheSelectionInListOrder) {
         EXPECT_NEAR(std::log(form.MSFG.number(row, 2).value()), form.MSFG.number(row, 3).value(),
                     1e-9)
             << row;
+    // and the temperatures of its range, from one end to the other.
+    EXPECT_NEAR(form.MSFG.number(1, 1).value(), std::stod(form.Coldtxt.text()), 1e-9);
+    EXPECT_NEAR(form.MSFG.number(50, 1).value(), std::stod(form.Hottxt.text()), 1e-9);
     for (int index = 0; index < form.LOS2.count(); ++index)
         EXPECT_FALSE(form.LOS2.isSelected(index));
     EXPECT_FALSE(form.timeremaining.visible());

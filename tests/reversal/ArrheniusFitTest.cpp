@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 namespace zorbel {
 namespace {
@@ -97,6 +98,38 @@ TEST(ArrheniusFit, OverflowIsReported) {
     FitOutcome outcome = fitRateLaw(T, y, RateLaw::Arrhenius, R);
     EXPECT_FALSE(outcome.result);
     EXPECT_EQ(outcome.failure, FitFailure::Overflow);
+}
+
+TEST(ArrheniusFit, ABatchFitWritesTheErrorMeasureOfTheExactOne) {
+    // Without the law kept, S comes from the law's logarithm; its text must be the exact
+    // S's, from a perfect fit (S near 0) to a poor one, up to the edge of overflow.
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> logA(-30.0, 80.0), n(-3.0, 4.0), Ea(-5e4, 2e5),
+        logNoise(-17.0, 1.0);
+    int cases = 0;
+    for (const int points : {3, 50, 2000}) {
+        const std::vector<double> T = makeGrid({" 200", " 6000", false, false}, points, true);
+        for (const RateLaw law : {RateLaw::Arrhenius, RateLaw::ModifiedArrhenius}) {
+            const FitBasis basis = fitBasis(T, law);
+            for (int k = 0; k < 400; ++k) {
+                std::vector<double> y = lnLaw(T, std::exp(logA(random)), n(random), Ea(random));
+                const double noise = k % 10 == 0 ? 0.0 : std::pow(10.0, logNoise(random));
+                for (double& value : y)
+                    value += noise * std::sin(value * 12.9898);
+                const FitOutcome exact = fitRateLaw(T, y, law, R);
+                const FitOutcome batch =
+                    fitFromSums(basis, fitSums(basis, y), T, y.data(), R, false);
+                ASSERT_EQ(batch.result.has_value(), exact.result.has_value());
+                if (!exact.result)
+                    continue;
+                ++cases;
+                EXPECT_EQ(formatNumber(batch.result->S, "0.0E+00"),
+                          formatNumber(exact.result->S, "0.0E+00"));
+                EXPECT_TRUE(batch.result->krLS.empty());
+            }
+        }
+    }
+    EXPECT_GT(cases, 2000);
 }
 
 } // namespace

@@ -54,6 +54,7 @@ struct CoefficientPatterns {
     std::string AFormat;
     std::string NFormat;
     std::string EaFormat;
+    bool operator==(const CoefficientPatterns&) const = default;
 };
 
 /// A by the length of its text (9, 8, 7 characters); n by its length without minus

@@ -1,5 +1,9 @@
 #include "reversal/ArrheniusFit.h"
 
+#include "text/NumberPatterns.h"
+#include "text/NumberText.h"
+
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -105,20 +109,18 @@ bool isSingular(const Matrix& M, double det, int p) {
     return !std::isfinite(det) || !(std::fabs(det) > singularThreshold * diagonal);
 }
 
-/// The parameters: the explicit inverse (transposed cofactors over the determinant) times
-/// the sums of ln kr times each regressor.
-Vector solve(const Cofactors& cofactors, const Regressors& Xt, const std::vector<double>& lnKr,
-             int p, size_t n) {
+/// The explicit inverse: the transposed cofactors over the determinant.
+Matrix inverseOf(const Cofactors& cofactors, int p) {
     Matrix Q{};
     for (int i = 0; i < p; ++i) {
         for (int k = 0; k < p; ++k)
             Q[i][k] = cofactors.C[k][i] / cofactors.det;
     }
-    Vector b{};
-    for (size_t j = 0; j < n; ++j) {
-        for (int i = 0; i < p; ++i)
-            b[i] = b[i] + lnKr[j] * Xt[i][j];
-    }
+    return Q;
+}
+
+/// The parameters: the inverse times the sums of ln kr times each regressor.
+Vector solve(const Matrix& Q, const FitSums& b, int p) {
     Vector beta{};
     for (int j = 0; j < p; ++j) {
         for (int i = 0; i < p; ++i)
@@ -154,19 +156,23 @@ bool isUsable(const Vector& beta, const FitResult& fit) {
     return std::isfinite(fit.RevA) && fit.RevA > 0.0;
 }
 
-/// Fills the fitted law at each point and the sum of squared differences of ln kr; false
-/// when the law overflows at a point.
-bool measureError(FitResult& fit, const std::vector<double>& T, const std::vector<double>& lnKr,
-                  double gasConstant) {
+/// The sum of squared differences of ln kr, and the fitted law at each point when keepLaw;
+/// false when the law overflows at a point.
+bool measureError(FitResult& fit, const std::vector<double>& T, const double* lnKr,
+                  double gasConstant, bool keepLaw) {
     const size_t n = T.size();
-    fit.krLS.resize(n);
+    if (keepLaw)
+        fit.krLS.resize(n);
+    // T^0 is 1 whatever T: the two-parameter law skips the power.
+    const bool power = fit.RevN != 0.0;
     double S = 0.0;
     for (size_t j = 0; j < n; ++j) {
-        const double kr =
-            std::exp(-fit.RevEa / (T[j] * gasConstant)) * (std::pow(T[j], fit.RevN) * fit.RevA);
+        const double scaled = power ? std::pow(T[j], fit.RevN) * fit.RevA : 1.0 * fit.RevA;
+        const double kr = std::exp(-fit.RevEa / (T[j] * gasConstant)) * scaled;
         if (!std::isfinite(kr) || kr <= 0.0)
             return false;
-        fit.krLS[j] = kr;
+        if (keepLaw)
+            fit.krLS[j] = kr;
         const double difference = std::log(kr) - lnKr[j];
         S = S + difference * difference;
     }
@@ -174,26 +180,101 @@ bool measureError(FitResult& fit, const std::vector<double>& T, const std::vecto
     return true;
 }
 
+/// The largest |ln x| for which x, and every factor the law is made of, is a normal double
+/// far from overflow: inside it the law at a point can neither overflow nor vanish.
+constexpr double safeLogarithm = 700.0;
+/// A bound on the relative error of one of exp, pow, log, or of one rounding, with a wide
+/// margin: the C libraries keep these within one unit in the last place (2^-52).
+constexpr double unit = 0x1p-52;
+constexpr double errorMargin = 64.0 * unit;
+
+/// S from the logarithm of the fitted law, ln Arev + nrev ln T - Earev/(RT), instead of the
+/// logarithm of the law itself: no exp, pow or log at any point. Its difference from the S
+/// that measureError gives is bounded point by point (the three functions and each
+/// rounding err by at most a few units in the last place of the terms, the bound allows
+/// 64) and so is the difference of the two sums; when every S within that bound has one
+/// error-measure text, that text is the one of the exact S, which is all a caller that
+/// keeps no law writes. Nothing when the law comes near overflow or the text is in doubt.
+std::optional<double> errorMeasureShortcut(const FitResult& fit, const FitBasis& basis,
+                                           const std::vector<double>& T, const double* lnKr,
+                                           double gasConstant) {
+    const double lnA = std::log(fit.RevA);
+    const double* lnT = basis.parameters == 3 ? basis.regressors[1].data() : nullptr;
+    double S = 0.0;
+    double bound = 0.0;
+    for (size_t j = 0; j < T.size(); ++j) {
+        const double a = -fit.RevEa / (T[j] * gasConstant); // as measureError has it
+        const double power = lnT != nullptr ? fit.RevN * lnT[j] : 0.0;
+        const double law = a + power + lnA;
+        if (!(std::fabs(a) < safeLogarithm && std::fabs(power) < safeLogarithm &&
+              std::fabs(power + lnA) < safeLogarithm && std::fabs(law) < safeLogarithm))
+            return std::nullopt;
+        const double difference = law - lnKr[j];
+        S = S + difference * difference;
+        const double eta = errorMargin * (std::fabs(a) + std::fabs(power) + std::fabs(lnA) +
+                                          std::fabs(law) + std::fabs(lnKr[j]) + 8.0);
+        bound += (2.0 * std::fabs(difference) + eta) * eta;
+    }
+    // The roundings of the two sums of squares.
+    bound += 2.0 * (static_cast<double>(T.size()) + 2.0) * errorMargin * (S + bound);
+    const double low = std::max(0.0, S - bound);
+    if (formatNumber(low, texts::ErrorMeasurePattern) !=
+        formatNumber(S + bound, texts::ErrorMeasurePattern))
+        return std::nullopt;
+    return S;
+}
+
 } // namespace
 
-FitOutcome fitRateLaw(const std::vector<double>& T, const std::vector<double>& lnKr, RateLaw law,
-                      double gasConstant) {
+FitBasis fitBasis(const std::vector<double>& T, RateLaw law) {
+    FitBasis basis;
     const int p = law == RateLaw::Arrhenius ? 2 : 3;
-    const size_t n = T.size();
-    const Regressors Xt = regressorsOf(T, p);
-    const Matrix M = normalMatrix(Xt, p, n);
+    basis.parameters = p;
+    basis.regressors = regressorsOf(T, p);
+    const Matrix M = normalMatrix(basis.regressors, p, T.size());
     const Cofactors cofactors = cofactorsOf(M, p);
-    FitOutcome outcome;
-    if (isSingular(M, cofactors.det, p))
-        return outcome;
+    basis.singular = isSingular(M, cofactors.det, p);
+    if (!basis.singular)
+        basis.inverse = inverseOf(cofactors, p);
+    return basis;
+}
 
-    const Vector beta = solve(cofactors, Xt, lnKr, p, n);
+FitSums fitSums(const FitBasis& basis, const std::vector<double>& lnKr) {
+    FitSums b{};
+    const int p = basis.parameters;
+    for (size_t j = 0; j < lnKr.size(); ++j) {
+        for (int i = 0; i < p; ++i)
+            b[i] = b[i] + lnKr[j] * basis.regressors[i][j];
+    }
+    return b;
+}
+
+FitOutcome fitFromSums(const FitBasis& basis, const FitSums& sums, const std::vector<double>& T,
+                       const double* lnKr, double gasConstant, bool keepLaw) {
+    FitOutcome outcome;
+    if (basis.singular)
+        return outcome;
+    const int p = basis.parameters;
+    const Vector beta = solve(basis.inverse, sums, p);
     FitResult fit = lawOf(beta, p, gasConstant);
     outcome.failure = FitFailure::Overflow;
-    if (!isUsable(beta, fit) || !measureError(fit, T, lnKr, gasConstant))
+    if (!isUsable(beta, fit))
+        return outcome;
+    if (std::optional<double> S =
+            keepLaw ? std::nullopt : errorMeasureShortcut(fit, basis, T, lnKr, gasConstant))
+        fit.S = *S;
+    else if (!measureError(fit, T, lnKr, gasConstant, keepLaw))
         return outcome;
     outcome.result = std::move(fit);
     return outcome;
+}
+
+FitOutcome fitRateLaw(const std::vector<double>& T, const std::vector<double>& lnKr, RateLaw law,
+                      double gasConstant) {
+    const FitBasis basis = fitBasis(T, law);
+    if (basis.singular)
+        return {};
+    return fitFromSums(basis, fitSums(basis, lnKr), T, lnKr.data(), gasConstant, true);
 }
 
 } // namespace zorbel

@@ -4,6 +4,7 @@
 // explicit inverse. The summation orders are fixed so that every run gives the same
 // last digits.
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -19,7 +20,7 @@ struct FitResult {
     double FitN = 0.0;        ///< coefficient of ln T
     double FitInvT = 0.0;     ///< coefficient of 1/T [K]
     std::vector<double> krLS; ///< the fitted law at each grid point
-    double S = 0.0;           ///< sum of squared differences of ln kr
+    double S = 0.0;           ///< sum of squared differences of ln kr (see fitFromSums)
 };
 
 enum class FitFailure { Singular, Overflow };
@@ -32,5 +33,27 @@ struct FitOutcome {
 /// Fits ln kr (lnKr) over the temperatures T [K]. gasConstant is R [cal/(mol K)].
 FitOutcome fitRateLaw(const std::vector<double>& T, const std::vector<double>& lnKr, RateLaw law,
                       double gasConstant);
+
+/// What a fit takes from the grid alone, the same for every reaction over that grid: the
+/// regressors 1, ln T (three parameters) and 1/T, and the inverse of the normal matrix.
+struct FitBasis {
+    int parameters = 3;
+    bool singular = false;
+    std::array<std::vector<double>, 3> regressors; ///< by parameter, point by point
+    std::array<std::array<double, 3>, 3> inverse{};
+};
+
+FitBasis fitBasis(const std::vector<double>& T, RateLaw law);
+
+/// The sums of ln kr times each regressor, point after point in grid order: a caller that
+/// accumulates them while it computes ln kr gets the same doubles.
+using FitSums = std::array<double, 3>;
+FitSums fitSums(const FitBasis& basis, const std::vector<double>& lnKr);
+
+/// The fit from the basis and the sums. With keepLaw false the fitted law at each point
+/// (krLS) is not kept, and S may differ from the exact sum in its last digits, never in
+/// its text in the error-measure pattern (0.0E+00), which is then all it may be used for.
+FitOutcome fitFromSums(const FitBasis& basis, const FitSums& sums, const std::vector<double>& T,
+                       const double* lnKr, double gasConstant, bool keepLaw);
 
 } // namespace zorbel

@@ -1,6 +1,7 @@
 #include "reversal/ReactionReversal.h"
 
 #include "mechanism/MechanismTexts.h"
+#include "reversal/GridData.h"
 #include "reversal/PointLimits.h"
 #include "reversal/ReversalTexts.h"
 #include "reversal/SpeciesProvider.h"
@@ -11,9 +12,6 @@
 namespace zorbel {
 
 namespace {
-
-/// Concentration units: R in cm3 atm / (mol K).
-constexpr double gasConstantCm3Atm = 82.058;
 
 std::string withoutParentheses(std::string text) {
     if (text.empty() || text.front() != '(')
@@ -93,19 +91,56 @@ bool readForward(const ReversalRequest& request, ReversalOutcome& outcome, doubl
     return true;
 }
 
-bool evaluateThermochemistry(const ReversalRequest& request, SpeciesProvider& species,
-                             ReversalOutcome& outcome) {
-    ReactionSeries& s = outcome.series;
-    const std::vector<double>& T = s.T;
-    const size_t n = T.size();
-    std::array<const SpeciesProvider::Series*, 6> slotSeries{};
+/// Where the per-point values go: the outcome's series, or scratch space of the thread
+/// that is not kept.
+struct PointValues {
+    double* deltaS;
+    double* deltaH;
+    double* Kp;
+    double* Kc;
+    double* kf;
+    double* kr;
+    double* lnKr;
+};
+
+/// Scratch space of one thread, reused from reaction to reaction.
+struct Scratch {
+    std::vector<double> deltaS, deltaH, Kp, Kc, kf, kr, lnKr, zeros;
+    PointValues resized(size_t n) {
+        for (std::vector<double>* v : {&deltaS, &deltaH, &Kp, &Kc, &kf, &kr, &lnKr})
+            v->resize(n);
+        zeros.assign(n, 0.0);
+        return {deltaS.data(), deltaH.data(), Kp.data(),  Kc.data(),
+                kf.data(),     kr.data(),     lnKr.data()};
+    }
+};
+
+PointValues keptValues(ReactionSeries& s, size_t n) {
+    for (std::vector<double>* v : {&s.deltaS, &s.deltaH, &s.Kp, &s.Kc, &s.kf, &s.kr, &s.lnKr})
+        v->resize(n);
+    return {s.deltaS.data(), s.deltaH.data(), s.Kp.data(),  s.Kc.data(),
+            s.kf.data(),     s.kr.data(),     s.lnKr.data()};
+}
+
+/// Each slot's S/R and H/RT series; zeros for a slot without a species.
+struct SlotSeries {
+    std::array<const double*, 6> S;
+    std::array<const double*, 6> H;
+};
+
+/// Looks up every species' series over the grid; false, with the refusal, when a grid
+/// temperature lies outside a species' limits.
+bool slotSeriesOf(SpeciesProvider& species, const GridData& grid, const double* zeros,
+                  ReversalOutcome& outcome, SlotSeries& slots) {
+    const std::vector<double>& T = grid.T();
+    double deltaN = 0.0;
     std::array<double, 6> f{};
-    const SpeciesProvider::GridKey key{outcome.range.cold, outcome.range.hot, request.points,
-                                       request.reciprocalSpacing};
     for (size_t k = 0; k < 6; ++k) {
+        slots.S[k] = zeros;
+        slots.H[k] = zeros;
         if (outcome.slotKinds[k] != SlotKind::Species)
             continue;
-        const SpeciesProvider::Series& values = species.series(outcome.slotTexts[k], key, T);
+        const SpeciesProvider::Series& values = species.series(outcome.slotTexts[k], grid);
         outcome.lastEvaluated = outcome.slotTexts[k];
         if (values.firstOutside >= 0) {
             outcome.lastTemperature = T[static_cast<size_t>(values.firstOutside)];
@@ -114,29 +149,119 @@ bool evaluateThermochemistry(const ReversalRequest& request, SpeciesProvider& sp
             return false;
         }
         outcome.lastTemperature = T.back();
-        slotSeries[k] = &values;
+        slots.S[k] = values.S.data();
+        slots.H[k] = values.H.data();
         f[k] = 1.0;
     }
-    const auto S = [&](size_t j, size_t k) { return slotSeries[k] ? slotSeries[k]->S[j] : 0.0; };
-    const auto H = [&](size_t j, size_t k) { return slotSeries[k] ? slotSeries[k]->H[j] : 0.0; };
+    deltaN = -f[0] - f[1] - f[2] + f[3] + f[4] + f[5];
+    outcome.series.deltaN = deltaN;
+    return true;
+}
 
-    s.deltaN = -f[0] - f[1] - f[2] + f[3] + f[4] + f[5];
-    s.deltaS.resize(n);
-    s.deltaH.resize(n);
-    s.Kp.resize(n);
-    s.Kc.resize(n);
+/// DeltaS0/R, DeltaH0/RT, Kp and Kc at every point.
+void evaluateThermochemistry(const SlotSeries& slots, const GridData& grid, double deltaN,
+                             const PointValues& v, size_t n) {
+    const auto& [S0, S1, S2, S3, S4, S5] = slots.S;
+    const auto& [H0, H1, H2, H3, H4, H5] = slots.H;
     for (size_t j = 0; j < n; ++j) {
-        s.deltaS[j] = -S(j, 0) - S(j, 1) - S(j, 2) + S(j, 3) + S(j, 4) + S(j, 5);
-        s.deltaH[j] = -H(j, 0) - H(j, 1) - H(j, 2) + H(j, 3) + H(j, 4) + H(j, 5);
-        s.Kp[j] = std::exp(s.deltaS[j] - s.deltaH[j]);
-        s.Kc[j] = s.Kp[j] * std::pow(1.0 / (T[j] * gasConstantCm3Atm), s.deltaN);
+        v.deltaS[j] = -S0[j] - S1[j] - S2[j] + S3[j] + S4[j] + S5[j];
+        v.deltaH[j] = -H0[j] - H1[j] - H2[j] + H3[j] + H4[j] + H5[j];
+    }
+    const double* factor = grid.concentrationFactor(static_cast<int>(deltaN)).data();
+    for (size_t j = 0; j < n; ++j)
+        v.Kp[j] = std::exp(v.deltaS[j] - v.deltaH[j]);
+    for (size_t j = 0; j < n; ++j)
+        v.Kc[j] = v.Kp[j] * factor[j];
+}
+
+struct Forward {
+    double A = 0.0;
+    double n = 0.0;
+    double Ea = 0.0;
+};
+
+double forwardRate(const Forward& forward, double T, double gasConstant) {
+    // T^0 is 1 whatever T: a forward law without a power skips it.
+    const double scaled = forward.n != 0.0 ? std::pow(T, forward.n) * forward.A : 1.0 * forward.A;
+    return std::exp(-forward.Ea / (T * gasConstant)) * scaled;
+}
+
+/// kr = kf / Kc at every point; false at the first that is zero, negative or not finite.
+/// The logarithms come in a pass of their own, whose calls do not wait on each other.
+bool evaluateRateConstants(const PointValues& v, size_t n) {
+    for (size_t j = 0; j < n; ++j)
+        v.kr[j] = v.kf[j] / v.Kc[j];
+    for (size_t j = 0; j < n; ++j) {
+        if (!(v.kr[j] > 0.0) || !std::isfinite(v.kr[j]))
+            return false;
     }
     return true;
 }
 
+/// ln kr at every point, with the fit's sums as they go.
+FitSums logarithms(const FitBasis& basis, const PointValues& v, size_t n) {
+    const double* x1 = basis.regressors[1].data();
+    const double* x2 = basis.parameters == 3 ? basis.regressors[2].data() : nullptr;
+    FitSums sums{};
+    for (size_t j = 0; j < n; ++j) {
+        const double lnKr = std::log(v.kr[j]);
+        v.lnKr[j] = lnKr;
+        sums[0] = sums[0] + lnKr * 1.0;
+        sums[1] = sums[1] + lnKr * x1[j];
+        if (x2 != nullptr)
+            sums[2] = sums[2] + lnKr * x2[j];
+    }
+    return sums;
+}
+
+/// Once Kc is complete: kf, kr and ln kr at every point, then the fit.
+void rateConstantsAndFit(const ReversalRequest& request, const GridData& grid, const PointValues& v,
+                         SeriesKept kept, ReversalOutcome& outcome) {
+    Forward forward;
+    if (!readForward(request, outcome, forward.A, forward.n, forward.Ea))
+        return;
+    const std::vector<double>& T = grid.T();
+    const size_t points = T.size();
+    for (size_t j = 0; j < points; ++j)
+        v.kf[j] = forwardRate(forward, T[j], request.gasConstant);
+    if (readLeadingNumber(request.aText) == 0.0) {
+        outcome.refusal = Refusal::ZeroA;
+        return;
+    }
+    if (!evaluateRateConstants(v, points)) {
+        outcome.refusal = Refusal::NonPositiveKr;
+        return;
+    }
+    const FitBasis& basis = grid.basis(request.law);
+    const FitSums sums = logarithms(basis, v, points);
+    outcome.rateConstantsDone = true;
+
+    FitOutcome fitted =
+        fitFromSums(basis, sums, T, v.lnKr, request.gasConstant, kept == SeriesKept::All);
+    if (!fitted.result) {
+        outcome.refusal =
+            fitted.failure == FitFailure::Singular ? Refusal::Singular : Refusal::Overflow;
+        return;
+    }
+    outcome.fit = std::move(fitted.result);
+}
+
+/// From the grid on: thermochemistry, rate constants, fit.
+void reverseOverGrid(const ReversalRequest& request, SpeciesProvider& species, const GridData& grid,
+                     const PointValues& v, const double* zeros, SeriesKept kept,
+                     ReversalOutcome& outcome) {
+    SlotSeries slots{};
+    if (!slotSeriesOf(species, grid, zeros, outcome, slots))
+        return;
+    evaluateThermochemistry(slots, grid, outcome.series.deltaN, v, grid.T().size());
+    outcome.thermochemistryDone = true;
+    rateConstantsAndFit(request, grid, v, kept, outcome);
+}
+
 } // namespace
 
-ReversalOutcome reverseReaction(const ReversalRequest& request, SpeciesProvider& species) {
+ReversalOutcome reverseReaction(const ReversalRequest& request, SpeciesProvider& species,
+                                SeriesKept kept) {
     ReversalOutcome outcome;
     std::array<SlotLimits, 6> limits;
     if (!classifySlots(request, species, outcome, limits))
@@ -155,45 +280,17 @@ ReversalOutcome reverseReaction(const ReversalRequest& request, SpeciesProvider&
         outcome.refusal = Refusal::EmptyRange;
         return outcome;
     }
-    ReactionSeries& s = outcome.series;
-    s.T = makeGrid(outcome.range, request.points, request.reciprocalSpacing);
-
-    if (!evaluateThermochemistry(request, species, outcome))
-        return outcome;
-    outcome.thermochemistryDone = true;
-
-    double A = 0.0;
-    double n = 0.0;
-    double Ea = 0.0;
-    if (!readForward(request, outcome, A, n, Ea))
-        return outcome;
-    const size_t points = s.T.size();
-    s.kf.resize(points);
-    for (size_t j = 0; j < points; ++j)
-        s.kf[j] = std::exp(-Ea / (s.T[j] * request.gasConstant)) * (std::pow(s.T[j], n) * A);
-    if (readLeadingNumber(request.aText) == 0.0) {
-        outcome.refusal = Refusal::ZeroA;
-        return outcome;
+    const GridData& grid = species.grid(
+        {outcome.range.cold, outcome.range.hot, request.points, request.reciprocalSpacing});
+    const size_t points = grid.T().size();
+    thread_local Scratch scratch;
+    const PointValues values =
+        kept == SeriesKept::All ? keptValues(outcome.series, points) : scratch.resized(points);
+    if (kept == SeriesKept::All) {
+        outcome.series.T = grid.T();
+        scratch.zeros.assign(points, 0.0);
     }
-    s.kr.resize(points);
-    s.lnKr.resize(points);
-    for (size_t j = 0; j < points; ++j) {
-        s.kr[j] = s.kf[j] / s.Kc[j];
-        if (!(s.kr[j] > 0.0) || !std::isfinite(s.kr[j])) {
-            outcome.refusal = Refusal::NonPositiveKr;
-            return outcome;
-        }
-        s.lnKr[j] = std::log(s.kr[j]);
-    }
-    outcome.rateConstantsDone = true;
-
-    FitOutcome fitted = fitRateLaw(s.T, s.lnKr, request.law, request.gasConstant);
-    if (!fitted.result) {
-        outcome.refusal =
-            fitted.failure == FitFailure::Singular ? Refusal::Singular : Refusal::Overflow;
-        return outcome;
-    }
-    outcome.fit = std::move(fitted.result);
+    reverseOverGrid(request, species, grid, values, scratch.zeros.data(), kept, outcome);
     return outcome;
 }
 

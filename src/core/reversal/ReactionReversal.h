@@ -28,6 +28,7 @@ struct ReversalRequest {
     bool reciprocalSpacing = true;
     RateLaw law = RateLaw::ModifiedArrhenius;
     double gasConstant = 0.0; ///< R [cal/(mol K)]
+    bool operator==(const ReversalRequest&) const = default;
 };
 
 /// Missing: the database lacks the species; Unusable: its record cannot be computed with.
@@ -88,6 +89,12 @@ struct ReversalOutcome {
     double lastTemperature = 0.0;
 };
 
-ReversalOutcome reverseReaction(const ReversalRequest& request, SpeciesProvider& species);
+/// What a reversal keeps of its per-point values: every series (the single Reverse shows
+/// and writes them), or none (a batch writes only the fitted law and S; the series then
+/// stay empty, and the fit's krLS too). Both give the same doubles.
+enum class SeriesKept { All, None };
+
+ReversalOutcome reverseReaction(const ReversalRequest& request, SpeciesProvider& species,
+                                SeriesKept kept = SeriesKept::All);
 
 } // namespace zorbel

@@ -6,41 +6,15 @@
 
 namespace zorbel {
 
-SpeciesProvider::SpeciesProvider(const std::vector<std::string>& listedNames,
-                                 const ThermoIndex* index)
-    : listedNames_(listedNames), index_(index) {}
+namespace {
 
-SpeciesProvider::Entry& SpeciesProvider::entry(const std::string& name) {
-    auto [where, inserted] = entries_.try_emplace(name);
-    if (inserted && index_ != nullptr &&
-        std::binary_search(listedNames_.begin(), listedNames_.end(), name))
-        where->second.record = index_->find(name);
-    return where->second;
-}
-
-const SpeciesRecord* SpeciesProvider::find(const std::string& name) {
-    return entry(name).record;
-}
-
-const SpeciesProvider::Series& SpeciesProvider::series(const std::string& name, const GridKey& key,
-                                                       const std::vector<double>& grid) {
-    Entry& e = entry(name);
-    for (const auto& [cachedKey, cached] : e.series) {
-        if (cachedKey == key)
-            return cached;
-    }
-    Series& s = e.series.emplace_back(key, Series{}).second;
-    if (e.record == nullptr) {
-        s.firstOutside = 0;
-        return s;
-    }
-    if (!e.polynomials)
-        e.polynomials = polynomialsOf(*e.record);
-    s.S.resize(grid.size());
-    s.H.resize(grid.size());
-    for (size_t j = 0; j < grid.size(); ++j) {
-        std::optional<double> S = propertyReadBack(*e.polynomials, Property::S, grid[j]);
-        std::optional<double> H = propertyReadBack(*e.polynomials, Property::H, grid[j]);
+void evaluate(const Polynomials& polynomials, const GridData& grid, SpeciesProvider::Series& s) {
+    const std::vector<TemperaturePowers>& readBack = grid.readBack();
+    s.S.resize(readBack.size());
+    s.H.resize(readBack.size());
+    for (size_t j = 0; j < readBack.size(); ++j) {
+        std::optional<double> S = propertyReadBackAt(polynomials, Property::S, readBack[j]);
+        std::optional<double> H = propertyReadBackAt(polynomials, Property::H, readBack[j]);
         if (!S || !H) {
             s.firstOutside = static_cast<int>(j);
             break;
@@ -48,7 +22,71 @@ const SpeciesProvider::Series& SpeciesProvider::series(const std::string& name, 
         s.S[j] = *S;
         s.H[j] = *H;
     }
-    return s;
+}
+
+} // namespace
+
+SpeciesProvider::SpeciesProvider(const std::vector<std::string>& listedNames,
+                                 const ThermoIndex* index)
+    : listedNames_(listedNames), index_(index) {}
+
+SpeciesProvider::Entry& SpeciesProvider::entry(const std::string& name) {
+    auto [where, inserted] = entries_.try_emplace(name);
+    if (inserted && index_ != nullptr &&
+        std::binary_search(listedNames_.begin(), listedNames_.end(), name)) {
+        where->second.record = index_->find(name);
+        if (where->second.record != nullptr && !where->second.record->fault)
+            where->second.polynomials = polynomialsOf(*where->second.record);
+    }
+    return where->second;
+}
+
+const SpeciesRecord* SpeciesProvider::find(const std::string& name) {
+    const std::lock_guard lock(mutex_);
+    return entry(name).record;
+}
+
+const GridData& SpeciesProvider::grid(const GridKey& key) {
+    GridEntry* found = nullptr;
+    {
+        const std::lock_guard lock(mutex_);
+        for (GridEntry& g : grids_) {
+            if (g.key == key)
+                found = &g;
+        }
+        if (found == nullptr) {
+            found = &grids_.emplace_back();
+            found->key = key;
+        }
+    }
+    std::call_once(found->once, [&] { found->data = std::make_unique<GridData>(key); });
+    return *found->data;
+}
+
+const SpeciesProvider::Series& SpeciesProvider::series(const std::string& name,
+                                                       const GridData& grid) {
+    GridSeries* found = nullptr;
+    const Entry* e = nullptr;
+    {
+        const std::lock_guard lock(mutex_);
+        Entry& named = entry(name);
+        e = &named;
+        for (GridSeries& s : named.series) {
+            if (s.grid == &grid)
+                found = &s;
+        }
+        if (found == nullptr) {
+            found = &named.series.emplace_back();
+            found->grid = &grid;
+        }
+    }
+    std::call_once(found->once, [&] {
+        if (!e->polynomials)
+            found->values.firstOutside = 0;
+        else
+            evaluate(*e->polynomials, grid, found->values);
+    });
+    return found->values;
 }
 
 } // namespace zorbel

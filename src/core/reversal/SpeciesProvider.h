@@ -1,11 +1,17 @@
 #pragma once
 // What the reversal asks of the database: is a species there, and its S/R and H/RT at
 // every grid point as the property boxes give them back (four significant digits).
-// Each record is read once per command and each species evaluated once per grid.
+// Each record is read once per command, each grid built once and each species evaluated
+// once per grid; a batch's threads share them, so every member may be called from any
+// thread, and what it returns stays valid and unchanged for the provider's lifetime.
 
+#include "reversal/GridData.h"
 #include "thermo/SpeciesProperties.h"
 #include "thermo/SpeciesRecord.h"
 
+#include <list>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -32,31 +38,37 @@ public:
         /// Index of the first point outside the species' limits, or -1 when none is.
         int firstOutside = -1;
     };
-    /// What decides a grid: two grids with the same key hold the same temperatures.
-    struct GridKey {
-        std::string cold;
-        std::string hot;
-        int points = 0;
-        bool reciprocal = true;
-        bool operator==(const GridKey&) const = default;
-    };
 
-    /// The species' values over the grid, evaluated once per species and grid.
-    const Series& series(const std::string& name, const GridKey& key,
-                         const std::vector<double>& grid);
+    /// The grid of the key, built on first use.
+    const GridData& grid(const GridKey& key);
+    /// The species' values over a grid of this provider.
+    const Series& series(const std::string& name, const GridData& grid);
 
 private:
+    struct GridSeries {
+        const GridData* grid = nullptr;
+        std::once_flag once;
+        Series values;
+    };
     struct Entry {
         const SpeciesRecord* record = nullptr;
         std::optional<Polynomials> polynomials;
-        /// Series by grid; a run meets a handful of distinct grids.
-        std::vector<std::pair<GridKey, Series>> series;
+        /// Series by grid; a run meets a handful of distinct grids. A list: its elements
+        /// stay where they are while others are added.
+        std::list<GridSeries> series;
+    };
+    struct GridEntry {
+        std::once_flag once;
+        std::unique_ptr<GridData> data;
+        GridKey key;
     };
     Entry& entry(const std::string& name);
 
     const std::vector<std::string>& listedNames_;
     const ThermoIndex* index_;
+    std::mutex mutex_; ///< guards the maps and lists, not the values being computed
     std::unordered_map<std::string, Entry> entries_;
+    std::list<GridEntry> grids_;
 };
 
 } // namespace zorbel

@@ -29,6 +29,7 @@ struct PersonalRange {
     bool use = false;
     std::string cold; ///< text of Cold2txt
     std::string hot;  ///< text of Hot2txt
+    bool operator==(const PersonalRange&) const = default;
 };
 
 /// The largest lower limit and the smallest upper limit of the slots, never above

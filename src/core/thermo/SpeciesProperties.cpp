@@ -48,18 +48,24 @@ Polynomials polynomialsOf(const SpeciesRecord& record) {
     return polynomialsFromTexts(record.TLow, record.THigh, record.TCommon, record.coefficientTexts);
 }
 
+TemperaturePowers powersOf(double t) {
+    return {t, std::pow(t, 2), std::pow(t, 3), std::pow(t, 4), std::log(t)};
+}
+
 double propertyValue(const std::array<double, 7>& a, Property property, double t) {
-    const double t2 = std::pow(t, 2);
-    const double t3 = std::pow(t, 3);
-    const double t4 = std::pow(t, 4);
+    return propertyValue(a, property, powersOf(t));
+}
+
+double propertyValue(const std::array<double, 7>& a, Property property,
+                     const TemperaturePowers& powers) {
+    const auto [t, t2, t3, t4, lnT] = powers;
     switch (property) {
     case Property::Cp:
         return a[0] + a[1] * t + a[2] * t2 + a[3] * t3 + a[4] * t4;
     case Property::H:
         return a[0] + a[1] * t / 2 + (a[2] / 3) * t2 + (a[3] / 4) * t3 + (a[4] / 5) * t4 + a[5] / t;
     case Property::S:
-        return a[0] * std::log(t) + a[1] * t + (a[2] / 2) * t2 + (a[3] / 3) * t3 + (a[4] / 4) * t4 +
-               a[6];
+        return a[0] * lnT + a[1] * t + (a[2] / 2) * t2 + (a[3] / 3) * t3 + (a[4] / 4) * t4 + a[6];
     }
     return 0.0;
 }
@@ -91,18 +97,22 @@ PropertyDisplay displayProperty(const Polynomials& p, Property property,
 
 std::optional<double> propertyReadBack(const Polynomials& p, Property property,
                                        double temperature) {
-    const double t = throughGeneralNumber(temperature);
+    return propertyReadBackAt(p, property, powersOf(throughGeneralNumber(temperature)));
+}
+
+std::optional<double> propertyReadBackAt(const Polynomials& p, Property property,
+                                         const TemperaturePowers& readBack) {
     double value = 0.0;
-    switch (chooseRange(p, t)) {
+    switch (chooseRange(p, readBack.t)) {
     case RangeChoice::None:
     case RangeChoice::Outside:
         return std::nullopt;
     case RangeChoice::Lower:
-        value = propertyValue(p.lower, property, t);
+        value = propertyValue(p.lower, property, readBack);
         break;
     case RangeChoice::Upper:
     case RangeChoice::Both:
-        value = propertyValue(p.upper, property, t);
+        value = propertyValue(p.upper, property, readBack);
         break;
     }
     if (!std::isfinite(value))

@@ -46,9 +46,23 @@ PropertyDisplay displayProperty(const Polynomials& p, Property property,
 /// whenever that text is a number, without writing any text.
 std::optional<double> propertyReadBack(const Polynomials& p, Property property, double temperature);
 
+/// A temperature [K] and the powers the polynomials take of it: a grid computes them once
+/// for every species evaluated over it.
+struct TemperaturePowers {
+    double t, t2, t3, t4, lnT;
+};
+TemperaturePowers powersOf(double t);
+
+/// propertyReadBack with the temperature's powers given, the temperature itself already
+/// read back from its general number text (throughGeneralNumber).
+std::optional<double> propertyReadBackAt(const Polynomials& p, Property property,
+                                         const TemperaturePowers& readBack);
+
 /// The dimensionless property of one range's coefficients at temperature t [K],
 /// unrounded.
 double propertyValue(const std::array<double, 7>& a, Property property, double t);
+double propertyValue(const std::array<double, 7>& a, Property property,
+                     const TemperaturePowers& powers);
 
 /// The text a property box shows for a value: four significant digits in plain number
 /// form (" 3.512", " .01235"); "NaN" or "Infinity" for a value that is not finite.
