@@ -494,6 +494,46 @@ std::optional<CommandResult> refusalOfSelection(Session& session, std::size_t ch
     return std::nullopt;
 }
 
+/// Opens RevSelected.txt and hands the selected lines to the batch's threads; the refusal
+/// when the file cannot be created.
+std::optional<CommandResult> openSelectedRun(Session& session, BatchRun& run,
+                                             const std::vector<int>& chosen) {
+    REVEQfrm& form = session.form;
+    form.LOS3.clear();
+    if (!run.create(pathInFolder(session.common.WorkFolder, texts::RevSelectedFileName))) {
+        CommandResult refused = session.refuse(run.failure());
+        form.timeremaining.setVisible(false);
+        form.ProgBar.setVisible(false);
+        return refused;
+    }
+    form.MSFG.clear();
+    std::vector<std::string> parseList;
+    parseList.reserve(chosen.size());
+    for (int index : chosen)
+        parseList.push_back(parseTextOf(form.LOS2.at(index)));
+    form.LOS3.assign(parseList);
+    form.LOS4.assign(form.LOS2.entries());
+    run.computeAhead(std::move(parseList));
+    return std::nullopt;
+}
+
+/// Puts the file in place and says JOB DONE; a file lost at its end (a full disk) is no
+/// job done.
+CommandResult closeSelectedRun(Session& session, BatchRun& run) {
+    REVEQfrm& form = session.form;
+    if (!run.finish()) {
+        hideProgress(form);
+        return session.refuse(std::string(texts::FileNotWritten) + run.path());
+    }
+    form.timeremaining.setCaption(std::string(texts::JobDoneProgress));
+    session.showJobDone(session.outputCopiedTo(run.path()));
+    form.lblerror.setCaption({});
+    form.ProgBar.setVisible(false);
+    form.timeremaining.setVisible(false);
+    form.timeremaining.setCaption({});
+    return CommandResult::wrote({run.path()});
+}
+
 } // namespace
 
 CommandResult reverseSelectedCommand(Session& session) {
@@ -516,21 +556,8 @@ CommandResult reverseSelectedCommand(Session& session) {
         return stoppedRun();
 
     BatchRun run(session, BatchKind::Selected);
-    form.LOS3.clear();
-    if (!run.create(pathInFolder(session.common.WorkFolder, texts::RevSelectedFileName))) {
-        CommandResult refused = session.refuse(run.failure());
-        form.timeremaining.setVisible(false);
-        form.ProgBar.setVisible(false);
-        return refused;
-    }
-    form.MSFG.clear();
-    std::vector<std::string> parseList;
-    parseList.reserve(chosen.size());
-    for (int index : chosen)
-        parseList.push_back(parseTextOf(form.LOS2.at(index)));
-    form.LOS3.assign(parseList);
-    form.LOS4.assign(form.LOS2.entries());
-    run.computeAhead(std::move(parseList));
+    if (std::optional<CommandResult> refused = openSelectedRun(session, run, chosen))
+        return *refused;
 
     for (int i = 0; i <= last; ++i) {
         const int listIndex = chosen[static_cast<size_t>(i)];
@@ -544,17 +571,7 @@ CommandResult reverseSelectedCommand(Session& session) {
             form.LOS2.clearSelection();
     }
 
-    if (!run.finish()) {
-        hideProgress(form); // a file lost at its end (a full disk) is no job done
-        return session.refuse(std::string(texts::FileNotWritten) + run.path());
-    }
-    form.timeremaining.setCaption(std::string(texts::JobDoneProgress));
-    session.showJobDone(session.outputCopiedTo(run.path()));
-    form.lblerror.setCaption({});
-    form.ProgBar.setVisible(false);
-    form.timeremaining.setVisible(false);
-    form.timeremaining.setCaption({});
-    return CommandResult::wrote({run.path()});
+    return closeSelectedRun(session, run);
 }
 
 } // namespace zorbel
