@@ -287,47 +287,37 @@ TEST(Lines, TheHeaderNamesTheTemperaturesWithoutBlanks) {
     EXPECT_EQ(headerLine(0.5, 1000.0).substr(33, 7), "k(.5)\tk");
 }
 
+/// The lines joined with "|", the header line written "H".
+std::string shown(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += (line == headerLine(1000.0, 2000.0) ? "H" : line) + "|";
+    return text;
+}
+
 TEST(Block, SectionsInOrderAndOnlyWhenNotEmpty) {
     const ComparisonSettings settings{10.0, 1000.0, 2000.0};
-    const std::string head = headerLine(1000.0, 2000.0);
     const std::string rule86(86, '*');
     const std::string rule76(76, '*');
     const std::string rule47(47, '*');
-    ClassifiedLines lines{{"i1", "i2", "i3"}, {"d1", "d2"}, {"n1"}};
-    EXPECT_EQ(annotationBlock(lines, settings),
-              (std::vector<std::string>{
-                  "-->REVERSE COEFFICIENTS CALCULATED!!!",
-                  " 2 Reactions that appear in both mechanisms but with different rate constants "
-                  "expressions",
-                  rule86,
-                  head,
-                  "d1",
-                  "d2",
-                  "",
-                  "-->REVERSE COEFFICIENTS CALCULATED!",
-                  " 3 Reactions that are identical within the set tol. of  10 %",
-                  rule76,
-                  head,
-                  "i1",
-                  "i2",
-                  "i3",
-                  "",
-                  "-->REVERSE COEFFICIENTS COULD NOT BE CALCULATED!",
-                  " 1 Reactions have not been classified",
-                  rule47,
-                  "n1",
-                  ""}));
-
-    EXPECT_EQ(
-        annotationBlock({{"i1"}, {}, {}}, {2.5, 1000.0, 2000.0}),
-        (std::vector<std::string>{"-->REVERSE COEFFICIENTS CALCULATED!",
-                                  " 1 Reactions that are identical within the set tol. of  2.5 %",
-                                  rule76, head, "i1", ""}));
-    EXPECT_EQ(annotationBlock({{}, {}, {"n1", "n2"}}, settings),
-              (std::vector<std::string>{"", "-->REVERSE COEFFICIENTS COULD NOT BE CALCULATED!",
-                                        " 2 Reactions have not been classified", rule47, "n1", "n2",
-                                        ""}));
-    EXPECT_EQ(annotationBlock({}, settings), (std::vector<std::string>{""}));
+    const std::string different =
+        "-->REVERSE COEFFICIENTS CALCULATED!!!| 2 Reactions that appear in both mechanisms but "
+        "with different rate constants expressions|" +
+        rule86 + "|H|d1|d2||";
+    const std::string notCalculated = "-->REVERSE COEFFICIENTS COULD NOT BE CALCULATED!| 2 "
+                                      "Reactions have not been classified|" +
+                                      rule47 + "|n1|n2||";
+    EXPECT_EQ(shown(annotationBlock({{"i1", "i2", "i3"}, {"d1", "d2"}, {"n1", "n2"}}, settings)),
+              different +
+                  "-->REVERSE COEFFICIENTS CALCULATED!| 3 Reactions that are identical within "
+                  "the set tol. of  10 %|" +
+                  rule76 + "|H|i1|i2|i3||" + notCalculated);
+    EXPECT_EQ(shown(annotationBlock({{"i1"}, {}, {}}, {2.5, 1000.0, 2000.0})),
+              "-->REVERSE COEFFICIENTS CALCULATED!| 1 Reactions that are identical within the set "
+              "tol. of  2.5 %|" +
+                  rule76 + "|H|i1||");
+    EXPECT_EQ(shown(annotationBlock({{}, {}, {"n1", "n2"}}, settings)), "|" + notCalculated);
+    EXPECT_EQ(shown(annotationBlock({}, settings)), "|");
 }
 
 } // namespace

@@ -1,19 +1,18 @@
-#include "MechanismTestSupport.h"
-
 #include "mechanism/ParsedReaction.h"
+#include "support/SessionFixture.h"
 
 #include <set>
 
 namespace zorbel {
 namespace {
 
-class ExampleMechanism : public testing::MechanismSession {};
+using ExampleMechanism = testing::SessionFixture;
 
 // The example is read by newcomers and by the README's commands: every reaction must
 // cut cleanly and name only the example database's species, save the one reaction that
 // is there to show a missing species.
 TEST_F(ExampleMechanism, LoadsAndCutsWithTheExampleSpecies) {
-    load((testing::examples() / "example.rxn").string());
+    loadMechanism((testing::examples() / "example.rxn").string());
     ASSERT_EQ(common.ReactionCount, 13);
     const std::set<std::string> known = {"AR", "CH3", "CH4",  "CO",  "CO2", "H",
                                          "H2", "H2O", "H2O2", "HCO", "HO2", "N2",

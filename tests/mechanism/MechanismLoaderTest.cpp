@@ -1,7 +1,6 @@
-#include "MechanismTestSupport.h"
-
 #include "app/Platform.h"
 #include "mechanism/MechanismFile.h"
+#include "support/SessionFixture.h"
 
 #include <filesystem>
 #include <vector>
@@ -9,11 +8,14 @@
 namespace zorbel {
 namespace {
 
-using testing::MechanismSession;
-
 constexpr const char* pellux = "Problem encountered with your file. Did you run Pellux 1st?";
 
-class MechanismLoader : public MechanismSession {};
+class MechanismLoader : public testing::SessionFixture {
+protected:
+    void loadText(const std::string& content, const std::string& name = "mech.rxn") {
+        loadMechanism(folder.write(name, content));
+    }
+};
 
 TEST_F(MechanismLoader, ListsTheReactionLinesAfterTheReactionsLine) {
     loadText("ELEMENTS\nH O\nEND\nSPECIES\nH O2 => OH\nEND\n"
@@ -72,31 +74,6 @@ TEST_F(MechanismLoader, SectionStartsAtTheFirstLineThatReadsReactionsInAnyCase) 
     EXPECT_EQ(form.LOS2.entries(), (std::vector<std::string>{"A<=>B 1 2 3", "C<=>D 1 2 3"}));
 }
 
-TEST_F(MechanismLoader, ShowsThePathWholeBelow45CharactersAndShortenedFrom45) {
-    const std::filesystem::path base = std::filesystem::temp_directory_path();
-    const std::string prefix = base.string() + "/";
-    if (prefix.size() + 8 > 44)
-        GTEST_SKIP() << "temporary folder path too long for this check";
-    for (std::size_t length : {44U, 45U}) {
-        const std::string stem = "zm" + std::to_string(length);
-        std::string name =
-            stem + std::string(length - prefix.size() - stem.size() - 4, 'x') + ".rxn";
-        const std::string path = prefix + name;
-        ASSERT_EQ(path.size(), length);
-        {
-            std::ofstream out(path, std::ios::binary);
-            out << "REACTIONS\nA<=>B 1 2 3\n";
-        }
-        load(path);
-        std::filesystem::remove(path);
-        if (length == 44)
-            EXPECT_EQ(form.Lbl2.caption(), "Loaded: " + path);
-        else
-            EXPECT_EQ(form.Lbl2.caption(), "Loaded: " + prefix.substr(0, 3) + "[...]\\" + name);
-        EXPECT_EQ(common.ReactionCount, 1);
-    }
-}
-
 TEST_F(MechanismLoader, ASecondLoadReplacesTheFirstAndACancelOrAnUnreadableFileLeavesNothing) {
     loadReactions({"A<=>B 1 2 3", "C<=>D 1 2 3"});
     form.LOS2.select(1);
@@ -128,7 +105,7 @@ TEST_F(MechanismLoader, ASecondLoadReplacesTheFirstAndACancelOrAnUnreadableFileL
         if (cancel)
             form.CMD2.click(); // no answer queued: the dialog is cancelled
         else
-            load(folder.folderText() + "missing.rxn");
+            loadMechanism(folder.folderText() + "missing.rxn");
         EXPECT_EQ(form.LOS2.count(), 0);
         EXPECT_EQ(common.ReactionCount, 0);
         EXPECT_EQ(form.Lbl2.caption(), "");

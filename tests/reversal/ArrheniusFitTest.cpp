@@ -37,7 +37,8 @@ TEST(ArrheniusFit, RecoversATwoParameterLaw) {
     EXPECT_NEAR(fit.krLS[10], 2.0e12 * std::exp(-5000.0 / (R * T[10])), 1e-3);
 }
 
-TEST(ArrheniusFit, ThreeParameterLawOnTheSameData) {
+// The three-parameter law on the same data, and through three points of a modified law.
+TEST(ArrheniusFit, RecoversAModifiedLaw) {
     std::vector<double> T = makeGrid({" 300", " 3000", false, false}, 50, true);
     FitOutcome outcome =
         fitRateLaw(T, lnLaw(T, 2.0e12, 0.0, 5000.0), RateLaw::ModifiedArrhenius, R);
@@ -45,12 +46,9 @@ TEST(ArrheniusFit, ThreeParameterLawOnTheSameData) {
     EXPECT_NEAR(outcome.result->RevN, 0.0, 1e-7);
     EXPECT_NEAR(outcome.result->RevA / 2.0e12, 1.0, 1e-5);
     EXPECT_NEAR(outcome.result->RevEa, 5000.0, 1e-3);
-}
 
-TEST(ArrheniusFit, RecoversAModifiedLawThroughThreePoints) {
-    std::vector<double> T = makeGrid({" 300", " 3000", false, false}, 3, false);
-    FitOutcome outcome =
-        fitRateLaw(T, lnLaw(T, 3.5e6, 2.1, -1200.0), RateLaw::ModifiedArrhenius, R);
+    T = makeGrid({" 300", " 3000", false, false}, 3, false);
+    outcome = fitRateLaw(T, lnLaw(T, 3.5e6, 2.1, -1200.0), RateLaw::ModifiedArrhenius, R);
     ASSERT_TRUE(outcome.result);
     EXPECT_NEAR(outcome.result->RevN, 2.1, 1e-8);
     EXPECT_NEAR(outcome.result->RevEa, -1200.0, 1e-5);
@@ -72,31 +70,28 @@ TEST(ArrheniusFit, ErrorMeasureIsTheUndividedSumOfSquares) {
     EXPECT_GT(outcome.result->S, 0.1);
 }
 
-TEST(ArrheniusFit, EqualTemperaturesHaveNoSolution) {
+// Equal temperatures, or a range too narrow for three parameters, have no solution; a
+// law beyond the doubles is an overflow.
+TEST(ArrheniusFit, SingularAndOverflowingFits) {
     std::vector<double> T(5, 1000.0);
     std::vector<double> y(5, 3.0);
     EXPECT_FALSE(fitRateLaw(T, y, RateLaw::Arrhenius, R).result);
     FitOutcome three = fitRateLaw(T, y, RateLaw::ModifiedArrhenius, R);
     EXPECT_FALSE(three.result);
     EXPECT_EQ(three.failure, FitFailure::Singular);
-}
 
-TEST(ArrheniusFit, ARangeTooNarrowForThreeParametersIsSingular) {
-    std::vector<double> T = makeGrid({" 1000", " 1010", false, false}, 50, true);
-    std::vector<double> y(T.size(), 3.0);
+    T = makeGrid({" 1000", " 1010", false, false}, 50, true);
+    y.assign(T.size(), 3.0);
     EXPECT_FALSE(fitRateLaw(T, y, RateLaw::ModifiedArrhenius, R).result);
     EXPECT_TRUE(fitRateLaw(T, y, RateLaw::Arrhenius, R).result);
     std::vector<double> wider = makeGrid({" 1000", " 1100", false, false}, 50, true);
     EXPECT_TRUE(
         fitRateLaw(wider, lnLaw(wider, 1e10, 1.5, 3000.0), RateLaw::ModifiedArrhenius, R).result);
-}
 
-TEST(ArrheniusFit, OverflowIsReported) {
-    std::vector<double> T{300.0, 1000.0, 3000.0};
-    std::vector<double> y{800.0, 800.0, 800.0}; // exp(800) is beyond any double
-    FitOutcome outcome = fitRateLaw(T, y, RateLaw::Arrhenius, R);
-    EXPECT_FALSE(outcome.result);
-    EXPECT_EQ(outcome.failure, FitFailure::Overflow);
+    const FitOutcome overflow = // exp(800) is beyond any double
+        fitRateLaw({300.0, 1000.0, 3000.0}, {800.0, 800.0, 800.0}, RateLaw::Arrhenius, R);
+    EXPECT_FALSE(overflow.result);
+    EXPECT_EQ(overflow.failure, FitFailure::Overflow);
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace zorbel {
 namespace {
 
@@ -14,25 +16,20 @@ SlotLimits noLimits() {
     return {};
 }
 
+// The largest lower and the smallest upper limit, never above 10000 K; 0 without species.
 TEST(DetectedRange, LargestLowerAndSmallestUpperLimit) {
-    TemperatureRange range =
-        detectRange({species(" 300", " 5000"), species(" 300", " 3000"), noLimits(),
-                     species(" 200", " 6000"), noLimits(), noLimits()});
-    EXPECT_EQ(range.cold, " 300");
-    EXPECT_EQ(range.hot, " 3000");
-    EXPECT_FALSE(range.coldBold);
-    EXPECT_FALSE(range.hotBold);
-}
-
-TEST(DetectedRange, NeverAboveTenThousandAndZeroWithoutSpecies) {
-    TemperatureRange wide = detectRange(
-        {species(" 200", " 20000"), noLimits(), noLimits(), noLimits(), noLimits(), noLimits()});
-    EXPECT_EQ(wide.cold, " 200");
-    EXPECT_EQ(wide.hot, " 10000");
-    TemperatureRange none =
-        detectRange({noLimits(), noLimits(), noLimits(), noLimits(), noLimits(), noLimits()});
-    EXPECT_EQ(none.cold, " 0");
-    EXPECT_EQ(none.hot, " 10000");
+    const auto detected = [](std::array<SlotLimits, 6> slots) {
+        const TemperatureRange range = detectRange(slots);
+        EXPECT_FALSE(range.coldBold || range.hotBold);
+        return range.cold + " -" + range.hot;
+    };
+    EXPECT_EQ(detected({species(" 300", " 5000"), species(" 300", " 3000"), noLimits(),
+                        species(" 200", " 6000"), noLimits(), noLimits()}),
+              " 300 - 3000");
+    EXPECT_EQ(detected({species(" 200", " 20000"), noLimits(), noLimits(), noLimits(), noLimits(),
+                        noLimits()}),
+              " 200 - 10000");
+    EXPECT_EQ(detected({}), " 0 - 10000");
 }
 
 struct PersonalCase {
@@ -70,13 +67,10 @@ TEST(PersonalRange, RulesAgainstDetected300To3000) {
         EXPECT_EQ(range.coldBold, c.coldBold);
         EXPECT_EQ(range.hotBold, c.hotBold);
     }
-}
-
-TEST(PersonalRange, IgnoredWhenNotTicked) {
+    // Not ticked, the personal range is ignored.
     TemperatureRange range{" 300", " 3000", false, false};
     EXPECT_EQ(applyPersonalRange(range, {false, "500", "500"}), RangeWarning::None);
-    EXPECT_EQ(range.cold, " 300");
-    EXPECT_EQ(range.hot, " 3000");
+    EXPECT_EQ(range.cold + range.hot, " 300 3000");
 }
 
 TEST(Grid, ThreePointsReciprocalAndLinear) {
@@ -109,10 +103,9 @@ TEST(Grid, RunningSumsMatchTheClosedForm) {
 }
 
 TEST(Grid, LastPointIndexFromThePointsBox) {
-    EXPECT_EQ(lastPointIndex("50"), 49);
-    EXPECT_EQ(lastPointIndex("3"), 2);
-    EXPECT_EQ(lastPointIndex("3.5"), 2); // 2.5 goes to the even neighbour
-    EXPECT_EQ(lastPointIndex("4.5"), 4); // 3.5 goes to 4
+    // Halves go to the even neighbour: 2.5 to 2, 3.5 to 4.
+    for (const auto& [points, last] : {std::pair{"50", 49}, {"3", 2}, {"3.5", 2}, {"4.5", 4}})
+        EXPECT_EQ(lastPointIndex(points), last) << points;
 }
 
 } // namespace

@@ -8,14 +8,10 @@
 #include "app/SearchTexts.h"
 #include "batch/BatchTexts.h"
 #include "reversal/ReversalTexts.h"
-#include "ui/ChartDialog.h"
 #include "ui/SearchDialog.h"
 #include "ui/UiTexts.h"
 
-#include <QChart>
 #include <QProgressBar>
-#include <QRadioButton>
-#include <QXYSeries>
 
 #include <algorithm>
 
@@ -41,15 +37,11 @@ TEST_F(ProgramTest, ShowsTheSpeciesAndTheReactionTheUserChooses) {
     // The first coefficient of the upper range, as the file writes it.
     EXPECT_EQ(boxText("PropTxt0"), "3.03399249E+00");
 
-    // H2O at 1000 K from its upper polynomial, worked by hand: Cp/R 4.96680, H/RT
-    // -25.9575, S/R 27.9907, shown with four significant digits. 1000 K is where the
-    // two ranges meet, so the lower range's values show beside them.
+    // 1000 K is where the two ranges meet (ThermoWindowTest has the values): the typed
+    // temperature reaches every box, and the lower range's values show beside the upper's.
     type("TXT1K", QStringLiteral("1000"));
-    EXPECT_EQ(boxText("TXT1KH"), "1000");
-    EXPECT_EQ(boxText("TXT1KS"), "1000");
+    EXPECT_EQ(boxText("TXT1KH") + boxText("TXT1KS"), "10001000");
     EXPECT_EQ(boxText("TXT1CP"), " 4.967");
-    EXPECT_EQ(boxText("TXT1H"), "-25.96");
-    EXPECT_EQ(boxText("TXT1S"), " 27.99");
     for (const char* lower : {"TXT1CPBis", "TXT1HBis", "TXT1SBis"})
         EXPECT_FALSE(widget<QLineEdit>(lower)->isHidden()) << lower;
     EXPECT_EQ(boxText("TXT1HBis"), "-25.96");
@@ -62,11 +54,9 @@ TEST_F(ProgramTest, ShowsTheSpeciesAndTheReactionTheUserChooses) {
         const char* text; ///< nullptr: hidden
     };
     const Shown panel[] = {
-        {"PropTxt14", nullptr},  {"PlusLbl0", nullptr},    {"PropTxt15", "H"},
-        {"PlusLbl1", "+"},       {"PropTxt16", "O2"},      {"EgalLbl", "<=>"},
-        {"PropTxt17", "O"},      {"PlusLbl2", "+"},        {"PropTxt18", "OH"},
-        {"PlusLbl3", nullptr},   {"PropTxt19", nullptr},   {"PropTxt20", "3.547E+15"},
-        {"PropTxt21", "-0.406"}, {"PropTxt22", "16599.0"}, {"PropTxt23", ""},
+        {"PropTxt14", nullptr}, {"PlusLbl0", nullptr},  {"PropTxt15", "H"},
+        {"PlusLbl1", "+"},      {"EgalLbl", "<=>"},     {"PropTxt18", "OH"},
+        {"PlusLbl3", nullptr},  {"PropTxt19", nullptr}, {"PropTxt20", "3.547E+15"},
     };
     for (const Shown& element : panel) {
         SCOPED_TRACE(element.name);
@@ -108,15 +98,7 @@ TEST_F(ProgramTest, ReverseShowsTheChartAndWritesTheTable) {
     ASSERT_EQ(platform.charts.size(), 1U);
     // The modified law opens the chart once the table is written and closed.
     EXPECT_TRUE(tableBeforeChart);
-    const Speedfrm& content = platform.charts.front();
-    ASSERT_EQ(content.rows.size(), 50U);
-    ChartDialog chart(content, &window);
-    const QList<QAbstractSeries*> series = chart.chart()->series();
-    ASSERT_EQ(series.size(), 2);
-    EXPECT_EQ(series[0]->name(), qt(texts::ComputedSeries));
-    EXPECT_EQ(series[1]->name(), qt(texts::FittedSeries));
-    for (QAbstractSeries* one : series)
-        EXPECT_EQ(qobject_cast<QXYSeries*>(one)->count(), 50) << one->name().toStdString();
+    EXPECT_EQ(platform.charts.front().rows.size(), 50U);
 
     EXPECT_TRUE(QFile::exists(output(texts::TempFileName)));
     ASSERT_FALSE(platform.messages.empty());
@@ -183,6 +165,8 @@ TEST_F(ProgramTest, ReverseAllLocksTheWindowWhileItYields) {
     EXPECT_TRUE(widget<QLabel>("timeremaining")->isHidden());
 }
 
+// The model's checks and rewrites reach the box as the user types; its colours are
+// the window's concern (MainWindowTest).
 TEST_F(ProgramTest, PointsAreCheckedAsTheUserTypesThem) {
     loadExamples();
     showReaction(0);
@@ -194,10 +178,9 @@ TEST_F(ProgramTest, PointsAreCheckedAsTheUserTypesThem) {
     };
     const Case cases[] = {
         {"2", texts::NotEnoughPoints, "2"},
-        {"10001", texts::TooManyPoints, "10001"},
         {"-40", "", "40"},                          // the model rewrites the text; the box follows
         {"1234567", texts::TooManyPoints, "12345"}, // five characters at most
-        {"abc", "", "abc"},
+        {"12", "", "12"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -205,22 +188,10 @@ TEST_F(ProgramTest, PointsAreCheckedAsTheUserTypesThem) {
         EXPECT_EQ(labelText("lblerror"), qt(c.message));
         EXPECT_EQ(boxText("Ntxt"), c.shown);
     }
-
-    // A text that is no number stops the Reverse, which marks the box.
-    showTab(REVEQfrm::MechanismTab);
-    click("CMD3");
-    EXPECT_EQ(labelText("lblerror"), qt(texts::EnterPointsNumber));
-    EXPECT_EQ(widget<QLineEdit>("Ntxt")->palette().color(QPalette::Base), QColor(255, 255, 0));
-    EXPECT_TRUE(platform.charts.empty());
-
-    showTab(REVEQfrm::SettingsTab);
-    type("Ntxt", QStringLiteral("12"));
     showTab(REVEQfrm::MechanismTab);
     click("CMD3");
     ASSERT_EQ(platform.charts.size(), 1U);
     EXPECT_EQ(platform.charts.front().rows.size(), 12U);
-    EXPECT_EQ(widget<QLineEdit>("Ntxt")->palette().color(QPalette::Base),
-              QApplication::palette(widget<QLineEdit>("Ntxt")).color(QPalette::Base));
 }
 
 TEST_F(ProgramTest, SearchWindowShowsTheChosenReactionInTheMainWindow) {
