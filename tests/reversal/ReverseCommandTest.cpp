@@ -108,56 +108,36 @@ TEST_F(ReverseCommandTest, Refusals) {
     EXPECT_EQ(crlfLines(tempFile())[0], "H2+O=>H+OH 3.870E+04 2.700 6260.0 !A COMMENT");
 }
 
+// The table of H+O2<=>O+OH in the modified law is the golden file; the window shows its
+// results, and the grid holds its points.
 TEST_F(ReverseCommandTest, ModifiedLawReportAndTableFile) {
     reverse(HO2ToOOH);
+    EXPECT_EQ(tempFile(), readFile(testing::testData() / "golden/temp-reversal.txt"));
     EXPECT_EQ(form.lblerror.caption(), "");
-    EXPECT_EQ(session.common.AFormat, "0.000E+00");
-    EXPECT_EQ(session.common.NFormat, "0.000");
-    EXPECT_EQ(session.common.EaFormat, "0.0");
-    EXPECT_EQ(form.Coldtxt.text(), " 200");
-    EXPECT_EQ(form.Hottxt.text(), " 3500");
+    EXPECT_EQ(session.common.AFormat + "|" + session.common.NFormat + "|" + session.common.EaFormat,
+              "0.000E+00|0.000|0.0");
+    EXPECT_EQ(form.Coldtxt.text() + form.Hottxt.text(), " 200 3500");
     EXPECT_EQ(form.Templbl.caption(), "calculated between  200 and  3500 K");
     ASSERT_EQ(platform.charts.size(), 1U);
     EXPECT_EQ(platform.charts[0].rows.size(), 50U);
     ASSERT_EQ(platform.messages.size(), 1U);
-    const std::string path = session.common.WorkFolder + "temp.txt";
     EXPECT_EQ(platform.messages[0].title, "JOB DONE!");
-    EXPECT_EQ(platform.messages[0].text, "Output file copied to:\r\n" + path);
+    EXPECT_EQ(platform.messages[0].text,
+              "Output file copied to:\r\n" + session.common.WorkFolder + "temp.txt");
 
     const std::vector<std::string> table = crlfLines(tempFile());
-    ASSERT_EQ(table.size(), 59U);
-    EXPECT_EQ(table[0], "H+O2=>O+OH 3.547E+15 -0.406 16599.0");
-    EXPECT_EQ(table[1], "A = \t3.547E+15");
-    EXPECT_EQ(table[2], "n = \t-0.406");
-    EXPECT_EQ(table[3], "Ea (cal/mol) = \t16599.0");
-    const std::string Arev = form.PropTxt[23].text();
-    const std::string nrev = form.PropTxt[24].text();
-    const std::string Earev = form.PropTxt[25].text();
-    EXPECT_EQ(table[4], "O+OH=>H+O2 " + Arev + " " + nrev + " " + Earev);
-    EXPECT_EQ(table[5], "Arev = \t" + Arev);
-    EXPECT_EQ(table[6], "nrev = \t" + nrev);
-    EXPECT_EQ(table[7], "Earev (cal/mol) = \t" + Earev);
-    EXPECT_EQ(table[8], "T(K)\tDeltaH0/RT\tDeltaS0/R\tKp\tKc\tkf\tkr[CK]\tln(Kf)\tln(kr)[CK]\t"
-                        "ln(kr)[LS]\tkr[LS]\tError");
-    // Reverse of H+O2<=>O+OH: about 1E+13, n near 0, Ea near zero (a few hundred cal/mol).
-    EXPECT_NEAR(std::log10(readLeadingNumber(Arev)), 13.0, 1.0);
-    EXPECT_LT(std::fabs(readLeadingNumber(nrev)), 0.5);
-    EXPECT_LT(std::fabs(readLeadingNumber(Earev)), 1500.0);
-
+    EXPECT_EQ(table[4], "O+OH=>H+O2 " + form.PropTxt[23].text() + " " + form.PropTxt[24].text() +
+                            " " + form.PropTxt[25].text());
     const std::string error = form.lblerror2.caption();
     EXPECT_EQ(formatNumber(readLeadingNumber(error), "0.0E+00"), error);
     for (size_t row = 9; row < table.size(); ++row) {
         const std::vector<std::string> f = tabFields(table[row]);
         ASSERT_EQ(f.size(), 12U) << table[row];
         EXPECT_EQ(f[11], error);
-        for (size_t i = 0; i < 11; ++i)
-            EXPECT_EQ(f[i], plainNumber(readLeadingNumber(f[i]))) << "plain number form";
         const int point = static_cast<int>(row) - 8;
         EXPECT_EQ(readLeadingNumber(f[0]), readLeadingNumber(form.MSFG.text(point, 1)));
         EXPECT_EQ(f[6], plainNumber(*form.MSFG.number(point, 2)));
     }
-    EXPECT_EQ(tabFields(table[9])[0], " 200");
-    EXPECT_EQ(tabFields(table[58])[0], " 3500");
     EXPECT_EQ(form.MSFG.filledRows(1), 50);
     EXPECT_EQ(form.MSFG.filledRows(3), 50);
     EXPECT_EQ(form.MSFG.filledRows(4), 0);
