@@ -182,7 +182,7 @@ const Template& templateOf(int line) {
 /// The line's number in the last decimals of Ea': every marked line differs from every
 /// other, while its rate constant moves by far less than the tolerance.
 std::string digitsOf(int line) {
-    char digits[8];
+    char digits[12];
     std::snprintf(digits, sizeof digits, "%05d", line);
     return digits;
 }

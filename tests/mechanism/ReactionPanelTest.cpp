@@ -3,6 +3,7 @@
 #include "support/SessionFixture.h"
 
 #include <array>
+#include <set>
 #include <string>
 
 namespace zorbel {
@@ -202,6 +203,36 @@ TEST_F(ReactionPanel, TheBatchTwinPublishesQuietly) {
     publishReaction(session, parseReaction("H+O2<=>O+OH 3.547E+15 -0.406 16599.0"), false);
     EXPECT_EQ(shown(), "011110 0110");
     EXPECT_EQ(common.FormatsChosen, 0);
+}
+
+using ExampleMechanism = testing::SessionFixture;
+
+// The example is read by newcomers and by the README's commands: every reaction must
+// cut cleanly and name only the example database's species, save the one reaction that
+// is there to show a missing species.
+TEST_F(ExampleMechanism, LoadsAndCutsWithTheExampleSpecies) {
+    loadMechanism((testing::examples() / "example.rxn").string());
+    ASSERT_EQ(common.ReactionCount, 13);
+    const std::set<std::string> known = {"AR", "CH3", "CH4",  "CO",  "CO2", "H",
+                                         "H2", "H2O", "H2O2", "HCO", "HO2", "N2",
+                                         "O",  "O2",  "OH",   "M",   "(M)", "///"};
+    int unknownSlots = 0;
+    int irreversible = 0;
+    for (const std::string& entry : form.LOS2.entries()) {
+        SCOPED_TRACE(entry);
+        const ParsedReaction parsed = parseReaction(entry);
+        EXPECT_FALSE(parsed.Failed);
+        irreversible += parsed.Irreversible ? 1 : 0;
+        for (const std::string& slot : parsed.Slots)
+            unknownSlots += known.count(slot) == 0 ? 1 : 0;
+    }
+    EXPECT_EQ(unknownSlots, 1); // C2H6
+    EXPECT_EQ(irreversible, 1);
+
+    form.LOS2.select(0);
+    EXPECT_EQ(common.AFormat, "0.000E+00");
+    EXPECT_EQ(common.NFormat, "0.000");
+    EXPECT_EQ(common.EaFormat, "0.0");
 }
 
 } // namespace
