@@ -1,13 +1,19 @@
-// zorbel-cli as scripts meet it: each subcommand's output on the examples, and the exit
-// code and message of every refusal and usage error.
+// zorbel-cli as scripts meet it: each subcommand's output on the examples, the exit code
+// and message of every refusal and usage error, and the public mechanisms beside the
+// repository cleaned, listed and reversed without losing a reaction (skipped without them).
 
 #include "files/TextFiles.h"
+#include "mechanism/MechanismFile.h"
+#include "mechanism/ParsedReaction.h"
 #include "support/CliRunner.h"
 #include "support/TestSupport.h"
+#include "text/StringOps.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -254,6 +260,132 @@ TEST_F(CliTest, RefusalsAndUsageErrors) {
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(refused.err, readOnlyRefusal(readOnly) + "\n");
     EXPECT_EQ(readFile(readOnly), "kept\n");
+}
+
+using Lines = std::vector<std::string>;
+
+class PublishedMechanisms : public ::testing::Test {
+protected:
+    void SetUp() override { ZORBEL_REQUIRE_SHARED_DATA(); }
+    std::string workFolder() const { return " --work-folder " + quoted(folder.path().string()); }
+    testing::TempFolder folder;
+};
+
+struct Published {
+    const char* folder;
+    const char* mechanism;
+    const char* thermo;
+    int reactions; // as the data's README counts them
+    bool hasReferenceCleaning;
+};
+
+std::string firstWordUpper(const std::string& line) {
+    std::istringstream words(line.substr(0, line.find('!')));
+    std::string word;
+    words >> word;
+    return toUpperAscii(word);
+}
+
+/// Reaction lines of a published file: between the REACTIONS line and END, the lines
+/// whose text before any "!" holds "=".
+int countPublishedReactions(const Lines& lines) {
+    auto line = std::find_if(lines.begin(), lines.end(), [](const std::string& text) {
+        return firstWordUpper(text) == "REACTIONS";
+    });
+    int count = 0;
+    for (++line; line < lines.end() && firstWordUpper(*line) != "END"; ++line) {
+        if (line->substr(0, line->find('!')).find('=') != std::string::npos)
+            ++count;
+    }
+    return count;
+}
+
+/// The reaction and auxiliary lines without comments, blank lines and the blanks around
+/// them, as the reference cleanings give them.
+Lines withoutCommentsAndBlanks(const Lines& lines) {
+    Lines kept;
+    for (std::string line : lines) {
+        line = line.substr(0, line.find('!'));
+        const auto first = line.find_first_not_of(" \t");
+        if (first != std::string::npos)
+            kept.push_back(line.substr(first, line.find_last_not_of(" \t") - first + 1));
+    }
+    return kept;
+}
+
+TEST_F(PublishedMechanisms, NoReactionIsLostFromTheFileToTheReversedMechanism) {
+    const Published all[] = {
+        {"gri30", "grimech30.dat", "thermo30.dat", 325, true},
+        {"sandiego2016", "sandiego20161214.inp", "sandiego20161214.thermo", 270, true},
+        {"aramco1.3", "AramcoMech_1.3_C4_chem.dat", "AramcoMech_1.3_therm.dat", 1542, true},
+        {"h2-oconaire2004", "oconnaire2004.inp", "oconnaire2004.thermo", 21, false},
+        {"zhang2017", "zhang2017.inp", "zhang2017.thermo", 229, false},
+    };
+    for (const Published& published : all) {
+        SCOPED_TRACE(published.folder);
+        const auto data = testing::sharedData() / published.folder;
+        const std::optional<Lines> original = readLines((data / published.mechanism).string());
+        ASSERT_TRUE(original);
+        EXPECT_EQ(countPublishedReactions(*original), published.reactions);
+
+        const std::string cleanedPath = (folder.path() / "mech.rxn").string();
+        const testing::CliResult clean = runCli(
+            "clean " + quoted((data / published.mechanism).string()) + " " + quoted(cleanedPath));
+        ASSERT_EQ(clean.exitCode, 0) << clean.err;
+        const std::optional<Lines> cleaned = readLines(cleanedPath);
+        ASSERT_TRUE(cleaned);
+
+        // Every reaction is written in the layout or commented out with its reason.
+        Lines written;
+        int commentedOut = 0;
+        for (const std::string& line : *cleaned) {
+            if (line.rfind("!Not cleaned, ", 0) == 0)
+                ++commentedOut;
+            else if (line.rfind('!', 0) != 0 && line.find("=>") != std::string::npos)
+                written.push_back(toUpperAscii(line));
+        }
+        EXPECT_EQ(static_cast<int>(written.size()) + commentedOut, published.reactions);
+        EXPECT_EQ(clean.err, std::to_string(written.size()) + " reactions written, 0 converted, " +
+                                 std::to_string(commentedOut) + " commented out\n");
+
+        // The loader lists exactly the written reactions, and each cuts into slots.
+        const std::optional<Lines> entries = reactionEntries(*cleaned);
+        ASSERT_TRUE(entries);
+        EXPECT_EQ(*entries, written);
+        for (const std::string& entry : *entries)
+            EXPECT_FALSE(parseReaction(entry).Failed) << entry;
+
+        // The sections before the reactions stand as published.
+        const auto reactionsLine = std::find(cleaned->begin(), cleaned->end(), "REACTIONS");
+        ASSERT_NE(reactionsLine, cleaned->end());
+        EXPECT_TRUE(std::equal(cleaned->begin(), reactionsLine, original->begin()));
+        EXPECT_EQ(
+            firstWordUpper((*original)[static_cast<std::size_t>(reactionsLine - cleaned->begin())]),
+            "REACTIONS");
+        if (published.hasReferenceCleaning) {
+            // The reference cleanings drop comments and trim auxiliary lines; apart from
+            // that the reaction section must read the same.
+            const std::optional<Lines> reference = readLines((data / "mech-clean.rxn").string());
+            ASSERT_TRUE(reference);
+            EXPECT_EQ(withoutCommentsAndBlanks(Lines(reactionsLine, cleaned->end())),
+                      withoutCommentsAndBlanks(*reference));
+        }
+
+        // Reversed, every listed reaction is followed by its REV/ line or by a comment
+        // that says why it has none.
+        const testing::CliResult reverse =
+            runCli("reverse-all " + quoted((data / published.thermo).string()) + " " +
+                   quoted(cleanedPath) + workFolder());
+        ASSERT_EQ(reverse.exitCode, 0) << reverse.err << reverse.out;
+        const std::optional<Lines> reversed = readLines((folder.path() / "RevAll.txt").string());
+        ASSERT_TRUE(reversed);
+        ASSERT_EQ(reversed->size(), 2 + 2 * written.size());
+        for (std::size_t i = 0; i < written.size(); ++i) {
+            EXPECT_EQ((*reversed)[2 + 2 * i], written[i]);
+            const std::string& result = (*reversed)[3 + 2 * i];
+            EXPECT_TRUE(result.rfind("REV/ ", 0) == 0 || result.rfind('!', 0) == 0) << result;
+        }
+    }
 }
 
 } // namespace
