@@ -1,5 +1,6 @@
 #include "app/Session.h"
 #include "app/AppTexts.h"
+#include "app/HelpLinks.h"
 #include "app/ScriptedPlatform.h"
 
 #include <gtest/gtest.h>
@@ -17,42 +18,23 @@ protected:
     REVEQfrm& form = session.form;
 };
 
+// The start values the window draws from, and a few the commands rely on.
 TEST_F(SessionTest, StartsOnTheAboutTabWithNothingLoaded) {
     EXPECT_EQ(form.currentTab, REVEQfrm::AboutTab);
     EXPECT_EQ(form.Ntxt.text(), "50");
-    EXPECT_TRUE(form.Option2.selected());
-    EXPECT_FALSE(form.Option1.selected());
-    EXPECT_TRUE(form.Chk2.checked());
-    EXPECT_FALSE(form.Chk1.checked());
-    EXPECT_EQ(form.LOS1.count(), 0);
-    EXPECT_EQ(form.LOS2.count(), 0);
-    EXPECT_EQ(form.List1Nbr.caption(), "(0)");
-    EXPECT_EQ(form.List2Nbr.caption(), "(0)");
-    EXPECT_EQ(form.lblerror2.caption(), "S=");
-    EXPECT_EQ(form.EgalLbl.caption(), "<=>");
-    EXPECT_FALSE(form.ProgBar.visible());
-    EXPECT_FALSE(form.timeremaining.visible());
-    EXPECT_FALSE(form.TXT1CPBis.visible());
-    EXPECT_EQ(form.hlbl1.caption(), "Ho/RT =        ");
-    EXPECT_EQ(form.aboutxt[0].text(),
-              "Zorbel version 1.30 - September 2004 \r\nfor Windows 98, 2000, NT and XP");
+    EXPECT_TRUE(form.Option2.selected() && !form.Option1.selected());
+    EXPECT_TRUE(form.Chk2.checked() && !form.Chk1.checked());
+    EXPECT_EQ(form.List1Nbr.caption() + form.List2Nbr.caption(), "(0)(0)");
+    EXPECT_FALSE(form.ProgBar.visible() || form.timeremaining.visible() ||
+                 form.TXT1CPBis.visible());
     EXPECT_TRUE(form.aboutxt[0].bold());
     for (const TextBox* hot : {&form.Hot2txt, &form.Hottxt})
         EXPECT_EQ(hot->background(), Colour::LightOrange);
     for (const TextBox* cold : {&form.Cold2txt, &form.Coldtxt})
         EXPECT_EQ(cold->background(), Colour::LightCyan);
-    EXPECT_EQ(form.Ntxt.maxLength, 5);
-    EXPECT_EQ(form.Hot2txt.maxLength, 7);
-}
-
-TEST_F(SessionTest, SharedRecordStartValues) {
-    const CommonValue& common = session.common;
-    EXPECT_EQ(static_cast<double>(common.GasConstant), 1.9872000217437744);
-    EXPECT_EQ(common.NewLine, "\r\n");
-    EXPECT_EQ(common.SpeciesCount, 0);
-    EXPECT_EQ(common.ReactionCount, 0);
-    EXPECT_EQ(common.FormatsChosen, 0);
-    EXPECT_TRUE(common.AFormat.empty());
+    EXPECT_EQ(static_cast<double>(session.common.GasConstant), 1.9872000217437744);
+    form.QuitCMD.click();
+    EXPECT_TRUE(platform.quitRequested);
 }
 
 TEST_F(SessionTest, PointsValidationMessages) {
@@ -65,7 +47,6 @@ TEST_F(SessionTest, PointsValidationMessages) {
         {"2", "Not enough points!", "2"},
         {"10001", "Too many points!", "10001"},
         {"10000", "", "10000"},
-        {"3", "", "3"},
         {"abc", "", "abc"},
         {"-40", "", "40"},
         {"12.7", "", "13"},
@@ -84,23 +65,6 @@ TEST_F(SessionTest, PointsValidationMessages) {
     }
 }
 
-TEST_F(SessionTest, CommandPointsCheckColoursTheBox) {
-    form.Ntxt.setText("2");
-    EXPECT_FALSE(session.checkPoints().done());
-    EXPECT_EQ(form.lblerror.caption(), texts::EnterPointsNumber);
-    EXPECT_EQ(form.Ntxt.background(), Colour::Yellow);
-    form.Ntxt.setText("3");
-    EXPECT_TRUE(session.checkPoints().done());
-    EXPECT_EQ(form.Ntxt.background(), Colour::Window);
-    form.Ntxt.setText("");
-    EXPECT_FALSE(session.checkPoints().done());
-}
-
-TEST_F(SessionTest, QuitEndsTheProgram) {
-    form.QuitCMD.click();
-    EXPECT_TRUE(platform.quitRequested);
-}
-
 TEST_F(SessionTest, AFaultInAHandlerBecomesAMessage) {
     const CommandResult result =
         session.start([]() -> CommandResult { throw std::runtime_error("disk on fire"); });
@@ -113,20 +77,6 @@ TEST_F(SessionTest, AFaultInAHandlerBecomesAMessage) {
     session.runCommand([&] { ran = true; });
     EXPECT_FALSE(ran);
     EXPECT_FALSE(session.start([] { return CommandResult{}; }).done());
-}
-
-TEST(ListBoxTest, SelectionRunsTheHandlerEveryTime) {
-    ListBox list;
-    int runs = 0;
-    list.onSelect = [&] { ++runs; };
-    list.add("OH");
-    list.add("H2");
-    EXPECT_TRUE(list.selectFirstEqual("OH"));
-    EXPECT_TRUE(list.selectFirstEqual("OH"));
-    EXPECT_EQ(runs, 2);
-    EXPECT_EQ(list.selectedText(), "OH");
-    EXPECT_FALSE(list.selectFirstEqual("O2"));
-    EXPECT_EQ(runs, 2);
 }
 
 TEST(ListBoxTest, ClearingForgetsEverySelectedEntryHoweverItWasSelected) {
@@ -164,36 +114,70 @@ TEST(ListBoxTest, ClearingForgetsEverySelectedEntryHoweverItWasSelected) {
     EXPECT_EQ(selectedRows(), std::vector<int>{});
 }
 
-TEST(ListBoxTest, SortedListKeepsByteOrder) {
-    ListBox list(true);
-    for (const char* name : {"O2", "H2O", "AR", "CH4", "C2H6"})
-        list.add(name);
-    EXPECT_EQ(list.entries(), (std::vector<std::string>{"AR", "C2H6", "CH4", "H2O", "O2"}));
-    EXPECT_EQ(list.find("CH4"), 2);
-    EXPECT_EQ(list.find("N2"), -1);
-}
-
-TEST(TextBoxTest, ChangeHandlerRunsOnlyOnADifferentText) {
+TEST(Elements, ATextBoxTellsOnlyOfANewTextAndGridCellsGiveTheirGeneralText) {
     TextBox box;
     int runs = 0;
     box.onChange = [&] { ++runs; };
-    box.setText("1000");
-    box.setText("1000");
-    box.setText("");
+    for (const char* text : {"1000", "1000", ""})
+        box.setText(text);
     EXPECT_EQ(runs, 2);
-}
-
-TEST(ResultsGridTest, CellsGiveTheirGeneralText) {
     ResultsGrid grid;
     grid.setNumber(1, 1, 300.0);
     grid.setNumber(2, 1, 0.5);
-    EXPECT_EQ(grid.text(1, 1), "300");
-    EXPECT_EQ(grid.text(2, 1), "0.5");
-    EXPECT_EQ(grid.text(3, 1), "");
+    EXPECT_EQ(grid.text(1, 1) + "|" + grid.text(2, 1) + "|" + grid.text(3, 1), "300|0.5|");
     EXPECT_EQ(grid.filledRows(1), 2);
     grid.clear();
     EXPECT_EQ(grid.text(1, 1), "");
     EXPECT_THROW(grid.setNumber(25000, 1, 1.0), std::out_of_range);
+}
+
+class HelpLinks : public SessionTest {
+protected:
+    void SetUp() override { connectHelpLinks(session); }
+    void click(TextBox& box) { session.runCommand(box.onClick); }
+};
+
+TEST_F(HelpLinks, EachElementOpensItsAddress) {
+    form.HelpCMD.click();
+    click(form.aboutxt3);
+    click(form.aboutxt4);
+    EXPECT_EQ(platform.addresses,
+              (std::vector<std::string>{helpAddress(), contactAddress(), downloadAddress()}));
+    EXPECT_TRUE(platform.messages.empty());
+    // The mail link writes to the makers; the download link is the page the tab shows.
+    EXPECT_EQ(contactAddress().rfind("mailto:", 0), 0U);
+    EXPECT_EQ(form.aboutxt4.text(), downloadAddress());
+    // The tab shows the mail link's addresses one a line, without the scheme or blanks.
+    const std::string shown = form.aboutxt3.text() + "\r\n";
+    for (std::size_t start = 0, end; (end = shown.find("\r\n", start)) != std::string::npos;
+         start = end + 2) {
+        const std::string line = shown.substr(start, end - start);
+        ASSERT_FALSE(line.empty());
+        EXPECT_NE(line.front(), ' ');
+        EXPECT_FALSE(line.starts_with("mailto:"));
+        EXPECT_NE(contactAddress().find(line), std::string::npos) << line;
+    }
+}
+
+// The About links give their address when no program opens it; Help says so once, then
+// shows the page that came with the program.
+TEST_F(HelpLinks, WhenTheRequestCannotBeMade) {
+    platform.addressServiceFails = true;
+    click(form.aboutxt3);
+    click(form.aboutxt4);
+    ASSERT_EQ(platform.messages.size(), 2U);
+    EXPECT_NE(platform.messages[0].text.find(form.aboutxt3.text()), std::string::npos);
+    EXPECT_NE(platform.messages[1].text.find(downloadAddress()), std::string::npos);
+    EXPECT_EQ(platform.helpShown, 0);
+    platform.messages.clear();
+    form.HelpCMD.click();
+    ASSERT_EQ(platform.messages.size(), 1U);
+    const MessageRequest& message = platform.messages.front();
+    EXPECT_EQ(message.title, "Access Denied");
+    EXPECT_EQ(message.text, "Problem Access Internet... Sorry!");
+    EXPECT_EQ(message.icon, MessageIcon::Stop);
+    EXPECT_TRUE(form.lblerror.caption().empty());
+    EXPECT_EQ(platform.helpShown, 1);
 }
 
 } // namespace

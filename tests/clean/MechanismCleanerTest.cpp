@@ -1,4 +1,5 @@
 #include "mechanism/MechanismCleaner.h"
+#include "files/TextFiles.h"
 #include "mechanism/MechanismFile.h"
 #include "mechanism/ParsedReaction.h"
 #include "text/StringOps.h"
@@ -50,16 +51,15 @@ void expectLines(const LineCase* first, const LineCase* last) {
     }
 }
 
-TEST(CleanReactionLine, ArrowsBlanksAndTabs) {
+// Arrows, blanks and tabs; stoichiometric factors spelled out; falloff partners; comments
+// after Ea; and the reactions that do not fit, commented out with their reason.
+TEST(CleanReactionLine, OneLineAtATime) {
     const LineCase cases[] = {
         {"plain = is reversible", "H+O2=O+OH 3.5E+15 -0.406 16599",
          "H+O2<=>O+OH 3.5E+15 -0.406 16599"},
-        {"<=> kept", "H+O2<=>O+OH 3.5E+15 -0.406 16599", "H+O2<=>O+OH 3.5E+15 -0.406 16599"},
         {"=> kept", "CH3+CH3=>C2H6 1.0E+13 0 0", "CH3+CH3=>C2H6 1.0E+13 0 0"},
         {"blanks around signs and arrow", "  H + O2 <=> O + OH     3.5E+15   -0.406   16599  ",
          "H+O2<=>O+OH 3.5E+15 -0.406 16599"},
-        {"blanks around =>", "HO2 + C3H7 => OH + C2H5 + CH2O 2.41E+13 .000 .00",
-         "HO2+C3H7=>OH+C2H5+CH2O 2.41E+13 .000 .00"},
         {"tabs between fields", "C2H2+HO2 <=> CHCHO+OH\t\t\t 1.6e08       1.36    15420",
          "C2H2+HO2<=>CHCHO+OH 1.6e08 1.36 15420"},
         {"tabs inside the equation", "H\t+\tO2\t=\tO+OH\t1\t2\t3", "H+O2<=>O+OH 1 2 3"},
@@ -67,28 +67,51 @@ TEST(CleanReactionLine, ArrowsBlanksAndTabs) {
          "h+o2<=>o+oh 1.915E+14 0.00 1.644E+04"},
         {"Fortran exponents kept as written", "A+B=C 1.5D+13 0.0D0 1.2D+3",
          "A+B<=>C 1.5D+13 0.0D0 1.2D+3"},
-    };
-    expectLines(std::begin(cases), std::end(cases));
-}
-
-TEST(CleanReactionLine, StoichiometricFactorsSpelledOut) {
-    const LineCase cases[] = {
         {"factor on a product", "H+HO2<=>2OH 0.840E+14 .000 635.00",
          "H+HO2<=>OH+OH 0.840E+14 .000 635.00"},
-        {"factor with a third body", "2O+M<=>O2+M 1.200E+17 -1.000 .00",
-         "O+O+M<=>O2+M 1.200E+17 -1.000 .00"},
         {"factor separated by a blank", "2 T-CH2<=>C2H2+2 H 1.000e+14 0.000 0.00",
          "T-CH2+T-CH2<=>C2H2+H+H 1.000e+14 0.000 0.00"},
-        {"factor after the arrow and a blank", "H2O+O<=>2 OH 7.000e+05 2.330 14548.28",
-         "H2O+O<=>OH+OH 7.000e+05 2.330 14548.28"},
         {"factor of three", "3H=>H2+H 1 0 0", "H+H+H=>H2+H 1 0 0"},
         {"factor one", "1H+OH=H2O 1 0 0", "H+OH<=>H2O 1 0 0"},
         {"factor before a falloff partner", "2 OH(+M)<=>H2O2(+M) 9.55e+13 -0.27 0.00",
          "OH+OH(+M)<=>H2O2(+M) 9.55e+13 -0.27 0.00"},
         {"digits followed by no letter are a name", "1-C4H8+OH=C4H7+H2O 1 0 0",
          "1-C4H8+OH<=>C4H7+H2O 1 0 0"},
-        {"digits inside a name are no factor", "C2H4+O2=C2H3+HO2 1 0 0",
-         "C2H4+O2<=>C2H3+HO2 1 0 0"},
+        {"written tight", "H+O2(+M)<=>HO2(+M) 4.65e+12 0.44 0",
+         "H+O2(+M)<=>HO2(+M) 4.65e+12 0.44 0"},
+        {"blanks inside the parentheses", "H+O2( + M )<=>HO2( + M ) 4.65e+12 0.44 0",
+         "H+O2(+M)<=>HO2(+M) 4.65e+12 0.44 0"},
+        {"another collision partner", "H+O2 (+AR) <=> HO2 (+AR) 4.65e+12 0.44 0",
+         "H+O2(+AR)<=>HO2(+AR) 4.65e+12 0.44 0"},
+        {"a species with parentheses is no partner", "O+CH2(S)<=>H2+CO 1.5E+13 0 0",
+         "O+CH2(S)<=>H2+CO 1.5E+13 0 0"},
+        {"comment after one blank", "H+O2=O+OH 1 2 3       ! Hong et al. (2011)   ",
+         "H+O2<=>O+OH 1 2 3 ! Hong et al. (2011)"},
+        {"comment right after Ea", "H+O2=O+OH 1 2 3!ref", "H+O2<=>O+OH 1 2 3 !ref"},
+        {"an arrow in the comment of an irreversible reaction would make it reversible",
+         "A+B=>C 1 2 3 ! fitted to A+B<=>C", "A+B=>C 1 2 3 ! fitted to A+B<= >C"},
+        {"a factor too large to spell out", "100H=>H2 1 2 3",
+         "!Not cleaned, a stoichiometric factor too large to spell out: 100H= >H2 1 2 3"},
+        {"a factor that is not whole", "0.5O2+H2=H2O 1 2 3",
+         "!Not cleaned, a stoichiometric factor that is not a whole number: 0.5O2+H2=H2O 1 2 3"},
+        {"Ea missing", "A+B=C 1 2",
+         "!Not cleaned, A, n and Ea could not be read after the equation: A+B=C 1 2"},
+        {"a fourth number", "A+B=C 1 2 3 4",
+         "!Not cleaned, A, n and Ea could not be read after the equation: A+B=C 1 2 3 4"},
+        // Once glued into the equation: the words of an equation meet at an operator.
+        {"an exponent split by a blank", "H+O2<=>O+OH 1.0E 13 0.0 0.0",
+         "!Not cleaned, A, n and Ea could not be read after the equation: H+O2<= >O+OH 1.0E 13 "
+         "0.0 0.0"},
+        {"a number glued after a blank equation", "H + O2 <=> O + OH 1.0E 13 0.0 0.0",
+         "!Not cleaned, A, n and Ea could not be read after the equation: H + O2 <= > O + OH "
+         "1.0E 13 0.0 0.0"},
+        {"two arrows", "A=B=C 1 2 3", "!Not cleaned, the equation could not be read: A=B=C 1 2 3"},
+        {"an empty species", "A++B=C 1 2 3",
+         "!Not cleaned, the equation could not be read: A++B=C 1 2 3"},
+        {"a bare factor", "2+A=C 1 2 3",
+         "!Not cleaned, the equation could not be read: 2+A=C 1 2 3"},
+        {"an empty partner", "A(+)=C(+) 1 2 3",
+         "!Not cleaned, the equation could not be read: A(+)=C(+) 1 2 3"},
     };
     expectLines(std::begin(cases), std::end(cases));
 }
@@ -102,33 +125,6 @@ TEST(CleanReactionLine, DeclaredSpeciesThatStartWithDigitsAreNotFactors) {
     EXPECT_EQ(cleaned.lines[5], "OH+OH<=>H2O+O 1 0 0");
     // Without the declaration the leading 2 is a factor.
     EXPECT_EQ(cleanedLine("2BUTENE+OH=C4H7+H2O 1 0 0"), "BUTENE+BUTENE+OH<=>C4H7+H2O 1 0 0");
-}
-
-TEST(CleanReactionLine, FalloffPartners) {
-    const LineCase cases[] = {
-        {"written tight", "H+O2(+M)<=>HO2(+M) 4.65e+12 0.44 0",
-         "H+O2(+M)<=>HO2(+M) 4.65e+12 0.44 0"},
-        {"blanks inside the parentheses", "H+O2( + M )<=>HO2( + M ) 4.65e+12 0.44 0",
-         "H+O2(+M)<=>HO2(+M) 4.65e+12 0.44 0"},
-        {"blank after the sign", "H + O2 (+ M) = HO2 (+ M) 4.65e+12 0.44 0",
-         "H+O2(+M)<=>HO2(+M) 4.65e+12 0.44 0"},
-        {"another collision partner", "H+O2 (+AR) <=> HO2 (+AR) 4.65e+12 0.44 0",
-         "H+O2(+AR)<=>HO2(+AR) 4.65e+12 0.44 0"},
-        {"a species with parentheses is no partner", "O+CH2(S)<=>H2+CO 1.5E+13 0 0",
-         "O+CH2(S)<=>H2+CO 1.5E+13 0 0"},
-    };
-    expectLines(std::begin(cases), std::end(cases));
-}
-
-TEST(CleanReactionLine, CommentsKeptAfterEa) {
-    const LineCase cases[] = {
-        {"comment after one blank", "H+O2=O+OH 1 2 3       ! Hong et al. (2011)   ",
-         "H+O2<=>O+OH 1 2 3 ! Hong et al. (2011)"},
-        {"comment right after Ea", "H+O2=O+OH 1 2 3!ref", "H+O2<=>O+OH 1 2 3 !ref"},
-        {"an arrow in the comment of an irreversible reaction would make it reversible",
-         "A+B=>C 1 2 3 ! fitted to A+B<=>C", "A+B=>C 1 2 3 ! fitted to A+B<= >C"},
-    };
-    expectLines(std::begin(cases), std::end(cases));
 }
 
 // The parser refuses them, so that Reverse All lists them with why they were not reversed.
@@ -145,37 +141,6 @@ TEST(CleanReactionLine, MoreThanThreeSpeciesOnASideAreWrittenAllTheSame) {
         EXPECT_EQ(cleanedLine(c.input), c.expected);
         EXPECT_TRUE(parseReaction(c.expected).Failed);
     }
-}
-
-TEST(CleanReactionLine, ReactionsThatDoNotFitAreCommentedOut) {
-    const LineCase cases[] = {
-        {"a factor too large to spell out", "100H=>H2 1 2 3",
-         "!Not cleaned, a stoichiometric factor too large to spell out: 100H= >H2 1 2 3"},
-        {"a factor that is not whole", "0.5O2+H2=H2O 1 2 3",
-         "!Not cleaned, a stoichiometric factor that is not a whole number: 0.5O2+H2=H2O 1 2 3"},
-        {"Ea missing", "A+B=C 1 2",
-         "!Not cleaned, A, n and Ea could not be read after the equation: A+B=C 1 2"},
-        {"a fourth number", "A+B=C 1 2 3 4",
-         "!Not cleaned, A, n and Ea could not be read after the equation: A+B=C 1 2 3 4"},
-        {"a word for a number", "A+B=C 1 two 3",
-         "!Not cleaned, A, n and Ea could not be read after the equation: A+B=C 1 two 3"},
-        // Once glued into the equation: the words of an equation meet at an operator.
-        {"an exponent split by a blank", "H+O2<=>O+OH 1.0E 13 0.0 0.0",
-         "!Not cleaned, A, n and Ea could not be read after the equation: H+O2<= >O+OH 1.0E 13 "
-         "0.0 0.0"},
-        {"a number glued after a blank equation", "H + O2 <=> O + OH 1.0E 13 0.0 0.0",
-         "!Not cleaned, A, n and Ea could not be read after the equation: H + O2 <= > O + OH "
-         "1.0E 13 0.0 0.0"},
-        {"two arrows", "A=B=C 1 2 3", "!Not cleaned, the equation could not be read: A=B=C 1 2 3"},
-        {"an empty species", "A++B=C 1 2 3",
-         "!Not cleaned, the equation could not be read: A++B=C 1 2 3"},
-        {"an empty side", "=C 1 2 3", "!Not cleaned, the equation could not be read: =C 1 2 3"},
-        {"a bare factor", "2+A=C 1 2 3",
-         "!Not cleaned, the equation could not be read: 2+A=C 1 2 3"},
-        {"an empty partner", "A(+)=C(+) 1 2 3",
-         "!Not cleaned, the equation could not be read: A(+)=C(+) 1 2 3"},
-    };
-    expectLines(std::begin(cases), std::end(cases));
 }
 
 TEST(CleanSection, AuxiliaryLinesKeptAfterTheirReaction) {
@@ -237,9 +202,9 @@ struct UnitCase {
     const char* expected;
 };
 
-TEST(CleanUnits, ActivationEnergyInCalPerMol) {
+// Ea in cal/mol; A from molecules to moles by the reaction's order.
+TEST(CleanUnits, ConvertedOnTheReactionLine) {
     const UnitCase cases[] = {
-        {"REACTIONS CAL/MOLE", "A+B=C 1.0E+13 0.5 1000.0", "A+B<=>C 1.0E+13 0.5 1000.0"},
         {"REACTIONS KCAL/MOLE", "A+B=C 1.0E+13 0.5 1.5", "A+B<=>C 1.0E+13 0.5 1500"},
         {"REACTIONS JOULES/MOLE", "A+B=C 1.0E+13 0.5 4184", "A+B<=>C 1.0E+13 0.5 1000"},
         {"REACTIONS KJOULES/MOLE", "A+B=C 1.0E+13 0.5 8.368", "A+B<=>C 1.0E+13 0.5 2000"},
@@ -247,25 +212,12 @@ TEST(CleanUnits, ActivationEnergyInCalPerMol) {
         {"REACTIONS EVOLTS", "A+B=C 1.0E+13 0.5 1", "A+B<=>C 1.0E+13 0.5 23060.548"},
         {"REACTIONS KJOULES/MOLE", "A+B=C 1.0E+13 0.5 -4.184", "A+B<=>C 1.0E+13 0.5 -1000"},
         {"REACTIONS KJOULES/MOLE", "A+B=C 1.0E+13 0.5 -0.0", "A+B<=>C 1.0E+13 0.5 0"},
-        {"reactions kcal/mole", "A+B=C 1.0E+13 0.5 2", "A+B<=>C 1.0E+13 0.5 2000"},
         {"REAC KCAL/MOLE ! shortened keyword", "A+B=C 1.0E+13 0.5 2", "A+B<=>C 1.0E+13 0.5 2000"},
-    };
-    for (const UnitCase& c : cases) {
-        SCOPED_TRACE(std::string(c.reactionsLine) + " | " + c.reaction);
-        const Lines section = cleanedSection(c.reactionsLine, {c.reaction});
-        ASSERT_FALSE(section.empty());
-        EXPECT_EQ(section.back(), c.expected);
-    }
-}
-
-TEST(CleanUnits, PreExponentialFactorFromMoleculesByReactionOrder) {
-    const UnitCase cases[] = {
         {"REACTIONS MOLECULES", "A=>B 1.0E+10 0 0", "A=>B 1.0E+10 0 0"},
         {"REACTIONS MOLECULES", "A+B=C+D 1E-12 0 0", "A+B<=>C+D 602214076000 0 0"},
         {"REACTIONS MOLECULES", "2A=C 1E-12 0 0", "A+A<=>C 602214076000 0 0"},
         {"REACTIONS MOLECULES", "A+B+M=AB+M 1E-30 0 0", "A+B+M<=>AB+M 3.62661793332534E+17 0 0"},
         {"REACTIONS MOLECULES", "A+B(+M)=AB(+M) 1E-12 0 0", "A+B(+M)<=>AB(+M) 602214076000 0 0"},
-        {"REACTIONS MOLES", "A+B=C+D 1E-12 0 0", "A+B<=>C+D 1E-12 0 0"},
         {"REACTIONS MOLECULES KJOULES/MOLE", "A+B=C+D 1E-12 0 4.184",
          "A+B<=>C+D 602214076000 0 1000"},
     };
@@ -355,20 +307,9 @@ TEST(CleanUnits, UnitsThatCannotBeConvertedRefuseTheFile) {
 // ---- The whole file -------------------------------------------------------------------
 
 TEST(CleanFile, SectionsBeforeTheReactionsAndAfterEndStandUnchanged) {
-    const Lines file{"! header",
-                     "ELEMENTS",
-                     "O  H  AR",
-                     "END",
-                     "SPECIES",
-                     "H2 O2\tH",
-                     "END",
-                     "THERMO",
-                     "H2  A=B  junk",
-                     "END",
-                     "reactions  cal/mole  ",
-                     "H + H = H2 1 0 0",
-                     "END",
-                     "after END: A = B 1 2 3"};
+    const Lines file = splitLines("! header\nELEMENTS\nO  H  AR\nEND\nSPECIES\nH2 O2\tH\nEND\n"
+                                  "THERMO\nH2  A=B  junk\nEND\nreactions  cal/mole  \n"
+                                  "H + H = H2 1 0 0\nEND\nafter END: A = B 1 2 3");
     const CleanedMechanism cleaned = cleanMechanism(file);
     ASSERT_TRUE(cleaned.cleaned());
     Lines expected(file.begin(), file.begin() + 10);
@@ -405,17 +346,10 @@ TEST(CleanFile, CountsAndLineNumbers) {
 }
 
 TEST(CleanFile, CleaningACleanFileChangesNothing) {
-    const Lines raw{"ELEMENTS",
-                    "H O",
-                    "END",
-                    "REACTIONS KJOULES/MOLE",
-                    "! ref: A=>B",
-                    "2 H + M = H2 + M  1E18 -1 4.184",
-                    " H2/2.5/",
-                    "H+O2 (+ M) => HO2 (+M) 1 2 3",
-                    "LOW/ 1 2 41.84/",
-                    "A+B+C+D=E 1 2 3",
-                    "END"};
+    const Lines raw = splitLines("ELEMENTS\nH O\nEND\nREACTIONS KJOULES/MOLE\n! ref: A=>B\n"
+                                 "2 H + M = H2 + M  1E18 -1 4.184\n H2/2.5/\n"
+                                 "H+O2 (+ M) => HO2 (+M) 1 2 3\nLOW/ 1 2 41.84/\n"
+                                 "A+B+C+D=E 1 2 3\nEND");
     const CleanedMechanism once = cleanMechanism(raw);
     ASSERT_TRUE(once.cleaned());
     const CleanedMechanism twice = cleanMechanism(once.lines);

@@ -1,21 +1,22 @@
-#include "MechanismTestSupport.h"
-
 #include "commands/MechanismCommands.h"
 #include "mechanism/ParsedReaction.h"
+#include "support/SessionFixture.h"
 
 #include <array>
+#include <set>
 #include <string>
 
 namespace zorbel {
 namespace {
 
-using testing::MechanismSession;
-
 const std::string parseFailure = "Reaction with more than 3 reactants and/or 3 products\r\n"
                                  "or Reaction written in an incompatible format";
 
-class ReactionPanel : public MechanismSession {
+class ReactionPanel : public testing::SessionFixture {
 protected:
+    TextBox& slot(int index) {
+        return form.PropTxt[static_cast<size_t>(REVEQfrm::FirstSlot + index)];
+    }
     std::array<std::string, 6> slotTexts() {
         std::array<std::string, 6> texts;
         for (int i = 0; i < 6; ++i)
@@ -38,17 +39,18 @@ protected:
 };
 
 TEST_F(ReactionPanel, FirstSelectionShowsTheReactionAndFixesThePatterns) {
-    loadReactions({"H+O2<=>O+OH 3.547E+15 -0.406 1.6599E+04"});
+    loadReactions({"H+O2<=>O+OH 3.547E+15 -0.406 1.6599E+04", "HCO+O2=>HO2+CO 1.345E+13 0 400.0"});
     form.LOS2.select(0);
     EXPECT_EQ(slotTexts(), (std::array<std::string, 6>{"///", "H", "O2", "O", "OH", "///"}));
     EXPECT_EQ(shown(), "011110 0110");
     EXPECT_EQ(form.EgalLbl.caption(), "<=>");
     EXPECT_EQ(forward(), (std::array<std::string, 3>{"3.547E+15", "-0.406", "1.6599E+04"}));
-    EXPECT_EQ(common.AFormat, "0.000E+00");
-    EXPECT_EQ(common.NFormat, "0.000");
-    EXPECT_EQ(common.EaFormat, "");
+    EXPECT_EQ(common.AFormat + "|" + common.NFormat + "|" + common.EaFormat, "0.000E+00|0.000|");
     EXPECT_EQ(common.FormatsChosen, 1);
     EXPECT_EQ(form.lblerror.caption(), "");
+    form.LOS2.select(1);
+    EXPECT_EQ(form.EgalLbl.caption(), "=>");
+    EXPECT_EQ(slotTexts(), (std::array<std::string, 6>{"///", "HCO", "O2", "HO2", "CO", "///"}));
 }
 
 TEST_F(ReactionPanel, BoxesAndPlusSignsFollowTheNumberOfSpecies) {
@@ -76,15 +78,6 @@ TEST_F(ReactionPanel, BoxesAndPlusSignsFollowTheNumberOfSpecies) {
     }
 }
 
-TEST_F(ReactionPanel, ArrowFollowsTheReaction) {
-    loadReactions({"HCO+O2=>HO2+CO 1.345E+13 0.000 400.0", "H+O2<=>O+OH 3.547E+15 -0.406 16599.0"});
-    form.LOS2.select(0);
-    EXPECT_EQ(form.EgalLbl.caption(), "=>");
-    EXPECT_EQ(slotTexts(), (std::array<std::string, 6>{"///", "HCO", "O2", "HO2", "CO", "///"}));
-    form.LOS2.select(1);
-    EXPECT_EQ(form.EgalLbl.caption(), "<=>");
-}
-
 TEST_F(ReactionPanel, PatternsComeFromTheFirstSelectionOnly) {
     struct Case {
         const char* first;
@@ -108,9 +101,8 @@ TEST_F(ReactionPanel, PatternsComeFromTheFirstSelectionOnly) {
         fresh.form.LOS2.select(0);
         fresh.form.LOS2.select(1);
         fresh.form.LOS2.select(2);
-        EXPECT_EQ(fresh.common.AFormat, c.aFormat);
-        EXPECT_EQ(fresh.common.NFormat, c.nFormat);
-        EXPECT_EQ(fresh.common.EaFormat, c.eaFormat);
+        EXPECT_EQ(fresh.common.AFormat + "|" + fresh.common.NFormat + "|" + fresh.common.EaFormat,
+                  std::string(c.aFormat) + "|" + c.nFormat + "|" + c.eaFormat);
         EXPECT_EQ(fresh.common.FormatsChosen, 1);
     }
 }
@@ -150,40 +142,35 @@ TEST_F(ReactionPanel, AFailedParseShowsNerAndTheMessage) {
     EXPECT_EQ(form.lblerror.caption(), "");
 }
 
+// A new selection takes away the reversal's marks and results; an empty entry only
+// empties the status and the reverse boxes.
 TEST_F(ReactionPanel, ANewSelectionClearsTheReversalsMarksAndResults) {
     loadReactions({"H+O2<=>O+OH 3.547E+15 -0.406 16599.0", "HCO+M<=>H+CO+M 1 2 3"});
+    form.LOS2.add("");
+    const auto markUp = [&] {
+        for (int i : {1, 2, 5})
+            slot(i).setBackground(Colour::Yellow);
+        for (int i : {23, 24, 25})
+            form.PropTxt[static_cast<size_t>(i)].setText("1.000E+12");
+        form.Templbl.setCaption("calculated between 300 and 3000 K");
+        form.lblerror.setCaption("a warning");
+    };
     form.LOS2.select(1);
-    slot(1).setBackground(Colour::Yellow);
-    slot(2).setBackground(Colour::Pink);
-    slot(5).setBackground(Colour::Pink);
-    form.PropTxt[23].setText("1.000E+12");
-    form.PropTxt[24].setText("0.500");
-    form.PropTxt[25].setText("100.0");
-    form.Templbl.setCaption("calculated between 300 and 3000 K");
-    form.lblerror.setCaption("a warning");
-
+    markUp();
     form.LOS2.select(0);
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(slot(i).background(), Colour::Window) << i;
-    EXPECT_EQ(form.PropTxt[23].text(), "");
-    EXPECT_EQ(form.PropTxt[24].text(), "");
-    EXPECT_EQ(form.PropTxt[25].text(), "");
-    EXPECT_EQ(form.Templbl.caption(), "");
-    EXPECT_EQ(form.lblerror.caption(), "");
-}
+    for (int i : {23, 24, 25})
+        EXPECT_EQ(form.PropTxt[static_cast<size_t>(i)].text(), "") << i;
+    EXPECT_EQ(form.Templbl.caption() + form.lblerror.caption(), "");
 
-TEST_F(ReactionPanel, AnEmptyEntryOnlyEmptiesTheStatusAndReverseBoxes) {
-    form.LOS2.assign({"A<=>B 1.0E+10 0 0", ""});
-    form.LOS2.select(0);
-    form.PropTxt[23].setText("1.0E+12");
-    form.Templbl.setCaption("status");
-    form.lblerror.setCaption("a warning");
-    form.LOS2.select(1);
+    markUp();
+    form.LOS2.select(2);
     EXPECT_EQ(form.PropTxt[23].text(), "");
     EXPECT_EQ(form.Templbl.caption(), "");
     EXPECT_EQ(form.lblerror.caption(), "a warning");
-    EXPECT_EQ(slot(2).text(), "A");
-    EXPECT_EQ(form.PropTxt[20].text(), "1.0E+10");
+    EXPECT_EQ(slot(2).text(), "O2");
+    EXPECT_EQ(form.PropTxt[20].text(), "3.547E+15");
 }
 
 TEST_F(ReactionPanel, TheBatchTwinPublishesQuietly) {
@@ -216,6 +203,36 @@ TEST_F(ReactionPanel, TheBatchTwinPublishesQuietly) {
     publishReaction(session, parseReaction("H+O2<=>O+OH 3.547E+15 -0.406 16599.0"), false);
     EXPECT_EQ(shown(), "011110 0110");
     EXPECT_EQ(common.FormatsChosen, 0);
+}
+
+using ExampleMechanism = testing::SessionFixture;
+
+// The example is read by newcomers and by the README's commands: every reaction must
+// cut cleanly and name only the example database's species, save the one reaction that
+// is there to show a missing species.
+TEST_F(ExampleMechanism, LoadsAndCutsWithTheExampleSpecies) {
+    loadMechanism((testing::examples() / "example.rxn").string());
+    ASSERT_EQ(common.ReactionCount, 13);
+    const std::set<std::string> known = {"AR", "CH3", "CH4",  "CO",  "CO2", "H",
+                                         "H2", "H2O", "H2O2", "HCO", "HO2", "N2",
+                                         "O",  "O2",  "OH",   "M",   "(M)", "///"};
+    int unknownSlots = 0;
+    int irreversible = 0;
+    for (const std::string& entry : form.LOS2.entries()) {
+        SCOPED_TRACE(entry);
+        const ParsedReaction parsed = parseReaction(entry);
+        EXPECT_FALSE(parsed.Failed);
+        irreversible += parsed.Irreversible ? 1 : 0;
+        for (const std::string& slot : parsed.Slots)
+            unknownSlots += known.count(slot) == 0 ? 1 : 0;
+    }
+    EXPECT_EQ(unknownSlots, 1); // C2H6
+    EXPECT_EQ(irreversible, 1);
+
+    form.LOS2.select(0);
+    EXPECT_EQ(common.AFormat, "0.000E+00");
+    EXPECT_EQ(common.NFormat, "0.000");
+    EXPECT_EQ(common.EaFormat, "0.0");
 }
 
 } // namespace

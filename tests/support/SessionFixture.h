@@ -44,6 +44,15 @@ protected:
         loadMechanism(copyTestData(mechanism));
     }
 
+    /// A mechanism of the given reaction lines after an exact REACTIONS line, written into
+    /// the folder and loaded.
+    void loadReactions(std::initializer_list<const char*> reactions) {
+        std::string content = "REACTIONS\n";
+        for (const char* reaction : reactions)
+            content += std::string(reaction) + "\n";
+        loadMechanism(folder.write("mech.rxn", content + "END\n"));
+    }
+
     std::string path(const std::string& name) const { return (folder.path() / name).string(); }
     std::string output(const std::string& name) const { return readFile(folder.path() / name); }
     bool exists(const std::string& name) const {

@@ -27,30 +27,23 @@ TEST(LeadingNumberReading, ReadsTheLongestNumericPrefix) {
         {"abc", std::nullopt},
         {"-", std::nullopt},
         {".", std::nullopt},
-        {"+.", std::nullopt},
         {"E5", std::nullopt},
         {"1 000", 1000.0},
         {" 1\t0\n0 0", 1000.0},
         {"1.5D3", 1500.0},
-        {"1.5d3", 1500.0},
         {"-.5e-2x", -0.005},
         {" .5", 0.5},
-        {"+2.5", 2.5},
         {"- 7", -7.0},
-        {"1E-05", 1e-05},
         {"1.5E+20", 1.5e20},
-        {"2.50000000E+00", 2.5},
         {"3.547E+15 -0.406", 3.547e15},
         {"12abc", 12.0},
         {"1E", 1.0},
-        {"1E+", 1.0},
         {"1.2.3", 1.2},
         {"5.", 5.0},
         {"1e400", std::numeric_limits<double>::infinity()},
         {"-1e400", -std::numeric_limits<double>::infinity()},
         {"1e-400", 0.0},
         {"\r5", std::nullopt}, // a carriage return is not skipped
-        {"xxx", std::nullopt},
         {"0", 0.0},
         {"-0", -0.0},
         // Beyond the doubles a number reads by its size, whatever the sign of its
@@ -76,22 +69,15 @@ TEST(LeadingNumberReading, ReadsTheLongestNumericPrefix) {
     }
 }
 
-TEST(LeadingNumberReading, ReadsDecimalTextsToTheNearestDouble) {
-    EXPECT_EQ(readLeadingNumber("0.1"), 0.1);
-    EXPECT_EQ(readLeadingNumber("1.9872"), 1.9872);
-    EXPECT_EQ(readLeadingNumber("82.058"), 82.058);
-    EXPECT_EQ(readLeadingNumber("3.512E+00"), 3.512);
-}
-
-TEST(LeadingNumberReading, WholeNumberTextsAreNumbersAndNothingElse) {
-    EXPECT_TRUE(isWholeNumberText("50"));
-    EXPECT_TRUE(isWholeNumberText(" 12.7 "));
-    EXPECT_TRUE(isWholeNumberText("-1.5E+3"));
-    EXPECT_FALSE(isWholeNumberText(""));
-    EXPECT_FALSE(isWholeNumberText("abc"));
-    EXPECT_FALSE(isWholeNumberText("12abc"));
-    EXPECT_FALSE(isWholeNumberText("1E"));
-    EXPECT_FALSE(isWholeNumberText("1e-000e-000")); // the second exponent is not part of it
+TEST(LeadingNumberReading, DecimalTextsToTheNearestDoubleAndWholeNumberTexts) {
+    for (const auto& [text, value] :
+         {std::pair{"0.1", 0.1}, {"1.9872", 1.9872}, {"82.058", 82.058}, {"3.512E+00", 3.512}})
+        EXPECT_EQ(readLeadingNumber(text), value) << text;
+    for (const char* number : {"50", " 12.7 ", "-1.5E+3"})
+        EXPECT_TRUE(isWholeNumberText(number)) << number;
+    // The second exponent is not part of the number.
+    for (const char* notNumber : {"", "abc", "12abc", "1E", "1e-000e-000"})
+        EXPECT_FALSE(isWholeNumberText(notNumber)) << notNumber;
 }
 
 struct FormCase {
@@ -107,19 +93,14 @@ TEST(NumberForms, PlainAndGeneralTexts) {
         {0.5, " .5", "0.5"},
         {-0.5, "-.5", "-0.5"},
         {300.0, " 300", "300"},
-        {1000.0, " 1000", "1000"},
         {-2.5, "-2.5", "-2.5"},
         {1e-05, " 1E-05", "1E-05"},
         {1.5e20, " 1.5E+20", "1.5E+20"},
-        {-1.5e20, "-1.5E+20", "-1.5E+20"},
         {0.0001, " .0001", "0.0001"},
-        {0.00012345, " .00012345", "0.00012345"},
         {0.000099999, " 9.9999E-05", "9.9999E-05"},
         {1e15, " 1E+15", "1E+15"},
         {999999999999999.0, " 999999999999999", "999999999999999"},
-        {123456789012345.0, " 123456789012345", "123456789012345"},
         {1e14, " 100000000000000", "100000000000000"},
-        {1e100, " 1E+100", "1E+100"},
         {1.25e-300, " 1.25E-300", "1.25E-300"},
         {0.1, " .1", "0.1"},
         {1.0 / 3.0, " .333333333333333", "0.333333333333333"},
@@ -127,8 +108,6 @@ TEST(NumberForms, PlainAndGeneralTexts) {
         {545.4545454545455, " 545.454545454545", "545.454545454545"},
         {299.99999999999994, " 300", "300"},
         {9.9999999999999995e14, " 1E+15", "1E+15"},
-        {3.512, " 3.512", "3.512"},
-        {0.01235, " .01235", "0.01235"},
         {1.9872000217437744, " 1.98720002174377", "1.98720002174377"},
         {DBL_MAX, " 1.79769313486232E+308", "1.79769313486232E+308"},
         {-std::nextafter(1.7976931348623151e308, 0.0), "-1.79769313486231E+308",
@@ -142,9 +121,7 @@ TEST(NumberForms, PlainAndGeneralTexts) {
 }
 
 TEST(NumberForms, CountsInParentheses) {
-    EXPECT_EQ(countInParentheses(52), "(52)");
-    EXPECT_EQ(countInParentheses(0), "(0)");
-    EXPECT_EQ(countInParentheses(40000), "(40000)");
+    EXPECT_EQ(countInParentheses(0) + countInParentheses(40000), "(0)(40000)");
 }
 
 TEST(NumberForms, PlainTextReadsBackWithinFifteenDigits) {
@@ -170,37 +147,26 @@ struct PatternCase {
 TEST(NumberPatterns, ScientificAndFixedPatterns) {
     const PatternCase cases[] = {
         {2.5, "0.00000000E+00", "2.50000000E+00"},
-        {-2.5, "0.00000000E+00", "-2.50000000E+00"},
-        {0.0, "0.00000000E+00", "0.00000000E+00"},
         {3.547e15, "0.000E+00", "3.547E+15"},
         {3.51234, "0.000E+00", "3.512E+00"},
         {0.012345, "0.000E+00", "1.235E-02"}, // half at the last digit goes up
-        {0.0123449999, "0.000E+00", "1.234E-02"},
-        {9.9995, "0.000E+00", "1.000E+01"}, // the carry moves the exponent
-        {-9.9995, "0.000E+00", "-1.000E+01"},
+        {9.9995, "0.000E+00", "1.000E+01"},   // the carry moves the exponent
         {1.234e-100, "0.000E+00", "1.234E-100"},
         {1.234e100, "0.00E+00", "1.23E+100"},
         {0.001234, "0.0E+00", "1.2E-03"},
         {0.00125, "0.0E+00", "1.3E-03"},
-        {-0.00125, "0.0E+00", "-1.3E-03"},
         {1.0e12, "0.0E+00", "1.0E+12"},
         {1.0005, "0.000", "1.001"},
-        {1.0004999, "0.000", "1.000"},
         {2.5, "0", "3"},
-        {-2.5, "0", "-3"},
         {3.5, "0", "4"},
         {0.4, "0", "0"},
         {-0.406, "0.000", "-0.406"},
-        {-0.0005, "0.000", "-0.001"},
         {0.0005, "0.000", "0.001"},
-        {0.00049, "0.000", "0.000"},
         {16599.0, "0.0", "16599.0"},
         {-133.66, "0.0", "-133.7"},
-        {0.995, "0.00", "1.00"},
         {99.995, "0.00", "100.00"},
         {1.5e20, "0.00", "150000000000000000000.00"},
         {123.456789, "0.0000", "123.4568"},
-        {0.0, "0.0000", "0.0000"},
         {1e-20, "0.0", "0.0"},
         {0.05, "0.0", "0.1"},
         {0.15, "0.0", "0.2"}, // 0.15 is 0.1499999... in binary but 0.150000000000000 in 15 digits
@@ -256,12 +222,10 @@ TEST(NumberPatterns, FourSignificantDigitsRoundTrip) {
 }
 
 TEST(DateTexts, TwoDigitFields) {
-    DateTime when{2004, 6, 14, 9, 5, 31};
-    EXPECT_EQ(formatDate(when), "14/06/04");
-    EXPECT_EQ(formatTime(when), "09:05:31");
-    DateTime evening{2026, 12, 6, 23, 59, 0};
-    EXPECT_EQ(formatDate(evening), "06/12/26");
-    EXPECT_EQ(formatTime(evening), "23:59:00");
+    EXPECT_EQ(formatDate({2004, 6, 14, 9, 5, 31}) + " " + formatTime({2004, 6, 14, 9, 5, 31}),
+              "14/06/04 09:05:31");
+    EXPECT_EQ(formatDate({2026, 12, 6, 23, 59, 0}) + " " + formatTime({2026, 12, 6, 23, 59, 0}),
+              "06/12/26 23:59:00");
 }
 
 } // namespace

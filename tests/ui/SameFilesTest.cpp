@@ -98,7 +98,7 @@ protected:
     }
 };
 
-TEST_P(SameFilesTest, ReverseAllWritesWhatTheCommandLineWrites) {
+TEST_P(SameFilesTest, ReverseAndReverseAllWriteWhatTheCommandLineWrites) {
     const DateTime when{2004, 9, 14, 16, 5, 9};
     platform.fixedClock = when;
     ASSERT_TRUE(cliFolder.isValid());
@@ -106,35 +106,27 @@ TEST_P(SameFilesTest, ReverseAllWritesWhatTheCommandLineWrites) {
     loadExamples();
     // The first reaction shown fixes the number patterns of the coefficients.
     showReaction(0);
+    click("CMD3");
+    ASSERT_EQ(platform.charts.size(), 1U);
     platform.messageAnswers = {MessageAnswer::Yes};
     click("CMD4");
 
+    ASSERT_EQ(runCli(QStringList{QStringLiteral("reverse"), toQt(thermoPath), toQt(mechanismPath),
+                                 QStringLiteral("0")}
+                     << cliOptions(GetParam())),
+              0);
     const QString date = toQt(formatDate(when) + " " + formatTime(when));
     ASSERT_EQ(runCli(QStringList{QStringLiteral("reverse-all"), toQt(thermoPath),
                                  toQt(mechanismPath), QStringLiteral("--patterns-from"),
                                  QStringLiteral("0"), QStringLiteral("--date"), date}
                      << cliOptions(GetParam())),
               0);
+    expectSameFile(texts::TempFileName);
     expectSameFile(texts::RevAllFileName);
+    EXPECT_TRUE(contents(output(texts::TempFileName)).contains(GetParam().firstRow));
     const QByteArray written = contents(output(texts::RevAllFileName));
     EXPECT_TRUE(written.contains(date.toLatin1()));
     EXPECT_TRUE(written.contains(GetParam().rangeInFile));
-}
-
-TEST_P(SameFilesTest, ReverseWritesTheTableTheCommandLineWrites) {
-    ASSERT_TRUE(cliFolder.isValid());
-    setInWindow(GetParam());
-    loadExamples();
-    showReaction(0);
-    click("CMD3");
-    ASSERT_EQ(platform.charts.size(), 1U);
-
-    ASSERT_EQ(runCli(QStringList{QStringLiteral("reverse"), toQt(thermoPath), toQt(mechanismPath),
-                                 QStringLiteral("0")}
-                     << cliOptions(GetParam())),
-              0);
-    expectSameFile(texts::TempFileName);
-    EXPECT_TRUE(contents(output(texts::TempFileName)).contains(GetParam().firstRow));
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, SameFilesTest, ::testing::ValuesIn(settingsCases),

@@ -1,11 +1,13 @@
-// Database files as users hand them over: empty, binary, cut short, with odd line ends
-// or marks, in another format, or gone after loading. Each loads to a stated species
-// list or refuses, and the reversal that follows says in one sentence what is wrong.
+// Database and mechanism files as users hand them over: empty, binary, in another
+// encoding or format, cut short, with odd line ends, marks or enormous lines, or gone
+// after loading. Each loads to a stated list or is refused with the one message, and
+// what follows says in one sentence what is wrong.
 
 #include "HostileSupport.h"
 
 #include "app/AppTexts.h"
 #include "files/TextFiles.h"
+#include "mechanism/MechanismTexts.h"
 #include "reversal/ReversalTexts.h"
 #include "text/StringOps.h"
 #include "thermo/ThermoTexts.h"
@@ -96,7 +98,6 @@ std::vector<DatabaseCase> databaseCases() {
         {"NulBytesInAName", withNul, nulSpecies, reaction, missingSpecies("O2")},
         {"LinesOfOneMegabyte", bigLine, soundSpecies, reaction, ""},
         {"LfLineEnds", sound, soundSpecies, reaction, ""},
-        {"CrLineEnds", replaceAll(sound, "\n", "\r"), soundSpecies, reaction, ""},
         {"CrLfLineEnds", replaceAll(sound, "\n", "\r\n"), soundSpecies, reaction, ""},
         {"ByteOrderMarkBeforeThermo", "\xEF\xBB\xBF" + sound, soundSpecies, reaction, ""},
         {"RecordWithoutItsLastLines", joined(lines), soundSpecies, reaction,
@@ -105,11 +106,6 @@ std::vector<DatabaseCase> databaseCases() {
          soundSpecies, h2Reaction,
          unusable("H2", 15,
                   "line 16, upper a2 (columns 16-30), is not a number: \"NOTANUMBER!!!\"")},
-        {"BlankCoefficientField", withCoefficient(" 2.50000001E+00", std::string(15, ' ')),
-         soundSpecies, reaction, unusable("H", 11, "line 12, upper a1 (columns 1-15), is blank")},
-        {"NotANumberCoefficient", withCoefficient("-2.30842973E-11", "            NaN"),
-         soundSpecies, reaction,
-         unusable("H", 11, "line 12, upper a2 (columns 16-30), is not a number: \"NAN\"")},
         {"CoefficientBeyondDoubles", withCoefficient("1.48308754E-03", "1.00000000E999"),
          soundSpecies, reaction,
          unusable("O2", 7,
@@ -215,6 +211,146 @@ INSTANTIATE_TEST_SUITE_P(Hostile, DatabaseGoneAfterLoading,
                                            GoneCase{"ReplacedByAFolder", Gone::ReplacedByAFolder},
                                            GoneCase{"ReplacedByAPipe", Gone::ReplacedByAPipe}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+std::string soundMechanism() {
+    return testing::readFile(testing::testData() / "reversal.rxn");
+}
+
+/// The reaction lines of the sound mechanism, as the list shows them.
+std::vector<std::string> soundEntries() {
+    std::vector<std::string> entries;
+    bool inSection = false;
+    for (const std::string& line : splitLines(soundMechanism())) {
+        if (inSection && line.find("=>") != std::string::npos)
+            entries.push_back(line);
+        inSection = inSection || line == "REACTIONS";
+    }
+    return entries;
+}
+
+std::string parseFailed() {
+    return std::string(texts::ParseFailedFirstLine) + "\r\n" +
+           std::string(texts::ParseFailedSecondLine);
+}
+
+struct MechanismCase {
+    const char* name;
+    std::string content;
+    std::vector<std::string> entries; ///< LOS2 after the load
+    std::string loadMessage;          ///< lblerror after the load
+    int reversed;                     ///< the entry shown and reversed next
+    std::string showMessage;          ///< lblerror once it is shown
+    std::string reverseMessage;       ///< lblerror after Reverse
+};
+
+std::vector<MechanismCase> mechanismCases() {
+    const std::string sound = soundMechanism();
+    const std::string reaction = "H+O2<=>O+OH 3.547E+15 -0.406 16599.0";
+    const std::string refused(texts::RunPelluxFirst);
+    const std::string split = "H+O2<=>O+OH 1.0E 13 0.0 0.0";
+    const std::string alone = " REACTIONS alone, in capitals (zorbel-cli clean writes one).";
+    const std::string withNul = "H+O2<=>O+OH" + std::string(1, '\0') + " 3.547E+15 -0.406 16599.0";
+    const std::string longComment = reaction + " !" + std::string(1 << 20, 'X');
+    std::string manySpecies;
+    for (int i = 0; i < (1 << 19); ++i)
+        manySpecies += "A+";
+    manySpecies += "B<=>C 1.0E+13 0.0 0.0";
+    const std::string cut = sound.substr(0, sound.find("-0.860 ") + 7);
+    std::vector<std::string> cutEntries = soundEntries();
+    cutEntries.resize(2);
+    cutEntries.push_back("H+O2+M<=>HO2+M 2.800E+18 -0.860 ");
+    const auto notThree = [](int line, const std::string& fault) {
+        return std::string(texts::NotCalculatedBecause) + "line " + std::to_string(line) +
+               " of {mech}: the coefficients are not three numbers A, n, Ea: " + fault + ".";
+    };
+    const auto refusedCase = [&](const char* name, std::string content,
+                                 std::string why = " has no line that reads") {
+        return MechanismCase{name, std::move(content), {}, refused + " {mech}" + why + alone, 0, "",
+                             ""};
+    };
+    const auto listedCase = [](const char* name, std::string content,
+                               std::vector<std::string> entries, int reversed = 0,
+                               std::string showMessage = "", std::string reverseMessage = "") {
+        return MechanismCase{name,     std::move(content),     std::move(entries),       "",
+                             reversed, std::move(showMessage), std::move(reverseMessage)};
+    };
+    return {
+        refusedCase("Empty", ""),
+        refusedCase("Binary", binary()),
+        refusedCase("Utf16", utf16("REACTIONS\r\n" + reaction + "\r\n")),
+        refusedCase("DatabaseInstead", testing::readFile(testing::testData() / "reversal.therm")),
+        refusedCase("KeywordWithUnits", "REACTIONS   CAL/MOLE\n" + reaction + "\n",
+                    ": line 1 reads \"REACTIONS   CAL/MOLE\", not"),
+        listedCase("ByteOrderMarkBeforeReactions", "\xEF\xBB\xBFREACTIONS\n" + reaction + "\n",
+                   {reaction}),
+        listedCase("ByteOrderMarkBeforeElements", "\xEF\xBB\xBF" + sound, soundEntries()),
+        listedCase("LfLineEnds", sound, soundEntries()),
+        listedCase("CrLfLineEnds", replaceAll(sound, "\n", "\r\n"), soundEntries()),
+        listedCase("NulByteInAnEquation", "REACTIONS\n" + withNul + "\n", {withNul}, 0, "",
+                   missingSpecies(std::string("OH\0", 3))),
+        listedCase("AMegabyteOfComment", "REACTIONS\n" + longComment + "\n", {longComment}),
+        listedCase("AMegabyteOfSpecies", "REACTIONS\n" + manySpecies, {manySpecies}, 0,
+                   parseFailed(), missingSpecies("NER")),
+        listedCase("CutAfterTheExponent", cut, cutEntries, 2, "",
+                   notThree(11, "Ea \"\" is not a number")),
+        // Read as A = 1.0 and n = 13 before: every number must be one field of its own.
+        listedCase("ExponentSplitByABlank", "REACTIONS\n" + split + "\n", {split}, 0, "",
+                   notThree(2, "A \"1.0E\" is not a number")),
+    };
+}
+
+class MechanismFiles : public HostileSession,
+                       public ::testing::WithParamInterface<MechanismCase> {};
+
+TEST_P(MechanismFiles, LoadShowThenReverse) {
+    const MechanismCase& c = GetParam();
+    const std::string database = put("sound.therm", sound("reversal.therm"));
+    loadDatabase(database);
+    const std::string mechanism = put("case.rxn", c.content);
+    loadMechanism(mechanism);
+    EXPECT_EQ(form.LOS2.entries(), c.entries);
+    EXPECT_EQ(session.common.ReactionCount, static_cast<int>(c.entries.size()));
+    EXPECT_EQ(form.List2Nbr.caption(), "(" + std::to_string(c.entries.size()) + ")");
+    EXPECT_EQ(form.lblerror.caption(), replaceAll(c.loadMessage, "{mech}", mechanism));
+    EXPECT_EQ(form.Lbl2.caption(), c.loadMessage.empty() ? loadedCaption(mechanism, 45) : "");
+
+    bool reversed = false;
+    if (!c.entries.empty()) {
+        form.LOS2.select(c.reversed);
+        EXPECT_EQ(form.lblerror.caption(), c.showMessage);
+        form.CMD3.click();
+        EXPECT_EQ(
+            form.lblerror.caption(),
+            replaceAll(replaceAll(c.reverseMessage, "{mech}", mechanism), "{thermo}", database));
+        reversed = c.reverseMessage.empty();
+    }
+    EXPECT_EQ(platform.charts.size(), reversed ? 1U : 0U);
+    expectFilesIntact(reversed ? std::set<std::string>{"temp.txt"} : std::set<std::string>{});
+}
+
+INSTANTIATE_TEST_SUITE_P(Hostile, MechanismFiles, ::testing::ValuesIn(mechanismCases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+using MechanismReading = HostileSession;
+
+TEST_F(MechanismReading, AFolderOrADeviceChosenAsMechanismLoadsNothing) {
+    loadDatabase(put("sound.therm", sound("reversal.therm")));
+    std::filesystem::create_directory(folder.path() / "folder.rxn");
+    std::vector<std::string> chosen = {path("folder.rxn"), path("missing.rxn")};
+#ifndef _WIN32
+    // A device never ends: reading it whole would not come back.
+    chosen.push_back("/dev/zero");
+#endif
+    for (const std::string& file : chosen) {
+        SCOPED_TRACE(file);
+        loadMechanism(file);
+        EXPECT_EQ(form.LOS2.count(), 0);
+        EXPECT_EQ(session.common.ReactionCount, 0);
+        EXPECT_EQ(form.List2Nbr.caption(), "(0)");
+        EXPECT_EQ(form.Lbl2.caption(), "");
+    }
+    expectFilesIntact({"folder.rxn"});
+}
 
 } // namespace
 } // namespace zorbel

@@ -1,0 +1,669 @@
+// The comparison file read, paired with the reversed mechanism, classified and annotated:
+// first each step on its own, then the command through the session.
+
+#include "app/AppTexts.h"
+#include "batch/BatchTexts.h"
+#include "comparison/Annotation.h"
+#include "comparison/ComparisonFile.h"
+#include "comparison/ComparisonTexts.h"
+#include "files/TextFiles.h"
+#include "support/SessionFixture.h"
+#include "text/StringOps.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <limits>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+namespace zorbel {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::readFile;
+
+/// The nine marked reactions of the fixture, as they are listed and reversed.
+const std::vector<std::string> markedEntries = {
+    "H+O2<=>O+OH 3.547E+15 -0.406 16599.0",
+    "H2+O<=>H+OH 3.870E+04 2.700 6260.0",
+    "OH+OH+(M)<=>H2O2+(M) 7.400E+13 -0.370 0.0",
+    "H+O2+M<=>HO2+M 2.800E+18 -0.860 0.0",
+    "H+O2+(M)=>HO2+(M) 1.475E+12 0.600 0.0",
+    "H+C2H6<=>H2+C2H5 1.150E+08 1.900 7530.0",
+    "H+O2<=>O+OH 0.0E+00 0.0 0.0",
+    "H+HO2<=>H2+O2 1.660E+13 0.000 823.0",
+    "H2O2|=>OH+OH 3.000E+14 0.000 48400.0",
+};
+
+/// The names this command's scratch files had once: a user's files of these names are not
+/// ours to touch.
+const char* const formerScratchNames[] = {"TEMPOO1.int", "TEMPOO2.int", "TEMPOO3.int",
+                                          "common2.int", "common3.int"};
+
+fs::path golden(const char* name) {
+    return testing::testData() / "comparison" / "golden" / name;
+}
+
+class ComparisonTest : public testing::SessionFixture {
+protected:
+    void SetUp() override {
+        comparison = copyTestData("comparison/reversal-common.txt", "common.txt");
+        original = readFile(comparison);
+    }
+
+    /// The database, and a first reaction shown so that the reverse coefficients are
+    /// written with its number patterns, as after a user's first look at a mechanism.
+    void loadInputs() {
+        loadTestData();
+        form.LOS2.select(0);
+    }
+
+    void annotate(const fs::path& file) {
+        platform.fileAnswers.push_back(file.string());
+        form.CMD6.click();
+    }
+    void annotate() { annotate(comparison); }
+
+    void expectNoScratchFiles() const {
+        for (const auto& entry : fs::directory_iterator(folder.path()))
+            EXPECT_NE(entry.path().extension(), ".partial") << entry.path();
+    }
+
+    void expectAnnotatedGolden() const {
+        EXPECT_EQ(form.lblerror.caption(), "");
+        EXPECT_EQ(readFile(comparison), readFile(golden("reversal-common-annotated.txt")));
+    }
+
+    bool jobDoneShown() const {
+        for (const MessageRequest& message : platform.messages) {
+            if (message.title == texts::JobDoneTitle)
+                return true;
+        }
+        return false;
+    }
+
+    fs::path comparison;
+    std::string original;
+};
+
+// One run and every invariant around it: the golden files, the dialog and the closing box,
+// the file's permissions kept, the user's files at names our scratch files once had left
+// alone, links never written through, other commands kept waiting during the yields, and
+// the marked reactions listed as the loaded mechanism.
+TEST_F(ComparisonTest, AnnotatesTheGoldenFile) {
+    loadInputs();
+    const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(comparison, mode);
+    const std::string victim = folder.write("victim.txt", "not to be written through a link\n");
+    for (const char* name : formerScratchNames)
+        folder.write(name, std::string("the user's own ") + name);
+#ifndef _WIN32
+    fs::create_symlink(victim, folder.path() / "RevAll.txt.partial");
+    fs::create_symlink(victim, folder.path() / "common.txt.partial");
+#endif
+    int turns = 0;
+    platform.onEvents = [&] {
+        form.CMD6.click();
+        form.CMD2.click();
+        ++turns;
+    };
+    annotate();
+    platform.onEvents = nullptr;
+    expectAnnotatedGolden();
+    EXPECT_EQ(readFile(folder.path() / "RevAll.txt"),
+              readFile(golden("RevAll-reversal-common.txt")));
+    EXPECT_EQ(turns, 9);
+    EXPECT_EQ(fs::status(comparison).permissions(), mode);
+    for (const char* name : formerScratchNames)
+        EXPECT_EQ(readFile(folder.path() / name), std::string("the user's own ") + name);
+    EXPECT_EQ(readFile(victim), "not to be written through a link\n");
+#ifndef _WIN32
+    EXPECT_TRUE(fs::is_symlink(folder.path() / "RevAll.txt.partial"));
+    EXPECT_FALSE(fs::is_symlink(comparison));
+#endif
+
+    ASSERT_EQ(platform.fileRequests.size(), 3U); // the two loads and this command's dialog
+    const FileDialogRequest& dialog = platform.fileRequests[2];
+    EXPECT_EQ(dialog.title, "Selection Vintra output file...");
+    EXPECT_EQ(dialog.filter, "TXT Files (*.txt)|*.txt|All Files |*.*|");
+    EXPECT_EQ(dialog.filterIndex, 1);
+    EXPECT_EQ(dialog.initialFolder, defaultDialogFolder());
+
+    // One closing box, the worker's own being held back during the run.
+    ASSERT_EQ(platform.messages.size(), 1U);
+    EXPECT_EQ(platform.messages[0].title, "JOB DONE!");
+    EXPECT_EQ(platform.messages[0].text,
+              "Following file modified:\r\n" + comparison.string() +
+                  "\r\nand the reversed mechanism beside it, an earlier one replaced:\r\n" +
+                  folder.folderText() + "RevAll.txt");
+    EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
+
+    // The marked reactions become the loaded mechanism.
+    EXPECT_EQ(form.LOS2.entries(), markedEntries);
+    EXPECT_EQ(common.ReactionCount, 9);
+    EXPECT_EQ(form.List2Nbr.caption(), "(9)");
+    EXPECT_EQ(common.ComparisonPath, comparison.string());
+    EXPECT_EQ(common.WorkFolder, folder.folderText());
+    ASSERT_GE(comparison.string().size(), 45U); // a temporary folder is long: shortened
+    EXPECT_EQ(form.Lbl2.caption(), "Loaded: " + comparison.string().substr(0, 3) +
+                                       std::string(texts::ShortenedPathMark) + "common.txt");
+    EXPECT_FALSE(session.batchRunning);
+    EXPECT_EQ(form.MSFG.filledRows(1), 0); // cleared after use, the worker's table included
+
+    // A later Reverse All is an ordinary one again: it ends with its own box.
+    form.CMD4.click();
+    ASSERT_EQ(platform.messages.size(), 3U);
+    EXPECT_EQ(platform.messages[2].text,
+              "Output file copied to:\r\n" + folder.folderText() + "RevAll.txt");
+}
+
+TEST_F(ComparisonTest, PersonalRangeCommentsDoNotShiftThePairing) {
+    loadInputs();
+    // Both ends outside the detected range: the detected range is taken, so every reverse
+    // coefficient is as without a personal range, but a comment stands before each one.
+    form.Chk1.setChecked(true);
+    form.Cold2txt.setText("100");
+    form.Hot2txt.setText("5000");
+    annotate();
+    const std::string revAll = readFile(folder.path() / "RevAll.txt");
+    EXPECT_NE(revAll.find("16599.0\r\n!Your personal values were not suitable. Detected "
+                          "Temperatures have been taken instead\r\nREV/ 3.069E+13"),
+              std::string::npos)
+        << revAll;
+    expectAnnotatedGolden();
+}
+
+TEST_F(ComparisonTest, CancellingChangesNothing) {
+    loadInputs();
+    form.CMD4.click();
+    const std::string revAll = readFile(folder.path() / "RevAll.txt");
+    form.Templbl.setCaption("status");
+    form.PropTxt[14].setVisible(false);
+    const std::vector<std::string> listed = form.LOS2.entries();
+    form.CMD6.click(); // no answer queued: the dialog is cancelled
+    EXPECT_EQ(form.LOS2.entries(), listed);
+    EXPECT_EQ(form.List2Nbr.caption(), "(9)");
+    EXPECT_EQ(form.Templbl.caption(), "status");
+    EXPECT_FALSE(form.PropTxt[14].visible());
+    EXPECT_EQ(session.common.ReactionCount, 9);
+    EXPECT_EQ(session.common.ComparisonPath, "");
+    EXPECT_EQ(readFile(comparison), original);
+    // The mechanism is still there to reverse: the same file again, not a header alone.
+    form.CMD4.click();
+    EXPECT_EQ(readFile(folder.path() / "RevAll.txt"), revAll);
+}
+
+TEST_F(ComparisonTest, PreconditionsInOrderAfterTheReactionsAreListed) {
+    annotate();
+    EXPECT_EQ(form.lblerror.caption(), texts::ImportDatabaseFirst);
+    EXPECT_EQ(form.LOS2.entries(), markedEntries);
+    EXPECT_EQ(form.List2Nbr.caption(), "(9)");
+    EXPECT_EQ(session.common.ReactionCount, 9);
+
+    loadDatabase(copyTestData("reversal.therm"));
+    for (const char* points : {"10001", ""}) {
+        form.Ntxt.setText(points);
+        annotate();
+        EXPECT_EQ(form.lblerror.caption(), texts::EnterPointsNumber);
+        EXPECT_EQ(form.Ntxt.background(), Colour::Yellow);
+    }
+    EXPECT_FALSE(exists("RevAll.txt"));
+    EXPECT_EQ(readFile(comparison), original);
+
+    form.Ntxt.setText("50");
+    annotate();
+    EXPECT_EQ(form.Ntxt.background(), Colour::Window);
+    EXPECT_TRUE(jobDoneShown());
+    EXPECT_NE(readFile(comparison), original);
+}
+
+enum class Spoil { None, RevAllIsAFolder, FolderReadOnly, FileReadOnly, RevAllReadOnly };
+
+struct Refusal {
+    const char* name;
+    const char* file;    ///< the file annotated: the fixture's common.txt, or one written
+    const char* content; ///< what is written into it; nullptr: the file is not there
+    std::string message; ///< lblerror; {file} stands for the file's path, {work} the folder's
+    int listed;          ///< reactions listed afterwards; -1: not checked
+    Spoil spoil = Spoil::None;
+};
+
+const std::string readOnly = "This file is read-only, or the user running the program may not "
+                             "write it, and was left as it was: ";
+
+const Refusal refusals[] = {
+    {"NoMarkedLine", "plain.txt",
+     "Comparison [10/1000/2000]\r\nH+O2<=>O+OH 1 2 3 4 5 6\r\nwithin tolerance\r\n",
+     "No equation to treat.", 0},
+    {"NoToleranceLine", "notol.txt",
+     "Comparison [10/1000/2000]\r\nH+O2<=>O+OH\t3.547E+15\t-0.406\t16599.0\t1.0E+13\t0.0\t0.0\t("
+     "###)\r\nend of the comparison\r\n",
+     "No line of {file} holds the word \"tolerance\", in front of which the table goes, so no "
+     "file was written. Add such a line and load the file again.",
+     -1},
+    {"NoSettingsGroup", "nogroup.txt",
+     "Comparison of two mechanisms\nH+O2<=>O+OH 3.547E+15 -0.406 16599.0 1.0E+13 0.0 0.0 "
+     "(###)\ntolerance\n",
+     "The first line of {file} holds no group [tolerance/T1/T2] with two temperatures above 0 K, "
+     "such as [10/1000/2000]. Add it and load the file again.",
+     1},
+    {"MarkedLineWithoutItsBlanks", "short.txt",
+     "Comparison [10/1000/2000]\nH+O2<=>O+OH 3.547E+15 -0.406 16599.0 1.0E+13 0.0 0.0 (###)\n"
+     "H2+O<=>H+OH 3.870E+04 2.700 (###)\ntolerance\n",
+     "Line 3 of {file} is marked (###) but does not hold an equation, A, n, Ea, A', n' and Ea' "
+     "separated by blanks. Correct it and load the file again.",
+     0},
+    {"Unreadable", "missing.txt", nullptr,
+     "The comparison file could not be read: {file}. Check that it exists and can be read.", 0},
+    {"OverflowingRateConstant", "huge.txt",
+     "Comparison [10/1000/2000]\nH+O2<=>O+OH 3.547E+15 -0.406 16599.0 1.0E+300 50 0.0 (###)\n"
+     "tolerance\n",
+     "The rate constants of H+O2<=>O+OH at 1000 K overflow or are not numbers, so the comparison "
+     "file was left unchanged. Check the coefficients of its marked line and the temperatures "
+     "of the first line.",
+     -1},
+    {"RevAllIsAFolder", "common.txt", nullptr,
+     "The reversed mechanism file could not be written beside the comparison file, which was "
+     "left unchanged. Check that this folder can be written: {work}RevAll.txt",
+     9, Spoil::RevAllIsAFolder},
+    {"FolderReadOnly", "common.txt", nullptr,
+     "The reversed mechanism file could not be written beside the comparison file, which was "
+     "left unchanged. Check that this folder can be written: {work}RevAll.txt",
+     9, Spoil::FolderReadOnly},
+    {"FileReadOnly", "common.txt", nullptr,
+     readOnly + "{file}. Make it writable, or choose another.", -1, Spoil::FileReadOnly},
+    {"RevAllReadOnly", "common.txt", nullptr,
+     readOnly + "{work}RevAll.txt. Make it writable, or choose another.", -1,
+     Spoil::RevAllReadOnly},
+};
+
+class RefusedComparison : public ComparisonTest, public ::testing::WithParamInterface<Refusal> {};
+
+// Each refusal says why in one sentence and leaves the file, and any earlier RevAll.txt,
+// as they were, with no scratch file beside them.
+TEST_P(RefusedComparison, LeavesEveryFileAsItWas) {
+    const Refusal& c = GetParam();
+#ifdef _WIN32
+    if (c.spoil == Spoil::FolderReadOnly)
+        GTEST_SKIP() << "folder permissions are POSIX ones";
+#else
+    if (c.spoil == Spoil::FolderReadOnly && geteuid() == 0)
+        GTEST_SKIP() << "permissions do not stop the superuser";
+#endif
+    loadInputs();
+    const fs::path file = folder.path() / c.file;
+    if (c.content != nullptr)
+        folder.write(c.file, c.content);
+    const std::string before = fs::exists(file) ? readFile(file) : "";
+    const std::string earlierRun = "earlier run\n";
+    // No write permission for anyone: read-only whoever runs the program, the superuser too.
+    const auto readOnlyMode = fs::perms::owner_read | fs::perms::group_read;
+    switch (c.spoil) {
+    case Spoil::None:
+        break;
+    case Spoil::RevAllIsAFolder:
+        fs::create_directory(folder.path() / "RevAll.txt");
+        break;
+    case Spoil::FolderReadOnly:
+        fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
+        break;
+    case Spoil::FileReadOnly:
+        fs::permissions(file, readOnlyMode);
+        break;
+    case Spoil::RevAllReadOnly:
+        fs::permissions(folder.write("RevAll.txt", earlierRun), readOnlyMode);
+        break;
+    }
+    form.PropTxt[REVEQfrm::ForwardA].setText("3.547E+15");
+    form.PropTxt[REVEQfrm::ReverseEa].setText("-420.1");
+    annotate(file);
+    fs::permissions(folder.path(), fs::perms::owner_all);
+    EXPECT_EQ(form.lblerror.caption(), replaceAll(replaceAll(c.message, "{file}", file.string()),
+                                                  "{work}", folder.folderText()));
+    if (c.listed >= 0) {
+        EXPECT_EQ(form.LOS2.count(), c.listed);
+        EXPECT_EQ(session.common.ReactionCount, c.listed);
+        EXPECT_EQ(form.List2Nbr.caption(), "(" + std::to_string(c.listed) + ")");
+    }
+    const bool noMarkedLine = std::string_view(c.name) == "NoMarkedLine";
+    if (c.listed == 0 && !noMarkedLine) {
+        EXPECT_EQ(form.Lbl2.caption(), ""); // nothing was loaded
+    }
+    if (noMarkedLine) {
+        // The panel was emptied before the file was read.
+        EXPECT_EQ(form.PropTxt[REVEQfrm::ForwardA].text(), "");
+        EXPECT_EQ(form.PropTxt[REVEQfrm::ReverseEa].text(), "");
+    }
+    EXPECT_EQ(fs::exists(file) ? readFile(file) : "", before);
+    if (c.spoil == Spoil::RevAllReadOnly) {
+        EXPECT_EQ(readFile(folder.path() / "RevAll.txt"), earlierRun);
+    } else if (c.spoil != Spoil::RevAllIsAFolder) {
+        EXPECT_FALSE(exists("RevAll.txt")); // a refusal puts no file in place
+    }
+    EXPECT_FALSE(jobDoneShown());
+    EXPECT_FALSE(session.batchRunning);
+    expectNoScratchFiles();
+    if (fs::exists(file))
+        fs::permissions(file, fs::perms::owner_all);
+}
+
+INSTANTIATE_TEST_SUITE_P(Comparison, RefusedComparison, ::testing::ValuesIn(refusals),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// ---- The comparison file ---------------------------------------------------------------
+
+TEST(MarkedLines, CleaningRemovesTheMarkTurnsTabsIntoBlanksAndMovesTheFalloffPlus) {
+    EXPECT_TRUE(isMarkedLine("A<=>B 1 2 3 4 5 6 (###)"));
+    EXPECT_FALSE(isMarkedLine("A<=>B 1 2 3 (##)"));
+    EXPECT_FALSE(isMarkedLine("(###: not a mark"));
+    EXPECT_EQ(cleanMarkedLine("OH+OH(+M)<=>H2O2(+M)\t7.4E+13\t-0.37\t0.0\t1E17\t-0.8\t5E4\t(###)"),
+              "OH+OH+(M)<=>H2O2+(M) 7.4E+13 -0.37 0.0 1E17 -0.8 5E4 ");
+    // Every mark goes, wherever it stands; two tabs give two blanks.
+    EXPECT_EQ(cleanMarkedLine("(###)A=>B\t\t1 (###)2"), "A=>B  1 2");
+}
+
+TEST(MarkedLines, CuttingAtTheBlanks) {
+    std::optional<MarkedReaction> marked =
+        cutMarkedLine("H+O2<=>O+OH 3.547E+15 -0.406 16599.0 1.027E+13 -0.015 -133.7 ");
+    ASSERT_TRUE(marked);
+    EXPECT_EQ(marked->entry, "H+O2<=>O+OH 3.547E+15 -0.406 16599.0");
+    EXPECT_EQ(marked->aText, "1.027E+13");
+    EXPECT_EQ(marked->nText, "-0.015");
+    EXPECT_EQ(marked->eaText, "-133.7 "); // Ea' runs to the end of the line, blank included
+
+    // Ea' needs no blank of its own after it; a comment after it stays part of it.
+    marked = cutMarkedLine("A<=>B 1 2 3 4 5 6 ! note");
+    ASSERT_TRUE(marked);
+    EXPECT_EQ(marked->eaText, "6 ! note");
+
+    // Doubled blanks make empty words, as the file writes them.
+    marked = cutMarkedLine("A<=>B  1 2 3 4 5");
+    ASSERT_TRUE(marked);
+    EXPECT_EQ(marked->entry, "A<=>B  1 2");
+    EXPECT_EQ(marked->aText, "3");
+    EXPECT_EQ(marked->eaText, "5");
+
+    EXPECT_FALSE(cutMarkedLine("A<=>B 1 2 3"));     // no fourth blank
+    EXPECT_FALSE(cutMarkedLine("A<=>B 1 2 3 4"));   // A' without a blank after it
+    EXPECT_FALSE(cutMarkedLine("A<=>B 1 2 3 4 5")); // n' without a blank after it
+    EXPECT_TRUE(cutMarkedLine("A<=>B 1 2 3 4 5 ")); // Ea' may be empty
+}
+
+TEST(MarkedLines, ScanReportsTheFirstLineThatCannotBeCut) {
+    const std::vector<std::string> lines = {
+        "title [10/1000/2000]",           "A<=>B 1 2 3 4 5 6 (###)", "plain line",
+        "C<=>D\t1\t2\t3\t4\t5\t6\t(###)", "E<=>F 1 2 (###)",         "G<=>H 1 2 (###)"};
+    MarkedScan scan = scanMarkedLines(lines);
+    ASSERT_TRUE(scan.badLine);
+    EXPECT_EQ(*scan.badLine, 5);
+
+    scan = scanMarkedLines({lines.begin(), lines.begin() + 4});
+    EXPECT_FALSE(scan.badLine);
+    ASSERT_EQ(scan.reactions.size(), 2U);
+    EXPECT_EQ(scan.reactions[0].entry, "A<=>B 1 2 3");
+    EXPECT_EQ(scan.reactions[1].entry, "C<=>D 1 2 3");
+    EXPECT_EQ(scan.reactions[1].eaText, "6 ");
+}
+
+TEST(SettingsGroup, ReadsToleranceAndTemperatures) {
+    struct Case {
+        const char* line;
+        double tolerance, T1, T2;
+    };
+    const Case cases[] = {
+        {"Comparison of mechanisms A and B [10/1000/2000]", 10, 1000, 2000},
+        {"[ 5.5 / 1.2D3 /1.5E3 ] trailing", 5.5, 1200, 1500},
+        {"a path/with/slashes [10/300/2500]", 10, 300, 2500}, // slashes before the group
+        {"[10/1000/2000", 0, 0, 0},                           // not closed
+        {"[10/1000]", 0, 0, 0},                               // one temperature only
+        {"no group at all", 0, 0, 0},
+        {"[tol/T1/T2]", 0, 0, 0},
+        {"", 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        const ComparisonSettings settings = readSettingsGroup(c.line);
+        EXPECT_EQ(settings.tolerancePercent, c.tolerance) << c.line;
+        EXPECT_EQ(settings.T1, c.T1) << c.line;
+        EXPECT_EQ(settings.T2, c.T2) << c.line;
+    }
+}
+
+TEST(Merge, TheBlockGoesOnceBeforeTheFirstToleranceLine) {
+    const std::vector<std::string> block = {"B1", "B2"};
+    MergedFile merged = mergeAnnotation({"a", "the tolerance is", "b", "tolerance again"}, block);
+    EXPECT_TRUE(merged.inserted);
+    EXPECT_EQ(merged.lines, (std::vector<std::string>{"a", "B1", "B2", "the tolerance is", "b",
+                                                      "tolerance again"}));
+    // The word is matched as written: a capital letter does not count.
+    merged = mergeAnnotation({"a", "Tolerance", "TOLERANCE"}, block);
+    EXPECT_FALSE(merged.inserted);
+    EXPECT_EQ(merged.lines, (std::vector<std::string>{"a", "Tolerance", "TOLERANCE"}));
+    merged = mergeAnnotation({"tolerance"}, block);
+    EXPECT_EQ(merged.lines, (std::vector<std::string>{"B1", "B2", "tolerance"}));
+}
+
+// ---- RevAll.txt read back --------------------------------------------------------------
+
+TEST(FourCells, SplitAtTheFirstBlanks) {
+    EXPECT_EQ(splitFourCells("H+O2<=>O+OH 3.547E+15 -0.406 16599.0"),
+              (FourCells{"H+O2<=>O+OH", "3.547E+15", "-0.406", "16599.0"}));
+    EXPECT_EQ(splitFourCells("REV/ 3.069E+13 -0.153 -420.1 !Trange(K) = [ 200 -  3500]"),
+              (FourCells{"REV/", "3.069E+13", "-0.153", "-420.1"}));
+    EXPECT_EQ(splitFourCells("REV/ xxx xxx xxx"), (FourCells{"REV/", "xxx", "xxx", "xxx"}));
+    EXPECT_EQ(splitFourCells("A B"), (FourCells{"A", "B", "", ""}));
+    EXPECT_EQ(splitFourCells(""), (FourCells{"", "", "", ""}));
+}
+
+const std::vector<std::string> header = {"REACTIONS", "!GENERATED THE 14/06/04 09:05:31"};
+
+std::vector<std::string> withHeader(std::vector<std::string> lines) {
+    lines.insert(lines.begin(), header.begin(), header.end());
+    return lines;
+}
+
+TEST(Pairing, EachReactionTakesTheLineThatSettlesIt) {
+    const std::vector<std::string> entries = {"A<=>B 1 2 3", "C=>D 1 2 3",  "E<=>F 1 2 3",
+                                              "G<=>H 0 0 0", "I<=>J 1 2 3", "K<=>L 1 2 3"};
+    const std::vector<std::string> revAll = withHeader({
+        "A<=>B 1 2 3",
+        "!Your personal Cold Temperature has not been taken into account",
+        "REV/ 4.1E+12 0.5 100.0 !Trange(K) = [ 300 -  2500] ; S= 1.0E-02",
+        "C=>D 1 2 3",
+        "!Reaction irreversible (=>), no reverse coefficient",
+        "E<=>F 1 2 3",
+        "!Reverse coef. not calculated: missing thermodata or incompatible reaction.",
+        "G<=>H 0 0 0",
+        "!Your personal values were not suitable. Detected Temperatures have been taken instead",
+        "!Zorbel can not perform that operation: A=0",
+        "I<=>J 1 2 3",
+        "!Your personal Hot Temperature has not been taken into account",
+        "!Reverse coef. not calculated: temperature range empty or reversed [ 4000 -  3500]",
+        "K<=>L 1 2 3",
+        "REV/ 7 8 9 !Trange(K) = [ 300 -  2500] ; S= 1.0E-02",
+    });
+    std::optional<std::vector<ReversedReaction>> paired = pairResults(revAll, entries);
+    ASSERT_TRUE(paired);
+    ASSERT_EQ(paired->size(), 6U);
+    const FourCells none{"REV/", "xxx", "xxx", "xxx"};
+    const FourCells empty{};
+    EXPECT_EQ((*paired)[0].reaction, (FourCells{"A<=>B", "1", "2", "3"}));
+    EXPECT_EQ((*paired)[0].result, (FourCells{"REV/", "4.1E+12", "0.5", "100.0"}));
+    EXPECT_EQ((*paired)[1].result, none);  // irreversible
+    EXPECT_EQ((*paired)[2].result, none);  // missing species
+    EXPECT_EQ((*paired)[3].result, empty); // A = 0, after a personal-range comment
+    EXPECT_EQ((*paired)[4].result, empty); // another comment
+    EXPECT_EQ((*paired)[5].result, (FourCells{"REV/", "7", "8", "9"}));
+}
+
+TEST(Pairing, RepeatedReactionsAndFilesThatDoNotMatch) {
+    const std::vector<std::string> twice = {"A<=>B 1 2 3", "A<=>B 1 2 3"};
+    std::optional<std::vector<ReversedReaction>> paired = pairResults(
+        withHeader({"A<=>B 1 2 3", "REV/ 1 2 3 !", "A<=>B 1 2 3", "REV/ 4 5 6 !"}), twice);
+    ASSERT_TRUE(paired);
+    EXPECT_EQ((*paired)[0].result[1], "1");
+    EXPECT_EQ((*paired)[1].result[1], "4");
+    // A reaction whose result line is missing at the end of the file has an empty row.
+    paired = pairResults(withHeader({"A<=>B 1 2 3", "REV/ 1 2 3 !", "A<=>B 1 2 3"}), twice);
+    ASSERT_TRUE(paired);
+    EXPECT_EQ((*paired)[1].result, FourCells{});
+
+    EXPECT_FALSE(pairResults(withHeader({"A<=>B 1 2 3", "REV/ 1 2 3 !"}), twice));
+    EXPECT_FALSE(pairResults(withHeader({"X<=>Y 1 2 3", "REV/ 1 2 3 !"}), {"A<=>B 1 2 3"}));
+    EXPECT_FALSE(pairResults({"REACTIONS"}, {"A<=>B 1 2 3"}));
+    EXPECT_TRUE(pairResults(header, {}));
+}
+
+// ---- Rate constants, Diffs and the groups ----------------------------------------------
+
+TEST(RateConstant, ModifiedArrheniusWithItsOwnGasConstant) {
+    const double T = 1000.0;
+    EXPECT_EQ(rateConstant(2.0, 0.0, 0.0, T), 2.0);
+    EXPECT_EQ(rateConstant(1.0, 2.0, 0.0, T), 1.0e6);
+    // The double 1.9872, not the single-precision constant of the reversal.
+    EXPECT_EQ(rateConstant(1.0, 0.0, 1987.2, T), std::exp(-1987.2 / (1.9872 * 1000.0)));
+    EXPECT_NE(rateConstant(1.0, 0.0, 1987.2, T),
+              std::exp(-1987.2 / (static_cast<double>(1.9872F) * 1000.0)));
+    // Texts read their leading number; a text without one, such as "xxx", reads 0.
+    EXPECT_EQ(rateConstant("3.069E+13", "-0.153", "-420.1 ", 2000.0),
+              3.069e13 * std::pow(2000.0, -0.153) * std::exp(420.1 / (1.9872 * 2000.0)));
+    EXPECT_EQ(rateConstant("xxx", "xxx", "xxx", T), 0.0);
+    EXPECT_EQ(rateConstant("", "", "", T), 0.0);
+    EXPECT_EQ(decimalLog(1000.0), std::log(1000.0) / std::log(10.0));
+}
+
+TEST(RateComparison, DiffsAreMissingWhereARateConstantIsZero) {
+    const MarkedReaction second{"A<=>B 1 2 3", "2", "0", "0"};
+    RateComparison rates = compareRates({"REV/", "20", "0", "0"}, second, 1000.0, 2000.0);
+    EXPECT_EQ(rates.kr1, 20.0);
+    EXPECT_EQ(rates.k2, 2.0);
+    ASSERT_TRUE(rates.diffs1 && rates.diffs2);
+    EXPECT_DOUBLE_EQ(*rates.diffs1, 1.0);
+    EXPECT_TRUE(rates.finite());
+
+    rates = compareRates({"REV/", "xxx", "xxx", "xxx"}, second, 1000.0, 2000.0);
+    EXPECT_FALSE(rates.diffs1);
+    EXPECT_FALSE(rates.diffs2);
+    rates = compareRates({}, second, 1000.0, 2000.0); // the row of an A = 0 reaction
+    EXPECT_FALSE(rates.diffs1);
+    rates = compareRates({"REV/", "20", "0", "0"}, {"A<=>B 1 2 3", "0", "0", "0"}, 1000.0, 2000.0);
+    EXPECT_FALSE(rates.diffs1);
+    EXPECT_FALSE(rates.diffs2);
+    EXPECT_TRUE(rates.finite());
+}
+
+TEST(RateComparison, OverflowAndNegativeRatiosAreFaults) {
+    const FourCells reverse{"REV/", "1E+10", "0", "0"};
+    RateComparison rates =
+        compareRates(reverse, {"A<=>B 1 2 3", "1E+300", "50", "0"}, 1000.0, 2000.0);
+    EXPECT_FALSE(rates.finite());
+    EXPECT_EQ(rates.faultTemperature(1000.0, 2000.0), 1000.0);
+    // Fine at T1, beyond the largest double at T2 only.
+    rates = compareRates(reverse, {"A<=>B 1 2 3", "1E+280", "9", "0"}, 1000.0, 2000.0);
+    EXPECT_TRUE(std::isfinite(rates.k1));
+    EXPECT_EQ(rates.faultTemperature(1000.0, 2000.0), 2000.0);
+    // A negative A' gives the logarithm of a negative ratio.
+    rates = compareRates(reverse, {"A<=>B 1 2 3", "-5", "0", "0"}, 1000.0, 2000.0);
+    EXPECT_FALSE(rates.finite());
+    rates = compareRates(reverse, {"A<=>B 1 2 3", "5", "0", "0"}, 1000.0, 2000.0);
+    EXPECT_EQ(rates.faultTemperature(1000.0, 2000.0), std::nullopt);
+}
+
+/// A ratio whose decimal logarithm, computed as the program computes it, is 0.1 exactly.
+double ratioOfOneTenth() {
+    double x = 1.2589254117941673; // 10^0.1
+    for (int step = 0; step < 64; ++step) {
+        if (decimalLog(x) == 0.1)
+            return x;
+        x = std::nextafter(x, decimalLog(x) < 0.1 ? 2.0 : 1.0);
+    }
+    return std::numeric_limits<double>::quiet_NaN();
+}
+
+TEST(Classification, StrictToleranceAndExactAgreement) {
+    const double tolerance = 10.0 / 100.0;
+    EXPECT_EQ(classify(0.0999, -0.0999, tolerance), Group::Identical);
+    EXPECT_EQ(classify(0.0999, 0.1001, tolerance), Group::Different);
+    EXPECT_EQ(classify(-0.2, 0.0, tolerance), Group::Different);
+    EXPECT_EQ(classify(0.1, 0.0, tolerance), Group::Different); // the bound itself is out
+    EXPECT_EQ(classify(0.0, -0.1, tolerance), Group::Different);
+    // Two expressions that agree exactly are identical, not left out.
+    EXPECT_EQ(classify(0.0, 0.0, tolerance), Group::Identical);
+    EXPECT_EQ(classify(std::nullopt, 0.05, tolerance), Group::NotCalculated);
+    EXPECT_EQ(classify(0.05, std::nullopt, tolerance), Group::NotCalculated);
+    EXPECT_EQ(classify(std::nullopt, std::nullopt, tolerance), Group::NotCalculated);
+    // A tolerance of 0 leaves nothing identical, not even an exact agreement.
+    EXPECT_EQ(classify(0.0, 0.0, 0.0), Group::Different);
+}
+
+TEST(Classification, ADiffsOfExactlyOneTenthWithTenPercentIsDifferent) {
+    const double x = ratioOfOneTenth();
+    ASSERT_FALSE(std::isnan(x)) << "no ratio gives exactly 0.1";
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", x);
+    const RateComparison rates =
+        compareRates({"REV/", text, "0", "0"}, {"A<=>B 1 2 3", "1", "0", "0 "}, 1000.0, 2000.0);
+    ASSERT_TRUE(rates.diffs1 && rates.diffs2);
+    ASSERT_EQ(*rates.diffs1, 0.1);
+    ASSERT_EQ(*rates.diffs2, 0.1);
+    EXPECT_EQ(classify(rates.diffs1, rates.diffs2,
+                       readSettingsGroup("[10/1000/2000]").tolerancePercent / 100.0),
+              Group::Different);
+    // Just below the bound it is identical.
+    const double below = std::nextafter(x, 1.0);
+    EXPECT_EQ(classify(decimalLog(below), decimalLog(below), 0.1), Group::Identical);
+}
+
+// ---- Lines and the block ---------------------------------------------------------------
+
+TEST(Lines, EquationsComeBackAsTheFileWritesThem) {
+    EXPECT_EQ(restoreEquation("OH+OH+(M)<=>H2O2+(M)"), "OH+OH(+M)<=>H2O2(+M)");
+    EXPECT_EQ(restoreEquation("H2O2|=>OH+OH"), "H2O2=>OH+OH");
+    EXPECT_EQ(restoreEquation("H+O2<=>O+OH"), "H+O2<=>O+OH");
+}
+
+TEST(Lines, TheHeaderNamesTheTemperaturesWithoutBlanks) {
+    // The golden file holds a full header; here the number forms of other temperatures.
+    EXPECT_EQ(headerLine(298.15, 1.5e20).substr(33, 21), "k(298.15)\tk(1.5E+20)\t");
+    EXPECT_EQ(headerLine(0.5, 1000.0).substr(33, 7), "k(.5)\tk");
+}
+
+/// The lines joined with "|", the header line written "H".
+std::string shown(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += (line == headerLine(1000.0, 2000.0) ? "H" : line) + "|";
+    return text;
+}
+
+TEST(Block, SectionsInOrderAndOnlyWhenNotEmpty) {
+    const ComparisonSettings settings{10.0, 1000.0, 2000.0};
+    const std::string rule86(86, '*');
+    const std::string rule76(76, '*');
+    const std::string rule47(47, '*');
+    const std::string different =
+        "-->REVERSE COEFFICIENTS CALCULATED!!!| 2 Reactions that appear in both mechanisms but "
+        "with different rate constants expressions|" +
+        rule86 + "|H|d1|d2||";
+    const std::string notCalculated = "-->REVERSE COEFFICIENTS COULD NOT BE CALCULATED!| 2 "
+                                      "Reactions have not been classified|" +
+                                      rule47 + "|n1|n2||";
+    EXPECT_EQ(shown(annotationBlock({{"i1", "i2", "i3"}, {"d1", "d2"}, {"n1", "n2"}}, settings)),
+              different +
+                  "-->REVERSE COEFFICIENTS CALCULATED!| 3 Reactions that are identical within "
+                  "the set tol. of  10 %|" +
+                  rule76 + "|H|i1|i2|i3||" + notCalculated);
+    EXPECT_EQ(shown(annotationBlock({{"i1"}, {}, {}}, {2.5, 1000.0, 2000.0})),
+              "-->REVERSE COEFFICIENTS CALCULATED!| 1 Reactions that are identical within the set "
+              "tol. of  2.5 %|" +
+                  rule76 + "|H|i1||");
+    EXPECT_EQ(shown(annotationBlock({{}, {}, {"n1", "n2"}}, settings)), "|" + notCalculated);
+    EXPECT_EQ(shown(annotationBlock({}, settings)), "|");
+}
+
+} // namespace
+} // namespace zorbel
