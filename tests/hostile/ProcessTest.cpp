@@ -152,14 +152,10 @@ TEST_F(CliProcess, TwoRunsIntoOneFolderEachWriteAWholeFile) {
 TEST_F(CliProcess, ResultsLostOnStandardOutputFailTheRun) {
     const std::string rxn = (testing::testData() / "reversal.rxn").string();
     const std::vector<std::vector<std::string>> commands = {
-        {"species", thermo},
         {"species", thermo, "HO2", "--temperature", "1000"},
-        {"reactions", rxn},
-        {"show", rxn, "0"},
         {"search", rxn, "H"},
         {"reverse", thermo, rxn, "0", "--work-folder", folder.path().string()},
         {"reverse-all", thermo, rxn, "--work-folder", folder.path().string()},
-        {"reverse-selected", thermo, rxn, "0-2", "--work-folder", folder.path().string()},
         {"annotate", thermo, comparisonPath, "--points", "3"},
         {"--help"},
     };
