@@ -8,6 +8,7 @@
 #include "app/SearchTexts.h"
 #include "batch/BatchTexts.h"
 #include "reversal/ReversalTexts.h"
+#include "ui/ChartDialog.h"
 #include "ui/Screenshots.h"
 #include "ui/SearchDialog.h"
 #include "ui/UiTexts.h"
