@@ -282,62 +282,30 @@ std::uint64_t digest(const std::string& bytes) {
     return hash;
 }
 
-// The reversed mechanisms, with the patterns of a first reaction and without: a digit
-// changed anywhere changes the digest. A change here must be one that was meant (AramcoMech's
-// CH3O2 and most San Diego headers are read from their columns: see the database tests).
+// The reversed mechanisms of golden/revall-digests.tsv, with the patterns of a first
+// reaction and without: a digit changed anywhere changes the digest. A change there must be
+// one that was meant (AramcoMech's CH3O2 and most San Diego headers are read from their
+// columns: see the database tests).
 TEST_F(PublishedMechanisms, ReverseAllIsByteForByteTheReference) {
-    struct Case {
-        const char* thermo;
-        const char* mechanism;
-        const char* options;
-        std::size_t size;
-        std::uint64_t digest;
-    };
-    const char* gri[] = {"gri30/thermo30.dat", "gri30/mech-clean.rxn"};
-    const char* aramco[] = {"aramco1.3/AramcoMech_1.3_therm.dat", "aramco1.3/mech-clean.rxn"};
-    const char* sandiego[] = {"sandiego2016/sandiego20161214.thermo",
-                              "sandiego2016/mech-clean.rxn"};
-    const Case cases[] = {
-        {gri[0], gri[1], "--patterns-from 0 --law arrhenius --spacing reciprocal", 36215,
-         0x11ff8393b2b546c6},
-        {gri[0], gri[1], "--patterns-from 0 --law arrhenius --spacing linear", 36214,
-         0xeeed328ce2bfa0d1},
-        {gri[0], gri[1], "--patterns-from 0 --law modified --spacing reciprocal", 36320,
-         0xd2f832bdf26cea6e},
-        {gri[0], gri[1], "--patterns-from 0 --law modified --spacing linear", 36325,
-         0xf5041d8f9ccbf566},
-        {gri[0], gri[1], "", 44810, 0x65cd74dd5d34b433},
-        {gri[0], gri[1], "--points 1000", 44809, 0xd525109e77a646ad},
-        {aramco[0], aramco[1], "--law modified", 222239, 0xa9bce96056411efb},
-        {aramco[0], aramco[1], "--patterns-from 0 --law arrhenius --spacing reciprocal", 191779,
-         0x24362a3ab9a89b60},
-        {aramco[0], aramco[1], "--patterns-from 0 --law arrhenius --spacing linear", 191732,
-         0x33636652fcab8f08},
-        {aramco[0], aramco[1], "--patterns-from 0 --law modified --spacing reciprocal", 193633,
-         0xb43e2707d8ed2573},
-        {aramco[0], aramco[1], "--patterns-from 0 --law modified --spacing linear", 193671,
-         0xcdd0713cda7ebe21},
-        {sandiego[0], sandiego[1], "--patterns-from 0 --law arrhenius --spacing reciprocal", 31332,
-         0x406e4d5d4c8260a9},
-        {sandiego[0], sandiego[1], "--patterns-from 0 --law arrhenius --spacing linear", 31344,
-         0x8992c0e58fd5b2e1},
-        {sandiego[0], sandiego[1], "--patterns-from 0 --law modified --spacing reciprocal", 31401,
-         0x3b3bfb68f9cc5e36},
-        {sandiego[0], sandiego[1], "--patterns-from 0 --law modified --spacing linear", 31401,
-         0xd0d3c2ebfd1cc239},
-        {sandiego[0], sandiego[1], "--law modified --spacing linear --range 500 2500", 38813,
-         0x6407ca41085fd83a},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.mechanism) + " " + c.options);
-        ASSERT_EQ(runCli("reverse-all " + shared(c.thermo) + " " + shared(c.mechanism) + " " +
-                         c.options + " --date \"01/01/26 00:00:00\"" + workFolder())
+    const std::vector<std::string> rows =
+        splitLines(readFile(testing::testData() / "golden/revall-digests.tsv"));
+    int checked = 0;
+    for (const std::string& row : rows) {
+        const std::vector<std::string> field = testing::tabFields(row);
+        if (row.starts_with('#') || field.size() != 5)
+            continue;
+        SCOPED_TRACE(row);
+        ASSERT_EQ(runCli("reverse-all " + shared(field[0].c_str()) + " " +
+                         shared(field[1].c_str()) + " " + field[2] +
+                         " --date \"01/01/26 00:00:00\"" + workFolder())
                       .exitCode,
                   0);
         const std::string written = readFile(folder.path() / "RevAll.txt");
-        EXPECT_EQ(written.size(), c.size);
-        EXPECT_EQ(digest(written), c.digest);
+        EXPECT_EQ(std::to_string(written.size()), field[3]);
+        EXPECT_EQ(digest(written), std::stoull(field[4], nullptr, 16));
+        ++checked;
     }
+    EXPECT_EQ(checked, 16);
 }
 
 struct Published {
