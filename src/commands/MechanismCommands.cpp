@@ -217,10 +217,11 @@ CommandResult loadMechanism(Session& session) {
     return listReactions(session, *path, std::move(*lines), cleaning.summary);
 }
 
-void publishReaction(Session& session, const ParsedReaction& parsed, bool userSelection) {
-    REVEQfrm& form = session.form;
-    // Start from a clean panel: the reversal may have marked slots yellow or pink and
-    // the previous reaction may have hidden some boxes.
+namespace {
+
+/// Starts from a clean panel: the reversal may have marked slots yellow or pink and the
+/// previous reaction may have hidden some boxes.
+void clearReactionPanel(REVEQfrm& form) {
     form.lblerror.setCaption({});
     for (int slot = 0; slot < slotCount; ++slot) {
         slotBox(form, slot).setBackground(Colour::Window);
@@ -229,24 +230,10 @@ void publishReaction(Session& session, const ParsedReaction& parsed, bool userSe
     for (Label& plusSign : form.PlusLbl)
         plusSign.setVisible(true);
     form.EgalLbl.setCaption(std::string(texts::ReversibleArrow));
+}
 
-    if (parsed.coefficientsRead) {
-        if (userSelection && session.common.FormatsChosen == 0)
-            choosePatternsOnce(session.common, parsed);
-        box(form, REVEQfrm::ForwardA).setText(parsed.AText);
-        box(form, REVEQfrm::ForwardN).setText(parsed.NText);
-        box(form, REVEQfrm::ForwardEa).setText(parsed.EaText);
-    }
-
-    if (parsed.Failed) {
-        // Every box stays visible so that the six "NER" marks show.
-        for (int slot = 0; slot < slotCount; ++slot)
-            slotBox(form, slot).setText(std::string(texts::FailedSlotMark));
-        if (userSelection)
-            form.lblerror.setCaption(parseFailedMessage(session.common));
-        return;
-    }
-
+/// The six species, the arrow, and the plus signs between the species shown.
+void showSlots(REVEQfrm& form, const ParsedReaction& parsed) {
     for (int slot = 0; slot < slotCount; ++slot)
         slotBox(form, slot).setText(parsed.Slots[static_cast<std::size_t>(slot)]);
     if (parsed.Irreversible)
@@ -261,6 +248,29 @@ void publishReaction(Session& session, const ParsedReaction& parsed, bool userSe
     form.PlusLbl[1].setVisible(!isEmptySlot(slotBox(form, 1)));
     form.PlusLbl[2].setVisible(!isEmptySlot(slotBox(form, 4)));
     form.PlusLbl[3].setVisible(!isEmptySlot(slotBox(form, 5)));
+}
+
+} // namespace
+
+void publishReaction(Session& session, const ParsedReaction& parsed, bool userSelection) {
+    REVEQfrm& form = session.form;
+    clearReactionPanel(form);
+    if (parsed.coefficientsRead) {
+        if (userSelection && session.common.FormatsChosen == 0)
+            choosePatternsOnce(session.common, parsed);
+        box(form, REVEQfrm::ForwardA).setText(parsed.AText);
+        box(form, REVEQfrm::ForwardN).setText(parsed.NText);
+        box(form, REVEQfrm::ForwardEa).setText(parsed.EaText);
+    }
+    if (!parsed.Failed) {
+        showSlots(form, parsed);
+        return;
+    }
+    // Every box stays visible so that the six "NER" marks show.
+    for (int slot = 0; slot < slotCount; ++slot)
+        slotBox(form, slot).setText(std::string(texts::FailedSlotMark));
+    if (userSelection)
+        form.lblerror.setCaption(parseFailedMessage(session.common));
 }
 
 CommandResult showReaction(Session& session) {

@@ -72,6 +72,44 @@ CommandResult warnOfColumns(Session& session, std::string warning) {
     return {Outcome::Done, std::move(warning), {}};
 }
 
+/// What reading the chosen file gave: the refusal, or the warning of a load done.
+struct ListedDatabase {
+    std::optional<CommandResult> refusal;
+    std::string warning;
+};
+
+/// Reads the file and lists its species. A file that cannot be read leaves no message in
+/// the window: its caption and count stay empty.
+ListedDatabase listDatabase(Session& session, const std::string& path) {
+    REVEQfrm& form = session.form;
+    CommonValue& common = session.common;
+    const CommandResult unread = CommandResult::refused(couldNotBeRead(texts::TheDatabase, path));
+    try {
+        std::optional<std::vector<std::string>> lines = readDatabaseLines(path);
+        if (!lines) {
+            loadFailed(form);
+            return {unread, {}};
+        }
+        if (!holdsSpeciesRecord(*lines)) {
+            CommandResult refused = session.refuse(std::string(texts::NoSpeciesRecordStart) + path +
+                                                   std::string(texts::NoSpeciesRecordEnd));
+            loadFailed(form);
+            return {std::move(refused), {}};
+        }
+        std::vector<std::string> names = listSpeciesNames(*lines);
+        common.SpeciesCount = static_cast<int>(names.size());
+        form.LOS1.assign(std::move(names));
+        return {std::nullopt, columnsWarning(*lines)};
+    } catch (const std::exception&) {
+        // Whatever stopped the reading (a file too large for memory), the load failed
+        // and, like any failed load, says so by its empty caption and count.
+        form.LOS1.clear();
+        common.SpeciesCount = 0;
+        loadFailed(form);
+        return {unread, {}};
+    }
+}
+
 } // namespace
 
 CommandResult loadDatabase(Session& session) {
@@ -88,37 +126,12 @@ CommandResult loadDatabase(Session& session) {
     common.ThermoFolder = splitPath(*path).folder;
     form.Lbl1.setCaption(loadedCaption(*path, DatabaseCaptionLimit));
 
-    // A file that cannot be read leaves no message in the window: its caption and count
-    // stay empty.
-    CommandResult unread = CommandResult::refused(couldNotBeRead(texts::TheDatabase, *path));
-    std::string warning;
-    try {
-        std::optional<std::vector<std::string>> lines = readDatabaseLines(*path);
-        if (!lines) {
-            loadFailed(form);
-            return unread;
-        }
-        if (!holdsSpeciesRecord(*lines)) {
-            CommandResult refused = session.refuse(std::string(texts::NoSpeciesRecordStart) +
-                                                   *path + std::string(texts::NoSpeciesRecordEnd));
-            loadFailed(form);
-            return refused;
-        }
-        std::vector<std::string> names = listSpeciesNames(*lines);
-        common.SpeciesCount = static_cast<int>(names.size());
-        form.LOS1.assign(std::move(names));
-        warning = columnsWarning(*lines);
-    } catch (const std::exception&) {
-        // Whatever stopped the reading (a file too large for memory), the load failed
-        // and, like any failed load, says so by its empty caption and count.
-        form.LOS1.clear();
-        common.SpeciesCount = 0;
-        loadFailed(form);
-        return unread;
-    }
+    ListedDatabase listed = listDatabase(session, *path);
+    if (listed.refusal)
+        return *listed.refusal;
     form.List1Nbr.setCaption(countInParentheses(common.SpeciesCount));
     emptyCoefficientBoxes(form);
-    return warnOfColumns(session, std::move(warning));
+    return warnOfColumns(session, std::move(listed.warning));
 }
 
 namespace {
