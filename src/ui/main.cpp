@@ -23,6 +23,21 @@ bool asksForScreenshots(int argc, char** argv) {
     return false;
 }
 
+/// The options of --screenshot, which fills the README's pictures.
+struct ScreenshotOptions {
+    QCommandLineOption folder{
+        QStringLiteral("screenshot"),
+        QStringLiteral("Save pictures of the four tabs, the chart and the search window into "
+                       "FOLDER and exit."),
+        QStringLiteral("FOLDER")};
+    QCommandLineOption thermo{QStringLiteral("thermo"),
+                              QStringLiteral("With --screenshot: load this database first."),
+                              QStringLiteral("FILE")};
+    QCommandLineOption mechanism{QStringLiteral("mechanism"),
+                                 QStringLiteral("With --screenshot: load this mechanism first."),
+                                 QStringLiteral("FILE")};
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -37,21 +52,11 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("zorbel"));
     QApplication::setApplicationVersion(QStringLiteral(ZORBEL_VERSION));
 
+    const ScreenshotOptions screenshots;
     QCommandLineParser options;
     options.addHelpOption();
     options.addVersionOption();
-    const QCommandLineOption screenshot(
-        QStringLiteral("screenshot"),
-        QStringLiteral("Save pictures of the four tabs, the chart and the search window into "
-                       "FOLDER and exit."),
-        QStringLiteral("FOLDER"));
-    const QCommandLineOption thermo(QStringLiteral("thermo"),
-                                    QStringLiteral("With --screenshot: load this database first."),
-                                    QStringLiteral("FILE"));
-    const QCommandLineOption mechanism(
-        QStringLiteral("mechanism"),
-        QStringLiteral("With --screenshot: load this mechanism first."), QStringLiteral("FILE"));
-    options.addOptions({screenshot, thermo, mechanism});
+    options.addOptions({screenshots.folder, screenshots.thermo, screenshots.mechanism});
     options.process(application);
 
     zorbel::ui::QtPlatform platform;
@@ -65,9 +70,10 @@ int main(int argc, char** argv) {
     zorbel::ui::MainWindow window(controller);
     platform.attach(controller, &window);
 
-    if (options.isSet(screenshot)) {
-        const zorbel::ui::ScreenshotRequest request{
-            options.value(screenshot), options.value(thermo), options.value(mechanism)};
+    if (options.isSet(screenshots.folder)) {
+        const zorbel::ui::ScreenshotRequest request{options.value(screenshots.folder),
+                                                    options.value(screenshots.thermo),
+                                                    options.value(screenshots.mechanism)};
         return zorbel::ui::takeScreenshots(request, platform, controller, window) ? 0 : 1;
     }
     // The pictures show the settings a first run starts with.
