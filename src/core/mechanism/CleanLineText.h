@@ -2,6 +2,8 @@
 // The words and comments of a mechanism line as the cleaner sees them: blanks are spaces
 // and tabs, a comment runs from "!" to the end of the line.
 
+#include "text/StringOps.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -12,7 +14,6 @@ namespace zorbel::clean {
 constexpr char Blank = ' ';
 constexpr char CommentChar = '!';
 
-bool isBlank(char c);
 bool isDigit(char c);
 
 /// The part of a line before its "!" comment.
@@ -20,16 +21,6 @@ std::string_view withoutComment(std::string_view line);
 
 /// The "!" comment of a line, trailing blanks removed; empty when it has none.
 std::string_view commentOf(std::string_view line);
-
-std::string_view trimmed(std::string_view text);
-
-/// A word of a line and where it starts, so that it can be replaced in place.
-struct Word {
-    std::size_t begin;
-    std::string_view text;
-};
-
-std::vector<Word> wordsOf(std::string_view text);
 
 std::string_view firstWord(std::string_view text);
 

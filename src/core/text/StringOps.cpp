@@ -45,4 +45,31 @@ bool contains(std::string_view text, std::string_view part) {
     return text.find(part) != std::string_view::npos;
 }
 
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::vector<Word> wordsOf(std::string_view text) {
+    std::vector<Word> words;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && isBlank(text[i]))
+            ++i;
+        const std::size_t begin = i;
+        while (i < text.size() && !isBlank(text[i]))
+            ++i;
+        if (i > begin)
+            words.push_back({begin, text.substr(begin, i - begin)});
+    }
+    return words;
+}
+
 } // namespace zorbel

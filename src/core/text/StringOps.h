@@ -1,8 +1,10 @@
 #pragma once
 // Small text edits the file readers and writers share.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zorbel {
 
@@ -19,5 +21,20 @@ bool isAsciiLetter(char c);
 std::string removeChars(std::string_view text, std::string_view characters);
 
 bool contains(std::string_view text, std::string_view part);
+
+/// A blank of the file layouts: a space or a tab.
+bool isBlank(char c);
+
+/// The text without its leading and trailing blanks.
+std::string_view trimmed(std::string_view text);
+
+/// A word of a line and where it starts, so that it can be replaced in place.
+struct Word {
+    std::size_t begin;
+    std::string_view text;
+};
+
+/// The words of a line, separated by blanks.
+std::vector<Word> wordsOf(std::string_view text);
 
 } // namespace zorbel

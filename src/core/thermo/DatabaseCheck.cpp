@@ -21,13 +21,6 @@ constexpr std::size_t symbolWidth = 2;
 /// counts as a jump.
 constexpr double jumpTolerance = 1e-3;
 
-std::string trimmedText(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
-}
-
 bool sameTemperatures(const HeaderTemperatures& a, const HeaderTemperatures& b) {
     return readLeadingNumber(a.TLow) == readLeadingNumber(b.TLow) &&
            readLeadingNumber(a.THigh) == readLeadingNumber(b.THigh) &&
@@ -77,9 +70,9 @@ std::map<std::string, double> headerElements(const std::string& header) {
         const std::size_t start = elementsStart + k * elementWidth;
         if (start + elementWidth > header.size())
             break;
-        const std::string symbol = toUpperAscii(trimmedText(header.substr(start, symbolWidth)));
+        const std::string symbol = toUpperAscii(trimmed(header.substr(start, symbolWidth)));
         const std::string count =
-            trimmedText(header.substr(start + symbolWidth, elementWidth - symbolWidth));
+            std::string(trimmed(header.substr(start + symbolWidth, elementWidth - symbolWidth)));
         if (symbol.empty() || !isAsciiLetter(symbol.front()) || !isWholeNumberText(count))
             continue;
         if (const double n = readLeadingNumber(count); n != 0)

@@ -22,11 +22,7 @@ constexpr std::string_view thermoKeyword = "THERMO";
 std::string_view trimmedField(std::string_view line, Columns columns) {
     if (columns.start >= line.size())
         return {};
-    std::string_view text = line.substr(columns.start, columns.width);
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    return trimmed(line.substr(columns.start, columns.width));
 }
 
 /// The plain number form of a field, or nothing when it holds no one number.
@@ -36,30 +32,19 @@ std::optional<std::string> fieldNumber(std::string_view text) {
     return plainNumber(readLeadingNumber(text));
 }
 
-std::vector<std::string_view> wordsOf(std::string_view line) {
-    std::vector<std::string_view> words;
-    std::size_t at = 0;
-    while ((at = line.find_first_not_of(" \t", at)) != std::string_view::npos) {
-        const std::size_t end = line.find_first_of(" \t", at);
-        words.push_back(line.substr(at, end - at));
-        at = end;
-    }
-    return words;
-}
-
 /// The middle temperature of the line after THERMO: the common temperature of a record
 /// that leaves its own blank. Only comment lines may stand before THERMO.
 std::optional<std::string> defaultCommon(const std::vector<std::string>& fileLines) {
     for (std::size_t i = 0; i < fileLines.size(); ++i) {
-        const std::vector<std::string_view> words = wordsOf(fileLines[i]);
-        if (words.empty() || words.front().starts_with('!'))
+        const std::vector<Word> words = wordsOf(fileLines[i]);
+        if (words.empty() || words.front().text.starts_with('!'))
             continue;
-        if (toUpperAscii(words.front()) != thermoKeyword || i + 1 >= fileLines.size())
+        if (toUpperAscii(words.front().text) != thermoKeyword || i + 1 >= fileLines.size())
             return std::nullopt;
-        const std::vector<std::string_view> limits = wordsOf(fileLines[i + 1]);
+        const std::vector<Word> limits = wordsOf(fileLines[i + 1]);
         if (limits.size() < 3)
             return std::nullopt;
-        return fieldNumber(limits[1]);
+        return fieldNumber(limits[1].text);
     }
     return std::nullopt;
 }
