@@ -74,6 +74,13 @@ inline constexpr std::string_view Cold2Tip = "Enter your \"cold\" Temperature he
 inline constexpr std::string_view Chk2Caption =
     "Fit data with equally spaced values of the Reciprocal Temperature (Highly Recommended)";
 inline constexpr std::string_view Chk2Tip = "Read leaflet before unchecking this option.";
+inline constexpr std::string_view WholeMechanismCaption = "Write the whole mechanism";
+inline constexpr std::string_view WholeMechanismTip =
+    "Reversed mechanisms keep every line of the mechanism file; falloff and PLOG reactions "
+    "become pairs of irreversible reactions.";
+inline constexpr std::string_view ExactThermoCaption = "Exact thermochemistry";
+inline constexpr std::string_view ExactThermoTip =
+    "Compute S/R and H/RT at full precision instead of their four-digit values.";
 inline constexpr std::string_view Frm4Caption = "Programme Settings";
 inline constexpr std::string_view Label1Caption = "Number of points:";
 inline constexpr std::string_view NtxtStart = "50";

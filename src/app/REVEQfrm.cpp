@@ -91,6 +91,10 @@ void setUpSettingsTab(REVEQfrm& form) {
     form.Chk2.caption = std::string(texts::Chk2Caption);
     form.Chk2.setTooltip(std::string(texts::Chk2Tip));
     form.Chk2.setChecked(true);
+    form.WholeMechanismChk.caption = std::string(texts::WholeMechanismCaption);
+    form.WholeMechanismChk.setTooltip(std::string(texts::WholeMechanismTip));
+    form.ExactThermoChk.caption = std::string(texts::ExactThermoCaption);
+    form.ExactThermoChk.setTooltip(std::string(texts::ExactThermoTip));
     setUp(form.Label1, texts::Label1Caption);
     form.Ntxt.setText(std::string(texts::NtxtStart));
     form.Ntxt.maxLength = 5;

@@ -81,6 +81,11 @@ struct REVEQfrm {
     TextBox Hot2txt;
     TextBox Cold2txt;
     CheckBox Chk2;
+    /// The reversed mechanisms hold every line of the mechanism file, falloff and PLOG
+    /// reactions as irreversible pairs; off, they hold the reaction lines alone.
+    CheckBox WholeMechanismChk;
+    /// S/R and H/RT at full double precision instead of their four-digit texts.
+    CheckBox ExactThermoChk;
     Label Label1;
     TextBox Ntxt;
     Label Label5;

@@ -57,6 +57,8 @@ public:
     /// The threads a batch run computes its reactions on; 0 for one per core. The files
     /// are the same whatever the number.
     int batchThreads = 0;
+    /// Where a batch run writes its report, one row per reaction; empty for none.
+    std::string reportPath;
 
     /// Runs a command to its end and returns its result: a fault it did not foresee
     /// becomes a refusal whose message lblerror shows, and the window stays usable.

@@ -156,6 +156,7 @@ ReversalRequest requestFromWindow(const Session& session) {
     request.reciprocalSpacing = form.Chk2.checked();
     request.law = form.Option1.selected() ? RateLaw::Arrhenius : RateLaw::ModifiedArrhenius;
     request.gasConstant = static_cast<double>(session.common.GasConstant);
+    request.exactThermo = form.ExactThermoChk.checked();
     return request;
 }
 

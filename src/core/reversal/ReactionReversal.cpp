@@ -130,8 +130,8 @@ struct SlotSeries {
 
 /// Looks up every species' series over the grid; false, with the refusal, when a grid
 /// temperature lies outside a species' limits.
-bool slotSeriesOf(SpeciesProvider& species, const GridData& grid, const double* zeros,
-                  ReversalOutcome& outcome, SlotSeries& slots) {
+bool slotSeriesOf(SpeciesProvider& species, const GridData& grid, Precision precision,
+                  const double* zeros, ReversalOutcome& outcome, SlotSeries& slots) {
     const std::vector<double>& T = grid.T();
     double deltaN = 0.0;
     std::array<double, 6> f{};
@@ -140,7 +140,8 @@ bool slotSeriesOf(SpeciesProvider& species, const GridData& grid, const double* 
         slots.H[k] = zeros;
         if (outcome.slotKinds[k] != SlotKind::Species)
             continue;
-        const SpeciesProvider::Series& values = species.series(outcome.slotTexts[k], grid);
+        const SpeciesProvider::Series& values =
+            species.series(outcome.slotTexts[k], grid, precision);
         outcome.lastEvaluated = outcome.slotTexts[k];
         if (values.firstOutside >= 0) {
             outcome.lastTemperature = T[static_cast<size_t>(values.firstOutside)];
@@ -251,7 +252,8 @@ void reverseOverGrid(const ReversalRequest& request, SpeciesProvider& species, c
                      const PointValues& v, const double* zeros, SeriesKept kept,
                      ReversalOutcome& outcome) {
     SlotSeries slots{};
-    if (!slotSeriesOf(species, grid, zeros, outcome, slots))
+    const Precision precision = request.exactThermo ? Precision::Exact : Precision::FourDigits;
+    if (!slotSeriesOf(species, grid, precision, zeros, outcome, slots))
         return;
     evaluateThermochemistry(slots, grid, outcome.series.deltaN, v, grid.T().size());
     outcome.thermochemistryDone = true;

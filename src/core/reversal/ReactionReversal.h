@@ -28,6 +28,9 @@ struct ReversalRequest {
     bool reciprocalSpacing = true;
     RateLaw law = RateLaw::ModifiedArrhenius;
     double gasConstant = 0.0; ///< R [cal/(mol K)]
+    /// S/R and H/RT at full double precision rather than read back from their four-digit
+    /// texts.
+    bool exactThermo = false;
     bool operator==(const ReversalRequest&) const = default;
 };
 

@@ -24,6 +24,23 @@ void evaluate(const Polynomials& polynomials, const GridData& grid, SpeciesProvi
     }
 }
 
+void evaluateExact(const Polynomials& polynomials, const GridData& grid,
+                   SpeciesProvider::Series& s) {
+    const std::vector<double>& T = grid.T();
+    s.S.resize(T.size());
+    s.H.resize(T.size());
+    for (size_t j = 0; j < T.size(); ++j) {
+        std::optional<double> S = propertyExact(polynomials, Property::S, T[j]);
+        std::optional<double> H = propertyExact(polynomials, Property::H, T[j]);
+        if (!S || !H) {
+            s.firstOutside = static_cast<int>(j);
+            break;
+        }
+        s.S[j] = *S;
+        s.H[j] = *H;
+    }
+}
+
 } // namespace
 
 SpeciesProvider::SpeciesProvider(const std::vector<std::string>& listedNames,
@@ -64,7 +81,7 @@ const GridData& SpeciesProvider::grid(const GridKey& key) {
 }
 
 const SpeciesProvider::Series& SpeciesProvider::series(const std::string& name,
-                                                       const GridData& grid) {
+                                                       const GridData& grid, Precision precision) {
     GridSeries* found = nullptr;
     const Entry* e = nullptr;
     {
@@ -72,17 +89,20 @@ const SpeciesProvider::Series& SpeciesProvider::series(const std::string& name,
         Entry& named = entry(name);
         e = &named;
         for (GridSeries& s : named.series) {
-            if (s.grid == &grid)
+            if (s.grid == &grid && s.precision == precision)
                 found = &s;
         }
         if (found == nullptr) {
             found = &named.series.emplace_back();
             found->grid = &grid;
+            found->precision = precision;
         }
     }
     std::call_once(found->once, [&] {
         if (!e->polynomials)
             found->values.firstOutside = 0;
+        else if (precision == Precision::Exact)
+            evaluateExact(*e->polynomials, grid, found->values);
         else
             evaluate(*e->polynomials, grid, found->values);
     });

@@ -1,6 +1,7 @@
 #pragma once
 // What the reversal asks of the database: is a species there, and its S/R and H/RT at
-// every grid point as the property boxes give them back (four significant digits).
+// every grid point as the property boxes give them back (four significant digits), or at
+// full double precision.
 // Each record is read once per command, each grid built once and each species evaluated
 // once per grid; a batch's threads share them, so every member may be called from any
 // thread, and what it returns stays valid and unchanged for the provider's lifetime.
@@ -20,6 +21,11 @@
 namespace zorbel {
 
 class ThermoIndex;
+
+/// How a species' S/R and H/RT are taken: read back from the four-digit texts of the
+/// property boxes, or at full double precision straight from the polynomials at the grid's
+/// own temperatures.
+enum class Precision { FourDigits, Exact };
 
 class SpeciesProvider {
 public:
@@ -42,11 +48,13 @@ public:
     /// The grid of the key, built on first use.
     const GridData& grid(const GridKey& key);
     /// The species' values over a grid of this provider.
-    const Series& series(const std::string& name, const GridData& grid);
+    const Series& series(const std::string& name, const GridData& grid,
+                         Precision precision = Precision::FourDigits);
 
 private:
     struct GridSeries {
         const GridData* grid = nullptr;
+        Precision precision = Precision::FourDigits;
         std::once_flag once;
         Series values;
     };

@@ -100,6 +100,25 @@ std::optional<double> propertyReadBack(const Polynomials& p, Property property,
     return propertyReadBackAt(p, property, powersOf(throughGeneralNumber(temperature)));
 }
 
+std::optional<double> propertyExact(const Polynomials& p, Property property, double t) {
+    double value = 0.0;
+    switch (chooseRange(p, t)) {
+    case RangeChoice::None:
+    case RangeChoice::Outside:
+        return std::nullopt;
+    case RangeChoice::Lower:
+        value = propertyValue(p.lower, property, powersOf(t));
+        break;
+    case RangeChoice::Upper:
+    case RangeChoice::Both:
+        value = propertyValue(p.upper, property, powersOf(t));
+        break;
+    }
+    if (!std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
 std::optional<double> propertyReadBackAt(const Polynomials& p, Property property,
                                          const TemperaturePowers& readBack) {
     double value = 0.0;
