@@ -1,5 +1,6 @@
 #include "mechanism/CleanAuxiliary.h"
 
+#include "mechanism/AuxiliaryGroups.h"
 #include "mechanism/CleanLineText.h"
 #include "mechanism/CleanTexts.h"
 #include "text/NumberText.h"
@@ -11,48 +12,6 @@
 namespace zorbel::clean {
 
 namespace {
-
-constexpr char Slash = '/';
-
-/// A "KEYWORD / numbers /" group of an auxiliary line, or a bare word such as DUPLICATE.
-struct AuxiliaryGroup {
-    std::string keyword; // in capitals
-    std::size_t contentBegin = 0;
-    std::size_t contentEnd = 0;
-    bool closed = false;
-};
-
-/// The group whose keyword starts at `i`; `i` moves past it.
-AuxiliaryGroup groupAt(std::string_view text, std::size_t& i) {
-    const std::size_t begin = i;
-    while (i < text.size() && !isBlank(text[i]) && text[i] != Slash)
-        ++i;
-    AuxiliaryGroup group;
-    group.keyword = toUpperAscii(text.substr(begin, i - begin));
-    while (i < text.size() && isBlank(text[i]))
-        ++i;
-    if (i < text.size() && text[i] == Slash) {
-        group.contentBegin = i + 1;
-        const std::size_t close = text.find(Slash, i + 1);
-        group.closed = close != std::string_view::npos;
-        group.contentEnd = group.closed ? close : text.size();
-        i = group.closed ? close + 1 : text.size();
-    }
-    return group;
-}
-
-std::vector<AuxiliaryGroup> groupsOf(std::string_view text) {
-    std::vector<AuxiliaryGroup> groups;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        while (i < text.size() && isBlank(text[i]))
-            ++i;
-        if (i >= text.size())
-            break;
-        groups.push_back(groupAt(text, i));
-    }
-    return groups;
-}
 
 /// The order of the rate a group gives; nothing for a group without an A and an Ea.
 std::optional<std::size_t> orderOf(const std::string& keyword, const BlockOrders& orders) {

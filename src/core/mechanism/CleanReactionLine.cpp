@@ -2,6 +2,7 @@
 
 #include "mechanism/CleanLineText.h"
 #include "mechanism/CleanTexts.h"
+#include "mechanism/MechanismTexts.h"
 #include "text/ChemkinKeywords.h"
 #include "text/NumberText.h"
 #include "text/StringOps.h"
@@ -16,7 +17,6 @@ namespace {
 constexpr char Plus = '+';
 constexpr char DecimalPoint = '.';
 constexpr char ClosingParenthesis = ')';
-constexpr std::string_view FalloffOpening = "(+";
 constexpr std::string_view PlainArrow = "=";
 constexpr std::string_view ArrowCharacters = "<=>";
 /// A larger factor is no stoichiometry a reader could mean; spelling it out would only
@@ -58,11 +58,11 @@ Problem addSpecies(std::string_view text, const std::set<std::string>& declared,
 Problem readSide(std::string_view text, const std::set<std::string>& declared, Side& side) {
     if (text.find_first_of(ArrowCharacters) != std::string_view::npos)
         return texts::EquationUnreadable;
-    const std::size_t falloff = text.rfind(FalloffOpening);
+    const std::size_t falloff = text.rfind(texts::FalloffOpening);
     if (falloff != std::string_view::npos && !text.empty() && text.back() == ClosingParenthesis) {
         side.partner = std::string(text.substr(falloff));
         text = text.substr(0, falloff);
-        if (side.partner.size() <= FalloffOpening.size() + 1)
+        if (side.partner.size() <= texts::FalloffOpening.size() + 1)
             return texts::EquationUnreadable;
     }
     std::size_t start = 0;

@@ -11,11 +11,6 @@ namespace zorbel::texts {
 // shortened to its first four letters.
 inline constexpr std::string_view SpeciesKeywordStart = "SPEC";
 inline constexpr std::string_view ReactionsKeywordStart = "REAC";
-/// Auxiliary keywords whose numbers are an A, an n and an Ea (PLOG/: a pressure first).
-inline constexpr std::string_view LowKeyword = "LOW";
-inline constexpr std::string_view HighKeyword = "HIGH";
-inline constexpr std::string_view RevKeyword = "REV";
-inline constexpr std::string_view PlogKeyword = "PLOG";
 
 // Units the REACTIONS line may name.
 inline constexpr std::string_view CalPerMole = "CAL/MOLE";
