@@ -1,5 +1,7 @@
 #include "app/Platform.h"
 
+#include "batch/BatchTexts.h"
+
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
@@ -16,6 +18,11 @@ DateTime localNow() {
 #endif
     return DateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
                     local.tm_hour,        local.tm_min,     local.tm_sec};
+}
+
+void Platform::showSummary(const std::string& text) {
+    showMessage({text, std::string(texts::SummaryTitle), MessageButtons::Ok,
+                 MessageIcon::Information});
 }
 
 double Platform::steadySeconds() {

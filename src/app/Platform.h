@@ -40,6 +40,9 @@ public:
     /// Shows a chart window and returns at once: the window stays open beside the main
     /// one until the user closes it.
     virtual void showChart(const Speedfrm& chart) = 0;
+    /// The summary that closes a batch run: an information box unless the platform shows it
+    /// otherwise (the command line prints it on standard error).
+    virtual void showSummary(const std::string& text);
     /// Shows the search window and returns when it has been closed (its `shown` flag
     /// falls to false when a handler closes it).
     virtual void showSearch(Findfrm& window) = 0;

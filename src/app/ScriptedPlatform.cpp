@@ -25,6 +25,12 @@ MessageAnswer ScriptedPlatform::showMessage(const MessageRequest& request) {
     return request.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
 }
 
+void ScriptedPlatform::showSummary(const std::string& text) {
+    summaries.push_back(text);
+    if (onSummary)
+        onSummary(text);
+}
+
 void ScriptedPlatform::showChart(const Speedfrm& chart) {
     charts.push_back(chart);
 }

@@ -40,6 +40,10 @@ public:
     std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
     MessageAnswer showMessage(const MessageRequest& request) override;
     void showChart(const Speedfrm& chart) override;
+    /// Kept, and handed to onSummary, never shown as a message box.
+    void showSummary(const std::string& text) override;
+    std::vector<std::string> summaries;
+    std::function<void(const std::string&)> onSummary;
     void showSearch(Findfrm& window) override;
     void processEvents() override;
     void openAddress(const std::string& address) override;

@@ -21,6 +21,8 @@ CliRun::CliRun() : session(platform) {
     platform.onMessage = [](const MessageRequest& message) {
         std::cout << message.title << ": " << message.text << '\n';
     };
+    // Standard output keeps the boxes a script may read; the summary is for the user.
+    platform.onSummary = [](const std::string& text) { std::cerr << text << '\n'; };
 }
 
 namespace {

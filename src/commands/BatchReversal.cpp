@@ -3,13 +3,18 @@
 #include "app/AppTexts.h"
 #include "app/Session.h"
 #include "batch/BatchReaction.h"
+#include "batch/BatchSummary.h"
 #include "batch/BatchTexts.h"
 #include "batch/OrderedParallel.h"
+#include "batch/WholeMechanism.h"
 #include "commands/MechanismCommands.h"
 #include "commands/ReverseCommand.h"
 #include "files/TextFiles.h"
+#include "mechanism/CleanLineText.h"
 #include "mechanism/MechanismTexts.h"
 #include "mechanism/ParsedReaction.h"
+#include "mechanism/ReactionBlocks.h"
+#include "reversal/FitQuality.h"
 #include "reversal/ReversalTexts.h"
 #include "reversal/SpeciesProvider.h"
 #include "reversal/TemperatureGrid.h"
@@ -29,6 +34,10 @@ namespace zorbel {
 namespace {
 
 enum class BatchKind { All, Selected };
+
+/// What a run writes: the reaction lines with their results, or the whole mechanism file
+/// with the results put in place.
+enum class BatchOutput { ReactionLines, WholeMechanism };
 
 /// Marks the session busy for the run, so that no other command starts during a yield.
 /// A request to stop stays after the run, for its caller to see; the next run clears it.
@@ -127,7 +136,8 @@ constexpr std::size_t aheadPerThread = 32;
 /// after the run (the last reaction's grid and species).
 class BatchRun {
 public:
-    BatchRun(Session& session, BatchKind kind) : session_(session), kind_(kind) {}
+    BatchRun(Session& session, BatchKind kind, BatchOutput output)
+        : session_(session), kind_(kind), whole_(output == BatchOutput::WholeMechanism) {}
 
     /// Reads the database and starts the file; false, with failure() saying why, when
     /// either cannot be done. A database that can no longer be read would turn every
@@ -139,6 +149,8 @@ public:
             failure_ = databaseUnreadable(session_.common.ThermoPath);
             return false;
         }
+        if (!readBlocks())
+            return false;
         out_ = std::make_unique<LineWriter>(path);
         if (!out_->ok()) {
             failure_ = writeRefusal(path, texts::FileNotCreated);
@@ -146,7 +158,8 @@ public:
             return false;
         }
         const DateTime now = session_.platform.now();
-        out_->line(texts::ReactionsKeyword);
+        if (!whole_)
+            out_->line(texts::ReactionsKeyword);
         out_->line(std::string(texts::GeneratedThe) + " " + formatDate(now) + " " +
                    formatTime(now));
         species_ = std::make_unique<SpeciesProvider>(session_.form.LOS1.entries(), &*database_);
@@ -168,17 +181,55 @@ public:
                       const std::string& parseText) {
         std::optional<BatchReaction> ready = precomputed(position);
         bool listedWritten = false;
+        startRecord(listIndex, listed);
+        const bool reversed = reverseOrFault(ready, listedWritten, listIndex, listed, parseText);
+        if (whole_)
+            writeWholeBlock(listIndex);
+        records_.push_back(std::move(record_));
+        return reversed;
+    }
+
+    /// Closes the file and leaves the window showing the last reaction's results. With
+    /// `putInPlace` false the complete file waits in its scratch file for release().
+    bool finish(bool putInPlace = true) {
+        ahead_.reset();
+        showLastGrid();
+        if (lastSpecies_)
+            showLastSpecies(session_, *lastSpecies_);
+        if (whole_)
+            copyFileLines(fileLines_.size());
+        return putInPlace ? out_->close() : out_->finish();
+    }
+
+    /// Writes the report the session asks for, if any; false when it could not be written.
+    bool writeReport() const {
+        return session_.reportPath.empty() ||
+               writeLines(session_.reportPath, reportLines(records_));
+    }
+
+    std::string summary() const { return summaryText(records_, session_.common.NewLine); }
+
+    std::unique_ptr<LineWriter> release() { return std::move(out_); }
+
+    const std::string& path() const { return path_; }
+    const std::string& failure() const { return failure_; }
+
+private:
+    bool reverseOrFault(std::optional<BatchReaction>& ready, bool& listedWritten, int listIndex,
+                        const std::string& listed, const std::string& parseText) {
         try {
             REVEQfrm& form = session_.form;
             const bool parsedAhead = ready && ready->computed;
             const ParsedReaction parsed = parsedAhead ? ready->parsed : parseReaction(parseText);
             publishReaction(session_, parsed, false);
             form.LOS4.markCurrent(listIndex);
-            out_->line(listed);
+            emit(listed);
             listedWritten = true;
+            record_.forward = {parsed.AText, parsed.NText, parsed.EaText};
             // The panel shows a line that could not be cut with the reversible arrow.
             if (parsed.Irreversible && !parsed.Failed) {
-                out_->line(texts::IrreversibleLine);
+                emit(texts::IrreversibleLine);
+                record_.outcome = EntryOutcome::Irreversible;
                 return false;
             }
             form.lblerror.setCaption({});
@@ -192,22 +243,204 @@ public:
         return false;
     }
 
-    /// Closes the file and leaves the window showing the last reaction's results. With
-    /// `putInPlace` false the complete file waits in its scratch file for release().
-    bool finish(bool putInPlace = true) {
-        ahead_.reset();
-        showLastGrid();
-        if (lastSpecies_)
-            showLastSpecies(session_, *lastSpecies_);
-        return putInPlace ? out_->close() : out_->finish();
+    /// A line of the reaction being written: to the file, or, for a whole mechanism, kept
+    /// until the reaction's block is written.
+    void emit(std::string_view line) {
+        if (whole_)
+            captured_.emplace_back(line);
+        else
+            out_->line(line);
     }
 
-    std::unique_ptr<LineWriter> release() { return std::move(out_); }
+    /// Reads the mechanism file's blocks when the run needs them: a whole mechanism, or a
+    /// report (which names each reaction's kind). A whole mechanism is refused when the
+    /// file no longer holds the lines listed: its blocks would not be the list's.
+    bool readBlocks() {
+        const CommonValue& common = session_.common;
+        const std::vector<std::string>& listed = session_.form.LOS2.entries();
+        if (!whole_ && session_.reportPath.empty())
+            return true;
+        std::optional<std::vector<std::string>> lines;
+        if (common.ReactionLines.size() == listed.size())
+            lines = readLines(common.MechanismPath);
+        bool same = lines.has_value();
+        for (std::size_t i = 0; same && i < listed.size(); ++i) {
+            const auto at = static_cast<std::size_t>(common.ReactionLines[i] - 1);
+            same = at < lines->size() && toUpperAscii((*lines)[at]) == listed[i];
+        }
+        if (same) {
+            fileLines_ = std::move(*lines);
+            blocks_ = reactionBlocks(fileLines_, common.ReactionLines);
+            return true;
+        }
+        if (whole_) {
+            failure_ = std::string(texts::MechanismChanged) + common.MechanismPath;
+            return false;
+        }
+        // The report names the kinds that the reaction lines alone tell.
+        for (const std::string& entry : listed)
+            blocks_.push_back(reactionBlocks({entry}, {1}).front());
+        return true;
+    }
 
-    const std::string& path() const { return path_; }
-    const std::string& failure() const { return failure_; }
+    void copyFileLines(std::size_t end) {
+        for (; copied_ < end; ++copied_)
+            out_->line(fileLines_[copied_]);
+    }
 
-private:
+    void startRecord(int listIndex, const std::string& listed) {
+        record_ = EntryRecord{};
+        record_.index = listIndex;
+        record_.equation = std::string(clean::firstWord(listed));
+        if (!blocks_.empty())
+            record_.kind = blocks_[static_cast<std::size_t>(listIndex)].kind;
+        captured_.clear();
+    }
+
+    /// The reverse law's deviation from kf/Kc at full precision, for the texts written.
+    std::optional<Deviation> qualityOf(const ReversalRequest& request,
+                                       const ReversalOutcome& outcome,
+                                       const std::array<std::string, 3>& written) {
+        std::vector<double> T;
+        const std::optional<std::vector<double>> exact = exactLogReverse(
+            request, outcome, lawOfTexts({request.aText, request.nText, request.eaText}),
+            *species_, T);
+        if (!exact)
+            return std::nullopt;
+        return largestDeviation(lawOfTexts(written), T, *exact, request.gasConstant);
+    }
+
+    void recordFit(const ReversalRequest& request, ReversalOutcome outcome,
+                   const std::string& errorText) {
+        const REVEQfrm& form = session_.form;
+        record_.outcome = EntryOutcome::Reversed;
+        for (std::size_t k = 0; k < 3; ++k)
+            record_.reverse[k] = form.PropTxt[REVEQfrm::ReverseA + k].text();
+        record_.S = errorText;
+        record_.cold = std::string(trimmed(outcome.range.cold));
+        record_.hot = std::string(trimmed(outcome.range.hot));
+        record_.quality = qualityOf(request, outcome, record_.reverse);
+        fittedRequest_ = request;
+        fittedOutcome_ = std::move(outcome);
+    }
+
+    /// The block of the reaction just computed, in the whole mechanism.
+    void writeWholeBlock(int listIndex) {
+        const ReactionBlock& block = blocks_[static_cast<std::size_t>(listIndex)];
+        copyFileLines(block.line);
+        std::vector<std::string> lines;
+        // What the default layout wrote after the reaction line.
+        std::vector<std::string> inserted(captured_.begin() + (captured_.empty() ? 0 : 1),
+                                          captured_.end());
+        if (trimmed(fileLines_[block.line]).substr(0, 1) == "!") {
+            notReversed(texts::CommentEntryWhy);
+            inserted.clear();
+        } else if (record_.outcome == EntryOutcome::Irreversible) {
+            inserted.clear();
+        } else if (block.kind == ReactionKind::Other) {
+            notReversed(std::string(texts::OtherKindWhy) + block.otherKeyword);
+            inserted = {std::string(texts::NotReversedStart) + block.otherKeyword};
+        } else if (record_.outcome == EntryOutcome::Reversed && block.givenReverse) {
+            writeAfterGivenReverse(fileLines_, block, givenReverseComment(block), lines);
+            notReversed(texts::GivenReverseWhy);
+        } else if (record_.outcome == EntryOutcome::Reversed &&
+                   (block.kind == ReactionKind::Elementary ||
+                    block.kind == ReactionKind::ThirdBody)) {
+            if (record_.quality)
+                inserted.back() += std::string(texts::MaxErrorStart) +
+                                   deviationText(*record_.quality);
+        } else if (record_.outcome == EntryOutcome::Reversed) {
+            inserted.pop_back(); // the REV/ line: a pair carries its law on the reverse line
+            if (writeReversePair(block, inserted, lines))
+                inserted.clear();
+            else
+                inserted = {std::string(texts::NotReversedStart) + record_.reason};
+        }
+        if (lines.empty())
+            writeInserted(fileLines_, block, inserted, lines);
+        for (const std::string& line : lines)
+            out_->line(line);
+        copied_ = block.end;
+    }
+
+    void notReversed(std::string_view why) {
+        record_.outcome = EntryOutcome::NotReversed;
+        record_.reason = std::string(why);
+    }
+
+    std::string givenReverseComment(const ReactionBlock& block) {
+        const std::string fitted = record_.reverse[0] + " " + record_.reverse[1] + " " +
+                                   record_.reverse[2];
+        std::string comment = std::string(texts::GivenReverseStart) + fitted;
+        const std::optional<std::array<std::string, 3>> given = givenReverseLaw(fileLines_, block);
+        const GridData& grid = species_->grid({fittedOutcome_.range.cold, fittedOutcome_.range.hot,
+                                               fittedRequest_.points,
+                                               fittedRequest_.reciprocalSpacing});
+        if (given) {
+            const double R = fittedRequest_.gasConstant;
+            const Deviation deviation =
+                largestDeviation(lawOfTexts(*given), grid.T(),
+                                 lawLogarithms(lawOfTexts(record_.reverse), grid.T(), R), R);
+            comment += std::string(texts::GivenReverseDeviation) + deviationText(deviation);
+        }
+        return comment;
+    }
+
+    /// A reversed law of an auxiliary line, fitted as the reaction's own law; nothing,
+    /// with the reason in the record, when it cannot be. A negative A (a term of a sum of
+    /// laws) is reversed by its size and keeps its sign: Kc is the same for every term.
+    std::optional<ReversedLaw> reverseAuxiliary(const AuxiliaryLaw& law) {
+        const std::string why = std::string(texts::AuxiliaryWhy) + law.keyword;
+        if (!law.readable) {
+            notReversed(why);
+            return std::nullopt;
+        }
+        ReversalRequest request = fittedRequest_;
+        const bool negative = !law.texts[0].empty() && law.texts[0].front() == '-';
+        request.aText = negative ? law.texts[0].substr(1) : law.texts[0];
+        request.nText = law.texts[1];
+        request.eaText = law.texts[2];
+        const ReversalOutcome outcome = reverseReaction(request, *species_, SeriesKept::None);
+        if (!outcome.fit) {
+            notReversed(why + ", " + std::string(refusalReason(outcome.refusal)));
+            return std::nullopt;
+        }
+        const CommonValue& common = session_.common;
+        ReversedLaw reversed{reverseCoefficientTexts(
+                                 *outcome.fit, {common.AFormat, common.NFormat, common.EaFormat}),
+                             {}};
+        if (const std::optional<Deviation> quality = qualityOf(request, outcome, reversed.texts)) {
+            reversed.comment = std::string(texts::LawCommentStart) + deviationText(*quality);
+            if (!record_.quality || !(quality->largest <= record_.quality->largest))
+                record_.quality = quality;
+        }
+        if (negative)
+            reversed.texts[0] = "-" + reversed.texts[0];
+        return reversed;
+    }
+
+    bool writeReversePair(const ReactionBlock& block, const std::vector<std::string>& notes,
+                          std::vector<std::string>& lines) {
+        ReverseMember member;
+        member.high.texts = record_.reverse;
+        if (record_.quality)
+            member.high.comment = std::string(texts::LawCommentStart) +
+                                  deviationText(*record_.quality);
+        member.notes = notes;
+        for (const AuxiliaryLaw& law : auxiliaryLaws(fileLines_, block)) {
+            std::optional<ReversedLaw> reversed = reverseAuxiliary(law);
+            if (!reversed)
+                return false;
+            member.laws.push_back(std::move(*reversed));
+        }
+        if (!writePair(fileLines_, block, member, lines)) {
+            notReversed(texts::NoPairWhy);
+            return false;
+        }
+        record_.outcome = EntryOutcome::Pair;
+        return true;
+    }
+
     void restartAhead(std::size_t first) {
         ahead_.reset();
         if (threads_ <= 1 || first >= parseTexts_.size())
@@ -251,10 +484,11 @@ private:
         showSlotsAndRange(session, outcome);
         rememberForDisplay(outcome);
         if (outcome.rangeFixed && outcome.warning != RangeWarning::None)
-            out_->line(rangeWarningLine(outcome.warning));
+            emit(rangeWarningLine(outcome.warning));
         rememberGrid(request, outcome);
         if (!outcome.fit) {
-            out_->line(refusalLine(common, outcome, listIndex));
+            emit(refusalLine(common, outcome, listIndex));
+            record_.reason = refusalReason(outcome.refusal);
             return false;
         }
         const FitResult& fit = *outcome.fit;
@@ -270,6 +504,7 @@ private:
             (kind_ == BatchKind::All ? std::string(texts::ErrorLabelPrefix) : std::string()) +
             errorText);
         writeRevLine();
+        recordFit(request, std::move(outcome), errorText);
         return true;
     }
 
@@ -283,7 +518,7 @@ private:
     void writeRevLine() {
         const REVEQfrm& form = session_.form;
         const auto box = [&](int index) { return form.PropTxt[static_cast<size_t>(index)].text(); };
-        out_->line(std::string(texts::RevPrefix) + box(REVEQfrm::ReverseA) + " " +
+        emit(std::string(texts::RevPrefix) + box(REVEQfrm::ReverseA) + " " +
                    box(REVEQfrm::ReverseN) + " " + box(REVEQfrm::ReverseEa) +
                    std::string(texts::RangeStart) + form.Coldtxt.text() +
                    std::string(texts::RangeSeparator) + form.Hottxt.text() +
@@ -322,12 +557,14 @@ private:
 
     void writeFault(bool listedWritten, const std::string& listed, std::string_view what) {
         if (!listedWritten)
-            out_->line(listed);
+            emit(listed);
+        record_.outcome = EntryOutcome::NotReversed;
+        record_.reason = texts::FaultWhy;
         // The fault's own words, kept on the one comment line.
         std::string reason(what);
         std::replace(reason.begin(), reason.end(), '\r', ' ');
         std::replace(reason.begin(), reason.end(), '\n', ' ');
-        out_->line(notCalculated(texts::UnexpectedReason, reason));
+        emit(notCalculated(texts::UnexpectedReason, reason));
     }
 
     void rememberForDisplay(const ReversalOutcome& outcome) {
@@ -339,6 +576,19 @@ private:
 
     Session& session_;
     BatchKind kind_;
+    bool whole_ = false;
+    /// The mechanism file's lines and the block of each listed reaction: empty when the
+    /// list holds no mechanism file's lines.
+    std::vector<std::string> fileLines_;
+    std::vector<ReactionBlock> blocks_;
+    std::size_t copied_ = 0; ///< the file's lines written so far
+    /// The lines the reaction being written gets after its line, in the default layout.
+    std::vector<std::string> captured_;
+    EntryRecord record_;
+    std::vector<EntryRecord> records_;
+    /// The request and outcome of the last reaction fitted, for its other laws.
+    ReversalRequest fittedRequest_;
+    ReversalOutcome fittedOutcome_;
     std::string path_;
     std::string failure_;
     std::unique_ptr<LineWriter> out_;
@@ -391,6 +641,23 @@ bool confirmed(Session& session, std::string text, std::string_view title) {
                                          MessageIcon::Question}) == MessageAnswer::Yes;
 }
 
+BatchOutput outputOf(const Session& session, bool own) {
+    return own && session.form.WholeMechanismChk.checked() ? BatchOutput::WholeMechanism
+                                                          : BatchOutput::ReactionLines;
+}
+
+/// The end of a run of the user's own: JOB DONE, the report and the summary.
+CommandResult closeOwnRun(Session& session, const BatchRun& run) {
+    session.showJobDone(session.outputCopiedTo(run.path()));
+    if (!run.writeReport())
+        return session.refuse(writeRefusal(session.reportPath, texts::ReportNotWritten));
+    session.platform.showSummary(run.summary());
+    std::vector<std::string> written{run.path()};
+    if (!session.reportPath.empty())
+        written.push_back(session.reportPath);
+    return CommandResult::wrote(written);
+}
+
 CommandResult stoppedRun() {
     return CommandResult::stopped(std::string(texts::RunStopped));
 }
@@ -421,7 +688,9 @@ CommandResult reverseAllWorker(Session& session, ClosingBox closingBox,
     form.ProgBar.setValue(0.0F);
     form.ProgBar.setVisible(true);
 
-    BatchRun run(session, BatchKind::All);
+    // The annotation reads the file back in its default layout and reports on its own.
+    const bool own = closingBox == ClosingBox::Shown;
+    BatchRun run(session, BatchKind::All, outputOf(session, own));
     form.LOS3.clear();
     if (!run.create(pathInFolder(session.common.WorkFolder, texts::RevAllFileName))) {
         CommandResult refused = session.refuse(run.failure());
@@ -458,8 +727,8 @@ CommandResult reverseAllWorker(Session& session, ClosingBox closingBox,
         return session.refuse(std::string(texts::FileNotWritten) + run.path());
     if (held != nullptr)
         *held = run.release();
-    if (closingBox == ClosingBox::Shown)
-        session.showJobDone(session.outputCopiedTo(run.path()));
+    if (own)
+        return closeOwnRun(session, run);
     return CommandResult::wrote({run.path()});
 }
 
@@ -526,12 +795,12 @@ CommandResult closeSelectedRun(Session& session, BatchRun& run) {
         return session.refuse(std::string(texts::FileNotWritten) + run.path());
     }
     form.timeremaining.setCaption(std::string(texts::JobDoneProgress));
-    session.showJobDone(session.outputCopiedTo(run.path()));
     form.lblerror.setCaption({});
+    CommandResult result = closeOwnRun(session, run);
     form.ProgBar.setVisible(false);
     form.timeremaining.setVisible(false);
     form.timeremaining.setCaption({});
-    return CommandResult::wrote({run.path()});
+    return result;
 }
 
 } // namespace
@@ -555,7 +824,7 @@ CommandResult reverseSelectedCommand(Session& session) {
     if (stopAsked(session))
         return stoppedRun();
 
-    BatchRun run(session, BatchKind::Selected);
+    BatchRun run(session, BatchKind::Selected, outputOf(session, true));
     if (std::optional<CommandResult> refused = openSelectedRun(session, run, chosen))
         return *refused;
 

@@ -38,6 +38,59 @@ inline constexpr std::string_view SingularReason = "temperature range too narrow
 inline constexpr std::string_view OverflowReason = "fitted reverse rate constant overflows";
 inline constexpr std::string_view PointCountReason = "number of points not between 3 and 10000";
 inline constexpr std::string_view UnexpectedReason = "unexpected fault: ";
+// The whole reversed mechanism.
+/// Follows the range and S on a REV/ line; other fitted laws carry it after a "!".
+inline constexpr std::string_view MaxErrorStart = " ; max err ";
+inline constexpr std::string_view LawCommentStart = "! max err ";
+inline constexpr std::string_view DeviationAt = "% at ";
+inline constexpr std::string_view Kelvin = " K";
+inline constexpr std::string_view NotReversedStart = "! not reversed: ";
+inline constexpr std::string_view GivenReverseStart = "! given REV/ against the fitted law ";
+inline constexpr std::string_view GivenReverseDeviation = ": largest deviation ";
+
+// Why a reaction was not reversed, as the summary and the report count it.
+inline constexpr std::string_view MissingSpeciesWhy = "species missing from the database";
+inline constexpr std::string_view UnusableRecordWhy = "species record unusable";
+inline constexpr std::string_view EmptyRangeWhy = "temperature range empty";
+inline constexpr std::string_view OutsideLimitsWhy = "range outside the species' limits";
+inline constexpr std::string_view CoefficientsWhy = "forward coefficients unreadable";
+inline constexpr std::string_view TooLargeWhy = "forward coefficient too large";
+inline constexpr std::string_view ZeroAWhy = "A = 0";
+inline constexpr std::string_view NonPositiveKrWhy = "kf/Kc not positive and finite";
+inline constexpr std::string_view SingularWhy = "range too narrow to fit";
+inline constexpr std::string_view OverflowWhy = "fitted law overflows";
+inline constexpr std::string_view PointCountWhy = "number of points";
+inline constexpr std::string_view FaultWhy = "unexpected fault";
+inline constexpr std::string_view GivenReverseWhy = "REV/ given in the mechanism";
+inline constexpr std::string_view CommentEntryWhy = "a comment line";
+inline constexpr std::string_view AuxiliaryWhy = "an auxiliary law could not be reversed: ";
+inline constexpr std::string_view OtherKindWhy = "rate form not reversed: ";
+inline constexpr std::string_view NoPairWhy = "reaction line not written as a pair";
+inline constexpr std::string_view MechanismChanged =
+    "To write the whole mechanism, load it again: the file no longer holds the reactions listed, "
+    "or cannot be read: ";
+inline constexpr std::string_view ReportNotWritten = "The report could not be written: ";
+
+// The summary that closes a run.
+inline constexpr std::string_view SummaryTitle = "Summary";
+inline constexpr std::string_view SummaryReactions = "Reactions: ";
+inline constexpr std::string_view SummaryReversed = "reversed (REV/): ";
+inline constexpr std::string_view SummaryPairs = "written as irreversible pairs: ";
+inline constexpr std::string_view SummaryIrreversible = "kept irreversible: ";
+inline constexpr std::string_view SummaryNotReversed = "not reversed: ";
+inline constexpr std::string_view SummaryReasonIndent = "    ";
+inline constexpr std::string_view SummaryWorst = "worst fit: ";
+inline constexpr std::string_view SummaryNoFit = "worst fit: none";
+
+// The report, one row per reaction.
+inline constexpr std::string_view ReportHeader =
+    "index,equation,kind,outcome,A,n,Ea,Arev,nrev,Earev,S,max error %,T of max error (K),"
+    "range low (K),range high (K)";
+inline constexpr std::string_view KindNames[] = {"elementary", "third-body", "falloff",
+                                                 "chemically activated", "PLOG", "other"};
+inline constexpr std::string_view OutcomeNames[] = {"reversed", "pair", "irreversible",
+                                                    "not reversed"};
+
 inline constexpr std::string_view FileNotCreated =
     "The reversed mechanism file could not be created: ";
 inline constexpr std::string_view NothingToReverse =

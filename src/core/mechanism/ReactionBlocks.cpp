@@ -97,4 +97,50 @@ std::vector<ReactionBlock> reactionBlocks(const std::vector<std::string>& lines,
     return blocks;
 }
 
+std::optional<std::array<std::string, 3>> givenReverseLaw(const std::vector<std::string>& lines,
+                                                          const ReactionBlock& block) {
+    for (std::size_t i = block.line + 1; i < block.end; ++i) {
+        const std::string_view text = clean::withoutComment(lines[i]);
+        for (const AuxiliaryGroup& group : groupsOf(text)) {
+            if (group.keyword != texts::RevKeyword)
+                continue;
+            const std::vector<Word> words =
+                wordsOf(text.substr(group.contentBegin, group.contentEnd - group.contentBegin));
+            if (words.size() != 3)
+                return std::nullopt;
+            return std::array<std::string, 3>{std::string(words[0].text),
+                                              std::string(words[1].text),
+                                              std::string(words[2].text)};
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<AuxiliaryLaw> auxiliaryLaws(const std::vector<std::string>& lines,
+                                        const ReactionBlock& block) {
+    std::vector<AuxiliaryLaw> laws;
+    for (std::size_t i = block.line + 1; i < block.end; ++i) {
+        for (const AuxiliaryGroup& group : groupsOf(clean::withoutComment(lines[i]))) {
+            const bool plog = group.keyword == texts::PlogKeyword;
+            if (!plog && group.keyword != texts::LowKeyword && group.keyword != texts::HighKeyword)
+                continue;
+            AuxiliaryLaw law{i, group.contentBegin, group.contentEnd, group.keyword, {}, {}, false};
+            const std::string_view content =
+                std::string_view(lines[i]).substr(group.contentBegin,
+                                                  group.contentEnd - group.contentBegin);
+            const std::vector<Word> words = wordsOf(content);
+            const std::size_t first = plog ? 1 : 0;
+            law.readable = group.closed && words.size() == first + 3;
+            if (law.readable) {
+                if (plog)
+                    law.pressure = std::string(words[0].text);
+                for (std::size_t k = 0; k < 3; ++k)
+                    law.texts[k] = std::string(words[first + k].text);
+            }
+            laws.push_back(std::move(law));
+        }
+    }
+    return laws;
+}
+
 } // namespace zorbel

@@ -2,7 +2,9 @@
 // A reaction of a mechanism file with the lines that belong to it, and the kind of rate it
 // describes: what a whole reversed mechanism needs to know to write it again.
 
+#include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,5 +33,26 @@ struct ReactionBlock {
 /// to the END that closes the section.
 std::vector<ReactionBlock> reactionBlocks(const std::vector<std::string>& lines,
                                           const std::vector<int>& entryLines);
+
+/// A rate law on an auxiliary line: LOW/, HIGH/ or one PLOG/ group, with where its numbers
+/// stand so that they can be replaced.
+struct AuxiliaryLaw {
+    std::size_t line = 0; ///< 0-based in the file
+    std::size_t contentBegin = 0;
+    std::size_t contentEnd = 0;          ///< the numbers between the slashes, in the line
+    std::string keyword;                 ///< LOW, HIGH or PLOG, in capitals
+    std::string pressure;                ///< PLOG/: the pressure as written
+    std::array<std::string, 3> texts;    ///< A, n and Ea as written
+    bool readable = false;               ///< the group holds exactly the numbers it should
+};
+
+/// The A, n and Ea of the block's REV/ group; nothing when it has none or they are not
+/// three words.
+std::optional<std::array<std::string, 3>> givenReverseLaw(const std::vector<std::string>& lines,
+                                                          const ReactionBlock& block);
+
+/// The LOW/, HIGH/ and PLOG/ laws of a block's auxiliary lines, in file order.
+std::vector<AuxiliaryLaw> auxiliaryLaws(const std::vector<std::string>& lines,
+                                        const ReactionBlock& block);
 
 } // namespace zorbel

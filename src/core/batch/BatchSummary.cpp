@@ -1,0 +1,133 @@
+#include "batch/BatchSummary.h"
+
+#include "batch/BatchTexts.h"
+
+#include <cmath>
+#include <cstdio>
+#include <map>
+
+namespace zorbel {
+
+std::string_view refusalReason(Refusal refusal) {
+    switch (refusal) {
+    case Refusal::MissingSpecies:
+        return texts::MissingSpeciesWhy;
+    case Refusal::UnusableRecord:
+        return texts::UnusableRecordWhy;
+    case Refusal::EmptyRange:
+        return texts::EmptyRangeWhy;
+    case Refusal::OutsideLimits:
+        return texts::OutsideLimitsWhy;
+    case Refusal::Coefficients:
+        return texts::CoefficientsWhy;
+    case Refusal::TooLarge:
+        return texts::TooLargeWhy;
+    case Refusal::ZeroA:
+        return texts::ZeroAWhy;
+    case Refusal::NonPositiveKr:
+        return texts::NonPositiveKrWhy;
+    case Refusal::Singular:
+        return texts::SingularWhy;
+    case Refusal::Overflow:
+        return texts::OverflowWhy;
+    case Refusal::PointCount:
+        return texts::PointCountWhy;
+    case Refusal::None:
+        break;
+    }
+    return texts::FaultWhy;
+}
+
+std::string_view kindName(ReactionKind kind) {
+    return texts::KindNames[static_cast<std::size_t>(kind)];
+}
+
+std::string deviationText(const Deviation& deviation) {
+    char percent[64];
+    std::snprintf(percent, sizeof percent, "%.1f", 100.0 * deviation.largest);
+    return percent + std::string(texts::DeviationAt) +
+           std::to_string(std::lround(deviation.temperature)) + std::string(texts::Kelvin);
+}
+
+std::string summaryText(const std::vector<EntryRecord>& records, const std::string& newLine) {
+    std::array<std::size_t, 4> counts{};
+    std::map<std::string, std::size_t> reasons;
+    const EntryRecord* worst = nullptr;
+    for (const EntryRecord& record : records) {
+        ++counts[static_cast<std::size_t>(record.outcome)];
+        if (record.outcome == EntryOutcome::NotReversed)
+            ++reasons[record.reason];
+        if (record.quality && (worst == nullptr || !(record.quality->largest <=
+                                                     worst->quality->largest)))
+            worst = &record;
+    }
+    const auto count = [&counts](EntryOutcome outcome) {
+        return std::to_string(counts[static_cast<std::size_t>(outcome)]);
+    };
+    std::string text = std::string(texts::SummaryReactions) + std::to_string(records.size()) +
+                       newLine + std::string(texts::SummaryReversed) +
+                       count(EntryOutcome::Reversed) + newLine + std::string(texts::SummaryPairs) +
+                       count(EntryOutcome::Pair) + newLine +
+                       std::string(texts::SummaryIrreversible) +
+                       count(EntryOutcome::Irreversible) + newLine +
+                       std::string(texts::SummaryNotReversed) + count(EntryOutcome::NotReversed);
+    for (const auto& [reason, n] : reasons)
+        text += newLine + std::string(texts::SummaryReasonIndent) + reason + ": " +
+                std::to_string(n);
+    text += newLine;
+    if (worst == nullptr)
+        return text + std::string(texts::SummaryNoFit);
+    return text + std::string(texts::SummaryWorst) + worst->equation + " (" +
+           std::to_string(worst->index) + "), " + deviationText(*worst->quality);
+}
+
+namespace {
+
+std::string csvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+std::string number(double value, const char* format) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+} // namespace
+
+std::vector<std::string> reportLines(const std::vector<EntryRecord>& records) {
+    std::vector<std::string> lines{std::string(texts::ReportHeader)};
+    for (const EntryRecord& r : records) {
+        std::vector<std::string> fields{std::to_string(r.index),
+                                        r.equation,
+                                        std::string(kindName(r.kind)),
+                                        std::string(
+                                            texts::OutcomeNames[static_cast<std::size_t>(r.outcome)]),
+                                        r.forward[0],
+                                        r.forward[1],
+                                        r.forward[2],
+                                        r.reverse[0],
+                                        r.reverse[1],
+                                        r.reverse[2],
+                                        r.S,
+                                        r.quality ? number(100.0 * r.quality->largest, "%.4g") : "",
+                                        r.quality ? number(r.quality->temperature, "%.6g") : "",
+                                        r.cold,
+                                        r.hot};
+        std::string line;
+        for (const std::string& field : fields)
+            line += (line.empty() && &field == &fields.front() ? "" : ",") + csvField(field);
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+} // namespace zorbel

@@ -1,0 +1,48 @@
+#pragma once
+// What a batch run found for each reaction, counted in the summary that closes the run and
+// written one row per reaction in its report.
+
+#include "mechanism/ReactionBlocks.h"
+#include "reversal/FitQuality.h"
+#include "reversal/ReactionReversal.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zorbel {
+
+enum class EntryOutcome { Reversed, Pair, Irreversible, NotReversed };
+
+struct EntryRecord {
+    int index = 0;        ///< in the reaction list, from 0
+    std::string equation; ///< as listed
+    ReactionKind kind = ReactionKind::Elementary;
+    EntryOutcome outcome = EntryOutcome::NotReversed;
+    std::string reason; ///< why it was not reversed
+    std::array<std::string, 3> forward;
+    std::array<std::string, 3> reverse; ///< the reverse law written, high-pressure for a pair
+    std::string S;
+    std::optional<Deviation> quality; ///< the worst of the reaction's fitted laws
+    std::string cold, hot;            ///< the fitting range [K]
+};
+
+/// The short reason of a refusal, as the summary counts it.
+std::string_view refusalReason(Refusal refusal);
+
+std::string_view kindName(ReactionKind kind);
+
+/// A deviation as the files write it: "12.3% at 300 K".
+std::string deviationText(const Deviation& deviation);
+
+/// The summary: reactions reversed, written as pairs, kept irreversible and not reversed
+/// (with a count per reason), and the worst fit. Lines joined by `newLine`.
+std::string summaryText(const std::vector<EntryRecord>& records, const std::string& newLine);
+
+/// The report: a header line and one row per reaction, comma-separated, fields that hold
+/// a comma or a quote quoted.
+std::vector<std::string> reportLines(const std::vector<EntryRecord>& records);
+
+} // namespace zorbel

@@ -1,0 +1,133 @@
+#include "batch/WholeMechanism.h"
+
+#include "mechanism/CleanLineText.h"
+#include "text/ChemkinKeywords.h"
+#include "text/StringOps.h"
+
+#include <algorithm>
+
+namespace zorbel {
+
+namespace {
+
+bool holdsSomething(const std::string& line) {
+    return !trimmed(clean::withoutComment(line)).empty();
+}
+
+bool holdsGivenReverse(const std::string& line) {
+    const std::vector<Word> words = wordsOf(toUpperAscii(clean::withoutComment(line)));
+    return std::any_of(words.begin(), words.end(), [](const Word& word) {
+        return word.text.substr(0, texts::RevKeyword.size()) == texts::RevKeyword &&
+               (word.text.size() == texts::RevKeyword.size() ||
+                word.text[texts::RevKeyword.size()] == '/');
+    });
+}
+
+std::string withComment(std::string text, const std::string& comment) {
+    if (!comment.empty())
+        text += " " + comment;
+    return text;
+}
+
+std::string lawText(const std::array<std::string, 3>& texts) {
+    return texts[0] + " " + texts[1] + " " + texts[2];
+}
+
+/// The last line of the block that holds more than a comment.
+std::size_t lastHolding(const std::vector<std::string>& lines, const ReactionBlock& block) {
+    std::size_t last = block.line;
+    for (std::size_t i = block.line + 1; i < block.end; ++i) {
+        if (holdsSomething(lines[i]))
+            last = i;
+    }
+    return last;
+}
+
+/// An auxiliary line of the reverse member: the laws on it replaced, right to left so that
+/// the positions of the others hold, and its comment replaced by theirs.
+std::string reversedAuxiliary(const std::string& line, std::size_t index,
+                              const std::vector<AuxiliaryLaw>& laws,
+                              const std::vector<ReversedLaw>& reversed) {
+    if (std::none_of(laws.begin(), laws.end(),
+                     [index](const AuxiliaryLaw& law) { return law.line == index; }))
+        return line;
+    std::string text(clean::withoutComment(line));
+    std::string comments;
+    for (std::size_t k = laws.size(); k-- > 0;) {
+        const AuxiliaryLaw& law = laws[k];
+        if (law.line != index)
+            continue;
+        const std::string numbers =
+            (law.pressure.empty() ? "" : law.pressure + " ") + lawText(reversed[k].texts);
+        text.replace(law.contentBegin, law.contentEnd - law.contentBegin, " " + numbers + " ");
+        if (!reversed[k].comment.empty())
+            comments = " " + reversed[k].comment + comments;
+    }
+    while (!text.empty() && isBlank(text.back()))
+        text.pop_back();
+    return text + comments;
+}
+
+} // namespace
+
+void writeInserted(const std::vector<std::string>& lines, const ReactionBlock& block,
+                   const std::vector<std::string>& inserted, std::vector<std::string>& out) {
+    out.push_back(lines[block.line]);
+    out.insert(out.end(), inserted.begin(), inserted.end());
+    out.insert(out.end(), lines.begin() + static_cast<std::ptrdiff_t>(block.line + 1),
+               lines.begin() + static_cast<std::ptrdiff_t>(block.end));
+}
+
+void writeAfterGivenReverse(const std::vector<std::string>& lines, const ReactionBlock& block,
+                            const std::string& after, std::vector<std::string>& out) {
+    bool written = false;
+    for (std::size_t i = block.line; i < block.end; ++i) {
+        out.push_back(lines[i]);
+        if (!written && i > block.line && holdsGivenReverse(lines[i])) {
+            out.push_back(after);
+            written = true;
+        }
+    }
+    if (!written)
+        out.push_back(after);
+}
+
+std::string reversedEquation(const std::string& reactionLine) {
+    const std::string_view text = clean::withoutComment(reactionLine);
+    const std::vector<Word> words = wordsOf(text);
+    if (words.size() < 4)
+        return {};
+    const std::string equation(trimmed(text.substr(0, words[words.size() - 3].begin)));
+    const std::size_t arrow = equation.find(texts::ReversibleArrow);
+    if (arrow == std::string::npos)
+        return {};
+    return std::string(trimmed(equation.substr(arrow + texts::ReversibleArrow.size()))) +
+           std::string(texts::IrreversibleArrow) +
+           std::string(trimmed(std::string_view(equation).substr(0, arrow)));
+}
+
+bool writePair(const std::vector<std::string>& lines, const ReactionBlock& block,
+               const ReverseMember& reverse, std::vector<std::string>& out) {
+    const std::vector<AuxiliaryLaw> laws = auxiliaryLaws(lines, block);
+    const std::string equation = reversedEquation(lines[block.line]);
+    if (equation.empty() || laws.size() != reverse.laws.size())
+        return false;
+    std::string forward = lines[block.line];
+    const std::size_t arrow = forward.find(texts::ReversibleArrow);
+    forward.replace(arrow, texts::ReversibleArrow.size(), texts::IrreversibleArrow);
+    const std::size_t last = lastHolding(lines, block);
+    out.push_back(forward);
+    for (std::size_t i = block.line + 1; i <= last; ++i)
+        out.push_back(lines[i]);
+    out.push_back(withComment(equation + " " + lawText(reverse.high.texts), reverse.high.comment));
+    out.insert(out.end(), reverse.notes.begin(), reverse.notes.end());
+    for (std::size_t i = block.line + 1; i <= last; ++i) {
+        if (holdsSomething(lines[i]))
+            out.push_back(reversedAuxiliary(lines[i], i, laws, reverse.laws));
+    }
+    for (std::size_t i = last + 1; i < block.end; ++i)
+        out.push_back(lines[i]);
+    return true;
+}
+
+} // namespace zorbel

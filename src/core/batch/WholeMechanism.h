@@ -1,0 +1,45 @@
+#pragma once
+// The lines of a whole reversed mechanism for one reaction block: the block as written with
+// lines put after its reaction line, or the block written as a pair of irreversible
+// reactions, the forward one as given and the reverse one with its laws reversed.
+
+#include "mechanism/ReactionBlocks.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace zorbel {
+
+/// The block as written, with `inserted` right after its reaction line.
+void writeInserted(const std::vector<std::string>& lines, const ReactionBlock& block,
+                   const std::vector<std::string>& inserted, std::vector<std::string>& out);
+
+/// The block as written, with `after` right after the line that holds its REV/.
+void writeAfterGivenReverse(const std::vector<std::string>& lines, const ReactionBlock& block,
+                            const std::string& after, std::vector<std::string>& out);
+
+/// A reversed law and the comment that goes with it on its line.
+struct ReversedLaw {
+    std::array<std::string, 3> texts; ///< A, n and Ea
+    std::string comment;              ///< "!..." or empty
+};
+
+/// What the reverse member of a pair carries.
+struct ReverseMember {
+    ReversedLaw high;                  ///< on the reaction line
+    std::vector<std::string> notes;    ///< comment lines after the reaction line
+    std::vector<ReversedLaw> laws;     ///< one per auxiliaryLaws(lines, block), in order
+};
+
+/// "B=>A" from a reaction line "A<=>B ..."; empty when the line holds no "<=>".
+std::string reversedEquation(const std::string& reactionLine);
+
+/// The block as a pair: the forward member with "=>" and every auxiliary line, then the
+/// reverse member with the auxiliary lines that hold something, its laws replaced, then
+/// the comment and blank lines that end the block. False, writing nothing, when the
+/// reaction line holds no "<=>" or the laws do not match the block's.
+bool writePair(const std::vector<std::string>& lines, const ReactionBlock& block,
+               const ReverseMember& reverse, std::vector<std::string>& out);
+
+} // namespace zorbel

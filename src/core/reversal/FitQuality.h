@@ -1,0 +1,50 @@
+#pragma once
+// How far a written rate law lies from the rate constant it stands for, over the grid it
+// was fitted on: the largest |k_law / k_reference - 1| and the temperature where it is
+// reached. The reference of a fitted reverse law is kf / Kc with the species' S/R and
+// H/RT at full double precision, whatever precision the fit itself used.
+
+#include "reversal/ReactionReversal.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zorbel {
+
+/// k = A T^n exp(-Ea / (R T)), Ea in cal/mol.
+struct RateLawValues {
+    double A = 0.0;
+    double n = 0.0;
+    double Ea = 0.0;
+};
+
+/// The numbers of three coefficient texts as written (A, n, Ea).
+RateLawValues lawOfTexts(const std::array<std::string, 3>& texts);
+
+struct Deviation {
+    double largest = 0.0;     ///< max |k_law / k_reference - 1|
+    double temperature = 0.0; ///< [K] where it is reached
+};
+
+/// ln k of a law at each temperature; a law whose A is not positive gives -inf or NaN.
+std::vector<double> lawLogarithms(const RateLawValues& law, const std::vector<double>& T,
+                                  double gasConstant);
+
+/// The deviation of `law` from the reference ln k at each temperature. A point where
+/// either side is not finite counts as a deviation of 100 % or more.
+Deviation largestDeviation(const RateLawValues& law, const std::vector<double>& T,
+                           const std::vector<double>& lnReference, double gasConstant);
+
+/// ln(kf / Kc) at full double precision over the grid of a reversal that got as far as
+/// its fit, with the forward law `forward` (the request's texts, or an auxiliary law of
+/// the same reaction); the grid's temperatures go to T. Nothing when a species cannot be
+/// evaluated exactly at a grid point.
+std::optional<std::vector<double>> exactLogReverse(const ReversalRequest& request,
+                                                   const ReversalOutcome& outcome,
+                                                   const RateLawValues& forward,
+                                                   SpeciesProvider& species,
+                                                   std::vector<double>& T);
+
+} // namespace zorbel
