@@ -87,8 +87,9 @@ public:
     /// The files chosen last, newest first, as the platform keeps them between runs.
     std::vector<RecentFile> recentFiles() const;
 
-    /// The General Settings (number of points, own range, spacing, law) as the platform
-    /// kept them, stored back, or set to their start values.
+    /// The General Settings (number of points, own range, spacing, law, whole mechanism,
+    /// exact thermochemistry) as the platform kept them, stored back, or set to their start
+    /// values.
     void restoreSettings();
     void storeSettings();
     void restoreDefaults();

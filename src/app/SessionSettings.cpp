@@ -22,6 +22,8 @@ constexpr const char* coldKey = "settings/cold";
 constexpr const char* hotKey = "settings/hot";
 constexpr const char* reciprocalKey = "settings/reciprocal";
 constexpr const char* arrheniusKey = "settings/arrhenius";
+constexpr const char* wholeMechanismKey = "settings/wholeMechanism";
+constexpr const char* exactThermoKey = "settings/exactThermo";
 
 std::string flag(bool value) {
     return value ? "1" : "0";
@@ -82,6 +84,10 @@ void Session::restoreSettings() {
         form.Chk2.setChecked(*reciprocal == flag(true));
     if (auto arrhenius = stored(arrheniusKey))
         (*arrhenius == flag(true) ? form.Option1 : form.Option2).setSelected(true);
+    if (auto whole = stored(wholeMechanismKey))
+        form.WholeMechanismChk.setChecked(*whole == flag(true));
+    if (auto exact = stored(exactThermoKey))
+        form.ExactThermoChk.setChecked(*exact == flag(true));
 }
 
 void Session::storeSettings() {
@@ -91,6 +97,8 @@ void Session::storeSettings() {
     platform.storeValue(hotKey, form.Hot2txt.text());
     platform.storeValue(reciprocalKey, flag(form.Chk2.checked()));
     platform.storeValue(arrheniusKey, flag(form.Option1.selected()));
+    platform.storeValue(wholeMechanismKey, flag(form.WholeMechanismChk.checked()));
+    platform.storeValue(exactThermoKey, flag(form.ExactThermoChk.checked()));
 }
 
 void Session::restoreDefaults() {
@@ -101,6 +109,8 @@ void Session::restoreDefaults() {
     form.Hot2txt.setText({});
     form.Chk2.setChecked(true);
     form.Option2.setSelected(true);
+    form.WholeMechanismChk.setChecked(false);
+    form.ExactThermoChk.setChecked(false);
 }
 
 } // namespace zorbel

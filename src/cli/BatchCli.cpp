@@ -1,5 +1,6 @@
 #include "cli/CliRun.h"
 #include "cli/CliSettings.h"
+#include "cli/CliTexts.h"
 #include "cli/Commands.h"
 #include "cli/Terminal.h"
 #include "commands/BatchReversal.h"
@@ -28,6 +29,8 @@ struct BatchOptions {
     std::vector<std::string> selection;
     std::optional<int> patternsFrom;
     std::optional<std::string> date;
+    bool complete = false;  ///< --complete: the whole mechanism
+    std::string reportPath; ///< --report: as given, relative to the current folder
     ReversalSettings settings;
 };
 
@@ -105,6 +108,8 @@ int prepare(CliRun& run, const BatchOptions& options) {
         return code;
     applySettings(run, options.settings);
     REVEQfrm& form = run.form();
+    form.WholeMechanismChk.setChecked(options.complete);
+    run.session.reportPath = options.reportPath;
     if (options.patternsFrom) {
         if (*options.patternsFrom < 0 || *options.patternsFrom >= form.LOS2.count()) {
             std::cerr << badIndex << *options.patternsFrom << '\n';
@@ -172,6 +177,9 @@ void addCommonOptions(CLI::App& command, BatchOptions& options) {
                        "texts fix the number patterns (otherwise the general number form)");
     command.add_option("--date", options.date,
                        "the date and time written in the file, \"dd/mm/yy hh:mm:ss\"");
+    command.add_flag("--complete", options.complete, std::string(texts::CompleteFlagHelp));
+    command.add_option("--report", options.reportPath, std::string(texts::ReportOptionHelp))
+        ->type_name("FILE");
     addSettingsOptions(command, options.settings);
     addThreadsOption(command, options.settings);
 }

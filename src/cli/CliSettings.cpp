@@ -34,6 +34,8 @@ void addSettingsOptions(CLI::App& command, ReversalSettings& settings) {
     CLI::Option* clean =
         command.add_flag("--clean", settings.clean, std::string(texts::CleanFlagHelp));
     command.add_flag("--force", settings.force, std::string(texts::ForceFlagHelp))->needs(clean);
+    command.add_flag("--exact-thermo", settings.exactThermo,
+                     std::string(texts::ExactThermoFlagHelp));
 }
 
 void addThreadsOption(CLI::App& command, ReversalSettings& settings) {
@@ -54,6 +56,7 @@ void applySettings(CliRun& run, const ReversalSettings& settings) {
     else
         form.Option2.setSelected(true);
     form.Chk2.setChecked(settings.spacing == "reciprocal");
+    form.ExactThermoChk.setChecked(settings.exactThermo);
     form.Chk1.setChecked(settings.range.size() == 2);
     if (settings.range.size() == 2) {
         form.Cold2txt.setText(settings.range[0]);

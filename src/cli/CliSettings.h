@@ -22,7 +22,8 @@ struct ReversalSettings {
     std::optional<std::string> workFolder; ///< where the output files go
     bool clean = false;                    ///< --clean: see CleanFlags
     bool force = false;
-    int threads = 0; ///< a batch's threads; 0: one per core
+    bool exactThermo = false; ///< --exact-thermo: S/R and H/RT at full precision
+    int threads = 0;          ///< a batch's threads; 0: one per core
 };
 
 void addSettingsOptions(CLI::App& command, ReversalSettings& settings);

@@ -1,5 +1,6 @@
 #pragma once
-// The command line's texts for loading a mechanism as published. Each stands here once.
+// The command line's texts: loading a mechanism as published, the check, the options of the
+// reversals. Each stands here once.
 
 #include <string_view>
 
@@ -18,6 +19,15 @@ inline constexpr std::string_view NotInLayoutCleanInto =
 inline constexpr std::string_view NotInLayoutEnd = " beside it first.";
 inline constexpr std::string_view CleanFileStands =
     " already exists; add --force to replace it with a new clean copy.";
+
+inline constexpr std::string_view ExactThermoFlagHelp =
+    "compute S/R and H/RT at full precision instead of their four-digit values, as the "
+    "window's Exact thermochemistry box does";
+inline constexpr std::string_view CompleteFlagHelp =
+    "write the whole mechanism: every line of the mechanism file, falloff and PLOG reactions "
+    "as pairs of irreversible reactions";
+inline constexpr std::string_view ReportOptionHelp =
+    "also write a CSV report to FILE, one row per reaction";
 
 inline constexpr std::string_view CheckHelp =
     "Warn of what the input files hold that would make a reversal wrong or leave a reaction "

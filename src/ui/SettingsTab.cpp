@@ -57,6 +57,10 @@ SettingsTab::SettingsTab(Binding& binding, REVEQfrm& form, QWidget* parent) : QW
     pointsRow->addStretch(1);
     auto* programmeLayout = new QVBoxLayout(programme);
     programmeLayout->addLayout(pointsRow);
+    programmeLayout->addWidget(
+        binding.checkBox(form.WholeMechanismChk, QStringLiteral("WholeMechanismChk"), programme));
+    programmeLayout->addWidget(
+        binding.checkBox(form.ExactThermoChk, QStringLiteral("ExactThermoChk"), programme));
     programmeLayout->addWidget(horizontalLine(QStringLiteral("Line1_1"), programme));
     QLabel* usedCaption = binding.label(form.Label5, QStringLiteral("Label5"), programme);
     QLineEdit* usedCold =

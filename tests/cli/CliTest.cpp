@@ -130,6 +130,22 @@ TEST_F(CliTest, AnnotatePrintsTheCountsAndThePath) {
         << result.out;
 }
 
+// Exact thermochemistry reaches the reversal and changes the reversed mechanism; the batch
+// options of the whole mechanism and the report are taken.
+TEST_F(CliTest, ReverseAllTakesTheExactThermochemistryAndTheBatchOptions) {
+    fs::copy_file(testing::testData() / "reversal.rxn", folder.path() / "reversal.rxn");
+    const std::string run = "reverse-all " + thermo + " " + quoted(at("reversal.rxn")) +
+                            " --date \"01/01/26 00:00:00\"";
+    std::vector<std::string> written;
+    const std::string runs[] = {"", " --exact-thermo",
+                                " --complete --report " + quoted(at("report.csv"))};
+    for (const std::string& options : runs) {
+        ASSERT_EQ(runCli(run + options).exitCode, 0) << options;
+        written.push_back(readFile(folder.path() / "RevAll.txt"));
+    }
+    EXPECT_NE(written[1], written[0]);
+}
+
 TEST(CliExample, TheExampleComparisonFileAnnotates) {
     testing::TempFolder folder;
     for (const char* name : {"example.therm", "example-common.txt"})
@@ -235,6 +251,7 @@ TEST_F(CliTest, RefusalsAndUsageErrors) {
         {"reverse-all " + inputs + " --date tomorrow", 2, ""},
         {"reverse-selected " + inputs + " 3-x", 2, ""},
         {"annotate " + thermo + " " + common + " --work-folder /tmp", 2, ""},
+        {"annotate " + thermo + " " + common + " --complete", 2, ""},
     };
 #ifndef _WIN32
     // A device reads as nothing: both commands refuse it alike.

@@ -1,5 +1,7 @@
 #include "app/AppTexts.h"
+#include "reversal/ReactionReversal.h"
 #include "reversal/ReversalTexts.h"
+#include "reversal/SpeciesProvider.h"
 #include "support/SessionFixture.h"
 #include "text/NumberText.h"
 #include "text/StringOps.h"
@@ -8,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 
@@ -17,6 +20,19 @@ namespace {
 using testing::crlfLines;
 using testing::readFile;
 using testing::tabFields;
+
+// H/RT and S/R of the NASA polynomials written out here at full precision: the lower range
+// below the common temperature, the upper at and above it.
+double hOverRT(const Polynomials& p, double T) {
+    const auto& a = T < p.tCommon ? p.lower : p.upper;
+    return a[0] + a[1] * T / 2 + a[2] * T * T / 3 + a[3] * T * T * T / 4 +
+           a[4] * T * T * T * T / 5 + a[5] / T;
+}
+double sOverR(const Polynomials& p, double T) {
+    const auto& a = T < p.tCommon ? p.lower : p.upper;
+    return a[0] * std::log(T) + a[1] * T + a[2] * T * T / 2 + a[3] * T * T * T / 3 +
+           a[4] * T * T * T * T / 4 + a[6];
+}
 
 class ReverseCommandTest : public testing::SessionFixture {
 protected:
@@ -279,16 +295,6 @@ TEST_F(ReverseCommandTest, ReverseRateMatchesAnIndependentEquilibriumConstant) {
     std::vector<Polynomials> species; // O, OH, H, O2: products positive
     for (const char* name : {"O", "OH", "H", "O2"})
         species.push_back(polynomialsOf(*database->find(name)));
-    const auto h = [](const Polynomials& p, double T) {
-        const auto& a = T < p.tCommon ? p.lower : p.upper;
-        return a[0] + a[1] * T / 2 + a[2] * T * T / 3 + a[3] * T * T * T / 4 +
-               a[4] * T * T * T * T / 5 + a[5] / T;
-    };
-    const auto sr = [](const Polynomials& p, double T) {
-        const auto& a = T < p.tCommon ? p.lower : p.upper;
-        return a[0] * std::log(T) + a[1] * T + a[2] * T * T / 2 + a[3] * T * T * T / 3 +
-               a[4] * T * T * T * T / 4 + a[6];
-    };
     // Half a unit of the fourth significant digit.
     const auto halfUnit = [](double v) {
         return 0.5 * std::pow(10.0, std::floor(std::log10(std::fabs(v))) - 3);
@@ -301,14 +307,67 @@ TEST_F(ReverseCommandTest, ReverseRateMatchesAnIndependentEquilibriumConstant) {
         double dS = 0, dH = 0, bound = 1e-6;
         for (std::size_t k = 0; k < species.size(); ++k) {
             const double sign = k < 2 ? 1.0 : -1.0;
-            dS += sign * sr(species[k], T);
-            dH += sign * h(species[k], T);
-            bound += halfUnit(sr(species[k], T)) + halfUnit(h(species[k], T));
+            dS += sign * sOverR(species[k], T);
+            dH += sign * hOverRT(species[k], T);
+            bound += halfUnit(sOverR(species[k], T)) + halfUnit(hOverRT(species[k], T));
         }
         const double Kc = std::exp(dS - dH); // no mole change
         const double kf = 3.547E+15 * std::pow(T, -0.406) * std::exp(-16599.0 / (1.9872 * T));
         EXPECT_NEAR(readLeadingNumber(f[8]), std::log(kf / Kc), bound) << "T = " << T;
         EXPECT_EQ(readLeadingNumber(f[3]), readLeadingNumber(f[4])) << "Kc = Kp";
+    }
+}
+
+// With exact thermochemistry kr[CK] is kf/Kc from the polynomials to rounding, over both
+// ranges and with a change of moles; without it the four-digit texts move it further.
+TEST_F(ReverseCommandTest, ExactThermochemistryIsKfOverKcAtFullPrecision) {
+    const std::optional<ThermoIndex> database = ThermoIndex::load(path("reversal.therm"));
+    ASSERT_TRUE(database);
+    const std::vector<std::string> listed = {"H", "H2", "H2O2", "HO2", "O", "O2", "OH"};
+    struct Case {
+        ReactionSlots slots;  // the third body M is no species: it leaves dn alone
+        std::string A, n, Ea; // [mol, cm3, s; cal/mol]
+    };
+    const Case cases[] = {{{"///", "H", "O2", "O", "OH", "///"}, "3.547E+15", "-0.406", "16599.0"},
+                          {{"H", "O2", "M", "HO2", "M", "///"}, "2.800E+18", "-0.860", "1200.0"}};
+    // R' [cm3 atm/(mol K)] of Kc = Kp (1/(R' T))^dn, as the program's gasConstantCm3Atm.
+    const double cm3Atm = 82.058;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.slots[3]);
+        ReversalRequest request;
+        request.slots = c.slots;
+        request.aText = c.A;
+        request.nText = c.n;
+        request.eaText = c.Ea;
+        request.gasConstant = static_cast<double>(common.GasConstant);
+        double worst[2] = {0.0, 0.0}; // four digits, exact
+        for (const bool exact : {false, true}) {
+            request.exactThermo = exact;
+            SpeciesProvider provider(listed, &*database);
+            const ReversalOutcome outcome = reverseReaction(request, provider, SeriesKept::All);
+            ASSERT_EQ(outcome.refusal, Refusal::None);
+            ASSERT_EQ(outcome.series.T.size(), 50U);
+            for (std::size_t j = 0; j < outcome.series.T.size(); ++j) {
+                const double T = outcome.series.T[j];
+                double dS = 0, dH = 0, dn = 0;
+                for (std::size_t k = 0; k < SlotCount; ++k) {
+                    if (c.slots[k] == "///" || c.slots[k] == "M")
+                        continue;
+                    const Polynomials p = polynomialsOf(*database->find(c.slots[k]));
+                    const double sign = k < SideCapacity ? -1.0 : 1.0;
+                    dS += sign * sOverR(p, T);
+                    dH += sign * hOverRT(p, T);
+                    dn += sign;
+                }
+                const double Kc = std::exp(dS - dH) * std::pow(1.0 / (cm3Atm * T), dn);
+                const double kf = std::stod(c.A) * std::pow(T, std::stod(c.n)) *
+                                  std::exp(-std::stod(c.Ea) / (request.gasConstant * T));
+                const double deviation = std::fabs(outcome.series.kr[j] / (kf / Kc) - 1.0);
+                worst[exact] = std::max(worst[exact], deviation);
+            }
+        }
+        EXPECT_LT(worst[1], 1e-9);
+        EXPECT_GT(worst[0], 1e-6);
     }
 }
 

@@ -165,7 +165,10 @@ TEST_F(WindowTest, TabWalksTheInputsInReadingOrder) {
         std::vector<QString> order;
     };
     const Case cases[] = {
-        {REVEQfrm::SettingsTab, "Chk1", {"Cold2txt", "Hot2txt", "Chk2", "Ntxt", "DefaultsCMD"}},
+        {REVEQfrm::SettingsTab,
+         "Chk1",
+         {"Cold2txt", "Hot2txt", "Chk2", "Ntxt", "WholeMechanismChk", "ExactThermoChk",
+          "DefaultsCMD"}},
         {REVEQfrm::ThermoTab, "TXT1K", {"TXT1KH", "TXT1KS"}},
     };
     for (const Case& c : cases) {

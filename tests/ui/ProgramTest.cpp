@@ -322,7 +322,13 @@ TEST_F(ProgramTest, DialogsOpenWhereTheirKindWasFoundAndSettingsLastBetweenRuns)
 
     showTab(REVEQfrm::SettingsTab);
     type("Ntxt", QStringLiteral("12"));
-    QTest::mouseClick(widget<QCheckBox>("Chk2"), Qt::LeftButton);
+    const char* const boxes[] = {"Chk2", "WholeMechanismChk", "ExactThermoChk"};
+    for (const char* box : boxes) {
+        QCheckBox* check = widget<QCheckBox>(box);
+        EXPECT_TRUE(window.tabs()->currentWidget()->isAncestorOf(check)) << box;
+        // On the box itself: a short caption leaves the middle of a wide row blank.
+        QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(4, check->height() / 2));
+    }
     form.Option1.setSelected(true);
     window.close();
     ScriptedQtPlatform nextPlatform;
@@ -331,11 +337,14 @@ TEST_F(ProgramTest, DialogsOpenWhereTheirKindWasFoundAndSettingsLastBetweenRuns)
     EXPECT_EQ(next.form.Ntxt.text(), "12");
     EXPECT_FALSE(next.form.Chk2.checked());
     EXPECT_TRUE(next.form.Option1.selected());
+    EXPECT_TRUE(next.form.WholeMechanismChk.checked());
+    EXPECT_TRUE(next.form.ExactThermoChk.checked());
 
     QTest::mouseClick(widget<QPushButton>("DefaultsCMD"), Qt::LeftButton);
     EXPECT_EQ(boxText("Ntxt"), "50");
-    EXPECT_TRUE(form.Chk2.checked());
     EXPECT_TRUE(form.Option2.selected());
+    for (const char* box : boxes)
+        EXPECT_EQ(widget<QCheckBox>(box)->isChecked(), box == boxes[0]) << box;
 }
 
 TEST_F(ProgramTest, QuitDuringARunAsksFirstAndANoLetsItGoOn) {

@@ -28,11 +28,12 @@ struct Settings {
     // start of the table's first row.
     const char* rangeInFile = "[ 200 -  3500]";
     const char* firstRow = "\r\n 200\t";
+    bool exactThermo = false;
 };
 
 const Settings settingsCases[] = {
     {"AtStart"},
-    {"Changed", "20", true, true, "300", "2500", "[ 300 -  2500]", "\r\n 300\t"},
+    {"Changed", "20", true, true, "300", "2500", "[ 300 -  2500]", "\r\n 300\t", true},
 };
 
 void PrintTo(const Settings& settings, std::ostream* out) {
@@ -65,6 +66,10 @@ protected:
             type("Cold2txt", QString::fromLatin1(settings.cold));
             type("Hot2txt", QString::fromLatin1(settings.hot));
         }
+        if (settings.exactThermo) {
+            QCheckBox* exact = widget<QCheckBox>("ExactThermoChk");
+            QTest::mouseClick(exact, Qt::LeftButton, {}, QPoint(4, exact->height() / 2));
+        }
         if (settings.arrhenius) {
             showTab(REVEQfrm::MechanismTab);
             QTest::mouseClick(widget<QRadioButton>("Option1"), Qt::LeftButton);
@@ -84,6 +89,8 @@ protected:
         if (settings.cold != nullptr)
             options << QStringLiteral("--range") << QString::fromLatin1(settings.cold)
                     << QString::fromLatin1(settings.hot);
+        if (settings.exactThermo)
+            options << QStringLiteral("--exact-thermo");
         options << QStringLiteral("--work-folder") << cliFolder.path();
         return options;
     }
