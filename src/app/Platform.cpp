@@ -21,8 +21,8 @@ DateTime localNow() {
 }
 
 void Platform::showSummary(const std::string& text) {
-    showMessage({text, std::string(texts::SummaryTitle), MessageButtons::Ok,
-                 MessageIcon::Information});
+    showMessage(
+        {text, std::string(texts::SummaryTitle), MessageButtons::Ok, MessageIcon::Information});
 }
 
 double Platform::steadySeconds() {

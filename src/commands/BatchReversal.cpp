@@ -225,7 +225,8 @@ private:
             form.LOS4.markCurrent(listIndex);
             emit(listed);
             listedWritten = true;
-            record_.forward = {parsed.AText, parsed.NText, parsed.EaText};
+            record_.forward = {parsed.AText, parsed.NText,
+                               std::string(clean::firstWord(parsed.EaText))};
             // The panel shows a line that could not be cut with the reversible arrow.
             if (parsed.Irreversible && !parsed.Failed) {
                 emit(texts::IrreversibleLine);
@@ -303,8 +304,8 @@ private:
                                        const std::array<std::string, 3>& written) {
         std::vector<double> T;
         const std::optional<std::vector<double>> exact = exactLogReverse(
-            request, outcome, lawOfTexts({request.aText, request.nText, request.eaText}),
-            *species_, T);
+            request, outcome, lawOfTexts({request.aText, request.nText, request.eaText}), *species_,
+            T);
         if (!exact)
             return std::nullopt;
         return largestDeviation(lawOfTexts(written), T, *exact, request.gasConstant);
@@ -347,8 +348,8 @@ private:
                    (block.kind == ReactionKind::Elementary ||
                     block.kind == ReactionKind::ThirdBody)) {
             if (record_.quality)
-                inserted.back() += std::string(texts::MaxErrorStart) +
-                                   deviationText(*record_.quality);
+                inserted.back() +=
+                    std::string(texts::MaxErrorStart) + deviationText(*record_.quality);
         } else if (record_.outcome == EntryOutcome::Reversed) {
             inserted.pop_back(); // the REV/ line: a pair carries its law on the reverse line
             if (writeReversePair(block, inserted, lines))
@@ -363,19 +364,23 @@ private:
         copied_ = block.end;
     }
 
+    /// A reaction written without a law of the run's: the report names no fitted law.
     void notReversed(std::string_view why) {
         record_.outcome = EntryOutcome::NotReversed;
         record_.reason = std::string(why);
+        record_.reverse = {};
+        record_.S.clear();
+        record_.quality.reset();
     }
 
     std::string givenReverseComment(const ReactionBlock& block) {
-        const std::string fitted = record_.reverse[0] + " " + record_.reverse[1] + " " +
-                                   record_.reverse[2];
+        const std::string fitted =
+            record_.reverse[0] + " " + record_.reverse[1] + " " + record_.reverse[2];
         std::string comment = std::string(texts::GivenReverseStart) + fitted;
         const std::optional<std::array<std::string, 3>> given = givenReverseLaw(fileLines_, block);
-        const GridData& grid = species_->grid({fittedOutcome_.range.cold, fittedOutcome_.range.hot,
-                                               fittedRequest_.points,
-                                               fittedRequest_.reciprocalSpacing});
+        const GridData& grid =
+            species_->grid({fittedOutcome_.range.cold, fittedOutcome_.range.hot,
+                            fittedRequest_.points, fittedRequest_.reciprocalSpacing});
         if (given) {
             const double R = fittedRequest_.gasConstant;
             const Deviation deviation =
@@ -424,8 +429,8 @@ private:
         ReverseMember member;
         member.high.texts = record_.reverse;
         if (record_.quality)
-            member.high.comment = std::string(texts::LawCommentStart) +
-                                  deviationText(*record_.quality);
+            member.high.comment =
+                std::string(texts::LawCommentStart) + deviationText(*record_.quality);
         member.notes = notes;
         for (const AuxiliaryLaw& law : auxiliaryLaws(fileLines_, block)) {
             std::optional<ReversedLaw> reversed = reverseAuxiliary(law);
@@ -519,11 +524,11 @@ private:
         const REVEQfrm& form = session_.form;
         const auto box = [&](int index) { return form.PropTxt[static_cast<size_t>(index)].text(); };
         emit(std::string(texts::RevPrefix) + box(REVEQfrm::ReverseA) + " " +
-                   box(REVEQfrm::ReverseN) + " " + box(REVEQfrm::ReverseEa) +
-                   std::string(texts::RangeStart) + form.Coldtxt.text() +
-                   std::string(texts::RangeSeparator) + form.Hottxt.text() +
-                   std::string(texts::RangeEnd) + std::string(texts::ErrorMeasureStart) +
-                   replaceAll(form.lblerror2.caption(), texts::ErrorLabelPrefix, ""));
+             box(REVEQfrm::ReverseN) + " " + box(REVEQfrm::ReverseEa) +
+             std::string(texts::RangeStart) + form.Coldtxt.text() +
+             std::string(texts::RangeSeparator) + form.Hottxt.text() +
+             std::string(texts::RangeEnd) + std::string(texts::ErrorMeasureStart) +
+             replaceAll(form.lblerror2.caption(), texts::ErrorLabelPrefix, ""));
     }
 
     /// The results grid shows, after the run, the temperatures of the last reaction whose
@@ -643,7 +648,7 @@ bool confirmed(Session& session, std::string text, std::string_view title) {
 
 BatchOutput outputOf(const Session& session, bool own) {
     return own && session.form.WholeMechanismChk.checked() ? BatchOutput::WholeMechanism
-                                                          : BatchOutput::ReactionLines;
+                                                           : BatchOutput::ReactionLines;
 }
 
 /// The end of a run of the user's own: JOB DONE, the report and the summary.

@@ -194,7 +194,12 @@ TEST_F(ProgramTest, ReverseAllLocksTheWindowWhileItYields) {
     EXPECT_TRUE(platform.charts.empty());
 
     EXPECT_TRUE(QFile::exists(output(texts::RevAllFileName)));
-    EXPECT_EQ(platform.messages.back().title, texts::JobDoneTitle);
+    // JOB DONE, then the summary box that counts every reaction.
+    ASSERT_GE(platform.messages.size(), 2U);
+    EXPECT_EQ(platform.messages.end()[-2].title, texts::JobDoneTitle);
+    EXPECT_EQ(platform.messages.back().title, texts::SummaryTitle);
+    EXPECT_TRUE(platform.messages.back().text.starts_with(std::string(texts::SummaryReactions) +
+                                                          std::to_string(reactions)));
     turnEventLoop();
     for (const char* name : inputs)
         EXPECT_TRUE(widget<QWidget>(name)->isEnabled()) << name;

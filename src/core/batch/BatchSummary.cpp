@@ -57,23 +57,22 @@ std::string summaryText(const std::vector<EntryRecord>& records, const std::stri
         ++counts[static_cast<std::size_t>(record.outcome)];
         if (record.outcome == EntryOutcome::NotReversed)
             ++reasons[record.reason];
-        if (record.quality && (worst == nullptr || !(record.quality->largest <=
-                                                     worst->quality->largest)))
+        if (record.quality &&
+            (worst == nullptr || !(record.quality->largest <= worst->quality->largest)))
             worst = &record;
     }
     const auto count = [&counts](EntryOutcome outcome) {
         return std::to_string(counts[static_cast<std::size_t>(outcome)]);
     };
-    std::string text = std::string(texts::SummaryReactions) + std::to_string(records.size()) +
-                       newLine + std::string(texts::SummaryReversed) +
-                       count(EntryOutcome::Reversed) + newLine + std::string(texts::SummaryPairs) +
-                       count(EntryOutcome::Pair) + newLine +
-                       std::string(texts::SummaryIrreversible) +
-                       count(EntryOutcome::Irreversible) + newLine +
-                       std::string(texts::SummaryNotReversed) + count(EntryOutcome::NotReversed);
+    std::string text =
+        std::string(texts::SummaryReactions) + std::to_string(records.size()) + newLine +
+        std::string(texts::SummaryReversed) + count(EntryOutcome::Reversed) + newLine +
+        std::string(texts::SummaryPairs) + count(EntryOutcome::Pair) + newLine +
+        std::string(texts::SummaryIrreversible) + count(EntryOutcome::Irreversible) + newLine +
+        std::string(texts::SummaryNotReversed) + count(EntryOutcome::NotReversed);
     for (const auto& [reason, n] : reasons)
-        text += newLine + std::string(texts::SummaryReasonIndent) + reason + ": " +
-                std::to_string(n);
+        text +=
+            newLine + std::string(texts::SummaryReasonIndent) + reason + ": " + std::to_string(n);
     text += newLine;
     if (worst == nullptr)
         return text + std::string(texts::SummaryNoFit);
@@ -106,22 +105,22 @@ std::string number(double value, const char* format) {
 std::vector<std::string> reportLines(const std::vector<EntryRecord>& records) {
     std::vector<std::string> lines{std::string(texts::ReportHeader)};
     for (const EntryRecord& r : records) {
-        std::vector<std::string> fields{std::to_string(r.index),
-                                        r.equation,
-                                        std::string(kindName(r.kind)),
-                                        std::string(
-                                            texts::OutcomeNames[static_cast<std::size_t>(r.outcome)]),
-                                        r.forward[0],
-                                        r.forward[1],
-                                        r.forward[2],
-                                        r.reverse[0],
-                                        r.reverse[1],
-                                        r.reverse[2],
-                                        r.S,
-                                        r.quality ? number(100.0 * r.quality->largest, "%.4g") : "",
-                                        r.quality ? number(r.quality->temperature, "%.6g") : "",
-                                        r.cold,
-                                        r.hot};
+        std::vector<std::string> fields{
+            std::to_string(r.index),
+            r.equation,
+            std::string(kindName(r.kind)),
+            std::string(texts::OutcomeNames[static_cast<std::size_t>(r.outcome)]),
+            r.forward[0],
+            r.forward[1],
+            r.forward[2],
+            r.reverse[0],
+            r.reverse[1],
+            r.reverse[2],
+            r.S,
+            r.quality ? number(100.0 * r.quality->largest, "%.4g") : "",
+            r.quality ? number(r.quality->temperature, "%.6g") : "",
+            r.cold,
+            r.hot};
         std::string line;
         for (const std::string& field : fields)
             line += (line.empty() && &field == &fields.front() ? "" : ",") + csvField(field);

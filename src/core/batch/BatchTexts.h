@@ -86,8 +86,8 @@ inline constexpr std::string_view SummaryNoFit = "worst fit: none";
 inline constexpr std::string_view ReportHeader =
     "index,equation,kind,outcome,A,n,Ea,Arev,nrev,Earev,S,max error %,T of max error (K),"
     "range low (K),range high (K)";
-inline constexpr std::string_view KindNames[] = {"elementary", "third-body", "falloff",
-                                                 "chemically activated", "PLOG", "other"};
+inline constexpr std::string_view KindNames[] = {"elementary",           "third-body", "falloff",
+                                                 "chemically activated", "PLOG",       "other"};
 inline constexpr std::string_view OutcomeNames[] = {"reversed", "pair", "irreversible",
                                                     "not reversed"};
 

@@ -27,9 +27,9 @@ struct ReversedLaw {
 
 /// What the reverse member of a pair carries.
 struct ReverseMember {
-    ReversedLaw high;                  ///< on the reaction line
-    std::vector<std::string> notes;    ///< comment lines after the reaction line
-    std::vector<ReversedLaw> laws;     ///< one per auxiliaryLaws(lines, block), in order
+    ReversedLaw high;               ///< on the reaction line
+    std::vector<std::string> notes; ///< comment lines after the reaction line
+    std::vector<ReversedLaw> laws;  ///< one per auxiliaryLaws(lines, block), in order
 };
 
 /// "B=>A" from a reaction line "A<=>B ..."; empty when the line holds no "<=>".

@@ -108,9 +108,8 @@ std::optional<std::array<std::string, 3>> givenReverseLaw(const std::vector<std:
                 wordsOf(text.substr(group.contentBegin, group.contentEnd - group.contentBegin));
             if (words.size() != 3)
                 return std::nullopt;
-            return std::array<std::string, 3>{std::string(words[0].text),
-                                              std::string(words[1].text),
-                                              std::string(words[2].text)};
+            return std::array<std::string, 3>{
+                std::string(words[0].text), std::string(words[1].text), std::string(words[2].text)};
         }
     }
     return std::nullopt;
@@ -125,9 +124,8 @@ std::vector<AuxiliaryLaw> auxiliaryLaws(const std::vector<std::string>& lines,
             if (!plog && group.keyword != texts::LowKeyword && group.keyword != texts::HighKeyword)
                 continue;
             AuxiliaryLaw law{i, group.contentBegin, group.contentEnd, group.keyword, {}, {}, false};
-            const std::string_view content =
-                std::string_view(lines[i]).substr(group.contentBegin,
-                                                  group.contentEnd - group.contentBegin);
+            const std::string_view content = std::string_view(lines[i]).substr(
+                group.contentBegin, group.contentEnd - group.contentBegin);
             const std::vector<Word> words = wordsOf(content);
             const std::size_t first = plog ? 1 : 0;
             law.readable = group.closed && words.size() == first + 3;

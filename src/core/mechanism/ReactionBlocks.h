@@ -39,11 +39,11 @@ std::vector<ReactionBlock> reactionBlocks(const std::vector<std::string>& lines,
 struct AuxiliaryLaw {
     std::size_t line = 0; ///< 0-based in the file
     std::size_t contentBegin = 0;
-    std::size_t contentEnd = 0;          ///< the numbers between the slashes, in the line
-    std::string keyword;                 ///< LOW, HIGH or PLOG, in capitals
-    std::string pressure;                ///< PLOG/: the pressure as written
-    std::array<std::string, 3> texts;    ///< A, n and Ea as written
-    bool readable = false;               ///< the group holds exactly the numbers it should
+    std::size_t contentEnd = 0;       ///< the numbers between the slashes, in the line
+    std::string keyword;              ///< LOW, HIGH or PLOG, in capitals
+    std::string pressure;             ///< PLOG/: the pressure as written
+    std::array<std::string, 3> texts; ///< A, n and Ea as written
+    bool readable = false;            ///< the group holds exactly the numbers it should
 };
 
 /// The A, n and Ea of the block's REV/ group; nothing when it has none or they are not

@@ -10,8 +10,7 @@
 namespace zorbel {
 
 RateLawValues lawOfTexts(const std::array<std::string, 3>& texts) {
-    return {readLeadingNumber(texts[0]), readLeadingNumber(texts[1]),
-            readLeadingNumber(texts[2])};
+    return {readLeadingNumber(texts[0]), readLeadingNumber(texts[1]), readLeadingNumber(texts[2])};
 }
 
 std::vector<double> lawLogarithms(const RateLawValues& law, const std::vector<double>& T,
@@ -51,11 +50,9 @@ Deviation largestDeviation(const RateLawValues& law, const std::vector<double>& 
     return up >= down ? Deviation{up, T[atHighest]} : Deviation{down, T[atLowest]};
 }
 
-std::optional<std::vector<double>> exactLogReverse(const ReversalRequest& request,
-                                                   const ReversalOutcome& outcome,
-                                                   const RateLawValues& forward,
-                                                   SpeciesProvider& species,
-                                                   std::vector<double>& T) {
+std::optional<std::vector<double>>
+exactLogReverse(const ReversalRequest& request, const ReversalOutcome& outcome,
+                const RateLawValues& forward, SpeciesProvider& species, std::vector<double>& T) {
     if (!outcome.rateConstantsDone)
         return std::nullopt;
     const GridData& grid = species.grid(

@@ -41,10 +41,8 @@ Deviation largestDeviation(const RateLawValues& law, const std::vector<double>& 
 /// its fit, with the forward law `forward` (the request's texts, or an auxiliary law of
 /// the same reaction); the grid's temperatures go to T. Nothing when a species cannot be
 /// evaluated exactly at a grid point.
-std::optional<std::vector<double>> exactLogReverse(const ReversalRequest& request,
-                                                   const ReversalOutcome& outcome,
-                                                   const RateLawValues& forward,
-                                                   SpeciesProvider& species,
-                                                   std::vector<double>& T);
+std::optional<std::vector<double>>
+exactLogReverse(const ReversalRequest& request, const ReversalOutcome& outcome,
+                const RateLawValues& forward, SpeciesProvider& species, std::vector<double>& T);
 
 } // namespace zorbel
