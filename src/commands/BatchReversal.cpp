@@ -298,21 +298,10 @@ private:
         captured_.clear();
     }
 
-    /// The reverse law's deviation from kf/Kc at full precision, for the texts written.
-    std::optional<Deviation> qualityOf(const ReversalRequest& request,
-                                       const ReversalOutcome& outcome,
-                                       const std::array<std::string, 3>& written) {
-        std::vector<double> T;
-        const std::optional<std::vector<double>> exact = exactLogReverse(
-            request, outcome, lawOfTexts({request.aText, request.nText, request.eaText}), *species_,
-            T);
-        if (!exact)
-            return std::nullopt;
-        return largestDeviation(lawOfTexts(written), T, *exact, request.gasConstant);
-    }
-
+    /// The fit of the reaction just written; `quality` when the threads computed it for
+    /// the texts written.
     void recordFit(const ReversalRequest& request, ReversalOutcome outcome,
-                   const std::string& errorText) {
+                   const std::string& errorText, const std::optional<Deviation>* quality) {
         const REVEQfrm& form = session_.form;
         record_.outcome = EntryOutcome::Reversed;
         for (std::size_t k = 0; k < 3; ++k)
@@ -320,7 +309,9 @@ private:
         record_.S = errorText;
         record_.cold = std::string(trimmed(outcome.range.cold));
         record_.hot = std::string(trimmed(outcome.range.hot));
-        record_.quality = qualityOf(request, outcome, record_.reverse);
+        record_.quality = quality != nullptr
+                              ? *quality
+                              : fitQuality(request, outcome, record_.reverse, *species_);
         fittedRequest_ = request;
         fittedOutcome_ = std::move(outcome);
     }
@@ -414,7 +405,8 @@ private:
         ReversedLaw reversed{reverseCoefficientTexts(
                                  *outcome.fit, {common.AFormat, common.NFormat, common.EaFormat}),
                              {}};
-        if (const std::optional<Deviation> quality = qualityOf(request, outcome, reversed.texts)) {
+        if (const std::optional<Deviation> quality =
+                fitQuality(request, outcome, reversed.texts, *species_)) {
             reversed.comment = std::string(texts::LawCommentStart) + deviationText(*quality);
             if (!record_.quality || !(quality->largest <= record_.quality->largest))
                 record_.quality = quality;
@@ -499,7 +491,8 @@ private:
         const FitResult& fit = *outcome.fit;
         rememberFit(common, fit);
         const CoefficientPatterns patterns{common.AFormat, common.NFormat, common.EaFormat};
-        if (ready != nullptr && ready->patterns == patterns)
+        const bool textsReady = ready != nullptr && ready->patterns == patterns;
+        if (textsReady)
             showReverseTexts(ready->reverseTexts);
         else
             showReverseCoefficients(session);
@@ -509,7 +502,7 @@ private:
             (kind_ == BatchKind::All ? std::string(texts::ErrorLabelPrefix) : std::string()) +
             errorText);
         writeRevLine();
-        recordFit(request, std::move(outcome), errorText);
+        recordFit(request, std::move(outcome), errorText, textsReady ? &ready->quality : nullptr);
         return true;
     }
 

@@ -44,6 +44,8 @@ BatchReaction computeBatchReaction(const std::string& parseText, const BatchSett
             reaction.reverseTexts =
                 reverseCoefficientTexts(*reaction.outcome.fit, settings.patterns);
             reaction.errorText = formatNumber(reaction.outcome.fit->S, texts::ErrorMeasurePattern);
+            reaction.quality =
+                fitQuality(reaction.request, reaction.outcome, reaction.reverseTexts, species);
         }
         reaction.computed = true;
     } catch (...) {

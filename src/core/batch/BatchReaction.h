@@ -5,9 +5,11 @@
 // each against what the window then holds and writes it, or computes it again itself.
 
 #include "mechanism/ParsedReaction.h"
+#include "reversal/FitQuality.h"
 #include "reversal/ReactionReversal.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace zorbel {
@@ -32,6 +34,7 @@ struct BatchReaction {
     CoefficientPatterns patterns;
     std::array<std::string, 3> reverseTexts; ///< Arev, nrev, Earev in the patterns
     std::string errorText;                   ///< S in its pattern
+    std::optional<Deviation> quality;        ///< of the reverse texts, see fitQuality
 };
 
 /// The request the window makes for a reaction once its boxes show the parse, with the

@@ -4,10 +4,78 @@
 #include "reversal/SpeciesProvider.h"
 #include "text/NumberText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 namespace zorbel {
+
+namespace {
+
+/// The largest |exp(d) - 1| over the points and its temperature: |exp(d) - 1| grows with
+/// |d| on either side of 0, so the extremes of d decide. A point where d is not a number
+/// counts as infinitely far.
+class Extremes {
+public:
+    void add(double d, std::size_t j) {
+        if (std::isnan(d))
+            d = std::numeric_limits<double>::infinity();
+        if (d > highest_) {
+            highest_ = d;
+            atHighest_ = j;
+        }
+        if (d < lowest_) {
+            lowest_ = d;
+            atLowest_ = j;
+        }
+    }
+    Deviation largest(const std::vector<double>& T) const {
+        if (T.empty())
+            return {};
+        const double up = std::fabs(std::expm1(highest_));
+        const double down = std::fabs(std::expm1(lowest_));
+        return up >= down ? Deviation{up, T[atHighest_]} : Deviation{down, T[atLowest_]};
+    }
+
+private:
+    double highest_ = -std::numeric_limits<double>::infinity();
+    double lowest_ = std::numeric_limits<double>::infinity();
+    std::size_t atHighest_ = 0;
+    std::size_t atLowest_ = 0;
+};
+
+/// ln k_law - ln(kf / Kc) = ln k_law - ln kf + sum over products of (S/R - H/RT) - the same
+/// over reactants - dn ln(R' T) is, for one choice of each species' range, weights times 1,
+/// ln T, 1/T, T, T^2, T^3 and T^4: a few products per point whatever the species.
+struct Weights {
+    double one = 0, lnT = 0, invT = 0, T1 = 0, T2 = 0, T3 = 0, T4 = 0;
+};
+
+struct Term {
+    const Polynomials* polynomials;
+    double sign; ///< +1 for a product, -1 for a reactant
+};
+
+Weights weightsOf(const Weights& laws, const std::array<Term, SlotCount>& terms, std::size_t count,
+                  unsigned upperMask) {
+    Weights w = laws;
+    for (std::size_t k = 0; k < count; ++k) {
+        const Polynomials& p = *terms[k].polynomials;
+        const std::array<double, 7>& a = (upperMask >> k & 1U) != 0 ? p.upper : p.lower;
+        const double s = terms[k].sign;
+        // S/R - H/RT = a1 (ln T - 1) + a2 T/2 + a3 T^2/6 + a4 T^3/12 + a5 T^4/20 - a6/T + a7
+        w.one += s * (a[6] - a[0]);
+        w.lnT += s * a[0];
+        w.T1 += s * a[1] / 2.0;
+        w.T2 += s * a[2] / 6.0;
+        w.T3 += s * a[3] / 12.0;
+        w.T4 += s * a[4] / 20.0;
+        w.invT -= s * a[5];
+    }
+    return w;
+}
+
+} // namespace
 
 RateLawValues lawOfTexts(const std::array<std::string, 3>& texts) {
     return {readLeadingNumber(texts[0]), readLeadingNumber(texts[1]), readLeadingNumber(texts[2])};
@@ -25,55 +93,56 @@ std::vector<double> lawLogarithms(const RateLawValues& law, const std::vector<do
 Deviation largestDeviation(const RateLawValues& law, const std::vector<double>& T,
                            const std::vector<double>& lnReference, double gasConstant) {
     const std::vector<double> lnLaw = lawLogarithms(law, T, gasConstant);
-    // |exp(d) - 1| grows with d on either side of 0: the extremes of d decide.
-    double highest = -std::numeric_limits<double>::infinity();
-    double lowest = std::numeric_limits<double>::infinity();
-    std::size_t atHighest = 0;
-    std::size_t atLowest = 0;
-    for (std::size_t j = 0; j < T.size(); ++j) {
-        double d = lnLaw[j] - lnReference[j];
-        if (std::isnan(d))
-            d = std::numeric_limits<double>::infinity();
-        if (d > highest) {
-            highest = d;
-            atHighest = j;
-        }
-        if (d < lowest) {
-            lowest = d;
-            atLowest = j;
-        }
-    }
-    if (T.empty())
-        return {};
-    const double up = std::fabs(std::expm1(highest));
-    const double down = std::fabs(std::expm1(lowest));
-    return up >= down ? Deviation{up, T[atHighest]} : Deviation{down, T[atLowest]};
+    Extremes extremes;
+    for (std::size_t j = 0; j < T.size(); ++j)
+        extremes.add(lnLaw[j] - lnReference[j], j);
+    return extremes.largest(T);
 }
 
-std::optional<std::vector<double>>
-exactLogReverse(const ReversalRequest& request, const ReversalOutcome& outcome,
-                const RateLawValues& forward, SpeciesProvider& species, std::vector<double>& T) {
+std::optional<Deviation> fitQuality(const ReversalRequest& request, const ReversalOutcome& outcome,
+                                    const std::array<std::string, 3>& written,
+                                    SpeciesProvider& species) {
     if (!outcome.rateConstantsDone)
         return std::nullopt;
     const GridData& grid = species.grid(
         {outcome.range.cold, outcome.range.hot, request.points, request.reciprocalSpacing});
-    T = grid.T();
-    // ln kr = ln kf - ln Kc, ln Kc = dS/R - dH/RT + dn ln(1 / (R' T)).
-    std::vector<double> ln = lawLogarithms(forward, T, request.gasConstant);
-    for (std::size_t j = 0; j < T.size(); ++j)
-        ln[j] += outcome.series.deltaN * std::log(T[j] * gasConstantCm3Atm);
+    const std::vector<double>& T = grid.T();
+    const auto [coldest, hottest] = std::minmax_element(T.begin(), T.end());
+    std::array<Term, SlotCount> terms{};
+    std::size_t count = 0;
     for (std::size_t k = 0; k < SlotCount; ++k) {
         if (outcome.slotKinds[k] != SlotKind::Species)
             continue;
-        const SpeciesProvider::Series& s =
-            species.series(outcome.slotTexts[k], grid, Precision::Exact);
-        if (s.firstOutside >= 0)
+        const Polynomials* p = species.polynomials(outcome.slotTexts[k]);
+        if (p == nullptr || *coldest < p->tLow || *hottest > p->tHigh)
             return std::nullopt;
-        const double sign = k < SideCapacity ? 1.0 : -1.0; // products' dS - dH lowers ln kr
-        for (std::size_t j = 0; j < T.size(); ++j)
-            ln[j] += sign * (s.S[j] - s.H[j]);
+        terms[count++] = {p, k < SideCapacity ? -1.0 : 1.0};
     }
-    return ln;
+    const RateLawValues law = lawOfTexts(written);
+    const RateLawValues forward = lawOfTexts({request.aText, request.nText, request.eaText});
+    const double dn = outcome.series.deltaN;
+    Weights laws;
+    laws.one = std::log(law.A) - std::log(forward.A) - dn * std::log(gasConstantCm3Atm);
+    laws.lnT = law.n - forward.n - dn;
+    laws.invT = -(law.Ea - forward.Ea) / request.gasConstant;
+
+    const GridData::Powers& x = grid.powers();
+    Extremes extremes;
+    unsigned mask = ~0U;
+    Weights w;
+    for (std::size_t j = 0; j < T.size(); ++j) {
+        unsigned upper = 0;
+        for (std::size_t k = 0; k < count; ++k)
+            upper |= (T[j] >= terms[k].polynomials->tCommon ? 1U : 0U) << k;
+        if (upper != mask) {
+            mask = upper;
+            w = weightsOf(laws, terms, count, mask);
+        }
+        extremes.add(w.one + w.lnT * x.lnT[j] + w.invT * x.invT[j] + w.T1 * x.T1[j] +
+                         w.T2 * x.T2[j] + w.T3 * x.T3[j] + w.T4 * x.T4[j],
+                     j);
+    }
+    return extremes.largest(T);
 }
 
 } // namespace zorbel

@@ -37,12 +37,12 @@ std::vector<double> lawLogarithms(const RateLawValues& law, const std::vector<do
 Deviation largestDeviation(const RateLawValues& law, const std::vector<double>& T,
                            const std::vector<double>& lnReference, double gasConstant);
 
-/// ln(kf / Kc) at full double precision over the grid of a reversal that got as far as
-/// its fit, with the forward law `forward` (the request's texts, or an auxiliary law of
-/// the same reaction); the grid's temperatures go to T. Nothing when a species cannot be
-/// evaluated exactly at a grid point.
-std::optional<std::vector<double>>
-exactLogReverse(const ReversalRequest& request, const ReversalOutcome& outcome,
-                const RateLawValues& forward, SpeciesProvider& species, std::vector<double>& T);
+/// The deviation of the written reverse law `written` (A, n, Ea texts) from kf/Kc at full
+/// double precision, over the grid of a reversal that got as far as its rate constants;
+/// kf is the law of the request's texts. Nothing when a species has no polynomials or the
+/// grid leaves its limits.
+std::optional<Deviation> fitQuality(const ReversalRequest& request, const ReversalOutcome& outcome,
+                                    const std::array<std::string, 3>& written,
+                                    SpeciesProvider& species);
 
 } // namespace zorbel

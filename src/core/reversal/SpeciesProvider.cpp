@@ -63,6 +63,12 @@ const SpeciesRecord* SpeciesProvider::find(const std::string& name) {
     return entry(name).record;
 }
 
+const Polynomials* SpeciesProvider::polynomials(const std::string& name) {
+    const std::lock_guard lock(mutex_);
+    const Entry& found = entry(name);
+    return found.polynomials ? &*found.polynomials : nullptr;
+}
+
 const GridData& SpeciesProvider::grid(const GridKey& key) {
     GridEntry* found = nullptr;
     {

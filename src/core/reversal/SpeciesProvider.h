@@ -45,6 +45,10 @@ public:
         int firstOutside = -1;
     };
 
+    /// The species' polynomials; nullptr when the list or the file lacks it or its record
+    /// cannot be computed with.
+    const Polynomials* polynomials(const std::string& name);
+
     /// The grid of the key, built on first use.
     const GridData& grid(const GridKey& key);
     /// The species' values over a grid of this provider.
