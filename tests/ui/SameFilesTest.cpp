@@ -29,11 +29,12 @@ struct Settings {
     const char* rangeInFile = "[ 200 -  3500]";
     const char* firstRow = "\r\n 200\t";
     bool exactThermo = false;
+    bool wholeMechanism = false; ///< Reverse All only
 };
 
 const Settings settingsCases[] = {
     {"AtStart"},
-    {"Changed", "20", true, true, "300", "2500", "[ 300 -  2500]", "\r\n 300\t", true},
+    {"Changed", "20", true, true, "300", "2500", "[ 300 -  2500]", "\r\n 300\t", true, true},
 };
 
 void PrintTo(const Settings& settings, std::ostream* out) {
@@ -66,9 +67,12 @@ protected:
             type("Cold2txt", QString::fromLatin1(settings.cold));
             type("Hot2txt", QString::fromLatin1(settings.hot));
         }
-        if (settings.exactThermo) {
-            QCheckBox* exact = widget<QCheckBox>("ExactThermoChk");
-            QTest::mouseClick(exact, Qt::LeftButton, {}, QPoint(4, exact->height() / 2));
+        for (const auto& [ticked, name] :
+             {std::pair{settings.exactThermo, "ExactThermoChk"},
+              std::pair{settings.wholeMechanism, "WholeMechanismChk"}}) {
+            QCheckBox* box = widget<QCheckBox>(name);
+            if (ticked)
+                QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
         }
         if (settings.arrhenius) {
             showTab(REVEQfrm::MechanismTab);
@@ -126,7 +130,9 @@ TEST_P(SameFilesTest, ReverseAndReverseAllWriteWhatTheCommandLineWrites) {
     ASSERT_EQ(runCli(QStringList{QStringLiteral("reverse-all"), toQt(thermoPath),
                                  toQt(mechanismPath), QStringLiteral("--patterns-from"),
                                  QStringLiteral("0"), QStringLiteral("--date"), date}
-                     << cliOptions(GetParam())),
+                     << cliOptions(GetParam())
+                     << (GetParam().wholeMechanism ? QStringList{QStringLiteral("--complete")}
+                                                   : QStringList{})),
               0);
     expectSameFile(texts::TempFileName);
     expectSameFile(texts::RevAllFileName);
@@ -134,6 +140,7 @@ TEST_P(SameFilesTest, ReverseAndReverseAllWriteWhatTheCommandLineWrites) {
     const QByteArray written = contents(output(texts::RevAllFileName));
     EXPECT_TRUE(written.contains(date.toLatin1()));
     EXPECT_TRUE(written.contains(GetParam().rangeInFile));
+    EXPECT_EQ(written.contains(QByteArrayLiteral("; max err ")), GetParam().wholeMechanism);
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, SameFilesTest, ::testing::ValuesIn(settingsCases),
