@@ -184,7 +184,7 @@ public:
         startRecord(listIndex, listed);
         const bool reversed = reverseOrFault(ready, listedWritten, listIndex, listed, parseText);
         if (whole_)
-            writeWholeBlock(listIndex);
+            writeWholeBlockOrFault(listIndex);
         records_.push_back(std::move(record_));
         return reversed;
     }
@@ -356,6 +356,26 @@ private:
     }
 
     /// A reaction written without a law of the run's: the report names no fitted law.
+    /// A fault while a block's other laws are reversed costs that reaction only: it is kept
+    /// as written, with the fault's words.
+    void writeWholeBlockOrFault(int listIndex) {
+        try {
+            writeWholeBlock(listIndex);
+            return;
+        } catch (const std::exception& fault) {
+            captured_ = {{}, notCalculated(texts::UnexpectedReason, fault.what())};
+        } catch (...) {
+            captured_ = {{}, notCalculated(texts::UnexpectedReason, {})};
+        }
+        notReversed(texts::FaultWhy);
+        std::vector<std::string> lines;
+        const ReactionBlock& block = blocks_[static_cast<std::size_t>(listIndex)];
+        writeInserted(fileLines_, block, {captured_.back()}, lines);
+        for (const std::string& line : lines)
+            out_->line(line);
+        copied_ = block.end;
+    }
+
     void notReversed(std::string_view why) {
         record_.outcome = EntryOutcome::NotReversed;
         record_.reason = std::string(why);

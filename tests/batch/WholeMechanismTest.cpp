@@ -46,7 +46,21 @@ protected:
         session.common.WorkFolder = folder.path().string() + "/";
         form.WholeMechanismChk.setChecked(true);
         session.reportPath = path("report.csv");
+        platform.summaries.clear();
         form.CMD4.click();
+        // The summary's counts add up to the reactions listed.
+        EXPECT_EQ(platform.summaries.size(), 1U);
+        int reactions = 0, sum = 0;
+        for (const std::string& line : splitLines(platform.summaries.back())) {
+            const std::size_t colon = line.find(": ");
+            const std::string_view head = std::string_view(line).substr(0, colon);
+            if (head == "Reactions")
+                reactions = std::stoi(line.substr(colon + 2));
+            else if (!line.starts_with(" ") && colon != std::string::npos && head != "worst fit")
+                sum += std::stoi(line.substr(colon + 2));
+        }
+        EXPECT_EQ(sum, reactions);
+        EXPECT_EQ(reactions, form.LOS2.count());
         Lines written = *readLines(path("RevAll.txt"));
         EXPECT_TRUE(written.front().starts_with(texts::GeneratedThe));
         written.erase(written.begin());
@@ -188,6 +202,14 @@ TEST_F(WholeMechanismTest, EveryKindOfReactionInOneFile) {
     const Lines report = *readLines(path("report.csv"));
     ASSERT_EQ(report.size(), 11U);
     EXPECT_TRUE(report[4].starts_with("3,H+O2(+M)<=>HO2(+M),chemically activated,pair,"));
+
+    // A file changed since its load would put the results beside other lines: refused, and
+    // the previous file stays.
+    const std::string before = testing::readFile(path("RevAll.txt"));
+    folder.write("whole.rxn", "REACTIONS\nH+O2<=>O+OH 1.0E+13 0.0 0.0\nEND\n");
+    form.CMD4.click();
+    EXPECT_TRUE(form.lblerror.caption().starts_with(texts::MechanismChanged));
+    EXPECT_EQ(testing::readFile(path("RevAll.txt")), before);
 }
 
 TEST_F(WholeMechanismTest, PublishedMechanisms) {
@@ -207,7 +229,6 @@ TEST_F(WholeMechanismTest, PublishedMechanisms) {
     }
     {
         SCOPED_TRACE("AramcoMech 1.3");
-        platform.summaries.clear();
         const std::string mechanism = (data / "aramco1.3/mech-clean.rxn").string();
         const Lines input = *readLines(mechanism);
         const Lines output =
@@ -236,7 +257,9 @@ TEST_F(WholeMechanismTest, PublishedMechanisms) {
         ASSERT_EQ(platform.summaries.size(), 1U);
         EXPECT_NE(platform.summaries[0].find("written as irreversible pairs: 120"),
                   std::string::npos);
-        EXPECT_EQ(readLines(path("report.csv"))->size(), 1543U);
+        const std::string report = testing::readFile(path("report.csv"));
+        EXPECT_EQ(splitLines(report).size(), 1543U);
+        EXPECT_NE(report.find(",\"C3H6OOH2-1O2<=>C3H51-2,3OOH\",elementary,"), std::string::npos);
     }
 }
 
