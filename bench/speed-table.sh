@@ -35,7 +35,7 @@ for job in "${jobs[@]}"; do
   memory=0
   for _ in 1 2 3; do
     /usr/bin/time -f "%e %U %S %M" -o "$work/time" "$cli" reverse-all "$thermo" "$mechanism" \
-      --points "$points" --work-folder "$work" --date "01/01/26 00:00:00" "${extra[@]}" >/dev/null
+      --points "$points" --work-folder "$work" --date "01/01/26 00:00:00" "${extra[@]}" &>/dev/null
     read -r seconds user system kilobytes <"$work/time"
     runs+=("$seconds")
     cpu+=("$(awk -v u="$user" -v s="$system" 'BEGIN { print u + s }')")

@@ -35,9 +35,9 @@ namespace {
 
 enum class BatchKind { All, Selected };
 
-/// What a run writes: the reaction lines with their results, or the whole mechanism file
-/// with the results put in place.
-enum class BatchOutput { ReactionLines, WholeMechanism };
+/// Whose run it is: a command's own, which writes the whole mechanism and the report when
+/// the settings ask for them, or the comparison's, which reads the reaction lines back.
+enum class RunOwner { Command, Comparison };
 
 /// Marks the session busy for the run, so that no other command starts during a yield.
 /// A request to stop stays after the run, for its caller to see; the next run clears it.
@@ -136,8 +136,10 @@ constexpr std::size_t aheadPerThread = 32;
 /// after the run (the last reaction's grid and species).
 class BatchRun {
 public:
-    BatchRun(Session& session, BatchKind kind, BatchOutput output)
-        : session_(session), kind_(kind), whole_(output == BatchOutput::WholeMechanism) {}
+    BatchRun(Session& session, BatchKind kind, RunOwner owner)
+        : session_(session), kind_(kind),
+          whole_(owner == RunOwner::Command && session.form.WholeMechanismChk.checked()),
+          reportPath_(owner == RunOwner::Command ? session.reportPath : std::string()) {}
 
     /// Reads the database and starts the file; false, with failure() saying why, when
     /// either cannot be done. A database that can no longer be read would turn every
@@ -149,7 +151,7 @@ public:
             failure_ = databaseUnreadable(session_.common.ThermoPath);
             return false;
         }
-        if (!readBlocks())
+        if (!readBlocks() || !createReport())
             return false;
         out_ = std::make_unique<LineWriter>(path);
         if (!out_->ok()) {
@@ -185,7 +187,9 @@ public:
         const bool reversed = reverseOrFault(ready, listedWritten, listIndex, listed, parseText);
         if (whole_)
             writeWholeBlockOrFault(listIndex);
-        records_.push_back(std::move(record_));
+        summary_.add(record_);
+        if (report_)
+            report_->line(reportRow(record_));
         return reversed;
     }
 
@@ -201,13 +205,12 @@ public:
         return putInPlace ? out_->close() : out_->finish();
     }
 
-    /// Writes the report the session asks for, if any; false when it could not be written.
-    bool writeReport() const {
-        return session_.reportPath.empty() ||
-               writeLines(session_.reportPath, reportLines(records_));
-    }
+    /// Puts the report in place, if the run writes one; false when it could not be
+    /// written whole.
+    bool closeReport() { return !report_ || report_->close(); }
+    const std::string& reportPath() const { return reportPath_; }
 
-    std::string summary() const { return summaryText(records_, session_.common.NewLine); }
+    std::string summary() const { return summary_.text(session_.common.NewLine); }
 
     std::unique_ptr<LineWriter> release() { return std::move(out_); }
 
@@ -259,7 +262,7 @@ private:
     bool readBlocks() {
         const CommonValue& common = session_.common;
         const std::vector<std::string>& listed = session_.form.LOS2.entries();
-        if (!whole_ && session_.reportPath.empty())
+        if (!whole_ && reportPath_.empty())
             return true;
         std::optional<std::vector<std::string>> lines;
         if (common.ReactionLines.size() == listed.size())
@@ -281,6 +284,20 @@ private:
         // The report names the kinds that the reaction lines alone tell.
         for (const std::string& entry : listed)
             blocks_.push_back(reactionBlocks({entry}, {1}).front());
+        return true;
+    }
+
+    /// Starts the report with its header, when the run writes one.
+    bool createReport() {
+        if (reportPath_.empty())
+            return true;
+        report_ = std::make_unique<LineWriter>(reportPath_);
+        if (!report_->ok()) {
+            failure_ = writeRefusal(reportPath_, texts::ReportNotWritten);
+            report_.reset();
+            return false;
+        }
+        report_->line(texts::ReportHeader);
         return true;
     }
 
@@ -603,7 +620,9 @@ private:
     /// The lines the reaction being written gets after its line, in the default layout.
     std::vector<std::string> captured_;
     EntryRecord record_;
-    std::vector<EntryRecord> records_;
+    BatchSummary summary_;
+    std::string reportPath_;
+    std::unique_ptr<LineWriter> report_;
     /// The request and outcome of the last reaction fitted, for its other laws.
     ReversalRequest fittedRequest_;
     ReversalOutcome fittedOutcome_;
@@ -659,20 +678,15 @@ bool confirmed(Session& session, std::string text, std::string_view title) {
                                          MessageIcon::Question}) == MessageAnswer::Yes;
 }
 
-BatchOutput outputOf(const Session& session, bool own) {
-    return own && session.form.WholeMechanismChk.checked() ? BatchOutput::WholeMechanism
-                                                           : BatchOutput::ReactionLines;
-}
-
 /// The end of a run of the user's own: JOB DONE, the report and the summary.
-CommandResult closeOwnRun(Session& session, const BatchRun& run) {
+CommandResult closeOwnRun(Session& session, BatchRun& run) {
     session.showJobDone(session.outputCopiedTo(run.path()));
-    if (!run.writeReport())
-        return session.refuse(writeRefusal(session.reportPath, texts::ReportNotWritten));
+    if (!run.closeReport())
+        return session.refuse(writeRefusal(run.reportPath(), texts::ReportNotWritten));
     session.platform.showSummary(run.summary());
     std::vector<std::string> written{run.path()};
-    if (!session.reportPath.empty())
-        written.push_back(session.reportPath);
+    if (!run.reportPath().empty())
+        written.push_back(run.reportPath());
     return CommandResult::wrote(written);
 }
 
@@ -708,7 +722,7 @@ CommandResult reverseAllWorker(Session& session, ClosingBox closingBox,
 
     // The annotation reads the file back in its default layout and reports on its own.
     const bool own = closingBox == ClosingBox::Shown;
-    BatchRun run(session, BatchKind::All, outputOf(session, own));
+    BatchRun run(session, BatchKind::All, own ? RunOwner::Command : RunOwner::Comparison);
     form.LOS3.clear();
     if (!run.create(pathInFolder(session.common.WorkFolder, texts::RevAllFileName))) {
         CommandResult refused = session.refuse(run.failure());
@@ -842,7 +856,7 @@ CommandResult reverseSelectedCommand(Session& session) {
     if (stopAsked(session))
         return stoppedRun();
 
-    BatchRun run(session, BatchKind::Selected, outputOf(session, true));
+    BatchRun run(session, BatchKind::Selected, RunOwner::Command);
     if (std::optional<CommandResult> refused = openSelectedRun(session, run, chosen))
         return *refused;
 

@@ -4,7 +4,7 @@
 
 #include <cmath>
 #include <cstdio>
-#include <map>
+#include <iterator>
 
 namespace zorbel {
 
@@ -49,35 +49,33 @@ std::string deviationText(const Deviation& deviation) {
            std::to_string(std::lround(deviation.temperature)) + std::string(texts::Kelvin);
 }
 
-std::string summaryText(const std::vector<EntryRecord>& records, const std::string& newLine) {
-    std::array<std::size_t, 4> counts{};
-    std::map<std::string, std::size_t> reasons;
-    const EntryRecord* worst = nullptr;
-    for (const EntryRecord& record : records) {
-        ++counts[static_cast<std::size_t>(record.outcome)];
-        if (record.outcome == EntryOutcome::NotReversed)
-            ++reasons[record.reason];
-        if (record.quality &&
-            (worst == nullptr || !(record.quality->largest <= worst->quality->largest)))
-            worst = &record;
-    }
-    const auto count = [&counts](EntryOutcome outcome) {
-        return std::to_string(counts[static_cast<std::size_t>(outcome)]);
+void BatchSummary::add(const EntryRecord& record) {
+    ++reactions_;
+    ++counts_[static_cast<std::size_t>(record.outcome)];
+    if (record.outcome == EntryOutcome::NotReversed)
+        ++reasons_[record.reason];
+    if (record.quality && (!worst_ || !(record.quality->largest <= worst_->quality->largest)))
+        worst_ = record;
+}
+
+std::string BatchSummary::text(const std::string& newLine) const {
+    const auto count = [this](EntryOutcome outcome) {
+        return std::to_string(counts_[static_cast<std::size_t>(outcome)]);
     };
-    std::string text =
-        std::string(texts::SummaryReactions) + std::to_string(records.size()) + newLine +
-        std::string(texts::SummaryReversed) + count(EntryOutcome::Reversed) + newLine +
-        std::string(texts::SummaryPairs) + count(EntryOutcome::Pair) + newLine +
-        std::string(texts::SummaryIrreversible) + count(EntryOutcome::Irreversible) + newLine +
-        std::string(texts::SummaryNotReversed) + count(EntryOutcome::NotReversed);
-    for (const auto& [reason, n] : reasons)
+    std::string text = std::string(texts::SummaryReactions) + std::to_string(reactions_) + newLine +
+                       std::string(texts::SummaryReversed) + count(EntryOutcome::Reversed) +
+                       newLine + std::string(texts::SummaryPairs) + count(EntryOutcome::Pair) +
+                       newLine + std::string(texts::SummaryIrreversible) +
+                       count(EntryOutcome::Irreversible) + newLine +
+                       std::string(texts::SummaryNotReversed) + count(EntryOutcome::NotReversed);
+    for (const auto& [reason, n] : reasons_)
         text +=
             newLine + std::string(texts::SummaryReasonIndent) + reason + ": " + std::to_string(n);
     text += newLine;
-    if (worst == nullptr)
+    if (!worst_)
         return text + std::string(texts::SummaryNoFit);
-    return text + std::string(texts::SummaryWorst) + worst->equation + " (" +
-           std::to_string(worst->index) + "), " + deviationText(*worst->quality);
+    return text + std::string(texts::SummaryWorst) + worst_->equation + " (" +
+           std::to_string(worst_->index) + "), " + deviationText(*worst_->quality);
 }
 
 namespace {
@@ -102,31 +100,27 @@ std::string number(double value, const char* format) {
 
 } // namespace
 
-std::vector<std::string> reportLines(const std::vector<EntryRecord>& records) {
-    std::vector<std::string> lines{std::string(texts::ReportHeader)};
-    for (const EntryRecord& r : records) {
-        std::vector<std::string> fields{
-            std::to_string(r.index),
-            r.equation,
-            std::string(kindName(r.kind)),
-            std::string(texts::OutcomeNames[static_cast<std::size_t>(r.outcome)]),
-            r.forward[0],
-            r.forward[1],
-            r.forward[2],
-            r.reverse[0],
-            r.reverse[1],
-            r.reverse[2],
-            r.S,
-            r.quality ? number(100.0 * r.quality->largest, "%.4g") : "",
-            r.quality ? number(r.quality->temperature, "%.6g") : "",
-            r.cold,
-            r.hot};
-        std::string line;
-        for (const std::string& field : fields)
-            line += (line.empty() && &field == &fields.front() ? "" : ",") + csvField(field);
-        lines.push_back(std::move(line));
-    }
-    return lines;
+std::string reportRow(const EntryRecord& r) {
+    const std::string fields[] = {
+        std::to_string(r.index),
+        r.equation,
+        std::string(kindName(r.kind)),
+        std::string(texts::OutcomeNames[static_cast<std::size_t>(r.outcome)]),
+        r.forward[0],
+        r.forward[1],
+        r.forward[2],
+        r.reverse[0],
+        r.reverse[1],
+        r.reverse[2],
+        r.S,
+        r.quality ? number(100.0 * r.quality->largest, "%.4g") : "",
+        r.quality ? number(r.quality->temperature, "%.6g") : "",
+        r.cold,
+        r.hot};
+    std::string row = csvField(fields[0]);
+    for (std::size_t i = 1; i < std::size(fields); ++i)
+        row += "," + csvField(fields[i]);
+    return row;
 }
 
 } // namespace zorbel

@@ -7,6 +7,7 @@
 #include "reversal/ReactionReversal.h"
 
 #include <array>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,12 +38,23 @@ std::string_view kindName(ReactionKind kind);
 /// A deviation as the files write it: "12.3% at 300 K".
 std::string deviationText(const Deviation& deviation);
 
-/// The summary: reactions reversed, written as pairs, kept irreversible and not reversed
-/// (with a count per reason), and the worst fit. Lines joined by `newLine`.
-std::string summaryText(const std::vector<EntryRecord>& records, const std::string& newLine);
+/// The counts of a run as its reactions are written: reversed, written as pairs, kept
+/// irreversible and not reversed (with a count per reason), and the worst fit.
+class BatchSummary {
+public:
+    void add(const EntryRecord& record);
+    /// Lines joined by `newLine`.
+    std::string text(const std::string& newLine) const;
 
-/// The report: a header line and one row per reaction, comma-separated, fields that hold
-/// a comma or a quote quoted.
-std::vector<std::string> reportLines(const std::vector<EntryRecord>& records);
+private:
+    std::size_t reactions_ = 0;
+    std::array<std::size_t, 4> counts_{};
+    std::map<std::string, std::size_t> reasons_;
+    std::optional<EntryRecord> worst_;
+};
+
+/// A row of the report, comma-separated, fields that hold a comma or a quote quoted; the
+/// header line is texts::ReportHeader.
+std::string reportRow(const EntryRecord& record);
 
 } // namespace zorbel

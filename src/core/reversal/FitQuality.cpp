@@ -18,8 +18,6 @@ namespace {
 class Extremes {
 public:
     void add(double d, std::size_t j) {
-        if (std::isnan(d))
-            d = std::numeric_limits<double>::infinity();
         if (d > highest_) {
             highest_ = d;
             atHighest_ = j;
@@ -28,10 +26,16 @@ public:
             lowest_ = d;
             atLowest_ = j;
         }
+        if (d != d && !notANumber_) { // NOLINT(misc-redundant-expression): NaN
+            notANumber_ = true;
+            atNotANumber_ = j;
+        }
     }
     Deviation largest(const std::vector<double>& T) const {
         if (T.empty())
             return {};
+        if (notANumber_)
+            return {std::numeric_limits<double>::infinity(), T[atNotANumber_]};
         const double up = std::fabs(std::expm1(highest_));
         const double down = std::fabs(std::expm1(lowest_));
         return up >= down ? Deviation{up, T[atHighest_]} : Deviation{down, T[atLowest_]};
@@ -42,6 +46,8 @@ private:
     double lowest_ = std::numeric_limits<double>::infinity();
     std::size_t atHighest_ = 0;
     std::size_t atLowest_ = 0;
+    bool notANumber_ = false;
+    std::size_t atNotANumber_ = 0;
 };
 
 /// ln k_law - ln(kf / Kc) = ln k_law - ln kf + sum over products of (S/R - H/RT) - the same
@@ -113,7 +119,7 @@ std::optional<Deviation> fitQuality(const ReversalRequest& request, const Revers
     for (std::size_t k = 0; k < SlotCount; ++k) {
         if (outcome.slotKinds[k] != SlotKind::Species)
             continue;
-        const Polynomials* p = species.polynomials(outcome.slotTexts[k]);
+        const Polynomials* p = outcome.polynomials[k];
         if (p == nullptr || *coldest < p->tLow || *hottest > p->tHigh)
             return std::nullopt;
         terms[count++] = {p, k < SideCapacity ? -1.0 : 1.0};
@@ -126,21 +132,40 @@ std::optional<Deviation> fitQuality(const ReversalRequest& request, const Revers
     laws.lnT = law.n - forward.n - dn;
     laws.invT = -(law.Ea - forward.Ea) / request.gasConstant;
 
-    const GridData::Powers& x = grid.powers();
-    Extremes extremes;
-    unsigned mask = ~0U;
-    Weights w;
-    for (std::size_t j = 0; j < T.size(); ++j) {
+    // The powers of the temperatures as read back from their 15-digit texts: they differ
+    // from the grid's by a unit in the last place at most, far below what is written.
+    const std::vector<TemperaturePowers>& x = grid.readBack();
+    // The grid is monotonic: each species' range changes at one point at most, so the
+    // weights hold over stretches that end where some species crosses its common
+    // temperature.
+    const auto upperAt = [&](std::size_t j) {
         unsigned upper = 0;
         for (std::size_t k = 0; k < count; ++k)
             upper |= (T[j] >= terms[k].polynomials->tCommon ? 1U : 0U) << k;
-        if (upper != mask) {
-            mask = upper;
-            w = weightsOf(laws, terms, count, mask);
+        return upper;
+    };
+    Extremes extremes;
+    for (std::size_t begin = 0; begin < T.size();) {
+        const unsigned mask = upperAt(begin);
+        std::size_t end = begin + 1;
+        // Doubling, then halving, to the stretch's end.
+        std::size_t step = 1;
+        while (end + step <= T.size() && upperAt(end + step - 1) == mask) {
+            end += step;
+            step *= 2;
         }
-        extremes.add(w.one + w.lnT * x.lnT[j] + w.invT * x.invT[j] + w.T1 * x.T1[j] +
-                         w.T2 * x.T2[j] + w.T3 * x.T3[j] + w.T4 * x.T4[j],
-                     j);
+        for (; step > 0; step /= 2) {
+            if (end + step <= T.size() && upperAt(end + step - 1) == mask)
+                end += step;
+        }
+        const Weights w = weightsOf(laws, terms, count, mask);
+        for (std::size_t j = begin; j < end; ++j) {
+            const TemperaturePowers& p = x[j];
+            extremes.add(w.one + w.lnT * p.lnT + w.invT * p.invT + w.T1 * p.t + w.T2 * p.t2 +
+                             w.T3 * p.t3 + w.T4 * p.t4,
+                         j);
+        }
+        begin = end;
     }
     return extremes.largest(T);
 }

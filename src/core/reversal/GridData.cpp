@@ -32,18 +32,4 @@ const FitBasis& GridData::basis(RateLaw law) const {
     return bases_[slot];
 }
 
-const GridData::Powers& GridData::powers() const {
-    std::call_once(powersOnce_, [&] {
-        for (double t : T_) {
-            powers_.lnT.push_back(std::log(t));
-            powers_.T1.push_back(t);
-            powers_.T2.push_back(t * t);
-            powers_.T3.push_back(t * t * t);
-            powers_.T4.push_back(t * t * t * t);
-            powers_.invT.push_back(1.0 / t);
-        }
-    });
-    return powers_;
-}
-
 } // namespace zorbel

@@ -37,12 +37,6 @@ public:
     /// (1 / (T R'))^deltaN at each point, R' in cm3 atm / (mol K); deltaN from -3 to 3.
     const std::vector<double>& concentrationFactor(int deltaN) const;
     const FitBasis& basis(RateLaw law) const;
-    /// ln T, T, T^2, T^3, T^4 and 1/T at each temperature itself (not read back): what a
-    /// law and the species' polynomials are sums of.
-    struct Powers {
-        std::vector<double> lnT, T1, T2, T3, T4, invT;
-    };
-    const Powers& powers() const;
 
     static constexpr int largestDeltaN = 3;
 
@@ -54,8 +48,6 @@ private:
     mutable std::array<std::vector<double>, 2 * largestDeltaN + 1> factors_;
     mutable std::array<std::once_flag, 2> basisOnce_;
     mutable std::array<FitBasis, 2> bases_;
-    mutable std::once_flag powersOnce_;
-    mutable Powers powers_;
 };
 
 /// Concentration units: R in cm3 atm / (mol K).

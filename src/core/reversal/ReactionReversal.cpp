@@ -37,7 +37,9 @@ bool classifySlots(const ReversalRequest& request, SpeciesProvider& species,
             continue;
         }
         outcome.lastLookup = text;
-        const SpeciesRecord* record = species.find(text);
+        const SpeciesProvider::Found found = species.lookUp(text);
+        const SpeciesRecord* record = found.record;
+        outcome.polynomials[k] = found.polynomials;
         if (text == texts::ThirdBody) {
             outcome.slotKinds[k] = SlotKind::ThirdBody;
         } else if (record == nullptr) {

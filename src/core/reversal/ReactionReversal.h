@@ -7,6 +7,7 @@
 #include "mechanism/ParsedReaction.h"
 #include "reversal/ArrheniusFit.h"
 #include "reversal/TemperatureGrid.h"
+#include "thermo/SpeciesProperties.h"
 #include "thermo/SpeciesRecord.h"
 
 #include <array>
@@ -69,6 +70,8 @@ struct ReactionSeries {
 struct ReversalOutcome {
     ReactionSlots slotTexts; ///< after the parentheses are stripped
     std::array<SlotKind, 6> slotKinds{};
+    /// Each species slot's polynomials, owned by the species provider.
+    std::array<const Polynomials*, 6> polynomials{};
     Refusal refusal = Refusal::None;
     std::string detail; ///< the species, coefficient or fault a refusal concerns
     /// The record an UnusableRecord refusal concerns; detail holds its species.

@@ -63,10 +63,10 @@ const SpeciesRecord* SpeciesProvider::find(const std::string& name) {
     return entry(name).record;
 }
 
-const Polynomials* SpeciesProvider::polynomials(const std::string& name) {
+SpeciesProvider::Found SpeciesProvider::lookUp(const std::string& name) {
     const std::lock_guard lock(mutex_);
     const Entry& found = entry(name);
-    return found.polynomials ? &*found.polynomials : nullptr;
+    return {found.record, found.polynomials ? &*found.polynomials : nullptr};
 }
 
 const GridData& SpeciesProvider::grid(const GridKey& key) {

@@ -37,6 +37,12 @@ public:
     /// The species' record, or nullptr when the list or the file lacks it. A record with a
     /// fault is returned too: the reversal refuses it by name.
     const SpeciesRecord* find(const std::string& name);
+    /// The record and, when it can be computed with, its polynomials, in one look.
+    struct Found {
+        const SpeciesRecord* record = nullptr;
+        const Polynomials* polynomials = nullptr;
+    };
+    Found lookUp(const std::string& name);
 
     struct Series {
         std::vector<double> S; ///< S/R at each point
@@ -44,10 +50,6 @@ public:
         /// Index of the first point outside the species' limits, or -1 when none is.
         int firstOutside = -1;
     };
-
-    /// The species' polynomials; nullptr when the list or the file lacks it or its record
-    /// cannot be computed with.
-    const Polynomials* polynomials(const std::string& name);
 
     /// The grid of the key, built on first use.
     const GridData& grid(const GridKey& key);

@@ -49,7 +49,7 @@ Polynomials polynomialsOf(const SpeciesRecord& record) {
 }
 
 TemperaturePowers powersOf(double t) {
-    return {t, std::pow(t, 2), std::pow(t, 3), std::pow(t, 4), std::log(t)};
+    return {t, std::pow(t, 2), std::pow(t, 3), std::pow(t, 4), std::log(t), 1.0 / t};
 }
 
 double propertyValue(const std::array<double, 7>& a, Property property, double t) {
@@ -58,7 +58,8 @@ double propertyValue(const std::array<double, 7>& a, Property property, double t
 
 double propertyValue(const std::array<double, 7>& a, Property property,
                      const TemperaturePowers& powers) {
-    const auto [t, t2, t3, t4, lnT] = powers;
+    const auto& [t, t2, t3, t4, lnT, invT] = powers;
+    static_cast<void>(invT);
     switch (property) {
     case Property::Cp:
         return a[0] + a[1] * t + a[2] * t2 + a[3] * t3 + a[4] * t4;

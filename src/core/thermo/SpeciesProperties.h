@@ -55,6 +55,7 @@ std::optional<double> propertyExact(const Polynomials& p, Property property, dou
 /// for every species evaluated over it.
 struct TemperaturePowers {
     double t, t2, t3, t4, lnT;
+    double invT; ///< 1/t; the properties divide by t themselves, to the same last digit
 };
 TemperaturePowers powersOf(double t);
 
