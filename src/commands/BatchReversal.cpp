@@ -186,7 +186,7 @@ public:
         startRecord(listIndex, listed);
         const bool reversed = reverseOrFault(ready, listedWritten, listIndex, listed, parseText);
         if (whole_)
-            writeWholeBlockOrFault(listIndex);
+            writeWholeBlock(listIndex);
         summary_.add(record_);
         if (report_)
             report_->line(reportRow(record_));
@@ -333,146 +333,37 @@ private:
         fittedOutcome_ = std::move(outcome);
     }
 
-    /// The block of the reaction just computed, in the whole mechanism.
+    /// The block of the reaction just computed, in the whole mechanism. A fault while its
+    /// other laws are reversed costs that reaction only: it is kept as written, with the
+    /// fault's words.
     void writeWholeBlock(int listIndex) {
         const ReactionBlock& block = blocks_[static_cast<std::size_t>(listIndex)];
         copyFileLines(block.line);
-        std::vector<std::string> lines;
-        // What the default layout wrote after the reaction line.
+        // What the reaction-lines layout wrote after the reaction line.
         std::vector<std::string> inserted(captured_.begin() + (captured_.empty() ? 0 : 1),
                                           captured_.end());
-        if (trimmed(fileLines_[block.line]).substr(0, 1) == "!") {
-            notReversed(texts::CommentEntryWhy);
-            inserted.clear();
-        } else if (record_.outcome == EntryOutcome::Irreversible) {
-            inserted.clear();
-        } else if (block.kind == ReactionKind::Other) {
-            notReversed(std::string(texts::OtherKindWhy) + block.otherKeyword);
-            inserted = {std::string(texts::NotReversedStart) + block.otherKeyword};
-        } else if (record_.outcome == EntryOutcome::Reversed && block.givenReverse) {
-            writeAfterGivenReverse(fileLines_, block, givenReverseComment(block), lines);
-            notReversed(texts::GivenReverseWhy);
-        } else if (record_.outcome == EntryOutcome::Reversed &&
-                   (block.kind == ReactionKind::Elementary ||
-                    block.kind == ReactionKind::ThirdBody)) {
-            if (record_.quality)
-                inserted.back() +=
-                    std::string(texts::MaxErrorStart) + deviationText(*record_.quality);
-        } else if (record_.outcome == EntryOutcome::Reversed) {
-            inserted.pop_back(); // the REV/ line: a pair carries its law on the reverse line
-            if (writeReversePair(block, inserted, lines))
-                inserted.clear();
-            else
-                inserted = {std::string(texts::NotReversedStart) + record_.reason};
-        }
-        if (lines.empty())
-            writeInserted(fileLines_, block, inserted, lines);
-        for (const std::string& line : lines)
-            out_->line(line);
-        copied_ = block.end;
-    }
-
-    /// A reaction written without a law of the run's: the report names no fitted law.
-    /// A fault while a block's other laws are reversed costs that reaction only: it is kept
-    /// as written, with the fault's words.
-    void writeWholeBlockOrFault(int listIndex) {
-        try {
-            writeWholeBlock(listIndex);
-            return;
-        } catch (const std::exception& fault) {
-            captured_ = {{}, notCalculated(texts::UnexpectedReason, fault.what())};
-        } catch (...) {
-            captured_ = {{}, notCalculated(texts::UnexpectedReason, {})};
-        }
-        notReversed(texts::FaultWhy);
         std::vector<std::string> lines;
-        const ReactionBlock& block = blocks_[static_cast<std::size_t>(listIndex)];
-        writeInserted(fileLines_, block, {captured_.back()}, lines);
+        std::string fault;
+        try {
+            const CommonValue& common = session_.common;
+            const FittedReaction fitted{fittedRequest_,
+                                        fittedOutcome_,
+                                        {common.AFormat, common.NFormat, common.EaFormat},
+                                        *species_};
+            lines = wholeBlockLines(fileLines_, block, std::move(inserted), record_, &fitted);
+        } catch (const std::exception& thrown) {
+            fault = notCalculated(texts::UnexpectedReason, thrown.what());
+        } catch (...) {
+            fault = notCalculated(texts::UnexpectedReason, {});
+        }
+        if (!fault.empty()) {
+            markNotReversed(record_, texts::FaultWhy);
+            lines.clear();
+            writeInserted(fileLines_, block, {fault}, lines);
+        }
         for (const std::string& line : lines)
             out_->line(line);
         copied_ = block.end;
-    }
-
-    void notReversed(std::string_view why) {
-        record_.outcome = EntryOutcome::NotReversed;
-        record_.reason = std::string(why);
-        record_.reverse = {};
-        record_.S.clear();
-        record_.quality.reset();
-    }
-
-    std::string givenReverseComment(const ReactionBlock& block) {
-        const std::string fitted =
-            record_.reverse[0] + " " + record_.reverse[1] + " " + record_.reverse[2];
-        std::string comment = std::string(texts::GivenReverseStart) + fitted;
-        const std::optional<std::array<std::string, 3>> given = givenReverseLaw(fileLines_, block);
-        const GridData& grid =
-            species_->grid({fittedOutcome_.range.cold, fittedOutcome_.range.hot,
-                            fittedRequest_.points, fittedRequest_.reciprocalSpacing});
-        if (given) {
-            const double R = fittedRequest_.gasConstant;
-            const Deviation deviation =
-                largestDeviation(lawOfTexts(*given), grid.T(),
-                                 lawLogarithms(lawOfTexts(record_.reverse), grid.T(), R), R);
-            comment += std::string(texts::GivenReverseDeviation) + deviationText(deviation);
-        }
-        return comment;
-    }
-
-    /// A reversed law of an auxiliary line, fitted as the reaction's own law; nothing,
-    /// with the reason in the record, when it cannot be. A negative A (a term of a sum of
-    /// laws) is reversed by its size and keeps its sign: Kc is the same for every term.
-    std::optional<ReversedLaw> reverseAuxiliary(const AuxiliaryLaw& law) {
-        const std::string why = std::string(texts::AuxiliaryWhy) + law.keyword;
-        if (!law.readable) {
-            notReversed(why);
-            return std::nullopt;
-        }
-        ReversalRequest request = fittedRequest_;
-        const bool negative = !law.texts[0].empty() && law.texts[0].front() == '-';
-        request.aText = negative ? law.texts[0].substr(1) : law.texts[0];
-        request.nText = law.texts[1];
-        request.eaText = law.texts[2];
-        const ReversalOutcome outcome = reverseReaction(request, *species_, SeriesKept::None);
-        if (!outcome.fit) {
-            notReversed(why + ", " + std::string(refusalReason(outcome.refusal)));
-            return std::nullopt;
-        }
-        const CommonValue& common = session_.common;
-        ReversedLaw reversed{reverseCoefficientTexts(
-                                 *outcome.fit, {common.AFormat, common.NFormat, common.EaFormat}),
-                             {}};
-        if (const std::optional<Deviation> quality =
-                fitQuality(request, outcome, reversed.texts, *species_)) {
-            reversed.comment = std::string(texts::LawCommentStart) + deviationText(*quality);
-            if (!record_.quality || !(quality->largest <= record_.quality->largest))
-                record_.quality = quality;
-        }
-        if (negative)
-            reversed.texts[0] = "-" + reversed.texts[0];
-        return reversed;
-    }
-
-    bool writeReversePair(const ReactionBlock& block, const std::vector<std::string>& notes,
-                          std::vector<std::string>& lines) {
-        ReverseMember member;
-        member.high.texts = record_.reverse;
-        if (record_.quality)
-            member.high.comment =
-                std::string(texts::LawCommentStart) + deviationText(*record_.quality);
-        member.notes = notes;
-        for (const AuxiliaryLaw& law : auxiliaryLaws(fileLines_, block)) {
-            std::optional<ReversedLaw> reversed = reverseAuxiliary(law);
-            if (!reversed)
-                return false;
-            member.laws.push_back(std::move(*reversed));
-        }
-        if (!writePair(fileLines_, block, member, lines)) {
-            notReversed(texts::NoPairWhy);
-            return false;
-        }
-        record_.outcome = EntryOutcome::Pair;
-        return true;
     }
 
     void restartAhead(std::size_t first) {
@@ -593,8 +484,7 @@ private:
     void writeFault(bool listedWritten, const std::string& listed, std::string_view what) {
         if (!listedWritten)
             emit(listed);
-        record_.outcome = EntryOutcome::NotReversed;
-        record_.reason = texts::FaultWhy;
+        markNotReversed(record_, texts::FaultWhy);
         // The fault's own words, kept on the one comment line.
         std::string reason(what);
         std::replace(reason.begin(), reason.end(), '\r', ' ');

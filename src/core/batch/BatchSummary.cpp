@@ -8,6 +8,14 @@
 
 namespace zorbel {
 
+void markNotReversed(EntryRecord& record, std::string_view why) {
+    record.outcome = EntryOutcome::NotReversed;
+    record.reason = std::string(why);
+    record.reverse = {};
+    record.S.clear();
+    record.quality.reset();
+}
+
 std::string_view refusalReason(Refusal refusal) {
     switch (refusal) {
     case Refusal::MissingSpecies:

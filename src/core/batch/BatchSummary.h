@@ -30,6 +30,9 @@ struct EntryRecord {
     std::string cold, hot;            ///< the fitting range [K]
 };
 
+/// Marks a reaction written without a law of the run's: the report then names no fitted law.
+void markNotReversed(EntryRecord& record, std::string_view why);
+
 /// The short reason of a refusal, as the summary counts it.
 std::string_view refusalReason(Refusal refusal);
 

@@ -1,6 +1,11 @@
 #include "batch/WholeMechanism.h"
 
+#include "batch/BatchReaction.h"
+#include "batch/BatchTexts.h"
 #include "mechanism/CleanLineText.h"
+#include "reversal/FitQuality.h"
+#include "reversal/GridData.h"
+#include "reversal/SpeciesProvider.h"
 #include "text/ChemkinKeywords.h"
 #include "text/StringOps.h"
 
@@ -128,6 +133,114 @@ bool writePair(const std::vector<std::string>& lines, const ReactionBlock& block
     for (std::size_t i = last + 1; i < block.end; ++i)
         out.push_back(lines[i]);
     return true;
+}
+
+namespace {
+
+std::string givenReverseComment(const std::vector<std::string>& lines, const ReactionBlock& block,
+                                const EntryRecord& record, const FittedReaction& fitted) {
+    const std::string comment = std::string(texts::GivenReverseStart) + lawText(record.reverse);
+    const std::optional<std::array<std::string, 3>> given = givenReverseLaw(lines, block);
+    if (!given)
+        return comment;
+    const ReversalOutcome& outcome = fitted.outcome;
+    const GridData& grid =
+        fitted.species.grid({outcome.range.cold, outcome.range.hot, fitted.request.points,
+                             fitted.request.reciprocalSpacing});
+    const double R = fitted.request.gasConstant;
+    const Deviation deviation = largestDeviation(
+        lawOfTexts(*given), grid.T(), lawLogarithms(lawOfTexts(record.reverse), grid.T(), R), R);
+    return comment + std::string(texts::GivenReverseDeviation) + deviationText(deviation);
+}
+
+/// A law of an auxiliary line, reversed as the reaction's own law; nothing, with the reason
+/// in the record, when it cannot be. A negative A (a term of a sum of laws) is reversed by
+/// its size and keeps its sign: Kc is the same for every term.
+std::optional<ReversedLaw> reverseAuxiliary(const AuxiliaryLaw& law, EntryRecord& record,
+                                            const FittedReaction& fitted) {
+    const std::string why = std::string(texts::AuxiliaryWhy) + law.keyword;
+    if (!law.readable) {
+        markNotReversed(record, why);
+        return std::nullopt;
+    }
+    ReversalRequest request = fitted.request;
+    const bool negative = !law.texts[0].empty() && law.texts[0].front() == '-';
+    request.aText = negative ? law.texts[0].substr(1) : law.texts[0];
+    request.nText = law.texts[1];
+    request.eaText = law.texts[2];
+    const ReversalOutcome outcome = reverseReaction(request, fitted.species, SeriesKept::None);
+    if (!outcome.fit) {
+        markNotReversed(record, why + ", " + std::string(refusalReason(outcome.refusal)));
+        return std::nullopt;
+    }
+    ReversedLaw reversed{reverseCoefficientTexts(*outcome.fit, fitted.patterns), {}};
+    if (const std::optional<Deviation> quality =
+            fitQuality(request, outcome, reversed.texts, fitted.species)) {
+        reversed.comment = std::string(texts::LawCommentStart) + deviationText(*quality);
+        if (!record.quality || !(quality->largest <= record.quality->largest))
+            record.quality = quality;
+    }
+    if (negative)
+        reversed.texts[0] = "-" + reversed.texts[0];
+    return reversed;
+}
+
+bool writeReversePair(const std::vector<std::string>& lines, const ReactionBlock& block,
+                      const std::vector<std::string>& notes, EntryRecord& record,
+                      const FittedReaction& fitted, std::vector<std::string>& out) {
+    ReverseMember member;
+    member.high.texts = record.reverse;
+    if (record.quality)
+        member.high.comment = std::string(texts::LawCommentStart) + deviationText(*record.quality);
+    member.notes = notes;
+    for (const AuxiliaryLaw& law : auxiliaryLaws(lines, block)) {
+        std::optional<ReversedLaw> reversed = reverseAuxiliary(law, record, fitted);
+        if (!reversed)
+            return false;
+        member.laws.push_back(std::move(*reversed));
+    }
+    if (!writePair(lines, block, member, out)) {
+        markNotReversed(record, texts::NoPairWhy);
+        return false;
+    }
+    record.outcome = EntryOutcome::Pair;
+    return true;
+}
+
+} // namespace
+
+std::vector<std::string> wholeBlockLines(const std::vector<std::string>& lines,
+                                         const ReactionBlock& block,
+                                         std::vector<std::string> inserted, EntryRecord& record,
+                                         const FittedReaction* fitted) {
+    std::vector<std::string> out;
+    const bool reversed = record.outcome == EntryOutcome::Reversed && fitted != nullptr;
+    if (trimmed(lines[block.line]).substr(0, 1) == "!") {
+        markNotReversed(record, texts::CommentEntryWhy);
+        inserted.clear();
+    } else if (record.outcome == EntryOutcome::Irreversible) {
+        inserted.clear();
+    } else if (block.kind == ReactionKind::Other) {
+        markNotReversed(record, std::string(texts::OtherKindWhy) + block.otherKeyword);
+        inserted = {std::string(texts::NotReversedStart) + block.otherKeyword};
+    } else if (reversed && block.givenReverse) {
+        writeAfterGivenReverse(lines, block, givenReverseComment(lines, block, record, *fitted),
+                               out);
+        markNotReversed(record, texts::GivenReverseWhy);
+        return out;
+    } else if (reversed &&
+               (block.kind == ReactionKind::Elementary || block.kind == ReactionKind::ThirdBody)) {
+        if (record.quality)
+            inserted.back() += std::string(texts::MaxErrorStart) + deviationText(*record.quality);
+    } else if (reversed) {
+        inserted.pop_back(); // the REV/ line: a pair carries its law on the reverse line
+        if (writeReversePair(lines, block, inserted, record, *fitted, out))
+            return out;
+        out.clear();
+        inserted = {std::string(texts::NotReversedStart) + record.reason};
+    }
+    writeInserted(lines, block, inserted, out);
+    return out;
 }
 
 } // namespace zorbel

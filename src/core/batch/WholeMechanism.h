@@ -3,7 +3,10 @@
 // lines put after its reaction line, or the block written as a pair of irreversible
 // reactions, the forward one as given and the reverse one with its laws reversed.
 
+#include "batch/BatchSummary.h"
+#include "mechanism/ParsedReaction.h"
 #include "mechanism/ReactionBlocks.h"
+#include "reversal/ReactionReversal.h"
 
 #include <array>
 #include <string>
@@ -41,5 +44,24 @@ std::string reversedEquation(const std::string& reactionLine);
 /// reaction line holds no "<=>" or the laws do not match the block's.
 bool writePair(const std::vector<std::string>& lines, const ReactionBlock& block,
                const ReverseMember& reverse, std::vector<std::string>& out);
+
+/// What the run computed for a reaction that got a reverse law: its request and outcome
+/// (for its other laws), and the patterns its coefficients are written in.
+struct FittedReaction {
+    const ReversalRequest& request;
+    const ReversalOutcome& outcome;
+    CoefficientPatterns patterns;
+    SpeciesProvider& species;
+};
+
+/// The lines of a reaction's block in the whole mechanism. `inserted` holds what the
+/// reaction-lines layout writes after its reaction line (range notes, then the REV/ line
+/// or the comments saying why there is none); `record` says what the run made of it so
+/// far and is brought up to date: a pair, a reaction kept with its own REV/ or rate form,
+/// the worst of its laws. `fitted` is needed when the record says Reversed.
+std::vector<std::string> wholeBlockLines(const std::vector<std::string>& lines,
+                                         const ReactionBlock& block,
+                                         std::vector<std::string> inserted, EntryRecord& record,
+                                         const FittedReaction* fitted);
 
 } // namespace zorbel
