@@ -2,6 +2,7 @@
 
 #include "batch/BatchReaction.h"
 #include "batch/BatchTexts.h"
+#include "mechanism/AuxiliaryGroups.h"
 #include "mechanism/CleanLineText.h"
 #include "reversal/FitQuality.h"
 #include "reversal/GridData.h"
@@ -20,11 +21,9 @@ bool holdsSomething(const std::string& line) {
 }
 
 bool holdsGivenReverse(const std::string& line) {
-    const std::vector<Word> words = wordsOf(toUpperAscii(clean::withoutComment(line)));
-    return std::any_of(words.begin(), words.end(), [](const Word& word) {
-        return word.text.substr(0, texts::RevKeyword.size()) == texts::RevKeyword &&
-               (word.text.size() == texts::RevKeyword.size() ||
-                word.text[texts::RevKeyword.size()] == '/');
+    const std::vector<AuxiliaryGroup> groups = groupsOf(clean::withoutComment(line));
+    return std::any_of(groups.begin(), groups.end(), [](const AuxiliaryGroup& group) {
+        return group.keyword == texts::RevKeyword;
     });
 }
 
