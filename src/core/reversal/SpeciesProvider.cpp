@@ -8,30 +8,21 @@ namespace zorbel {
 
 namespace {
 
-void evaluate(const Polynomials& polynomials, const GridData& grid, SpeciesProvider::Series& s) {
+/// S/R and H/RT at every point of the grid, as read back from the property boxes or at
+/// full precision; the first point where either cannot be had ends the series.
+void evaluate(const Polynomials& polynomials, const GridData& grid, Precision precision,
+              SpeciesProvider::Series& s) {
     const std::vector<TemperaturePowers>& readBack = grid.readBack();
-    s.S.resize(readBack.size());
-    s.H.resize(readBack.size());
-    for (size_t j = 0; j < readBack.size(); ++j) {
-        std::optional<double> S = propertyReadBackAt(polynomials, Property::S, readBack[j]);
-        std::optional<double> H = propertyReadBackAt(polynomials, Property::H, readBack[j]);
-        if (!S || !H) {
-            s.firstOutside = static_cast<int>(j);
-            break;
-        }
-        s.S[j] = *S;
-        s.H[j] = *H;
-    }
-}
-
-void evaluateExact(const Polynomials& polynomials, const GridData& grid,
-                   SpeciesProvider::Series& s) {
     const std::vector<double>& T = grid.T();
+    const auto property = [&](Property which, size_t j) {
+        return precision == Precision::Exact ? propertyExact(polynomials, which, T[j])
+                                             : propertyReadBackAt(polynomials, which, readBack[j]);
+    };
     s.S.resize(T.size());
     s.H.resize(T.size());
     for (size_t j = 0; j < T.size(); ++j) {
-        std::optional<double> S = propertyExact(polynomials, Property::S, T[j]);
-        std::optional<double> H = propertyExact(polynomials, Property::H, T[j]);
+        std::optional<double> S = property(Property::S, j);
+        std::optional<double> H = property(Property::H, j);
         if (!S || !H) {
             s.firstOutside = static_cast<int>(j);
             break;
@@ -107,10 +98,8 @@ const SpeciesProvider::Series& SpeciesProvider::series(const std::string& name,
     std::call_once(found->once, [&] {
         if (!e->polynomials)
             found->values.firstOutside = 0;
-        else if (precision == Precision::Exact)
-            evaluateExact(*e->polynomials, grid, found->values);
         else
-            evaluate(*e->polynomials, grid, found->values);
+            evaluate(*e->polynomials, grid, precision, found->values);
     });
     return found->values;
 }
