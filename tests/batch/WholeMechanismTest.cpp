@@ -203,6 +203,17 @@ TEST_F(WholeMechanismTest, EveryKindOfReactionInOneFile) {
     ASSERT_EQ(report.size(), 11U);
     EXPECT_TRUE(report[4].starts_with("3,H+O2(+M)<=>HO2(+M),chemically activated,pair,"));
 
+    // Reverse Selected writes the whole file too, reversing only what is selected.
+    form.LOS2.clearSelection();
+    for (const int index : {0, 2})
+        form.LOS2.setSelected(index, true);
+    form.CMD5.click();
+    Lines selected = *readLines(path("RevSelected.txt"));
+    selected.erase(selected.begin());
+    EXPECT_EQ(expectEveryLineInOrder(input, selected), 1);
+    EXPECT_EQ(selected.size(), input.size() + 1 + 3); // a REV/ line, a reverse member of 3 lines
+    EXPECT_EQ(count(selected, "REV/ "), 2);           // the fitted one and the given one
+
     // A file changed since its load would put the results beside other lines: refused, and
     // the previous file stays.
     const std::string before = testing::readFile(path("RevAll.txt"));
