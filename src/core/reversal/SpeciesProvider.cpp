@@ -14,15 +14,15 @@ void evaluate(const Polynomials& polynomials, const GridData& grid, Precision pr
               SpeciesProvider::Series& s) {
     const std::vector<TemperaturePowers>& readBack = grid.readBack();
     const std::vector<double>& T = grid.T();
-    const auto property = [&](Property which, size_t j) {
-        return precision == Precision::Exact ? propertyExact(polynomials, which, T[j])
-                                             : propertyReadBackAt(polynomials, which, readBack[j]);
-    };
+    const bool exact = precision == Precision::Exact;
+    const auto property = exact ? propertyExactAt : propertyReadBackAt;
     s.S.resize(T.size());
     s.H.resize(T.size());
     for (size_t j = 0; j < T.size(); ++j) {
-        std::optional<double> S = property(Property::S, j);
-        std::optional<double> H = property(Property::H, j);
+        // The exact values are taken at the grid's own temperature, not its read-back text.
+        const TemperaturePowers at = exact ? powersOf(T[j]) : readBack[j];
+        std::optional<double> S = property(polynomials, Property::S, at);
+        std::optional<double> H = property(polynomials, Property::H, at);
         if (!S || !H) {
             s.firstOutside = static_cast<int>(j);
             break;

@@ -101,18 +101,19 @@ std::optional<double> propertyReadBack(const Polynomials& p, Property property,
     return propertyReadBackAt(p, property, powersOf(throughGeneralNumber(temperature)));
 }
 
-std::optional<double> propertyExact(const Polynomials& p, Property property, double t) {
+std::optional<double> propertyExactAt(const Polynomials& p, Property property,
+                                      const TemperaturePowers& powers) {
     double value = 0.0;
-    switch (chooseRange(p, t)) {
+    switch (chooseRange(p, powers.t)) {
     case RangeChoice::None:
     case RangeChoice::Outside:
         return std::nullopt;
     case RangeChoice::Lower:
-        value = propertyValue(p.lower, property, powersOf(t));
+        value = propertyValue(p.lower, property, powers);
         break;
     case RangeChoice::Upper:
     case RangeChoice::Both:
-        value = propertyValue(p.upper, property, powersOf(t));
+        value = propertyValue(p.upper, property, powers);
         break;
     }
     if (!std::isfinite(value))
@@ -122,21 +123,10 @@ std::optional<double> propertyExact(const Polynomials& p, Property property, dou
 
 std::optional<double> propertyReadBackAt(const Polynomials& p, Property property,
                                          const TemperaturePowers& readBack) {
-    double value = 0.0;
-    switch (chooseRange(p, readBack.t)) {
-    case RangeChoice::None:
-    case RangeChoice::Outside:
+    const std::optional<double> exact = propertyExactAt(p, property, readBack);
+    if (!exact)
         return std::nullopt;
-    case RangeChoice::Lower:
-        value = propertyValue(p.lower, property, readBack);
-        break;
-    case RangeChoice::Upper:
-    case RangeChoice::Both:
-        value = propertyValue(p.upper, property, readBack);
-        break;
-    }
-    if (!std::isfinite(value))
-        return std::nullopt;
+    const double value = *exact;
     const double rounded = throughFourDigitPattern(value);
     if (!std::isfinite(rounded))
         return std::nullopt; // rounding up overflowed: the box shows "Infinity"

@@ -46,11 +46,6 @@ PropertyDisplay displayProperty(const Polynomials& p, Property property,
 /// whenever that text is a number, without writing any text.
 std::optional<double> propertyReadBack(const Polynomials& p, Property property, double temperature);
 
-/// The property at temperature t [K] at full double precision, without the boxes' text
-/// and its four digits: nothing outside the species' range or for a value that is not
-/// finite. The common temperature takes the upper range, as the read-back does.
-std::optional<double> propertyExact(const Polynomials& p, Property property, double t);
-
 /// A temperature [K] and the powers the polynomials take of it: a grid computes them once
 /// for every species evaluated over it.
 struct TemperaturePowers {
@@ -58,6 +53,12 @@ struct TemperaturePowers {
     double invT; ///< 1/t; the properties divide by t themselves, to the same last digit
 };
 TemperaturePowers powersOf(double t);
+
+/// The property at full double precision, without the boxes' text and its four digits:
+/// nothing outside the species' range or for a value that is not finite. The common
+/// temperature takes the upper range. propertyReadBackAt rounds this value.
+std::optional<double> propertyExactAt(const Polynomials& p, Property property,
+                                      const TemperaturePowers& powers);
 
 /// propertyReadBack with the temperature's powers given, the temperature itself already
 /// read back from its general number text (throughGeneralNumber).
