@@ -49,11 +49,6 @@ SpeciesProvider::Entry& SpeciesProvider::entry(const std::string& name) {
     return where->second;
 }
 
-const SpeciesRecord* SpeciesProvider::find(const std::string& name) {
-    const std::lock_guard lock(mutex_);
-    return entry(name).record;
-}
-
 SpeciesProvider::Found SpeciesProvider::lookUp(const std::string& name) {
     const std::lock_guard lock(mutex_);
     const Entry& found = entry(name);

@@ -34,10 +34,9 @@ public:
     /// once. Both must outlive the provider.
     SpeciesProvider(const std::vector<std::string>& listedNames, const ThermoIndex* index);
 
-    /// The species' record, or nullptr when the list or the file lacks it. A record with a
-    /// fault is returned too: the reversal refuses it by name.
-    const SpeciesRecord* find(const std::string& name);
-    /// The record and, when it can be computed with, its polynomials, in one look.
+    /// The species' record, or nullptr when the list or the file lacks it (a record with a
+    /// fault is returned too: the reversal refuses it by name), and its polynomials when it
+    /// can be computed with.
     struct Found {
         const SpeciesRecord* record = nullptr;
         const Polynomials* polynomials = nullptr;
