@@ -2,7 +2,6 @@
 
 #include "batch/BatchReaction.h"
 #include "batch/BatchTexts.h"
-#include "mechanism/AuxiliaryGroups.h"
 #include "mechanism/CleanLineText.h"
 #include "reversal/FitQuality.h"
 #include "reversal/GridData.h"
@@ -18,13 +17,6 @@ namespace {
 
 bool holdsSomething(const std::string& line) {
     return !trimmed(clean::withoutComment(line)).empty();
-}
-
-bool holdsGivenReverse(const std::string& line) {
-    const std::vector<AuxiliaryGroup> groups = groupsOf(clean::withoutComment(line));
-    return std::any_of(groups.begin(), groups.end(), [](const AuxiliaryGroup& group) {
-        return group.keyword == texts::RevKeyword;
-    });
 }
 
 std::string withComment(std::string text, const std::string& comment) {
@@ -76,24 +68,18 @@ std::string reversedAuxiliary(const std::string& line, std::size_t index,
 
 void writeInserted(const std::vector<std::string>& lines, const ReactionBlock& block,
                    const std::vector<std::string>& inserted, std::vector<std::string>& out) {
-    out.push_back(lines[block.line]);
-    out.insert(out.end(), inserted.begin(), inserted.end());
-    out.insert(out.end(), lines.begin() + static_cast<std::ptrdiff_t>(block.line + 1),
-               lines.begin() + static_cast<std::ptrdiff_t>(block.end));
+    writeInserted(lines, block, block.line, inserted, out);
 }
 
-void writeAfterGivenReverse(const std::vector<std::string>& lines, const ReactionBlock& block,
-                            const std::string& after, std::vector<std::string>& out) {
-    bool written = false;
-    for (std::size_t i = block.line; i < block.end; ++i) {
-        out.push_back(lines[i]);
-        if (!written && i > block.line && holdsGivenReverse(lines[i])) {
-            out.push_back(after);
-            written = true;
-        }
-    }
-    if (!written)
-        out.push_back(after);
+void writeInserted(const std::vector<std::string>& lines, const ReactionBlock& block,
+                   std::size_t after, const std::vector<std::string>& inserted,
+                   std::vector<std::string>& out) {
+    const auto at = [&lines](std::size_t i) {
+        return lines.begin() + static_cast<std::ptrdiff_t>(i);
+    };
+    out.insert(out.end(), at(block.line), at(after + 1));
+    out.insert(out.end(), inserted.begin(), inserted.end());
+    out.insert(out.end(), at(after + 1), at(block.end));
 }
 
 std::string reversedEquation(const std::string& reactionLine) {
@@ -136,10 +122,9 @@ bool writePair(const std::vector<std::string>& lines, const ReactionBlock& block
 
 namespace {
 
-std::string givenReverseComment(const std::vector<std::string>& lines, const ReactionBlock& block,
+std::string givenReverseComment(const std::optional<std::array<std::string, 3>>& given,
                                 const EntryRecord& record, const FittedReaction& fitted) {
     const std::string comment = std::string(texts::GivenReverseStart) + lawText(record.reverse);
-    const std::optional<std::array<std::string, 3>> given = givenReverseLaw(lines, block);
     if (!given)
         return comment;
     const ReversalOutcome& outcome = fitted.outcome;
@@ -222,9 +207,10 @@ std::vector<std::string> wholeBlockLines(const std::vector<std::string>& lines,
     } else if (block.kind == ReactionKind::Other) {
         markNotReversed(record, std::string(texts::OtherKindWhy) + block.otherKeyword);
         inserted = {std::string(texts::NotReversedStart) + block.otherKeyword};
-    } else if (reversed && block.givenReverse) {
-        writeAfterGivenReverse(lines, block, givenReverseComment(lines, block, record, *fitted),
-                               out);
+    } else if (const std::optional<GivenReverse> given =
+                   reversed && block.givenReverse ? givenReverse(lines, block) : std::nullopt) {
+        writeInserted(lines, block, given->line,
+                      {givenReverseComment(given->texts, record, *fitted)}, out);
         markNotReversed(record, texts::GivenReverseWhy);
         return out;
     } else if (reversed &&

@@ -14,13 +14,13 @@
 
 namespace zorbel {
 
-/// The block as written, with `inserted` right after its reaction line.
+/// The block as written, with `inserted` right after its line `after` (0-based in the file;
+/// by default its reaction line).
 void writeInserted(const std::vector<std::string>& lines, const ReactionBlock& block,
                    const std::vector<std::string>& inserted, std::vector<std::string>& out);
-
-/// The block as written, with `after` right after the line that holds its REV/.
-void writeAfterGivenReverse(const std::vector<std::string>& lines, const ReactionBlock& block,
-                            const std::string& after, std::vector<std::string>& out);
+void writeInserted(const std::vector<std::string>& lines, const ReactionBlock& block,
+                   std::size_t after, const std::vector<std::string>& inserted,
+                   std::vector<std::string>& out);
 
 /// A reversed law and the comment that goes with it on its line.
 struct ReversedLaw {

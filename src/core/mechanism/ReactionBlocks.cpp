@@ -71,6 +71,11 @@ void readGroup(const AuxiliaryGroup& group, ReactionBlock& block) {
     }
 }
 
+/// The words between a group's slashes.
+std::vector<Word> contentWords(std::string_view text, const AuxiliaryGroup& group) {
+    return wordsOf(text.substr(group.contentBegin, group.contentEnd - group.contentBegin));
+}
+
 bool closesSection(std::string_view line) {
     return toUpperAscii(clean::firstWord(clean::withoutComment(line))) == texts::EndKeyword;
 }
@@ -97,19 +102,19 @@ std::vector<ReactionBlock> reactionBlocks(const std::vector<std::string>& lines,
     return blocks;
 }
 
-std::optional<std::array<std::string, 3>> givenReverseLaw(const std::vector<std::string>& lines,
-                                                          const ReactionBlock& block) {
+std::optional<GivenReverse> givenReverse(const std::vector<std::string>& lines,
+                                         const ReactionBlock& block) {
     for (std::size_t i = block.line + 1; i < block.end; ++i) {
         const std::string_view text = clean::withoutComment(lines[i]);
         for (const AuxiliaryGroup& group : groupsOf(text)) {
             if (group.keyword != texts::RevKeyword)
                 continue;
-            const std::vector<Word> words =
-                wordsOf(text.substr(group.contentBegin, group.contentEnd - group.contentBegin));
-            if (words.size() != 3)
-                return std::nullopt;
-            return std::array<std::string, 3>{
-                std::string(words[0].text), std::string(words[1].text), std::string(words[2].text)};
+            GivenReverse given{i, std::nullopt};
+            const std::vector<Word> words = contentWords(text, group);
+            if (words.size() == 3)
+                given.texts = {std::string(words[0].text), std::string(words[1].text),
+                               std::string(words[2].text)};
+            return given;
         }
     }
     return std::nullopt;
@@ -124,9 +129,7 @@ std::vector<AuxiliaryLaw> auxiliaryLaws(const std::vector<std::string>& lines,
             if (!plog && group.keyword != texts::LowKeyword && group.keyword != texts::HighKeyword)
                 continue;
             AuxiliaryLaw law{i, group.contentBegin, group.contentEnd, group.keyword, {}, {}, false};
-            const std::string_view content = std::string_view(lines[i]).substr(
-                group.contentBegin, group.contentEnd - group.contentBegin);
-            const std::vector<Word> words = wordsOf(content);
+            const std::vector<Word> words = contentWords(lines[i], group);
             const std::size_t first = plog ? 1 : 0;
             law.readable = group.closed && words.size() == first + 3;
             if (law.readable) {

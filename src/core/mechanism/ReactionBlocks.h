@@ -46,10 +46,16 @@ struct AuxiliaryLaw {
     bool readable = false;            ///< the group holds exactly the numbers it should
 };
 
-/// The A, n and Ea of the block's REV/ group; nothing when it has none or they are not
-/// three words.
-std::optional<std::array<std::string, 3>> givenReverseLaw(const std::vector<std::string>& lines,
-                                                          const ReactionBlock& block);
+/// A block's REV/ group: the line that holds it, and its A, n and Ea when they are three
+/// words.
+struct GivenReverse {
+    std::size_t line = 0; ///< 0-based in the file
+    std::optional<std::array<std::string, 3>> texts;
+};
+
+/// The block's first REV/ group; nothing when it has none.
+std::optional<GivenReverse> givenReverse(const std::vector<std::string>& lines,
+                                         const ReactionBlock& block);
 
 /// The LOW/, HIGH/ and PLOG/ laws of a block's auxiliary lines, in file order.
 std::vector<AuxiliaryLaw> auxiliaryLaws(const std::vector<std::string>& lines,
