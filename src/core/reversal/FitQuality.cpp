@@ -26,7 +26,7 @@ public:
             lowest_ = d;
             atLowest_ = j;
         }
-        if (d != d && !notANumber_) { // NOLINT(misc-redundant-expression): NaN
+        if (std::isnan(d) && !notANumber_) {
             notANumber_ = true;
             atNotANumber_ = j;
         }
