@@ -8,21 +8,15 @@ namespace zorbel {
 
 namespace {
 
-/// S/R and H/RT at every point of the grid, as read back from the property boxes or at
-/// full precision; the first point where either cannot be had ends the series.
-void evaluate(const Polynomials& polynomials, const GridData& grid, Precision precision,
-              SpeciesProvider::Series& s) {
-    const std::vector<TemperaturePowers>& readBack = grid.readBack();
-    const std::vector<double>& T = grid.T();
-    const bool exact = precision == Precision::Exact;
-    const auto property = exact ? propertyExactAt : propertyReadBackAt;
-    s.S.resize(T.size());
-    s.H.resize(T.size());
-    for (size_t j = 0; j < T.size(); ++j) {
-        // The exact values are taken at the grid's own temperature, not its read-back text.
-        const TemperaturePowers at = exact ? powersOf(T[j]) : readBack[j];
-        std::optional<double> S = property(polynomials, Property::S, at);
-        std::optional<double> H = property(polynomials, Property::H, at);
+/// S/R and H/RT at every point, from `valueAt(property, j)`; the first point where either
+/// cannot be had ends the series.
+template <typename ValueAt>
+void fill(std::size_t points, const ValueAt& valueAt, SpeciesProvider::Series& s) {
+    s.S.resize(points);
+    s.H.resize(points);
+    for (size_t j = 0; j < points; ++j) {
+        std::optional<double> S = valueAt(Property::S, j);
+        std::optional<double> H = valueAt(Property::H, j);
         if (!S || !H) {
             s.firstOutside = static_cast<int>(j);
             break;
@@ -30,6 +24,29 @@ void evaluate(const Polynomials& polynomials, const GridData& grid, Precision pr
         s.S[j] = *S;
         s.H[j] = *H;
     }
+}
+
+/// The series as read back from the property boxes, or at full precision at the grid's own
+/// temperatures (not their read-back texts).
+void evaluate(const Polynomials& polynomials, const GridData& grid, Precision precision,
+              SpeciesProvider::Series& s) {
+    const std::vector<double>& T = grid.T();
+    if (precision == Precision::Exact) {
+        fill(
+            T.size(),
+            [&](Property property, size_t j) {
+                return propertyExactAt(polynomials, property, powersOf(T[j]));
+            },
+            s);
+        return;
+    }
+    const std::vector<TemperaturePowers>& readBack = grid.readBack();
+    fill(
+        T.size(),
+        [&](Property property, size_t j) {
+            return propertyReadBackAt(polynomials, property, readBack[j]);
+        },
+        s);
 }
 
 } // namespace
