@@ -16,6 +16,7 @@
 #include <QTextBrowser>
 #include <QValueAxis>
 #include <QXYSeries>
+#include <QXmlStreamReader>
 
 namespace zorbel::ui::testing {
 namespace {
@@ -78,6 +79,20 @@ TEST(ChartDialog, SavesThePictureTheDrawingAndTheTable) {
         ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
         EXPECT_TRUE(saved.readAll().startsWith(file.start)) << file.name;
     }
+    // The drawing is XML: the reaction's arrow in its title and its text must be escaped.
+    QFile drawing(folder.filePath(QStringLiteral("chart.svg")));
+    ASSERT_TRUE(drawing.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&drawing);
+    QStringList texts;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement &&
+            (xml.name() == u"title" || xml.name() == u"text"))
+            texts << xml.readElementText().simplified();
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    ASSERT_FALSE(texts.isEmpty());
+    EXPECT_EQ(texts[0].toStdString(), "Rate constant... H+O2<=>O+OH");
+    EXPECT_TRUE(texts.contains(QStringLiteral("H+O2<=>O+OH"))) << texts.join('|').toStdString();
     EXPECT_FALSE(dialog.saveAs(folder.filePath(QStringLiteral("no/such/folder/chart.csv"))));
 }
 
