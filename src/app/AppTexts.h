@@ -152,6 +152,8 @@ inline constexpr std::string_view ChartTableHeader = "T (K),1000 K/T,ln kr compu
 
 // Message boxes.
 inline constexpr std::string_view JobDoneTitle = "JOB DONE!";
+/// The box of a file the database loader refused; the database loaded before stays.
+inline constexpr std::string_view DatabaseRefusedTitle = "Database not loaded";
 inline constexpr std::string_view OutputFileCopiedTo = "Output file copied to:";
 
 // A handler that meets the unexpected says so instead of failing silently.

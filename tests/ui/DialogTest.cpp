@@ -176,6 +176,16 @@ TEST_F(QtPlatformTest, MessageBoxesAskAsRequested) {
         box->button(QMessageBox::Ok)->click();
     });
     EXPECT_EQ(qt.showMessage(stop), MessageAnswer::Ok);
+
+    // A question with Cancel: Esc is its Cancel.
+    question.buttons = MessageButtons::YesNoCancel;
+    whenModalShows([](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        EXPECT_NE(box->button(QMessageBox::No), nullptr);
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    EXPECT_EQ(qt.showMessage(question), MessageAnswer::Cancel);
     EXPECT_THROW(qt.openAddress("http://[broken"), std::runtime_error);
 }
 
