@@ -164,18 +164,26 @@ Slots slotsOf(const std::string& text) {
 }
 
 // The window asks before it cleans a published mechanism into NAME-clean.inp, and before it
-// replaces one; a No to the first loads the file as written.
+// replaces one; a No to the first loads the file as written. Both come before anything
+// changes: a Cancel (or Esc) to either leaves the mechanism loaded and the files as they were.
 TEST_F(MechanismLoader, TheWindowOffersToCleanAPublishedMechanism) {
     session.loads.clean = CleanOnLoad::Ask;
+    loadReactions({"A<=>B 1 2 3"});
     const std::string raw =
         folder.write("pub.mech", "REACTIONS CAL/MOLE\nH + O2 = O + OH 1 2 3\nEND\n");
+    platform.messageAnswers = {MessageAnswer::Cancel};
+    loadMechanism(raw);
+    EXPECT_EQ(platform.messages[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(form.LOS2.entries(), std::vector<std::string>{"A<=>B 1 2 3"});
+    EXPECT_FALSE(exists("pub-clean.inp"));
+
     platform.messageAnswers = {MessageAnswer::Yes};
     loadMechanism(raw);
-    ASSERT_EQ(platform.messages.size(), 2U);
-    EXPECT_EQ(platform.messages[0].text,
+    ASSERT_EQ(platform.messages.size(), 3U);
+    EXPECT_EQ(platform.messages[1].text,
               "This mechanism is not in the layout Zorbel reads. Clean it "
               "into pub-clean.inp beside it and load that?");
-    EXPECT_EQ(platform.messages[1].text,
+    EXPECT_EQ(platform.messages[2].text,
               "Cleaned into " + path("pub-clean.inp") +
                   ": 1 reactions written, 1 equations without their blanks or tabs, 1 \"=\" "
                   "written \"<=>\", 0 with factors such as 2OH spelled out, 0 with single blanks "
@@ -183,7 +191,14 @@ TEST_F(MechanismLoader, TheWindowOffersToCleanAPublishedMechanism) {
     EXPECT_EQ(common.MechanismPath, path("pub-clean.inp"));
     EXPECT_EQ(form.LOS2.entries(), std::vector<std::string>{"H+O2<=>O+OH 1 2 3"});
 
-    folder.write("pub-clean.inp", "REACTIONS\nA<=>B 1 2 3\n");
+    const std::string clean = "REACTIONS\nA<=>B 1 2 3\n";
+    folder.write("pub-clean.inp", clean);
+    platform.messageAnswers = {MessageAnswer::Yes, MessageAnswer::Cancel};
+    loadMechanism(raw);
+    EXPECT_EQ(platform.messages.back().buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(form.LOS2.entries(), std::vector<std::string>{"H+O2<=>O+OH 1 2 3"});
+    EXPECT_EQ(output("pub-clean.inp"), clean);
+
     platform.messageAnswers = {MessageAnswer::Yes, MessageAnswer::No};
     loadMechanism(raw);
     EXPECT_EQ(platform.messages.back().text,
@@ -196,40 +211,6 @@ TEST_F(MechanismLoader, TheWindowOffersToCleanAPublishedMechanism) {
     loadMechanism(raw);
     EXPECT_EQ(common.MechanismPath, path("pub-clean.inp"));
     EXPECT_EQ(form.lblerror.caption().rfind(pellux, 0), 0U);
-}
-
-// Both questions come before the loaded mechanism is touched, and a Cancel (or Esc) to
-// either changes nothing: no clean file written or replaced, the mechanism as it was.
-TEST_F(MechanismLoader, CancelToACleanQuestionChangesNothing) {
-    session.loads.clean = CleanOnLoad::Ask;
-    loadReactions({"A<=>B 1 2 3"});
-    const std::vector<std::string> loaded = {"A<=>B 1 2 3"};
-    const std::string raw =
-        folder.write("pub.mech", "REACTIONS CAL/MOLE\nH + O2 = O + OH 1 2 3\nEND\n");
-    int questions = 0;
-    platform.onMessage = [&](const MessageRequest& question) {
-        ++questions;
-        EXPECT_EQ(question.buttons, MessageButtons::YesNoCancel);
-        EXPECT_EQ(form.LOS2.entries(), loaded);
-    };
-    const auto expectUnchanged = [&] {
-        EXPECT_EQ(form.LOS2.entries(), loaded);
-        EXPECT_EQ(common.MechanismPath, path("mech.rxn"));
-        EXPECT_EQ(form.lblerror.caption(), "");
-        EXPECT_EQ(session.recentFiles().size(), 1U);
-    };
-    platform.messageAnswers = {MessageAnswer::Cancel};
-    loadMechanism(raw);
-    expectUnchanged();
-    EXPECT_FALSE(exists("pub-clean.inp"));
-
-    const std::string clean = "REACTIONS\nX<=>Y 1 2 3\n";
-    folder.write("pub-clean.inp", clean);
-    platform.messageAnswers = {MessageAnswer::Yes, MessageAnswer::Cancel};
-    loadMechanism(raw);
-    expectUnchanged();
-    EXPECT_EQ(output("pub-clean.inp"), clean);
-    EXPECT_EQ(questions, 3);
 }
 
 TEST(ParseReaction, CutsWellFormedLinesIntoSlotsArrowAndCoefficients) {
