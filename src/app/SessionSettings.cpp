@@ -6,7 +6,6 @@
 #include "app/Session.h"
 #include "files/TextFiles.h"
 
-#include <algorithm>
 
 namespace zorbel {
 
