@@ -2,6 +2,7 @@
 
 #include "app/AppTexts.h"
 #include "app/Session.h"
+#include "commands/OutputClash.h"
 #include "files/TextFiles.h"
 #include "mechanism/CleanTexts.h"
 #include "mechanism/MechanismCleaner.h"
@@ -49,6 +50,8 @@ void forgetMechanism(Session& session) {
     session.find.LOS2copy.clear();
     session.common.ReactionCount = 0;
     session.common.ReactionLines.clear();
+    session.common.MechanismPath.clear();
+    session.common.PublishedMechanismPath.clear();
     form.Lbl2.setCaption({});
 }
 
@@ -118,9 +121,14 @@ struct Cleaning {
 Cleaning writeCleanFile(Session& session, const std::string& cleanPath, std::string& path,
                         std::vector<std::string>& lines) {
     Cleaning cleaning;
+    cleaning.refusal = refuseClash(
+        session, {{texts::RoleMechanism, path}, {texts::RoleDatabase, session.common.ThermoPath}},
+        {{texts::RoleCleanedMechanism, cleanPath, texts::CleanFileHint}});
+    if (cleaning.refusal)
+        return cleaning;
     CleanedMechanism cleaned = cleanMechanism(lines);
     if (!cleaned.cleaned()) {
-        cleaning.refusal = session.refuse(cleaned.refusal);
+        cleaning.refusal = session.refuse(cleanRefusal(path, cleaned.refusal));
     } else if (!writeLines(cleanPath, cleaned.lines)) {
         cleaning.refusal = session.refuse(writeRefusal(cleanPath, texts::CleanOutputUnwritable));
     } else {
@@ -209,12 +217,22 @@ CommandResult loadMechanism(Session& session) {
         abandonLoad(session);
         return CommandResult::refused(couldNotBeRead(texts::TheMechanismFile, *path));
     }
+    const std::string published = *path;
     const Cleaning cleaning = cleanOnLoad(session, *path, *lines);
     if (cleaning.refusal) {
         form.Lbl2.setCaption({});
         return *cleaning.refusal;
     }
+    if (*path != published)
+        common.PublishedMechanismPath = published;
     return listReactions(session, *path, std::move(*lines), cleaning.summary);
+}
+
+std::string importMechanismFirst(const std::string& mechanismPath) {
+    std::string text(texts::ImportMechanismFirst);
+    if (!mechanismPath.empty())
+        text += std::string(texts::NoReactionReadFrom) + mechanismPath + ".";
+    return text;
 }
 
 namespace {

@@ -5,6 +5,8 @@
 
 #include "app/CommandResult.h"
 
+#include <string>
+
 namespace zorbel {
 
 class Session;
@@ -18,6 +20,10 @@ void connectMechanism(Session& session);
 /// an exact REACTIONS line is refused with a message in lblerror; a cancelled dialog or
 /// an unreadable file leaves no mechanism loaded, without a message in the window.
 CommandResult loadMechanism(Session& session);
+
+/// The refusal of a command that needs reactions when none are listed: the fixed warning,
+/// and the file that was loaded without any, when one was.
+std::string importMechanismFirst(const std::string& mechanismPath);
 
 /// LOS2 selection: shows the selected entry in the reaction panel. The first reaction
 /// shown in a run also fixes the number patterns of the coefficients. A line that cannot
