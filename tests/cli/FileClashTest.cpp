@@ -122,9 +122,15 @@ TEST_P(FileClashes, AreRefusedBeforeAnythingIsWritten) {
     }
 }
 
+std::string namingName(const ::testing::TestParamInfo<Naming>& info) {
+    const char* const names[] = {"Same", "Dot", "Absolute", "Symlink", "Hardlink"};
+    return names[static_cast<int>(info.param)];
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryNaming, FileClashes,
                          ::testing::Values(Naming::Same, Naming::Dot, Naming::Absolute,
-                                           Naming::Symlink, Naming::Hardlink));
+                                           Naming::Symlink, Naming::Hardlink),
+                         namingName);
 
 } // namespace
 } // namespace zorbel
