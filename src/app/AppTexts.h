@@ -162,6 +162,7 @@ inline constexpr std::string_view RoleReversedMechanism = "the reversed mechanis
 inline constexpr std::string_view RoleReport = "the report";
 inline constexpr std::string_view RoleTable = "the table";
 inline constexpr std::string_view RoleCleanedMechanism = "the cleaned mechanism";
+inline constexpr std::string_view RoleOtherOutput = "the output of another command";
 // How to avoid a clash with an output whose name is fixed.
 inline constexpr std::string_view WorkFolderOutputHint =
     "Its name is fixed and it goes into the work folder (the mechanism's folder unless another "

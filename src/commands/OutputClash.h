@@ -23,7 +23,7 @@ std::optional<CommandResult> refuseClash(Session& session, const std::vector<Rol
                                          const std::vector<RoleFile>& outputs);
 
 /// The same for a reversal that writes `fileName` into the work folder, and the report
-/// where one is asked for.
+/// where one is asked for; neither may replace the other reversals' files there.
 std::optional<CommandResult> refuseWorkFolderClash(Session& session, std::string_view role,
                                                    std::string_view fileName,
                                                    const std::string& report = {});

@@ -37,6 +37,8 @@ const Clash clashes[] = {
     {"reverse-all db.therm mech.rxn --report {}", "mech.rxn", nullptr, "the mechanism"},
     {"reverse-all db.therm mech.rxn --report {}", "db.therm", nullptr, "the database"},
     {"reverse-all db.therm mech.rxn --report {}", "RevAll.txt", nullptr, "the reversed mechanism"},
+    {"reverse-all db.therm mech.rxn --report {}", "RevSelected.txt", nullptr,
+     "the output of another command"},
     {"reverse-all db.therm raw.inp --clean --report {}", "raw.inp", nullptr,
      "the mechanism as published"},
     {"reverse-selected db.therm {} 0 1", "mech.rxn", "RevSelected.txt", "the mechanism"},
