@@ -125,6 +125,8 @@ inline constexpr std::string_view ImportDatabaseFirst =
     "Warning!!! Import Thermodynamic Database first before executing this operation!";
 inline constexpr std::string_view ImportMechanismFirst =
     "Warning!!! Import a Mechanism first before executing this operation!";
+/// After it, when a mechanism was loaded without any reaction: " ... from FILE."
+inline constexpr std::string_view NoReactionReadFrom = " No reaction line was read from ";
 inline constexpr std::string_view EnterPointsNumber =
     "Warning!!! General Settings, Number of points: enter a number between 3 and 10000 "
     "before executing this operation!";
@@ -149,6 +151,28 @@ inline constexpr std::string_view InterruptedAfterWriting =
 
 // The chart's table, saved from its window.
 inline constexpr std::string_view ChartTableHeader = "T (K),1000 K/T,ln kr computed,ln kr fitted";
+
+// The roles in which a refusal names the files of a clash: an output would replace one of
+// the files the command reads, or another of its outputs.
+inline constexpr std::string_view RoleDatabase = "the database";
+inline constexpr std::string_view RoleMechanism = "the mechanism";
+inline constexpr std::string_view RolePublishedMechanism = "the mechanism as published";
+inline constexpr std::string_view RoleComparison = "the comparison file";
+inline constexpr std::string_view RoleReversedMechanism = "the reversed mechanism";
+inline constexpr std::string_view RoleReport = "the report";
+inline constexpr std::string_view RoleTable = "the table";
+inline constexpr std::string_view RoleCleanedMechanism = "the cleaned mechanism";
+inline constexpr std::string_view RoleOtherOutput = "the output of another command";
+// How to avoid a clash with an output whose name is fixed.
+inline constexpr std::string_view WorkFolderOutputHint =
+    "Its name is fixed and it goes into the work folder (the mechanism's folder unless another "
+    "is chosen): rename or move the file it would replace, or choose another work folder.";
+inline constexpr std::string_view ComparisonOutputHint =
+    "RevAll.txt always goes beside the comparison file: rename or move the file it would "
+    "replace, or move the comparison file into another folder.";
+inline constexpr std::string_view CleanFileHint =
+    "The clean copy is always NAME-clean.inp beside the mechanism NAME: rename or move the file "
+    "it would replace, or remove what stands at that name.";
 
 // Message boxes.
 inline constexpr std::string_view JobDoneTitle = "JOB DONE!";

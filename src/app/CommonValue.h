@@ -15,6 +15,9 @@ struct CommonValue {
     /// 1-based line in MechanismPath of each LOS2 entry, for messages that point at a
     /// reaction; empty when LOS2 holds no mechanism file's lines (a comparison file's).
     std::vector<int> ReactionLines;
+    /// The file as published that MechanismPath was cleaned from; empty when the mechanism
+    /// was loaded as written.
+    std::string PublishedMechanismPath;
     std::string ComparisonPath;
     std::string WorkFolder; ///< output folder, with its trailing separator
     std::string NewLine;    ///< "\r\n" once started

@@ -1,8 +1,11 @@
+#include "app/AppTexts.h"
 #include "cli/CliRun.h"
 #include "cli/Commands.h"
+#include "files/FileClash.h"
 #include "files/TextFiles.h"
 #include "mechanism/CleanTexts.h"
 #include "mechanism/MechanismCleaner.h"
+#include "mechanism/MechanismLayout.h"
 #include "mechanism/MechanismTexts.h"
 
 #include <CLI/CLI.hpp>
@@ -23,6 +26,12 @@ struct CleanOptions {
 };
 
 int runClean(const CleanOptions& options) {
+    if (std::optional<std::string> clash =
+            outputClash({{texts::RoleMechanism, options.input}},
+                        {{texts::RoleCleanedMechanism, options.output}})) {
+        std::cerr << *clash << '\n';
+        return ExitRefused;
+    }
     const std::optional<std::vector<std::string>> lines = readLines(options.input);
     if (!lines) {
         std::cerr << couldNotBeRead(texts::TheMechanismFile, options.input) << '\n';
@@ -30,7 +39,7 @@ int runClean(const CleanOptions& options) {
     }
     const CleanedMechanism cleaned = cleanMechanism(*lines);
     if (!cleaned.cleaned()) {
-        std::cerr << cleaned.refusal << '\n';
+        std::cerr << cleanRefusal(options.input, cleaned.refusal) << '\n';
         return ExitRefused;
     }
     if (!writeLines(options.output, cleaned.lines)) {

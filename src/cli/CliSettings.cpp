@@ -3,39 +3,71 @@
 #include "cli/CliRun.h"
 #include "cli/CliTexts.h"
 
+#include "files/TextFiles.h"
+#include "text/NumberText.h"
+
 #include <CLI/CLI.hpp>
 
+#include <cmath>
 #include <iostream>
+#include <optional>
+#include <string_view>
 
 namespace zorbel::cli {
 
 namespace {
-constexpr const char* noMinusInCount = "a number of points has no minus sign";
 constexpr int maximumThreads = 1024;
+
+/// The points box takes digits alone; a count such as 50abc or 3.5 is a slip, not 50 or 4.
+std::string digitsOnly(const std::string& text) {
+    const bool digits = !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+    return digits ? std::string() : std::string(texts::PointsDigitsOnly);
+}
+
+/// A temperature of the range is one number; "100 x" would read as 100 and 0.
+std::string temperatureText(const std::string& text) {
+    const std::optional<double> value = tryReadLeadingNumber(text);
+    const bool number = isWholeNumberText(text) && value && std::isfinite(*value);
+    return number ? std::string() : std::string(texts::RangeNotANumber) + text;
+}
+
+/// Why the rules set the personal range aside whatever the reaction; nothing when each
+/// reaction's range decides.
+std::optional<std::string_view> rangeSetAside(const std::vector<std::string>& range) {
+    if (range.size() != 2)
+        return std::nullopt;
+    const double cold = readLeadingNumber(range[0]);
+    const double hot = readLeadingNumber(range[1]);
+    if (cold == hot)
+        return texts::RangeEndsEqual;
+    if (cold > hot)
+        return texts::RangeEndsSwapped;
+    return std::nullopt;
+}
+
 } // namespace
 
-void addSettingsOptions(CLI::App& command, ReversalSettings& settings) {
-    // The window turns a typed -50 into 50; on a command line a minus sign is a slip.
+void addComputationOptions(CLI::App& command, ReversalSettings& settings) {
     command.add_option("--points", settings.points, "number of temperature points (3 to 10000)")
-        ->check(CLI::Validator(
-            [](const std::string& text) {
-                return text.find('-') == std::string::npos ? std::string()
-                                                           : std::string(noMinusInCount);
-            },
-            "COUNT"));
+        ->check(CLI::Validator(digitsOnly, "COUNT"));
     command.add_option("--law", settings.law, "the fitted law")
         ->check(CLI::IsMember({"arrhenius", "modified"}));
     command.add_option("--spacing", settings.spacing, "grid spacing: equal steps in 1/T or in T")
         ->check(CLI::IsMember({"reciprocal", "linear"}));
     command.add_option("--range", settings.range, "a personal temperature range COLD HOT [K]")
-        ->expected(2);
+        ->expected(2)
+        ->check(CLI::Validator(temperatureText, "K"));
+    command.add_flag("--exact-thermo", settings.exactThermo,
+                     std::string(texts::ExactThermoFlagHelp));
+}
+
+void addSettingsOptions(CLI::App& command, ReversalSettings& settings) {
+    addComputationOptions(command, settings);
     command.add_option("--work-folder", settings.workFolder,
                        "folder for the output files (default: the mechanism's folder)");
     CLI::Option* clean =
         command.add_flag("--clean", settings.clean, std::string(texts::CleanFlagHelp));
     command.add_flag("--force", settings.force, std::string(texts::ForceFlagHelp))->needs(clean);
-    command.add_flag("--exact-thermo", settings.exactThermo,
-                     std::string(texts::ExactThermoFlagHelp));
 }
 
 void addThreadsOption(CLI::App& command, ReversalSettings& settings) {
@@ -62,6 +94,9 @@ void applySettings(CliRun& run, const ReversalSettings& settings) {
         form.Cold2txt.setText(settings.range[0]);
         form.Hot2txt.setText(settings.range[1]);
     }
+    if (const std::optional<std::string_view> why = rangeSetAside(settings.range))
+        std::cerr << texts::RangeSetAsideStart << settings.range[0] << ' ' << settings.range[1]
+                  << texts::RangeSetAsideMiddle << *why << texts::RangeSetAsideEnd << '\n';
 }
 
 int loadInputs(CliRun& run, const std::string& thermo, const std::string& mechanism,
@@ -73,7 +108,7 @@ int loadInputs(CliRun& run, const std::string& thermo, const std::string& mechan
         return code;
     if (settings.workFolder) {
         std::string folder = *settings.workFolder;
-        if (!folder.empty() && folder.back() != '/' && folder.back() != '\\')
+        if (!folder.empty() && PathSeparators.find(folder.back()) == std::string_view::npos)
             folder += '/';
         run.session.common.WorkFolder = folder;
     }

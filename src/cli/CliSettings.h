@@ -26,11 +26,17 @@ struct ReversalSettings {
     int threads = 0;          ///< a batch's threads; 0: one per core
 };
 
+/// The settings of the computation (points, law, spacing, range, exact thermochemistry),
+/// then the options of a command that loads a mechanism (--work-folder, --clean, --force).
 void addSettingsOptions(CLI::App& command, ReversalSettings& settings);
+/// The settings of the computation alone, for a command that loads no mechanism.
+void addComputationOptions(CLI::App& command, ReversalSettings& settings);
 /// --threads, for the commands that reverse a batch of reactions.
 void addThreadsOption(CLI::App& command, ReversalSettings& settings);
 
-/// Sets the window's settings as a user would.
+/// Sets the window's settings as a user would. A personal range whose ends the rules set
+/// aside whatever the reaction is applied as the window applies it, with one line on
+/// standard error that says so.
 void applySettings(CliRun& run, const ReversalSettings& settings);
 
 /// Loads the database and the mechanism as the two buttons would, then points the work

@@ -29,6 +29,19 @@ inline constexpr std::string_view CompleteFlagHelp =
 inline constexpr std::string_view ReportOptionHelp =
     "also write a CSV report to FILE, one row per reaction";
 
+// The settings as options.
+inline constexpr std::string_view PointsDigitsOnly =
+    "a number of points is written with digits alone, such as 50";
+inline constexpr std::string_view RangeNotANumber = "a temperature of --range is a number, not ";
+/// "--range 3000 200 set aside: the cold end is above the hot one; ..."
+inline constexpr std::string_view RangeSetAsideStart = "--range ";
+inline constexpr std::string_view RangeSetAsideMiddle = " set aside: ";
+inline constexpr std::string_view RangeEndsSwapped = "the cold end is above the hot one";
+inline constexpr std::string_view RangeEndsEqual = "the cold and hot ends are equal";
+inline constexpr std::string_view RangeSetAsideEnd =
+    "; each reaction is reversed over the range its species' data cover instead, as in the "
+    "window.";
+
 inline constexpr std::string_view CheckHelp =
     "Warn of what the input files hold that would make a reversal wrong or leave a reaction "
     "out, one line per finding with file and line; exit 1 when there is any";

@@ -15,8 +15,6 @@ namespace zorbel::cli {
 
 namespace {
 
-constexpr const char* noWorkFolder =
-    "--work-folder does not apply: the output files go beside the comparison file";
 constexpr const char* notAnnotated = "The comparison file was not annotated: ";
 
 struct AnnotateOptions {
@@ -26,10 +24,6 @@ struct AnnotateOptions {
 };
 
 int runAnnotate(const AnnotateOptions& options) {
-    if (options.settings.workFolder) {
-        std::cerr << noWorkFolder << '\n';
-        return ExitUsage;
-    }
     CliRun run;
     if (int code = exitCodeOf(run.loadDatabase(options.thermo)))
         return code;
@@ -67,7 +61,7 @@ void addComparisonCommands(CLI::App& app, int& exitCode) {
         ->add_option("COMPARISON", options->comparison,
                      "the comparison file, rewritten; RevAll.txt beside it is replaced")
         ->required();
-    addSettingsOptions(*annotate, options->settings);
+    addComputationOptions(*annotate, options->settings);
     addThreadsOption(*annotate, options->settings);
     annotate->callback([options, &exitCode] { exitCode = runAnnotate(*options); });
 }

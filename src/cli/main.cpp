@@ -1,4 +1,5 @@
 #include "app/AppTexts.h"
+#include "app/Version.h"
 #include "cli/CliRun.h"
 #include "cli/Commands.h"
 #include "files/ScratchFile.h"
@@ -35,6 +36,7 @@ int main(int argc, char** argv) try {
     CLI::App app{"zorbel-cli: reverse rate coefficients of a CHEMKIN mechanism from its "
                  "thermodynamic database"};
     app.require_subcommand(1);
+    app.set_version_flag("--version,-V", "zorbel-cli " ZORBEL_VERSION);
     int exitCode = zorbel::cli::ExitDone;
     zorbel::cli::addThermoCommands(app, exitCode);
     zorbel::cli::addMechanismCommands(app, exitCode);

@@ -8,6 +8,7 @@
 #include "batch/OrderedParallel.h"
 #include "batch/WholeMechanism.h"
 #include "commands/MechanismCommands.h"
+#include "commands/OutputClash.h"
 #include "commands/ReverseCommand.h"
 #include "files/TextFiles.h"
 #include "mechanism/CleanLineText.h"
@@ -155,7 +156,7 @@ public:
             return false;
         out_ = std::make_unique<LineWriter>(path);
         if (!out_->ok()) {
-            failure_ = writeRefusal(path, texts::FileNotCreated);
+            failure_ = writeRefusal(path, texts::FileNotCreated) + out_->cause();
             out_.reset();
             return false;
         }
@@ -293,7 +294,7 @@ private:
             return true;
         report_ = std::make_unique<LineWriter>(reportPath_);
         if (!report_->ok()) {
-            failure_ = writeRefusal(reportPath_, texts::ReportNotWritten);
+            failure_ = writeRefusal(reportPath_, texts::ReportNotWritten) + report_->cause();
             report_.reset();
             return false;
         }
@@ -538,7 +539,7 @@ CommandResult batchPreconditions(Session& session) {
     if (session.common.SpeciesCount == 0)
         return session.refuse(std::string(texts::ImportDatabaseFirst));
     if (session.common.ReactionCount == 0)
-        return session.refuse(std::string(texts::ImportMechanismFirst));
+        return session.refuse(importMechanismFirst(session.common.MechanismPath));
     // A list emptied since the load would give a file of headers only over a good one.
     if (form.LOS2.count() == 0)
         return session.refuse(std::string(texts::NothingToReverse));
@@ -593,6 +594,9 @@ std::string parseTextOf(const std::string& entry) {
 CommandResult reverseAllCommand(Session& session) {
     if (CommandResult checked = batchPreconditions(session); !checked.done())
         return checked;
+    if (auto clash = refuseWorkFolderClash(session, texts::RoleReversedMechanism,
+                                           texts::RevAllFileName, session.reportPath))
+        return *clash;
     const std::string& newLine = session.common.NewLine;
     if (!confirmed(session,
                    std::string(texts::ReverseAllQuestion) + newLine +
@@ -730,6 +734,9 @@ CommandResult closeSelectedRun(Session& session, BatchRun& run) {
 CommandResult reverseSelectedCommand(Session& session) {
     if (CommandResult checked = batchPreconditions(session); !checked.done())
         return checked;
+    if (auto clash = refuseWorkFolderClash(session, texts::RoleReversedMechanism,
+                                           texts::RevSelectedFileName, session.reportPath))
+        return *clash;
     REVEQfrm& form = session.form;
     Platform& platform = session.platform;
     const std::vector<int> chosen = selectedIndices(form.LOS2);

@@ -4,6 +4,7 @@
 #include "app/Session.h"
 #include "batch/BatchTexts.h"
 #include "commands/BatchReversal.h"
+#include "commands/OutputClash.h"
 #include "comparison/Annotation.h"
 #include "comparison/ComparisonFile.h"
 #include "comparison/ComparisonTexts.h"
@@ -114,6 +115,7 @@ struct LoadedComparison {
     std::vector<std::string> lines;
     std::vector<MarkedReaction> marked;
     ComparisonSettings settings;
+    ReadStamp stamp; ///< the file as read, for the check before it is replaced
 };
 
 /// Asks for the file, reads it and lists its marked reactions in place of the mechanism.
@@ -130,11 +132,11 @@ std::optional<LoadedComparison> loadComparison(Session& session, CommandResult& 
         return std::nullopt;
     }
     resetDisplay(form);
-    LoadedComparison loaded{*chosen, {}, {}, {}};
+    LoadedComparison loaded{*chosen, {}, {}, {}, {}};
     session.common.ComparisonPath = loaded.path;
     form.Lbl2.setCaption(loadedCaption(loaded.path, MechanismCaptionLimit));
     session.common.ReactionCount = 0;
-    std::optional<std::vector<std::string>> lines = readLines(loaded.path);
+    std::optional<std::vector<std::string>> lines = readLines(loaded.path, loaded.stamp);
     if (!lines) {
         form.Lbl2.setCaption({}); // nothing was loaded
         result = session.refuse(couldNotBeRead(texts::TheComparisonFile, loaded.path) +
@@ -175,6 +177,12 @@ std::optional<CommandResult> refusalBeforeRun(Session& session, const LoadedComp
         return session.refuse(std::string(texts::NoToleranceStart) + path +
                               std::string(texts::NoToleranceEnd));
     session.common.WorkFolder = splitPath(path).folder;
+    if (auto clash = refuseClash(
+            session,
+            {{texts::RoleDatabase, session.common.ThermoPath}, {texts::RoleComparison, path}},
+            {{texts::RoleReversedMechanism, revAllPath, texts::ComparisonOutputHint},
+             {texts::RoleComparison, path}}))
+        return clash;
     for (const std::string& replaced : {path, revAllPath}) {
         if (isReadOnly(replaced))
             return session.refuse(readOnlyRefusal(replaced));
@@ -217,6 +225,16 @@ std::optional<ClassifiedLines> reverseAndClassify(Session& session, const Loaded
     return classified;
 }
 
+/// An edit made to the comparison file while it was annotated is the user's: nothing is
+/// replaced, and this run's annotated file is kept under a name of its own beside it.
+CommandResult changedMeanwhile(Session& session, const std::string& path, LineWriter& annotated) {
+    const std::optional<std::string> kept = annotated.keepBeside(texts::KeptAnnotationTag);
+    return session.refuse(std::string(texts::ChangedMeanwhileStart) + path +
+                          std::string(texts::ChangedMeanwhileEnd) +
+                          (kept ? std::string(texts::KeptAnnotationAs) + *kept + "."
+                                : std::string(texts::AnnotationNotKept)));
+}
+
 /// Writes the annotated file and puts it in place together with RevAll.txt, so that a
 /// failure on the way leaves both as they were.
 CommandResult writeAnnotated(Session& session, const LoadedComparison& loaded,
@@ -232,6 +250,8 @@ CommandResult writeAnnotated(Session& session, const LoadedComparison& loaded,
         annotated.line(line);
     if (!annotated.finish())
         return session.refuse(std::string(texts::ComparisonNotRewritten) + path);
+    if (!unchangedSince(path, loaded.stamp))
+        return changedMeanwhile(session, path, annotated);
     const InterruptionsHeld together;
     if (!revAllFile.putInPlace())
         return session.refuse(std::string(texts::RevAllNotWritten) + revAllPath);

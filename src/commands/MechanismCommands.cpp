@@ -2,6 +2,7 @@
 
 #include "app/AppTexts.h"
 #include "app/Session.h"
+#include "commands/OutputClash.h"
 #include "files/TextFiles.h"
 #include "mechanism/CleanTexts.h"
 #include "mechanism/MechanismCleaner.h"
@@ -53,6 +54,8 @@ void forgetMechanism(Session& session) {
     session.find.LOS2copy.clear();
     session.common.ReactionCount = 0;
     session.common.ReactionLines.clear();
+    session.common.MechanismPath.clear();
+    session.common.PublishedMechanismPath.clear();
     form.Lbl2.setCaption({});
 }
 
@@ -117,9 +120,14 @@ struct Cleaning {
 Cleaning writeCleanFile(Session& session, const std::string& cleanPath, std::string& path,
                         std::vector<std::string>& lines) {
     Cleaning cleaning;
+    cleaning.end = refuseClash(
+        session, {{texts::RoleMechanism, path}, {texts::RoleDatabase, session.common.ThermoPath}},
+        {{texts::RoleCleanedMechanism, cleanPath, texts::CleanFileHint}});
+    if (cleaning.end)
+        return cleaning;
     CleanedMechanism cleaned = cleanMechanism(lines);
     if (!cleaned.cleaned()) {
-        cleaning.end = session.refuse(cleaned.refusal);
+        cleaning.end = session.refuse(cleanRefusal(path, cleaned.refusal));
     } else if (!writeLines(cleanPath, cleaned.lines)) {
         cleaning.end = session.refuse(writeRefusal(cleanPath, texts::CleanOutputUnwritable));
     } else {
@@ -210,9 +218,19 @@ CommandResult loadMechanism(Session& session) {
     if (!hasReactionsLine(*lines))
         return session.refuse(noReactionsLine(*path, *lines));
     CommandResult listed = listReactions(session, *path, std::move(*lines), cleaning.summary);
-    if (listed.done())
+    if (listed.done()) {
         session.rememberFile(texts::MechanismDialogTitle, chosen);
+        if (*path != chosen)
+            session.common.PublishedMechanismPath = chosen;
+    }
     return listed;
+}
+
+std::string importMechanismFirst(const std::string& mechanismPath) {
+    std::string text(texts::ImportMechanismFirst);
+    if (!mechanismPath.empty())
+        text += std::string(texts::NoReactionReadFrom) + mechanismPath + ".";
+    return text;
 }
 
 namespace {

@@ -5,6 +5,8 @@
 
 #include "app/CommandResult.h"
 
+#include <string>
+
 namespace zorbel {
 
 class Session;
@@ -20,6 +22,10 @@ void connectMechanism(Session& session);
 /// changes nothing: the mechanism loaded before stays, and the file stays out of the
 /// recent files.
 CommandResult loadMechanism(Session& session);
+
+/// The refusal of a command that needs reactions when none are listed: the fixed warning,
+/// and the file that was loaded without any, when one was.
+std::string importMechanismFirst(const std::string& mechanismPath);
 
 /// LOS2 selection: shows the selected entry in the reaction panel. The first reaction
 /// shown in a run also fixes the number patterns of the coefficients. A line that cannot

@@ -3,6 +3,7 @@
 #include "app/AppTexts.h"
 #include "app/Session.h"
 #include "app/Speedfrm.h"
+#include "commands/OutputClash.h"
 #include "files/TextFiles.h"
 #include "mechanism/MechanismTexts.h"
 #include "reversal/ReversalTexts.h"
@@ -30,8 +31,13 @@ std::string joinedReaction(const ReactionSlots& slots, size_t firstSide, size_t 
     return replaceAll(text, "+" + empty, "");
 }
 
-/// Why the personal range was not suitable: the ends swapped, equal, or both outside.
+/// Why the personal range was not suitable: an end that is no number (read as 0), the ends
+/// swapped, equal, or both outside.
 std::string_view unsuitableReason(const PersonalRange& personal) {
+    if (!tryReadLeadingNumber(personal.cold))
+        return texts::PersonalColdNotANumber;
+    if (!tryReadLeadingNumber(personal.hot))
+        return texts::PersonalHotNotANumber;
     const double cold = readLeadingNumber(personal.cold);
     const double hot = readLeadingNumber(personal.hot);
     if (cold > hot)
@@ -302,7 +308,7 @@ std::optional<CommandResult> refusalBeforeReversal(Session& session) {
         return session.refuse(std::string(texts::IrreversibleWarning));
     if (CommandResult points = session.checkPoints(); !points.done())
         return points;
-    return std::nullopt;
+    return refuseWorkFolderClash(session, texts::RoleTable, texts::TempFileName);
 }
 
 /// The results grid: the temperatures once Kc is complete, kr and ln kr once they are.

@@ -14,10 +14,17 @@
 
 namespace {
 
-bool asksForScreenshots(int argc, char** argv) {
+/// Screenshots, the version and the help need no screen: they run on the offscreen
+/// platform, so that they work without a display.
+bool needsNoDisplay(int argc, char** argv) {
     for (int at = 1; at < argc; ++at) {
-        if (std::strcmp(argv[at], "--screenshot") == 0 ||
-            std::strncmp(argv[at], "--screenshot=", 13) == 0)
+        const char* argument = argv[at];
+        for (const char* option : {"--version", "-v", "--help", "-h", "--help-all"}) {
+            if (std::strcmp(argument, option) == 0)
+                return true;
+        }
+        if (std::strcmp(argument, "--screenshot") == 0 ||
+            std::strncmp(argument, "--screenshot=", 13) == 0)
             return true;
     }
     return false;
@@ -41,8 +48,8 @@ struct ScreenshotOptions {
 } // namespace
 
 int main(int argc, char** argv) {
-    // Screenshots need no screen: choose the offscreen platform before Qt starts.
-    if (asksForScreenshots(argc, argv))
+    // Chosen before Qt starts.
+    if (needsNoDisplay(argc, argv))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     // Ended from outside (a logout, a kill): no scratch file of a run is left behind.

@@ -183,10 +183,32 @@ TEST_F(CliTest, CleanWritesTheCleanedFileAndASummary) {
               "H+O2+HO2+H<=>O2 1 2 717.017208413002\r\n"
               "H+HO2<=>O2+O2 1E13 0 0\r\n"
               "END\r\n");
-    // A file cleaned onto itself.
-    const std::string same = quoted(folder.write("mech.rxn", "REACTIONS\nA = B 1 2 3\n"));
-    EXPECT_EQ(runCli("clean " + same + " " + same).exitCode, 0);
-    EXPECT_EQ(readFile(folder.path() / "mech.rxn"), "REACTIONS\r\nA<=>B 1 2 3\r\n");
+}
+
+// The version; a range the rules set aside, applied as the window applies it and said so
+// once on standard error; a folder whose name holds a backslash, a folder like any other.
+TEST_F(CliTest, VersionSetAsideRangeAndBackslashFolders) {
+    for (const char* flag : {"--version", "-V"}) {
+        const testing::CliResult version = runCli(flag);
+        EXPECT_EQ(version.exitCode, 0);
+        EXPECT_TRUE(version.out.starts_with("zorbel-cli 1.")) << version.out;
+    }
+#ifndef _WIN32
+    const fs::path weird = folder.path() / "we\\ird";
+    fs::create_directory(weird);
+    fs::copy_file(testing::testData() / "reversal.rxn", weird / "mech.rxn");
+    const std::string mechanism = " " + quoted((weird / "mech.rxn").string());
+    const testing::CliResult result =
+        runCli("reverse-all " + thermo + mechanism + " --range 3000 200");
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.err.find("--range 3000 200 set aside: the cold end is above the hot one;"),
+              std::string::npos)
+        << result.err;
+    EXPECT_NE(readFile(weird / "RevAll.txt").find("\r\n!Your personal values were not suitable."),
+              std::string::npos);
+    EXPECT_EQ(runCli("reverse " + thermo + mechanism + " 0").exitCode, 0);
+    EXPECT_TRUE(fs::exists(weird / "temp.txt"));
+#endif
 }
 
 // Every refusal ends with exit code 1 and its message on standard error, every usage
@@ -207,6 +229,8 @@ TEST_F(CliTest, RefusalsAndUsageErrors) {
     const std::string pellux = "Problem encountered with your file. Did you run Pellux 1st? ";
     const std::string indexes = "There is no reaction of index ";
     const std::string reactionsAlone = " has no line that reads REACTIONS alone";
+    const std::string empty = quoted(folder.write("empty.rxn", "REACTIONS\nEND\n"));
+    const std::string digitsOnly = "a number of points is written with digits alone";
     const std::string points = "Warning!!! General Settings, Number of points: enter a number "
                                "between 3 and 10000 before executing this operation!\n";
     struct Case {
@@ -238,7 +262,8 @@ TEST_F(CliTest, RefusalsAndUsageErrors) {
         {"clean " + quoted(missing) + " " + quoted(at("a.rxn")), 1,
          "The mechanism file could not be read: " + missing + "\n"},
         {"clean " + thermo + " " + quoted(at("b.rxn")), 1,
-         "The file has no REACTIONS line, so it holds no reaction to clean.\n"},
+         at("reversal.therm") + ": The file has no REACTIONS line, so it holds no reaction to "
+                                "clean.\n"},
         {"clean " + units + " " + quoted(at("c.rxn")), 1,
          "The REACTIONS line names units that cannot be converted: KJ/MOL\n"},
         {"clean " + good + " " + quoted(noFolder), 1,
@@ -247,7 +272,16 @@ TEST_F(CliTest, RefusalsAndUsageErrors) {
         {"species", 2, ""},
         {"species " + therm + " --temperature 1000", 2, ""},
         {"search " + rxn, 2, ""},
-        {"reverse --points=-5 " + inputs + " 0", 2, "a number of points has no minus sign"},
+        {"reverse --points=-5 " + inputs + " 0", 2, digitsOnly},
+        {"reverse-all --points 50abc " + inputs, 2, digitsOnly},
+        {"annotate --points 3.5 " + thermo + " " + common, 2, digitsOnly},
+        {"reverse-selected " + inputs + " 0 1 --range 100 x", 2, "is a number, not x"},
+        {"annotate " + thermo + " " + common + " --range 3e999 4000", 2, "not 3e999"},
+        {"annotate " + thermo + " " + common + " --clean", 2, ""},
+        {"reverse-all " + therm + " " + empty, 1,
+         "Import a Mechanism first before executing this operation! No reaction line was read "
+         "from " +
+             at("empty.rxn") + ".\n"},
         {"reverse-all " + inputs + " --date tomorrow", 2, ""},
         {"reverse-selected " + inputs + " 3-x", 2, ""},
         {"annotate " + thermo + " " + common + " --work-folder /tmp", 2, ""},

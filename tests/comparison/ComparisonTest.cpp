@@ -16,7 +16,10 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <limits>
+#include <optional>
 
 #ifndef _WIN32
 #include <unistd.h>
@@ -221,6 +224,54 @@ TEST_F(ComparisonTest, FromTheRecentFilesOnlyOnceTheUserAgrees) {
     reopenRecentFile(session, recent);
     expectAnnotatedGolden();
     EXPECT_EQ(session.recentFiles()[0].path, comparison.string());
+}
+
+// The comparison file edited, removed, or annotated by another run while this one runs:
+// the file stays as the other hand left it, RevAll.txt as it was, and this run's annotated
+// file is kept beside it under a name of its own that the refusal gives.
+TEST_F(ComparisonTest, AFileChangedDuringTheRunIsNotReplaced) {
+    loadInputs();
+    const std::string annotatedGolden = readFile(golden("reversal-common-annotated.txt"));
+    const std::vector<std::function<void()>> edits = {
+        [&] { std::ofstream(comparison, std::ios::binary | std::ios::app) << "added meanwhile"; },
+        [&] { fs::remove(comparison); },
+        [&] {
+            folder.write("other.txt", annotatedGolden);
+            fs::rename(folder.path() / "other.txt", comparison);
+        },
+    };
+    for (const std::function<void()>& edit : edits) {
+        folder.write("common.txt", original);
+        folder.write("RevAll.txt", "the previous run\r\n");
+        std::optional<std::string> edited;
+        int turn = 0;
+        platform.onEvents = [&] {
+            if (++turn != 2)
+                return;
+            edit();
+            if (fs::exists(comparison))
+                edited = readFile(comparison);
+        };
+        annotate();
+        platform.onEvents = nullptr;
+        std::vector<fs::path> kept;
+        for (const auto& entry : fs::directory_iterator(folder.path())) {
+            if (entry.path().filename().string().starts_with("common-annotated-"))
+                kept.push_back(entry.path());
+        }
+        ASSERT_EQ(kept.size(), 1U);
+        EXPECT_EQ(readFile(kept[0]), annotatedGolden);
+        EXPECT_EQ(form.lblerror.caption(),
+                  std::string(texts::ChangedMeanwhileStart) + comparison.string() +
+                      std::string(texts::ChangedMeanwhileEnd) +
+                      std::string(texts::KeptAnnotationAs) + kept[0].string() + ".");
+        EXPECT_EQ(edited,
+                  fs::exists(comparison) ? std::optional(readFile(comparison)) : std::nullopt);
+        EXPECT_EQ(readFile(folder.path() / "RevAll.txt"), "the previous run\r\n");
+        EXPECT_FALSE(jobDoneShown());
+        expectNoScratchFiles();
+        fs::remove(kept[0]);
+    }
 }
 
 TEST_F(ComparisonTest, PreconditionsInOrderAfterTheReactionsAreListed) {

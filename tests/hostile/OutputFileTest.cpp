@@ -79,6 +79,7 @@ enum class Spoiled {
 struct Unwritable {
     const char* name;
     Spoiled how;
+    const char* cause = ""; ///< why a reversed mechanism file could not be created
 };
 
 class UnwritableOutputs : public HostileSession,
@@ -104,10 +105,11 @@ TEST_P(UnwritableOutputs, EveryCommandSaysSoAndKeepsThePreviousFiles) {
     loadMechanism((work / "sound.rxn").string());
     ASSERT_EQ(session.common.ReactionCount, 9);
     const std::string& at = session.common.WorkFolder;
-    std::array<std::string, 3> expected = {std::string(texts::TempFileNotWritten) + at + "temp.txt",
-                                           std::string(texts::FileNotCreated) + at + "RevAll.txt",
-                                           std::string(texts::FileNotCreated) + at +
-                                               "RevSelected.txt"};
+    const std::string cause = GetParam().cause;
+    std::array<std::string, 3> expected = {
+        std::string(texts::TempFileNotWritten) + at + "temp.txt",
+        std::string(texts::FileNotCreated) + at + "RevAll.txt" + cause,
+        std::string(texts::FileNotCreated) + at + "RevSelected.txt" + cause};
     std::set<std::string> inWork = {"sound.rxn"};
     const std::string previous = "REACTIONS\r\n!the previous run\r\n";
     for (std::size_t i = 0; i < outputNames.size() && how >= Spoiled::NamesAreFolders; ++i) {
@@ -173,15 +175,19 @@ TEST_P(UnwritableOutputs, EveryCommandSaysSoAndKeepsThePreviousFiles) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Hostile, UnwritableOutputs,
-                         ::testing::Values(Unwritable{"FolderRemoved", Spoiled::FolderRemoved},
-                                           Unwritable{"FolderIsAFile", Spoiled::FolderIsAFile},
-                                           Unwritable{"FolderReadOnly", Spoiled::FolderReadOnly},
-                                           Unwritable{"NamesAreFolders", Spoiled::NamesAreFolders},
-                                           Unwritable{"NamesArePipes", Spoiled::NamesArePipes},
-                                           Unwritable{"NamesReadOnly", Spoiled::NamesReadOnly},
-                                           Unwritable{"DiskFull", Spoiled::DiskFull}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Hostile, UnwritableOutputs,
+    ::testing::Values(
+        Unwritable{"FolderRemoved", Spoiled::FolderRemoved, " (No such file or directory)"},
+        Unwritable{"FolderIsAFile", Spoiled::FolderIsAFile, " (Not a directory)"},
+        Unwritable{"FolderReadOnly", Spoiled::FolderReadOnly, " (Permission denied)"},
+        Unwritable{"NamesAreFolders", Spoiled::NamesAreFolders, " (a folder has that name)"},
+        Unwritable{"NamesArePipes", Spoiled::NamesArePipes,
+                   " (something that is not a file has that "
+                   "name)"},
+        Unwritable{"NamesReadOnly", Spoiled::NamesReadOnly},
+        Unwritable{"DiskFull", Spoiled::DiskFull}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 using OutputFiles = HostileSession;
 

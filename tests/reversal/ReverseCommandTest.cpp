@@ -252,6 +252,11 @@ TEST_F(ReverseCommandTest, PersonalRangeWarningsAndRefusedRanges) {
     EXPECT_EQ(form.lblerror.caption(), std::string(texts::PersonalNotSuitable) +
                                            std::string(texts::PersonalReversed) +
                                            ". Range used: 200 to 3500 K.");
+    form.Hot2txt.setText("x"); // reads as 0, but the message names the text, not the order
+    form.CMD3.click();
+    EXPECT_EQ(form.lblerror.caption(), std::string(texts::PersonalNotSuitable) +
+                                           std::string(texts::PersonalHotNotANumber) +
+                                           ". Range used: 200 to 3500 K.");
 
     // A personal cold end above the detected hot end gives reversed ends.
     form.Cold2txt.setText("4000");

@@ -103,5 +103,15 @@ inline constexpr std::string_view NoToleranceEnd =
 inline constexpr std::string_view ComparisonNotRewritten =
     "The comparison file could not be rewritten and was left unchanged. Check that its "
     "folder can be written: ";
+/// The comparison file changed while it was annotated: "The comparison file X was changed
+/// ... Y." with the name the run's own annotated file was kept under.
+inline constexpr std::string_view ChangedMeanwhileStart = "The comparison file ";
+inline constexpr std::string_view ChangedMeanwhileEnd =
+    " was changed, replaced or removed while it was being annotated, so nothing was replaced: "
+    "it and RevAll.txt stay as they are. ";
+inline constexpr std::string_view KeptAnnotationAs = "This run's annotated file is kept as ";
+inline constexpr std::string_view AnnotationNotKept =
+    "This run's annotated file could not be kept.";
+inline constexpr std::string_view KeptAnnotationTag = "annotated";
 
 } // namespace zorbel::texts

@@ -21,6 +21,14 @@ inline constexpr std::string_view ReadOnlyFileStart =
     "as it was: ";
 inline constexpr std::string_view ReadOnlyFileEnd = ". Make it writable, or choose another.";
 
+/// "The report out.csv would replace the mechanism mech.rxn; nothing was written."
+inline constexpr std::string_view WouldReplace = " would replace ";
+inline constexpr std::string_view NothingWrittenForClash = "; nothing was written.";
+
+/// Why a file could not be created, where the system gives no words for it.
+inline constexpr std::string_view CauseFolder = "a folder has that name";
+inline constexpr std::string_view CauseNotAFile = "something that is not a file has that name";
+
 /// After what could not be read, before its name.
 inline constexpr std::string_view CouldNotBeRead = " could not be read: ";
 

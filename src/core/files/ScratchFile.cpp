@@ -9,6 +9,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -95,6 +96,28 @@ void takeOverPermissions(int handle, const std::string& target) {
         (void)!::fchown(handle, static_cast<uid_t>(-1), old.st_gid);
     (void)::fchmod(handle, old.st_mode & 07777);
 #endif
+}
+
+/// Renames without replacing: 0 done, -2 when the new name is taken, -1 otherwise.
+int renameExclusive(const std::string& from, const std::string& to) {
+    std::error_code error;
+#ifdef _WIN32
+    if (std::rename(from.c_str(), to.c_str()) == 0) // never replaces there
+        return 0;
+#else
+    // A new link fails on a name that is taken, whatever stands there; the old name goes.
+    if (::link(from.c_str(), to.c_str()) == 0) {
+        ::unlink(from.c_str());
+        return 0;
+    }
+    if (errno == EEXIST)
+        return -2;
+#endif
+    // A file system without links: the name is looked at first, a rename replaces.
+    if (fs::symlink_status(to, error).type() != fs::file_type::not_found)
+        return -2;
+    fs::rename(from, to, error);
+    return error ? -1 : 0;
 }
 
 void removeFileNow(const char* path) noexcept {
@@ -216,6 +239,19 @@ constexpr std::array<int, 3> interruptions = {SIGINT, SIGTERM, SIGHUP};
 
 } // namespace
 
+std::optional<FileIdentity> fileIdentity(const std::string& path) {
+#ifdef _WIN32
+    (void)path;
+    return std::nullopt;
+#else
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0)
+        return std::nullopt;
+    return FileIdentity{static_cast<std::uint64_t>(status.st_dev),
+                        static_cast<std::uint64_t>(status.st_ino)};
+#endif
+}
+
 TargetState targetState(const std::string& path) {
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
@@ -243,6 +279,7 @@ ScratchFile::ScratchFile(std::string target) : target_(std::move(target)) {
         const InterruptionsHeld held;
         const int slot = enlist(candidate);
         const int handle = createExclusive(candidate);
+        creationError_ = handle >= 0 ? 0 : errno;
         if (handle >= 0) {
             markInUse(slot);
             handle_ = handle;
@@ -307,6 +344,29 @@ bool ScratchFile::putInPlace() {
         }
     }
     return !error;
+}
+
+std::optional<std::string> ScratchFile::keepBeside(std::string_view tag) {
+    if (!finished_ || failed_ || placed_)
+        return std::nullopt;
+    const PathParts parts = splitPath(target_);
+    const fs::path name(parts.fileName);
+    for (int attempt = 0; attempt < creationAttempts; ++attempt) {
+        std::string kept = parts.folder + name.stem().string() + "-" + std::string(tag) + "-" +
+                           uniquePart() + name.extension().string();
+        const InterruptionsHeld held;
+        const int renamed = renameExclusive(path_, kept);
+        if (renamed == 0) {
+            placed_ = true;
+            release(slot_);
+            slot_ = -1;
+            filesPlaced.fetch_add(1);
+            return kept;
+        }
+        if (renamed != -2)
+            return std::nullopt;
+    }
+    return std::nullopt;
 }
 
 InterruptionsHeld::InterruptionsHeld() : saved_{} {

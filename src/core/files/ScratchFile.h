@@ -6,6 +6,8 @@
 // scratch file of the process is on a list that a signal handler can empty.
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +25,15 @@ enum class TargetState {
 /// other file must be writable by the user running the program.
 TargetState targetState(const std::string& path);
 
+/// Where a file is on the disk: its device and inode. Nothing where the system does not
+/// say (Windows), or when the path leads to no file.
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+std::optional<FileIdentity> fileIdentity(const std::string& path);
+
 class ScratchFile {
 public:
     /// Creates "<target's name>.<unique>.partial" in the target's folder. ok() is false
@@ -34,6 +45,8 @@ public:
     ScratchFile& operator=(const ScratchFile&) = delete;
 
     bool ok() const { return handle_ >= 0 && !failed_; }
+    /// The system's error number when the file could not be created, 0 otherwise.
+    int creationError() const { return creationError_; }
     const std::string& path() const { return path_; }
     const std::string& target() const { return target_; }
 
@@ -45,6 +58,10 @@ public:
     /// Renames the finished file over its target in one step; false when it could not be
     /// done, and then the target is as it was.
     bool putInPlace();
+    /// Gives the finished file a new name beside its target, "<stem>-<tag>-<unique><ext>",
+    /// without replacing anything that stands there, and keeps it: the target stays as it
+    /// is. The new path, or nothing when it could not be done.
+    std::optional<std::string> keepBeside(std::string_view tag);
 
 private:
     void flushBuffer();
@@ -54,6 +71,7 @@ private:
     std::string buffer_;
     int handle_ = -1;
     int slot_ = -1;
+    int creationError_ = 0;
     bool failed_ = false;
     bool finished_ = false;
     bool placed_ = false;

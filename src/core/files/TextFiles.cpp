@@ -40,7 +40,10 @@ std::vector<std::string> splitLines(std::string_view text) {
     return lines;
 }
 
-std::optional<std::vector<std::string>> readLines(const std::string& path) {
+namespace {
+
+/// Every byte of a regular file.
+std::optional<std::string> readContent(const std::string& path) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error))
         return std::nullopt;
@@ -50,16 +53,57 @@ std::optional<std::vector<std::string>> readLines(const std::string& path) {
     std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad())
         return std::nullopt;
-    std::string_view text = content;
+    return content;
+}
+
+std::vector<std::string> linesOf(std::string_view text) {
     if (text.starts_with(utf8ByteOrderMark))
         text.remove_prefix(utf8ByteOrderMark.size());
     return splitLines(text);
+}
+
+} // namespace
+
+std::optional<std::vector<std::string>> readLines(const std::string& path) {
+    const std::optional<std::string> content = readContent(path);
+    if (!content)
+        return std::nullopt;
+    return linesOf(*content);
+}
+
+// The identity is taken after the bytes: a file replaced in between then shows as changed
+// when it is checked, never the other way round.
+std::optional<std::vector<std::string>> readLines(const std::string& path, ReadStamp& stamp) {
+    std::optional<std::string> content = readContent(path);
+    if (!content)
+        return std::nullopt;
+    stamp.identity = fileIdentity(path);
+    stamp.content = std::move(*content);
+    return linesOf(stamp.content);
+}
+
+bool unchangedSince(const std::string& path, const ReadStamp& stamp) {
+    if (fileIdentity(path) != stamp.identity)
+        return false;
+    const std::optional<std::string> content = readContent(path);
+    return content && *content == stamp.content;
 }
 
 LineWriter::LineWriter(const std::string& path)
     : path_(writeTarget(path)), state_(targetState(path_)) {
     if (state_ == TargetState::Replaceable)
         file_.emplace(path_);
+}
+
+std::string LineWriter::cause() const {
+    std::string why;
+    std::error_code error;
+    if (state_ == TargetState::NotAFile)
+        why =
+            std::filesystem::is_directory(path_, error) ? texts::CauseFolder : texts::CauseNotAFile;
+    else if (file_ && file_->creationError() != 0)
+        why = std::generic_category().message(file_->creationError());
+    return why.empty() ? why : " (" + why + ")";
 }
 
 void LineWriter::line(std::string_view text) {
@@ -79,6 +123,10 @@ bool LineWriter::putInPlace() {
 
 bool LineWriter::close() {
     return finish() && putInPlace();
+}
+
+std::optional<std::string> LineWriter::keepBeside(std::string_view tag) {
+    return file_ ? file_->keepBeside(tag) : std::nullopt;
 }
 
 const std::string& LineWriter::scratchPath() const {
@@ -114,9 +162,7 @@ std::string pathInFolder(const std::string& folder, std::string_view name) {
 }
 
 PathParts splitPath(const std::string& path) {
-    size_t separator = path.rfind('\\');
-    if (separator == std::string::npos)
-        separator = path.rfind('/');
+    const size_t separator = path.find_last_of(PathSeparators);
     if (separator == std::string::npos)
         return {std::string(), path};
     return {path.substr(0, separator + 1), path.substr(separator + 1)};

@@ -17,6 +17,19 @@ namespace zorbel {
 /// UTF-8 byte order mark that an editor put before the first line is not part of it.
 std::optional<std::vector<std::string>> readLines(const std::string& path);
 
+/// What a file was when it was read, to tell before it is replaced whether someone changed,
+/// replaced or removed it meanwhile: its identity and every byte it held.
+struct ReadStamp {
+    std::optional<FileIdentity> identity;
+    std::string content;
+};
+
+/// readLines, keeping the file's stamp.
+std::optional<std::vector<std::string>> readLines(const std::string& path, ReadStamp& stamp);
+
+/// True when the path still leads to the file that was read, holding the same bytes.
+bool unchangedSince(const std::string& path, const ReadStamp& stamp);
+
 /// The file a write to the path lands in: the path itself or, for a symbolic link, the file
 /// it leads to. A file replaced through its link keeps the user's link.
 std::string writeTarget(const std::string& path);
@@ -38,6 +51,9 @@ public:
     bool ok() const { return file_ && file_->ok(); }
     /// Replaceable unless the target itself refused the writer.
     TargetState refusal() const { return state_; }
+    /// Why the file could not be started, in words within parentheses after a blank; empty
+    /// when it was, or when the target is read-only (the read-only refusal says so).
+    std::string cause() const;
     void line(std::string_view text);
     /// Flushes, closes and puts the file in place; false when anything failed on the
     /// way, and then the path holds what it held before.
@@ -46,6 +62,9 @@ public:
     /// scratchPath() until putInPlace() or the writer's end. False when a byte was lost.
     bool finish();
     bool putInPlace();
+    /// Keeps the finished file under a new unique name beside the path, which stays as it
+    /// is (see ScratchFile::keepBeside).
+    std::optional<std::string> keepBeside(std::string_view tag);
     const std::string& scratchPath() const;
 
 private:
@@ -71,8 +90,15 @@ std::string writeRefusal(const std::string& path, std::string_view otherwise);
 /// "<folder><name>" for a folder that ends with its separator (or is empty).
 std::string pathInFolder(const std::string& folder, std::string_view name);
 
-/// Splits a path after its last "\", or its last "/" when it has none: the folder keeps
-/// its trailing separator.
+/// The characters that end a folder's name in a path: "/" alone on POSIX systems, where a
+/// "\" is a character of a name like any other; "\" and "/" on Windows.
+#ifdef _WIN32
+inline constexpr std::string_view PathSeparators = "\\/";
+#else
+inline constexpr std::string_view PathSeparators = "/";
+#endif
+
+/// Splits a path after its last separator: the folder keeps its trailing separator.
 struct PathParts {
     std::string folder;
     std::string fileName;

@@ -49,7 +49,8 @@ inline constexpr std::string_view AuxiliaryUnreadableStart = "its ";
 inline constexpr std::string_view AuxiliaryUnreadableEnd =
     "/ line could not be read for the unit conversion";
 
-// Refusals.
+// Refusals, each after the file's name and this.
+inline constexpr std::string_view FileBeforeRefusal = ": ";
 inline constexpr std::string_view NoReactionsSection =
     "The file has no REACTIONS line, so it holds no reaction to clean.";
 inline constexpr std::string_view UnknownUnit =

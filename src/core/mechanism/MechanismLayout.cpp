@@ -69,6 +69,10 @@ std::string cleanFilePath(const std::string& path) {
     return pathInFolder(parts.folder, name + std::string(texts::CleanFileEnding));
 }
 
+std::string cleanRefusal(const std::string& path, const std::string& refusal) {
+    return path + std::string(texts::FileBeforeRefusal) + refusal;
+}
+
 std::string cleanSummary(const CleanedMechanism& cleaned, const std::string& cleanPath) {
     return std::string(texts::CleanedInto) + cleanPath + std::string(texts::CleanedColon) +
            std::to_string(cleaned.written) + std::string(texts::SummaryWritten) +

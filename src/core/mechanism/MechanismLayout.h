@@ -35,6 +35,9 @@ std::string_view layoutProblemText(LayoutProblem::Kind kind);
 /// NAME-clean.inp in the folder of the file NAME.ext.
 std::string cleanFilePath(const std::string& path);
 
+/// A refusal of the cleaner, naming the file it read: "FILE: " and the refusal.
+std::string cleanRefusal(const std::string& path, const std::string& refusal);
+
 /// What cleaning on load did: the file written, then the reactions by kind of change.
 std::string cleanSummary(const CleanedMechanism& cleaned, const std::string& cleanPath);
 

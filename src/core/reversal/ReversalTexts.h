@@ -37,6 +37,10 @@ inline constexpr std::string_view PersonalReversed =
     ": the cold temperature is above the hot one (General Settings, Your Temperature Range)";
 inline constexpr std::string_view PersonalEqual =
     ": the cold and hot temperatures are equal (General Settings, Your Temperature Range)";
+inline constexpr std::string_view PersonalColdNotANumber =
+    ": the cold temperature is not a number (General Settings, Your Temperature Range)";
+inline constexpr std::string_view PersonalHotNotANumber =
+    ": the hot temperature is not a number (General Settings, Your Temperature Range)";
 inline constexpr std::string_view PersonalBothOutside =
     ": both lie outside the range the species' data cover";
 inline constexpr std::string_view PersonalColdBelow =

@@ -1,0 +1,73 @@
+#include "files/FileClash.h"
+
+#include "files/FileTexts.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace zorbel {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+/// Whether the path leads to a file, links followed: a write through a dangling link
+/// replaces the link, not a file.
+bool leadsToFile(const std::string& path) {
+    std::error_code error;
+    return fs::exists(path, error);
+}
+
+/// The absolute path with every link of the folders that exist resolved: two spellings of
+/// one file that does not exist yet come out alike.
+std::string resolved(const std::string& path) {
+    std::error_code error;
+    const fs::path absolute = fs::absolute(path, error);
+    if (error)
+        return path;
+    const fs::path canonical = fs::weakly_canonical(absolute, error);
+    return (error ? absolute.lexically_normal() : canonical).string();
+}
+
+std::string refusal(const RoleFile& output, const RoleFile& replaced) {
+    std::string text(output.role);
+    if (!text.empty() && text.front() >= 'a' && text.front() <= 'z')
+        text.front() = static_cast<char>(text.front() - 'a' + 'A');
+    text += " " + output.path + std::string(texts::WouldReplace) + std::string(replaced.role) +
+            " " + replaced.path + std::string(texts::NothingWrittenForClash);
+    if (!output.hint.empty())
+        text += " " + std::string(output.hint);
+    return text;
+}
+
+} // namespace
+
+bool sameFile(const std::string& first, const std::string& second) {
+    const bool firstExists = leadsToFile(first);
+    if (firstExists != leadsToFile(second))
+        return false;
+    std::error_code error;
+    if (firstExists)
+        return fs::equivalent(first, second, error);
+    return resolved(first) == resolved(second);
+}
+
+std::optional<std::string> outputClash(const std::vector<RoleFile>& inputs,
+                                       const std::vector<RoleFile>& outputs) {
+    for (auto output = outputs.begin(); output != outputs.end(); ++output) {
+        if (output->path.empty())
+            continue;
+        for (const RoleFile& input : inputs) {
+            if (input.role != output->role && !input.path.empty() &&
+                sameFile(output->path, input.path))
+                return refusal(*output, input);
+        }
+        for (auto earlier = outputs.begin(); earlier != output; ++earlier) {
+            if (!earlier->path.empty() && sameFile(output->path, earlier->path))
+                return refusal(*output, *earlier);
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace zorbel
