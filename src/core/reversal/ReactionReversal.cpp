@@ -7,6 +7,7 @@
 #include "reversal/SpeciesProvider.h"
 #include "text/NumberText.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zorbel {
@@ -55,6 +56,13 @@ bool classifySlots(const ReversalRequest& request, SpeciesProvider& species,
             outcome.slotKinds[k] = SlotKind::Species;
             limits[k] = SlotLimits{false, record->TLow, record->THigh};
         }
+    }
+    // The slots of a line that could not be cut name no species: the line is at fault.
+    if (std::all_of(request.slots.begin(), request.slots.end(),
+                    [](const std::string& slot) { return slot == texts::FailedSlotMark; })) {
+        outcome.refusal = Refusal::Unreadable;
+        outcome.detail.clear();
+        return false;
     }
     if (missing) {
         outcome.refusal = Refusal::MissingSpecies;
