@@ -88,6 +88,9 @@ std::string refusalLine(const CommonValue& common, const ReversalOutcome& outcom
     case Refusal::ZeroA:
         return std::string(texts::ZeroALine);
     case Refusal::EmptyRange:
+        if (outcome.unusableRecord) // no personal range: a header is at fault
+            return notCalculated(
+                dataFault(common, outcome, listIndex, splitPath(common.ThermoPath).fileName, {}));
         return notCalculated(texts::EmptyRangeReason,
                              outcome.range.cold + std::string(texts::RangeSeparator) +
                                  outcome.range.hot + std::string(texts::RangeEnd));

@@ -195,6 +195,10 @@ std::string dataFault(const CommonValue& common, const ReversalOutcome& outcome,
                       std::string_view thermoFile, std::string_view mechanismFile) {
     if (outcome.refusal == Refusal::UnusableRecord && outcome.unusableRecord)
         return recordRefusal(outcome.detail, *outcome.unusableRecord, thermoFile, false);
+    if (outcome.refusal == Refusal::EmptyRange && outcome.unusableRecord)
+        return recordRefusal(outcome.detail, *outcome.unusableRecord, thermoFile, false) +
+               std::string(texts::HeaderRangeReversed) + outcome.unusableRecord->TLow +
+               outcome.unusableRecord->THigh;
     const bool unreadable = outcome.refusal == Refusal::Unreadable;
     if (outcome.refusal != Refusal::Coefficients && !unreadable)
         return {};
@@ -247,6 +251,9 @@ std::string refusalMessage(const Session& session, const ReversalOutcome& outcom
                ".";
     }
     case Refusal::EmptyRange:
+        if (outcome.unusableRecord) // no personal range: a header is at fault
+            return std::string(texts::NotCalculatedBecause) +
+                   dataFault(session.common, outcome, -1, session.common.ThermoPath, {}) + ".";
         return std::string(texts::EmptyRange);
     case Refusal::OutsideLimits:
         return std::string(texts::OutsideLimitsStart) + outcome.detail + ".";

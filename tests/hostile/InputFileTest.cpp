@@ -106,6 +106,13 @@ std::vector<DatabaseCase> databaseCases() {
          soundSpecies, h2Reaction,
          unusable("H2", 15,
                   "line 16, upper a2 (columns 16-30), is not a number: \"NOTANUMBER!!!\"")},
+        // Without a personal range this said "Check your personal temperatures".
+        {"HeaderLowAboveHigh",
+         withCoefficient("   200.000  3500.000  1000.000", "  5000.000  3500.000  1000.000"),
+         soundSpecies, reaction,
+         std::string(texts::NotCalculatedBecause) +
+             "the record of species O (line 3 of {thermo}) cannot be used: its header gives a "
+             "low temperature not below its high temperature: 5000 3500."},
         {"CoefficientBeyondDoubles", withCoefficient("1.48308754E-03", "1.00000000E999"),
          soundSpecies, reaction,
          unusable("O2", 7,

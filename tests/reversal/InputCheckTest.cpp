@@ -60,6 +60,13 @@ TEST(InputCheckTest, OneFindingOfEachKindWithItsFileAndLine) {
          sound,
          {"t.dat:7: the header read word by word gives 300 5000 969.3, its columns 46 to 73 give "
           "300 5000 969.35"}},
+        // A molecular weight where the common temperature belongs was taken as one.
+        {"a common temperature that is none",
+         database({h, record("H2", "H   2", " 12.0110")}),
+         sound,
+         {"t.dat:7: the header read word by word gives 300 5000 12.01, its columns 46 to 73 give "
+          "300.000 5000.000 12.0110; the file's default common temperature, from the line after "
+          "THERMO, gives 300 5000 1000"}},
         {"a jump at the common temperature",
          database({h, record("H2", "H   2", " 1000.00", " 3.50000000E+00")}),
          sound,

@@ -77,6 +77,23 @@ bool classifySlots(const ReversalRequest& request, SpeciesProvider& species,
     return true;
 }
 
+/// Without a personal range, a range is empty because of a species whose header gives a
+/// low end not below its high end; the refusal names it and its header (detail and
+/// unusableRecord), instead of the personal temperatures the user did not give.
+void blameReversedHeader(const std::array<SlotLimits, 6>& limits, SpeciesProvider& species,
+                         ReversalOutcome& outcome) {
+    for (size_t k = 0; k < limits.size(); ++k) {
+        if (outcome.slotKinds[k] != SlotKind::Species ||
+            readLeadingNumber(limits[k].low) < readLeadingNumber(limits[k].high))
+            continue;
+        if (const SpeciesRecord* record = species.lookUp(outcome.slotTexts[k]).record) {
+            outcome.detail = outcome.slotTexts[k];
+            outcome.unusableRecord = *record;
+            return;
+        }
+    }
+}
+
 /// The numbers of the three forward texts; texts that are not three numbers, or a number
 /// beyond the range of doubles, stop the run.
 bool readForward(const ReversalRequest& request, ReversalOutcome& outcome, double& A, double& n,
@@ -290,6 +307,8 @@ ReversalOutcome reverseReaction(const ReversalRequest& request, SpeciesProvider&
     outcome.rangeFixed = true;
     if (!(readLeadingNumber(outcome.range.cold) < readLeadingNumber(outcome.range.hot))) {
         outcome.refusal = Refusal::EmptyRange;
+        if (!request.personal.use)
+            blameReversedHeader(limits, species, outcome);
         return outcome;
     }
     const GridData& grid = species.grid(

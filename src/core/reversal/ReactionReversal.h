@@ -77,7 +77,9 @@ struct ReversalOutcome {
     /// The species, coefficient or fault a refusal concerns. Unreadable: empty, for the
     /// command that holds the line to say why it could not be cut.
     std::string detail;
-    /// The record an UnusableRecord refusal concerns; detail holds its species.
+    /// The record an UnusableRecord refusal concerns, or the one whose header's range is
+    /// reversed when an EmptyRange refusal has no personal range to blame; detail holds its
+    /// species.
     std::optional<SpeciesRecord> unusableRecord;
 
     bool rangeFixed = false;

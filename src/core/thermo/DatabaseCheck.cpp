@@ -51,8 +51,18 @@ void checkRecord(const std::vector<std::string>& fileLines, std::size_t header,
                  const std::string& file, DatabaseCheck& check) {
     const RecordTemperatures read = recordTemperatures(fileLines, header);
     const std::optional<HeaderTemperatures> columns = columnTemperatures(fileLines, header);
+    const HeaderTemperatures& t = read.temperatures;
     if (columns && !sameTemperatures(read.rule, *columns))
         check.findings.push_back({file, header + 1, readingsDiffer(read.rule, *columns)});
+    else if (read.defaultCommon)
+        check.findings.push_back(
+            {file, header + 1,
+             readingsDiffer(read.rule, {}) + columnFieldsText(fileLines[header]) +
+                 std::string(texts::CheckDefaultCommonStart) + t.TLow + t.THigh + t.TCommon});
+    else if (!isPossibleRange(t))
+        check.findings.push_back(
+            {file, header + 1,
+             std::string(texts::CheckHeaderImpossible) + t.TLow + t.THigh + t.TCommon});
     const std::optional<SpeciesRecord> record = readRecordAt(fileLines, header);
     if (!record || !isPossibleRange(read.temperatures))
         return;
