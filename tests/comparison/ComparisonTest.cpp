@@ -284,12 +284,6 @@ const Refusal refusals[] = {
      "The tolerance \"x\" of the group on line 1 of {file} is not a number of at least 0, such "
      "as 10 (%). Correct it and load the file again.",
      1},
-    {"ToleranceInfinite", "infinite.txt",
-     "Comparison [1e999/1000/2000]\nH+O2<=>O+OH 3.547E+15 -0.406 16599.0 1.0E+13 0.0 0.0 (###)\n"
-     "tolerance\n",
-     "The tolerance \"1e999\" of the group on line 1 of {file} is not a number of at least 0, "
-     "such as 10 (%). Correct it and load the file again.",
-     1},
     {"MarkedLineWithoutItsBlanks", "short.txt",
      "Comparison [10/1000/2000]\nH+O2<=>O+OH 3.547E+15 -0.406 16599.0 1.0E+13 0.0 0.0 (###)\n"
      "H2+O<=>H+OH 3.870E+04 2.700 (###)\ntolerance\n",

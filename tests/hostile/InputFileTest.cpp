@@ -306,13 +306,6 @@ std::vector<MechanismCase> mechanismCases() {
         // Refused as a missing species "NER" before: each says what is wrong, and where.
         listedCase("AMegabyteOfSpecies", "REACTIONS\n" + manySpecies, {manySpecies}, 0,
                    parseFailed(2, texts::TooManyReactants), notCut(2, texts::TooManyReactants)),
-        listedCase("FourProducts", "REACTIONS\nH+O2<=>O+OH+H+O 1 0 0\n", {"H+O2<=>O+OH+H+O 1 0 0"},
-                   0, parseFailed(2, texts::TooManyProducts), notCut(2, texts::TooManyProducts)),
-        listedCase("TwoNumbers", "REACTIONS\nH+O2<=>O+OH 3.547E+15 -0.406\n",
-                   {"H+O2<=>O+OH 3.547E+15 -0.406"}, 0, parseFailed(2, texts::TooFewNumbers),
-                   notCut(2, texts::TooFewNumbers)),
-        listedCase("TabInTheEquation", "REACTIONS\nH\t+O2<=>O+OH 1 0 0\n", {"H\t+O2<=>O+OH 1 0 0"},
-                   0, parseFailed(2, texts::TabInEquation), notCut(2, texts::TabInEquation)),
         // Lines of the section that are no reaction, no auxiliary line and no comment
         // vanished from the list: each is listed and refused where it stands.
         listedCase("ArrowsNoReaderKnows",

@@ -253,14 +253,11 @@ TEST(HeaderColumnsTest, ImpossibleRangesFallBackToTheColumnsThenTheDefaultCommon
         const char* listed;       ///< the load's warning line; "" for none
     };
     const Case cases[] = {
-        {"sound", "   300.000  5000.000 1000.00", " 300 5000 1000", ""},
         {"a molecular weight as common temperature", "   200.000  5000.000 12.0110",
          " 200 5000 1000",
          "line 3, C(S): 200 5000 1000 (read word by word: 200 5000 12.01; the columns' common "
          "temperature is impossible too, so the file's default, from the line after THERMO, is "
          "used)"},
-        {"a blank common temperature", "   300.000  5000.000        ", " 300 5000 1000",
-         "line 3, C(S): 300 5000 1000 (read word by word: 0 300 5000)"},
         {"low above high", "  5000.000   300.000 1000.00", " 5000 300 1000",
          "line 3, C(S): 5000 300 1000 (an impossible range however read: the low end must lie "
          "below the high end, the common temperature between them; no reaction with this "
