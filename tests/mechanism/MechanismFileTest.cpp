@@ -283,6 +283,7 @@ TEST(ParseReaction, LinesThatCannotBeCutFailWithNerInEverySlotAndSayWhy) {
         {"!COMMENT ABOUT A=>B 1", true, NotAReaction},
         {"A<=B 1 2 3", true, NotAReaction},
         {"A-->B 1 2 3", true, NotAReaction},
+        {"A<X>|B 1 2 3", true, NotAReaction}, // no arrow, but the parser's marks (fuzzing)
         // A side without a species, or an empty species between two signs.
         {"=>B 1 2 3", true, EmptySpeciesText},
         {"A<=> 1 2 3", true, EmptySpeciesText},

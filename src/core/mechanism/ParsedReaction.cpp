@@ -71,11 +71,11 @@ std::optional<std::string_view> readCoefficients(std::string_view line, ParsedRe
 }
 
 /// True when the equation (the line before its first blank) holds its arrow. A line listed
-/// only because a comment holds "=>", or a stray line of the section, has none.
+/// only because a comment holds "=>", or a stray line of the section, has none; nor has one
+/// whose equation holds "<" and ">" or a bar of its own, but no arrow.
 bool hasArrow(std::string_view equation, bool irreversible) {
-    return equation.find(irreversible ? irreversibleSideEnd : reversibleSideEnd) !=
-               std::string_view::npos &&
-           equation.find(productSideStart) != std::string_view::npos;
+    return equation.find(irreversible ? texts::MarkedIrreversibleArrow : texts::ReversibleArrow) !=
+           std::string_view::npos;
 }
 
 /// Puts the equation's species in the six slots; why not when a side is empty or holds
