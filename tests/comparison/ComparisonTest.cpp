@@ -328,6 +328,13 @@ const Refusal refusals[] = {
      "The first line of {file} holds no group [tolerance/T1/T2] with two temperatures above 0 K, "
      "such as [10/1000/2000]. Add it and load the file again.",
      1},
+    // Read as 0 before (every reaction then different), or written as "Infinity %".
+    {"ToleranceAWord", "word.txt",
+     "Comparison [x/1000/2000]\nH+O2<=>O+OH 3.547E+15 -0.406 16599.0 1.0E+13 0.0 0.0 (###)\n"
+     "tolerance\n",
+     "The tolerance \"x\" of the group on line 1 of {file} is not a number of at least 0, such "
+     "as 10 (%). Correct it and load the file again.",
+     1},
     {"MarkedLineWithoutItsBlanks", "short.txt",
      "Comparison [10/1000/2000]\nH+O2<=>O+OH 3.547E+15 -0.406 16599.0 1.0E+13 0.0 0.0 (###)\n"
      "H2+O<=>H+OH 3.870E+04 2.700 (###)\ntolerance\n",
@@ -493,6 +500,7 @@ TEST(SettingsGroup, ReadsToleranceAndTemperatures) {
     };
     const Case cases[] = {
         {"Comparison of mechanisms A and B [10/1000/2000]", 10, 1000, 2000},
+        {"[0/1000/2000]", 0, 1000, 2000},
         {"[ 5.5 / 1.2D3 /1.5E3 ] trailing", 5.5, 1200, 1500},
         {"a path/with/slashes [10/300/2500]", 10, 300, 2500}, // slashes before the group
         {"[10/1000/2000", 0, 0, 0},                           // not closed
@@ -506,7 +514,14 @@ TEST(SettingsGroup, ReadsToleranceAndTemperatures) {
         EXPECT_EQ(settings.tolerancePercent, c.tolerance) << c.line;
         EXPECT_EQ(settings.T1, c.T1) << c.line;
         EXPECT_EQ(settings.T2, c.T2) << c.line;
+        if (c.T2 > 0) {
+            EXPECT_EQ(unusableTolerance(c.line), std::nullopt) << c.line;
+        }
     }
+    // A tolerance that is no finite number of at least 0 cannot class a reaction.
+    for (const char* tolerance : {"x", "", "-10", "nan", "1e999", "10%"})
+        EXPECT_EQ(unusableTolerance("c [" + std::string(tolerance) + " /1000/2000]"), tolerance);
+    EXPECT_EQ(unusableTolerance("no group"), std::nullopt);
 }
 
 TEST(Merge, TheBlockGoesOnceBeforeTheFirstToleranceLine) {
