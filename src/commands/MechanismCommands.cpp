@@ -104,7 +104,7 @@ bool userSaysYes(Session& session, std::string text) {
 
 bool fileStands(const std::string& path) {
     std::error_code error;
-    return std::filesystem::symlink_status(path, error).type() !=
+    return std::filesystem::symlink_status(filePath(path), error).type() !=
            std::filesystem::file_type::not_found;
 }
 

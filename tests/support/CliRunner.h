@@ -1,6 +1,7 @@
 #pragma once
 // Runs the zorbel-cli executable the build made, as a user's script would.
 
+#include "files/TextFiles.h"
 #include "support/TestSupport.h"
 
 #include <atomic>
@@ -8,10 +9,7 @@
 #include <filesystem>
 #include <string>
 
-#ifdef _WIN32
-#define popen _popen
-#define pclose _pclose
-#else
+#ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -40,14 +38,24 @@ inline CliResult runCli(const std::string& arguments) {
     const auto errFile = std::filesystem::temp_directory_path() / ("zorbel-cli-err-" + id);
     const std::string command =
         quoted(ZORBEL_CLI_PATH) + " " + arguments + " 2>" + quoted(errFile.string());
+#ifdef _WIN32
+    // cmd.exe drops the first and the last quote of the line it is given; the wide call
+    // passes names outside the code page, and binary mode keeps the output's bytes.
+    FILE* pipe = _wpopen(filePath("\"" + command + "\"").c_str(), L"rb");
+#else
     FILE* pipe = popen(command.c_str(), "r");
+#endif
     if (pipe == nullptr)
         return {"", "", -1};
     std::string out;
     char buffer[4096];
     while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
         out.append(buffer, n);
+#ifdef _WIN32
+    const int status = _pclose(pipe);
+#else
     const int status = pclose(pipe);
+#endif
     std::string err = readFile(errFile);
     std::error_code ignored;
     std::filesystem::remove(errFile, ignored);

@@ -15,12 +15,29 @@ constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
 
 } // namespace
 
+std::filesystem::path filePath(const std::string& text) {
+#ifdef _WIN32
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+#else
+    return text;
+#endif
+}
+
+std::string pathText(const std::filesystem::path& path) {
+#ifdef _WIN32
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+#else
+    return path.string();
+#endif
+}
+
 std::string writeTarget(const std::string& path) {
     std::error_code error;
-    if (!std::filesystem::is_symlink(path, error))
+    if (!std::filesystem::is_symlink(filePath(path), error))
         return path;
-    const std::filesystem::path target = std::filesystem::weakly_canonical(path, error);
-    return error ? path : target.string();
+    const std::filesystem::path target = std::filesystem::weakly_canonical(filePath(path), error);
+    return error ? path : pathText(target);
 }
 
 std::vector<std::string> splitLines(std::string_view text) {
@@ -42,9 +59,9 @@ std::vector<std::string> splitLines(std::string_view text) {
 
 std::optional<std::vector<std::string>> readLines(const std::string& path) {
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
+    if (!std::filesystem::is_regular_file(filePath(path), error))
         return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(filePath(path), std::ios::binary);
     if (!in)
         return std::nullopt;
     std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -114,9 +131,7 @@ std::string pathInFolder(const std::string& folder, std::string_view name) {
 }
 
 PathParts splitPath(const std::string& path) {
-    size_t separator = path.rfind('\\');
-    if (separator == std::string::npos)
-        separator = path.rfind('/');
+    const size_t separator = path.find_last_of("\\/");
     if (separator == std::string::npos)
         return {std::string(), path};
     return {path.substr(0, separator + 1), path.substr(separator + 1)};
