@@ -1,7 +1,7 @@
+#include "files/TextFiles.h"
 #include "cli/CliRun.h"
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
-#include "files/TextFiles.h"
 #include "mechanism/MechanismTexts.h"
 #include "reversal/InputCheck.h"
 #include "thermo/ThermoDatabase.h"
