@@ -9,7 +9,9 @@
 #include <filesystem>
 #include <string>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#define pclose _pclose
+#else
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -51,11 +53,7 @@ inline CliResult runCli(const std::string& arguments) {
     char buffer[4096];
     while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
         out.append(buffer, n);
-#ifdef _WIN32
-    const int status = _pclose(pipe);
-#else
     const int status = pclose(pipe);
-#endif
     std::string err = readFile(errFile);
     std::error_code ignored;
     std::filesystem::remove(errFile, ignored);

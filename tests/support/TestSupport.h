@@ -66,11 +66,9 @@ private:
         std::error_code ignored;
         fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
         for (auto entry = fs::recursive_directory_iterator(path_, ignored);
-             entry != fs::recursive_directory_iterator(); entry.increment(ignored)) {
+             entry != fs::recursive_directory_iterator(); entry.increment(ignored))
             if (!entry->is_symlink(ignored)) // a link's target may lie outside
-                fs::permissions(entry->path(), fs::perms::owner_all, fs::perm_options::add,
-                                ignored);
-        }
+                fs::permissions(*entry, fs::perms::owner_all, fs::perm_options::add, ignored);
         fs::remove_all(path_, ignored);
     }
 

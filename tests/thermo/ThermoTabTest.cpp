@@ -1,9 +1,12 @@
 // The database tab over a session: loading a database, and showing a species.
 
 #include "app/AppTexts.h"
+#include "files/TextFiles.h"
 #include "support/SessionFixture.h"
 
 #include <gtest/gtest.h>
+
+#include <array>
 
 namespace zorbel {
 namespace {
@@ -118,6 +121,19 @@ TEST_F(ThermoLoaderTest, LongPathsAreShortened) {
     EXPECT_EQ(form.Lbl1.caption(), "Loaded: " + folder.folderText().substr(0, 3) +
                                        std::string(texts::ShortenedPathMark) + name80);
     EXPECT_EQ(form.LOS1.count(), 1);
+}
+
+// A path splits after its last separator of either kind: Windows takes both, mixed.
+TEST(PathSplitting, AfterTheLastSeparatorOfEitherKind) {
+    const std::array<std::array<std::string, 2>, 5> cases = {{
+        {"C:\\data/gri\\mech.rxn", "C:\\data/gri\\|mech.rxn"},
+        {"C:\\data\\gri/mech.rxn", "C:\\data\\gri/|mech.rxn"},
+        {"C:mech.rxn", "|C:mech.rxn"},
+        {"/data/", "/data/|"},
+        {"mech.rxn", "|mech.rxn"},
+    }};
+    for (const auto& [path, parts] : cases)
+        EXPECT_EQ(splitPath(path).folder + "|" + splitPath(path).fileName, parts);
 }
 
 // A cancelled dialog, and a file that is no database, leave the database loaded before and
