@@ -50,7 +50,9 @@ Child start(const std::vector<std::string>& arguments, const fs::path& out, cons
     SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     // The new console's host may inherit, and hold for a while, these handles too.
     const DWORD shared = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-    STARTUPINFOW startup{.cb = sizeof(STARTUPINFOW), .dwFlags = STARTF_USESTDHANDLES};
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdOutput = CreateFileW(out.c_str(), GENERIC_WRITE, shared, &inherited, CREATE_ALWAYS,
                                      FILE_ATTRIBUTE_NORMAL, nullptr);
     startup.hStdError = CreateFileW(err.c_str(), GENERIC_WRITE, shared, &inherited, CREATE_ALWAYS,
@@ -66,7 +68,7 @@ Child start(const std::vector<std::string>& arguments, const fs::path& out, cons
 
 /// The exit code, or -1 when the process was not started or did not end in time.
 int exitCodeOf(const Child& child) {
-    DWORD code = static_cast<DWORD>(-1);
+    DWORD code = 0;
     if (WaitForSingleObject(child.process, 120000) != WAIT_OBJECT_0 ||
         !GetExitCodeProcess(child.process, &code))
         code = static_cast<DWORD>(-1);
