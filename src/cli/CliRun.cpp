@@ -70,8 +70,9 @@ CommandResult CliRun::loadMechanism(const std::string& path) {
         session.loads.clean = CleanOnLoad::Always;
         session.loads.replaceCleanFile = cleanFlags.force;
         std::error_code error;
-        if (!cleanFlags.force && std::filesystem::symlink_status(cleanPath, error).type() !=
-                                     std::filesystem::file_type::not_found)
+        if (!cleanFlags.force &&
+            std::filesystem::symlink_status(filePath(cleanPath), error).type() !=
+                std::filesystem::file_type::not_found)
             return CommandResult::refused(cleanPath + std::string(texts::CleanFileStands));
     }
     platform.fileAnswers.push_back(path);

@@ -1,17 +1,53 @@
 #include "cli/Terminal.h"
 
 #include "cli/CliRun.h"
+#include "files/TextFiles.h"
 
 #include <iostream>
 
 #ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
 #include <cstdio>
+#include <fcntl.h>
 #include <io.h>
+#include <shellapi.h>
 #else
 #include <unistd.h>
 #endif
 
 namespace zorbel::cli {
+
+Arguments::Arguments(int argc, char** argv) {
+#ifdef _WIN32
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (wide != nullptr) {
+        for (int i = 0; i < count; ++i)
+            texts_.push_back(pathText(std::filesystem::path(wide[i])));
+        LocalFree(wide);
+    }
+#endif
+    if (texts_.empty())
+        texts_.assign(argv, argv + argc);
+    for (const std::string& text : texts_)
+        pointers_.push_back(text.c_str());
+    pointers_.push_back(nullptr);
+}
+
+void useBinaryStandardStreams() {
+#ifdef _WIN32
+    std::fflush(stdout);
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
+}
 
 bool standardErrorIsTerminal() {
 #ifdef _WIN32

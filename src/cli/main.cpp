@@ -2,6 +2,7 @@
 #include "app/Version.h"
 #include "cli/CliRun.h"
 #include "cli/Commands.h"
+#include "cli/Terminal.h"
 #include "files/ScratchFile.h"
 
 #include <CLI/CLI.hpp>
@@ -31,12 +32,16 @@ int checkedOutput(int exitCode) {
 
 // Setting up the commands can throw too (a clash of option names): reported, never an abort.
 int main(int argc, char** argv) try {
+    zorbel::cli::useBinaryStandardStreams();
+    const zorbel::cli::Arguments arguments(argc, argv);
     zorbel::removeScratchFilesOnInterrupt(zorbel::texts::InterruptedNothingWritten,
                                           zorbel::texts::InterruptedAfterWriting);
     CLI::App app{"zorbel-cli: reverse rate coefficients of a CHEMKIN mechanism from its "
                  "thermodynamic database"};
     app.require_subcommand(1);
     app.set_version_flag("--version,-V", "zorbel-cli " ZORBEL_VERSION);
+    // "/data/gri.rxn" is a path on Windows too, not an option.
+    app.allow_windows_style_options(false);
     int exitCode = zorbel::cli::ExitDone;
     zorbel::cli::addThermoCommands(app, exitCode);
     zorbel::cli::addMechanismCommands(app, exitCode);
@@ -47,7 +52,7 @@ int main(int argc, char** argv) try {
     zorbel::cli::addCleanCommands(app, exitCode);
     zorbel::cli::addCheckCommands(app, exitCode);
     try {
-        app.parse(argc, argv);
+        app.parse(arguments.count(), arguments.values());
     } catch (const CLI::ParseError& error) {
         const int code = app.exit(error);
         return checkedOutput(code == 0 ? zorbel::cli::ExitDone : zorbel::cli::ExitUsage);

@@ -112,7 +112,7 @@ MessageAnswer askUser(Session& session, std::string text) {
 
 bool fileStands(const std::string& path) {
     std::error_code error;
-    return std::filesystem::symlink_status(path, error).type() !=
+    return std::filesystem::symlink_status(filePath(path), error).type() !=
            std::filesystem::file_type::not_found;
 }
 

@@ -346,8 +346,8 @@ std::optional<CommandResult> writeTableFile(Session& session, const ReversalOutc
         return std::nullopt;
     // The whole path: a bare file name would not say which folder refused it.
     std::error_code error;
-    const std::filesystem::path shown = std::filesystem::absolute(path, error);
-    return session.refuse(writeRefusal(error ? path : shown.string(), texts::TempFileNotWritten));
+    const std::filesystem::path shown = std::filesystem::absolute(filePath(path), error);
+    return session.refuse(writeRefusal(error ? path : pathText(shown), texts::TempFileNotWritten));
 }
 
 /// The fit on screen, in the chart and in temp.txt, then the closing box. The two laws

@@ -1,6 +1,7 @@
 #pragma once
 // Runs the zorbel-cli executable the build made, as a user's script would.
 
+#include "files/TextFiles.h"
 #include "support/TestSupport.h"
 
 #include <atomic>
@@ -9,7 +10,6 @@
 #include <string>
 
 #ifdef _WIN32
-#define popen _popen
 #define pclose _pclose
 #else
 #include <sys/wait.h>
@@ -40,7 +40,13 @@ inline CliResult runCli(const std::string& arguments) {
     const auto errFile = std::filesystem::temp_directory_path() / ("zorbel-cli-err-" + id);
     const std::string command =
         quoted(ZORBEL_CLI_PATH) + " " + arguments + " 2>" + quoted(errFile.string());
+#ifdef _WIN32
+    // cmd.exe drops the first and the last quote of the line it is given; the wide call
+    // passes names outside the code page, and binary mode keeps the output's bytes.
+    FILE* pipe = _wpopen(filePath("\"" + command + "\"").c_str(), L"rb");
+#else
     FILE* pipe = popen(command.c_str(), "r");
+#endif
     if (pipe == nullptr)
         return {"", "", -1};
     std::string out;

@@ -41,21 +41,16 @@ public:
                 c = '_';
         }
         path_ = base / (name + "-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-        std::filesystem::remove_all(path_);
+        removeAll();
         std::filesystem::create_directories(path_);
     }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
-        std::filesystem::remove_all(path_, ignored);
-    }
+    ~TempFolder() { removeAll(); }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
     /// The folder as the program holds a work folder: with its trailing separator.
-    std::string folderText() const { return path_.string() + "/"; }
+    std::string folderText() const { return (path_ / "").string(); }
 
     std::string write(const std::string& name, std::string_view content) const {
         auto file = path_ / name;
@@ -65,6 +60,18 @@ public:
     }
 
 private:
+    /// Tests leave read-only files and folders, which Windows will not remove as they are.
+    void removeAll() const {
+        namespace fs = std::filesystem;
+        std::error_code ignored;
+        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
+        for (auto entry = fs::recursive_directory_iterator(path_, ignored);
+             entry != fs::recursive_directory_iterator(); entry.increment(ignored))
+            if (!entry->is_symlink(ignored)) // a link's target may lie outside
+                fs::permissions(*entry, fs::perms::owner_all, fs::perm_options::add, ignored);
+        fs::remove_all(path_, ignored);
+    }
+
     std::filesystem::path path_;
 };
 

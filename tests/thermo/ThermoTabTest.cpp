@@ -1,9 +1,12 @@
 // The database tab over a session: loading a database, and showing a species.
 
 #include "app/AppTexts.h"
+#include "files/TextFiles.h"
 #include "support/SessionFixture.h"
 
 #include <gtest/gtest.h>
+
+#include <array>
 
 namespace zorbel {
 namespace {
@@ -118,6 +121,29 @@ TEST_F(ThermoLoaderTest, LongPathsAreShortened) {
     EXPECT_EQ(form.Lbl1.caption(), "Loaded: " + folder.folderText().substr(0, 3) +
                                        std::string(texts::ShortenedPathMark) + name80);
     EXPECT_EQ(form.LOS1.count(), 1);
+}
+
+// A path splits after its last separator: on Windows "\" and "/", mixed; elsewhere "/" alone,
+// a "\" being a character of a name there.
+TEST(PathSplitting, AfterTheLastSeparatorOfTheSystem) {
+    struct Case {
+        std::string path, windows, posix;
+    };
+    const std::array<Case, 5> cases = {{
+        {"C:\\data/gri\\mech.rxn", "C:\\data/gri\\|mech.rxn", "C:\\data/|gri\\mech.rxn"},
+        {"C:\\data\\gri/mech.rxn", "C:\\data\\gri/|mech.rxn", "C:\\data\\gri/|mech.rxn"},
+        {"C:mech.rxn", "|C:mech.rxn", "|C:mech.rxn"},
+        {"/data/", "/data/|", "/data/|"},
+        {"we\\ird/mech.rxn", "we\\ird/|mech.rxn", "we\\ird/|mech.rxn"},
+    }};
+    for (const Case& c : cases) {
+#ifdef _WIN32
+        const std::string& parts = c.windows;
+#else
+        const std::string& parts = c.posix;
+#endif
+        EXPECT_EQ(splitPath(c.path).folder + "|" + splitPath(c.path).fileName, parts) << c.path;
+    }
 }
 
 // A cancelled dialog, and a file that is no database, leave the database loaded before and

@@ -17,10 +17,18 @@
 #include <system_error>
 
 #ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
 #include <fcntl.h>
 #include <io.h>
+#include <mutex>
 #include <process.h>
-#include <sys/stat.h>
 #else
 #include <fcntl.h>
 #include <pthread.h>
@@ -33,6 +41,9 @@ namespace zorbel {
 namespace {
 
 namespace fs = std::filesystem;
+/// A path as the system's calls take it: UTF-16 on Windows, bytes elsewhere.
+using NativePath = fs::path::string_type;
+using NativeChar = fs::path::value_type;
 
 /// Added to a scratch file's unique name, so that one left by a killed process is known.
 constexpr std::string_view scratchSuffix = ".partial";
@@ -44,11 +55,21 @@ constexpr std::size_t bufferSize = 1 << 16;
 
 /// Creates the file exclusively (an existing file or link at the name fails the call) for
 /// writing; -1 when it cannot be done, -2 when the name is taken.
-int createExclusive(const std::string& path) {
+int createExclusive(const NativePath& path) {
 #ifdef _WIN32
-    const int handle =
-        _open(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
-    return handle >= 0 ? handle : (errno == EEXIST ? -2 : -1);
+    // Others may read it, and remove it while it is open: an interruption does so from
+    // the console's thread while this one still writes.
+    const HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                    CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD reason = GetLastError();
+        return reason == ERROR_FILE_EXISTS || reason == ERROR_ALREADY_EXISTS ? -2 : -1;
+    }
+    const int handle = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_WRONLY | _O_BINARY);
+    if (handle < 0)
+        CloseHandle(file);
+    return handle;
 #else
     const int handle = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                               0666); // the umask decides, as for any new file
@@ -100,10 +121,12 @@ void takeOverPermissions(int handle, const std::string& target) {
 
 /// Renames without replacing: 0 done, -2 when the new name is taken, -1 otherwise.
 int renameExclusive(const std::string& from, const std::string& to) {
-    std::error_code error;
 #ifdef _WIN32
-    if (std::rename(from.c_str(), to.c_str()) == 0) // never replaces there
+    // Without the replacing flag the move fails on a name that is taken.
+    if (MoveFileExW(filePath(from).c_str(), filePath(to).c_str(), MOVEFILE_WRITE_THROUGH))
         return 0;
+    const DWORD reason = GetLastError();
+    return reason == ERROR_FILE_EXISTS || reason == ERROR_ALREADY_EXISTS ? -2 : -1;
 #else
     // A new link fails on a name that is taken, whatever stands there; the old name goes.
     if (::link(from.c_str(), to.c_str()) == 0) {
@@ -112,17 +135,18 @@ int renameExclusive(const std::string& from, const std::string& to) {
     }
     if (errno == EEXIST)
         return -2;
-#endif
     // A file system without links: the name is looked at first, a rename replaces.
+    std::error_code error;
     if (fs::symlink_status(to, error).type() != fs::file_type::not_found)
         return -2;
     fs::rename(from, to, error);
     return error ? -1 : 0;
+#endif
 }
 
-void removeFileNow(const char* path) noexcept {
+void removeFileNow(const NativeChar* path) noexcept {
 #ifdef _WIN32
-    _unlink(path);
+    DeleteFileW(path);
 #else
     ::unlink(path);
 #endif
@@ -133,6 +157,16 @@ void writeError(std::string_view text) noexcept {
     _write(2, text.data(), static_cast<unsigned>(text.size()));
 #else
     (void)!::write(STDERR_FILENO, text.data(), text.size());
+#endif
+}
+
+/// Puts the finished file in the target's place in one step, replacing what stood there.
+bool replaceTarget(const NativePath& from, const NativePath& to) {
+#ifdef _WIN32
+    return MoveFileExW(from.c_str(), to.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+#else
+    return ::rename(from.c_str(), to.c_str()) == 0;
 #endif
 }
 
@@ -153,7 +187,7 @@ constexpr int slotCount = 32;
 constexpr std::size_t slotPathSize = 4096;
 enum SlotState : int { Free, Filling, InUse };
 std::array<std::atomic<int>, slotCount> slotStates{};
-std::array<std::array<char, slotPathSize>, slotCount> slotPaths{};
+std::array<std::array<NativeChar, slotPathSize>, slotCount> slotPaths{};
 std::atomic<int> filesPlaced{0};
 
 static_assert(std::atomic<int>::is_always_lock_free, "the signal handler reads these");
@@ -161,15 +195,15 @@ static_assert(std::atomic<int>::is_always_lock_free, "the signal handler reads t
 /// Reserves a slot for the path, or -1 when the path is too long or every slot is taken
 /// (the file is then still removed by its owner, only not by the signal handler). The
 /// slot counts for the handler only once markInUse() says the file exists.
-int enlist(const std::string& path) {
+int enlist(const NativePath& path) {
     if (path.size() >= slotPathSize)
         return -1;
     for (int slot = 0; slot < slotCount; ++slot) {
         int expected = Free;
         if (!slotStates[static_cast<std::size_t>(slot)].compare_exchange_strong(expected, Filling))
             continue;
-        char* into = slotPaths[static_cast<std::size_t>(slot)].data();
-        std::memcpy(into, path.c_str(), path.size() + 1);
+        NativeChar* into = slotPaths[static_cast<std::size_t>(slot)].data();
+        std::memcpy(into, path.c_str(), (path.size() + 1) * sizeof(NativeChar));
         return slot;
     }
     return -1;
@@ -233,7 +267,37 @@ extern "C" void onInterrupt(int signalNumber) {
     _exit(128 + signalNumber);
 }
 
-#ifndef _WIN32
+#ifdef _WIN32
+/// Windows has no signal mask: the console's events are handled on a thread of their own,
+/// which waits for this lock while files are created or put in place, and never gives it
+/// back.
+std::recursive_mutex& interruptionLock() {
+    static std::recursive_mutex lock;
+    return lock;
+}
+
+/// Ctrl+C, Ctrl+Break and the console window closing end the run as SIGINT, SIGBREAK and
+/// SIGTERM would; the events of logging off and shutting down reach services only.
+BOOL WINAPI onConsoleEvent(DWORD event) {
+    int signalNumber = 0;
+    switch (event) {
+    case CTRL_C_EVENT:
+        signalNumber = SIGINT;
+        break;
+    case CTRL_BREAK_EVENT:
+        signalNumber = SIGBREAK;
+        break;
+    case CTRL_CLOSE_EVENT:
+        signalNumber = SIGTERM;
+        break;
+    default:
+        return FALSE;
+    }
+    interruptionLock().lock();
+    onInterrupt(signalNumber);
+    return TRUE;
+}
+#else
 constexpr std::array<int, 3> interruptions = {SIGINT, SIGTERM, SIGHUP};
 #endif
 
@@ -254,7 +318,7 @@ std::optional<FileIdentity> fileIdentity(const std::string& path) {
 
 TargetState targetState(const std::string& path) {
     std::error_code error;
-    const fs::file_status status = fs::status(path, error);
+    const fs::file_status status = fs::status(filePath(path), error);
     if (status.type() == fs::file_type::not_found)
         return TargetState::Replaceable;
     if (error || status.type() != fs::file_type::regular)
@@ -265,7 +329,7 @@ TargetState targetState(const std::string& path) {
         return TargetState::ReadOnly;
     // Opening for appending asks the system whether this user may write it (a file of
     // another user, an access list, a lock), without changing a byte.
-    const std::ofstream probe(path, std::ios::binary | std::ios::app);
+    const std::ofstream probe(filePath(path), std::ios::binary | std::ios::app);
     return probe.is_open() ? TargetState::Replaceable : TargetState::ReadOnly;
 }
 
@@ -277,8 +341,9 @@ ScratchFile::ScratchFile(std::string target) : target_(std::move(target)) {
         // Listed in the same instant it comes to exist: an interruption finds it listed,
         // and never lists a name that another process holds.
         const InterruptionsHeld held;
-        const int slot = enlist(candidate);
-        const int handle = createExclusive(candidate);
+        const NativePath native = filePath(candidate).native();
+        const int slot = enlist(native);
+        const int handle = createExclusive(native);
         creationError_ = handle >= 0 ? 0 : errno;
         if (handle >= 0) {
             markInUse(slot);
@@ -299,7 +364,7 @@ ScratchFile::~ScratchFile() {
         closeHandle(handle_);
     const InterruptionsHeld held;
     if (!path_.empty() && !placed_)
-        removeFileNow(path_.c_str());
+        removeFileNow(filePath(path_).c_str());
     release(slot_);
 }
 
@@ -332,18 +397,16 @@ bool ScratchFile::finish() {
 bool ScratchFile::putInPlace() {
     if (!finished_ || failed_ || placed_)
         return false;
-    std::error_code error;
-    {
-        const InterruptionsHeld held;
-        fs::rename(path_, target_, error);
-        if (!error) {
-            placed_ = true;
-            release(slot_);
-            slot_ = -1;
-            filesPlaced.fetch_add(1);
-        }
-    }
-    return !error;
+    const NativePath from = filePath(path_).native();
+    const NativePath to = filePath(target_).native();
+    const InterruptionsHeld held;
+    if (!replaceTarget(from, to))
+        return false;
+    placed_ = true;
+    release(slot_);
+    slot_ = -1;
+    filesPlaced.fetch_add(1);
+    return true;
 }
 
 std::optional<std::string> ScratchFile::keepBeside(std::string_view tag) {
@@ -370,7 +433,9 @@ std::optional<std::string> ScratchFile::keepBeside(std::string_view tag) {
 }
 
 InterruptionsHeld::InterruptionsHeld() : saved_{} {
-#ifndef _WIN32
+#ifdef _WIN32
+    interruptionLock().lock();
+#else
     static_assert(sizeof(sigset_t) <= sizeof saved_);
     sigset_t held;
     sigemptyset(&held);
@@ -381,7 +446,9 @@ InterruptionsHeld::InterruptionsHeld() : saved_{} {
 }
 
 InterruptionsHeld::~InterruptionsHeld() {
-#ifndef _WIN32
+#ifdef _WIN32
+    interruptionLock().unlock();
+#else
     pthread_sigmask(SIG_SETMASK, reinterpret_cast<const sigset_t*>(saved_), nullptr);
 #endif
 }
@@ -390,8 +457,7 @@ void removeScratchFilesOnInterrupt(std::string_view nothingWritten, std::string_
     nothingWrittenLength = keepLine(nothingWrittenLine, nothingWritten);
     afterWritingLength = keepLine(afterWritingLine, afterWriting);
 #ifdef _WIN32
-    std::signal(SIGINT, onInterrupt);
-    std::signal(SIGTERM, onInterrupt);
+    SetConsoleCtrlHandler(onConsoleEvent, TRUE);
 #else
     struct sigaction action {};
     action.sa_handler = onInterrupt;

@@ -77,8 +77,9 @@ private:
     bool placed_ = false;
 };
 
-/// Holds SIGINT, SIGTERM and SIGHUP back for its lifetime, so that files put in place
-/// together are either all in place or none when an interruption is handled.
+/// Holds SIGINT, SIGTERM and SIGHUP (on Windows, the console's Ctrl+C, Ctrl+Break and close
+/// events) back for its lifetime, so that files put in place together are either all in
+/// place or none when an interruption is handled.
 class InterruptionsHeld {
 public:
     InterruptionsHeld();
@@ -90,7 +91,8 @@ private:
     alignas(std::max_align_t) unsigned char saved_[256]; ///< the previous signal mask
 };
 
-/// On SIGINT, SIGTERM or SIGHUP: removes every scratch file of the process, prints one
+/// On SIGINT, SIGTERM or SIGHUP, or on Windows the console's Ctrl+C (SIGINT), Ctrl+Break
+/// (SIGBREAK) or close (SIGTERM) event: removes every scratch file of the process, prints one
 /// line (the first text when no file of the run was put in place, the second otherwise)
 /// on standard error and ends the process with 128 plus the signal's number.
 void removeScratchFilesOnInterrupt(std::string_view nothingWritten, std::string_view afterWriting);

@@ -15,12 +15,29 @@ constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
 
 } // namespace
 
+std::filesystem::path filePath(const std::string& text) {
+#ifdef _WIN32
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+#else
+    return text;
+#endif
+}
+
+std::string pathText(const std::filesystem::path& path) {
+#ifdef _WIN32
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+#else
+    return path.string();
+#endif
+}
+
 std::string writeTarget(const std::string& path) {
     std::error_code error;
-    if (!std::filesystem::is_symlink(path, error))
+    if (!std::filesystem::is_symlink(filePath(path), error))
         return path;
-    const std::filesystem::path target = std::filesystem::weakly_canonical(path, error);
-    return error ? path : target.string();
+    const std::filesystem::path target = std::filesystem::weakly_canonical(filePath(path), error);
+    return error ? path : pathText(target);
 }
 
 std::vector<std::string> splitLines(std::string_view text) {
@@ -45,9 +62,9 @@ namespace {
 /// Every byte of a regular file.
 std::optional<std::string> readContent(const std::string& path) {
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
+    if (!std::filesystem::is_regular_file(filePath(path), error))
         return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(filePath(path), std::ios::binary);
     if (!in)
         return std::nullopt;
     std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

@@ -4,12 +4,20 @@
 
 #include "files/ScratchFile.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace zorbel {
+
+/// The file system's name of a path the program holds as text. Paths are UTF-8 text
+/// everywhere in the program; Windows names files in UTF-16, and its narrow names would
+/// be in a code page that cannot name every file.
+std::filesystem::path filePath(const std::string& text);
+/// A file system's name as the program's UTF-8 text.
+std::string pathText(const std::filesystem::path& path);
 
 /// The lines of a file without their line ends, or nothing when it cannot be read or is
 /// not a regular file (a folder, a device or a pipe, which would read nothing or never

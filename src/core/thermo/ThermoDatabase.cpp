@@ -13,7 +13,7 @@ namespace zorbel {
 
 std::optional<std::vector<std::string>> readDatabaseLines(const std::string& path) {
     std::error_code error;
-    if (path.empty() || !std::filesystem::is_regular_file(path, error))
+    if (path.empty() || !std::filesystem::is_regular_file(filePath(path), error))
         return std::nullopt;
     return readLines(path);
 }
