@@ -3,6 +3,7 @@
 
 #include "FuzzCheck.h"
 #include "files/TextFiles.h"
+#include "mechanism/MechanismCheck.h"
 #include "mechanism/MechanismFile.h"
 #include "mechanism/ParsedReaction.h"
 #include "text/StringOps.h"
@@ -18,6 +19,10 @@ constexpr std::size_t maxEntriesChecked = 256;
 
 void checkParse(const std::string& entry) {
     const ParsedReaction parsed = parseReaction(entry);
+    // A refusal always says why; an irreversible reaction is never refused.
+    ZORBEL_FUZZ_CHECK(parsed.Failed == !parsed.fault.empty(), entry);
+    ZORBEL_FUZZ_CHECK(!isIrreversibleReaction(parsed) || parsed.Irreversible, entry);
+    ZORBEL_FUZZ_CHECK(!isIrreversibleReaction(parsed) || entryFault(entry).empty(), entry);
     if (parsed.Failed) {
         for (const std::string& slot : parsed.Slots)
             ZORBEL_FUZZ_CHECK(slot == "NER", entry);
@@ -56,11 +61,21 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         ZORBEL_FUZZ_CHECK(entries->size() <= lines.size(), "more entries than lines");
         std::size_t checked = 0;
         for (const std::string& entry : *entries) {
-            ZORBEL_FUZZ_CHECK(entry.find("=>") != std::string::npos, entry);
+            // Other lines of the section are listed to be refused, never to be reversed.
+            const bool arrow = entry.find("=>") != std::string::npos;
+            ZORBEL_FUZZ_CHECK(arrow || isStrayReactionSectionLine(entry), entry);
+            ZORBEL_FUZZ_CHECK(arrow || parseReaction(entry).Failed, entry);
             ZORBEL_FUZZ_CHECK(toUpperAscii(entry) == entry, entry);
             if (++checked <= maxEntriesChecked)
                 checkParse(entry);
         }
+    }
+    // The check names a line of the file for every line it refuses.
+    if (size <= 65536) {
+        for (const Finding& finding : checkedSection(lines, "m").refused)
+            ZORBEL_FUZZ_CHECK(finding.line >= 1 && finding.line <= lines.size() &&
+                                  !finding.text.empty(),
+                              finding.text);
     }
     // The parser takes any text, not only listed entries: the comparison file feeds it too.
     if (size <= 4096)

@@ -6,6 +6,8 @@
 #include "files/TextFiles.h"
 #include "text/NumberText.h"
 #include "text/StringOps.h"
+#include "thermo/DatabaseCheck.h"
+#include "thermo/HeaderColumns.h"
 #include "thermo/SpeciesProperties.h"
 #include "thermo/SpeciesRecord.h"
 #include "thermo/ThermoDatabase.h"
@@ -108,6 +110,16 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         for (const std::string* text : {&t.TLow, &t.THigh, &t.TCommon})
             ZORBEL_FUZZ_CHECK(!text->empty(), lines[i]);
         (void)readRecordAt(lines, i);
+        // A fallback is taken only for a possible range.
+        const RecordTemperatures read = recordTemperatures(lines, i);
+        ZORBEL_FUZZ_CHECK(!read.fromColumns || isPossibleRange(read.temperatures), lines[i]);
+        ZORBEL_FUZZ_CHECK(!read.defaultCommon || read.fromColumns, lines[i]);
+    }
+    // The load's list and the check name lines of the file, each once at most.
+    if (size <= 65536) {
+        (void)columnsReadList(headersReadFromColumns(lines), "\n");
+        for (const Finding& finding : checkDatabase(lines, "t.dat").findings)
+            ZORBEL_FUZZ_CHECK(finding.line >= 1 && finding.line <= lines.size(), finding.text);
     }
     return 0;
 }

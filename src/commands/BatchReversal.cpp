@@ -83,11 +83,15 @@ std::string refusalLine(const CommonValue& common, const ReversalOutcome& outcom
         return std::string(texts::MissingThermoLine);
     case Refusal::UnusableRecord:
     case Refusal::Coefficients:
+    case Refusal::Unreadable:
         return notCalculated(
             dataFault(common, outcome, listIndex, splitPath(common.ThermoPath).fileName, {}));
     case Refusal::ZeroA:
         return std::string(texts::ZeroALine);
     case Refusal::EmptyRange:
+        if (outcome.unusableRecord) // no personal range: a header is at fault
+            return notCalculated(
+                dataFault(common, outcome, listIndex, splitPath(common.ThermoPath).fileName, {}));
         return notCalculated(texts::EmptyRangeReason,
                              outcome.range.cold + std::string(texts::RangeSeparator) +
                                  outcome.range.hot + std::string(texts::RangeEnd));
@@ -232,7 +236,8 @@ private:
             record_.forward = {parsed.AText, parsed.NText,
                                std::string(clean::firstWord(parsed.EaText))};
             // The panel shows a line that could not be cut with the reversible arrow.
-            if (parsed.Irreversible && !parsed.Failed) {
+            lineFault_ = parsed.fault;
+            if (isIrreversibleReaction(parsed)) {
                 emit(texts::IrreversibleLine);
                 record_.outcome = EntryOutcome::Irreversible;
                 return false;
@@ -407,6 +412,8 @@ private:
         ReversalOutcome outcome = ready != nullptr
                                       ? std::move(ready->outcome)
                                       : reverseReaction(request, *species_, SeriesKept::None);
+        if (outcome.refusal == Refusal::Unreadable)
+            outcome.detail = lineFault_;
         showSlotsAndRange(session, outcome);
         rememberForDisplay(outcome);
         if (outcome.rangeFixed && outcome.warning != RangeWarning::None)
@@ -511,6 +518,8 @@ private:
     /// The lines the reaction being written gets after its line, in the default layout.
     std::vector<std::string> captured_;
     EntryRecord record_;
+    /// Why the line being written could not be cut, for its refusal.
+    std::string lineFault_;
     BatchSummary summary_;
     std::string reportPath_;
     std::unique_ptr<LineWriter> report_;

@@ -173,6 +173,10 @@ std::optional<CommandResult> refusalBeforeRun(Session& session, const LoadedComp
     if (!(loaded.settings.T1 > 0.0) || !(loaded.settings.T2 > 0.0))
         return session.refuse(std::string(texts::NoSettingsStart) + path +
                               std::string(texts::NoSettingsEnd));
+    if (const std::optional<std::string> tolerance = unusableTolerance(loaded.lines.front()))
+        return session.refuse(std::string(texts::BadToleranceStart) + *tolerance +
+                              std::string(texts::BadToleranceMiddle) + path +
+                              std::string(texts::BadToleranceEnd));
     if (!holdsToleranceLine(loaded.lines))
         return session.refuse(std::string(texts::NoToleranceStart) + path +
                               std::string(texts::NoToleranceEnd));

@@ -91,9 +91,16 @@ void choosePatternsOnce(CommonValue& common, const ParsedReaction& parsed) {
     common.FormatsChosen = 1;
 }
 
-std::string parseFailedMessage(const CommonValue& common) {
-    return std::string(texts::ParseFailedFirstLine) + common.NewLine +
-           std::string(texts::ParseFailedSecondLine);
+/// The fixed two lines, then where the line stands and why it could not be cut.
+std::string parseFailedMessage(const CommonValue& common, int listIndex, std::string_view fault) {
+    std::string message = std::string(texts::ParseFailedFirstLine) + common.NewLine +
+                          std::string(texts::ParseFailedSecondLine);
+    if (listIndex < 0 || static_cast<std::size_t>(listIndex) >= common.ReactionLines.size())
+        return message;
+    return message + common.NewLine + std::string(texts::ReactionLineStart) +
+           std::to_string(common.ReactionLines[static_cast<std::size_t>(listIndex)]) +
+           std::string(texts::ReactionLineOf) + common.MechanismPath +
+           std::string(texts::ReactionLineEnd) + std::string(fault) + ".";
 }
 
 /// Asked before anything changes: Cancel leaves the loaded mechanism as it was.
@@ -285,7 +292,8 @@ void publishReaction(Session& session, const ParsedReaction& parsed, bool userSe
     for (int slot = 0; slot < slotCount; ++slot)
         slotBox(form, slot).setText(std::string(texts::FailedSlotMark));
     if (userSelection)
-        form.lblerror.setCaption(parseFailedMessage(session.common));
+        form.lblerror.setCaption(
+            parseFailedMessage(session.common, form.LOS2.currentIndex(), parsed.fault));
 }
 
 CommandResult showReaction(Session& session) {
@@ -299,7 +307,7 @@ CommandResult showReaction(Session& session) {
     const ParsedReaction parsed = parseReaction(entry);
     publishReaction(session, parsed, true);
     if (parsed.Failed)
-        return {Outcome::Done, parseFailedMessage(session.common), {}};
+        return {Outcome::Done, form.lblerror.caption(), {}};
     return {};
 }
 

@@ -201,7 +201,12 @@ std::string dataFault(const CommonValue& common, const ReversalOutcome& outcome,
                       std::string_view thermoFile, std::string_view mechanismFile) {
     if (outcome.refusal == Refusal::UnusableRecord && outcome.unusableRecord)
         return recordRefusal(outcome.detail, *outcome.unusableRecord, thermoFile, false);
-    if (outcome.refusal != Refusal::Coefficients)
+    if (outcome.refusal == Refusal::EmptyRange && outcome.unusableRecord)
+        return recordRefusal(outcome.detail, *outcome.unusableRecord, thermoFile, false) +
+               std::string(texts::HeaderRangeReversed) + outcome.unusableRecord->TLow +
+               outcome.unusableRecord->THigh;
+    const bool unreadable = outcome.refusal == Refusal::Unreadable;
+    if (outcome.refusal != Refusal::Coefficients && !unreadable)
         return {};
     std::string place;
     if (listIndex >= 0 && static_cast<size_t>(listIndex) < common.ReactionLines.size())
@@ -211,7 +216,8 @@ std::string dataFault(const CommonValue& common, const ReversalOutcome& outcome,
                      ? std::string()
                      : std::string(texts::ReactionLineOf) + std::string(mechanismFile)) +
                 std::string(texts::ReactionLineEnd);
-    return place + std::string(texts::CoefficientsNotThree) + outcome.detail;
+    return place + (unreadable ? std::string() : std::string(texts::CoefficientsNotThree)) +
+           outcome.detail;
 }
 
 /// The missing species refusal; without the colours (on the command line) the names,
@@ -242,7 +248,8 @@ std::string refusalMessage(const Session& session, const ReversalOutcome& outcom
     case Refusal::MissingSpecies:
         return missingSpeciesMessage(session, outcome);
     case Refusal::UnusableRecord:
-    case Refusal::Coefficients: {
+    case Refusal::Coefficients:
+    case Refusal::Unreadable: {
         const CommonValue& common = session.common;
         return std::string(texts::NotCalculatedBecause) +
                dataFault(common, outcome, session.form.LOS2.currentIndex(), common.ThermoPath,
@@ -250,6 +257,9 @@ std::string refusalMessage(const Session& session, const ReversalOutcome& outcom
                ".";
     }
     case Refusal::EmptyRange:
+        if (outcome.unusableRecord) // no personal range: a header is at fault
+            return std::string(texts::NotCalculatedBecause) +
+                   dataFault(session.common, outcome, -1, session.common.ThermoPath, {}) + ".";
         return std::string(texts::EmptyRange);
     case Refusal::OutsideLimits:
         return std::string(texts::OutsideLimitsStart) + outcome.detail + ".";
@@ -393,7 +403,9 @@ CommandResult reverseShownReaction(Session& session) {
     if (!database) // every species would seem missing: say what is missing instead
         return session.refuse(databaseUnreadable(common.ThermoPath));
     SpeciesProvider species(form.LOS1.entries(), &*database);
-    const ReversalOutcome outcome = reverseReaction(requestFromWindow(session), species);
+    ReversalOutcome outcome = reverseReaction(requestFromWindow(session), species);
+    if (outcome.refusal == Refusal::Unreadable)
+        outcome.detail = parseReaction(form.LOS2.selectedText()).fault;
     showSlotsAndRange(session, outcome);
     showLastSpecies(session, outcome);
     std::string message = refusalMessage(session, outcome);

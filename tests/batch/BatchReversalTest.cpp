@@ -1,6 +1,8 @@
 #include "app/AppTexts.h"
 #include "batch/BatchTexts.h"
 #include "batch/RemainingTime.h"
+#include "files/TextFiles.h"
+#include "mechanism/MechanismTexts.h"
 #include "program/Program.h"
 #include "support/SessionFixture.h"
 
@@ -236,6 +238,30 @@ TEST_F(BatchTest, LinesWithAnOpeningParenthesisAndABlank) {
     EXPECT_NE(file.find("\r\nH+O2( +M)<=>O+OH( +M) 3.547E+15 -0.406 16599.0\r\nREV/ 3.069E+13"),
               std::string::npos)
         << file;
+}
+
+// Lines that cannot be cut were each written and counted as a species "NER" missing from
+// the database, an irreversible one as not reversed.
+TEST_F(BatchTest, EachLineIsWrittenAndCountedUnderItsOwnReason) {
+    loadDatabase(copyTestData("reversal.therm"));
+    loadMechanism(folder.write("causes.rxn", "REACTIONS\nH+O2<=>O+OH+H+O 1 0 0\n"
+                                             "H+O2=>O+OH+H+O 1 0 0\nH+O2<=O+OH 1 0 0\nEND\n"));
+    form.CMD4.click();
+    const std::vector<std::string> lines = splitLines(output("RevAll.txt"));
+    const std::vector<std::string> written(lines.begin() + 2, lines.end());
+    EXPECT_EQ(written,
+              (std::vector<std::string>{
+                  "H+O2<=>O+OH+H+O 1 0 0",
+                  std::string(texts::NotCalculatedStart) + "line 2: more than three products",
+                  "H+O2=>O+OH+H+O 1 0 0", std::string(texts::IrreversibleLine), "H+O2<=O+OH 1 0 0",
+                  std::string(texts::NotCalculatedStart) +
+                      "line 4: " + std::string(texts::NotAReaction)}));
+    ASSERT_EQ(platform.summaries.size(), 1U);
+    for (const char* line : {"Reactions: 3", "kept irreversible: 1", "not reversed: 2",
+                             "    reaction line unreadable: 2"})
+        EXPECT_NE(platform.summaries[0].find(line), std::string::npos) << line << "\n"
+                                                                       << platform.summaries[0];
+    EXPECT_EQ(platform.summaries[0].find("species missing"), std::string::npos);
 }
 
 } // namespace

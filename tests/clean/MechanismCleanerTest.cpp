@@ -1,6 +1,7 @@
 #include "mechanism/MechanismCleaner.h"
 #include "files/TextFiles.h"
 #include "mechanism/MechanismFile.h"
+#include "mechanism/MechanismTexts.h"
 #include "mechanism/ParsedReaction.h"
 #include "text/StringOps.h"
 
@@ -183,6 +184,16 @@ TEST(CleanSection, ACommentedOutReactionTakesItsAuxiliaryLinesAlong) {
                          "",
                          "END"};
     EXPECT_EQ(cleaned, expected);
+}
+
+// Such lines stood in the file uncommented, or went as auxiliary lines of the reaction
+// before them, without a word.
+TEST(CleanSection, LinesThatAreNoReactionAreCommentedOutWithWhy) {
+    const std::string why = "!Not cleaned, " + std::string(texts::NotAReaction) + ": ";
+    const Lines cleaned = cleanedSection(
+        "REACTIONS", {"A<>B 1 2 3", "A+B<=>C 1 2 3", "A-->B 1 2 3", "  LOW/ 1 2 3/", "END"});
+    EXPECT_EQ(cleaned, (Lines{why + "A<>B 1 2 3", "A+B<=>C 1 2 3", why + "A-->B 1 2 3",
+                              "!  LOW/ 1 2 3/", "END"}));
 }
 
 TEST(CleanSection, CommentLinesWithAnArrowAreNotListedByTheLoader) {

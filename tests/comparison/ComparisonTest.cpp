@@ -202,6 +202,30 @@ TEST_F(ComparisonTest, CancellingChangesNothing) {
     EXPECT_EQ(readFile(folder.path() / "RevAll.txt"), revAll);
 }
 
+// Opened again from the recent files, the file is rewritten only once the user has agreed,
+// the file and the database named; a No changes nothing.
+TEST_F(ComparisonTest, FromTheRecentFilesOnlyOnceTheUserAgrees) {
+    loadInputs();
+    const std::vector<std::string> listed = form.LOS2.entries();
+    const Session::RecentFile recent{std::string(texts::ComparisonDialogTitle),
+                                     comparison.string()};
+    platform.messageAnswers = {MessageAnswer::No};
+    reopenRecentFile(session, recent);
+    ASSERT_EQ(platform.messages.size(), 1U);
+    EXPECT_EQ(platform.messages[0].text,
+              "Annotate " + comparison.string() + " with the database " + path("reversal.therm") +
+                  "? A new comparison table is written into the file, and RevAll.txt beside it "
+                  "is replaced.");
+    EXPECT_EQ(readFile(comparison), original);
+    EXPECT_EQ(form.LOS2.entries(), listed);
+    EXPECT_FALSE(exists("RevAll.txt"));
+
+    platform.messageAnswers = {MessageAnswer::Yes};
+    reopenRecentFile(session, recent);
+    expectAnnotatedGolden();
+    EXPECT_EQ(session.recentFiles()[0].path, comparison.string());
+}
+
 // The comparison file edited, removed, or annotated by another run while this one runs:
 // the file stays as the other hand left it, RevAll.txt as it was, and this run's annotated
 // file is kept beside it under a name of its own that the refusal gives.
@@ -248,30 +272,6 @@ TEST_F(ComparisonTest, AFileChangedDuringTheRunIsNotReplaced) {
         expectNoScratchFiles();
         fs::remove(kept[0]);
     }
-}
-
-// Opened again from the recent files, the file is rewritten only once the user has agreed,
-// the file and the database named; a No changes nothing.
-TEST_F(ComparisonTest, FromTheRecentFilesOnlyOnceTheUserAgrees) {
-    loadInputs();
-    const std::vector<std::string> listed = form.LOS2.entries();
-    const Session::RecentFile recent{std::string(texts::ComparisonDialogTitle),
-                                     comparison.string()};
-    platform.messageAnswers = {MessageAnswer::No};
-    reopenRecentFile(session, recent);
-    ASSERT_EQ(platform.messages.size(), 1U);
-    EXPECT_EQ(platform.messages[0].text,
-              "Annotate " + comparison.string() + " with the database " + path("reversal.therm") +
-                  "? A new comparison table is written into the file, and RevAll.txt beside it "
-                  "is replaced.");
-    EXPECT_EQ(readFile(comparison), original);
-    EXPECT_EQ(form.LOS2.entries(), listed);
-    EXPECT_FALSE(exists("RevAll.txt"));
-
-    platform.messageAnswers = {MessageAnswer::Yes};
-    reopenRecentFile(session, recent);
-    expectAnnotatedGolden();
-    EXPECT_EQ(session.recentFiles()[0].path, comparison.string());
 }
 
 TEST_F(ComparisonTest, PreconditionsInOrderAfterTheReactionsAreListed) {
@@ -327,6 +327,13 @@ const Refusal refusals[] = {
      "(###)\ntolerance\n",
      "The first line of {file} holds no group [tolerance/T1/T2] with two temperatures above 0 K, "
      "such as [10/1000/2000]. Add it and load the file again.",
+     1},
+    // Read as 0 before (every reaction then different), or written as "Infinity %".
+    {"ToleranceAWord", "word.txt",
+     "Comparison [x/1000/2000]\nH+O2<=>O+OH 3.547E+15 -0.406 16599.0 1.0E+13 0.0 0.0 (###)\n"
+     "tolerance\n",
+     "The tolerance \"x\" of the group on line 1 of {file} is not a number of at least 0, such "
+     "as 10 (%). Correct it and load the file again.",
      1},
     {"MarkedLineWithoutItsBlanks", "short.txt",
      "Comparison [10/1000/2000]\nH+O2<=>O+OH 3.547E+15 -0.406 16599.0 1.0E+13 0.0 0.0 (###)\n"
@@ -493,6 +500,7 @@ TEST(SettingsGroup, ReadsToleranceAndTemperatures) {
     };
     const Case cases[] = {
         {"Comparison of mechanisms A and B [10/1000/2000]", 10, 1000, 2000},
+        {"[0/1000/2000]", 0, 1000, 2000},
         {"[ 5.5 / 1.2D3 /1.5E3 ] trailing", 5.5, 1200, 1500},
         {"a path/with/slashes [10/300/2500]", 10, 300, 2500}, // slashes before the group
         {"[10/1000/2000", 0, 0, 0},                           // not closed
@@ -506,7 +514,14 @@ TEST(SettingsGroup, ReadsToleranceAndTemperatures) {
         EXPECT_EQ(settings.tolerancePercent, c.tolerance) << c.line;
         EXPECT_EQ(settings.T1, c.T1) << c.line;
         EXPECT_EQ(settings.T2, c.T2) << c.line;
+        if (c.T2 > 0) {
+            EXPECT_EQ(unusableTolerance(c.line), std::nullopt) << c.line;
+        }
     }
+    // A tolerance that is no finite number of at least 0 cannot class a reaction.
+    for (const char* tolerance : {"x", "", "-10", "nan", "1e999", "10%"})
+        EXPECT_EQ(unusableTolerance("c [" + std::string(tolerance) + " /1000/2000]"), tolerance);
+    EXPECT_EQ(unusableTolerance("no group"), std::nullopt);
 }
 
 TEST(Merge, TheBlockGoesOnceBeforeTheFirstToleranceLine) {

@@ -106,6 +106,13 @@ std::vector<DatabaseCase> databaseCases() {
          soundSpecies, h2Reaction,
          unusable("H2", 15,
                   "line 16, upper a2 (columns 16-30), is not a number: \"NOTANUMBER!!!\"")},
+        // Without a personal range this said "Check your personal temperatures".
+        {"HeaderLowAboveHigh",
+         withCoefficient("   200.000  3500.000  1000.000", "  5000.000  3500.000  1000.000"),
+         soundSpecies, reaction,
+         std::string(texts::NotCalculatedBecause) +
+             "the record of species O (line 3 of {thermo}) cannot be used: its header gives a "
+             "low temperature not below its high temperature: 5000 3500."},
         {"CoefficientBeyondDoubles", withCoefficient("1.48308754E-03", "1.00000000E999"),
          soundSpecies, reaction,
          unusable("O2", 7,
@@ -228,9 +235,16 @@ std::vector<std::string> soundEntries() {
     return entries;
 }
 
-std::string parseFailed() {
+/// The panel's refusal of a line that could not be cut, and Reverse's.
+std::string parseFailed(int line, std::string_view fault) {
     return std::string(texts::ParseFailedFirstLine) + "\r\n" +
-           std::string(texts::ParseFailedSecondLine);
+           std::string(texts::ParseFailedSecondLine) + "\r\nline " + std::to_string(line) +
+           " of {mech}: " + std::string(fault) + ".";
+}
+
+std::string notCut(int line, std::string_view fault) {
+    return std::string(texts::NotCalculatedBecause) + "line " + std::to_string(line) +
+           " of {mech}: " + std::string(fault) + ".";
 }
 
 struct MechanismCase {
@@ -289,8 +303,16 @@ std::vector<MechanismCase> mechanismCases() {
         listedCase("NulByteInAnEquation", "REACTIONS\n" + withNul + "\n", {withNul}, 0, "",
                    missingSpecies(std::string("OH\0", 3))),
         listedCase("AMegabyteOfComment", "REACTIONS\n" + longComment + "\n", {longComment}),
+        // Refused as a missing species "NER" before: each says what is wrong, and where.
         listedCase("AMegabyteOfSpecies", "REACTIONS\n" + manySpecies, {manySpecies}, 0,
-                   parseFailed(), missingSpecies("NER")),
+                   parseFailed(2, texts::TooManyReactants), notCut(2, texts::TooManyReactants)),
+        // Lines of the section that are no reaction, no auxiliary line and no comment
+        // vanished from the list: each is listed and refused where it stands.
+        listedCase("ArrowsNoReaderKnows",
+                   "REACTIONS\n!A=B\nH2+O<=H+OH 1 0 0\nDUPLICATE\nH2+O<>H+OH 1 0 0\n"
+                   "  H2/2.0/ AR/0.5/\nH2+O-->H+OH 1 0 0\nEND\nH2+O<H+OH 1 0 0\n",
+                   {"H2+O<=H+OH 1 0 0", "H2+O<>H+OH 1 0 0", "H2+O-->H+OH 1 0 0"}, 2,
+                   parseFailed(7, texts::NotAReaction), notCut(7, texts::NotAReaction)),
         listedCase("CutAfterTheExponent", cut, cutEntries, 2, "",
                    notThree(11, "Ea \"\" is not a number")),
         // Read as A = 1.0 and n = 13 before: every number must be one field of its own.
@@ -317,7 +339,7 @@ TEST_P(MechanismFiles, LoadShowThenReverse) {
     bool reversed = false;
     if (!c.entries.empty()) {
         form.LOS2.select(c.reversed);
-        EXPECT_EQ(form.lblerror.caption(), c.showMessage);
+        EXPECT_EQ(form.lblerror.caption(), replaceAll(c.showMessage, "{mech}", mechanism));
         form.CMD3.click();
         EXPECT_EQ(
             form.lblerror.caption(),

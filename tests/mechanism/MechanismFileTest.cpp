@@ -3,6 +3,7 @@
 
 #include "mechanism/MechanismFile.h"
 #include "app/Platform.h"
+#include "mechanism/MechanismTexts.h"
 #include "mechanism/ParsedReaction.h"
 #include "support/SessionFixture.h"
 
@@ -262,31 +263,42 @@ TEST(ParseReaction, CutsWellFormedLinesIntoSlotsArrowAndCoefficients) {
 struct FailureCase {
     const char* entry;
     bool coefficientsRead;
+    std::string_view fault; ///< why, as the refusals say it
 };
 
-TEST(ParseReaction, LinesThatCannotBeCutFailWithNerInEverySlot) {
+TEST(ParseReaction, LinesThatCannotBeCutFailWithNerInEverySlotAndSayWhy) {
+    using namespace texts;
     const FailureCase cases[] = {
-        {"A+B+C+D<=>E 1 2 3", true},             // four reactants
-        {"A<=>B+C+D+E 1 2 3", true},             // four products
-        {"A+B+C+D=>E+F 1 2 3", true},            // four reactants, irreversible
-        {"H+O2<=>O+OH 3.547E+15 -0.406", false}, // only two blanks
-        {"H+O2<=>O+OH", false},
-        {"", false},
-        {"! A=>B", false},
+        {"A+B+C+D<=>E 1 2 3", true, TooManyReactants},
+        {"A<=>B+C+D+E 1 2 3", true, TooManyProducts},
+        {"A+B+C+D=>E+F 1 2 3", true, TooManyReactants}, // kept irreversible all the same
+        {"H+O2<=>O+OH 3.547E+15 -0.406", false, TooFewNumbers},
+        {"H+O2<=>O+OH", false, TooFewNumbers},
+        {"", false, NotAReaction},
+        {"! A=>B", false, NotAReaction},
         // The equation ends at the first blank, leaving no arrow in it.
-        {"H + O2<=>O+OH 1 2 3", true},
-        // A line listed because its comment holds an arrow.
-        {"!COMMENT ABOUT A=>B 1", true},
+        {"H + O2<=>O+OH 1 2 3", true, NotAReaction},
+        {"H\t+O2<=>O+OH 1 2 3", true, TabInEquation},
+        // A line listed because its comment holds an arrow, or with an arrow no reader knows.
+        {"!COMMENT ABOUT A=>B 1", true, NotAReaction},
+        {"A<=B 1 2 3", true, NotAReaction},
+        {"A-->B 1 2 3", true, NotAReaction},
+        {"A<X>|B 1 2 3", true, NotAReaction}, // no arrow, but the parser's marks (fuzzing)
         // A side without a species, or an empty species between two signs.
-        {"=>B 1 2 3", true},
-        {"A<=> 1 2 3", true},
-        {"A++B<=>C 1 2 3", true},
+        {"=>B 1 2 3", true, EmptySpeciesText},
+        {"A<=> 1 2 3", true, EmptySpeciesText},
+        {"A++B<=>C 1 2 3", true, EmptySpeciesText},
     };
     for (const FailureCase& c : cases) {
         SCOPED_TRACE(c.entry);
         const ParsedReaction parsed = parseReaction(c.entry);
         EXPECT_TRUE(parsed.Failed);
+        EXPECT_EQ(parsed.fault, c.fault);
         EXPECT_EQ(parsed.coefficientsRead, c.coefficientsRead);
+        // Only an irreversible reaction too large for the slots is written as it stands.
+        const bool kept = std::string_view(c.entry).starts_with("A+B+C+D=>");
+        EXPECT_EQ(isIrreversibleReaction(parsed), kept);
+        EXPECT_EQ(entryFault(c.entry), kept ? "" : c.fault);
         for (const std::string& slot : parsed.Slots)
             EXPECT_EQ(slot, "NER");
         if (!c.coefficientsRead) {

@@ -1,6 +1,7 @@
 #include "commands/MechanismCommands.h"
 #include "mechanism/ParsedReaction.h"
 #include "support/SessionFixture.h"
+#include "text/StringOps.h"
 
 #include <array>
 #include <set>
@@ -124,7 +125,9 @@ TEST_F(ReactionPanel, AFailedParseShowsNerAndTheMessage) {
     const std::array<std::string, 6> ner{"NER", "NER", "NER", "NER", "NER", "NER"};
     EXPECT_EQ(slotTexts(), ner);
     EXPECT_EQ(shown(), "111111 1111");
-    EXPECT_EQ(form.lblerror.caption(), parseFailure);
+    // Then where the line stands and why it could not be cut.
+    const std::string at = "\r\nline 3 of " + common.MechanismPath + ": ";
+    EXPECT_EQ(form.lblerror.caption(), parseFailure + at + "more than three reactants.");
     EXPECT_EQ(form.EgalLbl.caption(), "<=>");
     // The coefficients were read before the equation failed.
     EXPECT_EQ(forward(), (std::array<std::string, 3>{"1.0E+13", "0.5", "1200.0"}));
@@ -132,7 +135,9 @@ TEST_F(ReactionPanel, AFailedParseShowsNerAndTheMessage) {
     form.LOS2.select(0);
     form.LOS2.select(2);
     EXPECT_EQ(slotTexts(), ner);
-    EXPECT_EQ(form.lblerror.caption(), parseFailure);
+    EXPECT_EQ(form.lblerror.caption(),
+              replaceAll(parseFailure + at, "line 3", "line 4") +
+                  "fewer than three numbers A, n, Ea follow the equation.");
     // Too few blanks: the boxes keep the previous reaction's coefficients, and the
     // irreversible arrow is not shown.
     EXPECT_EQ(forward(), (std::array<std::string, 3>{"3.547E+15", "-0.406", "16599.0"}));

@@ -45,6 +45,7 @@ std::vector<std::string> findings(const Lines& thermo, const Lines& reactions) {
 TEST(InputCheckTest, OneFindingOfEachKindWithItsFileAndLine) {
     const Lines h = record("H", "H   1");
     const Lines h2 = record("H2", "H   2");
+    const Lines o = record("O", "O   1");
     const Lines sound{"H+H+M<=>H2+M 1E18 -1 0", "H2 = 2H 1 0 0", "DUP", "2H=H2 1 0 0", "DUPLICATE"};
     struct Case {
         const char* what;
@@ -59,6 +60,13 @@ TEST(InputCheckTest, OneFindingOfEachKindWithItsFileAndLine) {
          sound,
          {"t.dat:7: the header read word by word gives 300 5000 969.3, its columns 46 to 73 give "
           "300 5000 969.35"}},
+        // A molecular weight where the common temperature belongs was taken as one.
+        {"a common temperature that is none",
+         database({h, record("H2", "H   2", " 12.0110")}),
+         sound,
+         {"t.dat:7: the header read word by word gives 300 5000 12.01, its columns 46 to 73 give "
+          "300.000 5000.000 12.0110; the file's default common temperature, from the line after "
+          "THERMO, gives 300 5000 1000"}},
         {"a jump at the common temperature",
          database({h, record("H2", "H   2", " 1000.00", " 3.50000000E+00")}),
          sound,
@@ -77,6 +85,29 @@ TEST(InputCheckTest, OneFindingOfEachKindWithItsFileAndLine) {
          database({h, h2}),
          {"H+H2<=>H2 1 0 0"},
          {"m.inp:2: the elements do not balance: H 3 -> H 2"}},
+        // None of these was reported, though the runs refuse each.
+        {"lines the runs refuse",
+         database({h, h2}),
+         {"H+H<=H2 1 0 0", "H+H<=>H2 1 0", "H+H<=>H2 1 0 0 1", "H+H+H+H<=>H2+H2 1 0 0",
+          "H+H<=>H2 1 0 NAN", "H+H+H+H=>H2+H2 1 0 0"},
+         {"m.inp:2: the line is not a reaction: its equation has no arrow <=> or =>",
+          "m.inp:3: fewer than three numbers A, n, Ea follow the equation",
+          "m.inp:4: the coefficients are not three numbers A, n, Ea: Ea \"0 1\" is more than one "
+          "number",
+          "m.inp:5: more than three reactants",
+          "m.inp:6: the coefficients are not three numbers A, n, Ea: Ea \"NAN\" is not a number"}},
+        {"records the runs refuse",
+         database({h, record("H2", "H   2", " 1000.00", "            NAN"), {o.front(), o[1]}}),
+         {"H+H<=>H2 1 0 0"},
+         {"t.dat:7: the record of species H2 (line 7 of t.dat) cannot be used: line 9, lower a1 "
+          "(columns 31-45), is not a number: \"NAN\"",
+          "t.dat:11: the record of species O (line 11 of t.dat) cannot be used: line 13 starts "
+          "another record where a coefficient line belongs"}},
+        // An elementary and a falloff reaction were called the same reaction.
+        {"reactions of another kind are no duplicates",
+         database({h, h2}),
+         {"H+H=H2 1 0 0", "H+H(+M)<=>H2(+M) 1 0 0", "LOW/ 1 0 0/", "H+H+M<=>H2+M 1 0 0"},
+         {}},
         {"a reaction written twice, one DUPLICATE",
          database({h, h2}),
          {"H+H<=>H2 1 0 0", "DUP", "H2=>H+H 1 0 0", "H2=H+H 1 0 0"},

@@ -242,6 +242,47 @@ TEST(HeaderColumnsTest, PublishedHeadersReadFromTheirColumnsOnlyWhenImpossible) 
                                              "1374 11 309)");
 }
 
+// A range is possible only with TLow < THigh and TCommon between them: a header that gives
+// none, however read, is said so at the load; one whose columns' common temperature is no
+// temperature (a molecular weight) takes the file's default one.
+TEST(HeaderColumnsTest, ImpossibleRangesFallBackToTheColumnsThenTheDefaultCommon) {
+    struct Case {
+        const char* what;
+        const char* temperatures; ///< columns 46 to 73
+        const char* read;         ///< TLow, THigh, TCommon
+        const char* listed;       ///< the load's warning line; "" for none
+    };
+    const Case cases[] = {
+        {"a molecular weight as common temperature", "   200.000  5000.000 12.0110",
+         " 200 5000 1000",
+         "line 3, C(S): 200 5000 1000 (read word by word: 200 5000 12.01; the columns' common "
+         "temperature is impossible too, so the file's default, from the line after THERMO, is "
+         "used)"},
+        {"low above high", "  5000.000   300.000 1000.00", " 5000 300 1000",
+         "line 3, C(S): 5000 300 1000 (an impossible range however read: the low end must lie "
+         "below the high end, the common temperature between them; no reaction with this "
+         "species can be reversed)"},
+    };
+    const std::string zero = " 0.00000000E+00";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string header = "C(S)                    C   1          S" +
+                                   std::string(5, ' ') + c.temperatures + "      1";
+        const std::vector<std::string> lines{"THERMO",
+                                             "   300.000  1000.000  5000.000",
+                                             header,
+                                             zero + zero + zero + zero + zero,
+                                             zero + zero + zero + zero + zero,
+                                             zero + zero + zero + zero};
+        ASSERT_EQ(header.size(), 80U);
+        const RecordTemperatures read = recordTemperatures(lines, 2);
+        EXPECT_EQ(read.temperatures.TLow + read.temperatures.THigh + read.temperatures.TCommon,
+                  c.read);
+        const std::string listed = columnsReadList(headersReadFromColumns(lines), "");
+        EXPECT_EQ(listed, c.listed);
+    }
+}
+
 /// Cp/R is 2 in the lower range and 3 in the upper one, over 300..1000..5000 K.
 Polynomials twoRanges() {
     Polynomials p{};

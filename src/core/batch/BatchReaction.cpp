@@ -34,7 +34,7 @@ BatchReaction computeBatchReaction(const std::string& parseText, const BatchSett
     BatchReaction reaction;
     try {
         reaction.parsed = parseReaction(parseText);
-        if (reaction.parsed.Irreversible && !reaction.parsed.Failed)
+        if (isIrreversibleReaction(reaction.parsed))
             return reaction; // nothing to compute: the window's thread writes its one line
         if (!requestOfParse(reaction.parsed, settings.request, reaction.request))
             return reaction;

@@ -40,6 +40,8 @@ std::string_view refusalReason(Refusal refusal) {
         return texts::OverflowWhy;
     case Refusal::PointCount:
         return texts::PointCountWhy;
+    case Refusal::Unreadable:
+        return texts::UnreadableWhy;
     case Refusal::None:
         break;
     }

@@ -60,6 +60,7 @@ inline constexpr std::string_view NonPositiveKrWhy = "kf/Kc not positive and fin
 inline constexpr std::string_view SingularWhy = "range too narrow to fit";
 inline constexpr std::string_view OverflowWhy = "fitted law overflows";
 inline constexpr std::string_view PointCountWhy = "number of points";
+inline constexpr std::string_view UnreadableWhy = "reaction line unreadable";
 inline constexpr std::string_view FaultWhy = "unexpected fault";
 inline constexpr std::string_view GivenReverseWhy = "REV/ given in the mechanism";
 inline constexpr std::string_view CommentEntryWhy = "a comment line";

@@ -4,6 +4,8 @@
 #include "text/NumberText.h"
 #include "text/StringOps.h"
 
+#include <cmath>
+
 namespace zorbel {
 
 namespace {
@@ -112,6 +114,20 @@ MergedFile mergeAnnotation(const std::vector<std::string>& lines,
         merged.lines.push_back(line);
     }
     return merged;
+}
+
+std::optional<std::string> unusableTolerance(std::string_view firstLine) {
+    const size_t open = firstLine.find(texts::SettingsOpen);
+    if (open == std::string_view::npos)
+        return std::nullopt;
+    const size_t first = firstLine.find(texts::SettingsSeparator, open + 1);
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view text = trimmed(firstLine.substr(open + 1, first - open - 1));
+    const double tolerance = readLeadingNumber(text);
+    if (isWholeNumberText(text) && std::isfinite(tolerance) && tolerance >= 0.0)
+        return std::nullopt;
+    return std::string(text);
 }
 
 } // namespace zorbel

@@ -52,6 +52,12 @@ struct ComparisonSettings {
 };
 ComparisonSettings readSettingsGroup(std::string_view firstLine);
 
+/// The tolerance of the first line's group as written, blanks trimmed, when it is not one
+/// number, finite and at least 0; nothing when it is, or when the line holds no group. A
+/// word read as 0 would class every reaction as different, and an infinite tolerance would
+/// be written into the file as "Infinity %".
+std::optional<std::string> unusableTolerance(std::string_view firstLine);
+
 /// The file's lines with the block in front of the first line that holds "tolerance";
 /// the lines unchanged when none does.
 struct MergedFile {

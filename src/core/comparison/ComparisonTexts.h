@@ -81,6 +81,10 @@ inline constexpr std::string_view NoSettingsStart = "The first line of ";
 inline constexpr std::string_view NoSettingsEnd =
     " holds no group [tolerance/T1/T2] with two temperatures above 0 K, such as "
     "[10/1000/2000]. Add it and load the file again.";
+inline constexpr std::string_view BadToleranceStart = "The tolerance \"";
+inline constexpr std::string_view BadToleranceMiddle = "\" of the group on line 1 of ";
+inline constexpr std::string_view BadToleranceEnd =
+    " is not a number of at least 0, such as 10 (%). Correct it and load the file again.";
 inline constexpr std::string_view RevAllNotWritten =
     "The reversed mechanism file could not be written beside the comparison file, which was "
     "left unchanged. Check that this folder can be written: ";

@@ -6,6 +6,7 @@
 #include "mechanism/CleanReactionLine.h"
 #include "mechanism/CleanUnits.h"
 #include "mechanism/MechanismCleaner.h"
+#include "mechanism/MechanismTexts.h"
 
 #include <set>
 #include <string>
@@ -33,6 +34,12 @@ public:
     /// One reaction line (1-based line number) with the auxiliary lines that follow it.
     void block(int lineNumber, const std::string& line,
                const std::vector<std::string>& auxiliaries);
+    /// A line that is no reaction, auxiliary line or comment, commented out with why, and
+    /// the lines that follow it until the next reaction.
+    void strayLine(int lineNumber, const std::string& line,
+                   const std::vector<std::string>& following) {
+        commentOut(lineNumber, line, following, std::string(zorbel::texts::NotAReaction));
+    }
 
 private:
     /// The block in the layout, or why it cannot be written so.

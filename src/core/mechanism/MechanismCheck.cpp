@@ -4,6 +4,8 @@
 #include "mechanism/CleanReactionLine.h"
 #include "mechanism/CleanSections.h"
 #include "mechanism/CleanTexts.h"
+#include "mechanism/MechanismTexts.h"
+#include "mechanism/ParsedReaction.h"
 #include "text/ChemkinKeywords.h"
 #include "text/StringOps.h"
 
@@ -49,10 +51,11 @@ std::string sideKey(std::vector<std::string> species) {
 
 std::string reactionKey(const CheckedReaction& reaction) {
     const std::string forward = sideKey(reaction.reactants) + "=" + sideKey(reaction.products);
+    const std::string kind = reaction.falloff ? "(+" + reaction.partner + ")" : std::string();
     if (!reaction.reversible)
-        return forward + ">" + reaction.partner;
+        return forward + ">" + kind;
     const std::string backward = sideKey(reaction.products) + "=" + sideKey(reaction.reactants);
-    return std::min(forward, backward) + reaction.partner;
+    return std::min(forward, backward) + kind;
 }
 
 } // namespace
@@ -61,28 +64,46 @@ bool isThirdBody(const std::string& name) {
     return name == thirdBody;
 }
 
-std::vector<CheckedReaction> checkedReactions(const std::vector<std::string>& lines) {
+CheckedSection checkedSection(const std::vector<std::string>& lines, const std::string& file) {
     std::size_t i = 0;
     while (i < lines.size() && !isReactionsKeyword(firstWord(withoutComment(lines[i]))))
         ++i;
     const std::set<std::string> declared = declaredSpecies(
         std::vector<std::string>(lines.begin(), lines.begin() + static_cast<long>(i)));
-    std::vector<CheckedReaction> reactions;
+    CheckedSection section;
+    std::vector<CheckedReaction>& reactions = section.reactions;
     bool reading = false; // the lines follow a reaction that was read
     for (++i; i < lines.size() && !isEndLine(lines[i]); ++i) {
+        const std::string upper = toUpperAscii(lines[i]);
+        if (isStrayReactionSectionLine(upper)) {
+            reading = false;
+            section.refused.push_back({file, i + 1, std::string(texts::NotAReaction)});
+            continue;
+        }
         if (!isReactionLine(lines[i])) {
             if (reading && marksDuplicate(lines[i]))
                 reactions.back().duplicate = true;
             continue;
         }
         Reaction reaction;
-        reading = readReaction(lines[i], declared, reaction).empty();
-        if (reading)
-            reactions.push_back({i + 1, speciesOf(reaction.reactants), speciesOf(reaction.products),
-                                 partnerOf(reaction), reaction.arrow == texts::ReversibleArrow,
-                                 false});
+        const Problem problem = readReaction(lines[i], declared, reaction);
+        // The runs read the line as the cleaner writes it; a line the cleaner cannot read
+        // is named by what the runs would refuse in it as written, when they would.
+        const bool listed = upper.find(texts::IrreversibleArrow) != std::string::npos;
+        std::string fault = problem.empty() ? entryFault(toUpperAscii(reactionLine(reaction)))
+                                            : (listed ? entryFault(upper) : std::string());
+        if (!problem.empty() && fault.empty())
+            fault = std::string(problem);
+        reading = fault.empty();
+        if (!reading) {
+            section.refused.push_back({file, i + 1, std::move(fault)});
+            continue;
+        }
+        reactions.push_back({i + 1, speciesOf(reaction.reactants), speciesOf(reaction.products),
+                             partnerOf(reaction), reaction.arrow == texts::ReversibleArrow,
+                             !reaction.reactants.partner.empty(), false});
     }
-    return reactions;
+    return section;
 }
 
 std::vector<Finding> unmarkedDuplicates(const std::vector<CheckedReaction>& reactions,

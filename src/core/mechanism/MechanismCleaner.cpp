@@ -6,6 +6,8 @@
 #include "mechanism/CleanTexts.h"
 #include "mechanism/CleanUnits.h"
 #include "mechanism/MechanismTexts.h"
+#include "mechanism/ParsedReaction.h"
+#include "text/StringOps.h"
 
 #include <cstddef>
 #include <optional>
@@ -42,15 +44,23 @@ void writeReactionsLine(std::string_view reactionsLine, const SectionUnits& unit
 /// Cleans the reaction blocks from line `i` on; the index of the END line (or of the end).
 std::size_t cleanReactions(const std::vector<std::string>& lines, std::size_t i,
                            SectionCleaner& cleaner, CleanedMechanism& result) {
+    // A line that is no reaction, auxiliary line or comment opens a block of its own, which
+    // is commented out with why.
+    const auto opensBlock = [&lines](std::size_t at) {
+        return isReactionLine(lines[at]) || isStrayReactionSectionLine(toUpperAscii(lines[at]));
+    };
     // Lines before the first reaction (comments, blank lines) are kept as they stand.
-    while (i < lines.size() && !isReactionLine(lines[i]) && !isEndLine(lines[i]))
+    while (i < lines.size() && !opensBlock(i) && !isEndLine(lines[i]))
         result.lines.push_back(harmlessComment(lines[i++]));
     while (i < lines.size() && !isEndLine(lines[i])) {
         const std::size_t reactionAt = i++;
         std::vector<std::string> auxiliaries;
-        while (i < lines.size() && !isReactionLine(lines[i]) && !isEndLine(lines[i]))
+        while (i < lines.size() && !opensBlock(i) && !isEndLine(lines[i]))
             auxiliaries.push_back(lines[i++]);
-        cleaner.block(static_cast<int>(reactionAt + 1), lines[reactionAt], auxiliaries);
+        if (isStrayReactionSectionLine(toUpperAscii(lines[reactionAt])))
+            cleaner.strayLine(static_cast<int>(reactionAt + 1), lines[reactionAt], auxiliaries);
+        else
+            cleaner.block(static_cast<int>(reactionAt + 1), lines[reactionAt], auxiliaries);
     }
     return i;
 }

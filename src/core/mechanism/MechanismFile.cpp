@@ -1,12 +1,25 @@
 #include "mechanism/MechanismFile.h"
 
 #include "mechanism/MechanismTexts.h"
+#include "mechanism/ParsedReaction.h"
 #include "text/ChemkinKeywords.h"
 #include "text/StringOps.h"
 
 #include <algorithm>
 
 namespace zorbel {
+
+namespace {
+
+std::string_view firstWordOf(std::string_view line) {
+    const std::size_t start = line.find_first_not_of(" \t");
+    if (start == std::string_view::npos)
+        return {};
+    line.remove_prefix(start);
+    return line.substr(0, line.find_first_of(" \t"));
+}
+
+} // namespace
 
 bool hasReactionsLine(const std::vector<std::string>& lines) {
     return std::find(lines.begin(), lines.end(), texts::ReactionsKeyword) != lines.end();
@@ -24,9 +37,12 @@ std::optional<std::vector<std::string>> reactionEntries(std::vector<std::string>
     if (line != lines.end())
         ++line;
     std::vector<std::string> entries;
+    bool closed = false; // by the END of the reaction section
     for (; line != lines.end(); ++line) {
         std::string upper = toUpperAscii(*line);
-        if (upper.find(texts::IrreversibleArrow) != std::string::npos) {
+        closed = closed || firstWordOf(upper) == texts::EndKeyword;
+        if (upper.find(texts::IrreversibleArrow) != std::string::npos ||
+            (!closed && isStrayReactionSectionLine(upper))) {
             entries.push_back(std::move(upper));
             if (lineNumbers != nullptr)
                 lineNumbers->push_back(static_cast<int>(line - lines.begin()) + 1);

@@ -41,6 +41,16 @@ inline constexpr std::string_view ParseFailedFirstLine =
     "Reaction with more than 3 reactants and/or 3 products";
 inline constexpr std::string_view ParseFailedSecondLine =
     "or Reaction written in an incompatible format";
+// Why a line could not be cut, as a refusal names it.
+inline constexpr std::string_view NotAReaction =
+    "the line is not a reaction: its equation has no arrow <=> or =>";
+inline constexpr std::string_view TooFewNumbers =
+    "fewer than three numbers A, n, Ea follow the equation";
+inline constexpr std::string_view TabInEquation = "the equation holds a tab";
+inline constexpr std::string_view TooManyReactants = "more than three reactants";
+inline constexpr std::string_view TooManyProducts = "more than three products";
+inline constexpr std::string_view EmptySpeciesText =
+    "the equation has a side without species or an empty species between two \"+\"";
 
 // Forward coefficients that are not three numbers.
 inline constexpr std::string_view CoefficientsNotThree =

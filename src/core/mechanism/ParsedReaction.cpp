@@ -6,6 +6,7 @@
 #include "text/StringOps.h"
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -47,8 +48,9 @@ std::string quotedFault(std::string_view field, std::string_view text, std::stri
     return std::string(field) + " \"" + std::string(text) + "\"" + std::string(fault);
 }
 
-ParsedReaction failed(ParsedReaction parsed) {
+ParsedReaction failed(ParsedReaction parsed, std::string_view fault) {
     parsed.Failed = true;
+    parsed.fault = std::string(fault);
     parsed.Slots.fill(std::string(texts::FailedSlotMark));
     return parsed;
 }
@@ -68,27 +70,56 @@ std::optional<std::string_view> readCoefficients(std::string_view line, ParsedRe
     return line.substr(0, s1);
 }
 
-/// Puts the equation's species in the six slots; false when a side is missing or holds
+/// True when the equation (the line before its first blank) holds its arrow. A line listed
+/// only because a comment holds "=>", or a stray line of the section, has none; nor has one
+/// whose equation holds "<" and ">" or a bar of its own, but no arrow.
+bool hasArrow(std::string_view equation, bool irreversible) {
+    return equation.find(irreversible ? texts::MarkedIrreversibleArrow : texts::ReversibleArrow) !=
+           std::string_view::npos;
+}
+
+/// Puts the equation's species in the six slots; why not when a side is empty or holds
 /// more species than its three slots.
-bool fillSlots(std::string_view equation, ParsedReaction& parsed) {
-    // A line listed only because a comment holds "=>" has no arrow in its equation.
+std::string_view fillSlots(std::string_view equation, ParsedReaction& parsed) {
     const std::size_t reactantEnd =
         equation.find(parsed.Irreversible ? irreversibleSideEnd : reversibleSideEnd);
     const std::size_t productStart = equation.find(productSideStart);
-    if (reactantEnd == std::string_view::npos || productStart == std::string_view::npos)
-        return false;
     const auto reactants = speciesOf(equation.substr(0, reactantEnd));
     const auto products = speciesOf(equation.substr(productStart + 1));
-    if (!reactants || !products || reactants->size() > SideCapacity ||
-        products->size() > SideCapacity)
-        return false;
+    if (!reactants || !products)
+        return texts::EmptySpeciesText;
+    if (reactants->size() > SideCapacity)
+        return texts::TooManyReactants;
+    if (products->size() > SideCapacity)
+        return texts::TooManyProducts;
     parsed.Slots.fill(std::string(texts::EmptySlotMark));
     // Reactants take the last slots of their three, products the first of theirs.
     std::copy(reactants->begin(), reactants->end(),
               parsed.Slots.begin() + static_cast<std::ptrdiff_t>(SideCapacity - reactants->size()));
     std::copy(products->begin(), products->end(),
               parsed.Slots.begin() + static_cast<std::ptrdiff_t>(SideCapacity));
-    return true;
+    return {};
+}
+
+/// A first word that opens an auxiliary line with no "/" group.
+bool isLoneAuxiliary(std::string_view word) {
+    if (word.starts_with(texts::DuplicateShort))
+        return true;
+    return std::find(std::begin(texts::LoneAuxiliaryKeywords),
+                     std::end(texts::LoneAuxiliaryKeywords),
+                     word) != std::end(texts::LoneAuxiliaryKeywords);
+}
+
+/// An "=" that is an arrow of its own, as in H+O2=HO2: a reaction the loader does not list,
+/// but one that a cleaning writes with "<=>".
+bool hasPlainArrow(std::string_view line) {
+    for (std::size_t i = line.find('='); i != std::string_view::npos; i = line.find('=', i + 1)) {
+        const bool after = i > 0 && line[i - 1] == reversibleSideEnd;
+        const bool before = i + 1 < line.size() && line[i + 1] == productSideStart;
+        if (!after && !before)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -102,9 +133,45 @@ ParsedReaction parseReaction(std::string_view entry) {
     if (parsed.Irreversible)
         line = replaceAll(line, texts::IrreversibleArrow, texts::MarkedIrreversibleArrow);
     const auto equation = readCoefficients(line, parsed);
-    if (!equation || !fillSlots(*equation, parsed))
-        return failed(std::move(parsed));
+    const std::string_view written =
+        equation ? *equation : std::string_view(line).substr(0, line.find(blank));
+    if (written.find('\t') != std::string_view::npos)
+        return failed(std::move(parsed), texts::TabInEquation);
+    if (!hasArrow(written, parsed.Irreversible))
+        return failed(std::move(parsed), texts::NotAReaction);
+    if (!equation)
+        return failed(std::move(parsed), texts::TooFewNumbers);
+    if (const std::string_view fault = fillSlots(*equation, parsed); !fault.empty())
+        return failed(std::move(parsed), fault);
     return parsed;
+}
+
+std::string entryFault(std::string_view entry) {
+    const ParsedReaction parsed = parseReaction(entry);
+    if (isIrreversibleReaction(parsed))
+        return {};
+    if (parsed.Failed)
+        return parsed.fault;
+    const std::string fault = coefficientFault(parsed.AText, parsed.NText, parsed.EaText);
+    return fault.empty() ? fault : std::string(texts::CoefficientsNotThree) + fault;
+}
+
+bool isIrreversibleReaction(const ParsedReaction& parsed) {
+    return parsed.Irreversible && (!parsed.Failed || parsed.fault == texts::TooManyReactants ||
+                                   parsed.fault == texts::TooManyProducts);
+}
+
+bool isStrayReactionSectionLine(std::string_view upperLine) {
+    const std::size_t start = upperLine.find_first_not_of(" \t");
+    if (start == std::string_view::npos)
+        return false;
+    const std::string_view text = upperLine.substr(start);
+    if (text.starts_with(texts::CommentStart) || text.find('/') != std::string_view::npos ||
+        text.find(texts::IrreversibleArrow) != std::string_view::npos || hasPlainArrow(text))
+        return false;
+    const std::string_view word = text.substr(0, text.find_first_of(" \t"));
+    // Another line that opens the section ("REACTIONS" twice) is no stray line either.
+    return !isLoneAuxiliary(word) && word != texts::ReactionsKeyword;
 }
 
 std::string coefficientFault(std::string_view aText, std::string_view nText,

@@ -32,6 +32,9 @@ struct ParsedReaction {
     /// exactly as written. Ea is everything after the third blank, comment included.
     std::string AText, NText, EaText;
     bool Failed = false;
+    /// Why the line could not be cut, in words ("more than three products"); empty
+    /// unless Failed.
+    std::string fault;
     /// True when the three coefficient texts were cut, even if the equation then failed:
     /// the panel shows those texts in both cases.
     bool coefficientsRead = false;
@@ -39,6 +42,23 @@ struct ParsedReaction {
 
 /// Cuts an upper-cased reaction entry. Never throws for any input text.
 ParsedReaction parseReaction(std::string_view entry);
+
+/// Why a reversal refuses an entry before it looks at a species, in words: the parse's
+/// fault, or the coefficients' ("the coefficients are not three numbers A, n, Ea: ...");
+/// empty when it is reversed or kept irreversible. The check of the input files reports
+/// what the runs refuse through this one function.
+std::string entryFault(std::string_view entry);
+
+/// True for an irreversible reaction, which is written as it stands and never reversed:
+/// one whose equation was cut, or one that failed only for holding more species on a side
+/// than the slots, which an irreversible reaction does not need.
+bool isIrreversibleReaction(const ParsedReaction& parsed);
+
+/// True for a line of the reaction section that no reader uses: neither a reaction
+/// (an arrow "=>" or "<=>"), nor an auxiliary line of one (a "/" group or a keyword such
+/// as DUPLICATE), nor a comment or a blank line. Such a line is listed all the same, so
+/// that it is refused where it stands instead of vanishing.
+bool isStrayReactionSectionLine(std::string_view upperLine);
 
 /// Why the three forward texts of a parse are not one number each, in words (A "1.0E"
 /// is not a number); empty when they are. Ea may be followed by blanks and a "!"

@@ -83,10 +83,11 @@ std::vector<Finding> checkInputs(const std::vector<std::string>& thermoLines,
     std::vector<Finding> findings = std::move(database.findings);
     if (mechanismLines == nullptr)
         return findings;
-    const std::vector<CheckedReaction> reactions = checkedReactions(*mechanismLines);
-    std::vector<Finding> mechanism = unmarkedDuplicates(reactions, mechanismFile);
+    CheckedSection section = checkedSection(*mechanismLines, mechanismFile);
+    std::vector<Finding> mechanism = unmarkedDuplicates(section.reactions, mechanismFile);
+    mechanism.insert(mechanism.end(), section.refused.begin(), section.refused.end());
     std::set<std::string> reported;
-    for (const CheckedReaction& reaction : reactions)
+    for (const CheckedReaction& reaction : section.reactions)
         checkReaction(reaction, database, mechanismFile, reported, mechanism);
     std::stable_sort(mechanism.begin(), mechanism.end(),
                      [](const Finding& a, const Finding& b) { return a.line < b.line; });

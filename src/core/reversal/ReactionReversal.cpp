@@ -7,6 +7,7 @@
 #include "reversal/SpeciesProvider.h"
 #include "text/NumberText.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zorbel {
@@ -56,6 +57,13 @@ bool classifySlots(const ReversalRequest& request, SpeciesProvider& species,
             limits[k] = SlotLimits{false, record->TLow, record->THigh};
         }
     }
+    // The slots of a line that could not be cut name no species: the line is at fault.
+    if (std::all_of(request.slots.begin(), request.slots.end(),
+                    [](const std::string& slot) { return slot == texts::FailedSlotMark; })) {
+        outcome.refusal = Refusal::Unreadable;
+        outcome.detail.clear();
+        return false;
+    }
     if (missing) {
         outcome.refusal = Refusal::MissingSpecies;
         outcome.detail.clear();
@@ -67,6 +75,23 @@ bool classifySlots(const ReversalRequest& request, SpeciesProvider& species,
         return false;
     }
     return true;
+}
+
+/// Without a personal range, a range is empty because of a species whose header gives a
+/// low end not below its high end; the refusal names it and its header (detail and
+/// unusableRecord), instead of the personal temperatures the user did not give.
+void blameReversedHeader(const std::array<SlotLimits, 6>& limits, SpeciesProvider& species,
+                         ReversalOutcome& outcome) {
+    for (size_t k = 0; k < limits.size(); ++k) {
+        if (outcome.slotKinds[k] != SlotKind::Species ||
+            readLeadingNumber(limits[k].low) < readLeadingNumber(limits[k].high))
+            continue;
+        if (const SpeciesRecord* record = species.lookUp(outcome.slotTexts[k]).record) {
+            outcome.detail = outcome.slotTexts[k];
+            outcome.unusableRecord = *record;
+            return;
+        }
+    }
 }
 
 /// The numbers of the three forward texts; texts that are not three numbers, or a number
@@ -282,6 +307,8 @@ ReversalOutcome reverseReaction(const ReversalRequest& request, SpeciesProvider&
     outcome.rangeFixed = true;
     if (!(readLeadingNumber(outcome.range.cold) < readLeadingNumber(outcome.range.hot))) {
         outcome.refusal = Refusal::EmptyRange;
+        if (!request.personal.use)
+            blameReversedHeader(limits, species, outcome);
         return outcome;
     }
     const GridData& grid = species.grid(

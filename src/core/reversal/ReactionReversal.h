@@ -52,6 +52,7 @@ enum class Refusal {
     Singular,       ///< the normal equations have no solution
     Overflow,       ///< the fitted law overflows
     PointCount,     ///< the number of points lies outside 3 to 10000
+    Unreadable,     ///< the line could not be cut: every slot holds "NER"
 };
 
 /// The per-point series of a reaction [T in K; rate constants in the mechanism's units].
@@ -73,8 +74,12 @@ struct ReversalOutcome {
     /// Each species slot's polynomials, owned by the species provider.
     std::array<const Polynomials*, 6> polynomials{};
     Refusal refusal = Refusal::None;
-    std::string detail; ///< the species, coefficient or fault a refusal concerns
-    /// The record an UnusableRecord refusal concerns; detail holds its species.
+    /// The species, coefficient or fault a refusal concerns. Unreadable: empty, for the
+    /// command that holds the line to say why it could not be cut.
+    std::string detail;
+    /// The record an UnusableRecord refusal concerns, or the one whose header's range is
+    /// reversed when an EmptyRange refusal has no personal range to blame; detail holds its
+    /// species.
     std::optional<SpeciesRecord> unusableRecord;
 
     bool rangeFixed = false;

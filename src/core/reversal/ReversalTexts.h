@@ -55,6 +55,9 @@ inline constexpr std::string_view RangeUsedEnd = " K.";
 inline constexpr std::string_view EmptyRange =
     "Reverse Arrhenius will not be calculated: the temperature range is empty or reversed "
     "(cold end not below hot end). Check your personal temperatures.";
+/// After the record of a species whose header's range is reversed, then its low and high.
+inline constexpr std::string_view HeaderRangeReversed =
+    "its header gives a low temperature not below its high temperature:";
 /// Before a fault of the data files, which names its place.
 inline constexpr std::string_view NotCalculatedBecause =
     "Reverse Arrhenius will not be calculated: ";

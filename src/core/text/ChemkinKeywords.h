@@ -25,6 +25,9 @@ inline constexpr std::string_view DuplicateShort = "DUP";
 inline constexpr std::string_view UnreversedKeywords[] = {
     "CHEB", "PCHEB", "TCHEB", "FORD", "RORD",  "TDEP",    "EXCI", "JAN",    "FIT1",
     "LT",   "RLT",   "MOME",  "XSMI", "UNITS", "USRPROG", "LANG", "COLLEFF"};
+/// Auxiliary keywords that stand alone on their line, without a "/" group.
+inline constexpr std::string_view LoneAuxiliaryKeywords[] = {"MOME", "XSMI",  "STICK", "COLLEFF",
+                                                             "MWON", "MWOFF", "UNITS"};
 /// Photons and electrons as species: such a reaction is kept as given too.
 inline constexpr std::string_view PhotonSpecies = "HV";
 inline constexpr std::string_view ElectronSpecies = "E";

@@ -51,10 +51,20 @@ void checkRecord(const std::vector<std::string>& fileLines, std::size_t header,
                  const std::string& file, DatabaseCheck& check) {
     const RecordTemperatures read = recordTemperatures(fileLines, header);
     const std::optional<HeaderTemperatures> columns = columnTemperatures(fileLines, header);
+    const HeaderTemperatures& t = read.temperatures;
     if (columns && !sameTemperatures(read.rule, *columns))
         check.findings.push_back({file, header + 1, readingsDiffer(read.rule, *columns)});
+    else if (read.defaultCommon)
+        check.findings.push_back(
+            {file, header + 1,
+             readingsDiffer(read.rule, {}) + columnFieldsText(fileLines[header]) +
+                 std::string(texts::CheckDefaultCommonStart) + t.TLow + t.THigh + t.TCommon});
+    else if (!isPossibleRange(t))
+        check.findings.push_back(
+            {file, header + 1,
+             std::string(texts::CheckHeaderImpossible) + t.TLow + t.THigh + t.TCommon});
     const std::optional<SpeciesRecord> record = readRecordAt(fileLines, header);
-    if (!record || record->fault || !isPossibleRange(read.temperatures))
+    if (!record || !isPossibleRange(read.temperatures))
         return;
     if (const std::string jumps = jumpsAt(*record); !jumps.empty())
         check.findings.push_back(
@@ -86,8 +96,18 @@ DatabaseCheck checkDatabase(const std::vector<std::string>& fileLines, const std
     // The first line is never a record, as the loader reads the file.
     for (std::size_t i = 1; i < fileLines.size(); ++i) {
         const std::string name = recordToken(fileLines[i]);
-        if (!startsRecord(fileLines[i]) || name.empty() || !isUsableRecord(fileLines, i))
+        if (!startsRecord(fileLines[i]) || name.empty())
             continue;
+        const std::optional<SpeciesRecord> record = readRecordAt(fileLines, i);
+        if (!record || record->fault) {
+            // The runs use the first record of a name, whole or not; a later one is no
+            // record of its own when it cannot be used either.
+            if (record && check.species.count(name) == 0) {
+                check.species[name] = {i + 1, headerElements(fileLines[i])};
+                check.findings.push_back({file, i + 1, recordRefusal(name, *record, file, false)});
+            }
+            continue;
+        }
         const auto [known, first] = check.species.try_emplace(name);
         if (!first) {
             check.findings.push_back({file, i + 1,

@@ -58,6 +58,27 @@ bool isPossibleRange(const HeaderTemperatures& t) {
     return t.numbers && low < high && low <= common && common <= high;
 }
 
+namespace {
+
+/// The low and high temperatures of the fixed columns with the file's default common
+/// temperature, when that gives a possible range: what is left of a header whose common
+/// temperature is no temperature at all (a molecular weight, 12.011, in its place).
+std::optional<HeaderTemperatures> withDefaultCommon(const std::vector<std::string>& fileLines,
+                                                    std::size_t header) {
+    const std::string_view line = fileLines[header];
+    const std::optional<std::string> low = fieldNumber(trimmedField(line, lowColumns));
+    const std::optional<std::string> high = fieldNumber(trimmedField(line, highColumns));
+    const std::optional<std::string> common = defaultCommon(fileLines);
+    if (!low || !high || !common)
+        return std::nullopt;
+    HeaderTemperatures t{*low, *high, *common, true};
+    if (!isPossibleRange(t))
+        return std::nullopt;
+    return t;
+}
+
+} // namespace
+
 std::optional<HeaderTemperatures> columnTemperatures(const std::vector<std::string>& fileLines,
                                                      std::size_t header) {
     const std::string_view line = fileLines[header];
@@ -74,6 +95,13 @@ std::optional<HeaderTemperatures> columnTemperatures(const std::vector<std::stri
     return t;
 }
 
+std::string columnFieldsText(std::string_view header) {
+    std::string text;
+    for (const Columns columns : {lowColumns, highColumns, commonColumns})
+        text.append(" ").append(trimmedField(header, columns));
+    return text;
+}
+
 RecordTemperatures recordTemperatures(const std::vector<std::string>& fileLines,
                                       std::size_t header) {
     RecordTemperatures read;
@@ -84,6 +112,10 @@ RecordTemperatures recordTemperatures(const std::vector<std::string>& fileLines,
     if (std::optional<HeaderTemperatures> columns = columnTemperatures(fileLines, header)) {
         read.temperatures = std::move(*columns);
         read.fromColumns = true;
+    } else if (std::optional<HeaderTemperatures> common = withDefaultCommon(fileLines, header)) {
+        read.temperatures = std::move(*common);
+        read.fromColumns = true;
+        read.defaultCommon = true;
     }
     return read;
 }
@@ -97,7 +129,7 @@ std::vector<ColumnsRead> headersReadFromColumns(const std::vector<std::string>& 
         if (!startsRecord(fileLines[i]) || name.empty() || !seen.insert(name).second)
             continue;
         RecordTemperatures read = recordTemperatures(fileLines, i);
-        if (read.fromColumns)
+        if (read.fromColumns || !isPossibleRange(read.temperatures))
             records.push_back({std::move(name), i + 1, std::move(read)});
     }
     return records;
@@ -114,9 +146,14 @@ std::string columnsReadList(const std::vector<ColumnsRead>& records, std::string
             .append(texts::ColumnsReadName)
             .append(record.name)
             .append(texts::ColumnsReadColon)
-            .append(t.TLow + t.THigh + t.TCommon)
-            .append(texts::ColumnsReadNot)
+            .append(t.TLow + t.THigh + t.TCommon);
+        if (!record.read.fromColumns) {
+            list.append(texts::RangeStaysImpossible);
+            continue;
+        }
+        list.append(texts::ColumnsReadNot)
             .append(rule.TLow + rule.THigh + rule.TCommon)
+            .append(record.read.defaultCommon ? texts::DefaultCommonUsed : std::string_view())
             .append(texts::ColumnsReadEnd);
     }
     return list;

@@ -25,12 +25,18 @@ bool isPossibleRange(const HeaderTemperatures& t);
 std::optional<HeaderTemperatures> columnTemperatures(const std::vector<std::string>& fileLines,
                                                      std::size_t header);
 
+/// The three fields of the fixed columns as written, each after one blank, for messages.
+std::string columnFieldsText(std::string_view header);
+
 struct RecordTemperatures {
     /// What the record is computed with.
     HeaderTemperatures temperatures;
     /// The blank-separated reading, kept to tell the user what was read instead.
     HeaderTemperatures rule;
     bool fromColumns = false;
+    /// The columns' common temperature is impossible too: the file's default, the middle
+    /// one of the line after THERMO, stands for it.
+    bool defaultCommon = false;
 };
 
 RecordTemperatures recordTemperatures(const std::vector<std::string>& fileLines,
@@ -44,10 +50,11 @@ struct ColumnsRead {
 };
 
 /// The records a database load lists (the first of each name) whose temperatures come from
-/// their columns, in file order.
+/// their columns, or whose range stays impossible however read, in file order.
 std::vector<ColumnsRead> headersReadFromColumns(const std::vector<std::string>& fileLines);
 
-/// One line per record: "line 119, CH3O2: 300 5000 1374 (not 1374 11 309)".
+/// One line per record: "line 119, CH3O2: 300 5000 1374 (read word by word: 1374 11 309)",
+/// and for a default common temperature what the columns hold.
 std::string columnsReadList(const std::vector<ColumnsRead>& records, std::string_view newLine);
 
 } // namespace zorbel

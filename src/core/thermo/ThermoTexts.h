@@ -66,11 +66,22 @@ inline constexpr std::string_view ColumnsReadName = ", ";
 inline constexpr std::string_view ColumnsReadColon = ":";
 inline constexpr std::string_view ColumnsReadNot = " (read word by word:";
 inline constexpr std::string_view ColumnsReadEnd = ")";
+inline constexpr std::string_view DefaultCommonUsed =
+    "; the columns' common temperature is impossible too, so the file's default, from the "
+    "line after THERMO, is used";
+inline constexpr std::string_view RangeStaysImpossible =
+    " (an impossible range however read: the low end must lie below the high end, the "
+    "common temperature between them; no reaction with this species can be reversed)";
 inline constexpr std::string_view ColumnsReadTitle = "Species headers";
 
 // The findings of a check of the database.
 inline constexpr std::string_view CheckHeaderStart = "the header read word by word gives";
 inline constexpr std::string_view CheckHeaderMiddle = ", its columns 46 to 73 give";
+inline constexpr std::string_view CheckHeaderImpossible =
+    "the header gives an impossible temperature range, in its words and in its columns 46 to "
+    "73:";
+inline constexpr std::string_view CheckDefaultCommonStart =
+    "; the file's default common temperature, from the line after THERMO, gives";
 inline constexpr std::string_view CheckJumpStart =
     "the two polynomials differ by more than 0.1 % in ";
 inline constexpr std::string_view CheckJumpEnd = " at the common temperature";
