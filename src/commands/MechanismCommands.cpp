@@ -54,7 +54,6 @@ void forgetMechanism(Session& session) {
     session.find.LOS2copy.clear();
     session.common.ReactionCount = 0;
     session.common.ReactionLines.clear();
-    session.common.MechanismPath.clear();
     session.common.PublishedMechanismPath.clear();
     form.Lbl2.setCaption({});
 }
