@@ -150,6 +150,25 @@ inline constexpr std::string_view InterruptedAfterWriting =
 // The chart's table, saved from its window.
 inline constexpr std::string_view ChartTableHeader = "T (K),1000 K/T,ln kr computed,ln kr fitted";
 
+// Titles and filters of the dialogs and boxes the commands open.
+inline constexpr std::string_view ThermoDialogTitle = "Selection THERMO File...";
+// The second filter is labelled *.the but matches *.therm: users know it that way.
+inline constexpr std::string_view ThermoDialogFilter =
+    "DAT Files (*.dat)|*.dat|THE Files (*.the)|*.therm|All Files |*.*|";
+inline constexpr std::string_view ColumnsReadTitle = "Species headers";
+inline constexpr std::string_view MechanismDialogTitle = "Selection MECHANISM File...";
+inline constexpr std::string_view MechanismDialogFilter =
+    "RXN Files (*.rxn)|*.rxn|Mech Files (*.mech)|*.mech|All Files |*.*|";
+inline constexpr std::string_view ComparisonDialogTitle = "Selection Vintra output file...";
+inline constexpr std::string_view ComparisonDialogFilter =
+    "TXT Files (*.txt)|*.txt|All Files |*.*|";
+inline constexpr std::string_view CheckBoxTitle = "Warnings";
+inline constexpr std::string_view CleanQuestionTitle = "Clean the mechanism";
+inline constexpr std::string_view SummaryTitle = "Summary";
+inline constexpr std::string_view ReverseAllTitle = "Reverse All";
+inline constexpr std::string_view ReverseSelectedTitle = "Reverse Selected";
+inline constexpr std::string_view WarningTitle = "Warning!";
+
 // Message boxes.
 inline constexpr std::string_view JobDoneTitle = "JOB DONE!";
 inline constexpr std::string_view OutputFileCopiedTo = "Output file copied to:";

@@ -111,12 +111,8 @@ std::string refusalLine(const CommonValue& common, const ReversalOutcome& outcom
 /// The settings a batch reads from the window for every reaction, as they stand now.
 BatchSettings settingsOf(const Session& session) {
     BatchSettings settings;
-    settings.request = requestFromWindow(session);
-    settings.request.slots = {};
-    settings.request.aText.clear();
-    settings.request.nText.clear();
-    settings.request.eaText.clear();
-    settings.request.points = lastPointIndex(session.form.Ntxt.text()) + 1;
+    settings.request =
+        requestWith(session.runSettings(), static_cast<double>(session.common.GasConstant));
     const CommonValue& common = session.common;
     settings.patterns = {common.AFormat, common.NFormat, common.EaFormat};
     return settings;

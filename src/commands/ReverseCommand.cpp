@@ -145,18 +145,14 @@ std::string reverseReactionText(const ReactionSlots& slots) {
 
 ReversalRequest requestFromWindow(const Session& session) {
     const REVEQfrm& form = session.form;
-    ReversalRequest request;
+    ReversalRequest request =
+        requestWith(session.runSettings(), static_cast<double>(session.common.GasConstant));
     for (size_t k = 0; k < SlotCount; ++k)
         request.slots[k] = form.PropTxt[REVEQfrm::FirstSlot + k].text();
     request.aText = form.PropTxt[REVEQfrm::ForwardA].text();
     request.nText = form.PropTxt[REVEQfrm::ForwardN].text();
     request.eaText = form.PropTxt[REVEQfrm::ForwardEa].text();
     request.points = session.common.LastPoint + 1;
-    request.personal = {form.Chk1.checked(), form.Cold2txt.text(), form.Hot2txt.text()};
-    request.reciprocalSpacing = form.Chk2.checked();
-    request.law = form.Option1.selected() ? RateLaw::Arrhenius : RateLaw::ModifiedArrhenius;
-    request.gasConstant = static_cast<double>(session.common.GasConstant);
-    request.exactThermo = form.ExactThermoChk.checked();
     return request;
 }
 
@@ -170,9 +166,9 @@ void showSlotsAndRange(Session& session, const ReversalOutcome& outcome) {
     if (!outcome.rangeFixed)
         return;
     form.Coldtxt.setText(outcome.range.cold);
-    form.Coldtxt.setBold(outcome.range.coldBold);
+    form.Coldtxt.setBold(outcome.range.coldPersonal);
     form.Hottxt.setText(outcome.range.hot);
-    form.Hottxt.setBold(outcome.range.hotBold);
+    form.Hottxt.setBold(outcome.range.hotPersonal);
 }
 
 void showLastSpecies(Session& session, const ReversalOutcome& outcome) {

@@ -1,5 +1,6 @@
 #include "ui/MainMenu.h"
 
+#include "app/AppTexts.h"
 #include "comparison/ComparisonTexts.h"
 #include "mechanism/MechanismTexts.h"
 #include "thermo/ThermoTexts.h"

@@ -12,9 +12,6 @@
 namespace zorbel::texts {
 
 // The file dialog.
-inline constexpr std::string_view ComparisonDialogTitle = "Selection Vintra output file...";
-inline constexpr std::string_view ComparisonDialogFilter =
-    "TXT Files (*.txt)|*.txt|All Files |*.*|";
 
 // What the command looks for in the comparison file.
 /// Marks a line whose reaction must be reversed and compared.

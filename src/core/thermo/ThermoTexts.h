@@ -10,10 +10,6 @@
 namespace zorbel::texts {
 
 // The database file dialog.
-inline constexpr std::string_view ThermoDialogTitle = "Selection THERMO File...";
-// The second filter is labelled *.the but matches *.therm: users know it that way.
-inline constexpr std::string_view ThermoDialogFilter =
-    "DAT Files (*.dat)|*.dat|THE Files (*.the)|*.therm|All Files |*.*|";
 
 // The line that closes a database; exactly these three letters, nothing after them.
 inline constexpr std::string_view EndLine = EndKeyword;
@@ -66,7 +62,6 @@ inline constexpr std::string_view ColumnsReadName = ", ";
 inline constexpr std::string_view ColumnsReadColon = ":";
 inline constexpr std::string_view ColumnsReadNot = " (read word by word:";
 inline constexpr std::string_view ColumnsReadEnd = ")";
-inline constexpr std::string_view ColumnsReadTitle = "Species headers";
 
 // The findings of a check of the database.
 inline constexpr std::string_view CheckHeaderStart = "the header read word by word gives";
