@@ -3,6 +3,7 @@
 #include "app/AppTexts.h"
 #include "app/Session.h"
 #include "app/Speedfrm.h"
+#include "batch/ResultLines.h"
 #include "files/TextFiles.h"
 #include "mechanism/MechanismTexts.h"
 #include "reversal/ReversalTexts.h"
@@ -189,19 +190,10 @@ void showLastSpecies(Session& session, const ReversalOutcome& outcome) {
 
 std::string dataFault(const CommonValue& common, const ReversalOutcome& outcome, int listIndex,
                       std::string_view thermoFile, std::string_view mechanismFile) {
-    if (outcome.refusal == Refusal::UnusableRecord && outcome.unusableRecord)
-        return recordRefusal(outcome.detail, *outcome.unusableRecord, thermoFile, false);
-    if (outcome.refusal != Refusal::Coefficients)
-        return {};
-    std::string place;
+    int line = 0;
     if (listIndex >= 0 && static_cast<size_t>(listIndex) < common.ReactionLines.size())
-        place = std::string(texts::ReactionLineStart) +
-                std::to_string(common.ReactionLines[static_cast<size_t>(listIndex)]) +
-                (mechanismFile.empty()
-                     ? std::string()
-                     : std::string(texts::ReactionLineOf) + std::string(mechanismFile)) +
-                std::string(texts::ReactionLineEnd);
-    return place + std::string(texts::CoefficientsNotThree) + outcome.detail;
+        line = common.ReactionLines[static_cast<size_t>(listIndex)];
+    return dataFaultText(outcome, line, thermoFile, mechanismFile);
 }
 
 /// The missing species refusal; without the colours (on the command line) the names,

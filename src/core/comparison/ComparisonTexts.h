@@ -81,13 +81,6 @@ inline constexpr std::string_view NoSettingsEnd =
 inline constexpr std::string_view RevAllNotWritten =
     "The reversed mechanism file could not be written beside the comparison file, which was "
     "left unchanged. Check that this folder can be written: ";
-inline constexpr std::string_view RevAllNotRead =
-    "The reversed mechanism file could not be read back, and the comparison file was left "
-    "unchanged. Load the comparison file again: ";
-inline constexpr std::string_view RevAllMismatch =
-    "The reversed mechanism file does not list the marked reactions in order (was it changed "
-    "during the run?), and the comparison file was left unchanged. Load the comparison file "
-    "again: ";
 inline constexpr std::string_view NotComparableStart = "The rate constants of ";
 inline constexpr std::string_view NotComparableAt = " at ";
 inline constexpr std::string_view NotComparableEnd =
