@@ -115,6 +115,7 @@ Timing commandLine(const Job& job, int points, bool shownFirst, const std::strin
     argv.push_back(nullptr);
     const double processor = processorSeconds(RUSAGE_CHILDREN);
     QElapsedTimer clock;
+    std::fflush(stdout); // the child must not write what this process still holds
     clock.start();
     const pid_t child = fork();
     if (child == 0) {
