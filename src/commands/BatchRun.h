@@ -20,7 +20,7 @@ namespace zorbel {
 class Session;
 
 /// Whose run it is: a command's own, which writes the whole mechanism and the report when
-/// the settings ask for them, or the comparison's, which reads the reaction lines back.
+/// the settings ask for them, or the comparison's, which takes the results as they come.
 enum class RunOwner { Command, Comparison };
 
 /// Reverse All labels S in the panel ("S = "), Reverse Selected shows it bare.
