@@ -107,7 +107,7 @@ CommandResult reverseAllWorker(Session& session, ClosingBox closingBox,
     form.ProgBar.setValue(0.0F);
     form.ProgBar.setVisible(true);
 
-    // The annotation reads the file back in its default layout and reports on its own.
+    // The annotation takes the results in the reaction lines' layout and reports on its own.
     const bool own = closingBox == ClosingBox::Shown;
     BatchRun run(session, BatchKind::All, own ? RunOwner::Command : RunOwner::Comparison);
     form.LOS3.clear();
