@@ -174,6 +174,25 @@ inline constexpr std::string_view CleanFileHint =
     "The clean copy is always NAME-clean.inp beside the mechanism NAME: rename or move the file "
     "it would replace, or remove what stands at that name.";
 
+// Titles and filters of the dialogs and boxes the commands open.
+inline constexpr std::string_view ThermoDialogTitle = "Selection THERMO File...";
+// The second filter is labelled *.the but matches *.therm: users know it that way.
+inline constexpr std::string_view ThermoDialogFilter =
+    "DAT Files (*.dat)|*.dat|THE Files (*.the)|*.therm|All Files |*.*|";
+inline constexpr std::string_view ColumnsReadTitle = "Species headers";
+inline constexpr std::string_view MechanismDialogTitle = "Selection MECHANISM File...";
+inline constexpr std::string_view MechanismDialogFilter =
+    "RXN Files (*.rxn)|*.rxn|Mech Files (*.mech)|*.mech|All Files |*.*|";
+inline constexpr std::string_view ComparisonDialogTitle = "Selection Vintra output file...";
+inline constexpr std::string_view ComparisonDialogFilter =
+    "TXT Files (*.txt)|*.txt|All Files |*.*|";
+inline constexpr std::string_view CheckBoxTitle = "Warnings";
+inline constexpr std::string_view CleanQuestionTitle = "Clean the mechanism";
+inline constexpr std::string_view SummaryTitle = "Summary";
+inline constexpr std::string_view ReverseAllTitle = "Reverse All";
+inline constexpr std::string_view ReverseSelectedTitle = "Reverse Selected";
+inline constexpr std::string_view WarningTitle = "Warning!";
+
 // Message boxes.
 inline constexpr std::string_view JobDoneTitle = "JOB DONE!";
 /// The box of a file the database loader refused; the database loaded before stays.

@@ -1,5 +1,6 @@
 #include "app/Platform.h"
 
+#include "app/AppTexts.h"
 #include "batch/BatchTexts.h"
 
 #include <chrono>

@@ -126,9 +126,7 @@ std::string Session::outputCopiedTo(const std::string& path) const {
 }
 
 CommandResult Session::checkPoints() {
-    const std::string& text = form.Ntxt.text();
-    const double n = readLeadingNumber(text);
-    if (text.empty() || !(n >= MinimumPoints && n <= MaximumPoints)) {
+    if (pointCount(form.Ntxt.text()) == 0) {
         CommandResult refused = refuse(std::string(texts::EnterPointsNumber));
         form.Ntxt.setBackground(Colour::Yellow);
         return refused;

@@ -7,6 +7,7 @@
 #include "app/Findfrm.h"
 #include "app/Platform.h"
 #include "app/REVEQfrm.h"
+#include "batch/RunSettings.h"
 
 #include <functional>
 #include <optional>
@@ -96,6 +97,11 @@ public:
     void restoreSettings();
     void storeSettings();
     void restoreDefaults();
+    /// The settings of a run as the window's widgets hold them now, with the threads and
+    /// the report of the session; the points as the box gives them, unchecked.
+    RunSettings runSettings() const;
+    /// Shows the settings in the widgets, and takes their threads and report.
+    void applySettings(const RunSettings& settings);
     /// The information box that closes a command that wrote its files.
     void showJobDone(const std::string& text);
     /// Its usual text: "Output file copied to:", a line break and the file.

@@ -104,6 +104,33 @@ void Session::storeSettings() {
     platform.storeValue(exactThermoKey, flag(form.ExactThermoChk.checked()));
 }
 
+RunSettings Session::runSettings() const {
+    RunSettings settings;
+    settings.points = lastPointIndex(form.Ntxt.text()) + 1;
+    settings.law = form.Option1.selected() ? RateLaw::Arrhenius : RateLaw::ModifiedArrhenius;
+    settings.reciprocalSpacing = form.Chk2.checked();
+    settings.personal = {form.Chk1.checked(), form.Cold2txt.text(), form.Hot2txt.text()};
+    settings.exactThermo = form.ExactThermoChk.checked();
+    settings.wholeMechanism = form.WholeMechanismChk.checked();
+    settings.threads = batchThreads;
+    settings.reportPath = reportPath;
+    return settings;
+}
+
+void Session::applySettings(const RunSettings& settings) {
+    // A count the box would refuse is shown as an empty box, which it refuses alike.
+    form.Ntxt.setText(settings.points > 0 ? std::to_string(settings.points) : std::string());
+    (settings.law == RateLaw::Arrhenius ? form.Option1 : form.Option2).setSelected(true);
+    form.Chk2.setChecked(settings.reciprocalSpacing);
+    form.Chk1.setChecked(settings.personal.use);
+    form.Cold2txt.setText(settings.personal.cold);
+    form.Hot2txt.setText(settings.personal.hot);
+    form.ExactThermoChk.setChecked(settings.exactThermo);
+    form.WholeMechanismChk.setChecked(settings.wholeMechanism);
+    batchThreads = settings.threads;
+    reportPath = settings.reportPath;
+}
+
 void Session::restoreDefaults() {
     form.Ntxt.setText(std::string(texts::NtxtStart));
     form.Ntxt.setBackground(Colour::Window);

@@ -3,7 +3,6 @@
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
 #include "cli/Terminal.h"
-#include "commands/BatchReversal.h"
 
 #include <CLI/CLI.hpp>
 
@@ -93,8 +92,8 @@ std::optional<std::vector<WrittenRange>> parseSelection(const std::vector<std::s
     return ranges;
 }
 
-/// Loads, applies the settings, the clock and the first selection that fixes the
-/// number patterns. Returns an exit code, ExitDone to go on.
+/// Loads, sets the clock, and checks the reaction that fixes the number patterns. Returns
+/// an exit code, ExitDone to go on.
 int prepare(CliRun& run, const BatchOptions& options) {
     if (options.date) {
         std::optional<DateTime> when = parseDate(*options.date);
@@ -102,24 +101,26 @@ int prepare(CliRun& run, const BatchOptions& options) {
             std::cerr << badDate << *options.date << '\n';
             return ExitUsage;
         }
-        run.platform.fixedClock = when;
+        run.bench.fixClock(*when);
     }
     if (int code = loadInputs(run, options.thermo, options.mechanism, options.settings))
         return code;
-    applySettings(run, options.settings);
-    REVEQfrm& form = run.form();
-    form.WholeMechanismChk.setChecked(options.complete);
-    run.session.reportPath = options.reportPath;
-    if (options.patternsFrom) {
-        if (*options.patternsFrom < 0 || *options.patternsFrom >= form.LOS2.count()) {
-            std::cerr << badIndex << *options.patternsFrom << '\n';
-            return ExitRefused;
-        }
-        form.LOS2.select(*options.patternsFrom);
-        form.LOS2.clearSelection();
+    if (options.patternsFrom &&
+        (*options.patternsFrom < 0 || *options.patternsFrom >= run.reactionCount())) {
+        std::cerr << badIndex << *options.patternsFrom << '\n';
+        return ExitRefused;
     }
     showProgressLine(run);
     return ExitDone;
+}
+
+BatchRequest requestOf(const BatchOptions& options) {
+    BatchRequest request;
+    request.settings = runSettingsOf(options.settings);
+    request.settings.wholeMechanism = options.complete;
+    request.settings.reportPath = options.reportPath;
+    request.patternsFrom = options.patternsFrom;
+    return request;
 }
 
 /// Prints the output file's path once the run has written it; otherwise the run was
@@ -137,36 +138,51 @@ int runReverseAll(const BatchOptions& options) {
     CliRun run;
     if (int code = prepare(run, options))
         return code;
-    return report(run.session.start([&run] { return reverseAllCommand(run.session); }));
+    return report(run.bench.reverseBatch(requestOf(options)));
 }
 
-int runReverseSelected(const BatchOptions& options) {
-    CliRun run;
-    if (int code = prepare(run, options))
-        return code;
+/// The indices a selection names, each checked before any is taken; nothing, after saying
+/// why, when one is malformed or names no reaction.
+std::optional<std::vector<int>> selectedIndices(const BatchOptions& options, int count,
+                                                int& exitCode) {
     const auto indices = parseSelection(options.selection);
     if (!indices) {
         std::cerr << badSelection;
         for (const std::string& item : options.selection)
             std::cerr << item << ' ';
         std::cerr << '\n';
-        return ExitUsage;
+        exitCode = ExitUsage;
+        return std::nullopt;
     }
-    REVEQfrm& form = run.form();
-    // Every index is checked before any is selected, and before a range is walked.
     for (const WrittenRange& range : *indices) {
         for (const WrittenIndex& end : {range.first, range.last}) {
-            if (!end.value || *end.value < 0 || *end.value >= form.LOS2.count()) {
+            if (!end.value || *end.value < 0 || *end.value >= count) {
                 std::cerr << badIndex << end.text << '\n';
-                return ExitRefused;
+                exitCode = ExitRefused;
+                return std::nullopt;
             }
         }
     }
+    std::vector<int> chosen;
     for (const WrittenRange& range : *indices) {
         for (int index = *range.first.value; index <= *range.last.value; ++index)
-            form.LOS2.setSelected(index, true);
+            chosen.push_back(index);
     }
-    return report(run.session.start([&run] { return reverseSelectedCommand(run.session); }));
+    return chosen;
+}
+
+int runReverseSelected(const BatchOptions& options) {
+    CliRun run;
+    if (int code = prepare(run, options))
+        return code;
+    int exitCode = ExitDone;
+    std::optional<std::vector<int>> chosen =
+        selectedIndices(options, run.reactionCount(), exitCode);
+    if (!chosen)
+        return exitCode;
+    BatchRequest request = requestOf(options);
+    request.selection = std::move(*chosen);
+    return report(run.bench.reverseBatch(request));
 }
 
 void addCommonOptions(CLI::App& command, BatchOptions& options) {

@@ -1,28 +1,23 @@
 #include "cli/CliRun.h"
 
 #include "cli/CliTexts.h"
-#include "commands/MechanismCommands.h"
-#include "commands/ThermoCommands.h"
 #include "files/TextFiles.h"
 #include "mechanism/MechanismLayout.h"
-#include "program/Program.h"
 
 #include <CLI/CLI.hpp>
 
 #include <filesystem>
 #include <iostream>
 #include <system_error>
-#include <utility>
 
 namespace zorbel::cli {
 
-CliRun::CliRun() : session(platform) {
-    connectCommands(session);
-    platform.onMessage = [](const MessageRequest& message) {
-        std::cout << message.title << ": " << message.text << '\n';
+CliRun::CliRun() {
+    bench.onMessage = [](const std::string& title, const std::string& text) {
+        std::cout << title << ": " << text << '\n';
     };
-    // Standard output keeps the boxes a script may read; the summary is for the user.
-    platform.onSummary = [](const std::string& text) { std::cerr << text << '\n'; };
+    // Standard output keeps the results a script may read; the summary is for the user.
+    bench.onSummary = [](const std::string& text) { std::cerr << text << '\n'; };
 }
 
 namespace {
@@ -37,8 +32,7 @@ CommandResult warned(CommandResult result) {
 } // namespace
 
 CommandResult CliRun::loadDatabase(const std::string& path) {
-    platform.fileAnswers.push_back(path);
-    return warned(session.start([this] { return zorbel::loadDatabase(session); }));
+    return warned(bench.loadDatabase(path));
 }
 
 void addCleanFlags(CLI::App& command, CleanFlags& flags) {
@@ -67,27 +61,14 @@ CommandResult CliRun::loadMechanism(const std::string& path) {
                   << layoutProblemText(problem->kind) << texts::NotInLayoutCleanInto
                   << splitPath(cleanPath).fileName << texts::NotInLayoutEnd << '\n';
     } else if (problem) {
-        session.loads.clean = CleanOnLoad::Always;
-        session.loads.replaceCleanFile = cleanFlags.force;
         std::error_code error;
         if (!cleanFlags.force &&
             std::filesystem::symlink_status(filePath(cleanPath), error).type() !=
                 std::filesystem::file_type::not_found)
             return CommandResult::refused(cleanPath + std::string(texts::CleanFileStands));
     }
-    platform.fileAnswers.push_back(path);
-    return warned(session.start([this] { return zorbel::loadMechanism(session); }));
-}
-
-CommandResult CliRun::act(std::function<void()>& handler,
-                          const std::function<CommandResult()>& command,
-                          const std::function<void()>& action) {
-    CommandResult result;
-    std::function<void()> connected =
-        std::exchange(handler, [this, &result, &command] { result = session.handle(command); });
-    action();
-    handler = std::move(connected);
-    return result;
+    return warned(
+        bench.loadMechanism(path, {problem.has_value() && cleanFlags.clean, cleanFlags.force}));
 }
 
 int exitCodeOf(const CommandResult& result) {

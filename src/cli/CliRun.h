@@ -1,13 +1,11 @@
 #pragma once
-// The command-line face drives the same window model as a user would: it answers the
-// file dialogs with the paths given on the command line, confirms with Yes, prints the
-// message boxes to standard output. Its exit code comes from the commands' results.
+// The command-line face runs the program without its window: the paths and options given
+// on the command line go in as typed values, message boxes are printed to standard
+// output, and its exit code comes from the commands' results.
 
 #include "app/CommandResult.h"
-#include "app/ScriptedPlatform.h"
-#include "app/Session.h"
+#include "program/Workbench.h"
 
-#include <functional>
 #include <string>
 
 namespace CLI {
@@ -32,21 +30,16 @@ void addCleanFlags(CLI::App& command, CleanFlags& flags);
 class CliRun {
 public:
     CliRun();
-    ScriptedPlatform platform;
-    Session session;
-    REVEQfrm& form() { return session.form; }
+    Workbench bench;
 
-    /// Loads a database as the CMD1 button would, the dialog answering with the path.
+    /// Loads a database; its warnings go to standard error.
     CommandResult loadDatabase(const std::string& path);
-    /// Loads a mechanism as the CMD2 button would: cleaned first with --clean; without it,
-    /// a file not in the layout gets a warning on standard error.
+    /// Loads a mechanism: cleaned first with --clean; without it, a file not in the layout
+    /// gets a warning on standard error.
     CommandResult loadMechanism(const std::string& path);
     CleanFlags cleanFlags;
-    /// Does what a user does to an element (selects in a list, types into a box) and
-    /// returns the result of the command the element's handler runs then: for the action
-    /// the handler is one that runs `command` and keeps its result.
-    CommandResult act(std::function<void()>& handler, const std::function<CommandResult()>& command,
-                      const std::function<void()>& action);
+    /// The number of reactions loaded.
+    int reactionCount() const { return static_cast<int>(bench.reactions().size()); }
 };
 
 /// The exit code a result calls for: ExitDone, or ExitRefused after printing the message of

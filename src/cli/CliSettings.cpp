@@ -78,25 +78,20 @@ void addThreadsOption(CLI::App& command, ReversalSettings& settings) {
         ->check(CLI::Range(1, maximumThreads));
 }
 
-void applySettings(CliRun& run, const ReversalSettings& settings) {
-    run.session.batchThreads = settings.threads;
-    REVEQfrm& form = run.form();
+RunSettings runSettingsOf(const ReversalSettings& settings) {
+    RunSettings run;
     if (settings.points)
-        form.Ntxt.setText(*settings.points);
-    if (settings.law == "arrhenius")
-        form.Option1.setSelected(true);
-    else
-        form.Option2.setSelected(true);
-    form.Chk2.setChecked(settings.spacing == "reciprocal");
-    form.ExactThermoChk.setChecked(settings.exactThermo);
-    form.Chk1.setChecked(settings.range.size() == 2);
-    if (settings.range.size() == 2) {
-        form.Cold2txt.setText(settings.range[0]);
-        form.Hot2txt.setText(settings.range[1]);
-    }
+        run.points = pointCount(*settings.points);
+    run.law = settings.law == "arrhenius" ? RateLaw::Arrhenius : RateLaw::ModifiedArrhenius;
+    run.reciprocalSpacing = settings.spacing == "reciprocal";
+    run.exactThermo = settings.exactThermo;
+    if (settings.range.size() == 2)
+        run.personal = {true, settings.range[0], settings.range[1]};
+    run.threads = settings.threads;
     if (const std::optional<std::string_view> why = rangeSetAside(settings.range))
         std::cerr << texts::RangeSetAsideStart << settings.range[0] << ' ' << settings.range[1]
                   << texts::RangeSetAsideMiddle << *why << texts::RangeSetAsideEnd << '\n';
+    return run;
 }
 
 int loadInputs(CliRun& run, const std::string& thermo, const std::string& mechanism,
@@ -110,7 +105,7 @@ int loadInputs(CliRun& run, const std::string& thermo, const std::string& mechan
         std::string folder = *settings.workFolder;
         if (!folder.empty() && PathSeparators.find(folder.back()) == std::string_view::npos)
             folder += '/';
-        run.session.common.WorkFolder = folder;
+        run.bench.setWorkFolder(folder);
     }
     return ExitDone;
 }

@@ -2,6 +2,8 @@
 // The settings of the General Settings tab as command-line options, shared by the
 // commands that reverse reactions.
 
+#include "batch/RunSettings.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,7 +17,7 @@ namespace zorbel::cli {
 class CliRun;
 
 struct ReversalSettings {
-    std::optional<std::string> points;     ///< typed into the points box
+    std::optional<std::string> points;     ///< as typed, see pointCount
     std::string law = "modified";          ///< arrhenius | modified
     std::string spacing = "reciprocal";    ///< reciprocal | linear
     std::vector<std::string> range;        ///< COLD HOT: the personal range, typed as text
@@ -34,10 +36,10 @@ void addComputationOptions(CLI::App& command, ReversalSettings& settings);
 /// --threads, for the commands that reverse a batch of reactions.
 void addThreadsOption(CLI::App& command, ReversalSettings& settings);
 
-/// Sets the window's settings as a user would. A personal range whose ends the rules set
-/// aside whatever the reaction is applied as the window applies it, with one line on
-/// standard error that says so.
-void applySettings(CliRun& run, const ReversalSettings& settings);
+/// The run's settings the options give; the others keep their start values. A personal range
+/// whose ends the rules set aside whatever the reaction is applied as the window applies it,
+/// with one line on standard error that says so.
+RunSettings runSettingsOf(const ReversalSettings& settings);
 
 /// Loads the database and the mechanism as the two buttons would, then points the work
 /// folder elsewhere when asked. Returns ExitDone, or ExitRefused after printing why.

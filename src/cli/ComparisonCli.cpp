@@ -2,7 +2,6 @@
 #include "cli/CliSettings.h"
 #include "cli/Commands.h"
 #include "cli/Terminal.h"
-#include "commands/ComparisonCommand.h"
 
 #include <CLI/CLI.hpp>
 
@@ -27,23 +26,21 @@ int runAnnotate(const AnnotateOptions& options) {
     CliRun run;
     if (int code = exitCodeOf(run.loadDatabase(options.thermo)))
         return code;
-    applySettings(run, options.settings);
     showProgressLine(run);
-    // The same handler the button runs, so that a fault ends in lblerror as in the window.
-    AnnotationCounts counts;
-    run.platform.fileAnswers.push_back(options.comparison);
+    // The same command the button runs, so that a fault is reported as in the window.
+    AnnotationView view;
     const CommandResult annotated =
-        run.session.start([&] { return annotateComparison(run.session, &counts); });
+        run.bench.annotate(options.comparison, runSettingsOf(options.settings), view);
     endProgressLine();
     if (!annotated.done()) {
         if (annotated.message.empty())
             std::cerr << notAnnotated << options.comparison << '\n';
         return exitCodeOf(annotated);
     }
-    std::cout << "Different: " << counts.different << '\n'
-              << "Identical within tolerance: " << counts.identical << '\n'
-              << "Not calculated: " << counts.notCalculated << '\n'
-              << run.session.common.ComparisonPath << '\n';
+    std::cout << "Different: " << view.different << '\n'
+              << "Identical within tolerance: " << view.identical << '\n'
+              << "Not calculated: " << view.notCalculated << '\n'
+              << view.comparisonPath << '\n';
     return ExitDone;
 }
 

@@ -1,6 +1,5 @@
 #include "cli/CliRun.h"
 #include "cli/Commands.h"
-#include "commands/MechanismCommands.h"
 
 #include <CLI/CLI.hpp>
 
@@ -8,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zorbel::cli {
 
@@ -23,8 +23,8 @@ constexpr std::string_view plusNames[] = {"Plus, reactants 1-2", "Plus, reactant
 constexpr std::string_view shownWord = "shown";
 constexpr std::string_view hiddenWord = "hidden";
 
-std::string_view visibility(const Element& element) {
-    return element.visible() ? shownWord : hiddenWord;
+std::string_view visibility(bool shown) {
+    return shown ? shownWord : hiddenWord;
 }
 
 int listReactions(const std::string& path, const CleanFlags& flags) {
@@ -32,19 +32,28 @@ int listReactions(const std::string& path, const CleanFlags& flags) {
     run->cleanFlags = flags;
     if (int code = exitCodeOf(run->loadMechanism(path)))
         return code;
-    const ListBox& list = run->form().LOS2;
-    for (int index = 0; index < list.count(); ++index)
-        std::cout << index << ": " << list.at(index) << '\n';
-    std::cout << run->form().List2Nbr.caption() << '\n';
+    const std::vector<std::string> reactions = run->bench.reactions();
+    for (std::size_t index = 0; index < reactions.size(); ++index)
+        std::cout << index << ": " << reactions[index] << '\n';
+    std::cout << run->bench.reactionCount() << '\n';
     return ExitDone;
 }
 
-/// A multi-line message of the window, one line of output per line.
-std::string asOutputLines(std::string text, const std::string& newLine) {
-    for (std::size_t at = text.find(newLine); !newLine.empty() && at != std::string::npos;
-         at = text.find(newLine, at + 1))
-        text.replace(at, newLine.size(), "\n");
-    return text;
+void printReaction(const ReactionView& view) {
+    for (std::size_t slot = 0; slot < std::size(slotNames); ++slot)
+        std::cout << slotNames[slot] << ": " << view.slots[slot] << " ("
+                  << visibility(view.slotShown[slot]) << ")\n";
+    for (std::size_t plus = 0; plus < std::size(plusNames); ++plus)
+        std::cout << plusNames[plus] << ": " << visibility(view.plusShown[plus]) << '\n';
+    std::cout << "Arrow: " << view.arrow << '\n';
+    std::cout << "A: " << view.A << '\n';
+    std::cout << "n: " << view.n << '\n';
+    std::cout << "Ea: " << view.Ea << '\n';
+    std::cout << "AFormat: \"" << view.patterns[0] << "\"\n";
+    std::cout << "NFormat: \"" << view.patterns[1] << "\"\n";
+    std::cout << "EaFormat: \"" << view.patterns[2] << "\"\n";
+    if (!view.message.empty())
+        std::cout << view.message << '\n';
 }
 
 int showOneReaction(const std::string& path, int index, const CleanFlags& flags) {
@@ -52,8 +61,7 @@ int showOneReaction(const std::string& path, int index, const CleanFlags& flags)
     run->cleanFlags = flags;
     if (int code = exitCodeOf(run->loadMechanism(path)))
         return code;
-    REVEQfrm& form = run->form();
-    const int count = form.LOS2.count();
+    const int count = run->reactionCount();
     if (index < 0 || index >= count) {
         std::cerr << noSuchReaction << index;
         if (count == 0)
@@ -62,28 +70,11 @@ int showOneReaction(const std::string& path, int index, const CleanFlags& flags)
             std::cerr << indexRange << count - 1 << ".\n";
         return ExitRefused;
     }
-    const CommandResult shown = run->act(
-        form.LOS2.onSelect, [&run] { return showReaction(run->session); },
-        [&form, index] { form.LOS2.select(index); });
+    ReactionView view;
+    const CommandResult shown = run->bench.showReaction(index, view);
     if (!shown.done())
         return exitCodeOf(shown);
-
-    for (std::size_t slot = 0; slot < std::size(slotNames); ++slot) {
-        const TextBox& box = form.PropTxt[REVEQfrm::FirstSlot + slot];
-        std::cout << slotNames[slot] << ": " << box.text() << " (" << visibility(box) << ")\n";
-    }
-    for (std::size_t plus = 0; plus < form.PlusLbl.size(); ++plus)
-        std::cout << plusNames[plus] << ": " << visibility(form.PlusLbl[plus]) << '\n';
-    std::cout << "Arrow: " << form.EgalLbl.caption() << '\n';
-    std::cout << "A: " << form.PropTxt[REVEQfrm::ForwardA].text() << '\n';
-    std::cout << "n: " << form.PropTxt[REVEQfrm::ForwardN].text() << '\n';
-    std::cout << "Ea: " << form.PropTxt[REVEQfrm::ForwardEa].text() << '\n';
-    const CommonValue& common = run->session.common;
-    std::cout << "AFormat: \"" << common.AFormat << "\"\n";
-    std::cout << "NFormat: \"" << common.NFormat << "\"\n";
-    std::cout << "EaFormat: \"" << common.EaFormat << "\"\n";
-    if (!shown.message.empty())
-        std::cout << asOutputLines(shown.message, common.NewLine) << '\n';
+    printReaction(view);
     return ExitDone;
 }
 

@@ -1,7 +1,6 @@
 #include "cli/CliRun.h"
 #include "cli/CliSettings.h"
 #include "cli/Commands.h"
-#include "commands/ReverseCommand.h"
 
 #include <CLI/CLI.hpp>
 
@@ -23,23 +22,22 @@ int runReverse(const ReverseOptions& options) {
     CliRun run;
     if (int code = loadInputs(run, options.thermo, options.mechanism, options.settings))
         return code;
-    REVEQfrm& form = run.form();
-    if (options.index < 0 || options.index >= form.LOS2.count()) {
-        std::cerr << "There is no reaction of index " << options.index << " (0 to "
-                  << form.LOS2.count() - 1 << ").\n";
+    const int count = run.reactionCount();
+    if (options.index < 0 || options.index >= count) {
+        std::cerr << "There is no reaction of index " << options.index << " (0 to " << count - 1
+                  << ").\n";
         return ExitRefused;
     }
-    applySettings(run, options.settings);
-    form.LOS2.select(options.index);
+    ReverseView view;
     const CommandResult reversed =
-        run.session.start([&run] { return reverseShownReaction(run.session); });
+        run.bench.reverse(options.index, runSettingsOf(options.settings), view);
     if (!reversed.done())
         return exitCodeOf(reversed);
-    std::cout << "Arev  = " << form.PropTxt[REVEQfrm::ReverseA].text() << '\n'
-              << "nrev  = " << form.PropTxt[REVEQfrm::ReverseN].text() << '\n'
-              << "Earev = " << form.PropTxt[REVEQfrm::ReverseEa].text() << '\n'
-              << "S     = " << form.lblerror2.caption() << '\n'
-              << form.Templbl.caption() << '\n';
+    std::cout << "Arev  = " << view.Arev << '\n'
+              << "nrev  = " << view.nrev << '\n'
+              << "Earev = " << view.Earev << '\n'
+              << "S     = " << view.S << '\n'
+              << view.range << '\n';
     if (!reversed.message.empty())
         std::cout << "warning: " << reversed.message << '\n';
     return ExitDone;

@@ -1,6 +1,5 @@
 #include "cli/CliRun.h"
 #include "cli/Commands.h"
-#include "commands/ReactionSearch.h"
 
 #include <CLI/CLI.hpp>
 
@@ -13,29 +12,17 @@ namespace zorbel::cli {
 
 namespace {
 
-/// Opens the search window on the loaded mechanism as a user would: types the species
-/// into its boxes, starts the search, prints what the window then shows (the reactions
-/// found, one a line, and the result count) and closes it. The search's result, or the
-/// opening's when the window did not open.
+/// Searches the loaded mechanism and prints the reactions found, one a line, and their
+/// count in words.
 CommandResult searchLoadedMechanism(CliRun& run, const std::vector<std::string>& species,
                                     std::ostream& out) {
-    CommandResult searched;
-    run.platform.onSearch = [&run, &species, &out, &searched](Findfrm& window) {
-        TextBox* const boxes[] = {&window.Usereqn1, &window.Usereqn2, &window.Usereqn3};
-        for (size_t index = 0; index < species.size() && index < std::size(boxes); ++index)
-            boxes[index]->setText(species[index]);
-        searched = run.act(
-            window.FindCmdR.onClick, [&run] { return runSearch(run.session); },
-            [&window] { window.FindCmdR.click(); });
-        for (const std::string& entry : window.SubLOS2copy.entries())
-            out << entry << '\n';
-        out << window.resultlbl.caption() << '\n';
-        window.Closefrm.click();
-    };
-    const CommandResult opened =
-        run.session.start([&run] { return openSearchWindow(run.session); });
-    run.platform.onSearch = nullptr;
-    return opened.done() ? searched : opened;
+    SearchView view;
+    const CommandResult searched = run.bench.search(species, view);
+    for (const std::string& entry : view.found)
+        out << entry << '\n';
+    if (view.searched)
+        out << view.count << '\n';
+    return searched;
 }
 
 struct SearchOptions {

@@ -60,10 +60,8 @@ bool standardErrorIsTerminal() {
 void showProgressLine(CliRun& run) {
     if (!standardErrorIsTerminal())
         return;
-    const REVEQfrm& form = run.form();
-    run.platform.onEvents = [&form] {
-        std::cerr << "\r" << static_cast<int>(form.ProgBar.value()) << "%  "
-                  << form.timeremaining.caption() << "      " << std::flush;
+    run.bench.onProgress = [](int percent, const std::string& remaining) {
+        std::cerr << "\r" << percent << "%  " << remaining << "      " << std::flush;
     };
 }
 

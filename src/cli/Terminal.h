@@ -32,8 +32,8 @@ class CliRun;
 /// True when standard error is a terminal.
 bool standardErrorIsTerminal();
 
-/// From now on, every turn of the run's event loop rewrites the progress line: the
-/// percentage and the remaining time the window shows.
+/// From now on, the run's every step rewrites the progress line: the percentage and the
+/// remaining time.
 void showProgressLine(CliRun& run);
 /// Ends the progress line, so that what follows starts on a line of its own.
 void endProgressLine();

@@ -1,17 +1,18 @@
 #include "cli/CliRun.h"
 #include "cli/Commands.h"
-#include "commands/ThermoCommands.h"
 #include "text/StringOps.h"
 #include "thermo/SpeciesRecord.h"
 #include "thermo/ThermoTexts.h"
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zorbel::cli {
 
@@ -25,7 +26,7 @@ constexpr std::string_view TemperatureHelp =
     "a temperature [K] typed into the Cp/R box, as text (it fills all three boxes)";
 constexpr std::string_view UnknownSpecies = "No species of that name in the database: ";
 
-/// Labels are padded to one width, then "= " and the window's text as it stands (plain
+/// Labels are padded to one width, then "= " and the text as shown (plain
 /// numbers keep their leading blank).
 constexpr std::size_t labelWidth = 12;
 
@@ -42,65 +43,60 @@ struct SpeciesOptions {
     std::optional<std::string> temperature;
 };
 
-void printProperty(std::string_view label, const TextBox& box, const TextBox& lowerBox) {
-    printShown(label, box.text());
-    if (lowerBox.visible())
-        printShown(std::string(label) + " low", lowerBox.text());
+void printProperty(std::string_view label, const PropertyView& property) {
+    printShown(label, property.value);
+    if (property.low)
+        printShown(std::string(label) + " low", *property.low);
 }
 
-int printSpeciesList(const REVEQfrm& form) {
-    for (const std::string& name : form.LOS1.entries())
+int printSpeciesList(const CliRun& run) {
+    for (const std::string& name : run.bench.species())
         std::cout << name << '\n';
-    std::cout << form.List1Nbr.caption() << '\n';
+    std::cout << run.bench.speciesCount() << '\n';
     return ExitDone;
 }
 
-void printSpeciesShown(const CliRun& run) {
-    const REVEQfrm& form = run.session.form;
-    printShown("species", form.LOS1.selectedText());
+void printSpeciesShown(const SpeciesView& view) {
+    printShown("species", view.name);
     for (std::size_t i = 0; i < std::size(texts::CoefficientNames); ++i)
-        printShown(texts::CoefficientNames[i], form.PropTxt[i].text());
-    printShown("TLow", run.session.common.TLow);
-    printShown("THigh", run.session.common.THigh);
-    printShown("TCommon", run.session.common.TCommon);
-    printShown("Lbl8", form.Lbl8.caption());
-    printShown("Lbl10", form.Lbl10.caption());
-    printShown("Lbl11", form.Lbl11.caption());
+        printShown(texts::CoefficientNames[i], view.coefficients[i]);
+    printShown("TLow", view.TLow);
+    printShown("THigh", view.THigh);
+    printShown("TCommon", view.TCommon);
+    printShown("ranges", view.temperatures);
+    printShown("high range", view.highRange);
+    printShown("low range", view.lowRange);
 }
 
-/// Types the temperature into the Cp/R box and prints the three properties it gives.
+/// The three properties at a temperature typed as the Cp/R box would take it.
 int printEvaluation(CliRun& run, const std::string& temperature) {
-    REVEQfrm& form = run.form();
-    const CommandResult evaluated = run.act(
-        form.TXT1K.onChange, [&run] { return evaluateCp(run.session); },
-        [&form, &temperature] { form.TXT1K.setText(temperature); });
-    printShown("T (K)", form.TXT1K.text());
-    printProperty("Cp/R", form.TXT1CP, form.TXT1CPBis);
-    printProperty("H/RT", form.TXT1H, form.TXT1HBis);
-    printProperty("S/R", form.TXT1S, form.TXT1SBis);
+    PropertiesView view;
+    const CommandResult evaluated = run.bench.evaluate(temperature, view);
+    printShown("T (K)", view.temperature);
+    printProperty("Cp/R", view.Cp);
+    printProperty("H/RT", view.H);
+    printProperty("S/R", view.S);
     return exitCodeOf(evaluated);
 }
 
 int runSpecies(const SpeciesOptions& options) {
     CliRun run;
-    REVEQfrm& form = run.form();
     if (const int refused = exitCodeOf(run.loadDatabase(options.database)); refused != ExitDone)
         return refused;
     if (!options.name)
-        return printSpeciesList(form);
+        return printSpeciesList(run);
     const std::string name = toUpperAscii(*options.name);
-    if (form.LOS1.find(name) < 0) {
+    const std::vector<std::string> species = run.bench.species();
+    if (std::find(species.begin(), species.end(), name) == species.end()) {
         std::cerr << UnknownSpecies << name << '\n';
         return ExitRefused;
     }
     // A record that cannot be computed with, or found, is refused before anything is
     // printed.
-    const CommandResult shown = run.act(
-        form.LOS1.onSelect, [&run] { return showSpecies(run.session); },
-        [&form, &name] { form.LOS1.selectFirstEqual(name); });
-    if (const int refused = exitCodeOf(shown); refused != ExitDone)
+    SpeciesView view;
+    if (const int refused = exitCodeOf(run.bench.showSpecies(name, view)); refused != ExitDone)
         return refused;
-    printSpeciesShown(run);
+    printSpeciesShown(view);
     return options.temperature ? printEvaluation(run, *options.temperature) : ExitDone;
 }
 

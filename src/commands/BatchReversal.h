@@ -10,6 +10,7 @@
 namespace zorbel {
 
 class LineWriter;
+class ResultSink;
 class Session;
 
 /// CMD4: checks, asks for confirmation, runs the worker.
@@ -24,9 +25,11 @@ enum class ClosingBox { Shown, Omitted };
 /// be read or the file could not be created or written (lblerror then says so, and the
 /// folder keeps the RevAll.txt it had); stopped when the user stopped the run.
 /// With `held` the complete file is not put in place but handed over there, so that the
-/// caller can read it back and put it in place together with its own file, or drop it.
+/// caller can put it in place together with its own file, or drop it; `also`, when given,
+/// takes every reaction's result as the file does.
 CommandResult reverseAllWorker(Session& session, ClosingBox closingBox,
-                               std::unique_ptr<LineWriter>* held = nullptr);
+                               std::unique_ptr<LineWriter>* held = nullptr,
+                               ResultSink* also = nullptr);
 
 /// CMD5: the reactions selected in LOS2, into RevSelected.txt. A selection of fewer than
 /// two reactions is refused in a message box (the result's message is then empty).

@@ -1,5 +1,6 @@
 #include "commands/CheckCommand.h"
 
+#include "app/AppTexts.h"
 #include "app/Session.h"
 #include "commands/MechanismCommands.h"
 #include "commands/ThermoCommands.h"

@@ -8,6 +8,7 @@
 #include "comparison/Annotation.h"
 #include "comparison/ComparisonFile.h"
 #include "comparison/ComparisonTexts.h"
+#include "comparison/ReversedSink.h"
 #include "files/TextFiles.h"
 #include "text/NumberText.h"
 
@@ -195,35 +196,26 @@ std::optional<CommandResult> refusalBeforeRun(Session& session, const LoadedComp
 }
 
 /// Reverses the listed reactions into RevAll.txt, which waits complete in its scratch file
-/// (`revAllFile`) to be put in place with the annotated file, and sorts them into their
-/// groups. Nothing, with `result` saying why, when the run stopped or failed.
+/// (`revAllFile`) to be put in place with the annotated file, and sorts their results into
+/// their groups. Nothing, with `result` saying why, when the run stopped or failed.
 std::optional<ClassifiedLines> reverseAndClassify(Session& session, const LoadedComparison& loaded,
                                                   const std::string& revAllPath,
                                                   std::unique_ptr<LineWriter>& revAllFile,
                                                   CommandResult& result) {
-    const CommandResult reversed = reverseAllWorker(session, ClosingBox::Omitted, &revAllFile);
-    if (!reversed.done()) {
-        result = reversed.outcome == Outcome::Stopped
-                     ? reversed
+    // The run's results, each with the reaction this command listed, so that each meets
+    // its own second expression.
+    ReversedReactionsSink reversed;
+    const CommandResult run =
+        reverseAllWorker(session, ClosingBox::Omitted, &revAllFile, &reversed);
+    if (!run.done()) {
+        result = run.outcome == Outcome::Stopped
+                     ? run
                      : session.refuse(std::string(texts::RevAllNotWritten) + revAllPath);
         return std::nullopt;
     }
     session.form.MSFG.clear();
-    const std::optional<std::vector<std::string>> revAll = readLines(revAllFile->scratchPath());
-    if (!revAll) {
-        result = session.refuse(std::string(texts::RevAllNotRead) + revAllPath);
-        return std::nullopt;
-    }
-    // Paired against the reactions this command listed, so that each result meets its own
-    // second expression.
-    const std::optional<std::vector<ReversedReaction>> results =
-        pairResults(*revAll, entriesOf(loaded.marked));
-    if (!results) {
-        result = session.refuse(std::string(texts::RevAllMismatch) + revAllPath);
-        return std::nullopt;
-    }
     std::optional<ClassifiedLines> classified =
-        classifyAll(session, *results, loaded.marked, loaded.settings, result);
+        classifyAll(session, reversed.reactions, loaded.marked, loaded.settings, result);
     if (classified)
         session.form.MSFG.clear();
     return classified;

@@ -4,6 +4,7 @@
 #include "app/Session.h"
 #include "app/Speedfrm.h"
 #include "commands/OutputClash.h"
+#include "batch/ResultLines.h"
 #include "files/TextFiles.h"
 #include "mechanism/MechanismTexts.h"
 #include "reversal/ReversalTexts.h"
@@ -151,18 +152,14 @@ std::string reverseReactionText(const ReactionSlots& slots) {
 
 ReversalRequest requestFromWindow(const Session& session) {
     const REVEQfrm& form = session.form;
-    ReversalRequest request;
+    ReversalRequest request =
+        requestWith(session.runSettings(), static_cast<double>(session.common.GasConstant));
     for (size_t k = 0; k < SlotCount; ++k)
         request.slots[k] = form.PropTxt[REVEQfrm::FirstSlot + k].text();
     request.aText = form.PropTxt[REVEQfrm::ForwardA].text();
     request.nText = form.PropTxt[REVEQfrm::ForwardN].text();
     request.eaText = form.PropTxt[REVEQfrm::ForwardEa].text();
     request.points = session.common.LastPoint + 1;
-    request.personal = {form.Chk1.checked(), form.Cold2txt.text(), form.Hot2txt.text()};
-    request.reciprocalSpacing = form.Chk2.checked();
-    request.law = form.Option1.selected() ? RateLaw::Arrhenius : RateLaw::ModifiedArrhenius;
-    request.gasConstant = static_cast<double>(session.common.GasConstant);
-    request.exactThermo = form.ExactThermoChk.checked();
     return request;
 }
 
@@ -176,9 +173,9 @@ void showSlotsAndRange(Session& session, const ReversalOutcome& outcome) {
     if (!outcome.rangeFixed)
         return;
     form.Coldtxt.setText(outcome.range.cold);
-    form.Coldtxt.setBold(outcome.range.coldBold);
+    form.Coldtxt.setBold(outcome.range.coldPersonal);
     form.Hottxt.setText(outcome.range.hot);
-    form.Hottxt.setBold(outcome.range.hotBold);
+    form.Hottxt.setBold(outcome.range.hotPersonal);
 }
 
 void showLastSpecies(Session& session, const ReversalOutcome& outcome) {
@@ -199,25 +196,10 @@ void showLastSpecies(Session& session, const ReversalOutcome& outcome) {
 
 std::string dataFault(const CommonValue& common, const ReversalOutcome& outcome, int listIndex,
                       std::string_view thermoFile, std::string_view mechanismFile) {
-    if (outcome.refusal == Refusal::UnusableRecord && outcome.unusableRecord)
-        return recordRefusal(outcome.detail, *outcome.unusableRecord, thermoFile, false);
-    if (outcome.refusal == Refusal::EmptyRange && outcome.unusableRecord)
-        return recordRefusal(outcome.detail, *outcome.unusableRecord, thermoFile, false) +
-               std::string(texts::HeaderRangeReversed) + outcome.unusableRecord->TLow +
-               outcome.unusableRecord->THigh;
-    const bool unreadable = outcome.refusal == Refusal::Unreadable;
-    if (outcome.refusal != Refusal::Coefficients && !unreadable)
-        return {};
-    std::string place;
+    int line = 0;
     if (listIndex >= 0 && static_cast<size_t>(listIndex) < common.ReactionLines.size())
-        place = std::string(texts::ReactionLineStart) +
-                std::to_string(common.ReactionLines[static_cast<size_t>(listIndex)]) +
-                (mechanismFile.empty()
-                     ? std::string()
-                     : std::string(texts::ReactionLineOf) + std::string(mechanismFile)) +
-                std::string(texts::ReactionLineEnd);
-    return place + (unreadable ? std::string() : std::string(texts::CoefficientsNotThree)) +
-           outcome.detail;
+        line = common.ReactionLines[static_cast<size_t>(listIndex)];
+    return dataFaultText(outcome, line, thermoFile, mechanismFile);
 }
 
 /// The missing species refusal; without the colours (on the command line) the names,

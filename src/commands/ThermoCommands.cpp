@@ -163,10 +163,10 @@ CommandResult showSpecies(Session& session) {
         common.TLow = record->TLow;
         common.THigh = record->THigh;
         common.TCommon = record->TCommon;
-        const RangeLabels labels = rangeLabels(*record);
-        form.Lbl8.setCaption(labels.Lbl8);
-        form.Lbl10.setCaption(labels.Lbl10);
-        form.Lbl11.setCaption(labels.Lbl11);
+        const RangeTexts labels = rangeTexts(*record);
+        form.Lbl8.setCaption(labels.temperatures);
+        form.Lbl10.setCaption(labels.highRange);
+        form.Lbl11.setCaption(labels.lowRange);
         for (std::size_t i = 0; i < coefficientBoxes; ++i)
             form.PropTxt[i].setText(record->coefficientTexts[i]);
     } else {

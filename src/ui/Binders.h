@@ -61,6 +61,11 @@ private:
 
 enum class Selection { Single, Extended };
 
+/// The binder of a list view: its entries through a light model, its selection kept in
+/// step with the element both ways. Owned by the view.
+Binder* listBinder(ElementListView* view, Controller& controller, ListBox& list,
+                   Selection selection);
+
 class Binding {
 public:
     explicit Binding(Controller& controller);

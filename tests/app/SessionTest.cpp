@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace zorbel {
@@ -63,6 +64,39 @@ TEST_F(SessionTest, PointsValidationMessages) {
         EXPECT_EQ(form.lblerror.caption(), c.message);
         EXPECT_EQ(form.Ntxt.text(), c.textAfter);
     }
+}
+
+// A run's settings as the window builds them from its widgets, and given ones shown in
+// them: what goes in comes out, and a count the points box would refuse shows empty.
+TEST_F(SessionTest, RunSettingsGoBetweenTheWidgetsAndTheRun) {
+    RunSettings given;
+    given.points = 120;
+    given.law = RateLaw::Arrhenius;
+    given.reciprocalSpacing = false;
+    given.personal = {true, "300", "2000"};
+    given.exactThermo = true;
+    given.wholeMechanism = true;
+    given.threads = 3;
+    given.reportPath = "report.csv";
+    session.applySettings(given);
+    EXPECT_EQ(session.runSettings(), given);
+    EXPECT_TRUE(form.Option1.selected() && !form.Chk2.checked() &&
+                form.WholeMechanismChk.checked());
+    EXPECT_EQ(form.Ntxt.text() + " " + form.Cold2txt.text(), "120 300");
+    session.applySettings(RunSettings{});
+    EXPECT_EQ(session.runSettings(), RunSettings{});
+    given.points = 0;
+    session.applySettings(given);
+    EXPECT_EQ(form.Ntxt.text(), "");
+    EXPECT_FALSE(session.checkPoints().done());
+}
+
+TEST(PointCount, AsThePointsBoxTakesATypedText) {
+    const std::pair<const char*, int> cases[] = {
+        {"50", 50},     {"3", 3},     {"10000", 10000}, {"3.4", 3}, {"3.6", 4},   {"2.6", 0},
+        {"10000.4", 0}, {"10001", 0}, {"", 0},          {"abc", 0}, {"1e300", 0}, {"-50", 0}};
+    for (const auto& [text, count] : cases)
+        EXPECT_EQ(pointCount(text), count) << text;
 }
 
 TEST_F(SessionTest, AFaultInAHandlerBecomesAMessage) {

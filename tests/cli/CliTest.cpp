@@ -52,11 +52,12 @@ TEST_F(CliTest, SpeciesListsThenShowsOneAsTheWindowDoes) {
     EXPECT_EQ(result.exitCode, 0);
     for (const char* line :
          {"species     = H2O\n", "lower a7    = -8.49032208E-01\n", "TLow        =  200\n",
-          "Lbl10       =  1000  <= T (high) <  3500\n", "Cp/R        =  4.967\n",
+          "high range  =  1000  <= T (high) <  3500\n", "Cp/R        =  4.967\n",
           "Cp/R low    =  4.967\n", "H/RT        = -25.96\n", "S/R         =  27.99\n"})
         EXPECT_NE(result.out.find(line), std::string::npos) << line << "in\n" << result.out;
     result = runCli("species " + example("example.therm") + " H2O --temperature 1500");
     EXPECT_EQ(result.out.find(" low "), std::string::npos) << result.out;
+    EXPECT_EQ(result.out.find("Lbl"), std::string::npos) << result.out;
 }
 
 TEST_F(CliTest, ReactionsListsAndShowShowsOneAsTheFirstSelectionOfARun) {

@@ -108,7 +108,7 @@ SlotLimits noLimits() {
 TEST(DetectedRange, LargestLowerAndSmallestUpperLimit) {
     const auto detected = [](std::array<SlotLimits, 6> slots) {
         const TemperatureRange range = detectRange(slots);
-        EXPECT_FALSE(range.coldBold || range.hotBold);
+        EXPECT_FALSE(range.coldPersonal || range.hotPersonal);
         return range.cold + " -" + range.hot;
     };
     EXPECT_EQ(detected({species(" 300", " 5000"), species(" 300", " 3000"), noLimits(),
@@ -126,8 +126,8 @@ struct PersonalCase {
     RangeWarning warning;
     const char* rangeCold;
     const char* rangeHot;
-    bool coldBold;
-    bool hotBold;
+    bool coldPersonal;
+    bool hotPersonal;
 };
 
 TEST(PersonalRange, RulesAgainstDetected300To3000) {
@@ -152,8 +152,8 @@ TEST(PersonalRange, RulesAgainstDetected300To3000) {
         EXPECT_EQ(applyPersonalRange(range, {true, c.cold, c.hot}), c.warning);
         EXPECT_EQ(range.cold, c.rangeCold);
         EXPECT_EQ(range.hot, c.rangeHot);
-        EXPECT_EQ(range.coldBold, c.coldBold);
-        EXPECT_EQ(range.hotBold, c.hotBold);
+        EXPECT_EQ(range.coldPersonal, c.coldPersonal);
+        EXPECT_EQ(range.hotPersonal, c.hotPersonal);
     }
     // Not ticked, the personal range is ignored.
     TemperatureRange range{" 300", " 3000", false, false};

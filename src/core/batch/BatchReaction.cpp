@@ -8,19 +8,23 @@
 
 namespace zorbel {
 
-bool requestOfParse(const ParsedReaction& parsed, const ReversalRequest& settings,
-                    ReversalRequest& request) {
-    if (!parsed.coefficientsRead)
-        return false;
-    request = settings;
+ReversalRequest requestOfParse(const ParsedReaction& parsed, const ReversalRequest& settings,
+                               const ForwardTexts& previous) {
+    ReversalRequest request = settings;
     if (parsed.Failed)
         request.slots.fill(std::string(texts::FailedSlotMark));
     else
         request.slots = parsed.Slots;
-    request.aText = parsed.AText;
-    request.nText = parsed.NText;
-    request.eaText = parsed.EaText;
-    return true;
+    if (parsed.coefficientsRead) {
+        request.aText = parsed.AText;
+        request.nText = parsed.NText;
+        request.eaText = parsed.EaText;
+    } else {
+        request.aText = previous.A;
+        request.nText = previous.n;
+        request.eaText = previous.Ea;
+    }
+    return request;
 }
 
 std::array<std::string, 3> reverseCoefficientTexts(const FitResult& fit,
@@ -29,27 +33,44 @@ std::array<std::string, 3> reverseCoefficientTexts(const FitResult& fit,
             formatNumber(fit.RevEa, patterns.EaFormat)};
 }
 
-BatchReaction computeBatchReaction(const std::string& parseText, const BatchSettings& settings,
-                                   SpeciesProvider& species) noexcept {
-    BatchReaction reaction;
+namespace {
+
+void reverseInto(ReactionResult& reaction, const CoefficientPatterns& patterns,
+                 SpeciesProvider& species) {
+    reaction.outcome = reverseReaction(reaction.request, species, SeriesKept::None);
+    if (reaction.outcome.refusal == Refusal::Unreadable)
+        reaction.outcome.detail = reaction.parsed.fault; // why the line could not be cut
+    if (!reaction.outcome.fit)
+        return;
+    reaction.reverseTexts = reverseCoefficientTexts(*reaction.outcome.fit, patterns);
+    reaction.errorText = formatNumber(reaction.outcome.fit->S, texts::ErrorMeasurePattern);
+    reaction.quality =
+        fitQuality(reaction.request, reaction.outcome, reaction.reverseTexts, species);
+}
+
+} // namespace
+
+ReactionResult computeReaction(const std::string& parseText, const ReversalRequest& settings,
+                               const CoefficientPatterns& patterns, const ForwardTexts* previous,
+                               SpeciesProvider& species) noexcept {
+    ReactionResult reaction;
     try {
         reaction.parsed = parseReaction(parseText);
-        if (isIrreversibleReaction(reaction.parsed))
-            return reaction; // nothing to compute: the window's thread writes its one line
-        if (!requestOfParse(reaction.parsed, settings.request, reaction.request))
+        reaction.irreversible = isIrreversibleReaction(reaction.parsed);
+        if (!reaction.parsed.coefficientsRead && previous == nullptr)
             return reaction;
-        reaction.outcome = reverseReaction(reaction.request, species, SeriesKept::None);
-        reaction.patterns = settings.patterns;
-        if (reaction.outcome.fit) {
-            reaction.reverseTexts =
-                reverseCoefficientTexts(*reaction.outcome.fit, settings.patterns);
-            reaction.errorText = formatNumber(reaction.outcome.fit->S, texts::ErrorMeasurePattern);
-            reaction.quality =
-                fitQuality(reaction.request, reaction.outcome, reaction.reverseTexts, species);
-        }
+        reaction.computed = true;
+        if (reaction.irreversible)
+            return reaction;
+        reaction.request =
+            requestOfParse(reaction.parsed, settings, previous ? *previous : ForwardTexts{});
+        reverseInto(reaction, patterns, species);
+    } catch (const std::exception& fault) {
+        reaction.fault = fault.what();
         reaction.computed = true;
     } catch (...) {
-        reaction.computed = false;
+        reaction.fault = std::string();
+        reaction.computed = true;
     }
     return reaction;
 }

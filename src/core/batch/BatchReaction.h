@@ -1,8 +1,8 @@
 #pragma once
-// One reaction of a batch, computed away from the window: parsed, turned into the
-// request the window's boxes would make, reversed, and its reverse coefficients written
-// in the number patterns. The batch threads compute these; the window's thread checks
-// each against what the window then holds and writes it, or computes it again itself.
+// One reaction of a run, computed away from any window: parsed, turned into its request
+// with the run's settings, reversed, and its reverse coefficients written in the run's
+// number patterns. The run's threads compute these; the files and the window only read
+// them.
 
 #include "mechanism/ParsedReaction.h"
 #include "reversal/FitQuality.h"
@@ -16,38 +16,43 @@ namespace zorbel {
 
 class SpeciesProvider;
 
-/// What a batch reads from the window for every reaction, besides the reaction itself.
-struct BatchSettings {
-    ReversalRequest request; ///< the settings' fields; slots and coefficients unused
-    CoefficientPatterns patterns;
-    bool operator==(const BatchSettings&) const = default;
+/// The forward coefficient texts a reaction is reversed with. A line whose coefficients
+/// could not be cut is reversed with those of the reaction before it, as the panel kept
+/// them: they are state the run carries from one reaction to the next.
+struct ForwardTexts {
+    std::string A, n, Ea;
+    bool operator==(const ForwardTexts&) const = default;
 };
 
-struct BatchReaction {
+struct ReactionResult {
     ParsedReaction parsed;
-    /// False when the reaction's result depends on what the window held before it (a line
-    /// whose coefficients could not be cut), or when its computation met a fault: the
-    /// window's thread then computes it itself.
+    /// "=>" on a line that could be cut: nothing is computed.
+    bool irreversible = false;
+    /// False when the reaction waits for the forward texts of the reaction before it.
     bool computed = false;
-    ReversalRequest request; ///< the request the window makes once it shows the reaction
-    ReversalOutcome outcome; ///< without series
-    CoefficientPatterns patterns;
-    std::array<std::string, 3> reverseTexts; ///< Arev, nrev, Earev in the patterns
-    std::string errorText;                   ///< S in its pattern
+    ReversalRequest request;
+    ReversalOutcome outcome;                 ///< without series
+    std::array<std::string, 3> reverseTexts; ///< Arev, nrev, Earev as the files write them
+    std::string errorText;                   ///< S as the files write it
     std::optional<Deviation> quality;        ///< of the reverse texts, see fitQuality
+    /// The words of an unexpected fault that stopped the reaction; nothing else then holds.
+    std::optional<std::string> fault;
+    bool fitted() const { return !fault && !irreversible && outcome.fit.has_value(); }
 };
 
-/// The request the window makes for a reaction once its boxes show the parse, with the
-/// settings' fields from `settings`; false when the boxes would keep texts of an earlier
-/// reaction.
-bool requestOfParse(const ParsedReaction& parsed, const ReversalRequest& settings,
-                    ReversalRequest& request);
+/// The request for a reaction with the settings' fields from `settings`: the parse's
+/// texts, or `previous` for a line whose coefficients could not be cut.
+ReversalRequest requestOfParse(const ParsedReaction& parsed, const ReversalRequest& settings,
+                               const ForwardTexts& previous);
 
-/// Computes one reaction; never throws (a fault leaves it not computed).
-BatchReaction computeBatchReaction(const std::string& parseText, const BatchSettings& settings,
-                                   SpeciesProvider& species) noexcept;
+/// Computes one reaction; `previous` null when the texts of the reaction before are not
+/// known (the result is then not computed when it needs them). Never throws: a fault is
+/// kept in the result.
+ReactionResult computeReaction(const std::string& parseText, const ReversalRequest& settings,
+                               const CoefficientPatterns& patterns, const ForwardTexts* previous,
+                               SpeciesProvider& species) noexcept;
 
-/// The texts of the reverse coefficient boxes for a fit, in the given patterns.
+/// The texts of the reverse coefficients of a fit, in the given patterns.
 std::array<std::string, 3> reverseCoefficientTexts(const FitResult& fit,
                                                    const CoefficientPatterns& patterns);
 

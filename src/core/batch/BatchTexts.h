@@ -1,13 +1,14 @@
 #pragma once
 // Texts of the batch reversals and of the reversed mechanism file.
 
+#include "batch/RevLineGrammar.h"
+
 #include <string_view>
 
 namespace zorbel::texts {
 
 inline constexpr std::string_view RevAllFileName = "RevAll.txt";
 inline constexpr std::string_view RevSelectedFileName = "RevSelected.txt";
-inline constexpr std::string_view GeneratedThe = "!GENERATED THE";
 
 // Result lines of a reaction.
 inline constexpr std::string_view IrreversibleLine =
@@ -21,11 +22,6 @@ inline constexpr std::string_view ColdIgnoredLine =
     "!Your personal Cold Temperature has not been taken into account";
 inline constexpr std::string_view HotIgnoredLine =
     "!Your personal Hot Temperature has not been taken into account";
-inline constexpr std::string_view RevPrefix = "REV/ ";
-inline constexpr std::string_view RangeStart = " !Trange(K) = [";
-inline constexpr std::string_view RangeSeparator = " - ";
-inline constexpr std::string_view RangeEnd = "]";
-inline constexpr std::string_view ErrorMeasureStart = " ; S= ";
 
 // Reactions the computation could not get through: one comment line saying why.
 inline constexpr std::string_view NotCalculatedStart = "!Reverse coef. not calculated: ";
@@ -73,7 +69,6 @@ inline constexpr std::string_view MechanismChanged =
 inline constexpr std::string_view ReportNotWritten = "The report could not be written: ";
 
 // The summary that closes a run.
-inline constexpr std::string_view SummaryTitle = "Summary";
 inline constexpr std::string_view SummaryReactions = "Reactions: ";
 inline constexpr std::string_view SummaryReversed = "reversed (REV/): ";
 inline constexpr std::string_view SummaryPairs = "written as irreversible pairs: ";
@@ -101,7 +96,6 @@ inline constexpr std::string_view FileNotWritten =
     "The reversed mechanism file could not be written completely: ";
 
 // Reverse All.
-inline constexpr std::string_view ReverseAllTitle = "Reverse All";
 inline constexpr std::string_view ReverseAllQuestion = "This procedure may last a long time!";
 inline constexpr std::string_view ContinueAnyway = "Continue anyway?";
 inline constexpr std::string_view RemainingTimeStart = "Estimated remaining time: ";
@@ -109,7 +103,6 @@ inline constexpr std::string_view Minutes = "min";
 inline constexpr std::string_view Seconds = "s";
 
 // Reverse Selected.
-inline constexpr std::string_view ReverseSelectedTitle = "Reverse Selected";
 inline constexpr std::string_view ReverseSelectedQuestion =
     "This procedure may last some minutes, ";
 inline constexpr std::string_view ReverseSelectedDepends =
@@ -117,7 +110,6 @@ inline constexpr std::string_view ReverseSelectedDepends =
 inline constexpr std::string_view BePatient = "Please, be patient...";
 inline constexpr std::string_view InProgress = "Operation in progress...";
 inline constexpr std::string_view JobDoneProgress = "Job Done...";
-inline constexpr std::string_view WarningTitle = "Warning!";
 inline constexpr std::string_view SelectMore = "You need to select more than 1 reaction";
 inline constexpr std::string_view ToUseButton = "to use this button";
 

@@ -83,6 +83,16 @@ FourCells splitFourCells(std::string_view line) {
     return cells;
 }
 
+ReversedReaction reversedReaction(const std::vector<std::string>& lines) {
+    ReversedReaction reversed;
+    if (lines.empty())
+        return reversed;
+    reversed.reaction = splitFourCells(lines.front());
+    if (lines.size() > 1)
+        reversed.result = resultCells(lines.back());
+    return reversed;
+}
+
 std::optional<std::vector<ReversedReaction>> pairResults(const std::vector<std::string>& revAll,
                                                          const std::vector<std::string>& entries) {
     constexpr size_t headerLines = 2;

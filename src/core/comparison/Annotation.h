@@ -28,6 +28,10 @@ struct ReversedReaction {
     FourCells result;
 };
 
+/// One reaction as a run wrote it in the reaction-lines layout: its line, then the lines
+/// that follow it, the last of which settles it.
+ReversedReaction reversedReaction(const std::vector<std::string>& lines);
+
 /// Pairs each reaction line of RevAll.txt (after its two header lines) with the last result
 /// line that follows it before the next reaction line, so that personal-range comments in
 /// front of a "REV/ " line do not shift the pairing. Nothing when the file does not list

@@ -12,9 +12,6 @@
 namespace zorbel::texts {
 
 // The file dialog.
-inline constexpr std::string_view ComparisonDialogTitle = "Selection Vintra output file...";
-inline constexpr std::string_view ComparisonDialogFilter =
-    "TXT Files (*.txt)|*.txt|All Files |*.*|";
 
 // What the command looks for in the comparison file.
 /// Marks a line whose reaction must be reversed and compared.
@@ -88,13 +85,6 @@ inline constexpr std::string_view BadToleranceEnd =
 inline constexpr std::string_view RevAllNotWritten =
     "The reversed mechanism file could not be written beside the comparison file, which was "
     "left unchanged. Check that this folder can be written: ";
-inline constexpr std::string_view RevAllNotRead =
-    "The reversed mechanism file could not be read back, and the comparison file was left "
-    "unchanged. Load the comparison file again: ";
-inline constexpr std::string_view RevAllMismatch =
-    "The reversed mechanism file does not list the marked reactions in order (was it changed "
-    "during the run?), and the comparison file was left unchanged. Load the comparison file "
-    "again: ";
 inline constexpr std::string_view NotComparableStart = "The rate constants of ";
 inline constexpr std::string_view NotComparableAt = " at ";
 inline constexpr std::string_view NotComparableEnd =

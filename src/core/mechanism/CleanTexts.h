@@ -75,7 +75,6 @@ inline constexpr std::string_view SummaryCommentedOut = " commented out";
 // Cleaning on load.
 /// NAME-clean.inp beside the file NAME.ext.
 inline constexpr std::string_view CleanFileEnding = "-clean.inp";
-inline constexpr std::string_view CleanQuestionTitle = "Clean the mechanism";
 inline constexpr std::string_view CleanQuestionStart =
     "This mechanism is not in the layout Zorbel reads. Clean it into ";
 inline constexpr std::string_view CleanQuestionEnd = " beside it and load that?";

@@ -8,9 +8,6 @@
 namespace zorbel::texts {
 
 // Loading a mechanism.
-inline constexpr std::string_view MechanismDialogTitle = "Selection MECHANISM File...";
-inline constexpr std::string_view MechanismDialogFilter =
-    "RXN Files (*.rxn)|*.rxn|Mech Files (*.mech)|*.mech|All Files |*.*|";
 /// Named before " could not be read: ".
 inline constexpr std::string_view TheMechanismFile = "The mechanism file";
 /// The line that opens the reaction section; it must stand alone on its line.

@@ -105,7 +105,6 @@ inline constexpr std::string_view TableHeadAfterLnKf = "\tln(kr)[CK]\tln(kr)[LS]
 inline constexpr std::string_view ErrorLabelPrefix = "S = ";
 
 // The findings of the check of the input files, after a load in the window.
-inline constexpr std::string_view CheckBoxTitle = "Warnings";
 inline constexpr std::string_view CheckBoxStart =
     "The files loaded hold what may make a reversal wrong or leave a reaction out:";
 inline constexpr std::string_view CheckBoxEnd =

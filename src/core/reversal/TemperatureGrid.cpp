@@ -52,13 +52,13 @@ RangeWarning applyPersonalRange(TemperatureRange& range, const PersonalRange& pe
     RangeWarning warning = RangeWarning::None;
     if (uc >= c) {
         range.cold = plainNumber(uc);
-        range.coldBold = true;
+        range.coldPersonal = true;
     } else {
         warning = RangeWarning::ColdIgnored;
     }
     if (uh <= h) {
         range.hot = plainNumber(uh);
-        range.hotBold = true;
+        range.hotPersonal = true;
     } else {
         warning = RangeWarning::HotIgnored;
     }

@@ -15,20 +15,20 @@ struct SlotLimits {
     std::string high; ///< e.g. " 5000"
 };
 
-/// The ends of the range: their texts as Coldtxt and Hottxt show them.
+/// The ends of the range: their texts in the plain number form, as the files write them.
 struct TemperatureRange {
     std::string cold = " 0";
     std::string hot = " 10000";
-    bool coldBold = false; ///< the end comes from the personal range
-    bool hotBold = false;
+    bool coldPersonal = false; ///< each end: taken from the personal range
+    bool hotPersonal = false;
 };
 
 enum class RangeWarning { None, NotSuitable, ColdIgnored, HotIgnored };
 
 struct PersonalRange {
     bool use = false;
-    std::string cold; ///< text of Cold2txt
-    std::string hot;  ///< text of Hot2txt
+    std::string cold; ///< as typed
+    std::string hot;
     bool operator==(const PersonalRange&) const = default;
 };
 

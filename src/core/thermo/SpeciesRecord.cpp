@@ -236,16 +236,16 @@ std::optional<SpeciesRecord> findSpeciesRecord(const std::vector<std::string>& f
     return std::nullopt;
 }
 
-RangeLabels rangeLabels(const SpeciesRecord& record) {
+RangeTexts rangeTexts(const SpeciesRecord& record) {
     // Built by appending: each value keeps its own leading blank.
-    RangeLabels labels;
-    labels.Lbl8.append(record.TLow)
+    RangeTexts labels;
+    labels.temperatures.append(record.TLow)
         .append(texts::RangeGap)
         .append(record.THigh)
         .append(texts::RangeGap)
         .append(record.TCommon);
-    labels.Lbl10.append(record.TCommon).append(texts::HighRangeJoin).append(record.THigh);
-    labels.Lbl11.append(record.TLow).append(texts::LowRangeJoin).append(record.TCommon);
+    labels.highRange.append(record.TCommon).append(texts::HighRangeJoin).append(record.THigh);
+    labels.lowRange.append(record.TLow).append(texts::LowRangeJoin).append(record.TCommon);
     return labels;
 }
 

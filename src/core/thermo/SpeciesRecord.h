@@ -95,11 +95,10 @@ HeaderTemperatures headerTemperatures(std::string_view header);
 /// A coefficient field (blanks already removed) as its box shows it.
 std::string coefficientText(std::string_view field);
 
-/// The captions describing a record's ranges: Lbl8 (the three temperatures), Lbl10
-/// (high range) and Lbl11 (low range).
-struct RangeLabels {
-    std::string Lbl8, Lbl10, Lbl11;
+/// A record's ranges in words: its three temperatures, then its high and its low range.
+struct RangeTexts {
+    std::string temperatures, highRange, lowRange;
 };
-RangeLabels rangeLabels(const SpeciesRecord& record);
+RangeTexts rangeTexts(const SpeciesRecord& record);
 
 } // namespace zorbel

@@ -10,10 +10,6 @@
 namespace zorbel::texts {
 
 // The database file dialog.
-inline constexpr std::string_view ThermoDialogTitle = "Selection THERMO File...";
-// The second filter is labelled *.the but matches *.therm: users know it that way.
-inline constexpr std::string_view ThermoDialogFilter =
-    "DAT Files (*.dat)|*.dat|THE Files (*.the)|*.therm|All Files |*.*|";
 
 // The line that closes a database; exactly these three letters, nothing after them.
 inline constexpr std::string_view EndLine = EndKeyword;
@@ -72,7 +68,6 @@ inline constexpr std::string_view DefaultCommonUsed =
 inline constexpr std::string_view RangeStaysImpossible =
     " (an impossible range however read: the low end must lie below the high end, the "
     "common temperature between them; no reaction with this species can be reversed)";
-inline constexpr std::string_view ColumnsReadTitle = "Species headers";
 
 // The findings of a check of the database.
 inline constexpr std::string_view CheckHeaderStart = "the header read word by word gives";

@@ -1,0 +1,59 @@
+#pragma once
+// A run of reversals: the reactions of a list in, one typed result per reaction out, in
+// the list's order whatever the number of threads. The run owns its threads, carries the
+// state one reaction hands to the next (the number patterns chosen before it started, the
+// forward texts of the reaction before) and stops when asked.
+
+#include "batch/BatchReaction.h"
+#include "batch/OrderedParallel.h"
+#include "batch/RunSettings.h"
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zorbel {
+
+class SpeciesProvider;
+
+/// How a run starts: the texts its first reaction may inherit and the number patterns its
+/// coefficients are written in.
+struct RunStart {
+    CoefficientPatterns patterns;
+    ForwardTexts previous;
+};
+
+class ReversalRun {
+public:
+    /// Starts computing `parseTexts` (the reactions as the parser reads them) ahead on
+    /// the settings' threads. `species` must outlive the run.
+    ReversalRun(std::vector<std::string> parseTexts, const RunSettings& settings,
+                double gasConstant, RunStart start, SpeciesProvider& species);
+    ~ReversalRun();
+    ReversalRun(const ReversalRun&) = delete;
+    ReversalRun& operator=(const ReversalRun&) = delete;
+
+    std::size_t size() const { return parseTexts_.size(); }
+    /// The result of the next reaction, waiting for the threads; taken 0, 1, 2...
+    ReactionResult next();
+    /// Stops the threads; nothing is taken after.
+    void stop();
+
+    const ReversalRequest& settings() const { return settings_; }
+    const CoefficientPatterns& patterns() const { return start_.patterns; }
+
+private:
+    std::vector<std::string> parseTexts_;
+    ReversalRequest settings_;
+    RunStart start_;
+    SpeciesProvider& species_;
+    std::size_t taken_ = 0;
+    /// Last: its threads end before anything they read goes.
+    std::unique_ptr<OrderedParallel<ReactionResult>> ahead_;
+};
+
+/// The threads a run computes on: the settings', or one per core.
+unsigned runThreads(const RunSettings& settings);
+
+} // namespace zorbel
