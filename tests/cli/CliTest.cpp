@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <ctime>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -144,6 +145,26 @@ TEST_F(CliTest, ReverseAllTakesTheExactThermochemistryAndTheBatchOptions) {
         written.push_back(readFile(folder.path() / "RevAll.txt"));
     }
     EXPECT_NE(written[1], written[0]);
+    EXPECT_NE(written[0].find("\n!GENERATED THE 01/01/26 00:00:00"), std::string::npos);
+
+    // Without --date the local clock's date is written: the day the run started or, past
+    // midnight, the next one.
+    const auto today = [] {
+        const std::time_t now = std::time(nullptr);
+        std::tm local{};
+#ifdef _WIN32
+        localtime_s(&local, &now);
+#else
+        localtime_r(&now, &local);
+#endif
+        char text[16];
+        std::strftime(text, sizeof text, "%d/%m/%y", &local);
+        return "\n!GENERATED THE " + std::string(text) + " ";
+    };
+    const std::string before = today();
+    ASSERT_EQ(runCli(run.substr(0, run.find(" --date"))).exitCode, 0);
+    const std::string dated = readFile(folder.path() / "RevAll.txt");
+    EXPECT_TRUE(contains(dated, before) || contains(dated, today())) << dated.substr(0, 40);
 }
 
 TEST(CliExample, TheExampleComparisonFileAnnotates) {

@@ -1,12 +1,15 @@
 // The blocks of a cleaned mechanism: where each reaction's lines end and what kind of
-// rate they describe.
+// rate they describe; the groups of an auxiliary line they are read from.
 
 #include "mechanism/ReactionBlocks.h"
+#include "mechanism/AuxiliaryGroups.h"
 #include "mechanism/MechanismFile.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace zorbel {
@@ -59,6 +62,41 @@ TEST(ReactionBlocks, KindEndAndFlagsOfEachReaction) {
         EXPECT_EQ(blocks[i].otherKeyword, expected[i].other);
         EXPECT_EQ(blocks[i].duplicate, expected[i].duplicate);
         EXPECT_EQ(blocks[i].givenReverse, expected[i].givenReverse);
+    }
+}
+
+// Each group written back as KEYWORD, then [content] when it has slashes, the closing
+// bracket only when its closing slash is on the line.
+TEST(AuxiliaryGroups, KeywordsAndTheTextBetweenTheirSlashes) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"LOW  /  1.04E+26   -2.76   1600.00/", "LOW[  1.04E+26   -2.76   1600.00]"},
+        {"H2/ 2.40/ h2o/15.40/", "H2[ 2.40] H2O[15.40]"},
+        {"  FORD/CH4 0.5/\tdup  ", "FORD[CH4 0.5] DUP"},
+        {"DUP", "DUP"},
+        {"REV /1 2 3/LOW/4 5 6/", "REV[1 2 3] LOW[4 5 6]"},
+        {"plog/ 1 2 3", "PLOG[ 1 2 3"},
+        {"AR//", "AR[]"},
+        {"AR /", "AR["},
+        {"/x/ y", "[x] Y"},
+        {"", ""},
+        {" \t ", ""},
+    };
+    for (const auto& [line, expected] : cases) {
+        SCOPED_TRACE(line);
+        const std::string_view text = line;
+        std::string written;
+        for (const AuxiliaryGroup& group : groupsOf(text)) {
+            written += (written.empty() ? "" : " ") + group.keyword;
+            if (group.contentBegin == 0)
+                continue;
+            ASSERT_LE(group.contentBegin, group.contentEnd);
+            ASSERT_LE(group.contentEnd, text.size());
+            written += "[" +
+                       std::string(
+                           text.substr(group.contentBegin, group.contentEnd - group.contentBegin)) +
+                       (group.closed ? "]" : "");
+        }
+        EXPECT_EQ(written, expected);
     }
 }
 

@@ -1,13 +1,17 @@
 #include "text/NumberText.h"
 #include "support/TestSupport.h"
 #include "text/DateText.h"
+#include "text/StringOps.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cfloat>
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace zorbel {
 namespace {
@@ -211,6 +215,31 @@ TEST(DateTexts, TwoDigitFields) {
               "14/06/04 09:05:31");
     EXPECT_EQ(formatDate({2026, 12, 6, 23, 59, 0}) + " " + formatTime({2026, 12, 6, 23, 59, 0}),
               "06/12/26 23:59:00");
+}
+
+// The small text edits every reader leans on, at the edges of their ranges: the letters
+// next to A, Z, a and z, a match at either end, words after tabs and at the end of a line.
+TEST(TextEdits, AtTheEdgesOfTheirRanges) {
+    EXPECT_EQ(toUpperAscii("`az{ @AZ[ 9\xe9"), "`AZ{ @AZ[ 9\xe9");
+    for (const char c : std::string_view("AZaz"))
+        EXPECT_TRUE(isAsciiLetter(c)) << c;
+    for (const char c : std::string_view("@[`{09 \xc1"))
+        EXPECT_FALSE(isAsciiLetter(c)) << c;
+    const std::array<const char*, 4> replaced[] = {
+        {"aaa", "aa", "b", "ba"},    {"xaby", "ab", "", "xy"}, {"ab", "ab", "<=>", "<=>"},
+        {"a+b+", "+", "=", "a=b="},  {"+a", "+", "", "a"},     {"abc", "", "x", "abc"},
+        {"abc", "abcd", "x", "abc"},
+    };
+    for (const auto& [text, from, to, expected] : replaced)
+        EXPECT_EQ(replaceAll(text, from, to), expected) << text << " " << from;
+    EXPECT_EQ(removeChars(" a b\tc ", " \t"), "abc");
+    EXPECT_EQ(trimmed(" \t a b \t"), "a b");
+    EXPECT_EQ(trimmed("\t"), "");
+    std::string words;
+    for (const Word& word : wordsOf("  A+B  1.0\tE x"))
+        words += std::to_string(word.begin) + ":" + std::string(word.text) + " ";
+    EXPECT_EQ(words, "2:A+B 7:1.0 11:E 13:x ");
+    EXPECT_TRUE(wordsOf(" \t ").empty());
 }
 
 } // namespace

@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <random>
 #include <set>
+#include <tuple>
 
 namespace zorbel {
 namespace {
@@ -204,6 +205,19 @@ TEST(ThermoIndexTest, RefusesWhatCannotBeRead) {
     // Every kind of line end counts one line: the first coefficient line is line 3.
     EXPECT_EQ(recordFaultReason(*index->find("CO")->fault),
               "line 3, upper a2 (columns 16-30), is blank");
+}
+
+// A range is possible when low < high and the common temperature lies between them, either
+// end included: a record of one temperature (low = high) is not.
+TEST(HeaderColumnsTest, PossibleRanges) {
+    const std::tuple<HeaderTemperatures, bool> cases[] = {
+        {{" 300", " 5000", " 1000"}, true},   {{" 300", " 5000", " 300"}, true},
+        {{" 300", " 5000", " 5000"}, true},   {{" 300", " 300", " 300"}, false},
+        {{" 300", " 5000", " 299.9"}, false}, {{" 300", " 5000", " 5000.1"}, false},
+        {{" 5000", " 300", " 1000"}, false},  {{" 300", " 5000", " 1000", false}, false},
+    };
+    for (const auto& [t, possible] : cases)
+        EXPECT_EQ(isPossibleRange(t), possible) << t.TLow << t.THigh << t.TCommon;
 }
 
 // A header whose word-by-word reading is impossible is read from its columns, and only
