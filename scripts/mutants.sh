@@ -60,9 +60,10 @@ fi
 copy_tree() {
   local file
   mkdir -p "$tree"
-  git ls-files -z -co --exclude-standard >"$build/files"
+  git ls-files -z -co --exclude-standard | while IFS= read -r -d '' file; do
+    [ -f "$file" ] && printf '%s\0' "$file"
+  done >"$build/files"
   while IFS= read -r -d '' file; do
-    [ -f "$file" ] || continue
     if ! cmp -s "$file" "$tree/$file"; then
       mkdir -p "$(dirname "$tree/$file")"
       cp -p "$file" "$tree/$file"

@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace zorbel {
@@ -65,6 +68,57 @@ TEST_F(SessionTest, PointsValidationMessages) {
     }
 }
 
+// The General Settings come back as they were stored, each either way, over the other
+// way; the dialogs' recent files come back newest first, one entry a path.
+TEST_F(SessionTest, SettingsAndRecentFilesComeBackAsStored) {
+    const auto shown = [this] {
+        std::string text =
+            form.Ntxt.text() + "|" + form.Cold2txt.text() + "|" + form.Hot2txt.text();
+        for (const bool on : {form.Chk1.checked(), form.Chk2.checked(), form.Option1.selected(),
+                              form.Option2.selected(), form.WholeMechanismChk.checked(),
+                              form.ExactThermoChk.checked()})
+            text += on ? "1" : "0";
+        return text;
+    };
+    const auto change = [this] {
+        form.Ntxt.setText("77");
+        form.Cold2txt.setText("400");
+        form.Hot2txt.setText("2500");
+        for (CheckBox* box : {&form.Chk1, &form.WholeMechanismChk, &form.ExactThermoChk})
+            box->setChecked(true);
+        form.Chk2.setChecked(false);
+        form.Option1.setSelected(true);
+    };
+    const std::string defaults = shown();
+    change();
+    EXPECT_EQ(shown(), "77|400|2500101011");
+    session.storeSettings();
+    session.restoreDefaults();
+    session.restoreSettings();
+    EXPECT_EQ(shown(), "77|400|2500101011");
+    session.restoreDefaults();
+    session.storeSettings();
+    change();
+    session.restoreSettings();
+    EXPECT_EQ(shown(), defaults);
+
+    // A dialog opens where its kind of file was last found, in the home folder before.
+    std::string recent;
+    for (const char* chosen : {"/a/x.rxn", "/b/y.therm", "/a/x.rxn"}) {
+        platform.fileAnswers.push_back(chosen);
+        EXPECT_EQ(session.askForFile(chosen[1] == 'a' ? "Mechanism" : "Database", {}), chosen);
+        recent += platform.fileRequests.back().initialFolder + " ";
+    }
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && *home != '\0') {
+        EXPECT_EQ(recent, std::string(home) + " " + home + " /a/ ");
+    }
+    recent.clear();
+    for (const Session::RecentFile& file : session.recentFiles())
+        recent += file.title + "=" + file.path + " ";
+    EXPECT_EQ(recent, "Mechanism=/a/x.rxn Database=/b/y.therm ");
+}
+
 TEST_F(SessionTest, AFaultInAHandlerBecomesAMessage) {
     const CommandResult result =
         session.start([]() -> CommandResult { throw std::runtime_error("disk on fire"); });
@@ -90,16 +144,27 @@ TEST(ListBoxTest, ClearingForgetsEverySelectedEntryHoweverItWasSelected) {
         }
         return rows;
     };
-    // Each way of selecting on its own, each time after a clear.
-    const std::vector<std::function<void()>> ways = {
-        [&] { list.select(2); }, [&] { list.markCurrent(2); }, [&] { list.setSelected(2, true); }};
+    // Each way of selecting on its own, each time after a clear, at both ends of the list
+    // and one step beyond each: an index outside changes nothing and tells the window nothing.
+    const std::vector<std::function<void(int)>> ways = {[&](int i) { list.select(i); },
+                                                        [&](int i) { list.markCurrent(i); },
+                                                        [&](int i) { list.setSelected(i, true); }};
     for (const auto& selectEntry : ways) {
-        list.clearSelection();
-        selectEntry();
-        EXPECT_EQ(selectedRows(), std::vector<int>{2});
-        list.clearSelection();
-        EXPECT_EQ(selectedRows(), std::vector<int>{});
+        for (const int index : {-1, 0, 2, 3, 4}) {
+            SCOPED_TRACE(index);
+            list.clearSelection();
+            const auto before = list.selectionRevision();
+            selectEntry(index);
+            const bool inside = index >= 0 && index < list.count();
+            EXPECT_EQ(selectedRows(), inside ? std::vector<int>{index} : std::vector<int>{});
+            EXPECT_EQ(list.selectionRevision() > before, inside);
+            list.clearSelection();
+            EXPECT_EQ(selectedRows(), std::vector<int>{});
+        }
     }
+    list.removeAt(-1);
+    list.removeAt(4);
+    EXPECT_EQ(list.count(), 4);
 
     // Clearing a clear selection still tells the window.
     const auto revision = list.selectionRevision();
@@ -112,6 +177,9 @@ TEST(ListBoxTest, ClearingForgetsEverySelectedEntryHoweverItWasSelected) {
     EXPECT_EQ(selectedRows(), std::vector<int>{2});
     list.clearSelection();
     EXPECT_EQ(selectedRows(), std::vector<int>{});
+    list.add("H+O2(+M)<=>HO2(+M)");
+    list.setSelected(3, true);
+    EXPECT_EQ(selectedRows(), std::vector<int>{3});
 }
 
 TEST(Elements, ATextBoxTellsOnlyOfANewTextAndGridCellsGiveTheirGeneralText) {
@@ -128,7 +196,10 @@ TEST(Elements, ATextBoxTellsOnlyOfANewTextAndGridCellsGiveTheirGeneralText) {
     EXPECT_EQ(grid.filledRows(1), 2);
     grid.clear();
     EXPECT_EQ(grid.text(1, 1), "");
-    EXPECT_THROW(grid.setNumber(25000, 1, 1.0), std::out_of_range);
+    for (const auto& [row, column] : {std::pair{0, 1}, {1, 0}, {25000, 1}, {1, 14}})
+        EXPECT_THROW(grid.setNumber(row, column, 1.0), std::out_of_range) << row << "," << column;
+    grid.setNumber(24999, 13, 1.0);
+    EXPECT_EQ(grid.text(24999, 13), "1");
 }
 
 class HelpLinks : public SessionTest {
