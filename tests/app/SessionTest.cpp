@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <functional>
 #include <string>
 #include <utility>
@@ -68,57 +67,6 @@ TEST_F(SessionTest, PointsValidationMessages) {
     }
 }
 
-// The General Settings come back as they were stored, each either way, over the other
-// way; the dialogs' recent files come back newest first, one entry a path.
-TEST_F(SessionTest, SettingsAndRecentFilesComeBackAsStored) {
-    const auto shown = [this] {
-        std::string text =
-            form.Ntxt.text() + "|" + form.Cold2txt.text() + "|" + form.Hot2txt.text();
-        for (const bool on : {form.Chk1.checked(), form.Chk2.checked(), form.Option1.selected(),
-                              form.Option2.selected(), form.WholeMechanismChk.checked(),
-                              form.ExactThermoChk.checked()})
-            text += on ? "1" : "0";
-        return text;
-    };
-    const auto change = [this] {
-        form.Ntxt.setText("77");
-        form.Cold2txt.setText("400");
-        form.Hot2txt.setText("2500");
-        for (CheckBox* box : {&form.Chk1, &form.WholeMechanismChk, &form.ExactThermoChk})
-            box->setChecked(true);
-        form.Chk2.setChecked(false);
-        form.Option1.setSelected(true);
-    };
-    const std::string defaults = shown();
-    change();
-    EXPECT_EQ(shown(), "77|400|2500101011");
-    session.storeSettings();
-    session.restoreDefaults();
-    session.restoreSettings();
-    EXPECT_EQ(shown(), "77|400|2500101011");
-    session.restoreDefaults();
-    session.storeSettings();
-    change();
-    session.restoreSettings();
-    EXPECT_EQ(shown(), defaults);
-
-    // A dialog opens where its kind of file was last found, in the home folder before.
-    std::string recent;
-    for (const char* chosen : {"/a/x.rxn", "/b/y.therm", "/a/x.rxn"}) {
-        platform.fileAnswers.push_back(chosen);
-        EXPECT_EQ(session.askForFile(chosen[1] == 'a' ? "Mechanism" : "Database", {}), chosen);
-        recent += platform.fileRequests.back().initialFolder + " ";
-    }
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && *home != '\0') {
-        EXPECT_EQ(recent, std::string(home) + " " + home + " /a/ ");
-    }
-    recent.clear();
-    for (const Session::RecentFile& file : session.recentFiles())
-        recent += file.title + "=" + file.path + " ";
-    EXPECT_EQ(recent, "Mechanism=/a/x.rxn Database=/b/y.therm ");
-}
-
 TEST_F(SessionTest, AFaultInAHandlerBecomesAMessage) {
     const CommandResult result =
         session.start([]() -> CommandResult { throw std::runtime_error("disk on fire"); });
@@ -136,16 +84,13 @@ TEST_F(SessionTest, AFaultInAHandlerBecomesAMessage) {
 TEST(ListBoxTest, ClearingForgetsEverySelectedEntryHoweverItWasSelected) {
     ListBox list;
     list.assign({"H+O2<=>O+OH", "H2+O<=>H+OH", "OH+OH<=>O+H2O", "H+HO2<=>OH+OH"});
-    const auto selectedRows = [&list] {
+    const auto selectedRows = [&list] { // one step beyond each end too: never selected
         std::vector<int> rows;
-        for (int row = 0; row < list.count(); ++row) {
-            if (list.isSelected(row))
-                rows.push_back(row);
-        }
+        for (int row = -1; row <= list.count(); ++row)
+            rows.insert(rows.end(), list.isSelected(row) ? 1 : 0, row);
         return rows;
     };
-    // Each way of selecting on its own, each time after a clear, at both ends of the list
-    // and one step beyond each: an index outside changes nothing and tells the window nothing.
+    // Each way of selecting, after a clear, at both ends and one step beyond: outside, nothing.
     const std::vector<std::function<void(int)>> ways = {[&](int i) { list.select(i); },
                                                         [&](int i) { list.markCurrent(i); },
                                                         [&](int i) { list.setSelected(i, true); }};

@@ -151,14 +151,8 @@ TEST_F(CliTest, ReverseAllTakesTheExactThermochemistryAndTheBatchOptions) {
     // midnight, the next one.
     const auto today = [] {
         const std::time_t now = std::time(nullptr);
-        std::tm local{};
-#ifdef _WIN32
-        localtime_s(&local, &now);
-#else
-        localtime_r(&now, &local);
-#endif
         char text[16];
-        std::strftime(text, sizeof text, "%d/%m/%y", &local);
+        std::strftime(text, sizeof text, "%d/%m/%y", std::localtime(&now));
         return "\n!GENERATED THE " + std::string(text) + " ";
     };
     const std::string before = today();

@@ -65,38 +65,27 @@ TEST(ReactionBlocks, KindEndAndFlagsOfEachReaction) {
     }
 }
 
-// Each group written back as KEYWORD, then [content] when it has slashes, the closing
-// bracket only when its closing slash is on the line.
+// Each group as KEYWORD[content], the bracket closed only where its closing slash is.
 TEST(AuxiliaryGroups, KeywordsAndTheTextBetweenTheirSlashes) {
-    const std::pair<const char*, const char*> cases[] = {
+    const std::pair<std::string_view, const char*> cases[] = {
         {"LOW  /  1.04E+26   -2.76   1600.00/", "LOW[  1.04E+26   -2.76   1600.00]"},
         {"H2/ 2.40/ h2o/15.40/", "H2[ 2.40] H2O[15.40]"},
         {"  FORD/CH4 0.5/\tdup  ", "FORD[CH4 0.5] DUP"},
-        {"DUP", "DUP"},
         {"REV /1 2 3/LOW/4 5 6/", "REV[1 2 3] LOW[4 5 6]"},
         {"plog/ 1 2 3", "PLOG[ 1 2 3"},
         {"AR//", "AR[]"},
-        {"AR /", "AR["},
         {"/x/ y", "[x] Y"},
-        {"", ""},
-        {" \t ", ""},
-    };
-    for (const auto& [line, expected] : cases) {
-        SCOPED_TRACE(line);
-        const std::string_view text = line;
+        {" \t ", ""}};
+    for (const auto& [text, expected] : cases) {
         std::string written;
         for (const AuxiliaryGroup& group : groupsOf(text)) {
             written += (written.empty() ? "" : " ") + group.keyword;
-            if (group.contentBegin == 0)
-                continue;
-            ASSERT_LE(group.contentBegin, group.contentEnd);
-            ASSERT_LE(group.contentEnd, text.size());
-            written += "[" +
-                       std::string(
-                           text.substr(group.contentBegin, group.contentEnd - group.contentBegin)) +
-                       (group.closed ? "]" : "");
+            const std::size_t size = group.contentEnd - group.contentBegin;
+            if (group.contentBegin > 0)
+                written += "[" + std::string(text.substr(group.contentBegin, size)) +
+                           (group.closed ? "]" : "");
         }
-        EXPECT_EQ(written, expected);
+        EXPECT_EQ(written, expected) << text;
     }
 }
 
