@@ -1,24 +1,25 @@
 #!/usr/bin/env bash
 # Mutation testing: how many small faults planted in src/ does the test suite catch?
 #   scripts/mutants.sh [--gui] [--timeout SECONDS] [ID...]
-#   scripts/mutants.sh [--gui] [--timeout SECONDS] --fresh N [--seed S]
+#   scripts/mutants.sh [--gui] [--timeout SECONDS] --fresh N [--seed S] [ID...]
 # Plants each mutant of scripts/mutants.txt (or only the IDs given) one at a time, rebuilds,
 # runs the suite until its first failing test, and takes the mutant out again. --fresh draws
 # N new mutants with scripts/mutants-gen.pl instead, seeded by the commit (or by S): a fixed
 # list compares the suite before and after a change, a fresh sample judges it on faults it
-# was never tuned to. A mutant is killed when a test fails, times out or trips the address
-# and undefined-behaviour sanitizers the mutant build runs under (a write past an array is a
-# fault even where no output shows it); it survives when every test passes. One that does
-# not compile, or whose pattern is no longer in the file, is counted apart. Everything
-# happens in build-mutants: a copy of the working tree (so that editing the sources during
-# a run neither disturbs it nor is undone by it) and its build, without the window unless
-# --gui. Run it niced on a shared machine: nice -n 10 scripts/mutants.sh --fresh 45
+# was never tuned to (IDs then pick mutants of the sample, its survivors to try again).
+# A mutant is killed when a test fails, times out or trips the address and undefined-
+# behaviour sanitizers the mutant build runs under (a write past an array is a fault even
+# where no output shows it); it survives when every test passes. One that does not compile,
+# or whose pattern is no longer in the file, is counted apart. Everything happens in
+# build-mutants: a copy of the working tree (so that editing the sources during a run neither
+# disturbs it nor is undone by it) and its build, without the window unless --gui. Run it
+# niced on a shared machine: nice -n 15 scripts/mutants.sh --fresh 45
 gui=OFF
 timeout=120
 fresh=""
 seed=""
 ids=()
-usage="usage: $0 [--gui] [--timeout SECONDS] [ID... | --fresh N [--seed S]]"
+usage="usage: $0 [--gui] [--timeout SECONDS] [--fresh N [--seed S]] [ID...]"
 while [ $# -gt 0 ]; do
   case "$1" in
     --gui) gui=ON ;;
@@ -33,7 +34,7 @@ while [ $# -gt 0 ]; do
 done
 number='^[0-9]+$'
 if [[ -n "$fresh" && ! "$fresh" =~ $number ]] || [[ -n "$seed" && ! "$seed" =~ $number ]] \
-  || [[ -n "$seed" && -z "$fresh" ]] || [[ -n "$fresh" && ${#ids[@]} -gt 0 ]]; then
+  || [[ -n "$seed" && -z "$fresh" ]]; then
   echo "$usage" >&2
   exit 2
 fi
