@@ -206,7 +206,7 @@ TEST(ThermoIndexTest, RefusesWhatCannotBeRead) {
 }
 
 // Possible: low < high (one temperature is no range), low <= common <= high.
-TEST(HeaderColumnsTest, PossibleRanges) {
+TEST(HeaderColumnsTest, PossibleRangesAndTheFilesCommonTemperature) {
     const std::tuple<HeaderTemperatures, bool> cases[] = {
         {{" 300", " 5000", " 1000"}, true},   {{" 300", " 5000", " 300"}, true},
         {{" 300", " 5000", " 5000"}, true},   {{" 300", " 300", " 300"}, false},
@@ -215,6 +215,14 @@ TEST(HeaderColumnsTest, PossibleRanges) {
     };
     for (const auto& [t, possible] : cases)
         EXPECT_EQ(isPossibleRange(t), possible) << t.TLow << t.THigh << t.TCommon;
+    // "1 5 99" is no range: the columns give 300 and 5000, the line after THERMO the common.
+    const std::string header =
+        "XX" + std::string(43, ' ') + "   300.000  5000.000" + std::string(14, ' ') + "1  5 99";
+    const RecordTemperatures read =
+        recordTemperatures({"THERMO", "   300.000  1000.000  5000.000", header}, 2);
+    EXPECT_TRUE(read.fromColumns);
+    EXPECT_EQ(read.temperatures.TLow + read.temperatures.THigh + read.temperatures.TCommon,
+              " 300 5000 1000");
 }
 
 // A header whose word-by-word reading is impossible is read from its columns, and only
