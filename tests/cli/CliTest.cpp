@@ -147,8 +147,7 @@ TEST_F(CliTest, ReverseAllTakesTheExactThermochemistryAndTheBatchOptions) {
     EXPECT_NE(written[1], written[0]);
     EXPECT_NE(written[0].find("\n!GENERATED THE 31/12/26 23:59:59"), std::string::npos);
 
-    // Without --date the local clock's date is written: the day the run started or, past
-    // midnight, the next one.
+    // Without --date, the clock's date: the day the run started or, past midnight, the next.
     const auto today = [] {
         const std::time_t now = std::time(nullptr);
         char text[16];

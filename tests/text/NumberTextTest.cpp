@@ -203,8 +203,7 @@ TEST(NumberPatterns, EmptyPatternGivesTheGeneralText) {
     EXPECT_EQ(formatNumber(1.5e20, ""), "1.5E+20");
 }
 
-// ASCII letters at the edges of their ranges (the characters next to A, Z, a and z are
-// none), and replacements at either end of a text or overlapping themselves.
+// Letters at the edges of their ranges; replacements at either end or overlapping.
 TEST(TextEdits, AtTheEdgesOfTheirRanges) {
     EXPECT_EQ(toUpperAscii("`az{ @AZ[ 9\xe9"), "`AZ{ @AZ[ 9\xe9");
     for (const char c : std::string_view("AZaz@[`{09 \xc1"))
