@@ -152,7 +152,16 @@ inline constexpr std::string_view ChartTableHeader = "T (K),1000 K/T,ln kr compu
 
 // Message boxes.
 inline constexpr std::string_view JobDoneTitle = "JOB DONE!";
+/// The box of a file the database loader refused; the database loaded before stays.
+inline constexpr std::string_view DatabaseRefusedTitle = "Database not loaded";
 inline constexpr std::string_view OutputFileCopiedTo = "Output file copied to:";
+
+// A comparison file opened again from the recent files: confirmed before it is rewritten.
+inline constexpr std::string_view ReopenComparisonTitle = "Annotate the comparison file";
+inline constexpr std::string_view ReopenComparisonStart = "Annotate ";
+inline constexpr std::string_view ReopenComparisonDatabase = " with the database ";
+inline constexpr std::string_view ReopenComparisonEnd =
+    "? A new comparison table is written into the file, and RevAll.txt beside it is replaced.";
 
 // A handler that meets the unexpected says so instead of failing silently.
 inline constexpr std::string_view UnexpectedFault = "Unexpected fault, the command was stopped: ";

@@ -20,9 +20,10 @@ struct FileDialogRequest {
     std::string initialFolder;
 };
 
-enum class MessageButtons { Ok, YesNo };
+/// YesNoCancel asks a question whose Cancel (or Esc) leaves everything as it was.
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
 enum class MessageIcon { None, Information, Question, Stop };
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 struct MessageRequest {
     std::string text;

@@ -22,7 +22,7 @@ MessageAnswer ScriptedPlatform::showMessage(const MessageRequest& request) {
         messageAnswers.pop_front();
         return answer;
     }
-    return request.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+    return request.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
 }
 
 void ScriptedPlatform::showSummary(const std::string& text) {

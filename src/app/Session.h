@@ -76,6 +76,9 @@ public:
     /// same kind of file), the default folder the first time; a preset file answers it
     /// unseen.
     std::optional<std::string> askForFile(std::string_view title, std::string_view filter);
+    /// Puts a file chosen under the title at the head of the recent files: the commands
+    /// call it once the file has been read, so that a file they refused stays out.
+    void rememberFile(std::string_view title, const std::string& path);
     /// Answers the next file dialog without showing it: a recent file opened again.
     std::optional<std::string> presetFile;
 

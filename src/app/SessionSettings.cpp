@@ -6,7 +6,6 @@
 #include "app/Session.h"
 #include "files/TextFiles.h"
 
-#include <algorithm>
 
 namespace zorbel {
 
@@ -15,6 +14,8 @@ namespace {
 constexpr const char* recentKey = "recentFiles";
 constexpr std::size_t recentLimit = 8;
 constexpr char fieldSeparator = '\t';
+/// Followed by a file dialog's title: the folder that dialog opens in.
+constexpr const char* folderKeyStart = "folders/";
 
 constexpr const char* pointsKey = "settings/points";
 constexpr const char* ownRangeKey = "settings/ownRange";
@@ -49,25 +50,27 @@ std::vector<Session::RecentFile> Session::recentFiles() const {
 }
 
 std::optional<std::string> Session::askForFile(std::string_view title, std::string_view filter) {
-    std::vector<RecentFile> files = recentFiles();
     FileDialogRequest request;
     request.title = std::string(title);
     request.filter = std::string(filter);
     request.filterIndex = 1;
-    const auto sameKind = [&title](const RecentFile& file) { return file.title == title; };
-    const auto last = std::find_if(files.begin(), files.end(), sameKind);
-    request.initialFolder =
-        last != files.end() ? splitPath(last->path).folder : defaultDialogFolder();
+    const std::string folderKey = folderKeyStart + request.title;
+    request.initialFolder = platform.storedValue(folderKey).value_or(defaultDialogFolder());
     std::optional<std::string> chosen = presetFile ? presetFile : platform.chooseFile(request);
     presetFile.reset();
-    if (!chosen)
-        return chosen;
-    std::erase_if(files, [&](const RecentFile& file) { return file.path == *chosen; });
-    files.insert(files.begin(), {request.title, *chosen});
+    // The folder is kept even when the file is then refused: the right one is likely near.
+    if (chosen)
+        platform.storeValue(folderKey, splitPath(*chosen).folder);
+    return chosen;
+}
+
+void Session::rememberFile(std::string_view title, const std::string& path) {
+    std::vector<RecentFile> files = recentFiles();
+    std::erase_if(files, [&path](const RecentFile& file) { return file.path == path; });
+    files.insert(files.begin(), {std::string(title), path});
     if (files.size() > recentLimit)
         files.resize(recentLimit);
     storeRecentFiles(platform, files);
-    return chosen;
 }
 
 void Session::restoreSettings() {

@@ -1,6 +1,8 @@
 #include "commands/CheckCommand.h"
 
 #include "app/Session.h"
+#include "commands/MechanismCommands.h"
+#include "commands/ThermoCommands.h"
 #include "files/TextFiles.h"
 #include "reversal/InputCheck.h"
 #include "reversal/ReversalTexts.h"
@@ -49,12 +51,16 @@ CommandResult checkLoadedFiles(Session& session) {
 }
 
 void connectCheck(Session& session) {
-    for (Button* load : {&session.form.CMD1, &session.form.CMD2}) {
-        load->onClick = [&session, loadFile = std::move(load->onClick)] {
-            loadFile();
-            session.start([&session] { return checkLoadedFiles(session); });
+    using Load = CommandResult (*)(Session&);
+    const auto loadThenCheck = [&session](Load load) {
+        // A cancelled or refused load changed nothing: there is nothing new to check.
+        return [&session, load] {
+            if (session.start([&session, load] { return load(session); }).done())
+                session.start([&session] { return checkLoadedFiles(session); });
         };
-    }
+    };
+    session.form.CMD1.onClick = loadThenCheck(&loadDatabase);
+    session.form.CMD2.onClick = loadThenCheck(&loadMechanism);
 }
 
 } // namespace zorbel

@@ -13,7 +13,8 @@ class Session;
 /// message; they are shown in a box unless the user declined them for these files.
 CommandResult checkLoadedFiles(Session& session);
 
-/// Runs checkLoadedFiles after each load by CMD1 and CMD2.
+/// Connects CMD1 and CMD2 to their loads followed, when the load is done, by
+/// checkLoadedFiles (in place of the loaders' own connections).
 void connectCheck(Session& session);
 
 } // namespace zorbel

@@ -154,6 +154,7 @@ std::optional<LoadedComparison> loadComparison(Session& session, CommandResult& 
     loaded.lines = std::move(*lines);
     loaded.marked = std::move(*marked);
     form.List2Nbr.setCaption(countInParentheses(session.common.ReactionCount));
+    session.rememberFile(texts::ComparisonDialogTitle, loaded.path);
     return loaded;
 }
 

@@ -34,9 +34,13 @@ bool isEmptySlot(const TextBox& slot) {
     return slot.text() == texts::EmptySlotMark;
 }
 
-/// What every load does before it asks for a file: no mechanism, an empty panel.
+/// What a load does once its file has been read: no mechanism, an empty panel.
 void forgetMechanism(Session& session) {
     REVEQfrm& form = session.form;
+    // A refused load left its reason there; this load makes it stale.
+    const std::string& message = form.lblerror.caption();
+    if (message.starts_with(texts::RunPelluxFirst) || message.starts_with(texts::TheMechanismFile))
+        form.lblerror.setCaption({});
     form.LOS2.clear();
     form.Templbl.setCaption({});
     for (int index = REVEQfrm::FirstSlot; index <= lastPanelBox; ++index) {
@@ -65,12 +69,6 @@ std::string noReactionsLine(const std::string& path, const std::vector<std::stri
     return message + std::string(texts::ReactionsAlone);
 }
 
-/// A cancelled dialog or an unreadable file: nothing loaded, and no message.
-void abandonLoad(Session& session) {
-    session.form.Lbl2.setCaption({});
-    session.form.List2Nbr.setCaption(std::string(texts::ZeroCount));
-}
-
 std::optional<std::vector<std::string>> readMechanismLines(const std::string& path) {
     try {
         return readLines(path);
@@ -96,10 +94,10 @@ std::string parseFailedMessage(const CommonValue& common) {
            std::string(texts::ParseFailedSecondLine);
 }
 
-bool userSaysYes(Session& session, std::string text) {
+/// Asked before anything changes: Cancel leaves the loaded mechanism as it was.
+MessageAnswer askUser(Session& session, std::string text) {
     return session.platform.showMessage({std::move(text), std::string(texts::CleanQuestionTitle),
-                                         MessageButtons::YesNo, MessageIcon::Question}) ==
-           MessageAnswer::Yes;
+                                         MessageButtons::YesNoCancel, MessageIcon::Question});
 }
 
 bool fileStands(const std::string& path) {
@@ -108,9 +106,10 @@ bool fileStands(const std::string& path) {
            std::filesystem::file_type::not_found;
 }
 
-/// What cleaning on load did: a refusal, or the summary of a clean file written.
+/// What cleaning on load did: the end of the load (refused, or cancelled by the user), or
+/// the summary of a clean file written.
 struct Cleaning {
-    std::optional<CommandResult> refusal;
+    std::optional<CommandResult> end;
     std::string summary;
 };
 
@@ -120,9 +119,9 @@ Cleaning writeCleanFile(Session& session, const std::string& cleanPath, std::str
     Cleaning cleaning;
     CleanedMechanism cleaned = cleanMechanism(lines);
     if (!cleaned.cleaned()) {
-        cleaning.refusal = session.refuse(cleaned.refusal);
+        cleaning.end = session.refuse(cleaned.refusal);
     } else if (!writeLines(cleanPath, cleaned.lines)) {
-        cleaning.refusal = session.refuse(writeRefusal(cleanPath, texts::CleanOutputUnwritable));
+        cleaning.end = session.refuse(writeRefusal(cleanPath, texts::CleanOutputUnwritable));
     } else {
         cleaning.summary = cleanSummary(cleaned, cleanPath);
         path = cleanPath;
@@ -141,17 +140,26 @@ Cleaning cleanOnLoad(Session& session, std::string& path, std::vector<std::strin
     const std::string cleanPath = cleanFilePath(path);
     const std::string cleanName = splitPath(cleanPath).fileName;
     const bool asking = policy.clean == CleanOnLoad::Ask;
-    if (asking && !userSaysYes(session, std::string(texts::CleanQuestionStart) + cleanName +
-                                            std::string(texts::CleanQuestionEnd)))
-        return {};
+    if (asking) {
+        const MessageAnswer clean =
+            askUser(session, std::string(texts::CleanQuestionStart) + cleanName +
+                                 std::string(texts::CleanQuestionEnd));
+        if (clean == MessageAnswer::Cancel)
+            return {CommandResult::stopped(), {}};
+        if (clean != MessageAnswer::Yes)
+            return {};
+    }
     if (fileStands(cleanPath) && !policy.replaceCleanFile) {
         if (!asking)
             return {session.refuse(std::string(texts::CleanFileExists) + cleanPath), {}};
-        if (!userSaysYes(session, cleanName + std::string(texts::ReplaceCleanFileEnd))) {
+        const MessageAnswer replace =
+            askUser(session, cleanName + std::string(texts::ReplaceCleanFileEnd));
+        if (replace == MessageAnswer::Cancel)
+            return {CommandResult::stopped(), {}};
+        if (replace != MessageAnswer::Yes) {
             std::optional<std::vector<std::string>> existing = readMechanismLines(cleanPath);
             if (!existing)
-                return {CommandResult::refused(couldNotBeRead(texts::TheMechanismFile, cleanPath)),
-                        {}};
+                return {session.refuse(couldNotBeRead(texts::TheMechanismFile, cleanPath)), {}};
             path = cleanPath;
             lines = std::move(*existing);
             return {};
@@ -160,23 +168,21 @@ Cleaning cleanOnLoad(Session& session, std::string& path, std::vector<std::strin
     return writeCleanFile(session, cleanPath, path, lines);
 }
 
-/// The end of a load: the file's reaction lines listed, or its refusal.
+/// The end of a load: the previous mechanism forgotten, the file's reaction lines listed.
 CommandResult listReactions(Session& session, const std::string& path,
                             std::vector<std::string> lines, const std::string& cleanedSummary) {
+    std::vector<int> reactionLines;
+    std::optional<std::vector<std::string>> entries =
+        reactionEntries(std::move(lines), &reactionLines);
+    if (!entries) // the caller checked the REACTIONS line
+        return session.refuse(noReactionsLine(path, {}));
+    forgetMechanism(session);
     CommonValue& common = session.common;
     REVEQfrm& form = session.form;
     common.MechanismPath = path;
     common.WorkFolder = splitPath(path).folder;
     form.Lbl2.setCaption(loadedCaption(path, MechanismCaptionLimit));
-    if (!hasReactionsLine(lines)) {
-        CommandResult refused = session.refuse(noReactionsLine(path, lines));
-        form.Lbl2.setCaption({});
-        return refused;
-    }
-    std::optional<std::vector<std::string>> entries =
-        reactionEntries(std::move(lines), &common.ReactionLines);
-    if (!entries) // the line was checked above
-        return CommandResult::refused(noReactionsLine(path, {}));
+    common.ReactionLines = std::move(reactionLines);
     common.ReactionCount = static_cast<int>(entries->size());
     form.LOS2.assign(std::move(*entries));
     form.List2Nbr.setCaption(countInParentheses(common.ReactionCount));
@@ -190,31 +196,23 @@ CommandResult listReactions(Session& session, const std::string& path,
 } // namespace
 
 CommandResult loadMechanism(Session& session) {
-    CommonValue& common = session.common;
-    REVEQfrm& form = session.form;
-    forgetMechanism(session);
-
     std::optional<std::string> path =
         session.askForFile(texts::MechanismDialogTitle, texts::MechanismDialogFilter);
-    if (!path) {
-        abandonLoad(session);
+    if (!path)
         return CommandResult::stopped();
-    }
-    common.MechanismPath = *path;
-    common.WorkFolder = splitPath(*path).folder;
-    form.Lbl2.setCaption(loadedCaption(*path, MechanismCaptionLimit));
-
+    const std::string chosen = *path;
     std::optional<std::vector<std::string>> lines = readMechanismLines(*path);
-    if (!lines) {
-        abandonLoad(session);
-        return CommandResult::refused(couldNotBeRead(texts::TheMechanismFile, *path));
-    }
+    if (!lines)
+        return session.refuse(couldNotBeRead(texts::TheMechanismFile, *path));
     const Cleaning cleaning = cleanOnLoad(session, *path, *lines);
-    if (cleaning.refusal) {
-        form.Lbl2.setCaption({});
-        return *cleaning.refusal;
-    }
-    return listReactions(session, *path, std::move(*lines), cleaning.summary);
+    if (cleaning.end)
+        return *cleaning.end;
+    if (!hasReactionsLine(*lines))
+        return session.refuse(noReactionsLine(*path, *lines));
+    CommandResult listed = listReactions(session, *path, std::move(*lines), cleaning.summary);
+    if (listed.done())
+        session.rememberFile(texts::MechanismDialogTitle, chosen);
+    return listed;
 }
 
 namespace {

@@ -15,8 +15,10 @@ struct ParsedReaction;
 void connectMechanism(Session& session);
 
 /// CMD2: asks for a mechanism file and lists its reaction lines in LOS2. A file without
-/// an exact REACTIONS line is refused with a message in lblerror; a cancelled dialog or
-/// an unreadable file leaves no mechanism loaded, without a message in the window.
+/// an exact REACTIONS line, or one that cannot be read, is refused with a message in
+/// lblerror. A refusal, a cancelled dialog or a Cancel to the clean-on-load question
+/// changes nothing: the mechanism loaded before stays, and the file stays out of the
+/// recent files.
 CommandResult loadMechanism(Session& session);
 
 /// LOS2 selection: shows the selected entry in the reaction panel. The first reaction

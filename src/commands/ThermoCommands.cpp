@@ -23,23 +23,16 @@ void emptyCoefficientBoxes(REVEQfrm& form) {
         form.PropTxt[i].setText({});
 }
 
-/// A load that was cancelled or could not read its file leaves no database behind.
-void loadFailed(REVEQfrm& form) {
-    emptyCoefficientBoxes(form);
-    form.Lbl1.setCaption({});
-    form.List1Nbr.setCaption(std::string(texts::ZeroCount));
-}
-
 /// Empties lblerror when it holds a refusal of this tab, which the new load makes stale.
 void forgetRefusal(REVEQfrm& form) {
     const std::string& message = form.lblerror.caption();
-    if (message.starts_with(texts::RecordRefusedStart) ||
+    if (message.starts_with(texts::RecordRefusedStart) || message.starts_with(texts::TheDatabase) ||
         (message.starts_with(texts::NoSpeciesRecordStart) &&
          message.ends_with(texts::NoSpeciesRecordEnd)))
         form.lblerror.setCaption({});
 }
 
-/// What every load does before it asks for a file: no database, an empty species panel.
+/// What a load does once its file has been read: no database, an empty species panel.
 void forgetDatabase(Session& session) {
     REVEQfrm& form = session.form;
     forgetRefusal(form);
@@ -72,41 +65,23 @@ CommandResult warnOfColumns(Session& session, std::string warning) {
     return {Outcome::Done, std::move(warning), {}};
 }
 
-/// What reading the chosen file gave: the refusal, or the warning of a load done.
-struct ListedDatabase {
-    std::optional<CommandResult> refusal;
-    std::string warning;
-};
+/// A file that is no database, or cannot be read, changes nothing: what was loaded stays,
+/// and the refusal is told in lblerror and, in the window, in a box, since lblerror is not
+/// on this tab.
+CommandResult refuseDatabase(Session& session, std::string message) {
+    if (session.loads.warningBox)
+        session.platform.showMessage({message, std::string(texts::DatabaseRefusedTitle),
+                                      MessageButtons::Ok, MessageIcon::Stop});
+    return session.refuse(std::move(message));
+}
 
-/// Reads the file and lists its species. A file that cannot be read leaves no message in
-/// the window: its caption and count stay empty.
-ListedDatabase listDatabase(Session& session, const std::string& path) {
-    REVEQfrm& form = session.form;
-    CommonValue& common = session.common;
-    const CommandResult unread = CommandResult::refused(couldNotBeRead(texts::TheDatabase, path));
+/// The lines of the chosen file, or nothing when they cannot be read (a file too large
+/// for memory as well as a missing one).
+std::optional<std::vector<std::string>> databaseLines(const std::string& path) {
     try {
-        std::optional<std::vector<std::string>> lines = readDatabaseLines(path);
-        if (!lines) {
-            loadFailed(form);
-            return {unread, {}};
-        }
-        if (!holdsSpeciesRecord(*lines)) {
-            CommandResult refused = session.refuse(std::string(texts::NoSpeciesRecordStart) + path +
-                                                   std::string(texts::NoSpeciesRecordEnd));
-            loadFailed(form);
-            return {std::move(refused), {}};
-        }
-        std::vector<std::string> names = listSpeciesNames(*lines);
-        common.SpeciesCount = static_cast<int>(names.size());
-        form.LOS1.assign(std::move(names));
-        return {std::nullopt, columnsWarning(*lines)};
+        return readDatabaseLines(path);
     } catch (const std::exception&) {
-        // Whatever stopped the reading (a file too large for memory), the load failed
-        // and, like any failed load, says so by its empty caption and count.
-        form.LOS1.clear();
-        common.SpeciesCount = 0;
-        loadFailed(form);
-        return {unread, {}};
+        return std::nullopt;
     }
 }
 
@@ -115,23 +90,27 @@ ListedDatabase listDatabase(Session& session, const std::string& path) {
 CommandResult loadDatabase(Session& session) {
     REVEQfrm& form = session.form;
     CommonValue& common = session.common;
-    forgetDatabase(session);
     const std::optional<std::string> path =
         session.askForFile(texts::ThermoDialogTitle, texts::ThermoDialogFilter);
-    if (!path) {
-        loadFailed(form);
+    if (!path)
         return CommandResult::stopped();
-    }
+    const std::optional<std::vector<std::string>> lines = databaseLines(*path);
+    if (!lines)
+        return refuseDatabase(session, couldNotBeRead(texts::TheDatabase, *path));
+    if (!holdsSpeciesRecord(*lines))
+        return refuseDatabase(session, std::string(texts::NoSpeciesRecordStart) + *path +
+                                           std::string(texts::NoSpeciesRecordEnd));
+    forgetDatabase(session);
     common.ThermoPath = *path;
     common.ThermoFolder = splitPath(*path).folder;
     form.Lbl1.setCaption(loadedCaption(*path, DatabaseCaptionLimit));
-
-    ListedDatabase listed = listDatabase(session, *path);
-    if (listed.refusal)
-        return *listed.refusal;
+    std::vector<std::string> names = listSpeciesNames(*lines);
+    common.SpeciesCount = static_cast<int>(names.size());
+    form.LOS1.assign(std::move(names));
     form.List1Nbr.setCaption(countInParentheses(common.SpeciesCount));
     emptyCoefficientBoxes(form);
-    return warnOfColumns(session, std::move(listed.warning));
+    session.rememberFile(texts::ThermoDialogTitle, *path);
+    return warnOfColumns(session, columnsWarning(*lines));
 }
 
 namespace {

@@ -7,8 +7,8 @@ namespace zorbel {
 class Session;
 
 /// CMD1: asks for a database file and lists its species in LOS1. Refused when the file
-/// cannot be read or holds no species record (lblerror says so for the latter only);
-/// stopped by a cancelled dialog.
+/// cannot be read or holds no species record, stopped by a cancelled dialog: either way
+/// the database loaded before stays, and the file stays out of the recent files.
 CommandResult loadDatabase(Session& session);
 
 /// LOS1 selection: shows the selected species' record, read from the file again. Refused

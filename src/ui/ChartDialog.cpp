@@ -217,7 +217,8 @@ bool ChartDialog::saveDrawing(const QString& path) {
     drawing.setOutputDevice(&file);
     drawing.setSize(view_->size());
     drawing.setViewBox(view_->rect());
-    drawing.setTitle(windowTitle());
+    // The generator writes the title into its XML as it stands: "<=>" must be escaped.
+    drawing.setTitle(windowTitle().toHtmlEscaped());
     QPainter painter;
     if (!painter.begin(&drawing))
         return false;

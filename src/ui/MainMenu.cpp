@@ -1,8 +1,6 @@
 #include "ui/MainMenu.h"
 
-#include "comparison/ComparisonTexts.h"
-#include "mechanism/MechanismTexts.h"
-#include "thermo/ThermoTexts.h"
+#include "commands/RecentFiles.h"
 #include "ui/Controller.h"
 #include "ui/QtText.h"
 #include "ui/UiTexts.h"
@@ -63,36 +61,19 @@ void addEntries(QMenu* menu, Controller& controller, MenuGuard& guard,
     }
 }
 
-/// The button that loads a file of the kind a file dialog's title names, or nothing.
-Button* loaderFor(REVEQfrm& form, const std::string& title) {
-    if (title == texts::ThermoDialogTitle)
-        return &form.CMD1;
-    if (title == texts::MechanismDialogTitle)
-        return &form.CMD2;
-    if (title == texts::ComparisonDialogTitle)
-        return &form.CMD6;
-    return nullptr;
-}
-
-/// The recent files, read afresh each time the menu opens: loading one runs its loader
-/// with the file as the dialog's answer.
+/// The recent files, read afresh each time the menu opens.
 void fillRecentFiles(QMenu* menu, Controller& controller) {
     menu->clear();
     Session& session = controller.session();
     int number = 1;
     for (const Session::RecentFile& file : session.recentFiles()) {
-        Button* loader = loaderFor(session.form, file.title);
-        if (loader == nullptr)
+        if (loaderFor(session.form, file.title) == nullptr)
             continue;
         const QString shown = QDir::toNativeSeparators(toQt(file.path));
         QAction* action = menu->addAction(QStringLiteral("&%1 %2").arg(number++).arg(shown));
         action->setEnabled(!session.batchRunning);
-        const std::string path = file.path;
-        QObject::connect(action, &QAction::triggered, menu, [&controller, &session, loader, path] {
-            controller.forward([&session, loader, path] {
-                session.presetFile = path;
-                loader->click();
-            });
+        QObject::connect(action, &QAction::triggered, menu, [&controller, &session, file] {
+            controller.forward([&session, file] { reopenRecentFile(session, file); });
         });
     }
     if (number == 1)

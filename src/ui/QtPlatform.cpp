@@ -74,39 +74,62 @@ std::optional<std::string> QtPlatform::chooseFile(const FileDialogRequest& reque
     return fromQt(path);
 }
 
+namespace {
+
+QMessageBox::Icon qtIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Stop:
+        return QMessageBox::Critical;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+MessageAnswer answerOf(int button) {
+    switch (button) {
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
+    default:
+        return MessageAnswer::Ok;
+    }
+}
+
+} // namespace
+
 MessageAnswer QtPlatform::showMessage(const MessageRequest& request) {
-    const bool yesNo = request.buttons == MessageButtons::YesNo;
     if (unattended_)
-        return yesNo ? MessageAnswer::No : MessageAnswer::Ok;
+        return request.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
 
     QMessageBox box(owner_);
     box.setWindowTitle(toQt(request.title));
     box.setTextFormat(Qt::PlainText);
     box.setText(shownText(request.text));
-    switch (request.icon) {
-    case MessageIcon::None:
-        box.setIcon(QMessageBox::NoIcon);
+    box.setIcon(qtIcon(request.icon));
+    switch (request.buttons) {
+    case MessageButtons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
         break;
-    case MessageIcon::Information:
-        box.setIcon(QMessageBox::Information);
-        break;
-    case MessageIcon::Question:
-        box.setIcon(QMessageBox::Question);
-        break;
-    case MessageIcon::Stop:
-        box.setIcon(QMessageBox::Critical);
-        break;
-    }
-    if (yesNo) {
+    case MessageButtons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
-    } else {
-        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case MessageButtons::YesNoCancel:
+        // Esc and the close box answer Cancel.
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
     }
-    const int answer = box.exec();
-    if (!yesNo)
-        return MessageAnswer::Ok;
-    return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+    return answerOf(box.exec());
 }
 
 void QtPlatform::showChart(const Speedfrm& chart) {

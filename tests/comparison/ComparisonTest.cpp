@@ -3,6 +3,7 @@
 
 #include "app/AppTexts.h"
 #include "batch/BatchTexts.h"
+#include "commands/RecentFiles.h"
 #include "comparison/Annotation.h"
 #include "comparison/ComparisonFile.h"
 #include "comparison/ComparisonTexts.h"
@@ -196,6 +197,30 @@ TEST_F(ComparisonTest, CancellingChangesNothing) {
     // The mechanism is still there to reverse: the same file again, not a header alone.
     form.CMD4.click();
     EXPECT_EQ(readFile(folder.path() / "RevAll.txt"), revAll);
+}
+
+// Opened again from the recent files, the file is rewritten only once the user has agreed,
+// the file and the database named; a No changes nothing.
+TEST_F(ComparisonTest, FromTheRecentFilesOnlyOnceTheUserAgrees) {
+    loadInputs();
+    const std::vector<std::string> listed = form.LOS2.entries();
+    const Session::RecentFile recent{std::string(texts::ComparisonDialogTitle),
+                                     comparison.string()};
+    platform.messageAnswers = {MessageAnswer::No};
+    reopenRecentFile(session, recent);
+    ASSERT_EQ(platform.messages.size(), 1U);
+    EXPECT_EQ(platform.messages[0].text,
+              "Annotate " + comparison.string() + " with the database " + path("reversal.therm") +
+                  "? A new comparison table is written into the file, and RevAll.txt beside it "
+                  "is replaced.");
+    EXPECT_EQ(readFile(comparison), original);
+    EXPECT_EQ(form.LOS2.entries(), listed);
+    EXPECT_FALSE(exists("RevAll.txt"));
+
+    platform.messageAnswers = {MessageAnswer::Yes};
+    reopenRecentFile(session, recent);
+    expectAnnotatedGolden();
+    EXPECT_EQ(session.recentFiles()[0].path, comparison.string());
 }
 
 TEST_F(ComparisonTest, PreconditionsInOrderAfterTheReactionsAreListed) {

@@ -81,7 +81,7 @@ TEST_F(MechanismLoader, SectionStartsAtTheFirstLineThatReadsReactionsInAnyCase) 
     EXPECT_EQ(form.LOS2.entries(), (std::vector<std::string>{"A<=>B 1 2 3", "C<=>D 1 2 3"}));
 }
 
-TEST_F(MechanismLoader, ASecondLoadReplacesTheFirstAndACancelOrAnUnreadableFileLeavesNothing) {
+TEST_F(MechanismLoader, ASecondLoadReplacesTheFirst) {
     loadReactions({"A<=>B 1 2 3", "C<=>D 1 2 3"});
     form.LOS2.select(1);
     form.Templbl.setCaption("status");
@@ -106,34 +106,69 @@ TEST_F(MechanismLoader, ASecondLoadReplacesTheFirstAndACancelOrAnUnreadableFileL
     EXPECT_TRUE(form.PropTxt[19].visible());
     EXPECT_EQ(form.Templbl.caption(), "");
     EXPECT_EQ(session.find.LOS2copy.count(), 0);
+}
 
-    for (const bool cancel : {true, false}) {
-        loadReactions({"A<=>B 1 2 3"});
-        if (cancel)
-            form.CMD2.click(); // no answer queued: the dialog is cancelled
-        else
-            loadMechanism(folder.folderText() + "missing.rxn");
-        EXPECT_EQ(form.LOS2.count(), 0);
-        EXPECT_EQ(common.ReactionCount, 0);
-        EXPECT_EQ(form.Lbl2.caption(), "");
-        EXPECT_EQ(form.List2Nbr.caption(), "(0)");
-        EXPECT_EQ(form.lblerror.caption(), "");
+// A cancelled dialog, a file that cannot be read and a file without the REACTIONS line
+// leave the mechanism loaded before, its selection and its panel; a refusal says why, the
+// next load that is done takes it away, and a refused file stays out of the recent files.
+TEST_F(MechanismLoader, ACancelOrARefusedFileKeepsTheMechanismLoaded) {
+    const struct {
+        const char* what;
+        std::optional<std::string> answer;
+        std::string refusal;
+    } cases[] = {
+        {"cancelled", std::nullopt, ""},
+        {"missing", path("missing.rxn"),
+         "The mechanism file could not be read: " + path("missing.rxn")},
+        {"a database", folder.write("t.dat", "THERMO\nH G 300 5000 1000 1\nEND\n"),
+         std::string(pellux) + " " + path("t.dat") +
+             " has no line that reads REACTIONS alone, in capitals (zorbel-cli clean writes "
+             "one)."},
+    };
+    loadReactions({"A<=>B 1 2 3", "C<=>D 1 2 3"});
+    form.LOS2.select(1);
+    const std::string caption = form.Lbl2.caption();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        platform.fileAnswers.push_back(c.answer);
+        form.CMD2.click();
+        EXPECT_EQ(form.LOS2.entries(), (std::vector<std::string>{"A<=>B 1 2 3", "C<=>D 1 2 3"}));
+        EXPECT_EQ(form.LOS2.selectedText(), "C<=>D 1 2 3");
+        EXPECT_EQ(form.PropTxt[16].text(), "C");
+        EXPECT_EQ(common.ReactionCount, 2);
+        EXPECT_EQ(common.MechanismPath, path("mech.rxn"));
+        EXPECT_EQ(form.Lbl2.caption(), caption);
+        EXPECT_EQ(form.List2Nbr.caption(), "(2)");
+        EXPECT_EQ(form.lblerror.caption(), c.refusal);
+        ASSERT_EQ(session.recentFiles().size(), 1U);
+        EXPECT_EQ(session.recentFiles()[0].path, path("mech.rxn"));
     }
+    loadText("REACTIONS\nE=>F 1 2 3\n", "second.rxn");
+    EXPECT_EQ(form.lblerror.caption(), "");
+    EXPECT_EQ(form.LOS2.entries(), (std::vector<std::string>{"E=>F 1 2 3"}));
 }
 
 // The window asks before it cleans a published mechanism into NAME-clean.inp, and before it
-// replaces one; a No to the first loads the file as written.
+// replaces one; a No to the first loads the file as written. Both come before anything
+// changes: a Cancel (or Esc) to either leaves the mechanism loaded and the files as they were.
 TEST_F(MechanismLoader, TheWindowOffersToCleanAPublishedMechanism) {
     session.loads.clean = CleanOnLoad::Ask;
+    loadReactions({"A<=>B 1 2 3"});
     const std::string raw =
         folder.write("pub.mech", "REACTIONS CAL/MOLE\nH + O2 = O + OH 1 2 3\nEND\n");
+    platform.messageAnswers = {MessageAnswer::Cancel};
+    loadMechanism(raw);
+    EXPECT_EQ(platform.messages[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(form.LOS2.entries(), std::vector<std::string>{"A<=>B 1 2 3"});
+    EXPECT_FALSE(exists("pub-clean.inp"));
+
     platform.messageAnswers = {MessageAnswer::Yes};
     loadMechanism(raw);
-    ASSERT_EQ(platform.messages.size(), 2U);
-    EXPECT_EQ(platform.messages[0].text,
+    ASSERT_EQ(platform.messages.size(), 3U);
+    EXPECT_EQ(platform.messages[1].text,
               "This mechanism is not in the layout Zorbel reads. Clean it "
               "into pub-clean.inp beside it and load that?");
-    EXPECT_EQ(platform.messages[1].text,
+    EXPECT_EQ(platform.messages[2].text,
               "Cleaned into " + path("pub-clean.inp") +
                   ": 1 reactions written, 1 equations without their blanks or tabs, 1 \"=\" "
                   "written \"<=>\", 0 with factors such as 2OH spelled out, 0 with single blanks "
@@ -141,7 +176,14 @@ TEST_F(MechanismLoader, TheWindowOffersToCleanAPublishedMechanism) {
     EXPECT_EQ(common.MechanismPath, path("pub-clean.inp"));
     EXPECT_EQ(form.LOS2.entries(), std::vector<std::string>{"H+O2<=>O+OH 1 2 3"});
 
-    folder.write("pub-clean.inp", "REACTIONS\nA<=>B 1 2 3\n");
+    const std::string clean = "REACTIONS\nA<=>B 1 2 3\n";
+    folder.write("pub-clean.inp", clean);
+    platform.messageAnswers = {MessageAnswer::Yes, MessageAnswer::Cancel};
+    loadMechanism(raw);
+    EXPECT_EQ(platform.messages.back().buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(form.LOS2.entries(), std::vector<std::string>{"H+O2<=>O+OH 1 2 3"});
+    EXPECT_EQ(output("pub-clean.inp"), clean);
+
     platform.messageAnswers = {MessageAnswer::Yes, MessageAnswer::No};
     loadMechanism(raw);
     EXPECT_EQ(platform.messages.back().text,
@@ -149,9 +191,10 @@ TEST_F(MechanismLoader, TheWindowOffersToCleanAPublishedMechanism) {
               "it as it stands.");
     EXPECT_EQ(form.LOS2.entries(), std::vector<std::string>{"A<=>B 1 2 3"});
 
+    // Loaded as written, it is refused: the clean file loaded before stays.
     platform.messageAnswers = {MessageAnswer::No};
     loadMechanism(raw);
-    EXPECT_EQ(common.ReactionCount, 0);
+    EXPECT_EQ(common.MechanismPath, path("pub-clean.inp"));
     EXPECT_EQ(form.lblerror.caption().rfind(pellux, 0), 0U);
 }
 
