@@ -1,22 +1,52 @@
 #!/usr/bin/env perl
-# Writes the list of mutants that scripts/mutants.sh applies, to standard output:
-#   scripts/mutants-gen.pl [--seed N] [--per-folder N] > scripts/mutants.txt
-# The list is made once and committed, so that every run of mutants.sh, before and after a
-# change to the tests, judges the suite on the same mutants. The choice is random (so that
-# nobody picks the mutants the suite happens to kill) but seeded, with a generator of our
-# own, so that the same sources and seed give the same list on any machine.
+# Writes a list of mutants for scripts/mutants.sh to standard output:
+#   scripts/mutants-gen.pl [--seed N] [--per-folder N | --count N] [--equivalent FILE]
+# scripts/mutants.txt was made this way once and committed, so that runs before and after a
+# change to the tests compare on the same mutants; scripts/mutants.sh --fresh draws a new
+# sample each time, which is how the suite is judged (a suite can learn a fixed list). The
+# choice is random (so that nobody picks the mutants the suite happens to kill) but seeded,
+# with a generator of our own, so that the same sources and seed give the same list on any
+# machine. --count spreads N mutants over the folders; changes that match a line of the
+# equivalent list (scripts/mutants-equivalent.txt) cannot alter any output and are never drawn.
 use strict;
 use warnings;
+use File::Basename qw(dirname);
 
 my $seed = 2718;
 my $perFolder = 8;
+my $count;
+my $equivalentList = dirname(__FILE__) . '/mutants-equivalent.txt';
+my $usage = "usage: $0 [--seed N] [--per-folder N | --count N] [--equivalent FILE]\n";
 while (@ARGV) {
     my $option = shift @ARGV;
-    if ($option eq '--seed') { $seed = shift @ARGV; }
-    elsif ($option eq '--per-folder') { $perFolder = shift @ARGV; }
-    else { die "usage: $0 [--seed N] [--per-folder N]\n"; }
+    my $value = shift @ARGV // die $usage;
+    if ($option eq '--seed') { $seed = $value; }
+    elsif ($option eq '--per-folder') { $perFolder = $value; }
+    elsif ($option eq '--count') { $count = $value; }
+    elsif ($option eq '--equivalent') { $equivalentList = $value; }
+    else { die $usage; }
 }
-my @folders = qw(core/text core/thermo core/mechanism core/reversal core/batch core/comparison commands app);
+die $usage if grep { !/^\d+$/ } ($seed, $perFolder, $count // 0);
+my @folders = qw(core/text core/thermo core/mechanism core/reversal core/batch core/comparison
+                 core/files commands cli app);
+
+# Each line of the equivalent list: a kind, a Perl pattern matched against the line's code,
+# and the reason no output can change (tab-separated; # starts a comment).
+my @equivalent;
+if (-e $equivalentList) {
+    open(my $in, '<', $equivalentList) or die "$equivalentList: $!\n";
+    while (my $line = <$in>) {
+        next if $line =~ /^\s*(#|$)/;
+        chomp $line;
+        my ($kind, $pattern, $reason) = split /\t+/, $line;
+        die "$equivalentList:$.: kind, pattern and reason expected\n" unless defined $reason;
+        push @equivalent, [$kind, qr/$pattern/];
+    }
+}
+sub isEquivalent {
+    my ($kind, $code) = @_;
+    return grep { $_->[0] eq $kind && $code =~ $_->[1] } @equivalent;
+}
 my @kinds = qw(negate bound arith drop);
 
 # Park and Miller's minimal standard generator: exact in Perl's integers everywhere.
@@ -100,6 +130,7 @@ sub candidates {
         next if $code =~ /^\s*$/;
         my $add = sub {
             my ($kind, $start, $end, $to) = @_;
+            return if isEquivalent($kind, $code);
             my ($from, $occurrence, $replaced) = pattern($text, \@lines, $i, $start, $end, $to);
             push @{$found{$kind}}, [$file, $i + 1, $occurrence, $from, $replaced] if defined $from;
         };
@@ -137,8 +168,16 @@ sub candidates {
     return \%found;
 }
 
+# With a count, every folder gets its share and the remainder goes to folders drawn in turn.
+my %quota = map { $_ => $perFolder } @folders;
+if (defined $count) {
+    %quota = map { $_ => int($count / @folders) } @folders;
+    my @left = @folders;
+    $quota{splice(@left, draw(scalar @left), 1)}++ for 1 .. $count % @folders;
+}
+my $size = defined $count ? "--count $count" : "--per-folder $perFolder";
 print "# Mutants of src/ for scripts/mutants.sh, written by scripts/mutants-gen.pl --seed $seed"
-    . " --per-folder $perFolder.\n";
+    . " $size.\n";
 print "# Tab-separated: id, kind, file, line when written (for the reader), occurrence, pattern,\n";
 print "# replacement. A mutant replaces the occurrence-th match of the pattern, a text within\n";
 print "# one line, by the replacement.\n";
@@ -153,7 +192,7 @@ for my $folder (@folders) {
     my $taken = 0;
     my $turn = 0;
     # The kinds take turns, so that each folder gets each kind of fault.
-    while ($taken < $perFolder) {
+    while ($taken < $quota{$folder}) {
         my @open = grep { @{$pool{$_}} } @kinds;
         last unless @open;
         my $kind = $kinds[$turn++ % @kinds];

@@ -1,35 +1,81 @@
 #!/usr/bin/env bash
 # Mutation testing: how many small faults planted in src/ does the test suite catch?
 #   scripts/mutants.sh [--gui] [--timeout SECONDS] [ID...]
-# Applies the mutants of scripts/mutants.txt one at a time (or only the IDs given), rebuilds,
-# runs the suite until its first failing test, and puts the file back. A mutant is killed
-# when a test fails (or times out), survives when every test passes; one that does not
-# compile, or whose pattern is no longer in the file, is counted apart. Builds in
-# build-mutants without the window (--gui: with it and its tests). Run it niced on a shared
-# machine: nice -n 10 scripts/mutants.sh
-set -euo pipefail
-cd "$(dirname "$0")/.."
-
+#   scripts/mutants.sh [--gui] [--timeout SECONDS] --fresh N [--seed S] [ID...]
+# Plants each mutant of scripts/mutants.txt (or only the IDs given) one at a time, rebuilds,
+# runs the suite until its first failing test, and takes the mutant out again. --fresh draws
+# N new mutants with scripts/mutants-gen.pl instead, seeded by the commit (or by S): a fixed
+# list compares the suite before and after a change, a fresh sample judges it on faults it
+# was never tuned to (IDs then pick mutants of the sample, its survivors to try again).
+# A mutant is killed when a test fails, times out or trips the address and undefined-
+# behaviour sanitizers the mutant build runs under (a write past an array is a fault even
+# where no output shows it); it survives when every test passes. One that does not compile,
+# or whose pattern is no longer in the file, is counted apart. Everything happens in
+# build-mutants: a copy of the working tree (so that editing the sources during a run neither
+# disturbs it nor is undone by it) and its build, without the window unless --gui. Run it
+# niced on a shared machine: nice -n 15 scripts/mutants.sh --fresh 45
 gui=OFF
 timeout=120
+fresh=""
+seed=""
 ids=()
+usage="usage: $0 [--gui] [--timeout SECONDS] [--fresh N [--seed S]] [ID...]"
 while [ $# -gt 0 ]; do
   case "$1" in
     --gui) gui=ON ;;
     --timeout) timeout="$2"; shift ;;
-    -h | --help) sed -n '2,9p' "$0"; exit 0 ;;
+    --fresh) fresh="$2"; shift ;;
+    --seed) seed="$2"; shift ;;
+    -h | --help) sed -n '2,16p' "$0"; exit 0 ;;
     [0-9]*) ids+=("$1") ;;
-    *) echo "usage: $0 [--gui] [--timeout SECONDS] [ID...]" >&2; exit 2 ;;
+    *) echo "$usage" >&2; exit 2 ;;
   esac
   shift
 done
+number='^[0-9]+$'
+if [[ -n "$fresh" && ! "$fresh" =~ $number ]] || [[ -n "$seed" && ! "$seed" =~ $number ]] \
+  || [[ -n "$seed" && -z "$fresh" ]]; then
+  echo "$usage" >&2
+  exit 2
+fi
 
-list=scripts/mutants.txt
 build=build-mutants
+tree="$build/tree"
 jobs="$(nproc)"
 mkdir -p "$build"
 log="$build/mutant.log"
+list=scripts/mutants.txt
 report="$build/mutants-report.txt"
+if [ -n "$fresh" ]; then
+  # The commit names the sample: the same commit draws the same mutants again.
+  [ -n "$seed" ] || seed=$((16#$(git rev-parse --short=7 HEAD)))
+  list="$build/fresh-$seed.txt"
+  report="$build/fresh-$seed-report.txt"
+  perl scripts/mutants-gen.pl --seed "$seed" --count "$fresh" >"$list"
+  echo "Fresh sample: $fresh mutants drawn with seed $seed ($list)."
+fi
+
+# The copy holds the files git tracks or would track, as they are now; a file that has not
+# changed keeps its time, so that the build redoes only what did change. The tests find the
+# shared data beside the copy as they find it beside the worktree.
+copy_tree() {
+  local file
+  mkdir -p "$tree"
+  git ls-files -z -co --exclude-standard | while IFS= read -r -d '' file; do
+    [ -f "$file" ] && printf '%s\0' "$file"
+  done >"$build/files"
+  while IFS= read -r -d '' file; do
+    if ! cmp -s "$file" "$tree/$file"; then
+      mkdir -p "$(dirname "$tree/$file")"
+      cp -p "$file" "$tree/$file"
+    fi
+  done <"$build/files"
+  (cd "$tree" && find . -type f -printf '%P\0') | sort -z \
+    | comm -z -23 - <(sort -z "$build/files") \
+    | while IFS= read -r -d '' file; do rm -f "$tree/$file"; done
+  [ -d ../shared ] && ln -sfn "$(cd ../shared && pwd)" "$build/shared"
+  return 0
+}
 
 # The file being mutated is copied here first and put back whatever happens, Ctrl-C included.
 backup="$build/original.bak"
@@ -44,16 +90,25 @@ trap restore EXIT
 trap 'echo; echo "Interrupted: $mutated restored." >&2; exit 130' INT TERM
 
 ./scripts/install-deps.sh
-cmake --preset nogui -B "$build" -DBUILD_GUI="$gui" -DCMAKE_BUILD_TYPE=Release \
-  -DZORBEL_WARNINGS_AS_ERRORS=OFF -DZORBEL_SHARED_LAYERS=ON >/dev/null
+copy_tree
+# Under the sanitizers, with the library's own checks of indices (a vector or string read
+# one past its end), so that a bad access or undefined behaviour stops the test that met
+# it; optimised as far as the sanitizer preset is, without debug information. A mutant of
+# a shared layer relinks that library only: the programs load it as they start.
+cmake -S "$tree" -B "$build/out" -G Ninja -DBUILD_GUI="$gui" -DCMAKE_BUILD_TYPE=Debug \
+  -DCMAKE_CXX_FLAGS_DEBUG="-O1 -D_GLIBCXX_ASSERTIONS" -DBUILD_TESTING=ON \
+  -DBUILD_BENCHMARKS=OFF -DZORBEL_SANITIZE=ON -DZORBEL_WARNINGS_AS_ERRORS=OFF \
+  -DZORBEL_SHARED_LAYERS=ON -DCMAKE_LINK_DEPENDS_NO_SHARED=ON >/dev/null
+export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:${ASAN_OPTIONS:-}"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:${UBSAN_OPTIONS:-}"
 
 build_and_test() {
-  cmake --build "$build" --parallel "$jobs" >"$log" 2>&1 || return 2
-  QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --stop-on-failure --timeout "$timeout" \
-    --parallel "$jobs" >>"$log" 2>&1 || return 1
+  cmake --build "$build/out" --parallel "$jobs" >"$log" 2>&1 || return 2
+  QT_QPA_PLATFORM=offscreen ctest --test-dir "$build/out" --stop-on-failure \
+    --timeout "$timeout" --parallel "$jobs" >>"$log" 2>&1 || return 1
 }
 
-echo "Building and testing the unmutated sources in $build..."
+echo "Building and testing the unmutated sources in $build/out..."
 if ! build_and_test; then
   echo "The suite fails without any mutant; see $log" >&2
   exit 1
@@ -96,9 +151,9 @@ while IFS=$'\t' read -r -u 3 id kind file line occurrence pattern replacement; d
   total=$((total + 1))
   label="$id $kind $file:$line  $pattern  ->  $replacement"
   started=$SECONDS
-  cp "$file" "$backup"
-  mutated="$file"
-  if ! apply "$file" "$occurrence" "$pattern" "$replacement" || cmp -s "$file" "$backup"; then
+  cp "$tree/$file" "$backup"
+  mutated="$tree/$file"
+  if ! apply "$mutated" "$occurrence" "$pattern" "$replacement" || cmp -s "$mutated" "$backup"; then
     verdict="not applied (pattern not found)"
     stale=$((stale + 1))
   else
@@ -115,7 +170,7 @@ while IFS=$'\t' read -r -u 3 id kind file line occurrence pattern replacement; d
 done 3<"$list"
 
 # The sources are whole again: leave the build matching them.
-cmake --build "$build" --parallel "$jobs" >"$log" 2>&1 || true
+cmake --build "$build/out" --parallel "$jobs" >"$log" 2>&1 || true
 
 echo
 echo "Mutants: $total. Killed: $killed. Survived: $survived. Did not compile: $broken." \

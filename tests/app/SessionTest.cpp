@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -116,24 +117,30 @@ TEST_F(SessionTest, AFaultInAHandlerBecomesAMessage) {
 TEST(ListBoxTest, ClearingForgetsEverySelectedEntryHoweverItWasSelected) {
     ListBox list;
     list.assign({"H+O2<=>O+OH", "H2+O<=>H+OH", "OH+OH<=>O+H2O", "H+HO2<=>OH+OH"});
-    const auto selectedRows = [&list] {
+    const auto selectedRows = [&list] { // one step beyond each end too: never selected
         std::vector<int> rows;
-        for (int row = 0; row < list.count(); ++row) {
-            if (list.isSelected(row))
-                rows.push_back(row);
-        }
+        for (int row = -1; row <= list.count(); ++row)
+            rows.insert(rows.end(), list.isSelected(row) ? 1 : 0, row);
         return rows;
     };
-    // Each way of selecting on its own, each time after a clear.
-    const std::vector<std::function<void()>> ways = {
-        [&] { list.select(2); }, [&] { list.markCurrent(2); }, [&] { list.setSelected(2, true); }};
+    // Each way of selecting, after a clear, at both ends and one step beyond: outside, nothing.
+    const std::vector<std::function<void(int)>> ways = {[&](int i) { list.select(i); },
+                                                        [&](int i) { list.markCurrent(i); },
+                                                        [&](int i) { list.setSelected(i, true); }};
     for (const auto& selectEntry : ways) {
-        list.clearSelection();
-        selectEntry();
-        EXPECT_EQ(selectedRows(), std::vector<int>{2});
-        list.clearSelection();
-        EXPECT_EQ(selectedRows(), std::vector<int>{});
+        for (const int index : {-1, 0, 2, 3, 4}) {
+            SCOPED_TRACE(index);
+            list.clearSelection();
+            const auto before = list.selectionRevision();
+            selectEntry(index);
+            const bool inside = index >= 0 && index < list.count();
+            EXPECT_EQ(selectedRows(), inside ? std::vector<int>{index} : std::vector<int>{});
+            EXPECT_EQ(list.selectionRevision() > before, inside);
+        }
     }
+    list.removeAt(-1);
+    list.removeAt(4);
+    EXPECT_EQ(list.count(), 4);
 
     // Clearing a clear selection still tells the window.
     const auto revision = list.selectionRevision();
@@ -146,6 +153,9 @@ TEST(ListBoxTest, ClearingForgetsEverySelectedEntryHoweverItWasSelected) {
     EXPECT_EQ(selectedRows(), std::vector<int>{2});
     list.clearSelection();
     EXPECT_EQ(selectedRows(), std::vector<int>{});
+    list.add("H+O2(+M)<=>HO2(+M)");
+    list.setSelected(3, true);
+    EXPECT_EQ(selectedRows(), std::vector<int>{3});
 }
 
 TEST(Elements, ATextBoxTellsOnlyOfANewTextAndGridCellsGiveTheirGeneralText) {
@@ -162,7 +172,10 @@ TEST(Elements, ATextBoxTellsOnlyOfANewTextAndGridCellsGiveTheirGeneralText) {
     EXPECT_EQ(grid.filledRows(1), 2);
     grid.clear();
     EXPECT_EQ(grid.text(1, 1), "");
-    EXPECT_THROW(grid.setNumber(25000, 1, 1.0), std::out_of_range);
+    for (const auto& [row, column] : {std::pair{0, 1}, {1, 0}, {25000, 1}, {1, 14}})
+        EXPECT_THROW(grid.setNumber(row, column, 1.0), std::out_of_range) << row << "," << column;
+    grid.setNumber(24999, 13, 1.0);
+    EXPECT_EQ(grid.text(24999, 13), "1");
 }
 
 class HelpLinks : public SessionTest {

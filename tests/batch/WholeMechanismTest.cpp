@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -129,6 +130,40 @@ protected:
     }
 };
 
+/// A pair's deviation in the report is that of its worst law: the largest "max err" written
+/// on the lines of its reverse member; the summary names the first reaction of the worst.
+void expectReportAndSummaryTellTheWorst(const Lines& report, const Lines& output,
+                                        const std::string& summary) {
+    double worstOfAll = -1;
+    std::string named;
+    for (const std::string& row : report) {
+        const std::vector<std::string> fields = testing::tabFields(row, ',');
+        if (fields.size() > 11 && !fields[11].empty() && std::isdigit(fields[11][0]) &&
+            std::stod(fields[11]) > worstOfAll) {
+            worstOfAll = std::stod(fields[11]);
+            named = "worst fit: " + fields[1] + " (" + fields[0] + "), ";
+        }
+        if (fields.size() < 12 || fields[3] != "pair")
+            continue;
+        const std::size_t arrow = fields[1].find("<=>");
+        const std::string reversed =
+            fields[1].substr(arrow + 3) + "=>" + fields[1].substr(0, arrow);
+        auto line = std::find_if(output.begin(), output.end(), [&](const std::string& written) {
+            return written.starts_with(reversed + " ");
+        });
+        ASSERT_NE(line, output.end()) << reversed;
+        double worst = 0, percent = 0;
+        for (auto l = line; l != output.end() && (l == line || !isReaction(*l)); ++l) {
+            const std::size_t at = l->find("! max err ");
+            if (at != std::string::npos &&
+                std::sscanf(l->c_str() + at, "! max err %lf", &percent) == 1)
+                worst = std::max(worst, percent);
+        }
+        EXPECT_NEAR(std::stod(fields[11]), worst, 0.051) << row;
+    }
+    EXPECT_NE(summary.find(named), std::string::npos) << named << "\n" << summary;
+}
+
 TEST_F(WholeMechanismTest, EveryKindOfReactionInOneFile) {
     const Lines input = {
         "ELEMENTS",
@@ -157,14 +192,16 @@ TEST_F(WholeMechanismTest, EveryKindOfReactionInOneFile) {
         "FORD/ H2 1.0/",
         "HO2+HO2=>H2O2+O2 4.2E+14 0.0 11980.0",
         "H+C2H6<=>H2+C2H5 1.150E+08 1.900 7530.0",
+        "!H2+O<=>H+OH 5.0E+04 2.67 6290.0",
         "! the end",
         "END",
     };
     std::string text;
     for (const std::string& line : input)
         text += line + "\n";
-    const Lines output =
-        reverseWhole(copyTestData("reversal.therm"), folder.write("whole.rxn", text));
+    const std::string thermo = copyTestData("reversal.therm");
+    const std::string mechanism = folder.write("whole.rxn", text);
+    const Lines output = reverseWhole(thermo, mechanism);
 
     EXPECT_EQ(expectEveryLineInOrder(input, output), 3);
     const auto reactions = [](const Lines& lines) {
@@ -196,12 +233,18 @@ TEST_F(WholeMechanismTest, EveryKindOfReactionInOneFile) {
     ASSERT_EQ(platform.summaries.size(), 1U);
     const std::string& summary = platform.summaries[0];
     for (const char* line :
-         {"Reactions: 10", "reversed (REV/): 3", "written as irreversible pairs: 3",
-          "kept irreversible: 1", "not reversed: 3"})
+         {"Reactions: 11", "reversed (REV/): 3", "written as irreversible pairs: 3",
+          "kept irreversible: 1", "not reversed: 4", "    a comment line: 1"})
         EXPECT_NE(summary.find(line), std::string::npos) << line << "\n" << summary;
     const Lines report = *readLines(path("report.csv"));
-    ASSERT_EQ(report.size(), 11U);
+    ASSERT_EQ(report.size(), 12U);
     EXPECT_TRUE(report[4].starts_with("3,H+O2(+M)<=>HO2(+M),chemically activated,pair,"));
+    expectReportAndSummaryTellTheWorst(report, output, summary);
+    // Without n every law of a pair fits the equilibrium constant its own way.
+    form.Option1.setSelected(true);
+    const Lines twoParameters = reverseWhole(thermo, mechanism);
+    expectReportAndSummaryTellTheWorst(*readLines(path("report.csv")), twoParameters,
+                                       platform.summaries.back());
 
     // Reverse Selected writes the whole file too, reversing only what is selected.
     form.LOS2.clearSelection();

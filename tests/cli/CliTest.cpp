@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <ctime>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -136,7 +137,7 @@ TEST_F(CliTest, AnnotatePrintsTheCountsAndThePath) {
 TEST_F(CliTest, ReverseAllTakesTheExactThermochemistryAndTheBatchOptions) {
     fs::copy_file(testing::testData() / "reversal.rxn", folder.path() / "reversal.rxn");
     const std::string run = "reverse-all " + thermo + " " + quoted(at("reversal.rxn")) +
-                            " --date \"01/01/26 00:00:00\"";
+                            " --date \"31/12/26 23:59:59\"";
     std::vector<std::string> written;
     const std::string runs[] = {"", " --exact-thermo",
                                 " --complete --report " + quoted(at("report.csv"))};
@@ -145,6 +146,19 @@ TEST_F(CliTest, ReverseAllTakesTheExactThermochemistryAndTheBatchOptions) {
         written.push_back(readFile(folder.path() / "RevAll.txt"));
     }
     EXPECT_NE(written[1], written[0]);
+    EXPECT_NE(written[0].find("\n!GENERATED THE 31/12/26 23:59:59"), std::string::npos);
+
+    // Without --date, the clock's date: the day the run started or, past midnight, the next.
+    const auto today = [] {
+        const std::time_t now = std::time(nullptr);
+        char text[16];
+        std::strftime(text, sizeof text, "%d/%m/%y", std::localtime(&now));
+        return "\n!GENERATED THE " + std::string(text) + " ";
+    };
+    const std::string before = today();
+    ASSERT_EQ(runCli(run.substr(0, run.find(" --date"))).exitCode, 0);
+    const std::string dated = readFile(folder.path() / "RevAll.txt");
+    EXPECT_TRUE(contains(dated, before) || contains(dated, today())) << dated.substr(0, 40);
 }
 
 TEST(CliExample, TheExampleComparisonFileAnnotates) {
@@ -289,6 +303,10 @@ TEST_F(CliTest, RefusalsAndUsageErrors) {
         {"annotate " + thermo + " " + common + " --work-folder /tmp", 2, ""},
         {"annotate " + thermo + " " + common + " --complete", 2, ""},
     };
+    for (const char* date :
+         {"00/01/26 00:00:00", "32/01/26 00:00:00", "01/00/26 00:00:00", "01/13/26 00:00:00",
+          "01/01/26 24:00:00", "01/01/26 00:60:00", "01/01/26 00:00:60"})
+        cases.push_back({"reverse-all " + inputs + " --date \"" + date + "\"", 2, date});
 #ifndef _WIN32
     // A device reads as nothing: both commands refuse it alike.
     for (const char* command : {"reactions /dev/null", "search /dev/null H"})

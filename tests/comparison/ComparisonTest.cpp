@@ -625,7 +625,6 @@ TEST(RateConstant, ModifiedArrheniusWithItsOwnGasConstant) {
               3.069e13 * std::pow(2000.0, -0.153) * std::exp(420.1 / (1.9872 * 2000.0)));
     EXPECT_EQ(rateConstant("xxx", "xxx", "xxx", T), 0.0);
     EXPECT_EQ(rateConstant("", "", "", T), 0.0);
-    EXPECT_EQ(decimalLog(1000.0), std::log(1000.0) / std::log(10.0));
 }
 
 TEST(RateComparison, DiffsAreMissingWhereARateConstantIsZero) {
@@ -711,12 +710,6 @@ TEST(Classification, ADiffsOfExactlyOneTenthWithTenPercentIsDifferent) {
 }
 
 // ---- Lines and the block ---------------------------------------------------------------
-
-TEST(Lines, EquationsComeBackAsTheFileWritesThem) {
-    EXPECT_EQ(restoreEquation("OH+OH+(M)<=>H2O2+(M)"), "OH+OH(+M)<=>H2O2(+M)");
-    EXPECT_EQ(restoreEquation("H2O2|=>OH+OH"), "H2O2=>OH+OH");
-    EXPECT_EQ(restoreEquation("H+O2<=>O+OH"), "H+O2<=>O+OH");
-}
 
 TEST(Lines, TheHeaderNamesTheTemperaturesWithoutBlanks) {
     // The golden file holds a full header; here the number forms of other temperatures.

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -150,20 +149,6 @@ TEST_F(MechanismLoader, ACancelOrARefusedFileKeepsTheMechanismLoaded) {
     EXPECT_EQ(form.LOS2.entries(), (std::vector<std::string>{"E=>F 1 2 3"}));
 }
 
-using Slots = std::array<std::string, 6>;
-
-/// The six slots written as one text, separated by commas.
-Slots slotsOf(const std::string& text) {
-    Slots slots;
-    std::size_t start = 0;
-    for (std::string& slot : slots) {
-        const std::size_t comma = text.find(',', start);
-        slot = text.substr(start, comma - start);
-        start = comma + 1;
-    }
-    return slots;
-}
-
 // The window asks before it cleans a published mechanism into NAME-clean.inp, and before it
 // replaces one; a No to the first loads the file as written. Both come before anything
 // changes: a Cancel (or Esc) to either leaves the mechanism loaded and the files as they were.
@@ -252,7 +237,8 @@ TEST(ParseReaction, CutsWellFormedLinesIntoSlotsArrowAndCoefficients) {
         const ParsedReaction parsed = parseReaction(c.entry);
         EXPECT_FALSE(parsed.Failed);
         EXPECT_TRUE(parsed.coefficientsRead);
-        EXPECT_EQ(parsed.Slots, slotsOf(c.slots));
+        EXPECT_EQ(std::vector<std::string>(parsed.Slots.begin(), parsed.Slots.end()),
+                  testing::tabFields(c.slots, ','));
         EXPECT_EQ(parsed.Irreversible, c.irreversible);
         EXPECT_EQ(parsed.AText, c.a);
         EXPECT_EQ(parsed.NText, c.n);

@@ -1,12 +1,15 @@
 // The blocks of a cleaned mechanism: where each reaction's lines end and what kind of
-// rate they describe.
+// rate they describe; the groups of an auxiliary line they are read from.
 
 #include "mechanism/ReactionBlocks.h"
+#include "mechanism/AuxiliaryGroups.h"
 #include "mechanism/MechanismFile.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace zorbel {
@@ -59,6 +62,30 @@ TEST(ReactionBlocks, KindEndAndFlagsOfEachReaction) {
         EXPECT_EQ(blocks[i].otherKeyword, expected[i].other);
         EXPECT_EQ(blocks[i].duplicate, expected[i].duplicate);
         EXPECT_EQ(blocks[i].givenReverse, expected[i].givenReverse);
+    }
+}
+
+// Each group as KEYWORD[content], the bracket closed only where its closing slash is.
+TEST(AuxiliaryGroups, KeywordsAndTheTextBetweenTheirSlashes) {
+    const std::pair<std::string_view, const char*> cases[] = {
+        {"LOW  /  1.04E+26   -2.76   1600.00/", "LOW[  1.04E+26   -2.76   1600.00]"},
+        {"H2/ 2.40/ h2o/15.40/", "H2[ 2.40] H2O[15.40]"},
+        {"  FORD/CH4 0.5/\tdup  ", "FORD[CH4 0.5] DUP"},
+        {"REV /1 2 3/LOW/4 5 6/", "REV[1 2 3] LOW[4 5 6]"},
+        {"plog/ 1 2 3", "PLOG[ 1 2 3"},
+        {"AR//", "AR[]"},
+        {"/x/ y", "[x] Y"},
+        {" \t ", ""}};
+    for (const auto& [text, expected] : cases) {
+        std::string written;
+        for (const AuxiliaryGroup& group : groupsOf(text)) {
+            written += (written.empty() ? "" : " ") + group.keyword;
+            const std::size_t size = group.contentEnd - group.contentBegin;
+            if (group.contentBegin > 0)
+                written += "[" + std::string(text.substr(group.contentBegin, size)) +
+                           (group.closed ? "]" : "");
+        }
+        EXPECT_EQ(written, expected) << text;
     }
 }
 

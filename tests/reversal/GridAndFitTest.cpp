@@ -34,8 +34,6 @@ TEST(ArrheniusFit, RecoversATwoParameterLaw) {
     EXPECT_EQ(fit.FitN, 0.0);
     EXPECT_NEAR(fit.FitInvT, -5000.0 / 1.9872000217437744, 1e-6);
     EXPECT_LT(fit.S, 1e-20);
-    EXPECT_EQ(formatNumber(fit.RevA, "0.000E+00"), "2.000E+12");
-    EXPECT_EQ(formatNumber(fit.RevEa, "0.0"), "5000.0");
     // With n = 0 the fitted law uses T^0 = 1 at every point.
     EXPECT_NEAR(fit.krLS[10], 2.0e12 * std::exp(-5000.0 / (R * T[10])), 1e-3);
 }

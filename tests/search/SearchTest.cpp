@@ -221,7 +221,6 @@ TEST(ContainsSpecies, RecognisesEveryPlaceASpeciesTakes) {
         {"HO2+H<=>O2+H2 1 0 0", "O2", true},
         {"HO2+HO2<=>H2O2+O2 1 0 0", "O2", true},
         {"HO2+HO2<=>H2O2+O2X 1 0 0", "O2", false},
-        {"H+O2(+M)<=>HO2(+M) 1 0 0", "M", true},
         {"H+O2+M<=>HO2+M 1 0 0", "M", true},
         {"H+O2<=>HO2 1 0 0 ! NO M", "M", false},
     });

@@ -93,12 +93,13 @@ inline std::vector<std::string> crlfLines(const std::string& text) {
     return result;
 }
 
-/// The tab-separated fields of a table line; a line ending with a tab ends with an empty field.
-inline std::vector<std::string> tabFields(const std::string& line) {
+/// The tab-separated (or other) fields of a table line; a line ending with a separator ends
+/// with an empty field.
+inline std::vector<std::string> tabFields(const std::string& line, char separator = '\t') {
     std::vector<std::string> fields;
     std::size_t start = 0;
-    for (std::size_t tab = line.find('\t'); tab != std::string::npos;
-         tab = line.find('\t', start)) {
+    for (std::size_t tab = line.find(separator); tab != std::string::npos;
+         tab = line.find(separator, start)) {
         fields.push_back(line.substr(start, tab - start));
         start = tab + 1;
     }

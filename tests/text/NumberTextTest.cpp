@@ -1,13 +1,17 @@
 #include "text/NumberText.h"
 #include "support/TestSupport.h"
-#include "text/DateText.h"
+#include "text/StringOps.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cctype>
 #include <cfloat>
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace zorbel {
 namespace {
@@ -199,18 +203,15 @@ TEST(NumberPatterns, EmptyPatternGivesTheGeneralText) {
     EXPECT_EQ(formatNumber(1.5e20, ""), "1.5E+20");
 }
 
-TEST(NumberPatterns, FourSignificantDigitsRoundTrip) {
-    EXPECT_EQ(plainNumber(roundThroughPattern(3.51234, "0.000E+00")), " 3.512");
-    EXPECT_EQ(plainNumber(roundThroughPattern(0.012345, "0.000E+00")), " .01235");
-    EXPECT_EQ(plainNumber(roundThroughPattern(-12345.678, "0.000E+00")), "-12350");
-    EXPECT_EQ(roundThroughPattern(3.51234, "0.000E+00"), roundThroughPattern(3.51249, "0.000E+00"));
-}
-
-TEST(DateTexts, TwoDigitFields) {
-    EXPECT_EQ(formatDate({2004, 6, 14, 9, 5, 31}) + " " + formatTime({2004, 6, 14, 9, 5, 31}),
-              "14/06/04 09:05:31");
-    EXPECT_EQ(formatDate({2026, 12, 6, 23, 59, 0}) + " " + formatTime({2026, 12, 6, 23, 59, 0}),
-              "06/12/26 23:59:00");
+// Letters at the edges of their ranges; replacements at either end or overlapping.
+TEST(TextEdits, AtTheEdgesOfTheirRanges) {
+    EXPECT_EQ(toUpperAscii("`az{ @AZ[ 9\xe9"), "`AZ{ @AZ[ 9\xe9");
+    for (const char c : std::string_view("AZaz@[`{09 \xc1"))
+        EXPECT_EQ(isAsciiLetter(c), std::isalpha(static_cast<unsigned char>(c)) != 0) << c;
+    const std::array<const char*, 4> replaced[] = {
+        {"aaa", "aa", "b", "ba"}, {"+a+", "+", "", "a"}, {"abc", "", "x", "abc"}};
+    for (const auto& [text, from, to, expected] : replaced)
+        EXPECT_EQ(replaceAll(text, from, to), expected) << text << " " << from;
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 #include "files/TextFiles.h"
 #include "support/TestSupport.h"
 #include "text/NumberText.h"
-#include "text/StringOps.h"
 #include "thermo/DecimalRounding.h"
 #include "thermo/HeaderColumns.h"
 #include "thermo/SpeciesProperties.h"
@@ -20,6 +19,7 @@
 #include <cstdint>
 #include <random>
 #include <set>
+#include <tuple>
 
 namespace zorbel {
 namespace {
@@ -89,7 +89,6 @@ TEST(SpeciesRecordTest, TokensAndNames) {
     EXPECT_EQ(recordToken("END"), "");
     EXPECT_EQ(recordToken("THERMO"), "");
     EXPECT_EQ(recordToken("THERMO ALL"), "THERMO");
-    EXPECT_EQ(toUpperAscii("zch3\xe9o{`"), "ZCH3\xe9O{`"); // ASCII letters only
 }
 
 const std::vector<std::string> sampleLines = {
@@ -204,6 +203,25 @@ TEST(ThermoIndexTest, RefusesWhatCannotBeRead) {
     // Every kind of line end counts one line: the first coefficient line is line 3.
     EXPECT_EQ(recordFaultReason(*index->find("CO")->fault),
               "line 3, upper a2 (columns 16-30), is blank");
+}
+
+// Possible: low < high (one temperature is no range), low <= common <= high.
+TEST(HeaderColumnsTest, PossibleRangesAndTheFilesCommonTemperature) {
+    const std::tuple<HeaderTemperatures, bool> cases[] = {
+        {{" 300", " 5000", " 300"}, true},     {{" 300", " 5000", " 5000"}, true},
+        {{" 300", " 300", " 300"}, false},     {{" 300", " 5000", " 299.9"}, false},
+        {{" 300", " 5000", " 5000.1"}, false}, {{" 300", " 5000", " 1000", false}, false},
+    };
+    for (const auto& [t, possible] : cases)
+        EXPECT_EQ(isPossibleRange(t), possible) << t.TLow << t.THigh << t.TCommon;
+    // "1 5 99" is no range: the columns give 300 and 5000, the line after THERMO the common.
+    const std::string header =
+        "XX" + std::string(43, ' ') + "   300.000  5000.000" + std::string(14, ' ') + "1  5 99";
+    const RecordTemperatures read =
+        recordTemperatures({"THERMO", "   300.000  1000.000  5000.000", header}, 2);
+    EXPECT_TRUE(read.fromColumns);
+    EXPECT_EQ(read.temperatures.TLow + read.temperatures.THigh + read.temperatures.TCommon,
+              " 300 5000 1000");
 }
 
 // A header whose word-by-word reading is impossible is read from its columns, and only
