@@ -6,7 +6,6 @@
 #include "app/Session.h"
 #include "files/TextFiles.h"
 
-
 namespace zorbel {
 
 namespace {

@@ -1,9 +1,9 @@
 #include "batch/ResultLines.h"
 
 #include "batch/BatchTexts.h"
-#include "reversal/ReversalTexts.h"
 #include "mechanism/CleanLineText.h"
 #include "mechanism/MechanismTexts.h"
+#include "reversal/ReversalTexts.h"
 #include "text/StringOps.h"
 #include "thermo/SpeciesRecord.h"
 
