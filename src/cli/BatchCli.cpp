@@ -41,8 +41,10 @@ std::optional<DateTime> parseDate(const std::string& text) {
                     &when.hour, &when.minute, &when.second, &tail) != 6)
         return std::nullopt;
     when.year = 2000 + year;
-    if (when.day < 1 || when.day > 31 || when.month < 1 || when.month > 12 || when.hour > 23 ||
-        when.minute > 59 || when.second > 59)
+    // "%2d" also takes a sign: "-1" would pass as an hour.
+    const bool clock = when.hour >= 0 && when.hour <= 23 && when.minute >= 0 && when.minute <= 59 &&
+                       when.second >= 0 && when.second <= 59;
+    if (when.day < 1 || when.day > 31 || when.month < 1 || when.month > 12 || year < 0 || !clock)
         return std::nullopt;
     return when;
 }

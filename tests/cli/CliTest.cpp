@@ -305,7 +305,8 @@ TEST_F(CliTest, RefusalsAndUsageErrors) {
     };
     for (const char* date :
          {"00/01/26 00:00:00", "32/01/26 00:00:00", "01/00/26 00:00:00", "01/13/26 00:00:00",
-          "01/01/26 24:00:00", "01/01/26 00:60:00", "01/01/26 00:00:60"})
+          "01/01/26 24:00:00", "01/01/26 00:60:00", "01/01/26 00:00:60", "01/01/26 -1:00:00",
+          "01/01/26 00:-5:00", "01/01/26 00:00:-9", "01/01/-1 00:00:00"})
         cases.push_back({"reverse-all " + inputs + " --date \"" + date + "\"", 2, date});
 #ifndef _WIN32
     // A device reads as nothing: both commands refuse it alike.
