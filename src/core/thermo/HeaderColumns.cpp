@@ -60,15 +60,12 @@ bool isPossibleRange(const HeaderTemperatures& t) {
 
 namespace {
 
-/// The low and high temperatures of the fixed columns with the file's default common
-/// temperature, when that gives a possible range: what is left of a header whose common
-/// temperature is no temperature at all (a molecular weight, 12.011, in its place).
-std::optional<HeaderTemperatures> withDefaultCommon(const std::vector<std::string>& fileLines,
-                                                    std::size_t header) {
-    const std::string_view line = fileLines[header];
+/// The low and high temperatures of the fixed columns with the given common temperature,
+/// when they are numbers and make a possible range.
+std::optional<HeaderTemperatures> columnsWithCommon(std::string_view line,
+                                                    const std::optional<std::string>& common) {
     const std::optional<std::string> low = fieldNumber(trimmedField(line, lowColumns));
     const std::optional<std::string> high = fieldNumber(trimmedField(line, highColumns));
-    const std::optional<std::string> common = defaultCommon(fileLines);
     if (!low || !high || !common)
         return std::nullopt;
     HeaderTemperatures t{*low, *high, *common, true};
@@ -77,22 +74,21 @@ std::optional<HeaderTemperatures> withDefaultCommon(const std::vector<std::strin
     return t;
 }
 
+/// The columns with the file's default common temperature: what is left of a header whose
+/// common temperature is no temperature at all (a molecular weight, 12.011, in its place).
+std::optional<HeaderTemperatures> withDefaultCommon(const std::vector<std::string>& fileLines,
+                                                    std::size_t header) {
+    return columnsWithCommon(fileLines[header], defaultCommon(fileLines));
+}
+
 } // namespace
 
 std::optional<HeaderTemperatures> columnTemperatures(const std::vector<std::string>& fileLines,
                                                      std::size_t header) {
     const std::string_view line = fileLines[header];
-    const std::optional<std::string> low = fieldNumber(trimmedField(line, lowColumns));
-    const std::optional<std::string> high = fieldNumber(trimmedField(line, highColumns));
     const std::string_view commonText = trimmedField(line, commonColumns);
-    const std::optional<std::string> common =
-        commonText.empty() ? defaultCommon(fileLines) : fieldNumber(commonText);
-    if (!low || !high || !common)
-        return std::nullopt;
-    HeaderTemperatures t{*low, *high, *common, true};
-    if (!isPossibleRange(t))
-        return std::nullopt;
-    return t;
+    return columnsWithCommon(line, commonText.empty() ? defaultCommon(fileLines)
+                                                      : fieldNumber(commonText));
 }
 
 std::string columnFieldsText(std::string_view header) {
