@@ -179,7 +179,12 @@ INSTANTIATE_TEST_SUITE_P(
     Hostile, UnwritableOutputs,
     ::testing::Values(
         Unwritable{"FolderRemoved", Spoiled::FolderRemoved, " (No such file or directory)"},
+#ifdef _WIN32
+        // Windows finds no path through a file.
+        Unwritable{"FolderIsAFile", Spoiled::FolderIsAFile, " (No such file or directory)"},
+#else
         Unwritable{"FolderIsAFile", Spoiled::FolderIsAFile, " (Not a directory)"},
+#endif
         Unwritable{"FolderReadOnly", Spoiled::FolderReadOnly, " (Permission denied)"},
         Unwritable{"NamesAreFolders", Spoiled::NamesAreFolders, " (a folder has that name)"},
         Unwritable{"NamesArePipes", Spoiled::NamesArePipes,

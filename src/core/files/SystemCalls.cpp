@@ -28,6 +28,30 @@ namespace zorbel::systemcalls {
 
 namespace fs = std::filesystem;
 
+#ifdef _WIN32
+/// The C library's number for a reason the system gave.
+int errnoOf(DWORD reason) {
+    switch (reason) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME:
+        return ENOENT;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+        return EACCES;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return ENOSPC;
+    case ERROR_WRITE_PROTECT:
+        return EROFS;
+    case ERROR_FILENAME_EXCED_RANGE:
+        return ENAMETOOLONG;
+    default:
+        return EIO;
+    }
+}
+#endif
+
 int createExclusive(const NativePath& path) {
 #ifdef _WIN32
     // Others may read it, and remove it while it is open: an interruption does so from
@@ -37,7 +61,10 @@ int createExclusive(const NativePath& path) {
                     CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         const DWORD reason = GetLastError();
-        return reason == ERROR_FILE_EXISTS || reason == ERROR_ALREADY_EXISTS ? -2 : -1;
+        if (reason == ERROR_FILE_EXISTS || reason == ERROR_ALREADY_EXISTS)
+            return -2;
+        errno = errnoOf(reason); // the refusal gives the cause in the C library's words
+        return -1;
     }
     const int handle = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_WRONLY | _O_BINARY);
     if (handle < 0)
