@@ -175,16 +175,17 @@ TEST_P(UnwritableOutputs, EveryCommandSaysSoAndKeepsThePreviousFiles) {
     }
 }
 
+#ifdef _WIN32
+constexpr const char* pathThroughAFile = " (No such file or directory)"; // Windows finds none
+#else
+constexpr const char* pathThroughAFile = " (Not a directory)";
+#endif
+
 INSTANTIATE_TEST_SUITE_P(
     Hostile, UnwritableOutputs,
     ::testing::Values(
         Unwritable{"FolderRemoved", Spoiled::FolderRemoved, " (No such file or directory)"},
-#ifdef _WIN32
-        // Windows finds no path through a file.
-        Unwritable{"FolderIsAFile", Spoiled::FolderIsAFile, " (No such file or directory)"},
-#else
-        Unwritable{"FolderIsAFile", Spoiled::FolderIsAFile, " (Not a directory)"},
-#endif
+        Unwritable{"FolderIsAFile", Spoiled::FolderIsAFile, pathThroughAFile},
         Unwritable{"FolderReadOnly", Spoiled::FolderReadOnly, " (Permission denied)"},
         Unwritable{"NamesAreFolders", Spoiled::NamesAreFolders, " (a folder has that name)"},
         Unwritable{"NamesArePipes", Spoiled::NamesArePipes,
