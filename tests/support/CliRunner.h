@@ -10,6 +10,7 @@
 #include <string>
 
 #ifdef _WIN32
+#include <process.h>
 #define pclose _pclose
 #else
 #include <sys/wait.h>
@@ -32,8 +33,9 @@ inline std::string quoted(const std::string& path) {
 /// Runs zorbel-cli with the arguments (already quoted where needed).
 inline CliResult runCli(const std::string& arguments) {
     static std::atomic<int> runs{0};
+    // The process in the name: test programs that run at once share the temporary folder.
 #ifdef _WIN32
-    const std::string id = std::to_string(runs++);
+    const std::string id = std::to_string(_getpid()) + "-" + std::to_string(runs++);
 #else
     const std::string id = std::to_string(getpid()) + "-" + std::to_string(runs++);
 #endif
