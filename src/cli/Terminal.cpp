@@ -2,18 +2,11 @@
 
 #include "cli/CliRun.h"
 #include "files/TextFiles.h"
+#include "files/WindowsApi.h"
 
 #include <iostream>
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-
 #include <cstdio>
 #include <fcntl.h>
 #include <io.h>

@@ -2,6 +2,7 @@
 
 #include "files/SystemCalls.h"
 #include "files/TextFiles.h"
+#include "files/WindowsApi.h"
 
 #include <algorithm>
 #include <array>
@@ -18,23 +19,10 @@
 #include <system_error>
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-
-#include <fcntl.h>
-#include <io.h>
 #include <mutex>
-#include <process.h>
 #else
-#include <fcntl.h>
 #include <pthread.h>
 #include <sys/stat.h>
-#include <unistd.h>
 #endif
 
 namespace zorbel {

@@ -1,20 +1,13 @@
 #include "files/SystemCalls.h"
 
 #include "files/TextFiles.h"
+#include "files/WindowsApi.h"
 
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-
 #include <fcntl.h>
 #include <io.h>
 #include <process.h>
