@@ -1,6 +1,7 @@
 #include "files/FileClash.h"
 
 #include "files/FileTexts.h"
+#include "files/TextFiles.h"
 
 #include <filesystem>
 #include <system_error>
@@ -15,18 +16,18 @@ namespace fs = std::filesystem;
 /// replaces the link, not a file.
 bool leadsToFile(const std::string& path) {
     std::error_code error;
-    return fs::exists(path, error);
+    return fs::exists(filePath(path), error);
 }
 
 /// The absolute path with every link of the folders that exist resolved: two spellings of
 /// one file that does not exist yet come out alike.
 std::string resolved(const std::string& path) {
     std::error_code error;
-    const fs::path absolute = fs::absolute(path, error);
+    const fs::path absolute = fs::absolute(filePath(path), error);
     if (error)
         return path;
     const fs::path canonical = fs::weakly_canonical(absolute, error);
-    return (error ? absolute.lexically_normal() : canonical).string();
+    return pathText(error ? absolute.lexically_normal() : canonical);
 }
 
 std::string refusal(const RoleFile& output, const RoleFile& replaced) {
@@ -48,7 +49,7 @@ bool sameFile(const std::string& first, const std::string& second) {
         return false;
     std::error_code error;
     if (firstExists)
-        return fs::equivalent(first, second, error);
+        return fs::equivalent(filePath(first), filePath(second), error);
     return resolved(first) == resolved(second);
 }
 
