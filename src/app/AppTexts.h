@@ -81,6 +81,11 @@ inline constexpr std::string_view WholeMechanismTip =
 inline constexpr std::string_view ExactThermoCaption = "Exact thermochemistry";
 inline constexpr std::string_view ExactThermoTip =
     "Compute S/R and H/RT at full precision instead of their four-digit values.";
+inline constexpr std::string_view MaxErrorCaption = "Largest error of a reverse rate, %";
+inline constexpr std::string_view MaxErrorTip =
+    "With the whole mechanism: a reverse rate further from kf/Kc than this anywhere on the grid "
+    "becomes the law of the smallest largest error, or a sum of up to three laws written as "
+    "DUPLICATE reactions. Empty for one least-squares law.";
 inline constexpr std::string_view Frm4Caption = "Programme Settings";
 inline constexpr std::string_view Label1Caption = "Number of points:";
 inline constexpr std::string_view NtxtStart = "50";

@@ -95,6 +95,10 @@ void setUpSettingsTab(REVEQfrm& form) {
     form.WholeMechanismChk.setTooltip(std::string(texts::WholeMechanismTip));
     form.ExactThermoChk.caption = std::string(texts::ExactThermoCaption);
     form.ExactThermoChk.setTooltip(std::string(texts::ExactThermoTip));
+    setUp(form.MaxErrorLbl, texts::MaxErrorCaption);
+    form.MaxErrortxt.maxLength = 8;
+    form.MaxErrortxt.typedCharacters = "0123456789.";
+    form.MaxErrortxt.setTooltip(std::string(texts::MaxErrorTip));
     setUp(form.Label1, texts::Label1Caption);
     form.Ntxt.setText(std::string(texts::NtxtStart));
     form.Ntxt.maxLength = 5;

@@ -86,6 +86,9 @@ struct REVEQfrm {
     CheckBox WholeMechanismChk;
     /// S/R and H/RT at full double precision instead of their four-digit texts.
     CheckBox ExactThermoChk;
+    /// The largest error of a reverse rate in the whole mechanism [%]; empty for none.
+    Label MaxErrorLbl;
+    TextBox MaxErrortxt;
     Label Label1;
     TextBox Ntxt;
     Label Label5;

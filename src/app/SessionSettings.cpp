@@ -5,6 +5,9 @@
 #include "app/AppTexts.h"
 #include "app/Session.h"
 #include "files/TextFiles.h"
+#include "text/NumberText.h"
+
+#include <cmath>
 
 namespace zorbel {
 
@@ -24,6 +27,7 @@ constexpr const char* reciprocalKey = "settings/reciprocal";
 constexpr const char* arrheniusKey = "settings/arrhenius";
 constexpr const char* wholeMechanismKey = "settings/wholeMechanism";
 constexpr const char* exactThermoKey = "settings/exactThermo";
+constexpr const char* maxErrorKey = "settings/maxError";
 
 std::string flag(bool value) {
     return value ? "1" : "0";
@@ -90,6 +94,8 @@ void Session::restoreSettings() {
         form.WholeMechanismChk.setChecked(*whole == flag(true));
     if (auto exact = stored(exactThermoKey))
         form.ExactThermoChk.setChecked(*exact == flag(true));
+    if (auto largest = stored(maxErrorKey))
+        form.MaxErrortxt.setText(*largest);
 }
 
 void Session::storeSettings() {
@@ -101,6 +107,7 @@ void Session::storeSettings() {
     platform.storeValue(arrheniusKey, flag(form.Option1.selected()));
     platform.storeValue(wholeMechanismKey, flag(form.WholeMechanismChk.checked()));
     platform.storeValue(exactThermoKey, flag(form.ExactThermoChk.checked()));
+    platform.storeValue(maxErrorKey, form.MaxErrortxt.text());
 }
 
 RunSettings Session::runSettings() const {
@@ -111,6 +118,9 @@ RunSettings Session::runSettings() const {
     settings.personal = {form.Chk1.checked(), form.Cold2txt.text(), form.Hot2txt.text()};
     settings.exactThermo = form.ExactThermoChk.checked();
     settings.wholeMechanism = form.WholeMechanismChk.checked();
+    // A box that gives no positive percentage asks for no tolerance.
+    const double largest = readLeadingNumber(form.MaxErrortxt.text());
+    settings.maxError = largest > 0.0 && std::isfinite(largest) ? largest : 0.0;
     settings.threads = batchThreads;
     settings.reportPath = reportPath;
     return settings;
@@ -126,6 +136,8 @@ void Session::applySettings(const RunSettings& settings) {
     form.Hot2txt.setText(settings.personal.hot);
     form.ExactThermoChk.setChecked(settings.exactThermo);
     form.WholeMechanismChk.setChecked(settings.wholeMechanism);
+    form.MaxErrortxt.setText(settings.maxError > 0.0 ? generalNumber(settings.maxError)
+                                                     : std::string());
     batchThreads = settings.threads;
     reportPath = settings.reportPath;
 }
@@ -140,6 +152,7 @@ void Session::restoreDefaults() {
     form.Option2.setSelected(true);
     form.WholeMechanismChk.setChecked(false);
     form.ExactThermoChk.setChecked(false);
+    form.MaxErrortxt.setText({});
 }
 
 } // namespace zorbel

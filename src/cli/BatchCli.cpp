@@ -30,6 +30,7 @@ struct BatchOptions {
     std::optional<std::string> date;
     bool complete = false;  ///< --complete: the whole mechanism
     std::string reportPath; ///< --report: as given, relative to the current folder
+    double maxError = 0.0;  ///< --max-error [%]: 0 for none
     ReversalSettings settings;
 };
 
@@ -121,6 +122,7 @@ BatchRequest requestOf(const BatchOptions& options) {
     request.settings = runSettingsOf(options.settings);
     request.settings.wholeMechanism = options.complete;
     request.settings.reportPath = options.reportPath;
+    request.settings.maxError = options.maxError;
     request.patternsFrom = options.patternsFrom;
     return request;
 }
@@ -195,7 +197,12 @@ void addCommonOptions(CLI::App& command, BatchOptions& options) {
                        "texts fix the number patterns (otherwise the general number form)");
     command.add_option("--date", options.date,
                        "the date and time written in the file, \"dd/mm/yy hh:mm:ss\"");
-    command.add_flag("--complete", options.complete, std::string(texts::CompleteFlagHelp));
+    CLI::Option* complete =
+        command.add_flag("--complete", options.complete, std::string(texts::CompleteFlagHelp));
+    command.add_option("--max-error", options.maxError, std::string(texts::MaxErrorOptionHelp))
+        ->type_name("P")
+        ->check(CLI::PositiveNumber)
+        ->needs(complete);
     command.add_option("--report", options.reportPath, std::string(texts::ReportOptionHelp))
         ->type_name("FILE");
     addSettingsOptions(command, options.settings);

@@ -26,6 +26,10 @@ inline constexpr std::string_view ExactThermoFlagHelp =
 inline constexpr std::string_view CompleteFlagHelp =
     "write the whole mechanism: every line of the mechanism file, falloff and PLOG reactions "
     "as pairs of irreversible reactions";
+inline constexpr std::string_view MaxErrorOptionHelp =
+    "with --complete: hold every reverse rate within P percent of kf/Kc over the grid, with "
+    "the law of the smallest largest error or a sum of up to three laws written as DUPLICATE "
+    "reactions (or PLOG/ lines of one pressure); implies --exact-thermo";
 inline constexpr std::string_view ReportOptionHelp =
     "also write a CSV report to FILE, one row per reaction";
 

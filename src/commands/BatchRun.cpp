@@ -45,23 +45,33 @@ bool BatchRun::create(const std::string& path) {
     return true;
 }
 
-void BatchRun::start(std::vector<std::string> parseTexts) {
+void BatchRun::start(std::vector<std::string> parseTexts, const std::vector<int>& listIndices) {
     const CommonValue& common = session_.common;
+    const RunSettings settings = session_.runSettings();
+    const double tolerance = whole_ ? settings.tolerance() : 0.0;
     const auto& boxes = session_.form.PropTxt;
     RunStart start;
     start.patterns = {common.AFormat, common.NFormat, common.EaFormat};
     start.previous = {boxes[REVEQfrm::ForwardA].text(), boxes[REVEQfrm::ForwardN].text(),
                       boxes[REVEQfrm::ForwardEa].text()};
+    if (tolerance > 0.0) {
+        for (int index : listIndices)
+            start.kinds.push_back(blocks_[static_cast<std::size_t>(index)].kind);
+        summary_.holdTo(tolerance);
+    }
     if (whole_)
         files_.push_back(std::make_unique<WholeMechanismSink>(*out_, fileLines_, blocks_, *species_,
-                                                              start.patterns));
+                                                              start.patterns, tolerance));
     else
         files_.push_back(std::make_unique<ReactionLinesSink>(*out_));
     if (report_)
-        files_.push_back(std::make_unique<ReportSink>(*report_));
+        files_.push_back(std::make_unique<ReportSink>(*report_, tolerance > 0.0));
     for (const std::unique_ptr<ResultSink>& file : files_)
         sinks_.push_back(file.get());
-    run_ = std::make_unique<ReversalRun>(std::move(parseTexts), session_.runSettings(),
+    RunSettings runSettings = settings;
+    if (!whole_)
+        runSettings.maxError = 0.0; // the comparison's run writes reaction lines alone
+    run_ = std::make_unique<ReversalRun>(std::move(parseTexts), runSettings,
                                          static_cast<double>(common.GasConstant), std::move(start),
                                          *species_);
 }

@@ -40,8 +40,9 @@ public:
     /// Gives the results to one more sink, which must outlive the run; before start().
     void addSink(ResultSink& sink) { sinks_.push_back(&sink); }
     /// Starts the run over the reactions' parse texts, in the order they will be written,
-    /// with the settings, number patterns and panel texts the window holds now.
-    void start(std::vector<std::string> parseTexts);
+    /// with the settings, number patterns and panel texts the window holds now;
+    /// `listIndices` are the reactions' entries in the list, in the same order.
+    void start(std::vector<std::string> parseTexts, const std::vector<int>& listIndices);
     /// Writes the next reaction, the entry `listIndex` of the list; true when it got a
     /// "REV/ " line. A fault in one reaction costs that reaction only.
     bool reverseEntry(int listIndex, const std::string& listed);

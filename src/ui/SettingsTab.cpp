@@ -61,6 +61,15 @@ SettingsTab::SettingsTab(Binding& binding, REVEQfrm& form, QWidget* parent) : QW
         binding.checkBox(form.WholeMechanismChk, QStringLiteral("WholeMechanismChk"), programme));
     programmeLayout->addWidget(
         binding.checkBox(form.ExactThermoChk, QStringLiteral("ExactThermoChk"), programme));
+    auto* largestRow = new QHBoxLayout;
+    largestRow->addWidget(
+        binding.label(form.MaxErrorLbl, QStringLiteral("MaxErrorLbl"), programme));
+    QLineEdit* largest =
+        binding.textBox(form.MaxErrortxt, QStringLiteral("MaxErrortxt"), programme);
+    fitWidth(largest, QStringLiteral("00000000"));
+    largestRow->addWidget(largest);
+    largestRow->addStretch(1);
+    programmeLayout->addLayout(largestRow);
     programmeLayout->addWidget(horizontalLine(QStringLiteral("Line1_1"), programme));
     QLabel* usedCaption = binding.label(form.Label5, QStringLiteral("Label5"), programme);
     QLineEdit* usedCold =

@@ -75,4 +75,26 @@ ReactionResult computeReaction(const std::string& parseText, const ReversalReque
     return reaction;
 }
 
+void holdTolerance(ReactionResult& reaction, const CoefficientPatterns& patterns, double tolerance,
+                   std::size_t largestTerms, SpeciesProvider& species) noexcept {
+    if (!(tolerance > 0.0) || !reaction.fitted())
+        return;
+    try {
+        std::optional<WrittenSum> within =
+            reverseWithin(reaction.request, reaction.outcome, reaction.quality, patterns, tolerance,
+                          largestTerms, species);
+        if (!within)
+            return;
+        if (within->terms.size() > 1) {
+            reaction.sum = std::move(within);
+            return;
+        }
+        reaction.reverseTexts = within->terms.front();
+        reaction.errorText = within->errorText;
+        reaction.quality = within->deviation;
+    } catch (...) {
+        reaction.sum.reset(); // the least-squares law stands
+    }
+}
+
 } // namespace zorbel

@@ -4,6 +4,7 @@
 // number patterns. The run's threads compute these; the files and the window only read
 // them.
 
+#include "batch/ReverseSum.h"
 #include "mechanism/ParsedReaction.h"
 #include "reversal/FitQuality.h"
 #include "reversal/ReactionReversal.h"
@@ -35,6 +36,9 @@ struct ReactionResult {
     std::array<std::string, 3> reverseTexts; ///< Arev, nrev, Earev as the files write them
     std::string errorText;                   ///< S as the files write it
     std::optional<Deviation> quality;        ///< of the reverse texts, see fitQuality
+    /// Under a tolerance, the laws whose sum stands for kr when one law cannot (two or
+    /// more; a single law replaces the reverse texts instead).
+    std::optional<WrittenSum> sum;
     /// The words of an unexpected fault that stopped the reaction; nothing else then holds.
     std::optional<std::string> fault;
     bool fitted() const { return !fault && !irreversible && outcome.fit.has_value(); }
@@ -51,6 +55,12 @@ ReversalRequest requestOfParse(const ParsedReaction& parsed, const ReversalReque
 ReactionResult computeReaction(const std::string& parseText, const ReversalRequest& settings,
                                const CoefficientPatterns& patterns, const ForwardTexts* previous,
                                SpeciesProvider& species) noexcept;
+
+/// Under a tolerance (a fraction; 0 for none): a reverse law that misses it is replaced by
+/// the single law of the smallest largest error, or by a sum of up to `largestTerms` laws,
+/// whichever holds it first. A fault on the way leaves the least-squares law.
+void holdTolerance(ReactionResult& reaction, const CoefficientPatterns& patterns, double tolerance,
+                   std::size_t largestTerms, SpeciesProvider& species) noexcept;
 
 /// The texts of the reverse coefficients of a fit, in the given patterns.
 std::array<std::string, 3> reverseCoefficientTexts(const FitResult& fit,

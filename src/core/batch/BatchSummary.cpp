@@ -14,6 +14,7 @@ void markNotReversed(EntryRecord& record, std::string_view why) {
     record.reverse = {};
     record.S.clear();
     record.quality.reset();
+    record.terms = 0;
 }
 
 std::string_view refusalReason(Refusal refusal) {
@@ -59,13 +60,42 @@ std::string deviationText(const Deviation& deviation) {
            std::to_string(std::lround(deviation.temperature)) + std::string(texts::Kelvin);
 }
 
+std::string toleranceText(double tolerance) {
+    char percent[32];
+    std::snprintf(percent, sizeof percent, "%g", 100.0 * tolerance);
+    return percent + std::string(texts::Percent);
+}
+
 void BatchSummary::add(const EntryRecord& record) {
+    if (tolerance_ > 0.0 && record.quality && record.terms > 0) {
+        ++byTerms_[record.terms];
+        if (!(record.quality->largest <= tolerance_))
+            missed_.push_back(record);
+    }
     ++reactions_;
     ++counts_[static_cast<std::size_t>(record.outcome)];
     if (record.outcome == EntryOutcome::NotReversed)
         ++reasons_[record.reason];
     if (record.quality && (!worst_ || !(record.quality->largest <= worst_->quality->largest)))
         worst_ = record;
+}
+
+std::string BatchSummary::toleranceLines(const std::string& newLine) const {
+    std::string text = std::string(texts::SummaryByTerms);
+    std::size_t many = 0;
+    for (const auto& [terms, n] : byTerms_) {
+        text += (terms == byTerms_.begin()->first ? "" : ", ") + std::to_string(terms) + ": " +
+                std::to_string(n);
+        if (terms > 1)
+            many += n;
+    }
+    text += newLine + std::string(texts::SummaryMoreThanOne) + std::to_string(many) + newLine +
+            std::string(texts::SummaryMissedStart) + toleranceText(tolerance_) +
+            std::string(texts::SummaryMissedEnd) + std::to_string(missed_.size()) + newLine;
+    for (const EntryRecord& record : missed_)
+        text += std::string(texts::SummaryReasonIndent) + record.equation + " (" +
+                std::to_string(record.index) + "), " + deviationText(*record.quality) + newLine;
+    return text;
 }
 
 std::string BatchSummary::text(const std::string& newLine) const {
@@ -82,6 +112,8 @@ std::string BatchSummary::text(const std::string& newLine) const {
         text +=
             newLine + std::string(texts::SummaryReasonIndent) + reason + ": " + std::to_string(n);
     text += newLine;
+    if (tolerance_ > 0.0)
+        text += toleranceLines(newLine);
     if (!worst_)
         return text + std::string(texts::SummaryNoFit);
     return text + std::string(texts::SummaryWorst) + worst_->equation + " (" +
@@ -110,7 +142,7 @@ std::string number(double value, const char* format) {
 
 } // namespace
 
-std::string reportRow(const EntryRecord& r) {
+std::string reportRow(const EntryRecord& r, bool withTerms) {
     const std::string fields[] = {
         std::to_string(r.index),
         r.equation,
@@ -130,6 +162,8 @@ std::string reportRow(const EntryRecord& r) {
     std::string row = csvField(fields[0]);
     for (std::size_t i = 1; i < std::size(fields); ++i)
         row += "," + csvField(fields[i]);
+    if (withTerms)
+        row += "," + (r.terms > 0 ? std::to_string(r.terms) : std::string());
     return row;
 }
 

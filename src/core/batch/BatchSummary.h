@@ -28,6 +28,9 @@ struct EntryRecord {
     std::string S;
     std::optional<Deviation> quality; ///< the worst of the reaction's fitted laws
     std::string cold, hot;            ///< the fitting range [K]
+    /// The laws of the reverse rate: 1 for a REV/ line or a pair, more for a sum (at one
+    /// PLOG/ pressure, the most any takes); 0 without a fitted law.
+    std::size_t terms = 0;
 };
 
 /// Marks a reaction written without a law of the run's: the report then names no fitted law.
@@ -41,23 +44,35 @@ std::string_view kindName(ReactionKind kind);
 /// A deviation as the files write it: "12.3% at 300 K".
 std::string deviationText(const Deviation& deviation);
 
+/// A tolerance (a fraction) as the files write it: "1%", "0.5%".
+std::string toleranceText(double tolerance);
+
 /// The counts of a run as its reactions are written: reversed, written as pairs, kept
 /// irreversible and not reversed (with a count per reason), and the worst fit.
 class BatchSummary {
 public:
+    /// A run under a tolerance (a fraction) also counts its reactions by the laws of their
+    /// reverse rates and lists those that miss it.
+    void holdTo(double tolerance) { tolerance_ = tolerance; }
     void add(const EntryRecord& record);
     /// Lines joined by `newLine`.
     std::string text(const std::string& newLine) const;
 
 private:
+    std::string toleranceLines(const std::string& newLine) const;
+
     std::size_t reactions_ = 0;
     std::array<std::size_t, 4> counts_{};
     std::map<std::string, std::size_t> reasons_;
     std::optional<EntryRecord> worst_;
+    double tolerance_ = 0.0;
+    std::map<std::size_t, std::size_t> byTerms_;
+    std::vector<EntryRecord> missed_;
 };
 
 /// A row of the report, comma-separated, fields that hold a comma or a quote quoted; the
-/// header line is texts::ReportHeader.
-std::string reportRow(const EntryRecord& record);
+/// header line is texts::ReportHeader. Under a tolerance the row ends with the number of
+/// laws (header texts::ReportTermsColumn).
+std::string reportRow(const EntryRecord& record, bool withTerms = false);
 
 } // namespace zorbel

@@ -89,6 +89,7 @@ void recordFit(const ReactionResult& result, EntryRecord& record) {
     record.cold = std::string(trimmed(result.outcome.range.cold));
     record.hot = std::string(trimmed(result.outcome.range.hot));
     record.quality = result.quality;
+    record.terms = 1;
 }
 
 } // namespace

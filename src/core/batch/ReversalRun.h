@@ -7,6 +7,7 @@
 #include "batch/BatchReaction.h"
 #include "batch/OrderedParallel.h"
 #include "batch/RunSettings.h"
+#include "mechanism/ReactionBlocks.h"
 
 #include <cstddef>
 #include <memory>
@@ -22,6 +23,10 @@ class SpeciesProvider;
 struct RunStart {
     CoefficientPatterns patterns;
     ForwardTexts previous;
+    /// The kind of each reaction, in the run's order, when the file says: under a
+    /// tolerance only an elementary or third-body reaction's reverse may be a sum (a
+    /// falloff blending cannot be summed). Empty: every reaction may.
+    std::vector<ReactionKind> kinds;
 };
 
 class ReversalRun {
@@ -44,7 +49,11 @@ public:
     const CoefficientPatterns& patterns() const { return start_.patterns; }
 
 private:
+    /// Reaction k of the run, its reverse law held to the tolerance.
+    ReactionResult compute(std::size_t k, const ForwardTexts* previous);
+
     std::vector<std::string> parseTexts_;
+    double tolerance_ = 0.0;
     ReversalRequest settings_;
     RunStart start_;
     SpeciesProvider& species_;

@@ -13,7 +13,8 @@ ReversalRequest requestWith(const RunSettings& settings, double gasConstant) {
     request.reciprocalSpacing = settings.reciprocalSpacing;
     request.law = settings.law;
     request.gasConstant = gasConstant;
-    request.exactThermo = settings.exactThermo;
+    // A tolerance is on kf/Kc itself, so it takes the thermochemistry at full precision.
+    request.exactThermo = settings.exactThermo || settings.tolerance() > 0.0;
     return request;
 }
 

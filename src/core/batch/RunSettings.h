@@ -24,6 +24,11 @@ struct RunSettings {
     /// The reversed mechanism holds every line of the mechanism file, falloff and PLOG
     /// reactions as irreversible pairs; otherwise the reaction lines alone.
     bool wholeMechanism = false;
+    /// The largest error of a reverse rate [%] in the whole mechanism: a law that misses it
+    /// is written as the law of the smallest largest error or as a sum of laws. 0 for none.
+    double maxError = 0.0;
+    /// The tolerance the run holds, as a fraction: 0 without the whole mechanism.
+    double tolerance() const { return wholeMechanism && maxError > 0.0 ? maxError / 100.0 : 0.0; }
     /// The threads a batch computes its reactions on; 0 for one per core. The files are
     /// the same whatever the number.
     int threads = 0;

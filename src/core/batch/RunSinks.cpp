@@ -30,8 +30,10 @@ void WholeMechanismSink::take(const SinkEntry& entry) {
     std::vector<std::string> lines;
     std::string fault;
     try {
-        const FittedReaction fitted{reaction.result.request, reaction.result.outcome, patterns_,
-                                    species_};
+        const ReactionResult& result = reaction.result;
+        const FittedReaction fitted{result.request, result.outcome,
+                                    patterns_,      species_,
+                                    tolerance_,     result.sum ? &*result.sum : nullptr};
         lines = wholeBlockLines(fileLines_, block, std::move(inserted), entry.record, &fitted);
     } catch (const std::exception& thrown) {
         fault = faultLine(thrown.what());
@@ -48,12 +50,13 @@ void WholeMechanismSink::take(const SinkEntry& entry) {
     copied_ = block.end;
 }
 
-ReportSink::ReportSink(LineWriter& out) : out_(out) {
-    out_.line(texts::ReportHeader);
+ReportSink::ReportSink(LineWriter& out, bool withTerms) : out_(out), withTerms_(withTerms) {
+    out_.line(withTerms ? std::string(texts::ReportHeader) + std::string(texts::ReportTermsColumn)
+                        : std::string(texts::ReportHeader));
 }
 
 void ReportSink::take(const SinkEntry& entry) {
-    out_.line(reportRow(entry.record));
+    out_.line(reportRow(entry.record, withTerms_));
 }
 
 } // namespace zorbel

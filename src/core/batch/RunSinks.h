@@ -49,9 +49,9 @@ class WholeMechanismSink : public ResultSink {
 public:
     WholeMechanismSink(LineWriter& out, const std::vector<std::string>& fileLines,
                        const std::vector<ReactionBlock>& blocks, SpeciesProvider& species,
-                       CoefficientPatterns patterns)
+                       CoefficientPatterns patterns, double tolerance = 0.0)
         : out_(out), fileLines_(fileLines), blocks_(blocks), species_(species),
-          patterns_(std::move(patterns)) {}
+          patterns_(std::move(patterns)), tolerance_(tolerance) {}
     void take(const SinkEntry& entry) override;
     void finish() override { copyFileLines(fileLines_.size()); }
 
@@ -63,18 +63,21 @@ private:
     const std::vector<ReactionBlock>& blocks_;
     SpeciesProvider& species_;
     CoefficientPatterns patterns_;
+    double tolerance_ = 0.0; ///< the largest error of a reverse rate, a fraction
     std::size_t copied_ = 0; ///< the file's lines written so far
 };
 
 /// The report: one row per reaction after its header.
 class ReportSink : public ResultSink {
 public:
-    /// Writes the header.
-    explicit ReportSink(LineWriter& out);
+    /// Writes the header; `withTerms`: a run under a tolerance, whose rows end with the
+    /// number of laws of each reverse rate.
+    explicit ReportSink(LineWriter& out, bool withTerms = false);
     void take(const SinkEntry& entry) override;
 
 private:
     LineWriter& out_;
+    bool withTerms_ = false;
 };
 
 } // namespace zorbel

@@ -64,6 +64,24 @@ std::string reversedAuxiliary(const std::string& line, std::size_t index,
     return text + comments;
 }
 
+/// The line as the reverse member writes it, then a line for each further law of a sum at
+/// one of its pressures.
+void writeReversedAuxiliary(const std::string& line, std::size_t index,
+                            const std::vector<AuxiliaryLaw>& laws,
+                            const std::vector<ReversedLaw>& reversed,
+                            std::vector<std::string>& out) {
+    out.push_back(reversedAuxiliary(line, index, laws, reversed));
+    for (std::size_t k = 0; k < laws.size(); ++k) {
+        if (laws[k].line != index)
+            continue;
+        // The keyword as the line writes it, then the pressure and the law.
+        const std::string keyword(clean::withoutComment(line).substr(0, laws[k].contentBegin));
+        for (const ReversedLaw& term : reversed[k].more)
+            out.push_back(withComment(
+                keyword + " " + laws[k].pressure + " " + lawText(term.texts) + " /", term.comment));
+    }
+}
+
 } // namespace
 
 void writeInserted(const std::vector<std::string>& lines, const ReactionBlock& block,
@@ -98,9 +116,17 @@ std::string reversedEquation(const std::string& reactionLine) {
 
 bool writePair(const std::vector<std::string>& lines, const ReactionBlock& block,
                const ReverseMember& reverse, std::vector<std::string>& out) {
+    return writeSumPair(lines, block, {reverse}, out);
+}
+
+bool writeSumPair(const std::vector<std::string>& lines, const ReactionBlock& block,
+                  const std::vector<ReverseMember>& members, std::vector<std::string>& out) {
     const std::vector<AuxiliaryLaw> laws = auxiliaryLaws(lines, block);
     const std::string equation = reversedEquation(lines[block.line]);
-    if (equation.empty() || laws.size() != reverse.laws.size())
+    if (equation.empty() || members.empty() ||
+        std::any_of(members.begin(), members.end(), [&laws](const ReverseMember& member) {
+            return member.laws.size() != laws.size();
+        }))
         return false;
     std::string forward = lines[block.line];
     const std::size_t arrow = forward.find(texts::ReversibleArrow);
@@ -109,11 +135,18 @@ bool writePair(const std::vector<std::string>& lines, const ReactionBlock& block
     out.push_back(forward);
     for (std::size_t i = block.line + 1; i <= last; ++i)
         out.push_back(lines[i]);
-    out.push_back(withComment(equation + " " + lawText(reverse.high.texts), reverse.high.comment));
-    out.insert(out.end(), reverse.notes.begin(), reverse.notes.end());
-    for (std::size_t i = block.line + 1; i <= last; ++i) {
-        if (holdsSomething(lines[i]))
-            out.push_back(reversedAuxiliary(lines[i], i, laws, reverse.laws));
+    // Readers add the rates of DUPLICATE reactions: the laws of a sum are marked so.
+    const bool mark = members.size() > 1 && !block.duplicate;
+    for (const ReverseMember& reverse : members) {
+        out.push_back(
+            withComment(equation + " " + lawText(reverse.high.texts), reverse.high.comment));
+        out.insert(out.end(), reverse.notes.begin(), reverse.notes.end());
+        for (std::size_t i = block.line + 1; i <= last; ++i) {
+            if (holdsSomething(lines[i]))
+                writeReversedAuxiliary(lines[i], i, laws, reverse.laws, out);
+        }
+        if (mark)
+            out.emplace_back(texts::DuplicateKeyword);
     }
     for (std::size_t i = last + 1; i < block.end; ++i)
         out.push_back(lines[i]);
@@ -137,11 +170,59 @@ std::string givenReverseComment(const std::optional<std::array<std::string, 3>>&
     return comment + std::string(texts::GivenReverseDeviation) + deviationText(deviation);
 }
 
+/// The comment of law `term` (from 0) of a sum of `count`: the reaction's line in the
+/// file, which law it is, and how far the whole sum lies from kf/Kc.
+std::string termComment(const ReactionBlock& block, std::size_t term, std::size_t count,
+                        const WrittenSum& sum, double tolerance) {
+    std::string comment = std::string(texts::TermLineStart) + std::to_string(block.line + 1) +
+                          std::string(texts::TermStart) + std::to_string(term + 1) +
+                          std::string(texts::TermOf) + std::to_string(count) +
+                          std::string(texts::SumMaxError) + deviationText(sum.deviation);
+    if (!sum.met)
+        comment += std::string(texts::ToleranceMissed) + toleranceText(tolerance);
+    return comment;
+}
+
+/// The laws of a sum as written, each with its comment; `sign` before every A.
+std::vector<ReversedLaw> sumLaws(const ReactionBlock& block, const WrittenSum& sum,
+                                 double tolerance, const std::string& sign) {
+    std::vector<ReversedLaw> laws;
+    for (std::size_t i = 0; i < sum.terms.size(); ++i) {
+        laws.push_back({sum.terms[i], termComment(block, i, sum.terms.size(), sum, tolerance), {}});
+        laws.back().texts[0] = sign + laws.back().texts[0];
+    }
+    return laws;
+}
+
+/// Under a tolerance, a reversed law of an auxiliary line that misses it gives way to the
+/// single law of the smallest largest error or, at a PLOG/ pressure, to a sum of laws.
+void holdAuxiliaryTolerance(const ReactionBlock& block, const ReversalRequest& request,
+                            const ReversalOutcome& outcome, std::optional<Deviation>& quality,
+                            ReversedLaw& reversed, const FittedReaction& fitted,
+                            std::optional<SumShape>& shape) {
+    const std::size_t largest = block.kind == ReactionKind::Plog ? 3 : 1;
+    const std::optional<WrittenSum> within =
+        reverseWithin(request, outcome, quality, fitted.patterns, fitted.tolerance, largest,
+                      fitted.species, &shape);
+    if (!within)
+        return;
+    quality = within->deviation;
+    if (within->terms.size() == 1) {
+        reversed.texts = within->terms.front();
+        reversed.comment = std::string(texts::LawCommentStart) + deviationText(*quality);
+        return;
+    }
+    std::vector<ReversedLaw> laws = sumLaws(block, *within, fitted.tolerance, {});
+    reversed = laws.front();
+    reversed.more.assign(laws.begin() + 1, laws.end());
+}
+
 /// A law of an auxiliary line, reversed as the reaction's own law; nothing, with the reason
 /// in the record, when it cannot be. A negative A (a term of a sum of laws) is reversed by
 /// its size and keeps its sign: Kc is the same for every term.
-std::optional<ReversedLaw> reverseAuxiliary(const AuxiliaryLaw& law, EntryRecord& record,
-                                            const FittedReaction& fitted) {
+std::optional<ReversedLaw> reverseAuxiliary(const ReactionBlock& block, const AuxiliaryLaw& law,
+                                            EntryRecord& record, const FittedReaction& fitted,
+                                            std::optional<SumShape>& shape) {
     const std::string why = std::string(texts::AuxiliaryWhy) + law.keyword;
     if (!law.readable) {
         markNotReversed(record, why);
@@ -157,16 +238,41 @@ std::optional<ReversedLaw> reverseAuxiliary(const AuxiliaryLaw& law, EntryRecord
         markNotReversed(record, why + ", " + std::string(refusalReason(outcome.refusal)));
         return std::nullopt;
     }
-    ReversedLaw reversed{reverseCoefficientTexts(*outcome.fit, fitted.patterns), {}};
-    if (const std::optional<Deviation> quality =
-            fitQuality(request, outcome, reversed.texts, fitted.species)) {
+    ReversedLaw reversed{reverseCoefficientTexts(*outcome.fit, fitted.patterns), {}, {}};
+    std::optional<Deviation> quality = fitQuality(request, outcome, reversed.texts, fitted.species);
+    if (quality)
         reversed.comment = std::string(texts::LawCommentStart) + deviationText(*quality);
-        if (!record.quality || !(quality->largest <= record.quality->largest))
-            record.quality = quality;
-    }
-    if (negative)
+    if (fitted.tolerance > 0.0)
+        holdAuxiliaryTolerance(block, request, outcome, quality, reversed, fitted, shape);
+    if (quality && (!record.quality || !(quality->largest <= record.quality->largest)))
+        record.quality = quality;
+    record.terms = std::max(record.terms, 1 + reversed.more.size());
+    if (negative) {
         reversed.texts[0] = "-" + reversed.texts[0];
+        for (ReversedLaw& term : reversed.more)
+            term.texts[0] = "-" + term.texts[0];
+    }
     return reversed;
+}
+
+/// An elementary or third-body reaction whose reverse is a sum: an irreversible forward
+/// reaction and one DUPLICATE reverse reaction per law. False, writing nothing, when the
+/// reaction line holds no "<=>".
+bool writeSumReverse(const std::vector<std::string>& lines, const ReactionBlock& block,
+                     const std::vector<std::string>& notes, EntryRecord& record,
+                     const FittedReaction& fitted, std::vector<std::string>& out) {
+    const WrittenSum& sum = *fitted.sum;
+    std::vector<ReverseMember> members;
+    for (ReversedLaw& law : sumLaws(block, sum, fitted.tolerance, {}))
+        members.push_back({std::move(law), {}, {}});
+    members.front().notes = notes;
+    if (!writeSumPair(lines, block, members, out))
+        return false;
+    record.outcome = EntryOutcome::Pair;
+    record.reverse = sum.terms.front();
+    record.quality = sum.deviation;
+    record.terms = sum.terms.size();
+    return true;
 }
 
 bool writeReversePair(const std::vector<std::string>& lines, const ReactionBlock& block,
@@ -177,8 +283,13 @@ bool writeReversePair(const std::vector<std::string>& lines, const ReactionBlock
     if (record.quality)
         member.high.comment = std::string(texts::LawCommentStart) + deviationText(*record.quality);
     member.notes = notes;
+    // A reader takes a PLOG reaction's rate from its PLOG/ lines alone: under a tolerance
+    // the law of its reaction line, written all the same, is not its reverse rate.
+    if (fitted.tolerance > 0.0 && block.kind == ReactionKind::Plog)
+        record.quality.reset();
+    std::optional<SumShape> shape;
     for (const AuxiliaryLaw& law : auxiliaryLaws(lines, block)) {
-        std::optional<ReversedLaw> reversed = reverseAuxiliary(law, record, fitted);
+        std::optional<ReversedLaw> reversed = reverseAuxiliary(block, law, record, fitted, shape);
         if (!reversed)
             return false;
         member.laws.push_back(std::move(*reversed));
@@ -215,6 +326,11 @@ std::vector<std::string> wholeBlockLines(const std::vector<std::string>& lines,
         return out;
     } else if (reversed &&
                (block.kind == ReactionKind::Elementary || block.kind == ReactionKind::ThirdBody)) {
+        if (fitted->sum != nullptr &&
+            writeSumReverse(lines, block,
+                            std::vector<std::string>(inserted.begin(), inserted.end() - 1), record,
+                            *fitted, out))
+            return out;
         if (record.quality)
             inserted.back() += std::string(texts::MaxErrorStart) + deviationText(*record.quality);
     } else if (reversed) {

@@ -4,6 +4,7 @@
 // reactions, the forward one as given and the reverse one with its laws reversed.
 
 #include "batch/BatchSummary.h"
+#include "batch/ReverseSum.h"
 #include "mechanism/ParsedReaction.h"
 #include "mechanism/ReactionBlocks.h"
 #include "reversal/ReactionReversal.h"
@@ -26,6 +27,9 @@ void writeInserted(const std::vector<std::string>& lines, const ReactionBlock& b
 struct ReversedLaw {
     std::array<std::string, 3> texts; ///< A, n and Ea
     std::string comment;              ///< "!..." or empty
+    /// The other laws of a sum at one PLOG/ pressure, each on a line of its own after the
+    /// law's, with their comments.
+    std::vector<ReversedLaw> more;
 };
 
 /// What the reverse member of a pair carries.
@@ -45,6 +49,11 @@ std::string reversedEquation(const std::string& reactionLine);
 bool writePair(const std::vector<std::string>& lines, const ReactionBlock& block,
                const ReverseMember& reverse, std::vector<std::string>& out);
 
+/// The same with a reverse of several members, each marked DUPLICATE (unless the reaction
+/// already is), whose rates add up to the reverse rate.
+bool writeSumPair(const std::vector<std::string>& lines, const ReactionBlock& block,
+                  const std::vector<ReverseMember>& members, std::vector<std::string>& out);
+
 /// What the run computed for a reaction that got a reverse law: its request and outcome
 /// (for its other laws), and the patterns its coefficients are written in.
 struct FittedReaction {
@@ -52,6 +61,11 @@ struct FittedReaction {
     const ReversalOutcome& outcome;
     CoefficientPatterns patterns;
     SpeciesProvider& species;
+    /// The largest error a reverse rate may have, a fraction; 0 for none.
+    double tolerance = 0.0;
+    /// The laws that stand for the reverse rate of an elementary or third-body reaction
+    /// when one law cannot; null for one law.
+    const WrittenSum* sum = nullptr;
 };
 
 /// The lines of a reaction's block in the whole mechanism. `inserted` holds what the

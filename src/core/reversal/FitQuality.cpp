@@ -81,6 +81,58 @@ Weights weightsOf(const Weights& laws, const std::array<Term, SlotCount>& terms,
     return w;
 }
 
+/// The species of a reversal with the side each stands on; nothing when one has no
+/// polynomials or the grid leaves its limits.
+struct SpeciesTerms {
+    std::array<Term, SlotCount> terms{};
+    std::size_t count = 0;
+};
+
+std::optional<SpeciesTerms> speciesTerms(const ReversalOutcome& outcome,
+                                         const std::vector<double>& T) {
+    const auto [coldest, hottest] = std::minmax_element(T.begin(), T.end());
+    SpeciesTerms found;
+    for (std::size_t k = 0; k < SlotCount; ++k) {
+        if (outcome.slotKinds[k] != SlotKind::Species)
+            continue;
+        const Polynomials* p = outcome.polynomials[k];
+        if (p == nullptr || *coldest < p->tLow || *hottest > p->tHigh)
+            return std::nullopt;
+        found.terms[found.count++] = {p, k < SideCapacity ? -1.0 : 1.0};
+    }
+    return found;
+}
+
+/// Calls `each(begin, end, mask)` for each stretch of the grid over which every species
+/// keeps one polynomial range (bit k of mask set: species k takes its upper range). The
+/// grid is monotonic: each species' range changes at one point at most, so the stretches
+/// end where some species crosses its common temperature.
+template <typename Each>
+void forEachStretch(const std::vector<double>& T, const SpeciesTerms& terms, Each each) {
+    const auto upperAt = [&](std::size_t j) {
+        unsigned upper = 0;
+        for (std::size_t k = 0; k < terms.count; ++k)
+            upper |= (T[j] >= terms.terms[k].polynomials->tCommon ? 1U : 0U) << k;
+        return upper;
+    };
+    for (std::size_t begin = 0; begin < T.size();) {
+        const unsigned mask = upperAt(begin);
+        std::size_t end = begin + 1;
+        // Doubling, then halving, to the stretch's end.
+        std::size_t step = 1;
+        while (end + step <= T.size() && upperAt(end + step - 1) == mask) {
+            end += step;
+            step *= 2;
+        }
+        for (; step > 0; step /= 2) {
+            if (end + step <= T.size() && upperAt(end + step - 1) == mask)
+                end += step;
+        }
+        each(begin, end, mask);
+        begin = end;
+    }
+}
+
 } // namespace
 
 RateLawValues lawOfTexts(const std::array<std::string, 3>& texts) {
@@ -113,17 +165,9 @@ std::optional<Deviation> fitQuality(const ReversalRequest& request, const Revers
     const GridData& grid = species.grid(
         {outcome.range.cold, outcome.range.hot, request.points, request.reciprocalSpacing});
     const std::vector<double>& T = grid.T();
-    const auto [coldest, hottest] = std::minmax_element(T.begin(), T.end());
-    std::array<Term, SlotCount> terms{};
-    std::size_t count = 0;
-    for (std::size_t k = 0; k < SlotCount; ++k) {
-        if (outcome.slotKinds[k] != SlotKind::Species)
-            continue;
-        const Polynomials* p = outcome.polynomials[k];
-        if (p == nullptr || *coldest < p->tLow || *hottest > p->tHigh)
-            return std::nullopt;
-        terms[count++] = {p, k < SideCapacity ? -1.0 : 1.0};
-    }
+    const std::optional<SpeciesTerms> terms = speciesTerms(outcome, T);
+    if (!terms)
+        return std::nullopt;
     const RateLawValues law = lawOfTexts(written);
     const RateLawValues forward = lawOfTexts({request.aText, request.nText, request.eaText});
     const double dn = outcome.series.deltaN;
@@ -135,39 +179,79 @@ std::optional<Deviation> fitQuality(const ReversalRequest& request, const Revers
     // The powers of the temperatures as read back from their 15-digit texts: they differ
     // from the grid's by a unit in the last place at most, far below what is written.
     const std::vector<TemperaturePowers>& x = grid.readBack();
-    // The grid is monotonic: each species' range changes at one point at most, so the
-    // weights hold over stretches that end where some species crosses its common
-    // temperature.
-    const auto upperAt = [&](std::size_t j) {
-        unsigned upper = 0;
-        for (std::size_t k = 0; k < count; ++k)
-            upper |= (T[j] >= terms[k].polynomials->tCommon ? 1U : 0U) << k;
-        return upper;
-    };
     Extremes extremes;
-    for (std::size_t begin = 0; begin < T.size();) {
-        const unsigned mask = upperAt(begin);
-        std::size_t end = begin + 1;
-        // Doubling, then halving, to the stretch's end.
-        std::size_t step = 1;
-        while (end + step <= T.size() && upperAt(end + step - 1) == mask) {
-            end += step;
-            step *= 2;
-        }
-        for (; step > 0; step /= 2) {
-            if (end + step <= T.size() && upperAt(end + step - 1) == mask)
-                end += step;
-        }
-        const Weights w = weightsOf(laws, terms, count, mask);
+    forEachStretch(T, *terms, [&](std::size_t begin, std::size_t end, unsigned mask) {
+        const Weights w = weightsOf(laws, terms->terms, terms->count, mask);
         for (std::size_t j = begin; j < end; ++j) {
             const TemperaturePowers& p = x[j];
             extremes.add(w.one + w.lnT * p.lnT + w.invT * p.invT + w.T1 * p.t + w.T2 * p.t2 +
                              w.T3 * p.t3 + w.T4 * p.t4,
                          j);
         }
-        begin = end;
+    });
+    return extremes.largest(T);
+}
+
+std::optional<std::vector<double>> exactLnKr(const ReversalRequest& request,
+                                             const ReversalOutcome& outcome,
+                                             SpeciesProvider& species) {
+    if (!outcome.rateConstantsDone)
+        return std::nullopt;
+    const GridData& grid = species.grid(
+        {outcome.range.cold, outcome.range.hot, request.points, request.reciprocalSpacing});
+    const std::vector<double>& T = grid.T();
+    const std::optional<SpeciesTerms> terms = speciesTerms(outcome, T);
+    if (!terms)
+        return std::nullopt;
+    // The deviation of the law k = 1 is -ln(kf / Kc).
+    const RateLawValues forward = lawOfTexts({request.aText, request.nText, request.eaText});
+    const double dn = outcome.series.deltaN;
+    Weights laws;
+    laws.one = -std::log(forward.A) - dn * std::log(gasConstantCm3Atm);
+    laws.lnT = -forward.n - dn;
+    laws.invT = forward.Ea / request.gasConstant;
+    const std::vector<TemperaturePowers>& x = grid.readBack();
+    std::vector<double> lnK(T.size());
+    forEachStretch(T, *terms, [&](std::size_t begin, std::size_t end, unsigned mask) {
+        const Weights w = weightsOf(laws, terms->terms, terms->count, mask);
+        for (std::size_t j = begin; j < end; ++j) {
+            const TemperaturePowers& p = x[j];
+            lnK[j] = -(w.one + w.lnT * p.lnT + w.invT * p.invT + w.T1 * p.t + w.T2 * p.t2 +
+                       w.T3 * p.t3 + w.T4 * p.t4);
+        }
+    });
+    return lnK;
+}
+
+std::vector<double> commonTemperatures(const ReversalOutcome& outcome) {
+    std::vector<double> common;
+    for (std::size_t k = 0; k < SlotCount; ++k) {
+        if (outcome.slotKinds[k] == SlotKind::Species && outcome.polynomials[k] != nullptr)
+            common.push_back(outcome.polynomials[k]->tCommon);
+    }
+    std::sort(common.begin(), common.end());
+    common.erase(std::unique(common.begin(), common.end()), common.end());
+    return common;
+}
+
+Deviation largestSumDeviation(const std::vector<RateLawValues>& laws, const std::vector<double>& T,
+                              const std::vector<double>& lnReference, double gasConstant) {
+    Extremes extremes;
+    for (std::size_t j = 0; j < T.size(); ++j) {
+        // The sum in its largest term, so that no term overflows on its own.
+        double top = -std::numeric_limits<double>::infinity();
+        for (const RateLawValues& law : laws)
+            top = std::max(top, lawLogarithm(law, T[j], gasConstant));
+        double sum = 0.0;
+        for (const RateLawValues& law : laws)
+            sum += std::exp(lawLogarithm(law, T[j], gasConstant) - top);
+        extremes.add(top + std::log(sum) - lnReference[j], j);
     }
     return extremes.largest(T);
+}
+
+double lawLogarithm(const RateLawValues& law, double T, double gasConstant) {
+    return std::log(law.A) + law.n * std::log(T) - law.Ea / (gasConstant * T);
 }
 
 } // namespace zorbel

@@ -45,4 +45,21 @@ std::optional<Deviation> fitQuality(const ReversalRequest& request, const Revers
                                     const std::array<std::string, 3>& written,
                                     SpeciesProvider& species);
 
+/// ln(kf/Kc) at each temperature of the grid of a reversal that got as far as its rate
+/// constants, at full double precision: the reference fitQuality measures against.
+/// Nothing when fitQuality gives nothing.
+std::optional<std::vector<double>>
+exactLnKr(const ReversalRequest& request, const ReversalOutcome& outcome, SpeciesProvider& species);
+
+/// The common temperatures [K] of a reversal's species, in increasing order: where ln k
+/// may bend or jump.
+std::vector<double> commonTemperatures(const ReversalOutcome& outcome);
+
+/// ln k of a law at T [K]; -inf or NaN when its A is not positive.
+double lawLogarithm(const RateLawValues& law, double T, double gasConstant);
+
+/// The deviation of the sum of `laws` (each A positive) from the reference ln k.
+Deviation largestSumDeviation(const std::vector<RateLawValues>& laws, const std::vector<double>& T,
+                              const std::vector<double>& lnReference, double gasConstant);
+
 } // namespace zorbel
