@@ -81,6 +81,12 @@ inline constexpr std::string_view WholeMechanismTip =
 inline constexpr std::string_view ExactThermoCaption = "Exact thermochemistry";
 inline constexpr std::string_view ExactThermoTip =
     "Compute S/R and H/RT at full precision instead of their four-digit values.";
+/// The fit of every reversed law: the caption of the two choices, then each choice.
+inline constexpr std::string_view FitCaption = "Fit:";
+inline constexpr std::string_view LeastSquaresCaption = "least squares (default)";
+inline constexpr std::string_view MinimaxCaption = "smallest largest error";
+inline constexpr std::string_view MinimaxTip =
+    "Each reversed law has the smallest largest error in ln k over the temperature range.";
 inline constexpr std::string_view Frm4Caption = "Programme Settings";
 inline constexpr std::string_view Label1Caption = "Number of points:";
 inline constexpr std::string_view NtxtStart = "50";

@@ -95,6 +95,13 @@ void setUpSettingsTab(REVEQfrm& form) {
     form.WholeMechanismChk.setTooltip(std::string(texts::WholeMechanismTip));
     form.ExactThermoChk.caption = std::string(texts::ExactThermoCaption);
     form.ExactThermoChk.setTooltip(std::string(texts::ExactThermoTip));
+    setUp(form.FitLbl, texts::FitCaption);
+    form.LeastSquaresOpt.caption = std::string(texts::LeastSquaresCaption);
+    form.MinimaxOpt.caption = std::string(texts::MinimaxCaption);
+    form.MinimaxOpt.setTooltip(std::string(texts::MinimaxTip));
+    form.LeastSquaresOpt.partner = &form.MinimaxOpt;
+    form.MinimaxOpt.partner = &form.LeastSquaresOpt;
+    form.LeastSquaresOpt.setSelected(true);
     setUp(form.Label1, texts::Label1Caption);
     form.Ntxt.setText(std::string(texts::NtxtStart));
     form.Ntxt.maxLength = 5;

@@ -86,6 +86,10 @@ struct REVEQfrm {
     CheckBox WholeMechanismChk;
     /// S/R and H/RT at full double precision instead of their four-digit texts.
     CheckBox ExactThermoChk;
+    /// The fit of every reversed law: least squares on ln k, or the smallest largest error.
+    Label FitLbl;
+    OptionButton LeastSquaresOpt;
+    OptionButton MinimaxOpt;
     Label Label1;
     TextBox Ntxt;
     Label Label5;

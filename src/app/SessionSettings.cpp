@@ -24,6 +24,7 @@ constexpr const char* reciprocalKey = "settings/reciprocal";
 constexpr const char* arrheniusKey = "settings/arrhenius";
 constexpr const char* wholeMechanismKey = "settings/wholeMechanism";
 constexpr const char* exactThermoKey = "settings/exactThermo";
+constexpr const char* minimaxKey = "settings/minimax";
 
 std::string flag(bool value) {
     return value ? "1" : "0";
@@ -90,6 +91,8 @@ void Session::restoreSettings() {
         form.WholeMechanismChk.setChecked(*whole == flag(true));
     if (auto exact = stored(exactThermoKey))
         form.ExactThermoChk.setChecked(*exact == flag(true));
+    if (auto minimax = stored(minimaxKey))
+        (*minimax == flag(true) ? form.MinimaxOpt : form.LeastSquaresOpt).setSelected(true);
 }
 
 void Session::storeSettings() {
@@ -101,6 +104,7 @@ void Session::storeSettings() {
     platform.storeValue(arrheniusKey, flag(form.Option1.selected()));
     platform.storeValue(wholeMechanismKey, flag(form.WholeMechanismChk.checked()));
     platform.storeValue(exactThermoKey, flag(form.ExactThermoChk.checked()));
+    platform.storeValue(minimaxKey, flag(form.MinimaxOpt.selected()));
 }
 
 RunSettings Session::runSettings() const {
@@ -110,6 +114,7 @@ RunSettings Session::runSettings() const {
     settings.reciprocalSpacing = form.Chk2.checked();
     settings.personal = {form.Chk1.checked(), form.Cold2txt.text(), form.Hot2txt.text()};
     settings.exactThermo = form.ExactThermoChk.checked();
+    settings.fit = form.MinimaxOpt.selected() ? FitKind::Minimax : FitKind::LeastSquares;
     settings.wholeMechanism = form.WholeMechanismChk.checked();
     settings.threads = batchThreads;
     settings.reportPath = reportPath;
@@ -125,6 +130,7 @@ void Session::applySettings(const RunSettings& settings) {
     form.Cold2txt.setText(settings.personal.cold);
     form.Hot2txt.setText(settings.personal.hot);
     form.ExactThermoChk.setChecked(settings.exactThermo);
+    (settings.fit == FitKind::Minimax ? form.MinimaxOpt : form.LeastSquaresOpt).setSelected(true);
     form.WholeMechanismChk.setChecked(settings.wholeMechanism);
     batchThreads = settings.threads;
     reportPath = settings.reportPath;
@@ -140,6 +146,7 @@ void Session::restoreDefaults() {
     form.Option2.setSelected(true);
     form.WholeMechanismChk.setChecked(false);
     form.ExactThermoChk.setChecked(false);
+    form.LeastSquaresOpt.setSelected(true);
 }
 
 } // namespace zorbel

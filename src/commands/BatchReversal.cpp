@@ -8,6 +8,7 @@
 #include "commands/OutputClash.h"
 #include "text/StringOps.h"
 
+#include <numeric>
 #include <optional>
 
 namespace zorbel {
@@ -131,7 +132,9 @@ CommandResult reverseAllWorker(Session& session, ClosingBox closingBox,
     form.LOS4.assign(form.LOS2.entries());
     if (also != nullptr)
         run.addSink(*also);
-    run.start(std::move(parseList));
+    std::vector<int> listIndices(parseList.size());
+    std::iota(listIndices.begin(), listIndices.end(), 0);
+    run.start(std::move(parseList), listIndices);
 
     form.timeremaining.setVisible(true);
     session.startRemainingTime();
@@ -208,7 +211,7 @@ std::optional<CommandResult> openSelectedRun(Session& session, BatchRun& run,
         parseList.push_back(parseTextOf(form.LOS2.at(index)));
     form.LOS3.assign(parseList);
     form.LOS4.assign(form.LOS2.entries());
-    run.start(std::move(parseList));
+    run.start(std::move(parseList), chosen);
     return std::nullopt;
 }
 

@@ -45,10 +45,14 @@ bool BatchRun::create(const std::string& path) {
     return true;
 }
 
-void BatchRun::start(std::vector<std::string> parseTexts) {
+void BatchRun::start(std::vector<std::string> parseTexts, const std::vector<int>& listIndices) {
     const CommonValue& common = session_.common;
     const auto& boxes = session_.form.PropTxt;
     RunStart start;
+    for (int listIndex : listIndices) {
+        const auto at = static_cast<std::size_t>(listIndex);
+        start.duplicate.push_back(at < duplicates_.size() && duplicates_[at]);
+    }
     start.patterns = {common.AFormat, common.NFormat, common.EaFormat};
     start.previous = {boxes[REVEQfrm::ForwardA].text(), boxes[REVEQfrm::ForwardN].text(),
                       boxes[REVEQfrm::ForwardEa].text()};
@@ -155,14 +159,13 @@ void BatchRun::showLastGrid() {
     }
 }
 
-/// Reads the mechanism file's blocks when the run needs them: a whole mechanism, or a
-/// report (which names each reaction's kind). A whole mechanism is refused when the file
-/// no longer holds the lines listed: its blocks would not be the list's.
+/// Reads the mechanism file's blocks: which reactions are DUPLICATE members, and for a whole
+/// mechanism or a report (which names each reaction's kind) the blocks themselves. A whole
+/// mechanism is refused when the file no longer holds the lines listed: its blocks would not
+/// be the list's.
 bool BatchRun::readBlocks() {
     const CommonValue& common = session_.common;
     const std::vector<std::string>& listed = session_.form.LOS2.entries();
-    if (!whole_ && reportPath_.empty())
-        return true;
     std::optional<std::vector<std::string>> lines;
     if (common.ReactionLines.size() == listed.size())
         lines = readLines(common.MechanismPath);
@@ -172,10 +175,17 @@ bool BatchRun::readBlocks() {
         same = at < lines->size() && toUpperAscii((*lines)[at]) == listed[i];
     }
     if (same) {
+        std::vector<ReactionBlock> blocks = reactionBlocks(*lines, common.ReactionLines);
+        for (const ReactionBlock& block : blocks)
+            duplicates_.push_back(block.duplicate);
+        if (!whole_ && reportPath_.empty())
+            return true;
         fileLines_ = std::move(*lines);
-        blocks_ = reactionBlocks(fileLines_, common.ReactionLines);
+        blocks_ = std::move(blocks);
         return true;
     }
+    if (!whole_ && reportPath_.empty())
+        return true;
     if (whole_) {
         failure_ = std::string(texts::MechanismChanged) + common.MechanismPath;
         return false;

@@ -63,7 +63,8 @@ protected:
     RunStart shownFirst() const {
         const ParsedReaction first = parseReaction(entries.front());
         return {choosePatterns(first.AText, first.NText, first.EaText),
-                {first.AText, first.NText, first.EaText}};
+                {first.AText, first.NText, first.EaText},
+                {}};
     }
 
     std::optional<ThermoIndex> index;

@@ -22,6 +22,8 @@ class SpeciesProvider;
 struct RunStart {
     CoefficientPatterns patterns;
     ForwardTexts previous;
+    /// By reaction: a member of a DUPLICATE group (a reaction beyond its end is none).
+    std::vector<bool> duplicate;
 };
 
 class ReversalRun {
@@ -49,6 +51,9 @@ private:
     RunStart start_;
     SpeciesProvider& species_;
     std::size_t taken_ = 0;
+    bool duplicate(std::size_t k) const {
+        return k < start_.duplicate.size() && start_.duplicate[k];
+    }
     /// Last: its threads end before anything they read goes.
     std::unique_ptr<OrderedParallel<ReactionResult>> ahead_;
 };

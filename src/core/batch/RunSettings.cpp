@@ -12,6 +12,7 @@ ReversalRequest requestWith(const RunSettings& settings, double gasConstant) {
     request.personal = settings.personal;
     request.reciprocalSpacing = settings.reciprocalSpacing;
     request.law = settings.law;
+    request.fit = settings.fit;
     request.gasConstant = gasConstant;
     request.exactThermo = settings.exactThermo;
     return request;

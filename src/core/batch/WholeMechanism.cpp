@@ -169,6 +169,12 @@ std::optional<ReversedLaw> reverseAuxiliary(const AuxiliaryLaw& law, EntryRecord
     return reversed;
 }
 
+/// The REV/ line of an elementary or third-body reaction: its law closed before its comment.
+void closeRevLine(std::string& revLine) {
+    const std::size_t comment = revLine.find(texts::RangeStart);
+    revLine.insert(comment == std::string::npos ? revLine.size() : comment, texts::RevClose);
+}
+
 bool writeReversePair(const std::vector<std::string>& lines, const ReactionBlock& block,
                       const std::vector<std::string>& notes, EntryRecord& record,
                       const FittedReaction& fitted, std::vector<std::string>& out) {
@@ -215,6 +221,7 @@ std::vector<std::string> wholeBlockLines(const std::vector<std::string>& lines,
         return out;
     } else if (reversed &&
                (block.kind == ReactionKind::Elementary || block.kind == ReactionKind::ThirdBody)) {
+        closeRevLine(inserted.back());
         if (record.quality)
             inserted.back() += std::string(texts::MaxErrorStart) + deviationText(*record.quality);
     } else if (reversed) {
