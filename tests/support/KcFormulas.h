@@ -14,14 +14,14 @@ namespace zorbel::testing {
 inline const double calPerMolK = static_cast<double>(1.9872F);
 inline constexpr double cm3AtmPerMolK = 82.058;
 
-/// H/RT and S/R of one species at T [K], from the range of its polynomials that holds T.
-inline double enthalpyOverRT(const Polynomials& p, double T) {
+/// G/RT = H/RT - S/R of one species at T [K], from the range of its polynomials that holds T.
+inline double gibbsOverRT(const Polynomials& p, double T) {
     const auto& a = T < p.tCommon ? p.lower : p.upper;
-    return a[0] + T * (a[1] / 2 + T * (a[2] / 3 + T * (a[3] / 4 + T * a[4] / 5))) + a[5] / T;
-}
-inline double entropyOverR(const Polynomials& p, double T) {
-    const auto& a = T < p.tCommon ? p.lower : p.upper;
-    return a[0] * std::log(T) + T * (a[1] + T * (a[2] / 2 + T * (a[3] / 3 + T * a[4] / 4))) + a[6];
+    const double H =
+        a[0] + T * (a[1] / 2 + T * (a[2] / 3 + T * (a[3] / 4 + T * a[4] / 5))) + a[5] / T;
+    const double S =
+        a[0] * std::log(T) + T * (a[1] + T * (a[2] / 2 + T * (a[3] / 3 + T * a[4] / 4))) + a[6];
+    return H - S;
 }
 
 /// ln Kc at T of the reaction whose slots (three reactants, three products) a reversal has
@@ -33,8 +33,7 @@ inline double lnKc(const ReversalOutcome& slots, double T) {
         if (slots.slotKinds[k] != SlotKind::Species)
             continue;
         const double nu = k < 3 ? -1.0 : 1.0;
-        const Polynomials& p = *slots.polynomials[k];
-        deltaG += nu * (enthalpyOverRT(p, T) - entropyOverR(p, T));
+        deltaG += nu * gibbsOverRT(*slots.polynomials[k], T);
         deltaN += nu;
     }
     return -deltaG - deltaN * std::log(cm3AtmPerMolK * T);
