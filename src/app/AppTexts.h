@@ -86,6 +86,12 @@ inline constexpr std::string_view MaxErrorTip =
     "With the whole mechanism: a reverse rate further from kf/Kc than this anywhere on the grid "
     "becomes the law of the smallest largest error, or a sum of up to three laws written as "
     "DUPLICATE reactions. Empty for one least-squares law.";
+/// The fit of every reversed law: the caption of the two choices, then each choice.
+inline constexpr std::string_view FitCaption = "Fit:";
+inline constexpr std::string_view LeastSquaresCaption = "least squares (default)";
+inline constexpr std::string_view MinimaxCaption = "smallest largest error";
+inline constexpr std::string_view MinimaxTip =
+    "Each reversed law has the smallest largest error in ln k over the temperature range.";
 inline constexpr std::string_view Frm4Caption = "Programme Settings";
 inline constexpr std::string_view Label1Caption = "Number of points:";
 inline constexpr std::string_view NtxtStart = "50";

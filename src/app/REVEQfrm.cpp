@@ -99,6 +99,13 @@ void setUpSettingsTab(REVEQfrm& form) {
     form.MaxErrortxt.maxLength = 8;
     form.MaxErrortxt.typedCharacters = "0123456789.";
     form.MaxErrortxt.setTooltip(std::string(texts::MaxErrorTip));
+    setUp(form.FitLbl, texts::FitCaption);
+    form.LeastSquaresOpt.caption = std::string(texts::LeastSquaresCaption);
+    form.MinimaxOpt.caption = std::string(texts::MinimaxCaption);
+    form.MinimaxOpt.setTooltip(std::string(texts::MinimaxTip));
+    form.LeastSquaresOpt.partner = &form.MinimaxOpt;
+    form.MinimaxOpt.partner = &form.LeastSquaresOpt;
+    form.LeastSquaresOpt.setSelected(true);
     setUp(form.Label1, texts::Label1Caption);
     form.Ntxt.setText(std::string(texts::NtxtStart));
     form.Ntxt.maxLength = 5;

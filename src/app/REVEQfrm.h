@@ -89,6 +89,10 @@ struct REVEQfrm {
     /// The largest error of a reverse rate in the whole mechanism [%]; empty for none.
     Label MaxErrorLbl;
     TextBox MaxErrortxt;
+    /// The fit of every reversed law: least squares on ln k, or the smallest largest error.
+    Label FitLbl;
+    OptionButton LeastSquaresOpt;
+    OptionButton MinimaxOpt;
     Label Label1;
     TextBox Ntxt;
     Label Label5;

@@ -28,6 +28,7 @@ constexpr const char* arrheniusKey = "settings/arrhenius";
 constexpr const char* wholeMechanismKey = "settings/wholeMechanism";
 constexpr const char* exactThermoKey = "settings/exactThermo";
 constexpr const char* maxErrorKey = "settings/maxError";
+constexpr const char* minimaxKey = "settings/minimax";
 
 std::string flag(bool value) {
     return value ? "1" : "0";
@@ -96,6 +97,8 @@ void Session::restoreSettings() {
         form.ExactThermoChk.setChecked(*exact == flag(true));
     if (auto largest = stored(maxErrorKey))
         form.MaxErrortxt.setText(*largest);
+    if (auto minimax = stored(minimaxKey))
+        (*minimax == flag(true) ? form.MinimaxOpt : form.LeastSquaresOpt).setSelected(true);
 }
 
 void Session::storeSettings() {
@@ -108,6 +111,7 @@ void Session::storeSettings() {
     platform.storeValue(wholeMechanismKey, flag(form.WholeMechanismChk.checked()));
     platform.storeValue(exactThermoKey, flag(form.ExactThermoChk.checked()));
     platform.storeValue(maxErrorKey, form.MaxErrortxt.text());
+    platform.storeValue(minimaxKey, flag(form.MinimaxOpt.selected()));
 }
 
 RunSettings Session::runSettings() const {
@@ -117,6 +121,7 @@ RunSettings Session::runSettings() const {
     settings.reciprocalSpacing = form.Chk2.checked();
     settings.personal = {form.Chk1.checked(), form.Cold2txt.text(), form.Hot2txt.text()};
     settings.exactThermo = form.ExactThermoChk.checked();
+    settings.fit = form.MinimaxOpt.selected() ? FitKind::Minimax : FitKind::LeastSquares;
     settings.wholeMechanism = form.WholeMechanismChk.checked();
     // A box that gives no positive percentage asks for no tolerance.
     const double largest = readLeadingNumber(form.MaxErrortxt.text());
@@ -135,6 +140,7 @@ void Session::applySettings(const RunSettings& settings) {
     form.Cold2txt.setText(settings.personal.cold);
     form.Hot2txt.setText(settings.personal.hot);
     form.ExactThermoChk.setChecked(settings.exactThermo);
+    (settings.fit == FitKind::Minimax ? form.MinimaxOpt : form.LeastSquaresOpt).setSelected(true);
     form.WholeMechanismChk.setChecked(settings.wholeMechanism);
     form.MaxErrortxt.setText(settings.maxError > 0.0 ? generalNumber(settings.maxError)
                                                      : std::string());
@@ -153,6 +159,7 @@ void Session::restoreDefaults() {
     form.WholeMechanismChk.setChecked(false);
     form.ExactThermoChk.setChecked(false);
     form.MaxErrortxt.setText({});
+    form.LeastSquaresOpt.setSelected(true);
 }
 
 } // namespace zorbel

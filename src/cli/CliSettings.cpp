@@ -59,6 +59,9 @@ void addComputationOptions(CLI::App& command, ReversalSettings& settings) {
         ->check(CLI::Validator(temperatureText, "K"));
     command.add_flag("--exact-thermo", settings.exactThermo,
                      std::string(texts::ExactThermoFlagHelp));
+    command.add_option("--fit", settings.fit, std::string(texts::FitOptionHelp))
+        ->check(
+            CLI::IsMember({std::string(texts::LeastSquaresFit), std::string(texts::MinimaxFit)}));
 }
 
 void addSettingsOptions(CLI::App& command, ReversalSettings& settings) {
@@ -85,6 +88,7 @@ RunSettings runSettingsOf(const ReversalSettings& settings) {
     run.law = settings.law == "arrhenius" ? RateLaw::Arrhenius : RateLaw::ModifiedArrhenius;
     run.reciprocalSpacing = settings.spacing == "reciprocal";
     run.exactThermo = settings.exactThermo;
+    run.fit = settings.fit == texts::MinimaxFit ? FitKind::Minimax : FitKind::LeastSquares;
     if (settings.range.size() == 2)
         run.personal = {true, settings.range[0], settings.range[1]};
     run.threads = settings.threads;

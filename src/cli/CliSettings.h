@@ -3,6 +3,7 @@
 // commands that reverse reactions.
 
 #include "batch/RunSettings.h"
+#include "cli/CliTexts.h"
 
 #include <optional>
 #include <string>
@@ -24,8 +25,9 @@ struct ReversalSettings {
     std::optional<std::string> workFolder; ///< where the output files go
     bool clean = false;                    ///< --clean: see CleanFlags
     bool force = false;
-    bool exactThermo = false; ///< --exact-thermo: S/R and H/RT at full precision
-    int threads = 0;          ///< a batch's threads; 0: one per core
+    bool exactThermo = false;                ///< --exact-thermo: S/R and H/RT at full precision
+    std::string fit{texts::LeastSquaresFit}; ///< least-squares | minimax
+    int threads = 0;                         ///< a batch's threads; 0: one per core
 };
 
 /// The settings of the computation (points, law, spacing, range, exact thermochemistry),

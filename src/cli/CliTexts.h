@@ -23,6 +23,11 @@ inline constexpr std::string_view CleanFileStands =
 inline constexpr std::string_view ExactThermoFlagHelp =
     "compute S/R and H/RT at full precision instead of their four-digit values, as the "
     "window's Exact thermochemistry box does";
+inline constexpr std::string_view FitOptionHelp =
+    "the fit of every reversed law: least squares on ln k, or the law of smallest largest "
+    "error in ln k, as the window's Fit choice does";
+inline constexpr std::string_view LeastSquaresFit = "least-squares";
+inline constexpr std::string_view MinimaxFit = "minimax";
 inline constexpr std::string_view CompleteFlagHelp =
     "write the whole mechanism: every line of the mechanism file, falloff and PLOG reactions "
     "as pairs of irreversible reactions";

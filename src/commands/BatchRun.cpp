@@ -51,6 +51,10 @@ void BatchRun::start(std::vector<std::string> parseTexts, const std::vector<int>
     const double tolerance = whole_ ? settings.tolerance() : 0.0;
     const auto& boxes = session_.form.PropTxt;
     RunStart start;
+    for (int listIndex : listIndices) {
+        const auto at = static_cast<std::size_t>(listIndex);
+        start.duplicate.push_back(at < duplicates_.size() && duplicates_[at]);
+    }
     start.patterns = {common.AFormat, common.NFormat, common.EaFormat};
     start.previous = {boxes[REVEQfrm::ForwardA].text(), boxes[REVEQfrm::ForwardN].text(),
                       boxes[REVEQfrm::ForwardEa].text()};
@@ -165,14 +169,13 @@ void BatchRun::showLastGrid() {
     }
 }
 
-/// Reads the mechanism file's blocks when the run needs them: a whole mechanism, or a
-/// report (which names each reaction's kind). A whole mechanism is refused when the file
-/// no longer holds the lines listed: its blocks would not be the list's.
+/// Reads the mechanism file's blocks: which reactions are DUPLICATE members, and for a whole
+/// mechanism or a report (which names each reaction's kind) the blocks themselves. A whole
+/// mechanism is refused when the file no longer holds the lines listed: its blocks would not
+/// be the list's.
 bool BatchRun::readBlocks() {
     const CommonValue& common = session_.common;
     const std::vector<std::string>& listed = session_.form.LOS2.entries();
-    if (!whole_ && reportPath_.empty())
-        return true;
     std::optional<std::vector<std::string>> lines;
     if (common.ReactionLines.size() == listed.size())
         lines = readLines(common.MechanismPath);
@@ -182,10 +185,17 @@ bool BatchRun::readBlocks() {
         same = at < lines->size() && toUpperAscii((*lines)[at]) == listed[i];
     }
     if (same) {
+        std::vector<ReactionBlock> blocks = reactionBlocks(*lines, common.ReactionLines);
+        for (const ReactionBlock& block : blocks)
+            duplicates_.push_back(block.duplicate);
+        if (!whole_ && reportPath_.empty())
+            return true;
         fileLines_ = std::move(*lines);
-        blocks_ = reactionBlocks(fileLines_, common.ReactionLines);
+        blocks_ = std::move(blocks);
         return true;
     }
+    if (!whole_ && reportPath_.empty())
+        return true;
     if (whole_) {
         failure_ = std::string(texts::MechanismChanged) + common.MechanismPath;
         return false;

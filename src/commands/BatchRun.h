@@ -40,8 +40,8 @@ public:
     /// Gives the results to one more sink, which must outlive the run; before start().
     void addSink(ResultSink& sink) { sinks_.push_back(&sink); }
     /// Starts the run over the reactions' parse texts, in the order they will be written,
-    /// with the settings, number patterns and panel texts the window holds now;
-    /// `listIndices` are the reactions' entries in the list, in the same order.
+    /// with the settings, number patterns and panel texts the window holds now; `listIndices`
+    /// gives the entry of the list each one is.
     void start(std::vector<std::string> parseTexts, const std::vector<int>& listIndices);
     /// Writes the next reaction, the entry `listIndex` of the list; true when it got a
     /// "REV/ " line. A fault in one reaction costs that reaction only.
@@ -75,6 +75,8 @@ private:
     /// list holds no mechanism file's lines.
     std::vector<std::string> fileLines_;
     std::vector<ReactionBlock> blocks_;
+    /// By list index: the reaction is a member of a DUPLICATE group in the mechanism file.
+    std::vector<bool> duplicates_;
     RunSources sources_;
     BatchSummary summary_;
     std::unique_ptr<LineWriter> out_;

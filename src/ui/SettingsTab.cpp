@@ -10,7 +10,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
+#include <QWidget>
 
 namespace zorbel::ui {
 
@@ -61,6 +63,17 @@ SettingsTab::SettingsTab(Binding& binding, REVEQfrm& form, QWidget* parent) : QW
         binding.checkBox(form.WholeMechanismChk, QStringLiteral("WholeMechanismChk"), programme));
     programmeLayout->addWidget(
         binding.checkBox(form.ExactThermoChk, QStringLiteral("ExactThermoChk"), programme));
+    // The two choices in a box of their own: a radio button is exclusive within its parent.
+    auto* fitBox = new QWidget(programme);
+    fitBox->setObjectName(QStringLiteral("FitBox"));
+    auto* fitRow = new QHBoxLayout(fitBox);
+    fitRow->setContentsMargins(0, 0, 0, 0);
+    fitRow->addWidget(binding.label(form.FitLbl, QStringLiteral("FitLbl"), fitBox));
+    fitRow->addWidget(
+        binding.option(form.LeastSquaresOpt, QStringLiteral("LeastSquaresOpt"), fitBox));
+    fitRow->addWidget(binding.option(form.MinimaxOpt, QStringLiteral("MinimaxOpt"), fitBox));
+    fitRow->addStretch(1);
+    programmeLayout->addWidget(fitBox);
     auto* largestRow = new QHBoxLayout;
     largestRow->addWidget(
         binding.label(form.MaxErrorLbl, QStringLiteral("MaxErrorLbl"), programme));

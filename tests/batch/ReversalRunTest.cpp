@@ -64,6 +64,7 @@ protected:
         const ParsedReaction first = parseReaction(entries.front());
         return {choosePatterns(first.AText, first.NText, first.EaText),
                 {first.AText, first.NText, first.EaText},
+                {},
                 {}};
     }
 

@@ -168,7 +168,7 @@ TEST_F(WindowTest, TabWalksTheInputsInReadingOrder) {
         {REVEQfrm::SettingsTab,
          "Chk1",
          {"Cold2txt", "Hot2txt", "Chk2", "Ntxt", "WholeMechanismChk", "ExactThermoChk",
-          "MaxErrortxt", "DefaultsCMD"}},
+          "LeastSquaresOpt", "MinimaxOpt", "MaxErrortxt", "DefaultsCMD"}},
         {REVEQfrm::ThermoTab, "TXT1K", {"TXT1KH", "TXT1KS"}},
     };
     for (const Case& c : cases) {

@@ -334,6 +334,7 @@ TEST_F(ProgramTest, DialogsOpenWhereTheirKindWasFoundAndSettingsLastBetweenRuns)
         // On the box itself: a short caption leaves the middle of a wide row blank.
         QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(4, check->height() / 2));
     }
+    QTest::mouseClick(widget<QRadioButton>("MinimaxOpt"), Qt::LeftButton);
     form.Option1.setSelected(true);
     window.close();
     ScriptedQtPlatform nextPlatform;
@@ -344,10 +345,12 @@ TEST_F(ProgramTest, DialogsOpenWhereTheirKindWasFoundAndSettingsLastBetweenRuns)
     EXPECT_TRUE(next.form.Option1.selected());
     EXPECT_TRUE(next.form.WholeMechanismChk.checked());
     EXPECT_TRUE(next.form.ExactThermoChk.checked());
+    EXPECT_TRUE(next.form.MinimaxOpt.selected());
 
     QTest::mouseClick(widget<QPushButton>("DefaultsCMD"), Qt::LeftButton);
     EXPECT_EQ(boxText("Ntxt"), "50");
     EXPECT_TRUE(form.Option2.selected());
+    EXPECT_TRUE(form.LeastSquaresOpt.selected());
     for (const char* box : boxes)
         EXPECT_EQ(widget<QCheckBox>(box)->isChecked(), box == boxes[0]) << box;
 }

@@ -30,11 +30,13 @@ struct Settings {
     const char* firstRow = "\r\n 200\t";
     bool exactThermo = false;
     bool wholeMechanism = false; ///< Reverse All only
+    bool minimax = false;        ///< the law of smallest largest error
 };
 
 const Settings settingsCases[] = {
     {"AtStart"},
     {"Changed", "20", true, true, "300", "2500", "[ 300 -  2500]", "\r\n 300\t", true, true},
+    {.name = "Minimax", .wholeMechanism = true, .minimax = true},
 };
 
 void PrintTo(const Settings& settings, std::ostream* out) {
@@ -74,6 +76,8 @@ protected:
             if (ticked)
                 QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
         }
+        if (settings.minimax)
+            QTest::mouseClick(widget<QRadioButton>("MinimaxOpt"), Qt::LeftButton);
         if (settings.arrhenius) {
             showTab(REVEQfrm::MechanismTab);
             QTest::mouseClick(widget<QRadioButton>("Option1"), Qt::LeftButton);
@@ -95,6 +99,8 @@ protected:
                     << QString::fromLatin1(settings.hot);
         if (settings.exactThermo)
             options << QStringLiteral("--exact-thermo");
+        if (settings.minimax)
+            options << QStringLiteral("--fit") << QStringLiteral("minimax");
         options << QStringLiteral("--work-folder") << cliFolder.path();
         return options;
     }

@@ -35,24 +35,32 @@ std::array<std::string, 3> reverseCoefficientTexts(const FitResult& fit,
 
 namespace {
 
+/// A negative A of a DUPLICATE member is a term of a sum of laws: the reverse of that term over
+/// the group's Kc is the same term reversed by its size with its sign, so that the reverse
+/// rates of the group sum to the group's kf / Kc. Alone, a negative rate is refused.
 void reverseInto(ReactionResult& reaction, const CoefficientPatterns& patterns,
-                 SpeciesProvider& species) {
-    reaction.outcome = reverseReaction(reaction.request, species, SeriesKept::None);
+                 SpeciesProvider& species, bool duplicate) {
+    ReversalRequest bySize = reaction.request;
+    const bool negative = duplicate && !bySize.aText.empty() && bySize.aText.front() == '-';
+    if (negative)
+        bySize.aText.erase(0, 1);
+    reaction.outcome = reverseReaction(bySize, species, SeriesKept::None);
     if (reaction.outcome.refusal == Refusal::Unreadable)
         reaction.outcome.detail = reaction.parsed.fault; // why the line could not be cut
     if (!reaction.outcome.fit)
         return;
     reaction.reverseTexts = reverseCoefficientTexts(*reaction.outcome.fit, patterns);
     reaction.errorText = formatNumber(reaction.outcome.fit->S, texts::ErrorMeasurePattern);
-    reaction.quality =
-        fitQuality(reaction.request, reaction.outcome, reaction.reverseTexts, species);
+    reaction.quality = fitQuality(bySize, reaction.outcome, reaction.reverseTexts, species);
+    if (negative)
+        reaction.reverseTexts[0].insert(0, 1, '-');
 }
 
 } // namespace
 
 ReactionResult computeReaction(const std::string& parseText, const ReversalRequest& settings,
                                const CoefficientPatterns& patterns, const ForwardTexts* previous,
-                               SpeciesProvider& species) noexcept {
+                               SpeciesProvider& species, bool duplicate) noexcept {
     ReactionResult reaction;
     try {
         reaction.parsed = parseReaction(parseText);
@@ -64,7 +72,7 @@ ReactionResult computeReaction(const std::string& parseText, const ReversalReque
             return reaction;
         reaction.request =
             requestOfParse(reaction.parsed, settings, previous ? *previous : ForwardTexts{});
-        reverseInto(reaction, patterns, species);
+        reverseInto(reaction, patterns, species, duplicate);
     } catch (const std::exception& fault) {
         reaction.fault = fault.what();
         reaction.computed = true;

@@ -50,11 +50,12 @@ ReversalRequest requestOfParse(const ParsedReaction& parsed, const ReversalReque
                                const ForwardTexts& previous);
 
 /// Computes one reaction; `previous` null when the texts of the reaction before are not
-/// known (the result is then not computed when it needs them). Never throws: a fault is
-/// kept in the result.
+/// known (the result is then not computed when it needs them). A `duplicate` member with a
+/// negative A is reversed by its size and keeps its sign. Never throws: a fault is kept in
+/// the result.
 ReactionResult computeReaction(const std::string& parseText, const ReversalRequest& settings,
                                const CoefficientPatterns& patterns, const ForwardTexts* previous,
-                               SpeciesProvider& species) noexcept;
+                               SpeciesProvider& species, bool duplicate = false) noexcept;
 
 /// Under a tolerance (a fraction; 0 for none): a reverse law that misses it is replaced by
 /// the single law of the smallest largest error, or by a sum of up to `largestTerms` laws,

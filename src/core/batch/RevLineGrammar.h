@@ -13,6 +13,9 @@ inline constexpr std::string_view GeneratedThe = "!GENERATED THE";
 /// "REV/ A n Ea !Trange(K) = [ cold -  hot] ; S= s": the reverse law, the range it was
 /// fitted over and the error measure of the fit.
 inline constexpr std::string_view RevPrefix = "REV/ ";
+/// What closes the law of a REV/ line in the whole mechanism, before its comment: readers
+/// that take auxiliary keywords strictly want their closing slash.
+inline constexpr std::string_view RevClose = " /";
 inline constexpr std::string_view RangeStart = " !Trange(K) = [";
 inline constexpr std::string_view RangeSeparator = " - ";
 inline constexpr std::string_view RangeEnd = "]";

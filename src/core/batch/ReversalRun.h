@@ -27,6 +27,8 @@ struct RunStart {
     /// tolerance only an elementary or third-body reaction's reverse may be a sum (a
     /// falloff blending cannot be summed). Empty: every reaction may.
     std::vector<ReactionKind> kinds;
+    /// By reaction: a member of a DUPLICATE group (a reaction beyond its end is none).
+    std::vector<bool> duplicate;
 };
 
 class ReversalRun {
@@ -58,6 +60,9 @@ private:
     RunStart start_;
     SpeciesProvider& species_;
     std::size_t taken_ = 0;
+    bool duplicate(std::size_t k) const {
+        return k < start_.duplicate.size() && start_.duplicate[k];
+    }
     /// Last: its threads end before anything they read goes.
     std::unique_ptr<OrderedParallel<ReactionResult>> ahead_;
 };

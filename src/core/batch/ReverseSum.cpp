@@ -2,6 +2,7 @@
 
 #include "reversal/GridData.h"
 #include "reversal/LawSum.h"
+#include "reversal/MinimaxFit.h"
 #include "reversal/SpeciesProvider.h"
 #include "text/NumberPatterns.h"
 #include "text/NumberText.h"
@@ -46,6 +47,15 @@ WrittenSum written(const LawSum& sum, const CoefficientPatterns& patterns,
 
 namespace {
 
+/// One law of the smallest largest error: the exchange gives it exactly, and the search
+/// only where the exchange finds none.
+std::optional<LawSum> singleLaw(const std::vector<double>& T, const std::vector<double>& lnK,
+                                RateLaw law, const std::vector<double>& splits) {
+    if (const std::optional<MinimaxLaw> best = fitMinimax(T, lnK, law))
+        return LawSum{{{best->lnA, best->n, best->invT}}, best->largest};
+    return fitLawSum(T, lnK, law, 1, splits);
+}
+
 struct Fitted {
     LawSum sum;
     WrittenSum written;
@@ -63,8 +73,9 @@ std::optional<Fitted> fewestWithin(const std::vector<double>& T, const std::vect
     // texts and the points between those it searched on.
     const double enough = 0.8 * std::log1p(tolerance);
     for (std::size_t count = 1; count <= largestTerms; ++count) {
-        std::optional<LawSum> sum =
-            fitLawSum(T, lnK, request.law, count, splits, fewer ? &*fewer : nullptr, enough);
+        std::optional<LawSum> sum = count == 1 ? singleLaw(T, lnK, request.law, splits)
+                                               : fitLawSum(T, lnK, request.law, count, splits,
+                                                           fewer ? &*fewer : nullptr, enough);
         if (!sum)
             break;
         WrittenSum candidate = written(*sum, patterns, T, lnK, request.gasConstant);

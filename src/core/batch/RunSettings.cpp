@@ -12,6 +12,7 @@ ReversalRequest requestWith(const RunSettings& settings, double gasConstant) {
     request.personal = settings.personal;
     request.reciprocalSpacing = settings.reciprocalSpacing;
     request.law = settings.law;
+    request.fit = settings.fit;
     request.gasConstant = gasConstant;
     // A tolerance is on kf/Kc itself, so it takes the thermochemistry at full precision.
     request.exactThermo = settings.exactThermo || settings.tolerance() > 0.0;

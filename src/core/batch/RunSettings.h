@@ -16,6 +16,8 @@ struct RunSettings {
     /// text that gives no count (see pointCount).
     int points = 50;
     RateLaw law = RateLaw::ModifiedArrhenius;
+    /// Least squares on ln k, or the law of smallest largest error, for every fitted law.
+    FitKind fit = FitKind::LeastSquares;
     /// Equal steps in 1/T; otherwise in T.
     bool reciprocalSpacing = true;
     PersonalRange personal;

@@ -275,6 +275,12 @@ bool writeSumReverse(const std::vector<std::string>& lines, const ReactionBlock&
     return true;
 }
 
+/// The REV/ line of an elementary or third-body reaction: its law closed before its comment.
+void closeRevLine(std::string& revLine) {
+    const std::size_t comment = revLine.find(texts::RangeStart);
+    revLine.insert(comment == std::string::npos ? revLine.size() : comment, texts::RevClose);
+}
+
 bool writeReversePair(const std::vector<std::string>& lines, const ReactionBlock& block,
                       const std::vector<std::string>& notes, EntryRecord& record,
                       const FittedReaction& fitted, std::vector<std::string>& out) {
@@ -331,6 +337,7 @@ std::vector<std::string> wholeBlockLines(const std::vector<std::string>& lines,
                             std::vector<std::string>(inserted.begin(), inserted.end() - 1), record,
                             *fitted, out))
             return out;
+        closeRevLine(inserted.back());
         if (record.quality)
             inserted.back() += std::string(texts::MaxErrorStart) + deviationText(*record.quality);
     } else if (reversed) {

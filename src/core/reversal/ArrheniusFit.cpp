@@ -269,6 +269,19 @@ FitOutcome fitFromSums(const FitBasis& basis, const FitSums& sums, const std::ve
     return outcome;
 }
 
+FitOutcome resultOfLaw(double lnA, double n, double invT, RateLaw law, const std::vector<double>& T,
+                       const double* lnKr, double gasConstant, bool keepLaw) {
+    const int p = law == RateLaw::Arrhenius ? 2 : 3;
+    const Vector beta = p == 2 ? Vector{lnA, invT, 0.0} : Vector{lnA, n, invT};
+    FitResult fit = lawOf(beta, p, gasConstant);
+    FitOutcome outcome;
+    outcome.failure = FitFailure::Overflow;
+    if (!isUsable(beta, fit) || !measureError(fit, T, lnKr, gasConstant, keepLaw))
+        return outcome;
+    outcome.result = std::move(fit);
+    return outcome;
+}
+
 FitOutcome fitRateLaw(const std::vector<double>& T, const std::vector<double>& lnKr, RateLaw law,
                       double gasConstant) {
     const FitBasis basis = fitBasis(T, law);

@@ -12,6 +12,10 @@ namespace zorbel {
 
 enum class RateLaw { Arrhenius, ModifiedArrhenius };
 
+/// What the fitted law makes small: the sum of squared errors in ln k (the files' default) or
+/// the largest error in ln k over the grid (see MinimaxFit.h).
+enum class FitKind { LeastSquares, Minimax };
+
 struct FitResult {
     double RevA = 0.0;        ///< Arev, units of the mechanism's A
     double RevN = 0.0;        ///< nrev [-]
@@ -54,6 +58,11 @@ FitSums fitSums(const FitBasis& basis, const std::vector<double>& lnKr);
 /// (krLS) is not kept, and S may differ from the exact sum in its last digits, never in
 /// its text in the error-measure pattern (0.0E+00), which is then all it may be used for.
 FitOutcome fitFromSums(const FitBasis& basis, const FitSums& sums, const std::vector<double>& T,
+                       const double* lnKr, double gasConstant, bool keepLaw);
+
+/// The result of a law fitted otherwise (ln A, the coefficient of ln T, that of 1/T [K]), with
+/// the fields, S and, with keepLaw, the law at each point as a least-squares fit has them.
+FitOutcome resultOfLaw(double lnA, double n, double invT, RateLaw law, const std::vector<double>& T,
                        const double* lnKr, double gasConstant, bool keepLaw);
 
 } // namespace zorbel

@@ -2,6 +2,7 @@
 
 #include "mechanism/MechanismTexts.h"
 #include "reversal/GridData.h"
+#include "reversal/MinimaxFit.h"
 #include "reversal/PointLimits.h"
 #include "reversal/ReversalTexts.h"
 #include "reversal/SpeciesProvider.h"
@@ -242,6 +243,17 @@ FitSums logarithms(const FitBasis& basis, const PointValues& v, size_t n) {
     return sums;
 }
 
+/// The law of smallest largest error in ln kr, as the least-squares fit gives its result.
+FitOutcome minimaxFit(const ReversalRequest& request, const std::vector<double>& T,
+                      const double* lnKr, SeriesKept kept) {
+    const std::optional<MinimaxLaw> law =
+        fitMinimax(T, std::vector<double>(lnKr, lnKr + T.size()), request.law);
+    if (!law)
+        return {}; // the grid has no best law: as singular as the normal equations are
+    return resultOfLaw(law->lnA, law->n, law->invT, request.law, T, lnKr, request.gasConstant,
+                       kept == SeriesKept::All);
+}
+
 /// Once Kc is complete: kf, kr and ln kr at every point, then the fit.
 void rateConstantsAndFit(const ReversalRequest& request, const GridData& grid, const PointValues& v,
                          SeriesKept kept, ReversalOutcome& outcome) {
@@ -265,7 +277,9 @@ void rateConstantsAndFit(const ReversalRequest& request, const GridData& grid, c
     outcome.rateConstantsDone = true;
 
     FitOutcome fitted =
-        fitFromSums(basis, sums, T, v.lnKr, request.gasConstant, kept == SeriesKept::All);
+        request.fit == FitKind::Minimax
+            ? minimaxFit(request, T, v.lnKr, kept)
+            : fitFromSums(basis, sums, T, v.lnKr, request.gasConstant, kept == SeriesKept::All);
     if (!fitted.result) {
         outcome.refusal =
             fitted.failure == FitFailure::Singular ? Refusal::Singular : Refusal::Overflow;

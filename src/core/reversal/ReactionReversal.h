@@ -28,6 +28,7 @@ struct ReversalRequest {
     PersonalRange personal;
     bool reciprocalSpacing = true;
     RateLaw law = RateLaw::ModifiedArrhenius;
+    FitKind fit = FitKind::LeastSquares;
     double gasConstant = 0.0; ///< R [cal/(mol K)]
     /// S/R and H/RT at full double precision rather than read back from their four-digit
     /// texts.
