@@ -71,7 +71,7 @@ std::optional<Fitted> fewestWithin(const std::vector<double>& T, const std::vect
     std::optional<LawSum> fewer;
     // The search stops short of the tolerance by a margin for the rounding of the written
     // texts and the points between those it searched on.
-    const double enough = 0.8 * std::log1p(tolerance);
+    const double enough = 0.5 * std::log1p(tolerance);
     for (std::size_t count = 1; count <= largestTerms; ++count) {
         std::optional<LawSum> sum = count == 1 ? singleLaw(T, lnK, request.law, splits)
                                                : fitLawSum(T, lnK, request.law, count, splits,
