@@ -231,6 +231,13 @@ void runOpener(const QString& opener, const QUrl& url, std::function<void()> not
     process->start(opener, {url.toString(QUrl::FullyEncoded)});
 }
 
+/// A first size, within the free part of the screen the owner stands on.
+QSize withinScreen(const QWidget* owner, QSize size) {
+    if (owner != nullptr && owner->screen() != nullptr)
+        return size.boundedTo(owner->screen()->availableGeometry().size());
+    return size;
+}
+
 } // namespace
 
 void QtPlatform::openAddress(const std::string& address, std::function<void()> notOpened) {
@@ -263,9 +270,7 @@ void QtPlatform::showHelp(const std::string& unopenedAddress) {
         auto* layout = new QVBoxLayout(help_);
         layout->addWidget(helpNotice_);
         layout->addWidget(page, 1);
-        help_->resize(QSize(640, 600).boundedTo(owner_ != nullptr && owner_->screen() != nullptr
-                                                    ? owner_->screen()->availableGeometry().size()
-                                                    : QSize(640, 600)));
+        help_->resize(withinScreen(owner_, QSize(640, 600)));
     }
     // The address, for the user to copy into a browser of their own.
     helpNotice_->setText(toQt(std::string(texts::HelpNotOpenedStart) + unopenedAddress +
