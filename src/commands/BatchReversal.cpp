@@ -73,6 +73,7 @@ CommandResult closeOwnRun(Session& session, BatchRun& run) {
     if (!run.closeReport())
         return session.refuse(writeRefusal(run.reportPath(), texts::ReportNotWritten));
     session.platform.showSummary(run.summary());
+    session.platform.showResults(run.results());
     std::vector<std::string> written{run.path()};
     if (!run.reportPath().empty())
         written.push_back(run.reportPath());

@@ -23,11 +23,12 @@ BatchRun::~BatchRun() = default;
 bool BatchRun::create(const std::string& path) {
     path_ = path;
     const CommonValue& common = session_.common;
-    database_ = ThermoIndex::load(common.ThermoPath);
-    if (!database_) {
+    std::optional<ThermoIndex> database = ThermoIndex::load(common.ThermoPath);
+    if (!database) {
         failure_ = databaseUnreadable(common.ThermoPath);
         return false;
     }
+    database_ = std::make_shared<const ThermoIndex>(std::move(*database));
     if (!readBlocks() || !createReport())
         return false;
     out_ = std::make_unique<LineWriter>(path);
@@ -40,7 +41,8 @@ bool BatchRun::create(const std::string& path) {
     if (!whole_)
         out_->line(texts::ReactionsKeyword);
     out_->line(std::string(texts::GeneratedThe) + " " + formatDate(now) + " " + formatTime(now));
-    species_ = std::make_unique<SpeciesProvider>(session_.form.LOS1.entries(), &*database_);
+    species_ = std::make_unique<SpeciesProvider>(session_.form.LOS1.entries(), database_.get());
+    results_ = std::make_shared<RunResults>(database_, session_.form.LOS1.entries());
     sources_ = {splitPath(common.ThermoPath).fileName, common.ReactionLines};
     return true;
 }
@@ -78,13 +80,15 @@ bool BatchRun::reverseEntry(int listIndex, const std::string& listed) {
         result.fault = std::string();
     }
     EntryRecord record;
-    if (!blocks_.empty())
-        record.kind = blocks_[static_cast<std::size_t>(listIndex)].kind;
+    // The kind is told by the line alone when the run read no blocks of the file.
+    record.kind = blocks_.empty() ? reactionBlocks({listed}, {1}).front().kind
+                                  : blocks_[static_cast<std::size_t>(listIndex)].kind;
     const ListedResult entry{listIndex, listed, result};
     const std::vector<std::string> lines = resultLines(entry, sources_, record);
     for (ResultSink* sink : sinks_)
         sink->take({entry, lines, record});
     summary_.add(record);
+    results_->add(record, result);
     return result.fitted();
 }
 

@@ -4,6 +4,7 @@
 
 #include "batch/BatchSummary.h"
 #include "batch/ReversalRun.h"
+#include "batch/RunResults.h"
 #include "batch/RunSinks.h"
 #include "files/TextFiles.h"
 #include "mechanism/ReactionBlocks.h"
@@ -55,6 +56,8 @@ public:
     const std::string& reportPath() const { return reportPath_; }
     std::string summary() const;
     std::unique_ptr<LineWriter> release() { return std::move(out_); }
+    /// Every reaction written so far, for a look after the run.
+    std::shared_ptr<const RunResults> results() const { return results_; }
     const std::string& path() const { return path_; }
     const std::string& failure() const { return failure_; }
 
@@ -76,9 +79,10 @@ private:
     std::vector<ReactionBlock> blocks_;
     RunSources sources_;
     BatchSummary summary_;
+    std::shared_ptr<RunResults> results_;
     std::unique_ptr<LineWriter> out_;
     std::unique_ptr<LineWriter> report_;
-    std::optional<ThermoIndex> database_;
+    std::shared_ptr<const ThermoIndex> database_;
     std::unique_ptr<SpeciesProvider> species_;
     /// The run's files, and the sinks that take every result, in the order they take it.
     std::vector<std::unique_ptr<ResultSink>> files_;

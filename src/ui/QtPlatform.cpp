@@ -3,6 +3,8 @@
 #include "ui/ChartDialog.h"
 #include "ui/Controller.h"
 #include "ui/QtText.h"
+#include "ui/ResultsDialog.h"
+#include "ui/ScreenFit.h"
 #include "ui/SearchDialog.h"
 #include "ui/UiTexts.h"
 
@@ -46,6 +48,13 @@ QStringList qtFileFilters(std::string_view filter) {
 void QtPlatform::attach(Controller& controller, QWidget* owner) {
     controller_ = &controller;
     owner_ = owner;
+    QObject::disconnect(afterRefresh_);
+    afterRefresh_ = QObject::connect(&controller, &Controller::refreshed, &controller,
+                                     [this] { bringChartToFront(); });
+}
+
+QtPlatform::~QtPlatform() {
+    QObject::disconnect(afterRefresh_);
 }
 
 void QtPlatform::runUnattended(std::deque<std::string> fileAnswers, WindowVisit visit) {
@@ -145,6 +154,40 @@ void QtPlatform::showChart(const Speedfrm& chart) {
     auto* dialog = new ChartDialog(chart, owner_);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+    newChart_ = dialog;
+}
+
+// The box that closes a Reverse (JOB DONE) hands the keyboard back to the main window,
+// which would then cover the chart: the chart comes in front again once the box is gone.
+void QtPlatform::bringChartToFront() {
+    if (newChart_ == nullptr || QApplication::activeModalWidget() != nullptr)
+        return;
+    newChart_->raise();
+    newChart_->activateWindow();
+    newChart_ = nullptr;
+}
+
+void QtPlatform::showResults(std::shared_ptr<const RunResults> results) {
+    const auto openChart = [this](const Speedfrm& chart) { showChart(chart); };
+    if (unattended_) {
+        if (!visit_)
+            return;
+        ResultsDialog dialog(openChart, {}, owner_);
+        dialog.setResults(std::move(results));
+        run(dialog);
+        return;
+    }
+    if (results_ == nullptr) {
+        const QString folder =
+            controller_ != nullptr ? toQt(controller_->session().common.WorkFolder) : QString();
+        results_ = new ResultsDialog(openChart, folder, owner_);
+    }
+    results_->setResults(std::move(results));
+    results_->show();
+    results_->raise();
+    results_->activateWindow();
 }
 
 void QtPlatform::showSearch(Findfrm& window) {
@@ -201,7 +244,7 @@ void QtPlatform::showHelp() {
         page->setSource(QUrl(QStringLiteral("qrc:/help/zorbel-help.html")));
         auto* layout = new QVBoxLayout(help_);
         layout->addWidget(page);
-        help_->resize(640, 600);
+        fitToScreen(*help_, QSize(640, 600));
     }
     help_->show();
     help_->raise();

@@ -11,6 +11,10 @@
 
 class QDialog;
 
+namespace zorbel::ui {
+class ResultsDialog;
+}
+
 #include <deque>
 #include <functional>
 #include <string>
@@ -34,6 +38,10 @@ public:
     /// The controller redraws before each turn of the event loop and runs the search
     /// window's actions; the owner parents the dialogs.
     void attach(Controller& controller, QWidget* owner);
+    QtPlatform() = default;
+    ~QtPlatform() override;
+    QtPlatform(const QtPlatform&) = delete;
+    QtPlatform& operator=(const QtPlatform&) = delete;
 
     /// Unattended runs (the screenshots): file dialogs take their answers from this
     /// queue (a cancel when it is empty) and message boxes answer OK or No unseen. The
@@ -48,7 +56,11 @@ public:
 
     std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
     MessageAnswer showMessage(const MessageRequest& request) override;
+    /// A new chart window comes in front of the others, the main window too, and takes
+    /// the keyboard; again once a message box of the same command has closed.
     void showChart(const Speedfrm& chart) override;
+    /// One results window, made at the first run and given each next run's results.
+    void showResults(std::shared_ptr<const RunResults> results) override;
     void showSearch(Findfrm& window) override;
     void processEvents() override;
     void openAddress(const std::string& address) override;
@@ -63,6 +75,8 @@ public:
 private:
     /// Runs a secondary window modally, or hands it to the visitor in an unattended run.
     void run(QDialog& dialog);
+    /// Brings the last chart in front once no message box stands in the way.
+    void bringChartToFront();
 
     Controller* controller_ = nullptr;
     QPointer<QWidget> owner_;
@@ -71,6 +85,9 @@ private:
     WindowVisit visit_;
     int redrawInterval_ = 50;
     QPointer<QDialog> help_;
+    QPointer<ResultsDialog> results_;
+    QPointer<QDialog> newChart_;
+    QMetaObject::Connection afterRefresh_;
     QElapsedTimer redrawn_;
 };
 

@@ -1,9 +1,12 @@
 #include "ui/Screenshots.h"
 
+#include "commands/BatchReversal.h"
 #include "ui/Controller.h"
 #include "ui/MainWindow.h"
 #include "ui/QtPlatform.h"
 #include "ui/QtText.h"
+#include "ui/ResultsDialog.h"
+#include "ui/ResultsTable.h"
 #include "ui/SearchDialog.h"
 
 #include <QCoreApplication>
@@ -11,6 +14,7 @@
 #include <QDir>
 #include <QPixmap>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 
 #include <deque>
@@ -31,8 +35,9 @@ constexpr const char* searchedSpecies = "HO2";
 
 // Sizes at which every element has room and the pictures stay small.
 constexpr QSize mainSize(900, 600);
-constexpr QSize chartSize(640, 460);
+constexpr QSize chartSize(860, 500);
 constexpr QSize searchSize(640, 560);
+constexpr QSize resultsSize(960, 480);
 
 // PNG quality 0 asks for the strongest compression: the pictures are committed.
 constexpr int pngQuality = 0;
@@ -90,6 +95,13 @@ bool takeScreenshots(const ScreenshotRequest& request, QtPlatform& platform, Con
             pictures.save(dialog, QStringLiteral("search.png"));
             return;
         }
+        if (auto* results = qobject_cast<ResultsDialog*>(&dialog)) {
+            // The worst fits first, as one click on the error's column gives them.
+            dialog.resize(resultsSize);
+            results->table()->sortByColumn(ResultsModel::LargestErrorColumn, Qt::DescendingOrder);
+            pictures.save(dialog, QStringLiteral("results.png"));
+            return;
+        }
         dialog.resize(chartSize);
         pictures.save(dialog, QStringLiteral("chart.png"));
     });
@@ -107,8 +119,12 @@ bool takeScreenshots(const ScreenshotRequest& request, QtPlatform& platform, Con
         controller.forward([&form] { form.CMD2.click(); });
         controller.forward([&form] { form.LOS2.select(0); });
         if (thermo && work.isValid()) {
-            // Taking pictures leaves no temp.txt beside the inputs.
+            // Taking pictures leaves no file beside the inputs.
             session.common.WorkFolder = fromQt(work.path()) + '/';
+            // Every reaction, without the question a user is asked (results.png); then the
+            // first alone, which the tabs show.
+            controller.forward([&session] { reverseAllWorker(session, ClosingBox::Shown); });
+            controller.forward([&form] { form.LOS2.select(0); });
             controller.forward([&form] { form.CMD3.click(); });
         }
     }
