@@ -21,6 +21,8 @@ public:
     std::deque<MessageAnswer> messageAnswers;
     std::optional<DateTime> fixedClock;
     bool addressServiceFails = false;
+    /// The service takes every address, and then tells that nothing opened it.
+    bool nothingOpensAddresses = false;
 
     std::vector<FileDialogRequest> fileRequests;
     std::vector<MessageRequest> messages;
@@ -51,9 +53,12 @@ public:
     std::shared_ptr<const RunResults> results;
     void showSearch(Findfrm& window) override;
     void processEvents() override;
-    void openAddress(const std::string& address) override;
-    void showHelp() override { ++helpShown; }
-    int helpShown = 0;
+    void openAddress(const std::string& address, std::function<void()> notOpened) override;
+    void showHelp(const std::string& unopenedAddress) override {
+        helpShown.push_back(unopenedAddress);
+    }
+    /// The address each help page was shown for (empty for none).
+    std::vector<std::string> helpShown;
     DateTime now() override;
     void quit() override;
 };

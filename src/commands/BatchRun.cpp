@@ -106,10 +106,6 @@ void BatchRun::show(const ReactionResult& result, int listIndex) {
     const ReversalOutcome& outcome = result.outcome;
     common.LastPoint = request.points - 1;
     showSlotsAndRange(session_, outcome);
-    ReversalOutcome& trail = lastSpecies_.emplace();
-    trail.lastLookup = outcome.lastLookup;
-    trail.lastEvaluated = outcome.lastEvaluated;
-    trail.lastTemperature = outcome.lastTemperature;
     if (outcome.thermochemistryDone)
         lastThermochemistry_ = request;
     if (outcome.rateConstantsDone) {
@@ -128,9 +124,8 @@ void BatchRun::show(const ReactionResult& result, int listIndex) {
 
 bool BatchRun::finish(bool putInPlace) {
     run_.reset();
+    // The Thermo tab stays as the user left it: the run looked its species up in the index.
     showLastGrid();
-    if (lastSpecies_)
-        showLastSpecies(session_, *lastSpecies_);
     for (ResultSink* sink : sinks_)
         sink->finish();
     return putInPlace ? out_->close() : out_->finish();

@@ -88,10 +88,9 @@ private:
     std::vector<std::unique_ptr<ResultSink>> files_;
     std::vector<ResultSink*> sinks_;
     /// What the window shows after the run: the grid of the last reactions whose series
-    /// were complete, and the species the last reversal looked up.
+    /// were complete.
     std::optional<ReversalRequest> lastThermochemistry_;
     std::optional<ReversalRequest> lastRateConstants_;
-    std::optional<ReversalOutcome> lastSpecies_;
     /// Last: its threads end before anything they read goes.
     std::unique_ptr<ReversalRun> run_;
 };

@@ -2,6 +2,7 @@
 
 #include "app/AppTexts.h"
 #include "ui/Controller.h"
+#include "ui/DesktopHabits.h"
 #include "ui/MainMenu.h"
 #include "ui/QtText.h"
 #include "ui/ScreenFit.h"
@@ -46,6 +47,7 @@ MainWindow::MainWindow(Controller& controller, QWidget* parent)
     // The results grid and the work lists LOS3 and LOS4 stay hidden for the whole run:
     // they get no widget.
     addMainMenu(*this, controller);
+    addDesktopHabits(*this, controller);
     binding_.refresh(true);
     // The first size: room for every element, within the part of the screen left free.
     fitToScreen(*this, QSize(1000, 720));

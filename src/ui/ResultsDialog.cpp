@@ -147,7 +147,9 @@ bool ResultsDialog::openChart(int row) {
     const std::optional<ReversalOutcome> outcome = results->reverseAgain(at);
     if (!outcome)
         return false;
-    showChart_(reversalChart(results->rows()[at].record.equation, *outcome));
+    Speedfrm chart = reversalChart(results->rows()[at].record.equation, *outcome);
+    chart.folder = fromQt(exportFolder_); // where its picture is offered first
+    showChart_(chart);
     return true;
 }
 

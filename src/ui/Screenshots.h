@@ -12,6 +12,7 @@ class QtPlatform;
 
 struct ScreenshotRequest {
     QString folder;    ///< receives tab1.png to tab4.png, chart.png, search.png, results.png
+                       ///< and findings.png (when the files hold findings)
     QString thermo;    ///< a database to load first, or empty
     QString mechanism; ///< a mechanism to load first, or empty
 };
