@@ -107,5 +107,40 @@ TEST_F(CoreRun, ALineWhoseCoefficientsCannotBeCutTakesThoseBeforeIt) {
     }
 }
 
+TEST_F(CoreRun, AFaultInOneReactionGivesItsCommentLineOnly) {
+    // The fault's words stay on the one comment line; a fault without words still says so.
+    const std::vector<std::pair<std::string, std::string>> faults = {
+        {"injected\r\nfault", "!Reverse coef. not calculated: unexpected fault: injected  fault"},
+        {"", "!Reverse coef. not calculated: unexpected fault: "}};
+    for (const auto& [what, comment] : faults) {
+        ReactionResult result;
+        result.parsed = parseReaction(entries[2]);
+        result.fault = what;
+        EntryRecord record;
+        const std::vector<std::string> lines =
+            resultLines({2, entries[2], result}, {"reversal.therm", lineNumbers}, record);
+        EXPECT_EQ(lines, (std::vector<std::string>{entries[2], comment}));
+        EXPECT_NE(record.outcome, EntryOutcome::Reversed);
+    }
+}
+
+TEST_F(CoreRun, TheResultsGridColumnsAreKeptWhenAsked) {
+    // Kept, they are the single Reverse's series; otherwise nothing is kept.
+    SpeciesProvider species(names, &*index);
+    RunStart start = shownFirst();
+    const ReversalRequest settings = requestWith(RunSettings{}, 1.9872);
+    const ReactionResult none =
+        computeReaction(entries[0], settings, start.patterns, &start.previous, species);
+    EXPECT_TRUE(none.outcome.series.T.empty() && none.outcome.series.kr.empty());
+    const ReactionResult kept = computeReaction(entries[0], settings, start.patterns,
+                                                &start.previous, species, SeriesKept::Grid);
+    const ReactionSeries all = reverseReaction(kept.request, species).series;
+    EXPECT_EQ(kept.outcome.series.T, all.T);
+    EXPECT_EQ(kept.outcome.series.kr, all.kr);
+    EXPECT_EQ(kept.outcome.series.lnKr, all.lnKr);
+    EXPECT_EQ(kept.outcome.series.T.size(), 50U);
+    EXPECT_EQ(kept.reverseTexts, none.reverseTexts);
+}
+
 } // namespace
 } // namespace zorbel
