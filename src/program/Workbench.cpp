@@ -2,12 +2,13 @@
 
 #include "app/ScriptedPlatform.h"
 #include "app/Session.h"
-#include "commands/BatchReversal.h"
+#include "commands/BatchRun.h"
 #include "commands/ComparisonCommand.h"
 #include "commands/MechanismCommands.h"
 #include "commands/ReactionSearch.h"
-#include "commands/ReverseCommand.h"
 #include "commands/ThermoCommands.h"
+#include "mechanism/ParsedReaction.h"
+#include "program/Headless.h"
 #include "program/Program.h"
 
 #include <utility>
@@ -31,15 +32,25 @@ struct Workbench::State {
         return result;
     }
 
+    /// What the session loaded, for the reversals that run without the window.
+    LoadedFiles loaded() const {
+        const CommonValue& common = session.common;
+        return {batchInputs(session),  common.SpeciesCount,
+                common.ReactionCount,  common.PublishedMechanismPath,
+                common.ComparisonPath, common.WorkFolder,
+                common.NewLine};
+    }
+
+    BatchFace face(const Workbench& bench) {
+        BatchFace face{bench.onMessage, bench.onSummary, bench.onProgress, platform.now()};
+        if (!face.message)
+            face.message = [](const std::string&, const std::string&) {};
+        return face;
+    }
+
     CommandResult chosen(const std::string& path, const std::function<CommandResult()>& command) {
         platform.fileAnswers.push_back(path);
         return session.start(command);
-    }
-
-    /// The first reaction shown fixes the number patterns of the run's coefficient texts.
-    void showFirst(int index) {
-        session.form.LOS2.select(index);
-        session.form.LOS2.clearSelection();
     }
 };
 
@@ -197,31 +208,34 @@ CommandResult Workbench::search(const std::vector<std::string>& species, SearchV
     return opened.done() ? searched : opened;
 }
 
+// A reversal goes straight to the core: the session only holds what was loaded.
 CommandResult Workbench::reverse(int index, const RunSettings& settings, ReverseView& view) {
-    Session& session = state_->session;
-    REVEQfrm& form = session.form;
-    session.applySettings(settings);
-    form.LOS2.select(index);
-    const CommandResult reversed =
-        session.start([&session] { return reverseShownReaction(session); });
-    view.Arev = form.PropTxt[REVEQfrm::ReverseA].text();
-    view.nrev = form.PropTxt[REVEQfrm::ReverseN].text();
-    view.Earev = form.PropTxt[REVEQfrm::ReverseEa].text();
-    view.S = form.lblerror2.caption();
-    view.range = form.Templbl.caption();
-    return reversed;
+    return runHeadlessReverse(state_->loaded(), index, settings, state_->face(*this), view);
 }
 
+namespace {
+
+/// The number patterns and forward texts a run starts with when the given reaction is the
+/// first shown: those its line gives, when its coefficients can be cut.
+RunStart startShowing(const std::vector<std::string>& listed, std::optional<int> shownFirst) {
+    RunStart start;
+    if (!shownFirst)
+        return start;
+    const ParsedReaction parsed = parseReaction(listed[static_cast<std::size_t>(*shownFirst)]);
+    if (!parsed.coefficientsRead)
+        return start;
+    start.patterns = choosePatterns(parsed.AText, parsed.NText, parsed.EaText);
+    start.previous = {parsed.AText, parsed.NText, parsed.EaText};
+    return start;
+}
+
+} // namespace
+
+// A batch goes straight to the core's run: the session only holds what was loaded.
 CommandResult Workbench::reverseBatch(const BatchRequest& request) {
-    Session& session = state_->session;
-    session.applySettings(request.settings);
-    if (request.patternsFrom)
-        state_->showFirst(*request.patternsFrom);
-    if (request.selection.empty())
-        return session.start([&session] { return reverseAllCommand(session); });
-    for (int index : request.selection)
-        session.form.LOS2.setSelected(index, true);
-    return session.start([&session] { return reverseSelectedCommand(session); });
+    const LoadedFiles files = state_->loaded();
+    return runHeadlessBatch(files, request, startShowing(files.inputs.listed, request.patternsFrom),
+                            state_->face(*this));
 }
 
 CommandResult Workbench::annotate(const std::string& comparison, const RunSettings& settings,
