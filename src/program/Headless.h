@@ -38,6 +38,20 @@ struct BatchFace {
 CommandResult runHeadlessReverse(const LoadedFiles& files, int index, const RunSettings& settings,
                                  const BatchFace& face, ReverseView& view);
 
+/// Runs a command; a fault it did not foresee becomes a refusal in the window's words.
+CommandResult guarded(const std::function<CommandResult()>& command);
+
+/// A species of the database as the thermodynamic panel shows it, read from the file
+/// again; refused when its record is gone or cannot be computed with.
+CommandResult showHeadlessSpecies(const std::string& thermoPath, const std::string& name,
+                                  SpeciesView& view);
+/// The three properties of the species shown at a temperature typed as text.
+PropertiesView evaluateHeadless(const SpeciesView& shown, const std::string& temperature);
+
+/// The reaction of the list at `index` as the panel shows it when it is the first
+/// selected: done, with the warning of a line that cannot be cut.
+CommandResult showHeadlessReaction(const LoadedFiles& files, int index, ReactionView& view);
+
 /// Runs the request: Reverse Selected when it selects reactions, Reverse All otherwise.
 /// The patterns and forward texts of a reaction shown first come from `start`.
 CommandResult runHeadlessBatch(const LoadedFiles& files, const BatchRequest& request,

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <exception>
 #include <optional>
 
 namespace zorbel {
@@ -153,16 +152,10 @@ CommandResult reverseSelected(const LoadedFiles& files, const BatchRequest& requ
 
 CommandResult runHeadlessBatch(const LoadedFiles& files, const BatchRequest& request,
                                const RunStart& start, const BatchFace& face) {
-    // A fault the checks did not foresee is a refusal in the window's words.
-    try {
-        if (request.selection.empty())
-            return reverseAll(files, request, start, face);
-        return reverseSelected(files, request, start, face);
-    } catch (const std::exception& fault) {
-        return CommandResult::refused(std::string(texts::UnexpectedFault) + fault.what());
-    } catch (...) {
-        return CommandResult::refused(std::string(texts::UnexpectedFault));
-    }
+    return guarded([&] {
+        return request.selection.empty() ? reverseAll(files, request, start, face)
+                                         : reverseSelected(files, request, start, face);
+    });
 }
 
 } // namespace zorbel

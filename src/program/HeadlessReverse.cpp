@@ -11,7 +11,6 @@
 #include "thermo/ThermoIndex.h"
 
 #include <algorithm>
-#include <exception>
 #include <optional>
 
 namespace zorbel {
@@ -103,13 +102,7 @@ CommandResult reverse(const LoadedFiles& files, int index, const RunSettings& se
 
 CommandResult runHeadlessReverse(const LoadedFiles& files, int index, const RunSettings& settings,
                                  const BatchFace& face, ReverseView& view) {
-    try {
-        return reverse(files, index, settings, face, view);
-    } catch (const std::exception& fault) {
-        return CommandResult::refused(std::string(texts::UnexpectedFault) + fault.what());
-    } catch (...) {
-        return CommandResult::refused(std::string(texts::UnexpectedFault));
-    }
+    return guarded([&] { return reverse(files, index, settings, face, view); });
 }
 
 } // namespace zorbel

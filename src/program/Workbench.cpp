@@ -11,6 +11,7 @@
 #include "program/Headless.h"
 #include "program/Program.h"
 
+#include <optional>
 #include <utility>
 
 namespace zorbel {
@@ -31,6 +32,9 @@ struct Workbench::State {
         handler = std::move(connected);
         return result;
     }
+
+    /// The species the last showSpecies showed, which evaluate reads.
+    std::optional<SpeciesView> shownSpecies;
 
     /// What the session loaded, for the reversals that run without the window.
     LoadedFiles loaded() const {
@@ -94,46 +98,24 @@ std::string Workbench::speciesCount() const {
     return state_->session.form.List1Nbr.caption();
 }
 
+// The species panel's views are the core's reading of the file: the session only holds what
+// was loaded.
 CommandResult Workbench::showSpecies(const std::string& name, SpeciesView& view) {
-    Session& session = state_->session;
-    REVEQfrm& form = session.form;
-    const CommandResult shown = state_->act(
-        form.LOS1.onSelect, [&session] { return zorbel::showSpecies(session); },
-        [&form, &name] { form.LOS1.selectFirstEqual(name); });
-    view.name = form.LOS1.selectedText();
-    for (std::size_t i = 0; i < view.coefficients.size(); ++i)
-        view.coefficients[i] = form.PropTxt[i].text();
-    view.TLow = session.common.TLow;
-    view.THigh = session.common.THigh;
-    view.TCommon = session.common.TCommon;
-    view.temperatures = form.Lbl8.caption();
-    view.highRange = form.Lbl10.caption();
-    view.lowRange = form.Lbl11.caption();
+    const CommandResult shown = showHeadlessSpecies(state_->session.common.ThermoPath, name, view);
+    // A species refused shows no numbers to evaluate.
+    state_->shownSpecies.reset();
+    if (shown.done())
+        state_->shownSpecies = view;
     return shown;
 }
 
-namespace {
-
-PropertyView propertyOf(const TextBox& box, const TextBox& lowerBox) {
-    PropertyView view{box.text(), std::nullopt};
-    if (lowerBox.visible())
-        view.low = lowerBox.text();
-    return view;
-}
-
-} // namespace
-
 CommandResult Workbench::evaluate(const std::string& temperature, PropertiesView& view) {
-    Session& session = state_->session;
-    REVEQfrm& form = session.form;
-    const CommandResult evaluated = state_->act(
-        form.TXT1K.onChange, [&session] { return evaluateCp(session); },
-        [&form, &temperature] { form.TXT1K.setText(temperature); });
-    view.temperature = form.TXT1K.text();
-    view.Cp = propertyOf(form.TXT1CP, form.TXT1CPBis);
-    view.H = propertyOf(form.TXT1H, form.TXT1HBis);
-    view.S = propertyOf(form.TXT1S, form.TXT1SBis);
-    return evaluated;
+    if (!state_->shownSpecies) {
+        view = PropertiesView{temperature, {}, {}, {}};
+        return {};
+    }
+    view = evaluateHeadless(*state_->shownSpecies, temperature);
+    return {};
 }
 
 CommandResult Workbench::loadMechanism(const std::string& path, MechanismLoad load) {
@@ -153,39 +135,10 @@ std::string Workbench::reactionCount() const {
     return state_->session.form.List2Nbr.caption();
 }
 
-namespace {
-
-/// A message of the window, whose lines end as the window's, one line per line.
-std::string asLines(std::string text, const std::string& newLine) {
-    for (std::size_t at = text.find(newLine); !newLine.empty() && at != std::string::npos;
-         at = text.find(newLine, at + 1))
-        text.replace(at, newLine.size(), "\n");
-    return text;
-}
-
-} // namespace
-
+// The panel's view is the core's parse of the listed line: the session only holds what was
+// loaded.
 CommandResult Workbench::showReaction(int index, ReactionView& view) {
-    Session& session = state_->session;
-    REVEQfrm& form = session.form;
-    CommandResult shown = state_->act(
-        form.LOS2.onSelect, [&session] { return zorbel::showReaction(session); },
-        [&form, index] { form.LOS2.select(index); });
-    for (std::size_t slot = 0; slot < view.slots.size(); ++slot) {
-        const TextBox& box = form.PropTxt[REVEQfrm::FirstSlot + slot];
-        view.slots[slot] = box.text();
-        view.slotShown[slot] = box.visible();
-    }
-    for (std::size_t plus = 0; plus < view.plusShown.size(); ++plus)
-        view.plusShown[plus] = form.PlusLbl[plus].visible();
-    view.arrow = form.EgalLbl.caption();
-    view.A = form.PropTxt[REVEQfrm::ForwardA].text();
-    view.n = form.PropTxt[REVEQfrm::ForwardN].text();
-    view.Ea = form.PropTxt[REVEQfrm::ForwardEa].text();
-    const CommonValue& common = session.common;
-    view.patterns = {common.AFormat, common.NFormat, common.EaFormat};
-    view.message = asLines(shown.message, common.NewLine);
-    return shown;
+    return showHeadlessReaction(state_->loaded(), index, view);
 }
 
 CommandResult Workbench::search(const std::vector<std::string>& species, SearchView& view) {
