@@ -4,6 +4,7 @@
 
 #include "batch/ReversalRun.h"
 #include "batch/RunSinks.h"
+#include "batch/SingleReversal.h"
 #include "files/TextFiles.h"
 #include "mechanism/MechanismFile.h"
 #include "reversal/SpeciesProvider.h"
@@ -140,6 +141,31 @@ TEST_F(CoreRun, TheResultsGridColumnsAreKeptWhenAsked) {
     EXPECT_EQ(kept.outcome.series.lnKr, all.lnKr);
     EXPECT_EQ(kept.outcome.series.T.size(), 50U);
     EXPECT_EQ(kept.reverseTexts, none.reverseTexts);
+}
+
+TEST_F(CoreRun, OneReactionAloneWritesTheGoldenTable) {
+    // What Reverse shows and writes for the first reaction, without any window; and what it
+    // says of a species missing from the database.
+    SpeciesProvider species(names, &*index);
+    const RunStart start = shownFirst();
+    const ReversalRequest settings = requestWith(RunSettings{}, static_cast<double>(1.9872F));
+    const ReactionResult result =
+        reverseAlone(requestOfParse(parseReaction(entries[0]), settings, start.previous),
+                     start.patterns, species);
+    testing::TempFolder folder;
+    const std::string table = (folder.path() / "temp.txt").string();
+    ASSERT_TRUE(writeReactionTable(table, result));
+    EXPECT_EQ(testing::readFile(table),
+              testing::readFile(testing::testData() / "golden/temp-reversal.txt"));
+    EXPECT_EQ(calculatedRangeText(result.outcome), "calculated between  200 and  3500 K");
+    EXPECT_EQ(reversalMessage(result.outcome, {}), "");
+    ReversalRequest missing = result.request;
+    missing.slots[1] = "XE";
+    EXPECT_EQ(reversalMessage(reverseAlone(missing, start.patterns, species).outcome,
+                              {"db.therm", "m.rxn", 3, {}}),
+              "Reverse Arrhenius will not be calculated, because the thermodynamic coefficients "
+              "of the highlighted in yellow species have not been specified! Not in db.therm: "
+              "XE.");
 }
 
 } // namespace
