@@ -6,7 +6,6 @@
 #include "commands/BatchRun.h"
 #include "commands/MechanismCommands.h"
 #include "commands/OutputClash.h"
-#include "text/StringOps.h"
 
 #include <optional>
 

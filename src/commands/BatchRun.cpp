@@ -1,13 +1,9 @@
 #include "commands/BatchRun.h"
 
-#include "app/AppTexts.h"
 #include "app/Session.h"
-#include "batch/BatchTexts.h"
 #include "commands/MechanismCommands.h"
 #include "commands/ReverseCommand.h"
-#include "mechanism/MechanismTexts.h"
-#include "text/DateText.h"
-#include "text/StringOps.h"
+#include "reversal/ReversalTexts.h"
 
 #include <algorithm>
 
