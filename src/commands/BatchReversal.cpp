@@ -71,7 +71,8 @@ CommandResult closeOwnRun(Session& session, BatchRun& run) {
     session.showJobDone(session.outputCopiedTo(run.path()));
     if (!run.closeReport())
         return session.refuse(writeRefusal(run.reportPath(), texts::ReportNotWritten));
-    session.platform.showSummary(run.summary());
+    session.lastSummary = run.summary();
+    session.platform.showSummary(session.lastSummary);
     std::vector<std::string> written{run.path()};
     if (!run.reportPath().empty())
         written.push_back(run.reportPath());

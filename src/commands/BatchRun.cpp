@@ -75,10 +75,6 @@ void BatchRun::show(const ReactionResult& result, int listIndex) {
     const ReversalOutcome& outcome = result.outcome;
     common.LastPoint = result.request.points - 1;
     showSlotsAndRange(session_, outcome);
-    ReversalOutcome& trail = lastSpecies_.emplace();
-    trail.lastLookup = outcome.lastLookup;
-    trail.lastEvaluated = outcome.lastEvaluated;
-    trail.lastTemperature = outcome.lastTemperature;
     if (!outcome.fit)
         return;
     rememberFit(common, *outcome.fit);
@@ -93,11 +89,10 @@ bool BatchRun::finish(bool putInPlace) {
     const bool written = files_.finish(putInPlace);
     // The files are complete whatever happens now: a fault while the window draws the end
     // of the run costs the drawing only.
+    // The Thermo tab stays as the user left it: the run looked its species up in the index.
     try {
         showPanel();
         showLastGrid();
-        if (lastSpecies_)
-            showLastSpecies(session_, *lastSpecies_);
     } catch (...) {
     }
     return written;

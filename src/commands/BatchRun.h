@@ -77,7 +77,6 @@ private:
     /// these in order leaves the panel as showing every reaction in turn would.
     std::array<std::shared_ptr<const Shown>, MarkCount> shown_;
     std::size_t taken_ = 0;
-    std::optional<ReversalOutcome> lastSpecies_;
 };
 
 } // namespace zorbel

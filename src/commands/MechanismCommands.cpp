@@ -3,6 +3,7 @@
 #include "app/AppTexts.h"
 #include "app/Session.h"
 #include "commands/OutputClash.h"
+#include "commands/StaleResults.h"
 #include "files/TextFiles.h"
 #include "mechanism/CleanTexts.h"
 #include "mechanism/MechanismCleaner.h"
@@ -38,6 +39,8 @@ bool isEmptySlot(const TextBox& slot) {
 /// What a load does once its file has been read: no mechanism, an empty panel.
 void forgetMechanism(Session& session) {
     REVEQfrm& form = session.form;
+    forgetResults(session);
+    session.panelFromBatch = false;
     // A refused load left its reason there; this load makes it stale.
     const std::string& message = form.lblerror.caption();
     if (message.starts_with(texts::RunPelluxFirst) || message.starts_with(texts::TheMechanismFile))
@@ -283,6 +286,7 @@ void showSlots(REVEQfrm& form, const ParsedReaction& parsed) {
 void publishReaction(Session& session, const ParsedReaction& parsed, bool userSelection) {
     REVEQfrm& form = session.form;
     clearReactionPanel(form);
+    session.panelFromBatch = !userSelection;
     if (parsed.coefficientsRead) {
         if (userSelection && session.common.FormatsChosen == 0)
             choosePatternsOnce(session.common, parsed);
@@ -304,9 +308,8 @@ void publishReaction(Session& session, const ParsedReaction& parsed, bool userSe
 
 CommandResult showReaction(Session& session) {
     REVEQfrm& form = session.form;
-    form.Templbl.setCaption({});
-    for (int index = REVEQfrm::ReverseA; index <= REVEQfrm::ReverseEa; ++index)
-        box(form, index).setText({});
+    // The reverse coefficients, S and the range shown were another reaction's.
+    forgetResults(session);
     const std::string entry = form.LOS2.selectedText();
     if (entry.empty())
         return {};

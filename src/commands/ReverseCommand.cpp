@@ -102,6 +102,7 @@ Speedfrm buildChart(const Session& session) {
     Speedfrm chart;
     const std::string line = session.form.LOS2.selectedText();
     chart.reaction = line.substr(0, line.find(' '));
+    chart.folder = session.firstDialogFolder();
     const int rows = common.LastPoint + 1;
     chart.rows.reserve(static_cast<size_t>(rows));
     for (int i = 1; i <= rows; ++i) {
@@ -128,7 +129,8 @@ std::optional<CommandResult> refusalBeforeReversal(Session& session) {
     bool nothingShown = empty(REVEQfrm::ForwardA);
     for (int k = REVEQfrm::FirstSlot; k < REVEQfrm::ForwardA; ++k)
         nothingShown = nothingShown && empty(k);
-    if (nothingShown)
+    // A reaction a batch left in the panel is no pick of the user's.
+    if (nothingShown || session.panelFromBatch)
         return session.refuse(std::string(texts::SelectReactionFirst));
     if (form.EgalLbl.caption() == texts::IrreversibleArrow)
         return session.refuse(std::string(texts::IrreversibleWarning));
