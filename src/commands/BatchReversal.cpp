@@ -6,9 +6,7 @@
 #include "commands/BatchRun.h"
 #include "commands/MechanismCommands.h"
 #include "commands/OutputClash.h"
-#include "text/StringOps.h"
 
-#include <numeric>
 #include <optional>
 
 namespace zorbel {
@@ -75,6 +73,7 @@ CommandResult closeOwnRun(Session& session, BatchRun& run) {
         return session.refuse(writeRefusal(run.reportPath(), texts::ReportNotWritten));
     session.lastSummary = run.summary();
     session.platform.showSummary(session.lastSummary);
+    session.platform.showResults(run.results());
     std::vector<std::string> written{run.path()};
     if (!run.reportPath().empty())
         written.push_back(run.reportPath());
@@ -83,10 +82,6 @@ CommandResult closeOwnRun(Session& session, BatchRun& run) {
 
 CommandResult stoppedRun() {
     return CommandResult::stopped(std::string(texts::RunStopped));
-}
-
-std::string parseTextOf(const std::string& entry) {
-    return replaceAll(entry, "( ", "(");
 }
 
 } // namespace
@@ -133,9 +128,7 @@ CommandResult reverseAllWorker(Session& session, ClosingBox closingBox,
     form.LOS4.assign(form.LOS2.entries());
     if (also != nullptr)
         run.addSink(*also);
-    std::vector<int> listIndices(parseList.size());
-    std::iota(listIndices.begin(), listIndices.end(), 0);
-    run.start(std::move(parseList), listIndices);
+    run.start(std::move(parseList));
 
     form.timeremaining.setVisible(true);
     session.startRemainingTime();
@@ -146,7 +139,7 @@ CommandResult reverseAllWorker(Session& session, ClosingBox closingBox,
             return stoppedRun();
         if (last != 0)
             form.ProgBar.setValue(static_cast<float>(100.0 * i / last));
-        run.reverseEntry(i, form.LOS4.at(i));
+        run.reverseEntry(i);
         form.LOS2.clearSelection();
     }
 
@@ -212,7 +205,7 @@ std::optional<CommandResult> openSelectedRun(Session& session, BatchRun& run,
         parseList.push_back(parseTextOf(form.LOS2.at(index)));
     form.LOS3.assign(parseList);
     form.LOS4.assign(form.LOS2.entries());
-    run.start(std::move(parseList), chosen);
+    run.start(std::move(parseList));
     return std::nullopt;
 }
 
@@ -268,7 +261,7 @@ CommandResult reverseSelectedCommand(Session& session) {
         if (stopAsked(session))
             return stoppedRun();
         form.ProgBar.setValue(static_cast<float>(100.0 * i / last));
-        if (run.reverseEntry(listIndex, form.LOS4.at(listIndex)))
+        if (run.reverseEntry(listIndex))
             form.LOS2.clearSelection();
     }
 

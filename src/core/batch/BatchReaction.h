@@ -32,7 +32,7 @@ struct ReactionResult {
     /// False when the reaction waits for the forward texts of the reaction before it.
     bool computed = false;
     ReversalRequest request;
-    ReversalOutcome outcome;                 ///< without series
+    ReversalOutcome outcome;                 ///< with the series the run keeps
     std::array<std::string, 3> reverseTexts; ///< Arev, nrev, Earev as the files write them
     std::string errorText;                   ///< S as the files write it
     std::optional<Deviation> quality;        ///< of the reverse texts, see fitQuality
@@ -55,7 +55,8 @@ ReversalRequest requestOfParse(const ParsedReaction& parsed, const ReversalReque
 /// the result.
 ReactionResult computeReaction(const std::string& parseText, const ReversalRequest& settings,
                                const CoefficientPatterns& patterns, const ForwardTexts* previous,
-                               SpeciesProvider& species, bool duplicate = false) noexcept;
+                               SpeciesProvider& species, bool duplicate = false,
+                               SeriesKept kept = SeriesKept::None) noexcept;
 
 /// Under a tolerance (a fraction; 0 for none): a reverse law that misses it is replaced by
 /// the single law of the smallest largest error, or by a sum of up to `largestTerms` laws,

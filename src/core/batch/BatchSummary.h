@@ -70,6 +70,9 @@ private:
     std::vector<EntryRecord> missed_;
 };
 
+/// The fields of a report row, in the header's order, as the report writes them.
+std::vector<std::string> reportFields(const EntryRecord& record);
+
 /// A row of the report, comma-separated, fields that hold a comma or a quote quoted; the
 /// header line is texts::ReportHeader. Under a tolerance the row ends with the number of
 /// laws (header texts::ReportTermsColumn).

@@ -43,7 +43,7 @@ ReversalRun::ReversalRun(std::vector<std::string> parseTexts, const RunSettings&
 
 ReactionResult ReversalRun::compute(std::size_t k, const ForwardTexts* previous) {
     ReactionResult result = computeReaction(parseTexts_[k], settings_, start_.patterns, previous,
-                                            species_, duplicate(k));
+                                            species_, duplicate(k), start_.kept);
     const bool summable = k >= start_.kinds.size() || start_.kinds[k] == ReactionKind::Elementary ||
                           start_.kinds[k] == ReactionKind::ThirdBody;
     holdTolerance(result, start_.patterns, tolerance_, summable ? largestSumTerms : 1, species_);

@@ -18,8 +18,9 @@ namespace zorbel {
 
 class SpeciesProvider;
 
-/// How a run starts: the texts its first reaction may inherit and the number patterns its
-/// coefficients are written in.
+/// How a run starts: the texts its first reaction may inherit, the number patterns its
+/// coefficients are written in, and what of each reaction's series its results keep (the
+/// window keeps the results grid's columns, to show the last reactions' there).
 struct RunStart {
     CoefficientPatterns patterns;
     ForwardTexts previous;
@@ -29,6 +30,8 @@ struct RunStart {
     std::vector<ReactionKind> kinds;
     /// By reaction: a member of a DUPLICATE group (a reaction beyond its end is none).
     std::vector<bool> duplicate;
+    /// What the results keep of their series (the window's last reactions keep the grid).
+    SeriesKept kept = SeriesKept::None;
 };
 
 class ReversalRun {
