@@ -6,7 +6,6 @@
 #include "commands/BatchRun.h"
 #include "commands/MechanismCommands.h"
 #include "commands/OutputClash.h"
-#include "text/StringOps.h"
 
 #include <numeric>
 #include <optional>
@@ -85,10 +84,6 @@ CommandResult stoppedRun() {
     return CommandResult::stopped(std::string(texts::RunStopped));
 }
 
-std::string parseTextOf(const std::string& entry) {
-    return replaceAll(entry, "( ", "(");
-}
-
 } // namespace
 
 CommandResult reverseAllCommand(Session& session) {
@@ -146,7 +141,7 @@ CommandResult reverseAllWorker(Session& session, ClosingBox closingBox,
             return stoppedRun();
         if (last != 0)
             form.ProgBar.setValue(static_cast<float>(100.0 * i / last));
-        run.reverseEntry(i, form.LOS4.at(i));
+        run.reverseEntry(i);
         form.LOS2.clearSelection();
     }
 
@@ -268,7 +263,7 @@ CommandResult reverseSelectedCommand(Session& session) {
         if (stopAsked(session))
             return stoppedRun();
         form.ProgBar.setValue(static_cast<float>(100.0 * i / last));
-        if (run.reverseEntry(listIndex, form.LOS4.at(listIndex)))
+        if (run.reverseEntry(listIndex))
             form.LOS2.clearSelection();
     }
 

@@ -94,16 +94,11 @@ void choosePatternsOnce(CommonValue& common, const ParsedReaction& parsed) {
     common.FormatsChosen = 1;
 }
 
-/// The fixed two lines, then where the line stands and why it could not be cut.
 std::string parseFailedMessage(const CommonValue& common, int listIndex, std::string_view fault) {
-    std::string message = std::string(texts::ParseFailedFirstLine) + common.NewLine +
-                          std::string(texts::ParseFailedSecondLine);
-    if (listIndex < 0 || static_cast<std::size_t>(listIndex) >= common.ReactionLines.size())
-        return message;
-    return message + common.NewLine + std::string(texts::ReactionLineStart) +
-           std::to_string(common.ReactionLines[static_cast<std::size_t>(listIndex)]) +
-           std::string(texts::ReactionLineOf) + common.MechanismPath +
-           std::string(texts::ReactionLineEnd) + std::string(fault) + ".";
+    int line = 0;
+    if (listIndex >= 0 && static_cast<std::size_t>(listIndex) < common.ReactionLines.size())
+        line = common.ReactionLines[static_cast<std::size_t>(listIndex)];
+    return parseFailedText(common.MechanismPath, line, common.NewLine, fault);
 }
 
 /// Asked before anything changes: Cancel leaves the loaded mechanism as it was.
@@ -233,6 +228,17 @@ CommandResult loadMechanism(Session& session) {
             session.common.PublishedMechanismPath = chosen;
     }
     return listed;
+}
+
+std::string parseFailedText(const std::string& mechanismPath, int line, const std::string& newLine,
+                            std::string_view fault) {
+    std::string message = std::string(texts::ParseFailedFirstLine) + newLine +
+                          std::string(texts::ParseFailedSecondLine);
+    if (line <= 0)
+        return message;
+    return message + newLine + std::string(texts::ReactionLineStart) + std::to_string(line) +
+           std::string(texts::ReactionLineOf) + mechanismPath +
+           std::string(texts::ReactionLineEnd) + std::string(fault) + ".";
 }
 
 std::string importMechanismFirst(const std::string& mechanismPath) {

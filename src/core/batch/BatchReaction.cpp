@@ -39,12 +39,12 @@ namespace {
 /// the group's Kc is the same term reversed by its size with its sign, so that the reverse
 /// rates of the group sum to the group's kf / Kc. Alone, a negative rate is refused.
 void reverseInto(ReactionResult& reaction, const CoefficientPatterns& patterns,
-                 SpeciesProvider& species, bool duplicate) {
+                 SpeciesProvider& species, SeriesKept kept, bool duplicate) {
     ReversalRequest bySize = reaction.request;
     const bool negative = duplicate && !bySize.aText.empty() && bySize.aText.front() == '-';
     if (negative)
         bySize.aText.erase(0, 1);
-    reaction.outcome = reverseReaction(bySize, species, SeriesKept::None);
+    reaction.outcome = reverseReaction(bySize, species, kept);
     if (reaction.outcome.refusal == Refusal::Unreadable)
         reaction.outcome.detail = reaction.parsed.fault; // why the line could not be cut
     if (!reaction.outcome.fit)
@@ -60,7 +60,7 @@ void reverseInto(ReactionResult& reaction, const CoefficientPatterns& patterns,
 
 ReactionResult computeReaction(const std::string& parseText, const ReversalRequest& settings,
                                const CoefficientPatterns& patterns, const ForwardTexts* previous,
-                               SpeciesProvider& species, bool duplicate) noexcept {
+                               SpeciesProvider& species, SeriesKept kept, bool duplicate) noexcept {
     ReactionResult reaction;
     try {
         reaction.parsed = parseReaction(parseText);
@@ -72,7 +72,7 @@ ReactionResult computeReaction(const std::string& parseText, const ReversalReque
             return reaction;
         reaction.request =
             requestOfParse(reaction.parsed, settings, previous ? *previous : ForwardTexts{});
-        reverseInto(reaction, patterns, species, duplicate);
+        reverseInto(reaction, patterns, species, kept, duplicate);
     } catch (const std::exception& fault) {
         reaction.fault = fault.what();
         reaction.computed = true;
