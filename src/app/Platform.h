@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,7 @@ namespace zorbel {
 
 struct Speedfrm;
 struct Findfrm;
+class RunResults;
 
 struct FileDialogRequest {
     std::string title;
@@ -63,6 +65,9 @@ public:
     /// The summary that closes a batch run: an information box unless the platform shows it
     /// otherwise (the command line prints it on standard error).
     virtual void showSummary(const std::string& text);
+    /// Every reaction of a batch run that has just ended, for the user to look through:
+    /// nothing unless the platform has a window for them.
+    virtual void showResults(std::shared_ptr<const RunResults>) {}
     /// Shows the search window and returns when it has been closed (its `shown` flag
     /// falls to false when a handler closes it).
     virtual void showSearch(Findfrm& window) = 0;

@@ -46,6 +46,11 @@ public:
     void showSummary(const std::string& text) override;
     std::vector<std::string> summaries;
     std::function<void(const std::string&)> onSummary;
+    void showResults(std::shared_ptr<const RunResults> shown) override {
+        results = std::move(shown);
+    }
+    /// The last run's results handed over.
+    std::shared_ptr<const RunResults> results;
     void showSearch(Findfrm& window) override;
     void processEvents() override;
     void openAddress(const std::string& address, std::function<void()> notOpened) override;

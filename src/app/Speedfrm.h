@@ -6,6 +6,8 @@
 
 namespace zorbel {
 
+struct ReversalOutcome;
+
 struct Speedfrm {
     struct Row {
         std::string x1; ///< 1000 / T
@@ -21,6 +23,15 @@ struct Speedfrm {
     std::string folder;
     std::vector<Row> rows;
 };
+
+/// One point: the temperature and the computed ln kr as the results grid writes them, and
+/// the fitted law c0 + c1 ln T + c2 / T at the temperature its text reads.
+Speedfrm::Row chartRow(const std::string& temperature, const std::string& lnKr, double c0,
+                       double c1, double c2);
+
+/// The chart of a reversal that was fitted, from its series and its fit, as the results
+/// grid would give them.
+Speedfrm reversalChart(std::string reaction, const ReversalOutcome& outcome);
 
 /// The chart's table as comma-separated values: a header, then per point T, 1000/T, ln kr
 /// computed and ln kr fitted, in the texts the chart draws.

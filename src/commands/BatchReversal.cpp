@@ -74,6 +74,7 @@ CommandResult closeOwnRun(Session& session, BatchRun& run) {
         return session.refuse(writeRefusal(run.reportPath(), texts::ReportNotWritten));
     session.lastSummary = run.summary();
     session.platform.showSummary(session.lastSummary);
+    session.platform.showResults(run.results());
     std::vector<std::string> written{run.path()};
     if (!run.reportPath().empty())
         written.push_back(run.reportPath());

@@ -53,6 +53,8 @@ public:
     const std::string& reportPath() const { return files_.reportPath(); }
     std::string summary() const;
     std::unique_ptr<LineWriter> release() { return files_.release(); }
+    /// Every reaction written so far, for a look after the run.
+    std::shared_ptr<const RunResults> results() const { return files_.results(); }
     const std::string& path() const { return files_.path(); }
     const std::string& failure() const { return files_.failure(); }
 

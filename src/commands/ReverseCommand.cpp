@@ -105,12 +105,9 @@ Speedfrm buildChart(const Session& session) {
     chart.folder = session.firstDialogFolder();
     const int rows = common.LastPoint + 1;
     chart.rows.reserve(static_cast<size_t>(rows));
-    for (int i = 1; i <= rows; ++i) {
-        const double T = readLeadingNumber(grid.text(i, 1));
-        const std::string x = generalNumber(std::pow(T, -1.0) * 1000.0);
-        const double fitted = common.FitLnA + common.FitN * std::log(T) + common.FitInvT / T;
-        chart.rows.push_back({x, grid.text(i, 3), x, generalNumber(fitted), grid.text(i, 1)});
-    }
+    for (int i = 1; i <= rows; ++i)
+        chart.rows.push_back(
+            chartRow(grid.text(i, 1), grid.text(i, 3), common.FitLnA, common.FitN, common.FitInvT));
     return chart;
 }
 

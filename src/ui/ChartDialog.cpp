@@ -1,6 +1,7 @@
 #include "ui/ChartDialog.h"
 
 #include "ui/QtText.h"
+#include "ui/ScreenFit.h"
 #include "ui/UiTexts.h"
 
 #include <QChart>
@@ -13,6 +14,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QScatterSeries>
 #include <QSettings>
@@ -29,6 +31,9 @@ namespace zorbel::ui {
 namespace {
 
 constexpr int markerSize = 11;
+// Past a few hundred, plus signs merge into a band: the computed points are drawn as this
+// many, evenly spread. The saved table keeps every point.
+constexpr qsizetype mostMarkers = 250;
 
 /// A plus sign on a transparent square: the scatter series paints its markers with this
 /// brush, since the chart has no plus-shaped marker of its own.
@@ -96,13 +101,34 @@ QLineSeries* fittedSeries() {
     return fitted;
 }
 
+QLineSeries* errorSeries() {
+    auto* error = new QLineSeries;
+    error->setName(toQt(texts::ErrorSeries) + toQt(texts::ErrorSeriesNote));
+    error->setPen(QPen(QColor(0, 140, 0), 1, Qt::DashLine));
+    return error;
+}
+
+/// At most `limit` of the points, evenly spread, the first and the last among them.
+QList<QPointF> thinned(const QList<QPointF>& points, qsizetype limit) {
+    if (points.size() <= limit)
+        return points;
+    QList<QPointF> kept;
+    kept.reserve(limit);
+    for (qsizetype i = 0; i < limit; ++i)
+        kept.append(points[i * (points.size() - 1) / (limit - 1)]);
+    return kept;
+}
+
 /// The points of both series and the span of each axis over them. A row whose texts are
 /// no numbers is left out.
 struct ChartPoints {
     QList<QPointF> computed;
     QList<QPointF> fitted;
+    /// 100 (k fitted / k computed - 1) where both are known.
+    QList<QPointF> error;
     Span xs;
     Span ys;
+    Span errors;
 
     void add(QList<QPointF>& points, const std::string& xText, const std::string& yText) {
         const std::optional<double> x = number(xText);
@@ -122,27 +148,49 @@ ChartPoints chartPoints(const Speedfrm& content) {
     for (const Speedfrm::Row& row : content.rows) {
         points.add(points.computed, row.x1, row.y1);
         points.add(points.fitted, row.x2, row.y2);
+        const std::optional<double> x = number(row.x1);
+        const std::optional<double> computed = number(row.y1);
+        const std::optional<double> fitted = number(row.y2);
+        if (x && computed && fitted) {
+            const double error = 100.0 * std::expm1(*fitted - *computed);
+            points.error.append(QPointF(*x, error));
+            points.errors.add(error);
+        }
     }
     return points;
 }
 
-/// Both axes, each scaled to its own span, attached to every series of the chart.
-void addAxes(QChart* chart, const ChartPoints& points) {
+/// The axes, each scaled to its own span: ln kr on the left, the error on the right.
+void addAxes(QChart* chart, const ChartPoints& points, QAbstractSeries* error) {
     auto* xAxis = new QValueAxis;
     xAxis->setTitleText(toQt(texts::ChartXTitle));
     auto* yAxis = new QValueAxis;
     yAxis->setTitleText(toQt(texts::ChartYTitle));
     scale(xAxis, points.xs);
     scale(yAxis, points.ys);
+    auto* errorAxis = new QValueAxis;
+    errorAxis->setTitleText(toQt(texts::ChartErrorTitle));
+    scale(errorAxis, points.errors);
     chart->addAxis(xAxis, Qt::AlignBottom);
     chart->addAxis(yAxis, Qt::AlignLeft);
+    chart->addAxis(errorAxis, Qt::AlignRight);
     for (QAbstractSeries* series : chart->series()) {
         series->attachAxis(xAxis);
-        series->attachAxis(yAxis);
+        series->attachAxis(series == error ? errorAxis : yAxis);
     }
 }
 
 } // namespace
+
+QString withFilterSuffix(const QString& path, const QString& filter) {
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+    const QRegularExpressionMatch match = pattern.match(filter);
+    if (!match.hasMatch())
+        return path;
+    return (path.endsWith(QLatin1Char('.')) ? path : path + QLatin1Char('.')) + match.captured(1);
+}
 
 ChartDialog::ChartDialog(const Speedfrm& content, QWidget* parent)
     : QDialog(parent), content_(content) {
@@ -152,14 +200,17 @@ ChartDialog::ChartDialog(const Speedfrm& content, QWidget* parent)
 
     QScatterSeries* computed = computedSeries();
     QLineSeries* fitted = fittedSeries();
+    QLineSeries* error = errorSeries();
     const ChartPoints points = chartPoints(content);
-    computed->replace(points.computed);
+    computed->replace(thinned(points.computed, mostMarkers));
     fitted->replace(points.fitted);
+    error->replace(points.error);
 
     chart_ = new QChart;
     chart_->addSeries(computed);
     chart_->addSeries(fitted);
-    addAxes(chart_, points);
+    chart_->addSeries(error);
+    addAxes(chart_, points, error);
     // The reaction on the chart itself as well, so that a saved picture names it.
     chart_->setTitle(toQt(content.reaction).toHtmlEscaped()); // "<=>" is no markup
     chart_->legend()->setAlignment(Qt::AlignBottom);
@@ -176,7 +227,8 @@ ChartDialog::ChartDialog(const Speedfrm& content, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view_, 1);
     layout->addLayout(buttons);
-    resize(720, 520);
+    // Wide enough for the three series' names side by side in the legend.
+    fitToScreen(*this, QSize(860, 560));
 }
 
 bool ChartDialog::saveAs(const QString& path) {
@@ -194,10 +246,12 @@ void ChartDialog::askAndSave() {
     const QString key = QStringLiteral("folders/chart");
     const QString first = content_.folder.empty() ? QDir::homePath() : toQt(content_.folder);
     const QString folder = settings.value(key, first).toString();
-    const QString path = QFileDialog::getSaveFileName(this, toQt(texts::ChartSaveTitle), folder,
-                                                      toQt(texts::ChartSaveFilters));
+    QString filter;
+    QString path = QFileDialog::getSaveFileName(this, toQt(texts::ChartSaveTitle), folder,
+                                                toQt(texts::ChartSaveFilters), &filter);
     if (path.isEmpty())
         return;
+    path = withFilterSuffix(path, filter);
     settings.setValue(key, QFileInfo(path).absolutePath());
     if (saveAs(path))
         return;

@@ -9,8 +9,13 @@ class QChartView;
 
 namespace zorbel::ui {
 
-/// The chart window of one Reverse: ln kr against 1000 K/T, the computed points as plus
-/// signs and the fitted law as a line, titled with the reaction. It is filled once, when
+/// The path with the extension of a file dialog's filter ("PNG picture (*.png)") when
+/// its name has none: the format is told by the extension.
+QString withFilterSuffix(const QString& path, const QString& filter);
+
+/// The chart window of one reaction: ln kr against 1000 K/T, the computed points as plus
+/// signs and the fitted law as a line, the fit's relative error on a second axis, titled
+/// with the reaction. It is filled once, when
 /// it is made, and stays open beside the main window (each Reverse opens its own, so
 /// that fits can be set side by side) until its close box; its Save button keeps the
 /// picture or the table.

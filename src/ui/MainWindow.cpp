@@ -5,31 +5,18 @@
 #include "ui/DesktopHabits.h"
 #include "ui/MainMenu.h"
 #include "ui/QtText.h"
+#include "ui/ScreenFit.h"
 #include "ui/Tabs.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace zorbel::ui {
-
-namespace {
-
-/// The first size: room for every element, within the part of the screen left free.
-void fitToScreen(QWidget& window) {
-    constexpr QSize preferred(1000, 720);
-    QSize size = preferred;
-    if (const QScreen* screen = window.screen())
-        size = size.boundedTo(screen->availableGeometry().size());
-    window.resize(size);
-}
-
-} // namespace
 
 MainWindow::MainWindow(Controller& controller, QWidget* parent)
     : QMainWindow(parent), controller_(controller), binding_(controller) {
@@ -38,10 +25,12 @@ MainWindow::MainWindow(Controller& controller, QWidget* parent)
 
     auto* central = new QWidget(this);
     tabs_ = binding_.tabs(form.currentTab, QStringLiteral("Tabs"), central);
-    tabs_->addTab(new ThermoTab(binding_, form), toQt(texts::TabThermo));
-    tabs_->addTab(new MechanismTab(binding_, form), toQt(texts::TabMechanism));
-    tabs_->addTab(new SettingsTab(binding_, form), toQt(texts::TabSettings));
-    tabs_->addTab(new AboutTab(binding_, form), toQt(texts::TabAbout));
+    // On a small or scaled screen the window stays within it and a page scrolls, instead
+    // of its lower part going off the screen.
+    tabs_->addTab(scrollingPage(new ThermoTab(binding_, form)), toQt(texts::TabThermo));
+    tabs_->addTab(scrollingPage(new MechanismTab(binding_, form)), toQt(texts::TabMechanism));
+    tabs_->addTab(scrollingPage(new SettingsTab(binding_, form)), toQt(texts::TabSettings));
+    tabs_->addTab(scrollingPage(new AboutTab(binding_, form)), toQt(texts::TabAbout));
 
     auto* bottomRow = new QHBoxLayout;
     bottomRow->addWidget(binding_.label(form.Label7, QStringLiteral("Label7"), central), 1);
@@ -60,7 +49,8 @@ MainWindow::MainWindow(Controller& controller, QWidget* parent)
     addMainMenu(*this, controller);
     addDesktopHabits(*this, controller);
     binding_.refresh(true);
-    fitToScreen(*this);
+    // The first size: room for every element, within the part of the screen left free.
+    fitToScreen(*this, QSize(1000, 720));
     connect(&controller_, &Controller::refreshed, this, &MainWindow::closeIfAsked);
     // Esc stops a run from any tab, as the Cancel button beside its progress does.
     auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);

@@ -5,6 +5,8 @@
 #include "ui/Controller.h"
 #include "ui/FindingsDialog.h"
 #include "ui/QtText.h"
+#include "ui/ResultsDialog.h"
+#include "ui/ScreenFit.h"
 #include "ui/SearchDialog.h"
 #include "ui/UiTexts.h"
 
@@ -15,7 +17,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
-#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTextBrowser>
@@ -52,6 +53,13 @@ QStringList qtFileFilters(std::string_view filter) {
 void QtPlatform::attach(Controller& controller, QWidget* owner) {
     controller_ = &controller;
     owner_ = owner;
+    QObject::disconnect(afterRefresh_);
+    afterRefresh_ = QObject::connect(&controller, &Controller::refreshed, &controller,
+                                     [this] { bringChartToFront(); });
+}
+
+QtPlatform::~QtPlatform() {
+    QObject::disconnect(afterRefresh_);
 }
 
 void QtPlatform::runUnattended(std::deque<std::string> fileAnswers, WindowVisit visit) {
@@ -151,6 +159,40 @@ void QtPlatform::showChart(const Speedfrm& chart) {
     auto* dialog = new ChartDialog(chart, owner_);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+    newChart_ = dialog;
+}
+
+// The box that closes a Reverse (JOB DONE) hands the keyboard back to the main window,
+// which would then cover the chart: the chart comes in front again once the box is gone.
+void QtPlatform::bringChartToFront() {
+    if (newChart_ == nullptr || QApplication::activeModalWidget() != nullptr)
+        return;
+    newChart_->raise();
+    newChart_->activateWindow();
+    newChart_ = nullptr;
+}
+
+void QtPlatform::showResults(std::shared_ptr<const RunResults> results) {
+    const auto openChart = [this](const Speedfrm& chart) { showChart(chart); };
+    if (unattended_) {
+        if (!visit_)
+            return;
+        ResultsDialog dialog(openChart, {}, owner_);
+        dialog.setResults(std::move(results));
+        run(dialog);
+        return;
+    }
+    if (results_ == nullptr) {
+        const QString folder =
+            controller_ != nullptr ? toQt(controller_->session().firstDialogFolder()) : QString();
+        results_ = new ResultsDialog(openChart, folder, owner_);
+    }
+    results_->setResults(std::move(results));
+    results_->show();
+    results_->raise();
+    results_->activateWindow();
 }
 
 void QtPlatform::showSearch(Findfrm& window) {
@@ -231,13 +273,6 @@ void runOpener(const QString& opener, const QUrl& url, std::function<void()> not
     process->start(opener, {url.toString(QUrl::FullyEncoded)});
 }
 
-/// A first size, within the free part of the screen the owner stands on.
-QSize withinScreen(const QWidget* owner, QSize size) {
-    if (owner != nullptr && owner->screen() != nullptr)
-        return size.boundedTo(owner->screen()->availableGeometry().size());
-    return size;
-}
-
 } // namespace
 
 void QtPlatform::openAddress(const std::string& address, std::function<void()> notOpened) {
@@ -270,7 +305,7 @@ void QtPlatform::showHelp(const std::string& unopenedAddress) {
         auto* layout = new QVBoxLayout(help_);
         layout->addWidget(helpNotice_);
         layout->addWidget(page, 1);
-        help_->resize(withinScreen(owner_, QSize(640, 600)));
+        fitToScreen(*help_, QSize(640, 600));
     }
     // The address, for the user to copy into a browser of their own.
     helpNotice_->setText(toQt(std::string(texts::HelpNotOpenedStart) + unopenedAddress +

@@ -12,6 +12,10 @@
 class QDialog;
 class QLabel;
 
+namespace zorbel::ui {
+class ResultsDialog;
+}
+
 #include <deque>
 #include <functional>
 #include <map>
@@ -36,6 +40,10 @@ public:
     /// The controller redraws before each turn of the event loop and runs the search
     /// window's actions; the owner parents the dialogs.
     void attach(Controller& controller, QWidget* owner);
+    QtPlatform() = default;
+    ~QtPlatform() override;
+    QtPlatform(const QtPlatform&) = delete;
+    QtPlatform& operator=(const QtPlatform&) = delete;
 
     /// Unattended runs (the screenshots): file dialogs take their answers from this
     /// queue (a cancel when it is empty) and message boxes answer OK or No unseen. The
@@ -50,7 +58,11 @@ public:
 
     std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
     MessageAnswer showMessage(const MessageRequest& request) override;
+    /// A new chart window comes in front of the others, the main window too, and takes
+    /// the keyboard; again once a message box of the same command has closed.
     void showChart(const Speedfrm& chart) override;
+    /// One results window, made at the first run and given each next run's results.
+    void showResults(std::shared_ptr<const RunResults> results) override;
     void showSearch(Findfrm& window) override;
     void processEvents() override;
     /// In a modal FindingsDialog; handed to the visitor in an unattended run.
@@ -70,6 +82,8 @@ public:
 private:
     /// Runs a secondary window modally, or hands it to the visitor in an unattended run.
     void run(QDialog& dialog);
+    /// Brings the last chart in front once no message box stands in the way.
+    void bringChartToFront();
 
     Controller* controller_ = nullptr;
     QPointer<QWidget> owner_;
@@ -81,6 +95,9 @@ private:
     std::map<std::string, std::string> written_;
     QPointer<QDialog> help_;
     QPointer<QLabel> helpNotice_;
+    QPointer<ResultsDialog> results_;
+    QPointer<QDialog> newChart_;
+    QMetaObject::Connection afterRefresh_;
     QElapsedTimer redrawn_;
 };
 

@@ -1,10 +1,13 @@
 #include "ui/Screenshots.h"
 
+#include "commands/BatchReversal.h"
 #include "ui/Controller.h"
 #include "ui/FindingsDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/QtPlatform.h"
 #include "ui/QtText.h"
+#include "ui/ResultsDialog.h"
+#include "ui/ResultsTable.h"
 #include "ui/SearchDialog.h"
 
 #include <QCoreApplication>
@@ -12,6 +15,7 @@
 #include <QDir>
 #include <QPixmap>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 
 #include <deque>
@@ -32,8 +36,9 @@ constexpr const char* searchedSpecies = "HO2";
 
 // Sizes at which every element has room and the pictures stay small.
 constexpr QSize mainSize(900, 600);
-constexpr QSize chartSize(640, 460);
+constexpr QSize chartSize(860, 500);
 constexpr QSize searchSize(640, 560);
+constexpr QSize resultsSize(960, 480);
 
 // PNG quality 0 asks for the strongest compression: the pictures are committed.
 constexpr int pngQuality = 0;
@@ -96,6 +101,13 @@ bool takeScreenshots(const ScreenshotRequest& request, QtPlatform& platform, Con
             pictures.save(dialog, QStringLiteral("search.png"));
             return;
         }
+        if (auto* results = qobject_cast<ResultsDialog*>(&dialog)) {
+            // The worst fits first, as one click on the error's column gives them.
+            dialog.resize(resultsSize);
+            results->table()->sortByColumn(ResultsModel::LargestErrorColumn, Qt::DescendingOrder);
+            pictures.save(dialog, QStringLiteral("results.png"));
+            return;
+        }
         dialog.resize(chartSize);
         pictures.save(dialog, QStringLiteral("chart.png"));
     });
@@ -113,8 +125,12 @@ bool takeScreenshots(const ScreenshotRequest& request, QtPlatform& platform, Con
         controller.forward([&form] { form.CMD2.click(); });
         controller.forward([&form] { form.LOS2.select(0); });
         if (thermo && work.isValid()) {
-            // Taking pictures leaves no temp.txt beside the inputs.
+            // Taking pictures leaves no file beside the inputs.
             session.common.WorkFolder = fromQt(work.path()) + '/';
+            // Every reaction, without the question a user is asked (results.png); then the
+            // first alone, which the tabs show.
+            controller.forward([&session] { reverseAllWorker(session, ClosingBox::Shown); });
+            controller.forward([&form] { form.LOS2.select(0); });
             controller.forward([&form] { form.CMD3.click(); });
         }
     }

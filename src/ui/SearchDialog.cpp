@@ -2,6 +2,7 @@
 
 #include "ui/Controller.h"
 #include "ui/QtText.h"
+#include "ui/ScreenFit.h"
 #include "ui/Widgets.h"
 
 #include <QGroupBox>
@@ -60,7 +61,7 @@ SearchDialog::SearchDialog(Controller& controller, Findfrm& window, QWidget* par
         if (!window_.shown && isVisible())
             accept();
     });
-    resize(760, 620);
+    fitToScreen(*this, QSize(760, 620));
 }
 
 } // namespace zorbel::ui

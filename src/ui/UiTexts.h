@@ -19,6 +19,25 @@ inline constexpr std::string_view ChartSaveTitle = "Save the chart";
 inline constexpr std::string_view ChartSaveFilters =
     "PNG picture (*.png);;SVG drawing (*.svg);;CSV table (*.csv)";
 inline constexpr std::string_view ChartNotSaved = "The chart could not be saved as ";
+// The fit's error against the computed points, on the chart's second axis.
+inline constexpr std::string_view ErrorSeries = "Fit error";
+inline constexpr std::string_view ErrorSeriesNote = ": fitted / computed - 1";
+inline constexpr std::string_view ChartErrorTitle = "Relative error (%)";
+
+// The results window of a batch run.
+inline constexpr std::string_view ResultsTitle = "Results of the run";
+inline constexpr std::string_view ResultsOutcomeLabel = "&Outcome:";
+inline constexpr std::string_view ResultsAllOutcomes = "all";
+inline constexpr std::string_view ResultsSpeciesLabel = "S&pecies:";
+inline constexpr std::string_view ResultsAnySpecies = "any species";
+inline constexpr std::string_view ResultsCountOf = " of ";
+inline constexpr std::string_view ResultsCountEnd = " reactions shown";
+inline constexpr std::string_view ResultsHint =
+    "Click a column's title to sort by it; double-click a reversed reaction for its chart.";
+inline constexpr std::string_view ResultsExportCaption = "&Export CSV...";
+inline constexpr std::string_view ResultsExportTitle = "Export the results shown";
+inline constexpr std::string_view ResultsExportFilter = "CSV table (*.csv)";
+inline constexpr std::string_view ResultsNotExported = "The results could not be saved as ";
 
 inline constexpr std::string_view HelpWindowTitle = "Zorbel help";
 

@@ -34,9 +34,8 @@ bool needsNoDisplay(int argc, char** argv) {
 struct ScreenshotOptions {
     QCommandLineOption folder{
         QStringLiteral("screenshot"),
-        QStringLiteral(
-            "Save pictures of the four tabs, the chart, the search window and the findings into "
-            "FOLDER and exit."),
+        QStringLiteral("Save pictures of the four tabs, the chart, the search window, the "
+                       "findings and the results of Reverse All into FOLDER and exit."),
         QStringLiteral("FOLDER")};
     QCommandLineOption thermo{QStringLiteral("thermo"),
                               QStringLiteral("With --screenshot: load this database first."),

@@ -1,6 +1,7 @@
 #include "app/AppTexts.h"
 #include "batch/BatchTexts.h"
 #include "batch/RemainingTime.h"
+#include "batch/RunResults.h"
 #include "files/TextFiles.h"
 #include "mechanism/MechanismTexts.h"
 #include "program/Program.h"
@@ -173,6 +174,20 @@ TEST_F(BatchTest, ReverseSelectedWritesTheSelectionInListOrder) {
     EXPECT_EQ(form.timeremaining.caption(), "");
     EXPECT_FALSE(form.ProgBar.visible());
     EXPECT_EQ(form.lblerror2.caption().rfind("S = ", 0), std::string::npos);
+    // The results handed to the window: the selection in list order, and the last fitted
+    // one reversed again gives the points the grid holds.
+    ASSERT_NE(platform.results, nullptr);
+    const std::vector<RunRow>& rows = platform.results->rows();
+    ASSERT_EQ(rows.size(), 4U);
+    EXPECT_EQ(rows[0].record.index + rows[3].record.index, 1 + 6);
+    std::size_t last = rows.size() - 1;
+    while (last > 0 && !rows[last].request)
+        --last;
+    const std::optional<ReversalOutcome> again = platform.results->reverseAgain(last);
+    ASSERT_TRUE(again.has_value());
+    ASSERT_EQ(again->series.lnKr.size(), 50U);
+    EXPECT_EQ(again->series.lnKr.back(), form.MSFG.number(50, 3).value());
+    EXPECT_FALSE(platform.results->reverseAgain(rows.size()).has_value());
 }
 
 TEST_F(BatchTest, ThePanelEndsAsIfItHadShownEveryReaction) {

@@ -3,6 +3,7 @@
 #include "app/AppTexts.h"
 #include "ui/ChartDialog.h"
 #include "ui/QtPlatform.h"
+#include "ui/ResultsDialog.h"
 #include "ui/SearchDialog.h"
 
 #include <QAbstractButton>
@@ -16,6 +17,8 @@
 #include <QValueAxis>
 #include <QXYSeries>
 #include <QXmlStreamReader>
+
+#include <cmath>
 
 namespace zorbel::ui::testing {
 namespace {
@@ -35,10 +38,11 @@ TEST(ChartDialog, DrawsTheComputedPointsAndTheFittedLaw) {
     EXPECT_FALSE(dialog.isModal());
     EXPECT_EQ(dialog.chart()->title(), "H+O2&lt;=&gt;O+OH"); // on saved pictures too
     const QList<QAbstractSeries*> series = dialog.chart()->series();
-    ASSERT_EQ(series.size(), 2);
+    ASSERT_EQ(series.size(), 3);
     auto* computed = qobject_cast<QXYSeries*>(series[0]);
     auto* fitted = qobject_cast<QXYSeries*>(series[1]);
-    ASSERT_TRUE(computed && fitted);
+    auto* error = qobject_cast<QXYSeries*>(series[2]);
+    ASSERT_TRUE(computed && fitted && error);
     EXPECT_TRUE(computed->name().startsWith("CHEMKIN Guide: "));
     EXPECT_EQ(computed->type(), QAbstractSeries::SeriesTypeScatter);
     EXPECT_TRUE(fitted->name().startsWith("Zorbel Fit: "));
@@ -49,6 +53,14 @@ TEST(ChartDialog, DrawsTheComputedPointsAndTheFittedLaw) {
     EXPECT_DOUBLE_EQ(computed->at(2).x(), 0.5);
     EXPECT_DOUBLE_EQ(computed->at(1).y(), 20.25);
     EXPECT_DOUBLE_EQ(fitted->at(2).y(), 29.9);
+    // The fit's relative error, k fitted / k computed - 1 in %, on an axis of its own.
+    ASSERT_EQ(error->count(), 3);
+    EXPECT_NEAR(error->at(0).y(), 100.0 * (std::exp(-0.1) - 1.0), 1e-9);
+    EXPECT_NEAR(error->at(1).y(), 100.0 * (std::exp(0.05) - 1.0), 1e-9);
+    const QList<QAbstractAxis*> errorAxes = error->attachedAxes();
+    ASSERT_EQ(errorAxes.size(), 2);
+    EXPECT_EQ(errorAxes[1]->titleText(), "Relative error (%)");
+    EXPECT_EQ(errorAxes[1]->alignment(), Qt::AlignRight);
     // Each axis is titled and covers its own data.
     auto* x = qobject_cast<QValueAxis*>(dialog.chart()->axes(Qt::Horizontal).value(0));
     auto* y = qobject_cast<QValueAxis*>(dialog.chart()->axes(Qt::Vertical).value(0));
@@ -92,6 +104,33 @@ TEST(ChartDialog, SavesThePictureTheDrawingAndTheTable) {
     EXPECT_EQ(texts.value(0).toStdString(), "Rate constant... H+O2<=>O+OH");
     EXPECT_TRUE(texts.contains(QStringLiteral("H+O2<=>O+OH"))) << texts.join('|').toStdString();
     EXPECT_FALSE(dialog.saveAs(folder.filePath(QStringLiteral("no/such/folder/chart.csv"))));
+}
+
+TEST(ChartDialog, ThousandsOfPointsAreThinnedOnScreenNotInTheTable) {
+    Speedfrm many;
+    for (int i = 0; i < 10000; ++i) {
+        const std::string x = std::to_string(0.3 + i * 1e-4);
+        many.rows.push_back({x, std::to_string(i), x, std::to_string(i), "300"});
+    }
+    ChartDialog dialog(many);
+    const QList<QAbstractSeries*> series = dialog.chart()->series();
+    auto* computed = qobject_cast<QXYSeries*>(series[0]);
+    EXPECT_LE(computed->count(), 300);
+    EXPECT_EQ(computed->at(computed->count() - 1).y(), 9999.0); // the last point stays
+    EXPECT_EQ(qobject_cast<QXYSeries*>(series[1])->count(), 10000);
+    EXPECT_EQ(chartTable(many).size(), 10001U);
+}
+
+TEST(ChartDialog, ANameWithoutExtensionTakesTheFiltersOne) {
+    const char* const cases[][3] = {
+        {"/tmp/chart1", "PNG picture (*.png)", "/tmp/chart1.png"},
+        {"/tmp/chart1", "CSV table (*.csv)", "/tmp/chart1.csv"},
+        {"/tmp/chart1.svg", "PNG picture (*.png)", "/tmp/chart1.svg"},
+        {"/tmp/chart1.", "SVG drawing (*.svg)", "/tmp/chart1.svg"},
+        {"", "PNG picture (*.png)", ""}, // cancelled
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(withFilterSuffix(QString::fromUtf8(c[0]), QString::fromUtf8(c[1])), c[2]) << c[0];
 }
 
 TEST(ChartDialog, EmptyContentGivesEmptySeries) {
@@ -208,6 +247,58 @@ TEST_F(QtPlatformTest, TheChartStaysOpenTheSearchWindowIsModal) {
     });
     qt.showSearch(session.find);
     EXPECT_FALSE(session.find.shown);
+}
+
+TEST_F(QtPlatformTest, ANewChartComesInFrontAndAgainOnceTheBoxAfterItCloses) {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    // A Reverse: the chart, then its JOB DONE box, which hands the keyboard back to the
+    // main window when it closes.
+    qt.showChart(threePoints());
+    whenModalShows([](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->accept(); });
+    qt.showMessage({"done", "JOB DONE!", MessageButtons::Ok, MessageIcon::Information});
+    auto* chart = window.findChild<ChartDialog*>();
+    ASSERT_NE(chart, nullptr);
+    const auto activeBecomes = [](QWidget* widget) {
+        return QTest::qWaitFor([widget] { return QApplication::activeWindow() == widget; });
+    };
+    window.activateWindow();
+    controller.refresh(); // the command's end
+    EXPECT_TRUE(activeBecomes(chart));
+    // Once in front, the chart leaves the main window where the user puts it.
+    window.activateWindow();
+    ASSERT_TRUE(activeBecomes(&window));
+    controller.refresh();
+    turnEventLoop();
+    EXPECT_EQ(QApplication::activeWindow(), &window);
+    chart->close();
+}
+
+// Run again by CTest on a 1366x768 screen at 100, 150 and 200 %.
+TEST_F(QtPlatformTest, EveryWindowFitsTheScreen) {
+    window.show();
+    qt.showChart(threePoints());
+    qt.showResults(nullptr);
+    qt.showHelp({});
+    SearchDialog search(controller, session.find, &window);
+    search.show();
+    QList<QWidget*> windows{&window, &search};
+    for (const char* name : {"ResultsWindow", "HelpWindow"})
+        windows.append(window.findChild<QDialog*>(QString::fromLatin1(name)));
+    windows.append(window.findChild<ChartDialog*>());
+    const QRect free = window.screen()->availableGeometry();
+    if (qEnvironmentVariable("QT_QPA_PLATFORM").contains(QStringLiteral("configfile"))) {
+        EXPECT_NEAR(window.screen()->geometry().width() * window.devicePixelRatioF(), 1366, 2);
+    }
+    for (QWidget* shown : windows) {
+        ASSERT_NE(shown, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(shown));
+        const QRect frame = shown->frameGeometry();
+        EXPECT_LE(frame.width(), free.width()) << shown->metaObject()->className();
+        EXPECT_LE(frame.height(), free.height()) << shown->metaObject()->className();
+        if (shown != &window)
+            shown->close();
+    }
 }
 
 } // namespace

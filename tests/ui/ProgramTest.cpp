@@ -114,9 +114,10 @@ TEST_F(ProgramTest, ReverseShowsTheChartAndWritesTheTable) {
     ASSERT_EQ(content.rows.size(), 50U);
     ChartDialog chart(content, &window);
     const QList<QAbstractSeries*> series = chart.chart()->series();
-    ASSERT_EQ(series.size(), 2);
+    ASSERT_EQ(series.size(), 3);
     EXPECT_TRUE(series[0]->name().startsWith(qt(texts::ComputedSeries)));
     EXPECT_TRUE(series[1]->name().startsWith(qt(texts::FittedSeries)));
+    EXPECT_TRUE(series[2]->name().startsWith(qt(texts::ErrorSeries)));
     for (QAbstractSeries* one : series)
         EXPECT_EQ(qobject_cast<QXYSeries*>(one)->count(), 50) << one->name().toStdString();
     EXPECT_EQ(chart.windowTitle(), qt(texts::ChartCaption) + " H+O2<=>O+OH");
@@ -484,7 +485,7 @@ TEST_F(ScreenshotsTest, TakesEveryWindowAndLeavesNothingBesideTheInputs) {
     ASSERT_TRUE(takeScreenshots(request, platform, controller, window));
 
     for (const char* name : {"tab1.png", "tab2.png", "tab3.png", "tab4.png", "chart.png",
-                             "search.png", "findings.png"}) {
+                             "search.png", "results.png", "findings.png"}) {
         const QImage image = picture(name);
         EXPECT_FALSE(image.isNull()) << name;
         // Small enough for the documentation, large enough to read.

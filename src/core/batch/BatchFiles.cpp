@@ -26,11 +26,12 @@ BatchFiles::~BatchFiles() = default;
 
 bool BatchFiles::create(const std::string& path, const DateTime& now) {
     path_ = path;
-    database_ = ThermoIndex::load(inputs_.thermoPath);
-    if (!database_) {
+    std::optional<ThermoIndex> database = ThermoIndex::load(inputs_.thermoPath);
+    if (!database) {
         failure_ = databaseUnreadable(inputs_.thermoPath);
         return false;
     }
+    database_ = std::make_shared<const ThermoIndex>(std::move(*database));
     if (!readBlocks() || !createReport())
         return false;
     out_ = std::make_unique<LineWriter>(path);
@@ -42,7 +43,8 @@ bool BatchFiles::create(const std::string& path, const DateTime& now) {
     if (!whole_)
         out_->line(texts::ReactionsKeyword);
     out_->line(std::string(texts::GeneratedThe) + " " + formatDate(now) + " " + formatTime(now));
-    species_ = std::make_unique<SpeciesProvider>(inputs_.species, &*database_);
+    species_ = std::make_unique<SpeciesProvider>(inputs_.species, database_.get());
+    results_ = std::make_shared<RunResults>(database_, inputs_.species);
     sources_ = {splitPath(inputs_.thermoPath).fileName, inputs_.reactionLines};
     return true;
 }
@@ -68,15 +70,17 @@ void BatchFiles::start(std::vector<std::string> parseTexts, RunStart start,
 
 ReactionResult BatchFiles::writeNext(int listIndex) {
     ReactionResult result = run_->next();
+    const std::string& listed = inputs_.listed[static_cast<std::size_t>(listIndex)];
     EntryRecord record;
-    if (!blocks_.empty())
-        record.kind = blocks_[static_cast<std::size_t>(listIndex)].kind;
-    const ListedResult entry{listIndex, inputs_.listed[static_cast<std::size_t>(listIndex)],
-                             result};
+    // The kind is told by the line alone when the run read no blocks of the file.
+    record.kind = blocks_.empty() ? reactionBlocks({listed}, {1}).front().kind
+                                  : blocks_[static_cast<std::size_t>(listIndex)].kind;
+    const ListedResult entry{listIndex, listed, result};
     const std::vector<std::string> lines = resultLines(entry, sources_, record);
     for (ResultSink* sink : sinks_)
         sink->take({entry, lines, record});
     summary_.add(record);
+    results_->add(record, result);
     return result;
 }
 

@@ -6,6 +6,7 @@
 
 #include "batch/BatchSummary.h"
 #include "batch/ReversalRun.h"
+#include "batch/RunResults.h"
 #include "batch/RunSinks.h"
 #include "files/TextFiles.h"
 #include "mechanism/ReactionBlocks.h"
@@ -68,6 +69,8 @@ public:
     /// The counts of the closing summary, lines ended by `newLine`.
     std::string summary(const std::string& newLine) const { return summary_.text(newLine); }
     std::unique_ptr<LineWriter> release() { return std::move(out_); }
+    /// Every reaction written so far, for a look after the run.
+    std::shared_ptr<const RunResults> results() const { return results_; }
     const std::string& path() const { return path_; }
     const std::string& failure() const { return failure_; }
     const RunSettings& settings() const { return settings_; }
@@ -90,9 +93,10 @@ private:
     std::vector<bool> duplicates_;
     RunSources sources_;
     BatchSummary summary_;
+    std::shared_ptr<RunResults> results_;
     std::unique_ptr<LineWriter> out_;
     std::unique_ptr<LineWriter> report_;
-    std::optional<ThermoIndex> database_;
+    std::shared_ptr<const ThermoIndex> database_;
     std::unique_ptr<SpeciesProvider> species_;
     /// The run's files, and the sinks that take every result, in the order they take it.
     std::vector<std::unique_ptr<ResultSink>> files_;

@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <iterator>
 
 namespace zorbel {
 
@@ -110,25 +109,28 @@ std::string number(double value, const char* format) {
 
 } // namespace
 
+std::vector<std::string> reportFields(const EntryRecord& r) {
+    return {std::to_string(r.index),
+            r.equation,
+            std::string(kindName(r.kind)),
+            std::string(texts::OutcomeNames[static_cast<std::size_t>(r.outcome)]),
+            r.forward[0],
+            r.forward[1],
+            r.forward[2],
+            r.reverse[0],
+            r.reverse[1],
+            r.reverse[2],
+            r.S,
+            r.quality ? number(100.0 * r.quality->largest, "%.4g") : "",
+            r.quality ? number(r.quality->temperature, "%.6g") : "",
+            r.cold,
+            r.hot};
+}
+
 std::string reportRow(const EntryRecord& r) {
-    const std::string fields[] = {
-        std::to_string(r.index),
-        r.equation,
-        std::string(kindName(r.kind)),
-        std::string(texts::OutcomeNames[static_cast<std::size_t>(r.outcome)]),
-        r.forward[0],
-        r.forward[1],
-        r.forward[2],
-        r.reverse[0],
-        r.reverse[1],
-        r.reverse[2],
-        r.S,
-        r.quality ? number(100.0 * r.quality->largest, "%.4g") : "",
-        r.quality ? number(r.quality->temperature, "%.6g") : "",
-        r.cold,
-        r.hot};
+    const std::vector<std::string> fields = reportFields(r);
     std::string row = csvField(fields[0]);
-    for (std::size_t i = 1; i < std::size(fields); ++i)
+    for (std::size_t i = 1; i < fields.size(); ++i)
         row += "," + csvField(fields[i]);
     return row;
 }

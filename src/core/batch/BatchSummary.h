@@ -56,6 +56,9 @@ private:
     std::optional<EntryRecord> worst_;
 };
 
+/// The fields of a report row, in the header's order, as the report writes them.
+std::vector<std::string> reportFields(const EntryRecord& record);
+
 /// A row of the report, comma-separated, fields that hold a comma or a quote quoted; the
 /// header line is texts::ReportHeader.
 std::string reportRow(const EntryRecord& record);
