@@ -13,7 +13,8 @@
 # or whose pattern is no longer in the file, is counted apart. Everything happens in
 # build-mutants: a copy of the working tree (so that editing the sources during a run neither
 # disturbs it nor is undone by it) and its build, without the window unless --gui. Run it
-# niced on a shared machine: nice -n 15 scripts/mutants.sh --fresh 45
+# niced on a shared machine: nice -n 15 scripts/mutants.sh --fresh 45. MUTANTS_BUILD names
+# another folder than build-mutants, for two samples at once.
 gui=OFF
 timeout=120
 fresh=""
@@ -26,7 +27,7 @@ while [ $# -gt 0 ]; do
     --timeout) timeout="$2"; shift ;;
     --fresh) fresh="$2"; shift ;;
     --seed) seed="$2"; shift ;;
-    -h | --help) sed -n '2,16p' "$0"; exit 0 ;;
+    -h | --help) sed -n '2,17p' "$0"; exit 0 ;;
     [0-9]*) ids+=("$1") ;;
     *) echo "$usage" >&2; exit 2 ;;
   esac
@@ -39,7 +40,7 @@ if [[ -n "$fresh" && ! "$fresh" =~ $number ]] || [[ -n "$seed" && ! "$seed" =~ $
   exit 2
 fi
 
-build=build-mutants
+build="${MUTANTS_BUILD:-build-mutants}"
 tree="$build/tree"
 jobs="$(nproc)"
 mkdir -p "$build"
