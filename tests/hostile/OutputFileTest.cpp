@@ -223,18 +223,22 @@ TEST_F(OutputFiles, LinksAreFollowedToTheFileButPlantedNamesLeftAlone) {
         {"kept", "temp.txt", "RevAll.txt", "RevSelected.txt", "RevSelected.txt.partial"});
 }
 
-// A file put in place leaves the list an interruption empties at once: its end, later,
-// cannot strike a newer scratch file off the list, which would then be left behind.
-TEST_F(OutputFiles, AnInterruptionAfterAFileWasPutInPlaceRemovesTheOpenOnes) {
+// A file put in place or kept beside leaves the list an interruption empties at once: its
+// end, later, cannot strike a newer scratch file off the list, which would then be left.
+TEST_F(OutputFiles, AnInterruptionAfterFilesWereWrittenRemovesTheOpenOnes) {
     EXPECT_EXIT(
         {
             removeScratchFilesOnInterrupt("nothing written", "after writing");
             std::optional<ScratchFile> placed(std::in_place, path("RevAll.txt"));
+            std::optional<ScratchFile> kept(std::in_place, path("temp.txt"));
             placed->write("done\r\n");
-            const bool done = placed->finish() && placed->putInPlace();
-            const ScratchFile open(path("RevSelected.txt"));
+            const bool done = placed->finish() && placed->putInPlace() && kept->finish() &&
+                              kept->keepBeside("kept");
+            const ScratchFile first(path("RevSelected.txt"));
+            const ScratchFile second(path("report.csv"));
             placed.reset();
-            if (done && open.ok())
+            kept.reset();
+            if (done && first.ok() && second.ok())
                 std::raise(SIGINT);
             std::_Exit(1);
         },
