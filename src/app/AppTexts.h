@@ -179,7 +179,6 @@ inline constexpr std::string_view ThermoDialogTitle = "Selection THERMO File..."
 // The second filter is labelled *.the but matches *.therm: users know it that way.
 inline constexpr std::string_view ThermoDialogFilter =
     "DAT Files (*.dat)|*.dat|THE Files (*.the)|*.therm|All Files |*.*|";
-inline constexpr std::string_view ColumnsReadTitle = "Species headers";
 inline constexpr std::string_view MechanismDialogTitle = "Selection MECHANISM File...";
 inline constexpr std::string_view MechanismDialogFilter =
     "RXN Files (*.rxn)|*.rxn|Mech Files (*.mech)|*.mech|All Files |*.*|";

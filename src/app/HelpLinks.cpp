@@ -3,15 +3,18 @@
 #include "app/AppTexts.h"
 #include "app/Session.h"
 
+#include <functional>
+#include <utility>
+
 namespace zorbel {
 
 namespace {
 
-/// Whether a program is registered for the address is the desktop's business: only a
-/// request that cannot be made at all fails here.
-bool tryToOpen(Platform& platform, const std::string& address) {
+/// Only a request that cannot be made at all fails here; `notOpened` runs when the
+/// desktop tells later that no program took the address.
+bool tryToOpen(Platform& platform, const std::string& address, std::function<void()> notOpened) {
     try {
-        platform.openAddress(address);
+        platform.openAddress(address, std::move(notOpened));
         return true;
     } catch (...) {
         return false;
@@ -25,12 +28,21 @@ void sayWhereToGo(Session& session, std::string_view why, const std::string& add
                                   MessageIcon::Information});
 }
 
+/// Each link's fallback, now or once the desktop has said that nothing opened it.
+void openOr(Session& session, const std::string& address, const std::function<void()>& fallback) {
+    if (!tryToOpen(session.platform, address, fallback))
+        fallback();
+}
+
 } // namespace
 
 void connectHelpLinks(Session& session) {
     REVEQfrm& form = session.form;
     form.HelpCMD.onClick = [&session] {
-        if (tryToOpen(session.platform, helpAddress()))
+        // The page that comes with the program says which address did not open.
+        const std::string address = helpAddress();
+        const auto offline = [&session, address] { session.platform.showHelp(address); };
+        if (tryToOpen(session.platform, address, offline))
             return;
         MessageRequest denied;
         denied.title = std::string(texts::AccessDeniedTitle);
@@ -38,15 +50,15 @@ void connectHelpLinks(Session& session) {
         denied.buttons = MessageButtons::Ok;
         denied.icon = MessageIcon::Stop;
         session.platform.showMessage(denied);
-        session.platform.showHelp();
+        offline();
     };
     form.aboutxt3.onClick = [&session] {
-        if (!tryToOpen(session.platform, contactAddress()))
-            sayWhereToGo(session, texts::NoMailProgram, contactAddressShown());
+        openOr(session, contactAddress(),
+               [&session] { sayWhereToGo(session, texts::NoMailProgram, contactAddressShown()); });
     };
     form.aboutxt4.onClick = [&session] {
-        if (!tryToOpen(session.platform, downloadAddress()))
-            sayWhereToGo(session, texts::NoBrowser, downloadAddress());
+        openOr(session, downloadAddress(),
+               [&session] { sayWhereToGo(session, texts::NoBrowser, downloadAddress()); });
     };
 }
 

@@ -6,9 +6,10 @@ namespace zorbel {
 
 class Session;
 
-/// HelpCMD opens the help page; when it cannot, it says so in a box and shows the help page
-/// that comes with the program instead. aboutxt3 starts a mail to the contact addresses and
-/// aboutxt4 opens the download page; when they cannot, a box gives the address to use.
+/// HelpCMD opens the help page; when the request cannot be made it says so in a box, and
+/// whenever nothing opens the page it shows the help page that comes with the program
+/// instead, with the address. aboutxt3 starts a mail to the contact addresses and aboutxt4
+/// opens the download page; when nothing opens them, a box gives the address to use.
 void connectHelpLinks(Session& session);
 
 } // namespace zorbel

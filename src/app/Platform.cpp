@@ -26,6 +26,25 @@ void Platform::showSummary(const std::string& text) {
         {text, std::string(texts::SummaryTitle), MessageButtons::Ok, MessageIcon::Information});
 }
 
+std::string FindingsReport::text(std::string_view newLine) const {
+    std::string whole;
+    for (const Section& section : sections) {
+        if (!whole.empty())
+            whole += newLine;
+        whole += section.heading;
+        for (const std::string& line : section.lines)
+            whole += std::string(newLine) + line;
+        whole += newLine;
+    }
+    if (!note.empty())
+        whole += std::string(newLine) + note;
+    return whole;
+}
+
+void Platform::showFindings(const FindingsReport& report) {
+    showMessage({report.text("\n"), report.title, MessageButtons::Ok, MessageIcon::Information});
+}
+
 double Platform::steadySeconds() {
     const auto since = std::chrono::steady_clock::now().time_since_epoch();
     return std::chrono::duration<double>(since).count();

@@ -4,9 +4,12 @@
 
 #include "text/DateText.h"
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace zorbel {
 
@@ -32,6 +35,22 @@ struct MessageRequest {
     MessageIcon icon = MessageIcon::None;
 };
 
+/// What a load found in the files: a title, and sections of a heading and its lines, one
+/// finding a line. A long list scrolls; the user reads it, copies it and closes it.
+struct FindingsReport {
+    struct Section {
+        std::string heading;
+        std::vector<std::string> lines;
+    };
+    std::string title;
+    std::vector<Section> sections;
+    /// After the list: when the report comes again.
+    std::string note;
+
+    /// The whole report as text, one line a finding, sections apart by a blank line.
+    std::string text(std::string_view newLine) const;
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -49,12 +68,17 @@ public:
     virtual void showSearch(Findfrm& window) = 0;
     /// Lets the event loop run once: the window repaints, pending events run.
     virtual void processEvents() = 0;
+    /// The findings of a load: an information box of its whole text unless the platform
+    /// shows it otherwise (the window: a dialog whose list scrolls).
+    virtual void showFindings(const FindingsReport& report);
     /// Hands an address to the system's open-address service; throws when the request
-    /// cannot be made at all.
-    virtual void openAddress(const std::string& address) = 0;
-    /// Shows the help page that comes with the program, without a browser. Nothing
+    /// cannot be made at all. When the service tells later that nothing opened the
+    /// address (no browser, no mail program), `notOpened` runs then, on this thread.
+    virtual void openAddress(const std::string& address, std::function<void()> notOpened) = 0;
+    /// Shows the help page that comes with the program, without a browser. With an
+    /// address, the page says first that nothing opened that address (empty: F1). Nothing
     /// without a display.
-    virtual void showHelp() {}
+    virtual void showHelp(const std::string& unopenedAddress) { (void)unopenedAddress; }
     virtual DateTime now() = 0;
     /// A steady clock [s] for measuring durations: its origin is arbitrary.
     virtual double steadySeconds();

@@ -47,10 +47,12 @@ void ScriptedPlatform::processEvents() {
         onEvents();
 }
 
-void ScriptedPlatform::openAddress(const std::string& address) {
+void ScriptedPlatform::openAddress(const std::string& address, std::function<void()> notOpened) {
     if (addressServiceFails)
         throw std::runtime_error("open-address service unavailable");
     addresses.push_back(address);
+    if (nothingOpensAddresses && notOpened)
+        notOpened();
 }
 
 DateTime ScriptedPlatform::now() {

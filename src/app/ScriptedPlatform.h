@@ -21,6 +21,8 @@ public:
     std::deque<MessageAnswer> messageAnswers;
     std::optional<DateTime> fixedClock;
     bool addressServiceFails = false;
+    /// The service takes every address, and then tells that nothing opened it.
+    bool nothingOpensAddresses = false;
 
     std::vector<FileDialogRequest> fileRequests;
     std::vector<MessageRequest> messages;
@@ -46,9 +48,12 @@ public:
     std::function<void(const std::string&)> onSummary;
     void showSearch(Findfrm& window) override;
     void processEvents() override;
-    void openAddress(const std::string& address) override;
-    void showHelp() override { ++helpShown; }
-    int helpShown = 0;
+    void openAddress(const std::string& address, std::function<void()> notOpened) override;
+    void showHelp(const std::string& unopenedAddress) override {
+        helpShown.push_back(unopenedAddress);
+    }
+    /// The address each help page was shown for (empty for none).
+    std::vector<std::string> helpShown;
     DateTime now() override;
     void quit() override;
 };

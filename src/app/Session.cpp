@@ -140,12 +140,8 @@ void Session::startRemainingTime() {
 }
 
 void Session::showRemainingTime(int step, int last) {
-    RemainingTime estimate;
-    if (step != 0)
-        estimate = estimateRemaining(platform.steadySeconds() - runStart_, step, last);
-    form.timeremaining.setCaption(std::string(texts::RemainingTimeStart) +
-                                  plainNumber(estimate.minutes) + std::string(texts::Minutes) +
-                                  plainNumber(estimate.seconds) + std::string(texts::Seconds));
+    form.timeremaining.setCaption(
+        remainingTimeText(platform.steadySeconds() - runStart_, step, last));
 }
 
 std::string helpAddress() {

@@ -31,9 +31,9 @@ struct LoadPolicy {
     bool replaceCleanFile = false;
     /// A load's warnings are also shown in a message box (the window).
     bool warningBox = false;
-    /// The database and mechanism pairs whose check findings the user asked not to see
-    /// again in this run.
-    std::set<std::string> quietChecks;
+    /// The database and mechanism pairs whose findings were shown in this run: each pair
+    /// once.
+    std::set<std::string> findingsShown;
 };
 
 class Session {
@@ -55,11 +55,16 @@ public:
     /// Set during a batch run's yields to stop it (the window is closing): the run ends at
     /// the next yield and writes nothing.
     bool stopRequested = false;
+    /// True while the reaction panel shows a reaction a batch run put there rather than
+    /// one the user picked: Reverse then asks for a reaction.
+    bool panelFromBatch = false;
     /// The threads a batch run computes its reactions on; 0 for one per core. The files
     /// are the same whatever the number.
     int batchThreads = 0;
     /// Where a batch run writes its report, one row per reaction; empty for none.
     std::string reportPath;
+    /// The summary that closed the last Reverse All or Reverse Selected; empty before one.
+    std::string lastSummary;
 
     /// Runs a command to its end and returns its result: a fault it did not foresee
     /// becomes a refusal whose message lblerror shows, and the window stays usable.
@@ -74,9 +79,12 @@ public:
     CommandResult refuse(std::string message);
     /// The open-file dialog of a command, with its title and filter; nothing when the user
     /// cancels. It opens in the folder of the file last chosen under the same title (the
-    /// same kind of file), the default folder the first time; a preset file answers it
+    /// same kind of file), the first time in firstDialogFolder(); a preset file answers it
     /// unseen.
     std::optional<std::string> askForFile(std::string_view title, std::string_view filter);
+    /// Where a dialog that has no folder of its own yet opens: the mechanism's folder, else
+    /// the database's, else the default folder.
+    std::string firstDialogFolder() const;
     /// Puts a file chosen under the title at the head of the recent files: the commands
     /// call it once the file has been read, so that a file they refused stays out.
     void rememberFile(std::string_view title, const std::string& path);

@@ -54,13 +54,22 @@ std::optional<std::string> Session::askForFile(std::string_view title, std::stri
     request.filter = std::string(filter);
     request.filterIndex = 1;
     const std::string folderKey = folderKeyStart + request.title;
-    request.initialFolder = platform.storedValue(folderKey).value_or(defaultDialogFolder());
+    request.initialFolder = platform.storedValue(folderKey).value_or(firstDialogFolder());
     std::optional<std::string> chosen = presetFile ? presetFile : platform.chooseFile(request);
     presetFile.reset();
     // The folder is kept even when the file is then refused: the right one is likely near.
     if (chosen)
         platform.storeValue(folderKey, splitPath(*chosen).folder);
     return chosen;
+}
+
+std::string Session::firstDialogFolder() const {
+    // The files that go with a mechanism are most often beside it.
+    if (!common.MechanismPath.empty())
+        return splitPath(common.MechanismPath).folder;
+    if (!common.ThermoPath.empty())
+        return common.ThermoFolder;
+    return defaultDialogFolder();
 }
 
 void Session::rememberFile(std::string_view title, const std::string& path) {

@@ -16,6 +16,9 @@ struct Speedfrm {
     };
     /// The equation of the reaction reversed, as its line writes it.
     std::string reaction;
+    /// Where the window's Save dialog opens before any chart was saved: the mechanism's
+    /// folder, or empty for the default one.
+    std::string folder;
     std::vector<Row> rows;
 };
 

@@ -6,7 +6,6 @@
 #include "commands/BatchRun.h"
 #include "commands/MechanismCommands.h"
 #include "commands/OutputClash.h"
-#include "text/StringOps.h"
 
 #include <optional>
 
@@ -72,7 +71,8 @@ CommandResult closeOwnRun(Session& session, BatchRun& run) {
     session.showJobDone(session.outputCopiedTo(run.path()));
     if (!run.closeReport())
         return session.refuse(writeRefusal(run.reportPath(), texts::ReportNotWritten));
-    session.platform.showSummary(run.summary());
+    session.lastSummary = run.summary();
+    session.platform.showSummary(session.lastSummary);
     std::vector<std::string> written{run.path()};
     if (!run.reportPath().empty())
         written.push_back(run.reportPath());
@@ -81,10 +81,6 @@ CommandResult closeOwnRun(Session& session, BatchRun& run) {
 
 CommandResult stoppedRun() {
     return CommandResult::stopped(std::string(texts::RunStopped));
-}
-
-std::string parseTextOf(const std::string& entry) {
-    return replaceAll(entry, "( ", "(");
 }
 
 } // namespace
@@ -142,7 +138,7 @@ CommandResult reverseAllWorker(Session& session, ClosingBox closingBox,
             return stoppedRun();
         if (last != 0)
             form.ProgBar.setValue(static_cast<float>(100.0 * i / last));
-        run.reverseEntry(i, form.LOS4.at(i));
+        run.reverseEntry(i);
         form.LOS2.clearSelection();
     }
 
@@ -264,7 +260,7 @@ CommandResult reverseSelectedCommand(Session& session) {
         if (stopAsked(session))
             return stoppedRun();
         form.ProgBar.setValue(static_cast<float>(100.0 * i / last));
-        if (run.reverseEntry(listIndex, form.LOS4.at(listIndex)))
+        if (run.reverseEntry(listIndex))
             form.LOS2.clearSelection();
     }
 

@@ -1,48 +1,29 @@
 #include "commands/BatchRun.h"
 
-#include "app/AppTexts.h"
 #include "app/Session.h"
-#include "batch/BatchTexts.h"
 #include "commands/MechanismCommands.h"
 #include "commands/ReverseCommand.h"
-#include "mechanism/MechanismTexts.h"
-#include "text/DateText.h"
-#include "text/StringOps.h"
+#include "reversal/ReversalTexts.h"
 
-#include <exception>
+#include <algorithm>
 
 namespace zorbel {
 
+BatchInputs batchInputs(const Session& session) {
+    const CommonValue& common = session.common;
+    return {common.ThermoPath,           session.form.LOS1.entries(),
+            session.form.LOS2.entries(), common.ReactionLines,
+            common.MechanismPath,        static_cast<double>(common.GasConstant)};
+}
+
 BatchRun::BatchRun(Session& session, BatchKind kind, RunOwner owner)
     : session_(session), kind_(kind),
-      whole_(owner == RunOwner::Command && session.runSettings().wholeMechanism),
-      reportPath_(owner == RunOwner::Command ? session.reportPath : std::string()) {}
+      files_(batchInputs(session), session.runSettings(), owner == RunOwner::Command) {}
 
 BatchRun::~BatchRun() = default;
 
 bool BatchRun::create(const std::string& path) {
-    path_ = path;
-    const CommonValue& common = session_.common;
-    database_ = ThermoIndex::load(common.ThermoPath);
-    if (!database_) {
-        failure_ = databaseUnreadable(common.ThermoPath);
-        return false;
-    }
-    if (!readBlocks() || !createReport())
-        return false;
-    out_ = std::make_unique<LineWriter>(path);
-    if (!out_->ok()) {
-        failure_ = writeRefusal(path, texts::FileNotCreated) + out_->cause();
-        out_.reset();
-        return false;
-    }
-    const DateTime now = session_.platform.now();
-    if (!whole_)
-        out_->line(texts::ReactionsKeyword);
-    out_->line(std::string(texts::GeneratedThe) + " " + formatDate(now) + " " + formatTime(now));
-    species_ = std::make_unique<SpeciesProvider>(session_.form.LOS1.entries(), &*database_);
-    sources_ = {splitPath(common.ThermoPath).fileName, common.ReactionLines};
-    return true;
+    return files_.create(path, session_.platform.now());
 }
 
 void BatchRun::start(std::vector<std::string> parseTexts) {
@@ -52,40 +33,33 @@ void BatchRun::start(std::vector<std::string> parseTexts) {
     start.patterns = {common.AFormat, common.NFormat, common.EaFormat};
     start.previous = {boxes[REVEQfrm::ForwardA].text(), boxes[REVEQfrm::ForwardN].text(),
                       boxes[REVEQfrm::ForwardEa].text()};
-    if (whole_)
-        files_.push_back(std::make_unique<WholeMechanismSink>(*out_, fileLines_, blocks_, *species_,
-                                                              start.patterns));
-    else
-        files_.push_back(std::make_unique<ReactionLinesSink>(*out_));
-    if (report_)
-        files_.push_back(std::make_unique<ReportSink>(*report_));
-    for (const std::unique_ptr<ResultSink>& file : files_)
-        sinks_.push_back(file.get());
-    run_ = std::make_unique<ReversalRun>(std::move(parseTexts), session_.runSettings(),
-                                         static_cast<double>(common.GasConstant), std::move(start),
-                                         *species_);
+    start.kept = SeriesKept::Grid;
+    files_.start(std::move(parseTexts), std::move(start));
 }
 
-bool BatchRun::reverseEntry(int listIndex, const std::string& listed) {
-    ReactionResult result = run_->next();
-    // A fault while the window shows the reaction costs that reaction only, as one of
-    // its computation would.
-    try {
-        show(result, listIndex);
-    } catch (const std::exception& fault) {
-        result.fault = fault.what();
-    } catch (...) {
-        result.fault = std::string();
+bool BatchRun::reverseEntry(int listIndex) {
+    ReactionResult result = files_.writeNext(listIndex);
+    const bool fitted = result.fitted();
+    remember(std::move(result), listIndex);
+    return fitted;
+}
+
+/// Keeps the result for the end of the run when it is the last of a kind the window shows.
+void BatchRun::remember(ReactionResult result, int listIndex) {
+    const bool reversed = !result.irreversible && !result.fault;
+    const ReversalOutcome& outcome = result.outcome;
+    const std::array<bool, MarkCount> marks = {true,
+                                               result.parsed.coefficientsRead,
+                                               reversed,
+                                               reversed && outcome.rangeFixed,
+                                               reversed && outcome.fit.has_value(),
+                                               reversed && outcome.thermochemistryDone,
+                                               reversed && outcome.rateConstantsDone};
+    const auto kept = std::make_shared<const Shown>(Shown{taken_++, listIndex, std::move(result)});
+    for (std::size_t mark = 0; mark < marks.size(); ++mark) {
+        if (marks[mark])
+            shown_[mark] = kept;
     }
-    EntryRecord record;
-    if (!blocks_.empty())
-        record.kind = blocks_[static_cast<std::size_t>(listIndex)].kind;
-    const ListedResult entry{listIndex, listed, result};
-    const std::vector<std::string> lines = resultLines(entry, sources_, record);
-    for (ResultSink* sink : sinks_)
-        sink->take({entry, lines, record});
-    summary_.add(record);
-    return result.fitted();
 }
 
 /// The panel shows the reaction as the run reversed it: its parse, slots and range, its
@@ -98,20 +72,9 @@ void BatchRun::show(const ReactionResult& result, int listIndex) {
     if (result.irreversible || result.fault)
         return;
     form.lblerror.setCaption({});
-    const ReversalRequest& request = result.request;
     const ReversalOutcome& outcome = result.outcome;
-    common.LastPoint = request.points - 1;
+    common.LastPoint = result.request.points - 1;
     showSlotsAndRange(session_, outcome);
-    ReversalOutcome& trail = lastSpecies_.emplace();
-    trail.lastLookup = outcome.lastLookup;
-    trail.lastEvaluated = outcome.lastEvaluated;
-    trail.lastTemperature = outcome.lastTemperature;
-    if (outcome.thermochemistryDone)
-        lastThermochemistry_ = request;
-    if (outcome.rateConstantsDone) {
-        lastRateConstants_ = request;
-        common.LastPointReal = static_cast<double>(request.points) - 1.0;
-    }
     if (!outcome.fit)
         return;
     rememberFit(common, *outcome.fit);
@@ -123,80 +86,55 @@ void BatchRun::show(const ReactionResult& result, int listIndex) {
 }
 
 bool BatchRun::finish(bool putInPlace) {
-    run_.reset();
-    showLastGrid();
-    if (lastSpecies_)
-        showLastSpecies(session_, *lastSpecies_);
-    for (ResultSink* sink : sinks_)
-        sink->finish();
-    return putInPlace ? out_->close() : out_->finish();
+    const bool written = files_.finish(putInPlace);
+    // The files are complete whatever happens now: a fault while the window draws the end
+    // of the run costs the drawing only.
+    // The Thermo tab stays as the user left it: the run looked its species up in the index.
+    try {
+        showPanel();
+        showLastGrid();
+    } catch (...) {
+    }
+    return written;
+}
+
+/// Each reaction the panel would still show a mark of, had it shown every one, in the
+/// run's order: the last one, the last whose coefficients were cut, reversed, given a
+/// range, fitted.
+void BatchRun::showPanel() {
+    std::vector<const Shown*> inOrder;
+    for (std::size_t mark = Last; mark <= Fitted; ++mark) {
+        const Shown* kept = shown_[mark].get();
+        if (kept != nullptr && std::find(inOrder.begin(), inOrder.end(), kept) == inOrder.end())
+            inOrder.push_back(kept);
+    }
+    std::sort(inOrder.begin(), inOrder.end(),
+              [](const Shown* a, const Shown* b) { return a->order < b->order; });
+    for (const Shown* kept : inOrder)
+        show(kept->result, kept->listIndex);
 }
 
 std::string BatchRun::summary() const {
-    return summary_.text(session_.common.NewLine);
+    return files_.summary(session_.common.NewLine);
 }
 
 /// The results grid shows, after the run, the temperatures of the last reaction whose Kc
-/// was complete and the rate constants of the last whose kr was: those two reactions are
-/// computed again with their series.
+/// was complete and the rate constants of the last whose kr was, as the run kept them.
 void BatchRun::showLastGrid() {
     ResultsGrid& grid = session_.form.MSFG;
-    if (lastThermochemistry_) {
-        const std::vector<double> T = reverseReaction(*lastThermochemistry_, *species_).series.T;
+    if (const Shown* kc = shown_[KcDone].get()) {
+        const std::vector<double>& T = kc->result.outcome.series.T;
         for (size_t j = 0; j < T.size(); ++j)
             grid.setNumber(static_cast<int>(j) + 1, 1, T[j]);
     }
-    if (lastRateConstants_) {
-        const ReactionSeries s = reverseReaction(*lastRateConstants_, *species_).series;
+    if (const Shown* kr = shown_[KrDone].get()) {
+        const ReactionSeries& s = kr->result.outcome.series;
         for (size_t j = 0; j < s.kr.size(); ++j) {
             grid.setNumber(static_cast<int>(j) + 1, 2, s.kr[j]);
             grid.setNumber(static_cast<int>(j) + 1, 3, s.lnKr[j]);
         }
+        session_.common.LastPointReal = static_cast<double>(kr->result.request.points) - 1.0;
     }
-}
-
-/// Reads the mechanism file's blocks when the run needs them: a whole mechanism, or a
-/// report (which names each reaction's kind). A whole mechanism is refused when the file
-/// no longer holds the lines listed: its blocks would not be the list's.
-bool BatchRun::readBlocks() {
-    const CommonValue& common = session_.common;
-    const std::vector<std::string>& listed = session_.form.LOS2.entries();
-    if (!whole_ && reportPath_.empty())
-        return true;
-    std::optional<std::vector<std::string>> lines;
-    if (common.ReactionLines.size() == listed.size())
-        lines = readLines(common.MechanismPath);
-    bool same = lines.has_value();
-    for (std::size_t i = 0; same && i < listed.size(); ++i) {
-        const auto at = static_cast<std::size_t>(common.ReactionLines[i] - 1);
-        same = at < lines->size() && toUpperAscii((*lines)[at]) == listed[i];
-    }
-    if (same) {
-        fileLines_ = std::move(*lines);
-        blocks_ = reactionBlocks(fileLines_, common.ReactionLines);
-        return true;
-    }
-    if (whole_) {
-        failure_ = std::string(texts::MechanismChanged) + common.MechanismPath;
-        return false;
-    }
-    // The report names the kinds that the reaction lines alone tell.
-    for (const std::string& entry : listed)
-        blocks_.push_back(reactionBlocks({entry}, {1}).front());
-    return true;
-}
-
-/// Starts the report, when the run writes one; its header comes with its sink.
-bool BatchRun::createReport() {
-    if (reportPath_.empty())
-        return true;
-    report_ = std::make_unique<LineWriter>(reportPath_);
-    if (!report_->ok()) {
-        failure_ = writeRefusal(reportPath_, texts::ReportNotWritten) + report_->cause();
-        report_.reset();
-        return false;
-    }
-    return true;
 }
 
 } // namespace zorbel

@@ -1,15 +1,13 @@
 #pragma once
-// A batch as the window runs it: the core's run computes the reactions, the sinks write
-// its files, and the window shows each reaction as it is written, the run's results only.
+// A batch as the window runs it: the core's run computes the reactions and its files write
+// them (batch/BatchFiles.h); the window shows the run's progress as it goes and, when it
+// ends, the panel and the results grid as the last reactions left them, from the run's
+// results only.
 
-#include "batch/BatchSummary.h"
-#include "batch/ReversalRun.h"
-#include "batch/RunSinks.h"
-#include "files/TextFiles.h"
-#include "mechanism/ReactionBlocks.h"
-#include "reversal/SpeciesProvider.h"
-#include "thermo/ThermoIndex.h"
+#include "batch/BatchFiles.h"
 
+#include <array>
+#include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
@@ -26,70 +24,59 @@ enum class RunOwner { Command, Comparison };
 /// Reverse All labels S in the panel ("S = "), Reverse Selected shows it bare.
 enum class BatchKind { All, Selected };
 
+/// What the loaded database and mechanism give a batch, as the session holds them.
+BatchInputs batchInputs(const Session& session);
+
 class BatchRun {
 public:
+    /// The settings are the widgets' as the run is made: one changed during the run does
+    /// not reach it.
     BatchRun(Session& session, BatchKind kind, RunOwner owner);
     ~BatchRun();
     BatchRun(const BatchRun&) = delete;
     BatchRun& operator=(const BatchRun&) = delete;
 
-    /// Reads the database and starts the file; false, with failure() saying why, when
-    /// either cannot be done. A database that can no longer be read would turn every
-    /// reaction into a missing-species line: the previous file is worth more.
     bool create(const std::string& path);
-    /// Gives the results to one more sink, which must outlive the run; before start().
-    void addSink(ResultSink& sink) { sinks_.push_back(&sink); }
+    void addSink(ResultSink& sink) { files_.addSink(sink); }
     /// Starts the run over the reactions' parse texts, in the order they will be written,
-    /// with the settings, number patterns and panel texts the window holds now.
+    /// with the number patterns and panel texts the window holds now.
     void start(std::vector<std::string> parseTexts);
     /// Writes the next reaction, the entry `listIndex` of the list; true when it got a
-    /// "REV/ " line. A fault in one reaction costs that reaction only.
-    bool reverseEntry(int listIndex, const std::string& listed);
-    /// Closes the file and leaves the window showing the last reaction's results. With
+    /// "REV/ " line.
+    bool reverseEntry(int listIndex);
+    /// Closes the file and leaves the window showing the last reactions' results. With
     /// `putInPlace` false the complete file waits in its scratch file for release().
     bool finish(bool putInPlace = true);
 
-    /// Puts the report in place, if the run writes one; false when it could not be
-    /// written whole.
-    bool closeReport() { return !report_ || report_->close(); }
-    const std::string& reportPath() const { return reportPath_; }
+    bool closeReport() { return files_.closeReport(); }
+    const std::string& reportPath() const { return files_.reportPath(); }
     std::string summary() const;
-    std::unique_ptr<LineWriter> release() { return std::move(out_); }
-    const std::string& path() const { return path_; }
-    const std::string& failure() const { return failure_; }
+    std::unique_ptr<LineWriter> release() { return files_.release(); }
+    const std::string& path() const { return files_.path(); }
+    const std::string& failure() const { return files_.failure(); }
 
 private:
-    bool readBlocks();
-    bool createReport();
+    /// A result the window shows when the run ends, with its place in the run and the list.
+    struct Shown {
+        std::size_t order = 0;
+        int listIndex = 0;
+        ReactionResult result;
+    };
+    /// The last result of each kind that leaves a mark on the panel or the grid.
+    enum Mark { Last, CoefficientsCut, Reversed, RangeFixed, Fitted, KcDone, KrDone, MarkCount };
+
+    void remember(ReactionResult result, int listIndex);
     void show(const ReactionResult& result, int listIndex);
+    void showPanel();
     void showLastGrid();
 
     Session& session_;
     BatchKind kind_;
-    bool whole_ = false;
-    std::string reportPath_;
-    std::string path_;
-    std::string failure_;
-    /// The mechanism file's lines and the block of each listed reaction: empty when the
-    /// list holds no mechanism file's lines.
-    std::vector<std::string> fileLines_;
-    std::vector<ReactionBlock> blocks_;
-    RunSources sources_;
-    BatchSummary summary_;
-    std::unique_ptr<LineWriter> out_;
-    std::unique_ptr<LineWriter> report_;
-    std::optional<ThermoIndex> database_;
-    std::unique_ptr<SpeciesProvider> species_;
-    /// The run's files, and the sinks that take every result, in the order they take it.
-    std::vector<std::unique_ptr<ResultSink>> files_;
-    std::vector<ResultSink*> sinks_;
-    /// What the window shows after the run: the grid of the last reactions whose series
-    /// were complete, and the species the last reversal looked up.
-    std::optional<ReversalRequest> lastThermochemistry_;
-    std::optional<ReversalRequest> lastRateConstants_;
-    std::optional<ReversalOutcome> lastSpecies_;
-    /// Last: its threads end before anything they read goes.
-    std::unique_ptr<ReversalRun> run_;
+    BatchFiles files_;
+    /// What the window shows after the run, each result once whatever its marks: showing
+    /// these in order leaves the panel as showing every reaction in turn would.
+    std::array<std::shared_ptr<const Shown>, MarkCount> shown_;
+    std::size_t taken_ = 0;
 };
 
 } // namespace zorbel

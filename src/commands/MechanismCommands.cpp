@@ -3,6 +3,7 @@
 #include "app/AppTexts.h"
 #include "app/Session.h"
 #include "commands/OutputClash.h"
+#include "commands/StaleResults.h"
 #include "files/TextFiles.h"
 #include "mechanism/CleanTexts.h"
 #include "mechanism/MechanismCleaner.h"
@@ -38,6 +39,8 @@ bool isEmptySlot(const TextBox& slot) {
 /// What a load does once its file has been read: no mechanism, an empty panel.
 void forgetMechanism(Session& session) {
     REVEQfrm& form = session.form;
+    forgetResults(session);
+    session.panelFromBatch = false;
     // A refused load left its reason there; this load makes it stale.
     const std::string& message = form.lblerror.caption();
     if (message.starts_with(texts::RunPelluxFirst) || message.starts_with(texts::TheMechanismFile))
@@ -91,16 +94,11 @@ void choosePatternsOnce(CommonValue& common, const ParsedReaction& parsed) {
     common.FormatsChosen = 1;
 }
 
-/// The fixed two lines, then where the line stands and why it could not be cut.
 std::string parseFailedMessage(const CommonValue& common, int listIndex, std::string_view fault) {
-    std::string message = std::string(texts::ParseFailedFirstLine) + common.NewLine +
-                          std::string(texts::ParseFailedSecondLine);
-    if (listIndex < 0 || static_cast<std::size_t>(listIndex) >= common.ReactionLines.size())
-        return message;
-    return message + common.NewLine + std::string(texts::ReactionLineStart) +
-           std::to_string(common.ReactionLines[static_cast<std::size_t>(listIndex)]) +
-           std::string(texts::ReactionLineOf) + common.MechanismPath +
-           std::string(texts::ReactionLineEnd) + std::string(fault) + ".";
+    int line = 0;
+    if (listIndex >= 0 && static_cast<std::size_t>(listIndex) < common.ReactionLines.size())
+        line = common.ReactionLines[static_cast<std::size_t>(listIndex)];
+    return parseFailedText(common.MechanismPath, line, common.NewLine, fault);
 }
 
 /// Asked before anything changes: Cancel leaves the loaded mechanism as it was.
@@ -232,6 +230,17 @@ CommandResult loadMechanism(Session& session) {
     return listed;
 }
 
+std::string parseFailedText(const std::string& mechanismPath, int line, const std::string& newLine,
+                            std::string_view fault) {
+    std::string message = std::string(texts::ParseFailedFirstLine) + newLine +
+                          std::string(texts::ParseFailedSecondLine);
+    if (line <= 0)
+        return message;
+    return message + newLine + std::string(texts::ReactionLineStart) + std::to_string(line) +
+           std::string(texts::ReactionLineOf) + mechanismPath +
+           std::string(texts::ReactionLineEnd) + std::string(fault) + ".";
+}
+
 std::string importMechanismFirst(const std::string& mechanismPath) {
     std::string text(texts::ImportMechanismFirst);
     if (!mechanismPath.empty())
@@ -277,6 +286,7 @@ void showSlots(REVEQfrm& form, const ParsedReaction& parsed) {
 void publishReaction(Session& session, const ParsedReaction& parsed, bool userSelection) {
     REVEQfrm& form = session.form;
     clearReactionPanel(form);
+    session.panelFromBatch = !userSelection;
     if (parsed.coefficientsRead) {
         if (userSelection && session.common.FormatsChosen == 0)
             choosePatternsOnce(session.common, parsed);
@@ -298,9 +308,8 @@ void publishReaction(Session& session, const ParsedReaction& parsed, bool userSe
 
 CommandResult showReaction(Session& session) {
     REVEQfrm& form = session.form;
-    form.Templbl.setCaption({});
-    for (int index = REVEQfrm::ReverseA; index <= REVEQfrm::ReverseEa; ++index)
-        box(form, index).setText({});
+    // The reverse coefficients, S and the range shown were another reaction's.
+    forgetResults(session);
     const std::string entry = form.LOS2.selectedText();
     if (entry.empty())
         return {};

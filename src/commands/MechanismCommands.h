@@ -6,6 +6,7 @@
 #include "app/CommandResult.h"
 
 #include <string>
+#include <string_view>
 
 namespace zorbel {
 
@@ -26,6 +27,11 @@ CommandResult loadMechanism(Session& session);
 /// The refusal of a command that needs reactions when none are listed: the fixed warning,
 /// and the file that was loaded without any, when one was.
 std::string importMechanismFirst(const std::string& mechanismPath);
+
+/// The warning of a line that cannot be cut: the fixed two lines, then, for a line of
+/// the file (`line` from 1; 0 for none), where it stands and why. Lines end in `newLine`.
+std::string parseFailedText(const std::string& mechanismPath, int line, const std::string& newLine,
+                            std::string_view fault);
 
 /// LOS2 selection: shows the selected entry in the reaction panel. The first reaction
 /// shown in a run also fixes the number patterns of the coefficients. A line that cannot

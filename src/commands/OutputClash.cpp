@@ -8,12 +8,25 @@
 
 namespace zorbel {
 
-std::vector<RoleFile> reversalInputs(const Session& session) {
+ReversalFiles reversalFiles(const Session& session) {
     const CommonValue& common = session.common;
-    return {{texts::RoleDatabase, common.ThermoPath},
-            {texts::RoleMechanism, common.MechanismPath},
-            {texts::RolePublishedMechanism, common.PublishedMechanismPath},
-            {texts::RoleComparison, common.ComparisonPath}};
+    return {common.ThermoPath, common.MechanismPath, common.PublishedMechanismPath,
+            common.ComparisonPath, common.WorkFolder};
+}
+
+namespace {
+
+std::vector<RoleFile> inputsOf(const ReversalFiles& files) {
+    return {{texts::RoleDatabase, files.database},
+            {texts::RoleMechanism, files.mechanism},
+            {texts::RolePublishedMechanism, files.publishedMechanism},
+            {texts::RoleComparison, files.comparison}};
+}
+
+} // namespace
+
+std::vector<RoleFile> reversalInputs(const Session& session) {
+    return inputsOf(reversalFiles(session));
 }
 
 std::optional<CommandResult> refuseClash(Session& session, const std::vector<RoleFile>& inputs,
@@ -25,19 +38,26 @@ std::optional<CommandResult> refuseClash(Session& session, const std::vector<Rol
 
 // The other commands' files in the work folder are the user's results too: a report
 // written over RevSelected.txt would lose the last selection reversed.
-std::optional<CommandResult> refuseWorkFolderClash(Session& session, std::string_view role,
-                                                   std::string_view fileName,
-                                                   const std::string& report) {
-    const std::string& folder = session.common.WorkFolder;
-    std::vector<RoleFile> kept = reversalInputs(session);
+std::optional<std::string> workFolderClash(const ReversalFiles& files, std::string_view role,
+                                           std::string_view fileName, const std::string& report) {
+    const std::string& folder = files.workFolder;
+    std::vector<RoleFile> kept = inputsOf(files);
     for (std::string_view other :
          {texts::TempFileName, texts::RevAllFileName, texts::RevSelectedFileName}) {
         if (other != fileName)
             kept.push_back({texts::RoleOtherOutput, pathInFolder(folder, other)});
     }
-    return refuseClash(session, kept,
-                       {{role, pathInFolder(folder, fileName), texts::WorkFolderOutputHint},
-                        {texts::RoleReport, report}});
+    return outputClash(kept, {{role, pathInFolder(folder, fileName), texts::WorkFolderOutputHint},
+                              {texts::RoleReport, report}});
+}
+
+std::optional<CommandResult> refuseWorkFolderClash(Session& session, std::string_view role,
+                                                   std::string_view fileName,
+                                                   const std::string& report) {
+    if (std::optional<std::string> clash =
+            workFolderClash(reversalFiles(session), role, fileName, report))
+        return session.refuse(std::move(*clash));
+    return std::nullopt;
 }
 
 } // namespace zorbel

@@ -22,8 +22,24 @@ std::vector<RoleFile> reversalInputs(const Session& session);
 std::optional<CommandResult> refuseClash(Session& session, const std::vector<RoleFile>& inputs,
                                          const std::vector<RoleFile>& outputs);
 
-/// The same for a reversal that writes `fileName` into the work folder, and the report
-/// where one is asked for; neither may replace the other reversals' files there.
+/// The loaded files a reversal reads, and the folder it writes into.
+struct ReversalFiles {
+    std::string database;
+    std::string mechanism;
+    std::string publishedMechanism; ///< the file as published it was cleaned from
+    std::string comparison;
+    std::string workFolder;
+};
+ReversalFiles reversalFiles(const Session& session);
+
+/// Why a reversal that writes `fileName` into the work folder, and the report where one
+/// is asked for, may not: neither may replace an input nor the other reversals' files
+/// there. Nothing when they may be written.
+std::optional<std::string> workFolderClash(const ReversalFiles& files, std::string_view role,
+                                           std::string_view fileName,
+                                           const std::string& report = {});
+
+/// The same, refused with lblerror saying so.
 std::optional<CommandResult> refuseWorkFolderClash(Session& session, std::string_view role,
                                                    std::string_view fileName,
                                                    const std::string& report = {});

@@ -1,6 +1,7 @@
 #include "commands/RecentFiles.h"
 
 #include "app/AppTexts.h"
+#include "app/DeskTexts.h"
 #include "comparison/ComparisonTexts.h"
 #include "mechanism/MechanismTexts.h"
 #include "thermo/ThermoTexts.h"
@@ -15,6 +16,24 @@ Button* loaderFor(REVEQfrm& form, std::string_view title) {
     if (title == texts::ComparisonDialogTitle)
         return &form.CMD6;
     return nullptr;
+}
+
+std::string_view fileKindName(std::string_view title) {
+    if (title == texts::ThermoDialogTitle)
+        return texts::KindDatabase;
+    if (title == texts::MechanismDialogTitle)
+        return texts::KindMechanism;
+    if (title == texts::ComparisonDialogTitle)
+        return texts::KindComparison;
+    return {};
+}
+
+int tabOfFile(std::string_view title) {
+    if (title == texts::ThermoDialogTitle)
+        return REVEQfrm::ThermoTab;
+    if (title == texts::MechanismDialogTitle || title == texts::ComparisonDialogTitle)
+        return REVEQfrm::MechanismTab;
+    return REVEQfrm::AboutTab;
 }
 
 namespace {
@@ -42,6 +61,7 @@ void reopenRecentFile(Session& session, const Session::RecentFile& file) {
         return;
     if (loader == &session.form.CMD6 && !annotationAgreed(session, file.path))
         return;
+    session.form.currentTab = tabOfFile(file.title);
     session.presetFile = file.path;
     loader->click();
     // Had the loader not asked for its file, the next dialog must not be answered unseen.

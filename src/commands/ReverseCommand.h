@@ -35,19 +35,6 @@ void showReverseCoefficients(Session& session);
 void showLastSpecies(Session& session, const ReversalOutcome& outcome);
 /// The message of a refusal, in the single command's words, for the reaction shown.
 std::string refusalMessage(const Session& session, const ReversalOutcome& outcome);
-/// Why a reaction was refused for what its files hold, with the place: the record of a
-/// species, or the coefficients of its line ("line 16 of FILE: the coefficients...").
-/// Files as the caller names them (an empty mechanismFile: "line 16: "); listIndex: the
-/// reaction's entry in LOS2. Empty for a refusal of the computation.
-std::string dataFault(const CommonValue& common, const ReversalOutcome& outcome, int listIndex,
-                      std::string_view thermoFile, std::string_view mechanismFile);
-/// The message of a command that finds the loaded database file gone or unreadable.
-std::string databaseUnreadable(const std::string& path);
-
-/// The reaction texts of the table file: slots joined with "+" and "=>", empty slots
-/// dropped with their "+".
-std::string forwardReactionText(const ReactionSlots& slots);
-std::string reverseReactionText(const ReactionSlots& slots);
 
 /// The chart's rows from the results grid and the fitted law in the shared record.
 struct Speedfrm;

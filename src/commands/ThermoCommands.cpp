@@ -2,6 +2,7 @@
 
 #include "app/AppTexts.h"
 #include "app/Session.h"
+#include "commands/StaleResults.h"
 #include "files/TextFiles.h"
 #include "text/NumberText.h"
 #include "thermo/HeaderColumns.h"
@@ -36,7 +37,8 @@ void forgetRefusal(REVEQfrm& form) {
 void forgetDatabase(Session& session) {
     REVEQfrm& form = session.form;
     forgetRefusal(form);
-    form.Templbl.setCaption({});
+    // The last reversal's results came from the database this load replaces.
+    forgetResults(session);
     form.LOS1.clear();
     session.common.SpeciesCount = 0;
     for (TextBox* box : {&form.TXT1K, &form.TXT1KH, &form.TXT1KS, &form.TXT1CP, &form.TXT1CPBis,
@@ -56,12 +58,9 @@ std::string columnsWarning(const std::vector<std::string>& lines) {
     return std::string(texts::ColumnsReadStart) + columnsReadList(records, "\n");
 }
 
-/// A load done, with the warning about headers read from their columns, which the window
-/// also shows in a box.
-CommandResult warnOfColumns(Session& session, std::string warning) {
-    if (!warning.empty() && session.loads.warningBox)
-        session.platform.showMessage({warning, std::string(texts::ColumnsReadTitle),
-                                      MessageButtons::Ok, MessageIcon::Information});
+/// A load done, with the warning about headers read from their columns; the window shows
+/// it in the findings box that follows the load.
+CommandResult warnOfColumns(std::string warning) {
     return {Outcome::Done, std::move(warning), {}};
 }
 
@@ -110,7 +109,7 @@ CommandResult loadDatabase(Session& session) {
     form.List1Nbr.setCaption(countInParentheses(common.SpeciesCount));
     emptyCoefficientBoxes(form);
     session.rememberFile(texts::ThermoDialogTitle, *path);
-    return warnOfColumns(session, columnsWarning(*lines));
+    return warnOfColumns(columnsWarning(*lines));
 }
 
 namespace {

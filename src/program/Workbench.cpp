@@ -2,14 +2,16 @@
 
 #include "app/ScriptedPlatform.h"
 #include "app/Session.h"
-#include "commands/BatchReversal.h"
+#include "commands/BatchRun.h"
 #include "commands/ComparisonCommand.h"
 #include "commands/MechanismCommands.h"
 #include "commands/ReactionSearch.h"
-#include "commands/ReverseCommand.h"
 #include "commands/ThermoCommands.h"
+#include "mechanism/ParsedReaction.h"
+#include "program/Headless.h"
 #include "program/Program.h"
 
+#include <optional>
 #include <utility>
 
 namespace zorbel {
@@ -31,15 +33,28 @@ struct Workbench::State {
         return result;
     }
 
+    /// The species the last showSpecies showed, which evaluate reads.
+    std::optional<SpeciesView> shownSpecies;
+
+    /// What the session loaded, for the reversals that run without the window.
+    LoadedFiles loaded() const {
+        const CommonValue& common = session.common;
+        return {batchInputs(session),  common.SpeciesCount,
+                common.ReactionCount,  common.PublishedMechanismPath,
+                common.ComparisonPath, common.WorkFolder,
+                common.NewLine};
+    }
+
+    BatchFace face(const Workbench& bench) {
+        BatchFace face{bench.onMessage, bench.onSummary, bench.onProgress, platform.now()};
+        if (!face.message)
+            face.message = [](const std::string&, const std::string&) {};
+        return face;
+    }
+
     CommandResult chosen(const std::string& path, const std::function<CommandResult()>& command) {
         platform.fileAnswers.push_back(path);
         return session.start(command);
-    }
-
-    /// The first reaction shown fixes the number patterns of the run's coefficient texts.
-    void showFirst(int index) {
-        session.form.LOS2.select(index);
-        session.form.LOS2.clearSelection();
     }
 };
 
@@ -83,46 +98,24 @@ std::string Workbench::speciesCount() const {
     return state_->session.form.List1Nbr.caption();
 }
 
+// The species panel's views are the core's reading of the file: the session only holds what
+// was loaded.
 CommandResult Workbench::showSpecies(const std::string& name, SpeciesView& view) {
-    Session& session = state_->session;
-    REVEQfrm& form = session.form;
-    const CommandResult shown = state_->act(
-        form.LOS1.onSelect, [&session] { return zorbel::showSpecies(session); },
-        [&form, &name] { form.LOS1.selectFirstEqual(name); });
-    view.name = form.LOS1.selectedText();
-    for (std::size_t i = 0; i < view.coefficients.size(); ++i)
-        view.coefficients[i] = form.PropTxt[i].text();
-    view.TLow = session.common.TLow;
-    view.THigh = session.common.THigh;
-    view.TCommon = session.common.TCommon;
-    view.temperatures = form.Lbl8.caption();
-    view.highRange = form.Lbl10.caption();
-    view.lowRange = form.Lbl11.caption();
+    const CommandResult shown = showHeadlessSpecies(state_->session.common.ThermoPath, name, view);
+    // A species refused shows no numbers to evaluate.
+    state_->shownSpecies.reset();
+    if (shown.done())
+        state_->shownSpecies = view;
     return shown;
 }
 
-namespace {
-
-PropertyView propertyOf(const TextBox& box, const TextBox& lowerBox) {
-    PropertyView view{box.text(), std::nullopt};
-    if (lowerBox.visible())
-        view.low = lowerBox.text();
-    return view;
-}
-
-} // namespace
-
 CommandResult Workbench::evaluate(const std::string& temperature, PropertiesView& view) {
-    Session& session = state_->session;
-    REVEQfrm& form = session.form;
-    const CommandResult evaluated = state_->act(
-        form.TXT1K.onChange, [&session] { return evaluateCp(session); },
-        [&form, &temperature] { form.TXT1K.setText(temperature); });
-    view.temperature = form.TXT1K.text();
-    view.Cp = propertyOf(form.TXT1CP, form.TXT1CPBis);
-    view.H = propertyOf(form.TXT1H, form.TXT1HBis);
-    view.S = propertyOf(form.TXT1S, form.TXT1SBis);
-    return evaluated;
+    if (!state_->shownSpecies) {
+        view = PropertiesView{temperature, {}, {}, {}};
+        return {};
+    }
+    view = evaluateHeadless(*state_->shownSpecies, temperature);
+    return {};
 }
 
 CommandResult Workbench::loadMechanism(const std::string& path, MechanismLoad load) {
@@ -142,39 +135,10 @@ std::string Workbench::reactionCount() const {
     return state_->session.form.List2Nbr.caption();
 }
 
-namespace {
-
-/// A message of the window, whose lines end as the window's, one line per line.
-std::string asLines(std::string text, const std::string& newLine) {
-    for (std::size_t at = text.find(newLine); !newLine.empty() && at != std::string::npos;
-         at = text.find(newLine, at + 1))
-        text.replace(at, newLine.size(), "\n");
-    return text;
-}
-
-} // namespace
-
+// The panel's view is the core's parse of the listed line: the session only holds what was
+// loaded.
 CommandResult Workbench::showReaction(int index, ReactionView& view) {
-    Session& session = state_->session;
-    REVEQfrm& form = session.form;
-    CommandResult shown = state_->act(
-        form.LOS2.onSelect, [&session] { return zorbel::showReaction(session); },
-        [&form, index] { form.LOS2.select(index); });
-    for (std::size_t slot = 0; slot < view.slots.size(); ++slot) {
-        const TextBox& box = form.PropTxt[REVEQfrm::FirstSlot + slot];
-        view.slots[slot] = box.text();
-        view.slotShown[slot] = box.visible();
-    }
-    for (std::size_t plus = 0; plus < view.plusShown.size(); ++plus)
-        view.plusShown[plus] = form.PlusLbl[plus].visible();
-    view.arrow = form.EgalLbl.caption();
-    view.A = form.PropTxt[REVEQfrm::ForwardA].text();
-    view.n = form.PropTxt[REVEQfrm::ForwardN].text();
-    view.Ea = form.PropTxt[REVEQfrm::ForwardEa].text();
-    const CommonValue& common = session.common;
-    view.patterns = {common.AFormat, common.NFormat, common.EaFormat};
-    view.message = asLines(shown.message, common.NewLine);
-    return shown;
+    return showHeadlessReaction(state_->loaded(), index, view);
 }
 
 CommandResult Workbench::search(const std::vector<std::string>& species, SearchView& view) {
@@ -197,31 +161,34 @@ CommandResult Workbench::search(const std::vector<std::string>& species, SearchV
     return opened.done() ? searched : opened;
 }
 
+// A reversal goes straight to the core: the session only holds what was loaded.
 CommandResult Workbench::reverse(int index, const RunSettings& settings, ReverseView& view) {
-    Session& session = state_->session;
-    REVEQfrm& form = session.form;
-    session.applySettings(settings);
-    form.LOS2.select(index);
-    const CommandResult reversed =
-        session.start([&session] { return reverseShownReaction(session); });
-    view.Arev = form.PropTxt[REVEQfrm::ReverseA].text();
-    view.nrev = form.PropTxt[REVEQfrm::ReverseN].text();
-    view.Earev = form.PropTxt[REVEQfrm::ReverseEa].text();
-    view.S = form.lblerror2.caption();
-    view.range = form.Templbl.caption();
-    return reversed;
+    return runHeadlessReverse(state_->loaded(), index, settings, state_->face(*this), view);
 }
 
+namespace {
+
+/// The number patterns and forward texts a run starts with when the given reaction is the
+/// first shown: those its line gives, when its coefficients can be cut.
+RunStart startShowing(const std::vector<std::string>& listed, std::optional<int> shownFirst) {
+    RunStart start;
+    if (!shownFirst)
+        return start;
+    const ParsedReaction parsed = parseReaction(listed[static_cast<std::size_t>(*shownFirst)]);
+    if (!parsed.coefficientsRead)
+        return start;
+    start.patterns = choosePatterns(parsed.AText, parsed.NText, parsed.EaText);
+    start.previous = {parsed.AText, parsed.NText, parsed.EaText};
+    return start;
+}
+
+} // namespace
+
+// A batch goes straight to the core's run: the session only holds what was loaded.
 CommandResult Workbench::reverseBatch(const BatchRequest& request) {
-    Session& session = state_->session;
-    session.applySettings(request.settings);
-    if (request.patternsFrom)
-        state_->showFirst(*request.patternsFrom);
-    if (request.selection.empty())
-        return session.start([&session] { return reverseAllCommand(session); });
-    for (int index : request.selection)
-        session.form.LOS2.setSelected(index, true);
-    return session.start([&session] { return reverseSelectedCommand(session); });
+    const LoadedFiles files = state_->loaded();
+    return runHeadlessBatch(files, request, startShowing(files.inputs.listed, request.patternsFrom),
+                            state_->face(*this));
 }
 
 CommandResult Workbench::annotate(const std::string& comparison, const RunSettings& settings,

@@ -1,7 +1,10 @@
 #pragma once
 // The program without its window, for the command line: typed settings and requests in,
-// typed views and results out. It runs the same commands the window runs, so that both
-// write the same files; nothing in this header names an element of the window.
+// typed views and results out. Its reversals and views run on the core (program/Headless*)
+// with the checks and words of the window's commands, so that both faces write the same
+// files and say the same; the loads, the search and the annotation still run the window's
+// commands on a session that holds what was loaded. Nothing in this header names an
+// element of the window.
 
 #include "app/CommandResult.h"
 #include "batch/RunSettings.h"

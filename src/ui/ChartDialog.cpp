@@ -189,10 +189,11 @@ bool ChartDialog::saveAs(const QString& path) {
 }
 
 void ChartDialog::askAndSave() {
-    // The dialog opens where the last chart was saved, the home folder the first time.
+    // The dialog opens where the last chart was saved, the first time beside the files.
     QSettings settings;
     const QString key = QStringLiteral("folders/chart");
-    const QString folder = settings.value(key, QDir::homePath()).toString();
+    const QString first = content_.folder.empty() ? QDir::homePath() : toQt(content_.folder);
+    const QString folder = settings.value(key, first).toString();
     const QString path = QFileDialog::getSaveFileName(this, toQt(texts::ChartSaveTitle), folder,
                                                       toQt(texts::ChartSaveFilters));
     if (path.isEmpty())

@@ -18,6 +18,7 @@ Controller::Controller(Session& session, QObject* parent) : QObject(parent), ses
 void Controller::forward(const std::function<void()>& action) {
     session_.runCommand(action);
     refresh();
+    emit forwarded();
 }
 
 void Controller::refresh() {

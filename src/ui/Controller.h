@@ -40,6 +40,8 @@ public:
 signals:
     /// After every refresh: windows that close themselves on a model flag look here.
     void refreshed();
+    /// After each user's action, once it has been redrawn.
+    void forwarded();
 
 private:
     Session& session_;

@@ -69,7 +69,9 @@ void fillRecentFiles(QMenu* menu, Controller& controller) {
     for (const Session::RecentFile& file : session.recentFiles()) {
         if (loaderFor(session.form, file.title) == nullptr)
             continue;
-        const QString shown = QDir::toNativeSeparators(toQt(file.path));
+        // The kind first: a mechanism and its database often share a name.
+        const QString shown = toQt(fileKindName(file.title)) + QStringLiteral(": ") +
+                              QDir::toNativeSeparators(toQt(file.path));
         QAction* action = menu->addAction(QStringLiteral("&%1 %2").arg(number++).arg(shown));
         action->setEnabled(!session.batchRunning);
         QObject::connect(action, &QAction::triggered, menu, [&controller, &session, file] {
@@ -89,7 +91,7 @@ void addHelpMenu(QMainWindow& window, Controller& controller, MenuGuard& guard) 
     QAction* page = help->addAction(toQt(texts::MenuHelpPage));
     page->setShortcut(QKeySequence(Qt::Key_F1));
     QObject::connect(page, &QAction::triggered, &window,
-                     [&controller] { controller.session().platform.showHelp(); });
+                     [&controller] { controller.session().platform.showHelp({}); });
     addEntries(help, controller, guard, {{texts::MenuHelpOnline, form.HelpCMD}});
     QAction* about = help->addAction(toQt(texts::MenuAbout));
     QObject::connect(about, &QAction::triggered, &window, [&controller, &form] {
@@ -108,8 +110,10 @@ void addMainMenu(QMainWindow& window, Controller& controller) {
 
     QMenu* file = window.menuBar()->addMenu(toQt(texts::MenuFile));
     addEntries(file, controller, *guard,
-               {{texts::MenuLoadDatabase, form.CMD1, REVEQfrm::ThermoTab},
-                {texts::MenuLoadMechanism, form.CMD2, REVEQfrm::MechanismTab},
+               {{texts::MenuLoadDatabase, form.CMD1, REVEQfrm::ThermoTab,
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)},
+                {texts::MenuLoadMechanism, form.CMD2, REVEQfrm::MechanismTab,
+                 QKeySequence(Qt::CTRL | Qt::Key_O)},
                 {texts::MenuLoadComparison, form.CMD6, REVEQfrm::MechanismTab}});
     QMenu* recent = file->addMenu(toQt(texts::MenuRecentFiles));
     QObject::connect(recent, &QMenu::aboutToShow, recent,

@@ -2,6 +2,7 @@
 
 #include "app/AppTexts.h"
 #include "ui/Controller.h"
+#include "ui/DesktopHabits.h"
 #include "ui/MainMenu.h"
 #include "ui/QtText.h"
 #include "ui/Tabs.h"
@@ -57,6 +58,7 @@ MainWindow::MainWindow(Controller& controller, QWidget* parent)
     // The results grid and the work lists LOS3 and LOS4 stay hidden for the whole run:
     // they get no widget.
     addMainMenu(*this, controller);
+    addDesktopHabits(*this, controller);
     binding_.refresh(true);
     fitToScreen(*this);
     connect(&controller_, &Controller::refreshed, this, &MainWindow::closeIfAsked);

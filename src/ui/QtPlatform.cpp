@@ -1,7 +1,9 @@
 #include "ui/QtPlatform.h"
 
+#include "app/DeskTexts.h"
 #include "ui/ChartDialog.h"
 #include "ui/Controller.h"
+#include "ui/FindingsDialog.h"
 #include "ui/QtText.h"
 #include "ui/SearchDialog.h"
 #include "ui/UiTexts.h"
@@ -10,8 +12,12 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QProcess>
+#include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -180,29 +186,96 @@ void QtPlatform::processEvents() {
     QCoreApplication::processEvents();
 }
 
-void QtPlatform::openAddress(const std::string& address) {
-    const QUrl url(toQt(address));
+void QtPlatform::showFindings(const FindingsReport& report) {
+    if (unattended_ && !visit_)
+        return;
+    FindingsDialog dialog(report, owner_);
+    run(dialog);
+}
+
+namespace {
+
+/// The opener of the free desktops, when there is one: its exit code tells whether a
+/// program took the address (0) or none could (3, 4).
+QString addressOpener() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    return QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+#else
+    return {};
+#endif
+}
+
+/// Runs the opener on the address and calls `notOpened` when it fails. A browser that
+/// the opener waits for keeps it running; it outlives the window if need be.
+void runOpener(const QString& opener, const QUrl& url, std::function<void()> notOpened) {
+    auto* process = new QProcess(QCoreApplication::instance());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    const auto failed = [process, notOpened = std::move(notOpened)] {
+        process->deleteLater();
+        if (notOpened)
+            notOpened();
+    };
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, failed](int code, QProcess::ExitStatus status) {
+                         if (status == QProcess::NormalExit && code == 0)
+                             process->deleteLater();
+                         else
+                             failed();
+                     });
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     [failed](QProcess::ProcessError error) {
+                         if (error == QProcess::FailedToStart)
+                             failed();
+                     });
+    process->start(opener, {url.toString(QUrl::FullyEncoded)});
+}
+
+/// A first size, within the free part of the screen the owner stands on.
+QSize withinScreen(const QWidget* owner, QSize size) {
+    if (owner != nullptr && owner->screen() != nullptr)
+        return size.boundedTo(owner->screen()->availableGeometry().size());
+    return size;
+}
+
+} // namespace
+
+void QtPlatform::openAddress(const std::string& address, std::function<void()> notOpened) {
+    const QUrl url(toQt(address), QUrl::StrictMode);
     if (!url.isValid())
         throw std::runtime_error("not an address: " + address);
+    if (const QString opener = addressOpener(); !opener.isEmpty()) {
+        runOpener(opener, url, std::move(notOpened));
+        return;
+    }
     if (!QDesktopServices::openUrl(url))
         throw std::runtime_error("the desktop could not open " + address);
 }
 
-void QtPlatform::showHelp() {
+void QtPlatform::showHelp(const std::string& unopenedAddress) {
     if (unattended_)
         return;
     if (help_ == nullptr) {
         help_ = new QDialog(owner_, Qt::Window);
         help_->setObjectName(QStringLiteral("HelpWindow"));
         help_->setWindowTitle(toQt(texts::HelpWindowTitle));
+        helpNotice_ = new QLabel(help_);
+        helpNotice_->setObjectName(QStringLiteral("HelpNotice"));
+        helpNotice_->setWordWrap(true);
+        helpNotice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
         auto* page = new QTextBrowser(help_);
         page->setObjectName(QStringLiteral("HelpPage"));
         page->setOpenExternalLinks(true);
         page->setSource(QUrl(QStringLiteral("qrc:/help/zorbel-help.html")));
         auto* layout = new QVBoxLayout(help_);
-        layout->addWidget(page);
-        help_->resize(640, 600);
+        layout->addWidget(helpNotice_);
+        layout->addWidget(page, 1);
+        help_->resize(withinScreen(owner_, QSize(640, 600)));
     }
+    // The address, for the user to copy into a browser of their own.
+    helpNotice_->setText(toQt(std::string(texts::HelpNotOpenedStart) + unopenedAddress +
+                              std::string(texts::HelpNotOpenedEnd)));
+    helpNotice_->setVisible(!unopenedAddress.empty());
     help_->show();
     help_->raise();
     help_->activateWindow();
@@ -227,6 +300,12 @@ void QtPlatform::storeValue(const std::string& key, const std::string& value) {
         Platform::storeValue(key, value);
         return;
     }
+    // The window stores its settings after every action: the file is written only when
+    // one of them changed.
+    if (const auto written = written_.find(key);
+        written != written_.end() && written->second == value)
+        return;
+    written_[key] = value;
     QSettings().setValue(toQt(key), toQt(value));
 }
 

@@ -10,9 +10,11 @@
 #include <QWidget>
 
 class QDialog;
+class QLabel;
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -51,9 +53,14 @@ public:
     void showChart(const Speedfrm& chart) override;
     void showSearch(Findfrm& window) override;
     void processEvents() override;
-    void openAddress(const std::string& address) override;
-    /// One help window, made at the first call and shown again at the next ones.
-    void showHelp() override;
+    /// In a modal FindingsDialog; handed to the visitor in an unattended run.
+    void showFindings(const FindingsReport& report) override;
+    /// Where the desktop opens addresses with xdg-open, runs it and hears its exit code:
+    /// Qt's own service counts a started xdg-open as an address opened, browser or not.
+    void openAddress(const std::string& address, std::function<void()> notOpened) override;
+    /// One help window, made at the first call and shown again at the next ones; with an
+    /// address, a notice above the page gives it.
+    void showHelp(const std::string& unopenedAddress) override;
     DateTime now() override;
     void quit() override;
     /// In the user's settings (QSettings), kept between runs.
@@ -70,7 +77,10 @@ private:
     std::deque<std::string> fileAnswers_;
     WindowVisit visit_;
     int redrawInterval_ = 50;
+    /// The values stored in this run, as last written.
+    std::map<std::string, std::string> written_;
     QPointer<QDialog> help_;
+    QPointer<QLabel> helpNotice_;
     QElapsedTimer redrawn_;
 };
 

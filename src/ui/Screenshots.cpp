@@ -1,6 +1,7 @@
 #include "ui/Screenshots.h"
 
 #include "ui/Controller.h"
+#include "ui/FindingsDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/QtPlatform.h"
 #include "ui/QtText.h"
@@ -84,6 +85,11 @@ bool takeScreenshots(const ScreenshotRequest& request, QtPlatform& platform, Con
     if (!request.mechanism.isEmpty())
         answers.push_back(fromQt(request.mechanism));
     platform.runUnattended(std::move(answers), [&pictures, &controller](QDialog& dialog) {
+        // After each load that finds something; the last one holds the pair's findings.
+        if (qobject_cast<FindingsDialog*>(&dialog) != nullptr) {
+            pictures.save(dialog, QStringLiteral("findings.png"));
+            return;
+        }
         if (qobject_cast<SearchDialog*>(&dialog) != nullptr) {
             dialog.resize(searchSize);
             searchFor(controller, searchedSpecies);

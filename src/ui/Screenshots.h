@@ -11,7 +11,8 @@ class MainWindow;
 class QtPlatform;
 
 struct ScreenshotRequest {
-    QString folder;    ///< receives tab1.png to tab4.png, chart.png and search.png
+    QString folder;    ///< receives tab1.png to tab4.png, chart.png, search.png and
+                       ///< findings.png (when the files hold findings)
     QString thermo;    ///< a database to load first, or empty
     QString mechanism; ///< a mechanism to load first, or empty
 };

@@ -34,8 +34,9 @@ bool needsNoDisplay(int argc, char** argv) {
 struct ScreenshotOptions {
     QCommandLineOption folder{
         QStringLiteral("screenshot"),
-        QStringLiteral("Save pictures of the four tabs, the chart and the search window into "
-                       "FOLDER and exit."),
+        QStringLiteral(
+            "Save pictures of the four tabs, the chart, the search window and the findings into "
+            "FOLDER and exit."),
         QStringLiteral("FOLDER")};
     QCommandLineOption thermo{QStringLiteral("thermo"),
                               QStringLiteral("With --screenshot: load this database first."),

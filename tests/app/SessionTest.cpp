@@ -206,25 +206,35 @@ TEST_F(HelpLinks, EachElementOpensItsAddress) {
     }
 }
 
-// The About links give their address when no program opens it; Help says so once, then
-// shows the page that came with the program.
-TEST_F(HelpLinks, WhenTheRequestCannotBeMade) {
-    platform.addressServiceFails = true;
-    click(form.aboutxt3);
-    click(form.aboutxt4);
-    ASSERT_EQ(platform.messages.size(), 2U);
-    EXPECT_NE(platform.messages[0].text.find(form.aboutxt3.text()), std::string::npos);
-    EXPECT_NE(platform.messages[1].text.find(downloadAddress()), std::string::npos);
-    EXPECT_EQ(platform.helpShown, 0);
-    platform.messages.clear();
-    form.HelpCMD.click();
-    ASSERT_EQ(platform.messages.size(), 1U);
-    const MessageRequest& message = platform.messages.front();
-    EXPECT_EQ(message.title, "Access Denied");
-    EXPECT_EQ(message.text, "Problem Access Internet... Sorry!");
-    EXPECT_EQ(message.icon, MessageIcon::Stop);
-    EXPECT_TRUE(form.lblerror.caption().empty());
-    EXPECT_EQ(platform.helpShown, 1);
+// When no program opens a link, whether the request could not be made at all or the
+// desktop said so afterwards, the About links give their address and Help shows the page
+// that comes with the program with the address; only a request that could not be made
+// gets the fixed stop box first.
+TEST_F(HelpLinks, WhenNothingOpensTheAddress) {
+    for (const bool requestFails : {true, false}) {
+        SCOPED_TRACE(requestFails ? "the request fails" : "nothing opens it");
+        platform.messages.clear();
+        platform.helpShown.clear();
+        platform.addressServiceFails = requestFails;
+        platform.nothingOpensAddresses = !requestFails;
+        click(form.aboutxt3);
+        click(form.aboutxt4);
+        ASSERT_EQ(platform.messages.size(), 2U);
+        EXPECT_NE(platform.messages[0].text.find(form.aboutxt3.text()), std::string::npos);
+        EXPECT_NE(platform.messages[1].text.find(downloadAddress()), std::string::npos);
+        EXPECT_TRUE(platform.helpShown.empty());
+        platform.messages.clear();
+        form.HelpCMD.click();
+        ASSERT_EQ(platform.messages.size(), requestFails ? 1U : 0U);
+        if (requestFails) {
+            const MessageRequest& message = platform.messages.front();
+            EXPECT_EQ(message.title, "Access Denied");
+            EXPECT_EQ(message.text, "Problem Access Internet... Sorry!");
+            EXPECT_EQ(message.icon, MessageIcon::Stop);
+        }
+        EXPECT_TRUE(form.lblerror.caption().empty());
+        EXPECT_EQ(platform.helpShown, std::vector<std::string>{helpAddress()});
+    }
 }
 
 } // namespace

@@ -38,6 +38,9 @@ TEST(RemainingTime, AverageTimesStepsLeftRoundedHalfToEven) {
         EXPECT_EQ(time.minutes, c.minutes) << c.elapsed;
         EXPECT_EQ(time.seconds, c.seconds) << c.elapsed;
     }
+    // The label: no estimate before the first step is timed.
+    EXPECT_EQ(remainingTimeText(1.0, 1, 127), "Estimated remaining time:  2min 7s");
+    EXPECT_EQ(remainingTimeText(9.0, 0, 127), "Estimated remaining time:  0min 0s");
 }
 
 using BatchTest = testing::SessionFixture;
@@ -170,6 +173,25 @@ TEST_F(BatchTest, ReverseSelectedWritesTheSelectionInListOrder) {
     EXPECT_EQ(form.timeremaining.caption(), "");
     EXPECT_FALSE(form.ProgBar.visible());
     EXPECT_EQ(form.lblerror2.caption().rfind("S = ", 0), std::string::npos);
+}
+
+TEST_F(BatchTest, ThePanelEndsAsIfItHadShownEveryReaction) {
+    // The last reaction's A is no number and it gets no law: the panel shows it, with the
+    // law of the one before it.
+    loadTestData();
+    form.LOS2.select(0); // the number patterns of the golden file
+    form.LOS2.clearSelection();
+    for (int index : {6, 7})
+        form.LOS2.setSelected(index, true);
+    form.CMD5.click();
+    const auto text = [&](int box) { return form.PropTxt[static_cast<std::size_t>(box)].text(); };
+    EXPECT_EQ(text(REVEQfrm::ForwardA), "");
+    EXPECT_EQ(text(REVEQfrm::FirstSlot + 1), "H");
+    EXPECT_EQ(text(REVEQfrm::ReverseA), "1.748E+04");
+    EXPECT_EQ(text(REVEQfrm::ReverseEa), "4303.7");
+    EXPECT_EQ(form.lblerror2.caption(), "2.0E-02");
+    EXPECT_EQ(form.LOS4.currentIndex(), 7);
+    EXPECT_EQ(session.common.LastPointReal, 49.0);
 }
 
 TEST_F(BatchTest, ReverseSelectedKeepsTheSelectionForCommentsOnly) {

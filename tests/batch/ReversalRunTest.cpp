@@ -4,6 +4,7 @@
 
 #include "batch/ReversalRun.h"
 #include "batch/RunSinks.h"
+#include "batch/SingleReversal.h"
 #include "files/TextFiles.h"
 #include "mechanism/MechanismFile.h"
 #include "reversal/SpeciesProvider.h"
@@ -105,6 +106,66 @@ TEST_F(CoreRun, ALineWhoseCoefficientsCannotBeCutTakesThoseBeforeIt) {
         EXPECT_EQ(result.request.aText, A);
         EXPECT_EQ(result.request.points, 60);
     }
+}
+
+TEST_F(CoreRun, AFaultInOneReactionGivesItsCommentLineOnly) {
+    // The fault's words stay on the one comment line; a fault without words still says so.
+    const std::vector<std::pair<std::string, std::string>> faults = {
+        {"injected\r\nfault", "!Reverse coef. not calculated: unexpected fault: injected  fault"},
+        {"", "!Reverse coef. not calculated: unexpected fault: "}};
+    for (const auto& [what, comment] : faults) {
+        ReactionResult result;
+        result.parsed = parseReaction(entries[2]);
+        result.fault = what;
+        EntryRecord record;
+        const std::vector<std::string> lines =
+            resultLines({2, entries[2], result}, {"reversal.therm", lineNumbers}, record);
+        EXPECT_EQ(lines, (std::vector<std::string>{entries[2], comment}));
+        EXPECT_NE(record.outcome, EntryOutcome::Reversed);
+    }
+}
+
+TEST_F(CoreRun, TheResultsGridColumnsAreKeptWhenAsked) {
+    // Kept, they are the single Reverse's series; otherwise nothing is kept.
+    SpeciesProvider species(names, &*index);
+    RunStart start = shownFirst();
+    const ReversalRequest settings = requestWith(RunSettings{}, 1.9872);
+    const ReactionResult none =
+        computeReaction(entries[0], settings, start.patterns, &start.previous, species);
+    EXPECT_TRUE(none.outcome.series.T.empty() && none.outcome.series.kr.empty());
+    const ReactionResult kept = computeReaction(entries[0], settings, start.patterns,
+                                                &start.previous, species, SeriesKept::Grid);
+    const ReactionSeries all = reverseReaction(kept.request, species).series;
+    EXPECT_EQ(kept.outcome.series.T, all.T);
+    EXPECT_EQ(kept.outcome.series.kr, all.kr);
+    EXPECT_EQ(kept.outcome.series.lnKr, all.lnKr);
+    EXPECT_EQ(kept.outcome.series.T.size(), 50U);
+    EXPECT_EQ(kept.reverseTexts, none.reverseTexts);
+}
+
+TEST_F(CoreRun, OneReactionAloneWritesTheGoldenTable) {
+    // What Reverse shows and writes for the first reaction, without any window; and what it
+    // says of a species missing from the database.
+    SpeciesProvider species(names, &*index);
+    const RunStart start = shownFirst();
+    const ReversalRequest settings = requestWith(RunSettings{}, static_cast<double>(1.9872F));
+    const ReactionResult result =
+        reverseAlone(requestOfParse(parseReaction(entries[0]), settings, start.previous),
+                     start.patterns, species);
+    testing::TempFolder folder;
+    const std::string table = (folder.path() / "temp.txt").string();
+    ASSERT_TRUE(writeReactionTable(table, result));
+    EXPECT_EQ(testing::readFile(table),
+              testing::readFile(testing::testData() / "golden/temp-reversal.txt"));
+    EXPECT_EQ(calculatedRangeText(result.outcome), "calculated between  200 and  3500 K");
+    EXPECT_EQ(reversalMessage(result.outcome, {}), "");
+    ReversalRequest missing = result.request;
+    missing.slots[1] = "XE";
+    EXPECT_EQ(reversalMessage(reverseAlone(missing, start.patterns, species).outcome,
+                              {"db.therm", "m.rxn", 3, {}}),
+              "Reverse Arrhenius will not be calculated, because the thermodynamic coefficients "
+              "of the highlighted in yellow species have not been specified! Not in db.therm: "
+              "XE.");
 }
 
 } // namespace

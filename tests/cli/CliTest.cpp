@@ -268,6 +268,13 @@ TEST_F(CliTest, RefusalsAndUsageErrors) {
         {"search " + uncleaned + " O2", 1, pellux},
         {"reverse " + inputs + " 9", 1, "Warning!!! Your Reaction is supposed to be irreversible"},
         {"reverse " + therm + " \"/no/such/file.rxn\" 0", 1, ""},
+        {"reverse " + inputs + " 0 --points 20000", 1, points},
+        {"reverse " + inputs + " 0 --work-folder " + quoted(folder.folderText() + "no/"), 1,
+         "The table file could not be written: " + folder.folderText() + "no/temp.txt\n"},
+        {"reverse-all " + inputs + " --points 2", 1, points},
+        {"reverse-all " + inputs + " --work-folder " + quoted(folder.folderText()) + " --report " +
+             quoted(at("RevSelected.txt")),
+         1, " would replace the output of another command "},
         {"reverse-all " + rxn + " " + rxn, 1, " holds no species record"},
         {"reverse-selected " + inputs + " 0 99999999999999999999", 1,
          indexes + "99999999999999999999\n"},

@@ -296,11 +296,14 @@ TEST_F(ProgramTest, MenusRunTheButtonsCommandsAndReopenRecentFiles) {
         recent = menu->title() == qt(texts::MenuRecentFiles) ? menu : recent;
     emit recent->aboutToShow();
     ASSERT_EQ(recent->actions().size(), 2);
-    EXPECT_TRUE(recent->actions()[0]->text().endsWith(toQt(mechanismPath)));
+    EXPECT_EQ(recent->actions()[0]->text(), "&1 Mechanism: " + toQt(mechanismPath));
+    EXPECT_EQ(recent->actions()[1]->text(), "&2 Database: " + toQt(thermoPath));
     form.LOS2.clear();
+    showTab(REVEQfrm::AboutTab);
     recent->actions()[0]->trigger();
     EXPECT_EQ(platform.fileRequests.size(), 2U);
     EXPECT_EQ(form.LOS2.count(), 13);
+    EXPECT_EQ(window.tabs()->currentIndex(), REVEQfrm::MechanismTab);
 
     // The reversals lock the menus as they lock the buttons.
     bool lockedDuringRun = true;
@@ -323,7 +326,8 @@ TEST_F(ProgramTest, DialogsOpenWhereTheirKindWasFoundAndSettingsLastBetweenRuns)
     ASSERT_EQ(platform.fileRequests.size(), 4U);
     EXPECT_EQ(platform.fileRequests[0].initialFolder, defaultDialogFolder());
     EXPECT_EQ(platform.fileRequests[2].initialFolder, fromQt(folder.path()) + "/");
-    EXPECT_EQ(platform.fileRequests[3].initialFolder, defaultDialogFolder());
+    // A kind never chosen yet opens beside the mechanism.
+    EXPECT_EQ(platform.fileRequests[3].initialFolder, fromQt(folder.path()) + "/");
 
     showTab(REVEQfrm::SettingsTab);
     type("Ntxt", QStringLiteral("12"));
@@ -456,6 +460,7 @@ protected:
 
     void SetUp() override {
         connectCommands(session);
+        session.loads.warningBox = true; // as the program does: the findings have a picture
         platform.attach(controller, &window);
         ASSERT_TRUE(inputs.isValid());
         ASSERT_TRUE(pictures.isValid());
@@ -475,8 +480,8 @@ TEST_F(ScreenshotsTest, TakesEveryWindowAndLeavesNothingBesideTheInputs) {
                                     inputs.filePath(QStringLiteral("example.rxn"))};
     ASSERT_TRUE(takeScreenshots(request, platform, controller, window));
 
-    for (const char* name :
-         {"tab1.png", "tab2.png", "tab3.png", "tab4.png", "chart.png", "search.png"}) {
+    for (const char* name : {"tab1.png", "tab2.png", "tab3.png", "tab4.png", "chart.png",
+                             "search.png", "findings.png"}) {
         const QImage image = picture(name);
         EXPECT_FALSE(image.isNull()) << name;
         // Small enough for the documentation, large enough to read.

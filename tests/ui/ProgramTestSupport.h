@@ -41,6 +41,7 @@ public:
     std::vector<FileDialogRequest> fileRequests;
     std::vector<MessageRequest> messages;
     std::vector<Speedfrm> charts;
+    std::vector<FindingsReport> findings;
     int eventTurns = 0;
 
     std::optional<std::string> chooseFile(const FileDialogRequest& request) override {
@@ -70,6 +71,8 @@ public:
         if (onChart)
             onChart(chart);
     }
+
+    void showFindings(const FindingsReport& report) override { findings.push_back(report); }
 
     void processEvents() override {
         QtPlatform::processEvents();

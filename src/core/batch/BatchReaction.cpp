@@ -36,8 +36,8 @@ std::array<std::string, 3> reverseCoefficientTexts(const FitResult& fit,
 namespace {
 
 void reverseInto(ReactionResult& reaction, const CoefficientPatterns& patterns,
-                 SpeciesProvider& species) {
-    reaction.outcome = reverseReaction(reaction.request, species, SeriesKept::None);
+                 SpeciesProvider& species, SeriesKept kept) {
+    reaction.outcome = reverseReaction(reaction.request, species, kept);
     if (reaction.outcome.refusal == Refusal::Unreadable)
         reaction.outcome.detail = reaction.parsed.fault; // why the line could not be cut
     if (!reaction.outcome.fit)
@@ -52,7 +52,7 @@ void reverseInto(ReactionResult& reaction, const CoefficientPatterns& patterns,
 
 ReactionResult computeReaction(const std::string& parseText, const ReversalRequest& settings,
                                const CoefficientPatterns& patterns, const ForwardTexts* previous,
-                               SpeciesProvider& species) noexcept {
+                               SpeciesProvider& species, SeriesKept kept) noexcept {
     ReactionResult reaction;
     try {
         reaction.parsed = parseReaction(parseText);
@@ -64,7 +64,7 @@ ReactionResult computeReaction(const std::string& parseText, const ReversalReque
             return reaction;
         reaction.request =
             requestOfParse(reaction.parsed, settings, previous ? *previous : ForwardTexts{});
-        reverseInto(reaction, patterns, species);
+        reverseInto(reaction, patterns, species, kept);
     } catch (const std::exception& fault) {
         reaction.fault = fault.what();
         reaction.computed = true;

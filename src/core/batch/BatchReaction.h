@@ -31,7 +31,7 @@ struct ReactionResult {
     /// False when the reaction waits for the forward texts of the reaction before it.
     bool computed = false;
     ReversalRequest request;
-    ReversalOutcome outcome;                 ///< without series
+    ReversalOutcome outcome;                 ///< with the series the run keeps
     std::array<std::string, 3> reverseTexts; ///< Arev, nrev, Earev as the files write them
     std::string errorText;                   ///< S as the files write it
     std::optional<Deviation> quality;        ///< of the reverse texts, see fitQuality
@@ -50,7 +50,8 @@ ReversalRequest requestOfParse(const ParsedReaction& parsed, const ReversalReque
 /// kept in the result.
 ReactionResult computeReaction(const std::string& parseText, const ReversalRequest& settings,
                                const CoefficientPatterns& patterns, const ForwardTexts* previous,
-                               SpeciesProvider& species) noexcept;
+                               SpeciesProvider& species,
+                               SeriesKept kept = SeriesKept::None) noexcept;
 
 /// The texts of the reverse coefficients of a fit, in the given patterns.
 std::array<std::string, 3> reverseCoefficientTexts(const FitResult& fit,

@@ -1,6 +1,8 @@
 #pragma once
 // The remaining-time estimate of a Reverse All run.
 
+#include <string>
+
 namespace zorbel {
 
 struct RemainingTime {
@@ -14,5 +16,9 @@ struct RemainingTime {
 /// seconds half to even. (Whole-second readings made steps shorter than a second count as
 /// nothing, and the estimate read "0min 0s" while minutes remained.)
 RemainingTime estimateRemaining(double elapsedSeconds, int i, int L);
+
+/// The label's text at the start of step i of a run whose last step is L: no estimate at
+/// step 0.
+std::string remainingTimeText(double elapsedSeconds, int i, int L);
 
 } // namespace zorbel

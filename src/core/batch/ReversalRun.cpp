@@ -33,7 +33,7 @@ ReversalRun::ReversalRun(std::vector<std::string> parseTexts, const RunSettings&
         ahead_ = std::make_unique<OrderedParallel<ReactionResult>>(
             parseTexts_.size(), threads, aheadPerThread * threads, [this](std::size_t k) {
                 return computeReaction(parseTexts_[k], settings_, start_.patterns, nullptr,
-                                       species_);
+                                       species_, start_.kept);
             });
     } catch (const std::system_error&) {
         ahead_.reset(); // no thread to be had: each reaction is computed when it is taken
@@ -59,8 +59,8 @@ ReactionResult ReversalRun::next() {
     // A line whose coefficients could not be cut takes the texts of the one before it,
     // which only the run, taking them in order, knows.
     if (!result.computed)
-        result =
-            computeReaction(parseTexts_[k], settings_, start_.patterns, &start_.previous, species_);
+        result = computeReaction(parseTexts_[k], settings_, start_.patterns, &start_.previous,
+                                 species_, start_.kept);
     if (result.parsed.coefficientsRead)
         start_.previous = {result.parsed.AText, result.parsed.NText, result.parsed.EaText};
     return result;

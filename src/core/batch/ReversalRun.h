@@ -17,11 +17,13 @@ namespace zorbel {
 
 class SpeciesProvider;
 
-/// How a run starts: the texts its first reaction may inherit and the number patterns its
-/// coefficients are written in.
+/// How a run starts: the texts its first reaction may inherit, the number patterns its
+/// coefficients are written in, and what of each reaction's series its results keep (the
+/// window keeps the results grid's columns, to show the last reactions' there).
 struct RunStart {
     CoefficientPatterns patterns;
     ForwardTexts previous;
+    SeriesKept kept = SeriesKept::None;
 };
 
 class ReversalRun {

@@ -105,6 +105,27 @@ Deviation largestDeviation(const RateLawValues& law, const std::vector<double>& 
     return extremes.largest(T);
 }
 
+namespace {
+
+/// The end of the stretch from `begin` over which every species keeps the ranges `mask`
+/// gives, found by doubling, then halving, the step.
+template <typename UpperAt>
+std::size_t stretchEnd(std::size_t begin, std::size_t size, unsigned mask, const UpperAt& upperAt) {
+    std::size_t end = begin + 1;
+    std::size_t step = 1;
+    while (end + step <= size && upperAt(end + step - 1) == mask) {
+        end += step;
+        step *= 2;
+    }
+    for (; step > 0; step /= 2) {
+        if (end + step <= size && upperAt(end + step - 1) == mask)
+            end += step;
+    }
+    return end;
+}
+
+} // namespace
+
 std::optional<Deviation> fitQuality(const ReversalRequest& request, const ReversalOutcome& outcome,
                                     const std::array<std::string, 3>& written,
                                     SpeciesProvider& species) {
@@ -147,17 +168,7 @@ std::optional<Deviation> fitQuality(const ReversalRequest& request, const Revers
     Extremes extremes;
     for (std::size_t begin = 0; begin < T.size();) {
         const unsigned mask = upperAt(begin);
-        std::size_t end = begin + 1;
-        // Doubling, then halving, to the stretch's end.
-        std::size_t step = 1;
-        while (end + step <= T.size() && upperAt(end + step - 1) == mask) {
-            end += step;
-            step *= 2;
-        }
-        for (; step > 0; step /= 2) {
-            if (end + step <= T.size() && upperAt(end + step - 1) == mask)
-                end += step;
-        }
+        const std::size_t end = stretchEnd(begin, T.size(), mask, upperAt);
         const Weights w = weightsOf(laws, terms, count, mask);
         for (std::size_t j = begin; j < end; ++j) {
             const TemperaturePowers& p = x[j];

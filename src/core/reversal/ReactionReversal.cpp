@@ -287,6 +287,17 @@ void reverseOverGrid(const ReversalRequest& request, SpeciesProvider& species, c
     rateConstantsAndFit(request, grid, v, kept, outcome);
 }
 
+/// The results grid's columns from the thread's scratch space, each once it is complete.
+void keepGridSeries(const std::vector<double>& T, const PointValues& v, ReversalOutcome& outcome) {
+    ReactionSeries& s = outcome.series;
+    if (outcome.thermochemistryDone)
+        s.T = T;
+    if (!outcome.rateConstantsDone)
+        return;
+    s.kr.assign(v.kr, v.kr + T.size());
+    s.lnKr.assign(v.lnKr, v.lnKr + T.size());
+}
+
 } // namespace
 
 ReversalOutcome reverseReaction(const ReversalRequest& request, SpeciesProvider& species,
@@ -322,6 +333,8 @@ ReversalOutcome reverseReaction(const ReversalRequest& request, SpeciesProvider&
         scratch.zeros.assign(points, 0.0);
     }
     reverseOverGrid(request, species, grid, values, scratch.zeros.data(), kept, outcome);
+    if (kept == SeriesKept::Grid)
+        keepGridSeries(grid.T(), values, outcome);
     return outcome;
 }
 

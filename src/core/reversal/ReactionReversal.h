@@ -101,9 +101,11 @@ struct ReversalOutcome {
 };
 
 /// What a reversal keeps of its per-point values: every series (the single Reverse shows
-/// and writes them), or none (a batch writes only the fitted law and S; the series then
-/// stay empty, and the fit's krLS too). Both give the same doubles.
-enum class SeriesKept { All, None };
+/// and writes them), those of the results grid alone (T, kr and ln kr, each once complete:
+/// a batch in the window shows its last reactions' there), or none (a batch writes only the
+/// fitted law and S; the series then stay empty, and the fit's krLS too). All give the same
+/// doubles.
+enum class SeriesKept { All, Grid, None };
 
 ReversalOutcome reverseReaction(const ReversalRequest& request, SpeciesProvider& species,
                                 SeriesKept kept = SeriesKept::All);

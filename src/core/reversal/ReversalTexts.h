@@ -108,7 +108,7 @@ inline constexpr std::string_view ErrorLabelPrefix = "S = ";
 inline constexpr std::string_view CheckBoxStart =
     "The files loaded hold what may make a reversal wrong or leave a reaction out:";
 inline constexpr std::string_view CheckBoxEnd =
-    "Show these warnings again when these files are loaded? (No: not again for this file "
-    "in this run)";
+    "These warnings are shown once for these files in this run; zorbel-cli check lists them "
+    "again at any time.";
 
 } // namespace zorbel::texts

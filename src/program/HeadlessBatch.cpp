@@ -1,0 +1,161 @@
+#include "program/Headless.h"
+
+#include "app/AppTexts.h"
+#include "batch/BatchTexts.h"
+#include "batch/RemainingTime.h"
+#include "commands/MechanismCommands.h"
+#include "commands/OutputClash.h"
+#include "files/TextFiles.h"
+
+#include <algorithm>
+#include <chrono>
+#include <optional>
+
+namespace zorbel {
+
+namespace {
+
+double steadySeconds() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+/// The checks both batches make before anything is asked or opened, in the window's
+/// order; nothing when the run may go on.
+std::optional<CommandResult> refusalBeforeRun(const LoadedFiles& files, const BatchRequest& request,
+                                              std::string_view fileName) {
+    if (files.speciesCount == 0)
+        return CommandResult::refused(std::string(texts::ImportDatabaseFirst));
+    if (files.reactionCount == 0)
+        return CommandResult::refused(importMechanismFirst(files.inputs.mechanismPath));
+    if (files.inputs.listed.empty())
+        return CommandResult::refused(std::string(texts::NothingToReverse));
+    if (request.settings.points <= 0 || pointCount(std::to_string(request.settings.points)) == 0)
+        return CommandResult::refused(std::string(texts::EnterPointsNumber));
+    const ReversalFiles reversal{files.inputs.thermoPath, files.inputs.mechanismPath,
+                                 files.publishedMechanismPath, files.comparisonPath,
+                                 files.workFolder};
+    if (std::optional<std::string> clash = workFolderClash(reversal, texts::RoleReversedMechanism,
+                                                           fileName, request.settings.reportPath))
+        return CommandResult::refused(std::move(*clash));
+    return std::nullopt;
+}
+
+/// The batch's run from its file's creation to its summary. `order`: the list indices
+/// written, in order.
+class HeadlessRun {
+public:
+    HeadlessRun(const LoadedFiles& files, const BatchRequest& request, const BatchFace& face)
+        : files_(files), face_(face), batch_(files.inputs, request.settings, true) {}
+
+    std::optional<CommandResult> open(std::string_view fileName, const std::vector<int>& order,
+                                      const RunStart& start) {
+        if (!batch_.create(pathInFolder(files_.workFolder, fileName), face_.now))
+            return CommandResult::refused(batch_.failure());
+        std::vector<std::string> parseTexts;
+        parseTexts.reserve(order.size());
+        for (int index : order)
+            parseTexts.push_back(parseTextOf(files_.inputs.listed[static_cast<size_t>(index)]));
+        batch_.start(std::move(parseTexts), start);
+        return std::nullopt;
+    }
+
+    void showProgress(const std::string& label) {
+        if (face_.progress)
+            face_.progress(static_cast<int>(progress_), label);
+    }
+    void setProgress(int i, int last) { progress_ = static_cast<float>(100.0 * i / last); }
+    void write(int listIndex) { batch_.writeNext(listIndex); }
+
+    /// JOB DONE, the report and the summary.
+    CommandResult close() {
+        if (!batch_.finish())
+            return CommandResult::refused(std::string(texts::FileNotWritten) + batch_.path());
+        face_.message(std::string(texts::JobDoneTitle),
+                      std::string(texts::OutputFileCopiedTo) + files_.newLine + batch_.path());
+        if (!batch_.closeReport())
+            return CommandResult::refused(
+                writeRefusal(batch_.reportPath(), texts::ReportNotWritten));
+        if (face_.summary)
+            face_.summary(batch_.summary(files_.newLine));
+        std::vector<std::string> written{batch_.path()};
+        if (!batch_.reportPath().empty())
+            written.push_back(batch_.reportPath());
+        return CommandResult::wrote(written);
+    }
+
+private:
+    const LoadedFiles& files_;
+    const BatchFace& face_;
+    BatchFiles batch_;
+    float progress_ = 0.0F;
+};
+
+CommandResult reverseAll(const LoadedFiles& files, const BatchRequest& request,
+                         const RunStart& start, const BatchFace& face) {
+    if (std::optional<CommandResult> refused =
+            refusalBeforeRun(files, request, texts::RevAllFileName))
+        return *refused;
+    face.message(std::string(texts::ReverseAllTitle), std::string(texts::ReverseAllQuestion) +
+                                                          files.newLine +
+                                                          std::string(texts::ContinueAnyway));
+    std::vector<int> order(files.inputs.listed.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = static_cast<int>(i);
+    HeadlessRun run(files, request, face);
+    if (std::optional<CommandResult> refused = run.open(texts::RevAllFileName, order, start))
+        return *refused;
+    const int last = static_cast<int>(order.size()) - 1;
+    const double started = steadySeconds();
+    for (int i = 0; i <= last; ++i) {
+        run.showProgress(remainingTimeText(steadySeconds() - started, i, last));
+        if (last != 0)
+            run.setProgress(i, last);
+        run.write(i);
+    }
+    return run.close();
+}
+
+CommandResult reverseSelected(const LoadedFiles& files, const BatchRequest& request,
+                              const RunStart& start, const BatchFace& face) {
+    if (std::optional<CommandResult> refused =
+            refusalBeforeRun(files, request, texts::RevSelectedFileName))
+        return *refused;
+    // The list's selection: each reaction once, in the list's order.
+    std::vector<int> chosen = request.selection;
+    std::sort(chosen.begin(), chosen.end());
+    chosen.erase(std::unique(chosen.begin(), chosen.end()), chosen.end());
+    if (chosen.size() < 2) {
+        face.message(std::string(texts::WarningTitle), std::string(texts::SelectMore) +
+                                                           files.newLine +
+                                                           std::string(texts::ToUseButton));
+        return CommandResult::refused({}); // the box has said why
+    }
+    face.message(std::string(texts::ReverseSelectedTitle),
+                 std::string(texts::ReverseSelectedQuestion) + files.newLine +
+                     std::string(texts::ReverseSelectedDepends) + files.newLine +
+                     std::string(texts::ContinueAnyway));
+    HeadlessRun run(files, request, face);
+    run.showProgress(std::string(texts::BePatient));
+    if (std::optional<CommandResult> refused = run.open(texts::RevSelectedFileName, chosen, start))
+        return *refused;
+    const int last = static_cast<int>(chosen.size()) - 1;
+    for (int i = 0; i <= last; ++i) {
+        run.showProgress(std::string(texts::InProgress));
+        run.setProgress(i, last);
+        run.write(chosen[static_cast<std::size_t>(i)]);
+    }
+    return run.close();
+}
+
+} // namespace
+
+CommandResult runHeadlessBatch(const LoadedFiles& files, const BatchRequest& request,
+                               const RunStart& start, const BatchFace& face) {
+    return guarded([&] {
+        return request.selection.empty() ? reverseAll(files, request, start, face)
+                                         : reverseSelected(files, request, start, face);
+    });
+}
+
+} // namespace zorbel
