@@ -13,7 +13,8 @@
 # or whose pattern is no longer in the file, is counted apart. Everything happens in
 # build-mutants: a copy of the working tree (so that editing the sources during a run neither
 # disturbs it nor is undone by it) and its build, without the window unless --gui. Run it
-# niced on a shared machine: nice -n 15 scripts/mutants.sh --fresh 45
+# niced on a shared machine: nice -n 15 scripts/mutants.sh --fresh 45. MUTANTS_BUILD names
+# another folder than build-mutants, for two samples at once.
 gui=OFF
 timeout=120
 fresh=""
@@ -26,7 +27,7 @@ while [ $# -gt 0 ]; do
     --timeout) timeout="$2"; shift ;;
     --fresh) fresh="$2"; shift ;;
     --seed) seed="$2"; shift ;;
-    -h | --help) sed -n '2,16p' "$0"; exit 0 ;;
+    -h | --help) sed -n '2,17p' "$0"; exit 0 ;;
     [0-9]*) ids+=("$1") ;;
     *) echo "$usage" >&2; exit 2 ;;
   esac
@@ -39,7 +40,7 @@ if [[ -n "$fresh" && ! "$fresh" =~ $number ]] || [[ -n "$seed" && ! "$seed" =~ $
   exit 2
 fi
 
-build=build-mutants
+build="${MUTANTS_BUILD:-build-mutants}"
 tree="$build/tree"
 jobs="$(nproc)"
 mkdir -p "$build"
@@ -91,6 +92,14 @@ trap 'echo; echo "Interrupted: $mutated restored." >&2; exit 130' INT TERM
 
 ./scripts/install-deps.sh
 copy_tree
+# lld links a sanitized library in a fraction of the time the default linker takes, and
+# every mutant ends in a link.
+linker=""
+command -v ld.lld >/dev/null && linker="-fuse-ld=lld"
+# Each mutant's build also compiles the previous mutant's file back to its original, which
+# ccache (when installed) returns from its cache.
+launcher=""
+command -v ccache >/dev/null && launcher=ccache
 # Under the sanitizers, with the library's own checks of indices (a vector or string read
 # one past its end), so that a bad access or undefined behaviour stops the test that met
 # it; optimised as far as the sanitizer preset is, without debug information. A mutant of
@@ -98,14 +107,41 @@ copy_tree
 cmake -S "$tree" -B "$build/out" -G Ninja -DBUILD_GUI="$gui" -DCMAKE_BUILD_TYPE=Debug \
   -DCMAKE_CXX_FLAGS_DEBUG="-O1 -D_GLIBCXX_ASSERTIONS" -DBUILD_TESTING=ON \
   -DBUILD_BENCHMARKS=OFF -DZORBEL_SANITIZE=ON -DZORBEL_WARNINGS_AS_ERRORS=OFF \
-  -DZORBEL_SHARED_LAYERS=ON -DCMAKE_LINK_DEPENDS_NO_SHARED=ON >/dev/null
+  -DZORBEL_SHARED_LAYERS=ON -DCMAKE_LINK_DEPENDS_NO_SHARED=ON \
+  -DCMAKE_SHARED_LINKER_FLAGS="$linker" -DCMAKE_EXE_LINKER_FLAGS="$linker" \
+  -DCMAKE_CXX_COMPILER_LAUNCHER="$launcher" >/dev/null
 export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:${ASAN_OPTIONS:-}"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:${UBSAN_OPTIONS:-}"
 
+# The test programs (one per folder of tests/) that exercise a source folder most closely:
+# a mutant there fails them soonest, so they run before the rest of the suite.
+nearest_tests() {
+  case "$1" in
+    src/core/files/*) echo 'hostile|cli' ;;
+    src/core/mechanism/*) echo 'mechanism|clean' ;;
+    src/core/*) basename "$(dirname "$1")" ;;
+    src/commands/*) echo 'app|search' ;;
+    src/app/*) echo app ;;
+    src/cli/*) echo cli ;;
+  esac
+}
+
+run_tests() {
+  QT_QPA_PLATFORM=offscreen ctest --test-dir "$build/out" --stop-on-failure \
+    --timeout "$timeout" --parallel "$jobs" "$@" >>"$log" 2>&1
+}
+
+# Builds, then runs the nearest test programs of the file named (if any) and the rest after.
 build_and_test() {
   cmake --build "$build/out" --parallel "$jobs" >"$log" 2>&1 || return 2
-  QT_QPA_PLATFORM=offscreen ctest --test-dir "$build/out" --stop-on-failure \
-    --timeout "$timeout" --parallel "$jobs" >>"$log" 2>&1 || return 1
+  local nearest
+  nearest="$(nearest_tests "${1:-}")"
+  if [ -z "$nearest" ]; then
+    run_tests || return 1
+    return 0
+  fi
+  run_tests -R "^($nearest)\$" || return 1
+  run_tests -E "^($nearest)\$" || return 1
 }
 
 echo "Building and testing the unmutated sources in $build/out..."
@@ -158,7 +194,7 @@ while IFS=$'\t' read -r -u 3 id kind file line occurrence pattern replacement; d
     stale=$((stale + 1))
   else
     status=0
-    build_and_test || status=$?
+    build_and_test "$file" || status=$?
     case $status in
       0) verdict="SURVIVED"; survived=$((survived + 1)) ;;
       1) verdict="killed"; killed=$((killed + 1)) ;;

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -221,11 +222,22 @@ TEST_F(WholeMechanismTest, EveryKindOfReactionInOneFile) {
         for (const std::string& start : member)
             EXPECT_TRUE((line++)->starts_with(start)) << start;
     }
+    // Each PLOG/ law is reversed with its own Ea: the reverse laws part as the forward ones do.
+    const auto plog = std::find_if(output.begin(), output.end(), [](const std::string& written) {
+        return written.starts_with("H2+O2=>H+HO2 ");
+    });
+    double ea[2] = {}, unused = 0;
+    for (std::size_t k = 0; k < 2 && plog + 2 < output.end(); ++k)
+        ASSERT_EQ(std::sscanf(plog[k + 1].c_str(), "PLOG/ %lf %lf %lf %lf", &unused, &unused,
+                              &unused, &ea[k]),
+                  4);
+    EXPECT_NEAR(ea[1] - ea[0], 100.0, 1e-6);
     EXPECT_EQ(count(output, "TROE/ 0.7346 94.0 1756.0 5182.0/"), 2);
     EXPECT_EQ(count(output, "REV/ "), 5); // three fitted, one given and its comment
     EXPECT_EQ(count(output, "; max err "), 3);
     EXPECT_EQ(count(output, "! max err "), 8); // the pairs' reaction lines and laws
     EXPECT_EQ(count(output, "! given REV/ against the fitted law "), 1);
+    EXPECT_EQ(count(output, std::string(texts::GivenReverseDeviation)), 1); // the REV/ was read
     EXPECT_EQ(count(output, "! not reversed: FORD"), 1);
     EXPECT_EQ(count(output, std::string(texts::MissingThermoLine)), 1);
     EXPECT_EQ(expectWrittenDeviationsRecomputed(output), 3);

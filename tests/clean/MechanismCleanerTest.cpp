@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -142,6 +143,8 @@ TEST(CleanReactionLine, MoreThanThreeSpeciesOnASideAreWrittenAllTheSame) {
         EXPECT_EQ(cleanedLine(c.input), c.expected);
         EXPECT_TRUE(parseReaction(c.expected).Failed);
     }
+    // The largest factor spelled out (100 is refused).
+    EXPECT_EQ(std::ranges::count(cleanedLine("99H=>H2 1 2 3"), '+'), 98);
 }
 
 TEST(CleanSection, AuxiliaryLinesKeptAfterTheirReaction) {

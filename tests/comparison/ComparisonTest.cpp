@@ -524,6 +524,8 @@ TEST(SettingsGroup, ReadsToleranceAndTemperatures) {
     for (const char* tolerance : {"x", "", "-10", "nan", "1e999", "10%"})
         EXPECT_EQ(unusableTolerance("c [" + std::string(tolerance) + " /1000/2000]"), tolerance);
     EXPECT_EQ(unusableTolerance("no group"), std::nullopt);
+    // An empty one leaves the temperatures read: the refusal then names the tolerance.
+    EXPECT_EQ(readSettingsGroup("[/1000/2000]").T2, 2000);
 }
 
 TEST(Merge, TheBlockGoesOnceBeforeTheFirstToleranceLine) {

@@ -6,11 +6,14 @@
 
 #include "app/AppTexts.h"
 #include "batch/BatchTexts.h"
+#include "files/ScratchFile.h"
 #include "files/TextFiles.h"
 #include "reversal/ReversalTexts.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -22,7 +25,6 @@
 #include <unistd.h>
 #endif
 #ifdef __linux__
-#include <csignal>
 #include <sys/resource.h>
 #endif
 
@@ -219,6 +221,30 @@ TEST_F(OutputFiles, LinksAreFollowedToTheFileButPlantedNamesLeftAlone) {
     EXPECT_FALSE(fs::is_symlink(folder.path() / "RevSelected.txt"));
     expectFilesIntact(
         {"kept", "temp.txt", "RevAll.txt", "RevSelected.txt", "RevSelected.txt.partial"});
+}
+
+// A file put in place or kept beside leaves the list an interruption empties at once: its
+// end, later, cannot strike a newer scratch file off the list, which would then be left.
+TEST_F(OutputFiles, AnInterruptionAfterFilesWereWrittenRemovesTheOpenOnes) {
+    EXPECT_EXIT(
+        {
+            removeScratchFilesOnInterrupt("nothing written", "after writing");
+            std::optional<ScratchFile> placed(std::in_place, path("RevAll.txt"));
+            std::optional<ScratchFile> kept(std::in_place, path("temp.txt"));
+            placed->write("done\r\n");
+            const bool done = placed->finish() && placed->putInPlace() && kept->finish() &&
+                              kept->keepBeside("kept");
+            const ScratchFile first(path("RevSelected.txt"));
+            const ScratchFile second(path("report.csv"));
+            placed.reset();
+            kept.reset();
+            if (done && first.ok() && second.ok())
+                std::raise(SIGINT);
+            std::_Exit(1);
+        },
+        ::testing::ExitedWithCode(128 + SIGINT), "after writing");
+    for (const std::string& name : namesIn(folder.path()))
+        EXPECT_FALSE(name.ends_with(".partial")) << name;
 }
 #endif
 

@@ -97,7 +97,8 @@ ComparisonSettings readSettingsGroup(std::string_view firstLine) {
     if (close == std::string_view::npos)
         return {};
     const auto between = [&](size_t from, size_t to) {
-        return readLeadingNumber(firstLine.substr(from + 1, to - from - 1));
+        const size_t length = to - from - 1;
+        return readLeadingNumber(firstLine.substr(from + 1, length));
     };
     return {between(open, first), between(first, second), between(second, close)};
 }
