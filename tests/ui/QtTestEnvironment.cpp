@@ -1,7 +1,9 @@
 // One QApplication for the whole test run, offscreen unless the caller chose a platform.
 
 #include <QApplication>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -18,13 +20,21 @@ public:
         static char name[] = "test_ui";
         static char* argv[] = {name, nullptr};
         application_ = std::make_unique<QApplication>(argc, argv);
-        // The settings the window keeps go to a folder of the tests, not the user's.
+        // The settings the window keeps go to a folder of this test process alone: not the
+        // user's, and not those of test programs running beside it.
         QStandardPaths::setTestModeEnabled(true);
+        settings_ = std::make_unique<QTemporaryDir>();
+        for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+            QSettings::setPath(format, QSettings::UserScope, settings_->path());
     }
-    void TearDown() override { application_.reset(); }
+    void TearDown() override {
+        application_.reset();
+        settings_.reset();
+    }
 
 private:
     std::unique_ptr<QApplication> application_;
+    std::unique_ptr<QTemporaryDir> settings_;
 };
 
 [[maybe_unused]] const ::testing::Environment* const environment =
