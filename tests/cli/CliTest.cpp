@@ -272,8 +272,8 @@ TEST_F(CliTest, RefusalsAndUsageErrors) {
         {"reverse " + inputs + " 0 --work-folder " + quoted(folder.folderText() + "no/"), 1,
          "The table file could not be written: " + folder.folderText() + "no/temp.txt\n"},
         {"reverse-all " + inputs + " --points 2", 1, points},
-        {"reverse-all " + inputs + " --work-folder " + quoted(folder.folderText()) + " --report " +
-             quoted(at("RevSelected.txt")),
+        {"reverse-all " + inputs + " --work-folder " + quoted(folder.path().string()) +
+             " --report " + quoted(at("RevSelected.txt")),
          1, " would replace the output of another command "},
         {"reverse-all " + rxn + " " + rxn, 1, " holds no species record"},
         {"reverse-selected " + inputs + " 0 99999999999999999999", 1,
