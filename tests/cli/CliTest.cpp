@@ -293,6 +293,7 @@ TEST_F(CliTest, RefusalsAndUsageErrors) {
          "The cleaned mechanism could not be written: " + noFolder + "\n"},
         {"no-such-command", 2, ""},
         {"species", 2, ""},
+        {"check", 2, ""},
         {"species " + therm + " --temperature 1000", 2, ""},
         {"search " + rxn, 2, ""},
         {"reverse --points=-5 " + inputs + " 0", 2, digitsOnly},
