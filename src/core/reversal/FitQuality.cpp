@@ -133,6 +133,36 @@ void forEachStretch(const std::vector<double>& T, const SpeciesTerms& terms, Eac
     }
 }
 
+/// Calls `each(j, value)` at every point of the reversal's grid, in order, with value the
+/// weights `laws` plus the species' terms of the range each species takes there: the one sum
+/// behind both a written law's deviation and ln(kf / Kc). Returns the grid's temperatures, or
+/// nothing when the reversal got no rate constants or a species has no polynomials.
+template <typename Each>
+const std::vector<double>* forEachPoint(const ReversalRequest& request,
+                                        const ReversalOutcome& outcome, SpeciesProvider& species,
+                                        const Weights& laws, Each each) {
+    if (!outcome.rateConstantsDone)
+        return nullptr;
+    const GridData& grid = species.grid(
+        {outcome.range.cold, outcome.range.hot, request.points, request.reciprocalSpacing});
+    const std::vector<double>& T = grid.T();
+    const std::optional<SpeciesTerms> terms = speciesTerms(outcome, T);
+    if (!terms)
+        return nullptr;
+    // The powers of the temperatures as read back from their 15-digit texts: they differ
+    // from the grid's by a unit in the last place at most, far below what is written.
+    const std::vector<TemperaturePowers>& x = grid.readBack();
+    forEachStretch(T, *terms, [&](std::size_t begin, std::size_t end, unsigned mask) {
+        const Weights w = weightsOf(laws, terms->terms, terms->count, mask);
+        for (std::size_t j = begin; j < end; ++j) {
+            const TemperaturePowers& p = x[j];
+            each(j, w.one + w.lnT * p.lnT + w.invT * p.invT + w.T1 * p.t + w.T2 * p.t2 +
+                        w.T3 * p.t3 + w.T4 * p.t4);
+        }
+    });
+    return &T;
+}
+
 } // namespace
 
 RateLawValues lawOfTexts(const std::array<std::string, 3>& texts) {
@@ -160,14 +190,6 @@ Deviation largestDeviation(const RateLawValues& law, const std::vector<double>& 
 std::optional<Deviation> fitQuality(const ReversalRequest& request, const ReversalOutcome& outcome,
                                     const std::array<std::string, 3>& written,
                                     SpeciesProvider& species) {
-    if (!outcome.rateConstantsDone)
-        return std::nullopt;
-    const GridData& grid = species.grid(
-        {outcome.range.cold, outcome.range.hot, request.points, request.reciprocalSpacing});
-    const std::vector<double>& T = grid.T();
-    const std::optional<SpeciesTerms> terms = speciesTerms(outcome, T);
-    if (!terms)
-        return std::nullopt;
     const RateLawValues law = lawOfTexts(written);
     const RateLawValues forward = lawOfTexts({request.aText, request.nText, request.eaText});
     const double dn = outcome.series.deltaN;
@@ -175,34 +197,17 @@ std::optional<Deviation> fitQuality(const ReversalRequest& request, const Revers
     laws.one = std::log(law.A) - std::log(forward.A) - dn * std::log(gasConstantCm3Atm);
     laws.lnT = law.n - forward.n - dn;
     laws.invT = -(law.Ea - forward.Ea) / request.gasConstant;
-
-    // The powers of the temperatures as read back from their 15-digit texts: they differ
-    // from the grid's by a unit in the last place at most, far below what is written.
-    const std::vector<TemperaturePowers>& x = grid.readBack();
     Extremes extremes;
-    forEachStretch(T, *terms, [&](std::size_t begin, std::size_t end, unsigned mask) {
-        const Weights w = weightsOf(laws, terms->terms, terms->count, mask);
-        for (std::size_t j = begin; j < end; ++j) {
-            const TemperaturePowers& p = x[j];
-            extremes.add(w.one + w.lnT * p.lnT + w.invT * p.invT + w.T1 * p.t + w.T2 * p.t2 +
-                             w.T3 * p.t3 + w.T4 * p.t4,
-                         j);
-        }
-    });
-    return extremes.largest(T);
+    const std::vector<double>* T = forEachPoint(
+        request, outcome, species, laws, [&](std::size_t j, double d) { extremes.add(d, j); });
+    if (T == nullptr)
+        return std::nullopt;
+    return extremes.largest(*T);
 }
 
 std::optional<std::vector<double>> exactLnKr(const ReversalRequest& request,
                                              const ReversalOutcome& outcome,
                                              SpeciesProvider& species) {
-    if (!outcome.rateConstantsDone)
-        return std::nullopt;
-    const GridData& grid = species.grid(
-        {outcome.range.cold, outcome.range.hot, request.points, request.reciprocalSpacing});
-    const std::vector<double>& T = grid.T();
-    const std::optional<SpeciesTerms> terms = speciesTerms(outcome, T);
-    if (!terms)
-        return std::nullopt;
     // The deviation of the law k = 1 is -ln(kf / Kc).
     const RateLawValues forward = lawOfTexts({request.aText, request.nText, request.eaText});
     const double dn = outcome.series.deltaN;
@@ -210,16 +215,10 @@ std::optional<std::vector<double>> exactLnKr(const ReversalRequest& request,
     laws.one = -std::log(forward.A) - dn * std::log(gasConstantCm3Atm);
     laws.lnT = -forward.n - dn;
     laws.invT = forward.Ea / request.gasConstant;
-    const std::vector<TemperaturePowers>& x = grid.readBack();
-    std::vector<double> lnK(T.size());
-    forEachStretch(T, *terms, [&](std::size_t begin, std::size_t end, unsigned mask) {
-        const Weights w = weightsOf(laws, terms->terms, terms->count, mask);
-        for (std::size_t j = begin; j < end; ++j) {
-            const TemperaturePowers& p = x[j];
-            lnK[j] = -(w.one + w.lnT * p.lnT + w.invT * p.invT + w.T1 * p.t + w.T2 * p.t2 +
-                       w.T3 * p.t3 + w.T4 * p.t4);
-        }
-    });
+    std::vector<double> lnK;
+    if (forEachPoint(request, outcome, species, laws,
+                     [&](std::size_t, double d) { lnK.push_back(-d); }) == nullptr)
+        return std::nullopt;
     return lnK;
 }
 
