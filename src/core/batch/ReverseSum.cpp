@@ -25,6 +25,7 @@ WrittenSum written(const LawSum& sum, const CoefficientPatterns& patterns,
                    const std::vector<double>& T, const std::vector<double>& lnK,
                    double gasConstant) {
     WrittenSum result;
+    result.laws = sum.terms;
     std::vector<RateLawValues> laws;
     for (const LawTerm& term : sum.terms) {
         result.terms.push_back(termTexts(term, patterns, gasConstant));
@@ -101,6 +102,34 @@ LawSum shifted(LawSum sum, const RateLawValues& from, const RateLawValues& to, d
 
 } // namespace
 
+namespace {
+
+const std::vector<double>& gridOf(const ReversalRequest& request, const ReversalOutcome& outcome,
+                                  SpeciesProvider& species) {
+    return species
+        .grid({outcome.range.cold, outcome.range.hot, request.points, request.reciprocalSpacing})
+        .T();
+}
+
+RateLawValues forwardLaw(const ReversalRequest& request) {
+    return lawOfTexts({request.aText, request.nText, request.eaText});
+}
+
+} // namespace
+
+std::optional<WrittenSum> movedSum(const ReversalRequest& request, const ReversalOutcome& outcome,
+                                   const SumShape& shape, const CoefficientPatterns& patterns,
+                                   double tolerance, SpeciesProvider& species) {
+    const std::optional<std::vector<double>> lnK = exactLnKr(request, outcome, species);
+    if (!lnK)
+        return std::nullopt;
+    WrittenSum moved =
+        written(shifted(shape.sum, shape.forward, forwardLaw(request), request.gasConstant),
+                patterns, gridOf(request, outcome, species), *lnK, request.gasConstant);
+    moved.met = moved.deviation.largest <= tolerance;
+    return moved;
+}
+
 std::optional<WrittenSum> reverseWithin(const ReversalRequest& request,
                                         const ReversalOutcome& outcome,
                                         const std::optional<Deviation>& writtenLaw,
@@ -112,11 +141,8 @@ std::optional<WrittenSum> reverseWithin(const ReversalRequest& request,
     const std::optional<std::vector<double>> lnK = exactLnKr(request, outcome, species);
     if (!lnK)
         return std::nullopt;
-    const std::vector<double>& T = species
-                                       .grid({outcome.range.cold, outcome.range.hot, request.points,
-                                              request.reciprocalSpacing})
-                                       .T();
-    const RateLawValues forward = lawOfTexts({request.aText, request.nText, request.eaText});
+    const std::vector<double>& T = gridOf(request, outcome, species);
+    const RateLawValues forward = forwardLaw(request);
     std::optional<WrittenSum> best;
     if (shape != nullptr && shape->has_value()) {
         const LawSum moved =
