@@ -199,7 +199,8 @@ std::vector<double> numbersOf(const Block& block, std::string_view keyword) {
 }
 
 /// A falloff's or a chemically activated reaction's rate at T [K] and a concentration of the
-/// bath gas [mol/cm3], blended the way readers blend it: Lindemann, Troe or SRI.
+/// bath gas [mol/cm3], blended the way readers blend it: Lindemann or Troe (the published
+/// mechanisms here have no SRI/ line).
 double blended(const Block& block, double T, double M) {
     const bool falloff = holds(block, "LOW");
     const std::vector<double> other = numbersOf(block, falloff ? "LOW" : "HIGH");
@@ -218,10 +219,6 @@ double blended(const Block& block, double T, double M) {
         const double n = 0.75 - 1.27 * std::log10(Fcent);
         const double f1 = (std::log10(Pr) + c) / (n - 0.14 * (std::log10(Pr) + c));
         logF = std::log10(Fcent) / (1 + f1 * f1);
-    } else if (const std::vector<double> sri = numbersOf(block, "SRI"); !sri.empty()) {
-        const double X = 1 / (1 + std::pow(std::log10(Pr), 2));
-        logF = X * std::log10(sri.at(0) * std::exp(-sri.at(1) / T) + std::exp(-T / sri.at(2))) +
-               (sri.size() > 4 ? std::log10(sri[3]) + sri[4] * std::log10(T) : 0.0);
     }
     return (falloff ? kInf * Pr : k0) / (1 + Pr) * std::pow(10.0, logF);
 }
