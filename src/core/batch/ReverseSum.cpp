@@ -100,10 +100,6 @@ LawSum shifted(LawSum sum, const RateLawValues& from, const RateLawValues& to, d
     return sum;
 }
 
-} // namespace
-
-namespace {
-
 const std::vector<double>& gridOf(const ReversalRequest& request, const ReversalOutcome& outcome,
                                   SpeciesProvider& species) {
     return species
