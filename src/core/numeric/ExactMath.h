@@ -1,0 +1,24 @@
+// ln x, e^x, x^y, e^x - 1, ln(1 + x) and cos x, each computed to about 2^-100 in double-double
+// arithmetic and then rounded once to the nearest double: correctly rounded but for arguments
+// closer to a rounding boundary than that, which no file the program writes has met. The C
+// libraries' own functions round the last bit differently from one library to another
+// (MinGW-w64 against glibc) and even from one processor to another (glibc with or without
+// FMA), and a fit amplifies that bit into different digits in a written coefficient; with
+// these a mechanism reverses to the same bytes on every system.
+#pragma once
+
+namespace zorbel::exact {
+
+/// NaN below 0, -inf at 0.
+double log(double x);
+double exp(double x);
+/// The C library's special cases: pow(x, 0) = pow(1, y) = 1, NaN for a negative x and a
+/// y that is not whole, the signs of 0 and inf for a negative x and an odd whole y.
+double pow(double x, double y);
+double expm1(double x);
+double log1p(double x);
+/// Correctly rounded for |x| < 1e6; beyond, where no computation of the program goes, the
+/// C library's.
+double cos(double x);
+
+} // namespace zorbel::exact
