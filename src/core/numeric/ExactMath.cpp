@@ -78,7 +78,7 @@ bool decided(double value) {
 
 /// The double nearest to a value known to lie within error of hi + lo, when every point of
 /// that interval rounds to it; undecided when the interval straddles a rounding boundary.
-double roundedIfSure(double hi, double lo, double error) {
+[[gnu::always_inline]] inline double roundedIfSure(double hi, double lo, double error) {
     const double up = hi + (lo + error);
     const double down = hi + (lo - error);
     return up == down ? up : undecided;
@@ -89,7 +89,7 @@ double roundedIfSure(double hi, double lo, double error) {
 /// by a degree-7 polynomial (2^-75), the product 2^(j/64) rh exact. The result is within 2^-64
 /// of e^x, relative, plus the argument's own error; nothing where that leaves the rounding in
 /// doubt or the result is not a normal double: the double-double path decides those.
-double expFast(DoubleDouble x, double argumentError) {
+[[gnu::always_inline]] inline double expFast(DoubleDouble x, double argumentError) {
     const double* part = tables::ln2Over64;
     const double n = nearestWhole(x.hi * 0x1.71547652b82fep+6); // 64 / ln 2
     const int whole = static_cast<int>(n);
@@ -154,7 +154,7 @@ struct LogReduction {
     DoubleDouble r;
 };
 
-LogReduction reduceForLog(double x) {
+[[gnu::always_inline]] inline LogReduction reduceForLog(double x) {
     int e = 0;
     if (x < 0x1p-1022) {
         x *= 0x1p54;
@@ -197,7 +197,7 @@ struct Approximation {
     double error = 0.0;
 };
 
-Approximation logApproximation(const LogReduction& x) {
+[[gnu::always_inline]] inline Approximation logApproximation(const LogReduction& x) {
     const double rh = x.r.hi;
     const double r2 = rh * rh;
     const double r4 = r2 * r2;
@@ -288,14 +288,23 @@ double exp(double x) {
 }
 
 double pow(double x, double y) {
+    // The common case first, a positive base and a finite exponent: whole exponents (read
+    // without a call to floor) go to the products, the rest to e^(y ln x).
+    if (x > 0.0 && x < infinity && std::fabs(y) < 0x1p62) {
+        if (static_cast<double>(static_cast<std::int64_t>(y)) != y)
+            return powPositive(x, y);
+        if (y == 0.0)
+            return 1.0;
+        if (y == 2.0)
+            return x * x; // one rounding of the exact square
+        if (const double power = smallWholePower(x, y); decided(power))
+            return power;
+        return powPositive(x, y);
+    }
     if (y == 0.0 || x == 1.0)
         return 1.0;
     if (std::isnan(x) || std::isnan(y))
         return notANumber;
-    if (y == 1.0)
-        return x;
-    if (y == 2.0)
-        return x * x; // one rounding of the exact square
     if (const double power = smallWholePower(x, y); decided(power))
         return power;
     const bool negativeResult = std::signbit(x) && isOddWhole(y);
