@@ -350,4 +350,8 @@ double log1p(double x) {
     return rounded(logOf(reduceForLog(sum.hi)) + ratio * (1.0 - 0.5 * ratio));
 }
 
+double productError(double a, double b) {
+    return twoProduct(a, b).lo;
+}
+
 } // namespace zorbel::exact

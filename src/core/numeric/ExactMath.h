@@ -21,4 +21,9 @@ double log1p(double x);
 /// C library's.
 double cos(double x);
 
+/// a * b - fl(a * b) exactly, for factors whose product is far from overflow and underflow.
+/// It is what fma(a, b, -(a * b)) gives where fma is exact, which MinGW-w64's is not (one
+/// product in a hundred or so comes out wrong).
+double productError(double a, double b);
+
 } // namespace zorbel::exact
