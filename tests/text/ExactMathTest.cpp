@@ -12,7 +12,12 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <random>
 #include <string>
+
+#ifdef ZORBEL_QUADMATH
+#include <quadmath.h>
+#endif
 
 namespace zorbel {
 namespace {
@@ -127,6 +132,29 @@ TEST(ExactMath, GivesTheNearestDoubleToTheExactValue) {
                 << where << ": " << got << " instead of " << row.expected;
     }
 }
+
+#ifdef ZORBEL_QUADMATH
+// Arguments drawn as the program meets them (temperatures, rate exponents, ln k), against
+// the 113-bit results rounded to a double: a wrong bit anywhere in the plain-double paths
+// or their error bounds shows within a few thousand of them.
+TEST(ExactMath, AgreesWithQuadPrecisionOverManyArguments) {
+    std::mt19937_64 draw(29);
+    std::uniform_real_distribution<double> temperature(200.0, 6000.0), exponent(-4.0, 4.0),
+        logarithm(-700.0, 700.0), wide(-30.0, 30.0);
+    int wrong = 0;
+    for (int i = 0; i < 20000; ++i) {
+        const double T = temperature(draw), n = exponent(draw), x = logarithm(draw);
+        const double k = std::ldexp(1.0 + temperature(draw) / 6000.0, static_cast<int>(wide(draw)));
+        wrong += exact::log(T) != static_cast<double>(logq(T));
+        wrong += exact::log(k) != static_cast<double>(logq(k));
+        wrong += exact::exp(x) != static_cast<double>(expq(x));
+        wrong += exact::exp(x / 100.0) != static_cast<double>(expq(x / 100.0));
+        wrong += exact::pow(T, n) != static_cast<double>(powq(T, n));
+        wrong += exact::expm1(x / 1000.0) != static_cast<double>(expm1q(x / 1000.0));
+    }
+    EXPECT_EQ(wrong, 0);
+}
+#endif
 
 } // namespace
 } // namespace zorbel

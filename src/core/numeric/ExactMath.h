@@ -1,10 +1,12 @@
-// ln x, e^x, x^y, e^x - 1, ln(1 + x) and cos x, each computed to about 2^-100 in double-double
-// arithmetic and then rounded once to the nearest double: correctly rounded but for arguments
-// closer to a rounding boundary than that, which no file the program writes has met. The C
-// libraries' own functions round the last bit differently from one library to another
-// (MinGW-w64 against glibc) and even from one processor to another (glibc with or without
-// FMA), and a fit amplifies that bit into different digits in a written coefficient; with
-// these a mechanism reverses to the same bytes on every system.
+// ln x, e^x, x^y, e^x - 1, ln(1 + x) and cos x, each the double nearest to the exact value:
+// first in plain doubles with a bound on the error, returned when the bound settles the
+// rounding (all but about one call in a thousand); otherwise to about 2^-100 in double-double
+// arithmetic and rounded once, which is correctly rounded but for arguments closer to a
+// rounding boundary than that, which no file the program writes has met. The C libraries'
+// own functions round the last bit differently from one library to another (MinGW-w64
+// against glibc) and even from one processor to another (glibc with or without FMA), and a
+// fit amplifies that bit into different digits in a written coefficient; with these a
+// mechanism reverses to the same bytes on every system.
 #pragma once
 
 namespace zorbel::exact {
