@@ -252,7 +252,10 @@ double powPositive(double x, double y) {
     if (std::fabs(estimate) < 700.0) {
         DoubleDouble z = twoProduct(y, lnX.hi);
         z = fastTwoSum(z.hi, z.lo + y * lnX.lo);
-        const double zError = std::fabs(y) * lnX.error + 0x1p-100 * std::fabs(z.hi);
+        // The logarithm's bound times y, and the two roundings of the low part (ln x's own
+        // low part is not small beside its high one: it holds the series).
+        const double zError =
+            std::fabs(y) * lnX.error + 0x1p-52 * std::fabs(y * lnX.lo) + 0x1p-100 * std::fabs(z.hi);
         if (const double fast = expFast(z, zError); decided(fast))
             return fast;
     }
