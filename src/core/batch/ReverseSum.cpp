@@ -1,5 +1,6 @@
 #include "batch/ReverseSum.h"
 
+#include "numeric/ExactMath.h"
 #include "reversal/GridData.h"
 #include "reversal/LawSum.h"
 #include "reversal/MinimaxFit.h"
@@ -15,7 +16,7 @@ namespace {
 
 std::array<std::string, 3> termTexts(const LawTerm& term, const CoefficientPatterns& patterns,
                                      double gasConstant) {
-    return {formatNumber(std::exp(term.lnA), patterns.AFormat),
+    return {formatNumber(exact::exp(term.lnA), patterns.AFormat),
             formatNumber(term.n, patterns.NFormat),
             formatNumber(-term.invT * gasConstant, patterns.EaFormat)};
 }
@@ -72,7 +73,7 @@ std::optional<Fitted> fewestWithin(const std::vector<double>& T, const std::vect
     std::optional<LawSum> fewer;
     // The search stops short of the tolerance by a margin for the rounding of the written
     // texts and the points between those it searched on.
-    const double enough = 0.5 * std::log1p(tolerance);
+    const double enough = 0.5 * exact::log1p(tolerance);
     for (std::size_t count = 1; count <= largestTerms; ++count) {
         std::optional<LawSum> sum = count == 1 ? singleLaw(T, lnK, request.law, splits)
                                                : fitLawSum(T, lnK, request.law, count, splits,
@@ -93,7 +94,7 @@ std::optional<Fitted> fewestWithin(const std::vector<double>& T, const std::vect
 /// ratio of the two laws, itself a law, which every term takes on.
 LawSum shifted(LawSum sum, const RateLawValues& from, const RateLawValues& to, double R) {
     for (LawTerm& term : sum.terms) {
-        term.lnA += std::log(to.A / from.A);
+        term.lnA += exact::log(to.A / from.A);
         term.n += to.n - from.n;
         term.invT -= (to.Ea - from.Ea) / R;
     }

@@ -1,5 +1,6 @@
 #include "reversal/LawSum.h"
 
+#include "numeric/ExactMath.h"
 #include "reversal/LawSumStarts.h"
 
 #include <algorithm>
@@ -26,7 +27,7 @@ constexpr double largestStep = 8.0;
 constexpr double behindRival = 1.3;
 
 void addPoint(Points& points, double T, double lnK) {
-    points.x.push_back(std::log(T / points.Tm));
+    points.x.push_back(exact::log(T / points.Tm));
     points.v.push_back(points.Tm / T - 1.0);
     points.y.push_back(lnK);
 }
@@ -48,10 +49,10 @@ bool evaluate(const Points& points, const Shape& shape, const Vector& theta, std
         }
         double sum = 0.0;
         for (std::size_t i = 0; i < shape.count; ++i) {
-            z[i] = std::exp(z[i] - top);
+            z[i] = exact::exp(z[i] - top);
             sum += z[i];
         }
-        r[j] = top + std::log(sum) - points.y[j];
+        r[j] = top + exact::log(sum) - points.y[j];
         if (!std::isfinite(r[j]))
             return false;
         if (J == nullptr)
@@ -86,7 +87,7 @@ double smoothMaximum(const std::vector<double>& r, double mu, std::vector<double
     const double top = largestOf(r);
     const auto weight = [top, mu](double e) {
         const double x = (e - top) / mu;
-        return x < negligible ? 0.0 : std::exp(x);
+        return x < negligible ? 0.0 : exact::exp(x);
     };
     if (g != nullptr) {
         g->resize(r.size());
@@ -108,7 +109,7 @@ double smoothMaximum(const std::vector<double>& r, double mu, std::vector<double
             (*s)[j] /= z;
         }
     }
-    return top + mu * std::log(z);
+    return top + mu * exact::log(z);
 }
 
 /// One stage: damped Gauss-Newton on the smooth maximum of smoothing mu, from theta, with
@@ -202,7 +203,7 @@ LawTerm termOf(const Vector& theta, const Shape& shape, std::size_t i, double Tm
     LawTerm term;
     term.n = shape.perTerm == 3 ? theta[k + 1] : 0.0;
     const double c = theta[k + static_cast<Eigen::Index>(shape.perTerm) - 1];
-    term.lnA = theta[k] - term.n * std::log(Tm) - c;
+    term.lnA = theta[k] - term.n * exact::log(Tm) - c;
     term.invT = c * Tm;
     return term;
 }
@@ -253,15 +254,15 @@ std::vector<std::size_t> searchIndices(const std::vector<double>& T,
 double lnLawSum(const std::vector<LawTerm>& terms, double T) {
     double top = -std::numeric_limits<double>::infinity();
     std::array<double, largestCount> z{};
-    const double lnT = std::log(T);
+    const double lnT = exact::log(T);
     for (std::size_t i = 0; i < terms.size() && i < largestCount; ++i) {
         z[i] = terms[i].lnA + terms[i].n * lnT + terms[i].invT / T;
         top = std::max(top, z[i]);
     }
     double sum = 0.0;
     for (std::size_t i = 0; i < terms.size() && i < largestCount; ++i)
-        sum += std::exp(z[i] - top);
-    return top + std::log(sum);
+        sum += exact::exp(z[i] - top);
+    return top + exact::log(sum);
 }
 
 namespace {
