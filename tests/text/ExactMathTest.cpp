@@ -130,6 +130,11 @@ TEST(ExactMath, GivesTheNearestDoubleToTheExactValue) {
         else
             EXPECT_EQ(std::bit_cast<std::uint64_t>(got), std::bit_cast<std::uint64_t>(row.expected))
                 << where << ": " << got << " instead of " << row.expected;
+        // A power from the base's logarithm taken apart once is the same power to the bit.
+        if (row.function == pow)
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(exact::powOfLog(exact::logOfBase(row.x), row.y)),
+                      std::bit_cast<std::uint64_t>(got))
+                << where;
     }
 }
 
@@ -150,6 +155,7 @@ TEST(ExactMath, AgreesWithQuadPrecisionOverManyArguments) {
         wrong += exact::exp(x) != static_cast<double>(expq(x));
         wrong += exact::exp(x / 100.0) != static_cast<double>(expq(x / 100.0));
         wrong += exact::pow(T, n) != static_cast<double>(powq(T, n));
+        wrong += exact::powOfLog(exact::logOfBase(T), n) != exact::pow(T, n);
         wrong += exact::expm1(x / 1000.0) != static_cast<double>(expm1q(x / 1000.0));
     }
     EXPECT_EQ(wrong, 0);

@@ -240,10 +240,9 @@ double smallWholePower(double x, double y) {
     return rounded(y > 0.0 ? power : DoubleDouble{1.0, 0.0} / power);
 }
 
-/// x^y for x > 0 finite and y finite and not 0: e^(y ln x) with both steps in double-double.
-double powPositive(double x, double y) {
-    const LogReduction reduced = reduceForLog(x);
-    const Approximation lnX = logApproximation(reduced);
+/// x^y for x > 0 finite and y finite and not 0: e^(y ln x) with both steps in double-double,
+/// from x's reduction and the plain-double approximation of ln x.
+double powFromLog(const LogReduction& reduced, const Approximation& lnX, double y) {
     const double estimate = y * lnX.hi;
     if (estimate > 710.0)
         return infinity;
@@ -260,6 +259,20 @@ double powPositive(double x, double y) {
             return fast;
     }
     return roundedScaled(expScaled(reduceForExp(logOf(reduced) * y)));
+}
+
+double powPositive(double x, double y) {
+    const LogReduction reduced = reduceForLog(x);
+    return powFromLog(reduced, logApproximation(reduced), y);
+}
+
+bool isPositiveFinite(double x) {
+    return x > 0.0 && x < infinity;
+}
+
+/// Whole exponents (read without a call to floor) go to the products, the rest to e^(y ln x).
+bool isFractionalExponent(double y) {
+    return std::fabs(y) < 0x1p62 && static_cast<double>(static_cast<std::int64_t>(y)) != y;
 }
 
 } // namespace
@@ -291,10 +304,9 @@ double exp(double x) {
 }
 
 double pow(double x, double y) {
-    // The common case first, a positive base and a finite exponent: whole exponents (read
-    // without a call to floor) go to the products, the rest to e^(y ln x).
-    if (x > 0.0 && x < infinity && std::fabs(y) < 0x1p62) {
-        if (static_cast<double>(static_cast<std::int64_t>(y)) != y)
+    // The common case first, a positive base and a finite exponent.
+    if (isPositiveFinite(x) && std::fabs(y) < 0x1p62) {
+        if (isFractionalExponent(y))
             return powPositive(x, y);
         if (y == 0.0)
             return 1.0;
@@ -322,6 +334,22 @@ double pow(double x, double y) {
     else
         magnitude = powPositive(a, y);
     return negativeResult ? -magnitude : magnitude;
+}
+
+LogOfBase logOfBase(double x) {
+    if (!isPositiveFinite(x))
+        return {.x = x};
+    const LogReduction reduced = reduceForLog(x);
+    const Approximation lnX = logApproximation(reduced);
+    return {x, reduced.e, reduced.i, reduced.r.hi, reduced.r.lo, lnX.hi, lnX.lo, lnX.error};
+}
+
+double powOfLog(const LogOfBase& base, double y) {
+    // Only the fractional exponents of a positive base take the logarithm; pow itself
+    // answers the rest, as cheaply as it would anyway.
+    if (!isPositiveFinite(base.x) || !isFractionalExponent(y))
+        return pow(base.x, y);
+    return powFromLog({base.e, base.i, {base.rHi, base.rLo}}, {base.hi, base.lo, base.error}, y);
 }
 
 double expm1(double x) {

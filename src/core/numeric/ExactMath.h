@@ -17,6 +17,21 @@ double exp(double x);
 /// The C library's special cases: pow(x, 0) = pow(1, y) = 1, NaN for a negative x and a
 /// y that is not whole, the signs of 0 and inf for a negative x and an odd whole y.
 double pow(double x, double y);
+/// ln x taken apart once for many powers of one base: powOfLog(logOfBase(x), y) is
+/// exact::pow(x, y) to the bit, without the logarithm's work on every call. A grid's powers
+/// of T, for every reaction and exponent, are such.
+struct LogOfBase {
+    double x = 0.0;
+    int e = 0; ///< x = 2^e m, and m's tabled inverse 128/i leaves m c - 1 = rHi + rLo
+    int i = 0;
+    double rHi = 0.0;
+    double rLo = 0.0;
+    double hi = 0.0; ///< ln x in plain doubles, within error of hi + lo
+    double lo = 0.0;
+    double error = 0.0;
+};
+LogOfBase logOfBase(double x);
+double powOfLog(const LogOfBase& base, double y);
 double expm1(double x);
 double log1p(double x);
 /// Correctly rounded for |x| < 1e6; beyond, where no computation of the program goes, the

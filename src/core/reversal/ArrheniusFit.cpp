@@ -159,7 +159,9 @@ bool isUsable(const Vector& beta, const FitResult& fit) {
 
 /// The sum of squared differences of ln kr, and the fitted law at each point when keepLaw;
 /// false when the law overflows at a point.
-bool measureError(FitResult& fit, const std::vector<double>& T, const double* lnKr,
+/// logOfT, when given, holds the temperatures taken apart for their powers.
+bool measureError(FitResult& fit, const std::vector<double>& T,
+                  const std::vector<exact::LogOfBase>* logOfT, const double* lnKr,
                   double gasConstant, bool keepLaw) {
     const size_t n = T.size();
     if (keepLaw)
@@ -168,7 +170,10 @@ bool measureError(FitResult& fit, const std::vector<double>& T, const double* ln
     const bool power = fit.RevN != 0.0;
     double S = 0.0;
     for (size_t j = 0; j < n; ++j) {
-        const double scaled = power ? exact::pow(T[j], fit.RevN) * fit.RevA : 1.0 * fit.RevA;
+        const double Tn = !power              ? 1.0
+                          : logOfT != nullptr ? exact::powOfLog((*logOfT)[j], fit.RevN)
+                                              : exact::pow(T[j], fit.RevN);
+        const double scaled = Tn * fit.RevA;
         const double kr = exact::exp(-fit.RevEa / (T[j] * gasConstant)) * scaled;
         if (!std::isfinite(kr) || kr <= 0.0)
             return false;
@@ -232,6 +237,9 @@ FitBasis fitBasis(const std::vector<double>& T, RateLaw law) {
     const int p = law == RateLaw::Arrhenius ? 2 : 3;
     basis.parameters = p;
     basis.regressors = regressorsOf(T, p);
+    basis.logOfT.reserve(T.size());
+    for (double t : T)
+        basis.logOfT.push_back(exact::logOfBase(t));
     const Matrix M = normalMatrix(basis.regressors, p, T.size());
     const Cofactors cofactors = cofactorsOf(M, p);
     basis.singular = isSingular(M, cofactors.det, p);
@@ -264,7 +272,7 @@ FitOutcome fitFromSums(const FitBasis& basis, const FitSums& sums, const std::ve
     if (std::optional<double> S =
             keepLaw ? std::nullopt : errorMeasureShortcut(fit, basis, T, lnKr, gasConstant))
         fit.S = *S;
-    else if (!measureError(fit, T, lnKr, gasConstant, keepLaw))
+    else if (!measureError(fit, T, &basis.logOfT, lnKr, gasConstant, keepLaw))
         return outcome;
     outcome.result = std::move(fit);
     return outcome;
@@ -277,7 +285,7 @@ FitOutcome resultOfLaw(double lnA, double n, double invT, RateLaw law, const std
     FitResult fit = lawOf(beta, p, gasConstant);
     FitOutcome outcome;
     outcome.failure = FitFailure::Overflow;
-    if (!isUsable(beta, fit) || !measureError(fit, T, lnKr, gasConstant, keepLaw))
+    if (!isUsable(beta, fit) || !measureError(fit, T, nullptr, lnKr, gasConstant, keepLaw))
         return outcome;
     outcome.result = std::move(fit);
     return outcome;

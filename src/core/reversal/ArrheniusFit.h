@@ -4,6 +4,8 @@
 // explicit inverse. The summation orders are fixed so that every run gives the same
 // last digits.
 
+#include "numeric/ExactMath.h"
+
 #include <array>
 #include <optional>
 #include <vector>
@@ -39,11 +41,13 @@ FitOutcome fitRateLaw(const std::vector<double>& T, const std::vector<double>& l
                       double gasConstant);
 
 /// What a fit takes from the grid alone, the same for every reaction over that grid: the
-/// regressors 1, ln T (three parameters) and 1/T, and the inverse of the normal matrix.
+/// regressors 1, ln T (three parameters) and 1/T, the inverse of the normal matrix, and ln T
+/// taken apart for the powers of T that every law over the grid raises it to.
 struct FitBasis {
     int parameters = 3;
     bool singular = false;
     std::array<std::vector<double>, 3> regressors; ///< by parameter, point by point
+    std::vector<exact::LogOfBase> logOfT;
     std::array<std::array<double, 3>, 3> inverse{};
 };
 

@@ -210,10 +210,10 @@ struct Forward {
     double Ea = 0.0;
 };
 
-double forwardRate(const Forward& forward, double T, double gasConstant) {
+double forwardRate(const Forward& forward, const exact::LogOfBase& T, double gasConstant) {
     // T^0 is 1 whatever T: a forward law without a power skips it.
-    const double scaled = forward.n != 0.0 ? exact::pow(T, forward.n) * forward.A : 1.0 * forward.A;
-    return exact::exp(-forward.Ea / (T * gasConstant)) * scaled;
+    const double Tn = forward.n != 0.0 ? exact::powOfLog(T, forward.n) : 1.0;
+    return exact::exp(-forward.Ea / (T.x * gasConstant)) * (Tn * forward.A);
 }
 
 /// kr = kf / Kc at every point; false at the first that is zero, negative or not finite.
@@ -263,8 +263,9 @@ void rateConstantsAndFit(const ReversalRequest& request, const GridData& grid, c
         return;
     const std::vector<double>& T = grid.T();
     const size_t points = T.size();
+    const FitBasis& basis = grid.basis(request.law);
     for (size_t j = 0; j < points; ++j)
-        v.kf[j] = forwardRate(forward, T[j], request.gasConstant);
+        v.kf[j] = forwardRate(forward, basis.logOfT[j], request.gasConstant);
     if (readLeadingNumber(request.aText) == 0.0) {
         outcome.refusal = Refusal::ZeroA;
         return;
@@ -273,7 +274,6 @@ void rateConstantsAndFit(const ReversalRequest& request, const GridData& grid, c
         outcome.refusal = Refusal::NonPositiveKr;
         return;
     }
-    const FitBasis& basis = grid.basis(request.law);
     const FitSums sums = logarithms(basis, v, points);
     outcome.rateConstantsDone = true;
 
