@@ -131,10 +131,11 @@ TEST(ExactMath, GivesTheNearestDoubleToTheExactValue) {
             EXPECT_EQ(std::bit_cast<std::uint64_t>(got), std::bit_cast<std::uint64_t>(row.expected))
                 << where << ": " << got << " instead of " << row.expected;
         // A power from the base's logarithm taken apart once is the same power to the bit.
-        if (row.function == pow)
+        if (row.function == pow) {
             EXPECT_EQ(std::bit_cast<std::uint64_t>(exact::powOfLog(exact::logOfBase(row.x), row.y)),
                       std::bit_cast<std::uint64_t>(got))
                 << where;
+        }
     }
 }
 
