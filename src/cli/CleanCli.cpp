@@ -1,7 +1,7 @@
-#include "app/AppTexts.h"
 #include "cli/CliRun.h"
 #include "cli/Commands.h"
 #include "files/FileClash.h"
+#include "files/FileTexts.h"
 #include "files/TextFiles.h"
 #include "mechanism/CleanTexts.h"
 #include "mechanism/MechanismCleaner.h"

@@ -1,9 +1,9 @@
-#include "app/AppTexts.h"
-#include "app/Version.h"
 #include "cli/CliRun.h"
 #include "cli/Commands.h"
 #include "cli/Terminal.h"
 #include "files/ScratchFile.h"
+#include "program/FaceTexts.h"
+#include "program/Version.h"
 
 #include <CLI/CLI.hpp>
 

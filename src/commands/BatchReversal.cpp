@@ -4,7 +4,6 @@
 #include "app/Session.h"
 #include "batch/BatchTexts.h"
 #include "commands/BatchRun.h"
-#include "commands/MechanismCommands.h"
 #include "commands/OutputClash.h"
 
 #include <optional>
@@ -33,13 +32,11 @@ private:
 CommandResult batchPreconditions(Session& session) {
     REVEQfrm& form = session.form;
     form.Templbl.setCaption({});
-    if (session.common.SpeciesCount == 0)
-        return session.refuse(std::string(texts::ImportDatabaseFirst));
-    if (session.common.ReactionCount == 0)
-        return session.refuse(importMechanismFirst(session.common.MechanismPath));
-    // A list emptied since the load would give a file of headers only over a good one.
-    if (form.LOS2.count() == 0)
-        return session.refuse(std::string(texts::NothingToReverse));
+    const CommonValue& common = session.common;
+    if (std::optional<std::string> refused =
+            batchRefusal({common.SpeciesCount, common.ReactionCount,
+                          static_cast<std::size_t>(form.LOS2.count()), common.MechanismPath}))
+        return session.refuse(std::move(*refused));
     return session.checkPoints();
 }
 

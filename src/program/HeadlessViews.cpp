@@ -1,9 +1,8 @@
 #include "program/Headless.h"
 
-#include "app/AppTexts.h"
-#include "commands/MechanismCommands.h"
 #include "files/TextFiles.h"
 #include "mechanism/MechanismTexts.h"
+#include "program/FaceTexts.h"
 #include "text/ChemkinKeywords.h"
 #include "thermo/SpeciesProperties.h"
 #include "thermo/SpeciesRecord.h"
@@ -115,6 +114,11 @@ PropertiesView evaluateHeadless(const SpeciesView& shown, const std::string& tem
     view.H = property(Property::H);
     view.S = property(Property::S);
     return view;
+}
+
+ReversalFiles reversalFilesOf(const LoadedFiles& files) {
+    return {files.inputs.thermoPath, files.inputs.mechanismPath, files.publishedMechanismPath,
+            files.comparisonPath, files.workFolder};
 }
 
 CommandResult guarded(const std::function<CommandResult()>& command) {

@@ -229,4 +229,15 @@ CoefficientPatterns choosePatterns(std::string_view aText, std::string_view nTex
     return patterns;
 }
 
+std::string parseFailedText(const std::string& mechanismPath, int line, const std::string& newLine,
+                            std::string_view fault) {
+    std::string message = std::string(texts::ParseFailedFirstLine) + newLine +
+                          std::string(texts::ParseFailedSecondLine);
+    if (line <= 0)
+        return message;
+    return message + newLine + std::string(texts::ReactionLineStart) + std::to_string(line) +
+           std::string(texts::ReactionLineOf) + mechanismPath +
+           std::string(texts::ReactionLineEnd) + std::string(fault) + ".";
+}
+
 } // namespace zorbel

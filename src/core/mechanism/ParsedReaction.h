@@ -83,4 +83,9 @@ struct CoefficientPatterns {
 CoefficientPatterns choosePatterns(std::string_view aText, std::string_view nText,
                                    std::string_view eaText);
 
+/// The warning of a line that cannot be cut: the fixed two lines, then, for a line of
+/// the file (`line` from 1; 0 for none), where it stands and why. Lines end in `newLine`.
+std::string parseFailedText(const std::string& mechanismPath, int line, const std::string& newLine,
+                            std::string_view fault);
+
 } // namespace zorbel

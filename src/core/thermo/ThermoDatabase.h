@@ -22,4 +22,20 @@ std::vector<std::string> listSpeciesNames(const std::vector<std::string>& fileLi
 /// lines offer (a mechanism would list its reaction lines as species).
 bool holdsSpeciesRecord(const std::vector<std::string>& fileLines);
 
+/// A database as a load leaves it: its file and its species, sorted; `warning` names the
+/// records whose temperatures were read from their columns (empty when none were).
+struct LoadedDatabase {
+    std::string path;
+    std::vector<std::string> species;
+    std::string warning;
+};
+
+/// Loads a database file, or says why it is none: a file that cannot be read, or holds no
+/// species record. Both faces load through here, so that a file gets the same refusal.
+struct DatabaseLoad {
+    std::optional<LoadedDatabase> loaded;
+    std::string refusal;
+};
+DatabaseLoad loadDatabaseFile(const std::string& path);
+
 } // namespace zorbel
