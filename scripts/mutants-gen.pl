@@ -115,6 +115,7 @@ sub candidates {
     my %found = map { $_ => [] } @kinds;
     my $inComment = 0;
     my $previous = '';
+    my @windowsOnly;
     for my $i (0 .. $#lines) {
         my $line = $lines[$i];
         if ($inComment) {
@@ -125,6 +126,19 @@ sub candidates {
             $inComment = 1;
             next;
         }
+        # Code only Windows compiles is tested by the Windows build under Wine, not by the
+        # build the mutants run in: a mutant there could never be caught, nor be a fault here.
+        if ($line =~ /^\s*#\s*(ifdef|ifndef|if|elif|else|endif)\b(.*)$/) {
+            my ($directive, $condition) = ($1, $2);
+            my $windows = $condition =~ /_WIN32/;
+            my $negated = $directive eq 'ifndef' || $condition =~ /!\s*defined\s*\(?\s*_WIN32/;
+            if ($directive =~ /^if/) { push @windowsOnly, $windows && !$negated ? 1 : $windows ? -1 : 0; }
+            elsif ($directive eq 'else' && @windowsOnly) { $windowsOnly[-1] = -$windowsOnly[-1]; }
+            elsif ($directive eq 'elif' && @windowsOnly) { $windowsOnly[-1] = $windows && !$negated ? 1 : 0; }
+            elsif ($directive eq 'endif') { pop @windowsOnly; }
+            next;
+        }
+        next if grep { $_ > 0 } @windowsOnly;
         next if $line =~ /^\s*(#|\/\/|static_assert|namespace|template)/;
         my $code = codeOnly($line);
         next if $code =~ /^\s*$/;

@@ -7,6 +7,7 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <iomanip>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -28,13 +29,10 @@ constexpr std::string_view UnknownSpecies = "No species of that name in the data
 
 /// Labels are padded to one width, then "= " and the text as shown (plain
 /// numbers keep their leading blank).
-constexpr std::size_t labelWidth = 12;
+constexpr int labelWidth = 12;
 
 void printShown(std::string_view label, std::string_view text) {
-    std::string padded(label);
-    if (padded.size() < labelWidth)
-        padded.append(labelWidth - padded.size(), ' ');
-    std::cout << padded << "= " << text << '\n';
+    std::cout << std::left << std::setw(labelWidth) << label << std::right << "= " << text << '\n';
 }
 
 struct SpeciesOptions {

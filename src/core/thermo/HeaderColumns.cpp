@@ -39,9 +39,10 @@ std::optional<std::string> defaultCommon(const std::vector<std::string>& fileLin
         const std::vector<Word> words = wordsOf(fileLines[i]);
         if (words.empty() || words.front().text.starts_with('!'))
             continue;
-        if (toUpperAscii(words.front().text) != thermoKeyword || i + 1 >= fileLines.size())
+        const std::size_t limitsLine = i + 1;
+        if (toUpperAscii(words.front().text) != thermoKeyword || limitsLine == fileLines.size())
             return std::nullopt;
-        const std::vector<Word> limits = wordsOf(fileLines[i + 1]);
+        const std::vector<Word> limits = wordsOf(fileLines[limitsLine]);
         if (limits.size() < 3)
             return std::nullopt;
         return fieldNumber(limits[1].text);
