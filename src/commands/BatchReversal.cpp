@@ -168,10 +168,9 @@ std::vector<int> selectedIndices(const ListBox& list) {
 /// previous file stays as it was; then the user confirms. Nothing when the run may start.
 std::optional<CommandResult> refusalOfSelection(Session& session, std::size_t chosen) {
     const std::string& newLine = session.common.NewLine;
-    if (chosen < 2) {
-        session.platform.showMessage(
-            {std::string(texts::SelectMore) + newLine + std::string(texts::ToUseButton),
-             std::string(texts::WarningTitle), MessageButtons::Ok, MessageIcon::None});
+    if (std::optional<std::string> refused = selectionRefusal(chosen, newLine)) {
+        session.platform.showMessage({std::move(*refused), std::string(texts::WarningTitle),
+                                      MessageButtons::Ok, MessageIcon::None});
         return CommandResult::refused({}); // the box has said why
     }
     if (!confirmed(session,

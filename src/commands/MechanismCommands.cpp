@@ -24,10 +24,6 @@ TextBox& box(REVEQfrm& form, int index) {
     return form.PropTxt[static_cast<std::size_t>(index)];
 }
 
-bool isEmptySlot(const TextBox& slot) {
-    return slot.text() == texts::EmptySlotMark;
-}
-
 /// What a load does once its file has been read: no mechanism, an empty panel.
 void forgetMechanism(Session& session) {
     REVEQfrm& form = session.form;
@@ -148,16 +144,13 @@ void showSlots(REVEQfrm& form, const ParsedReaction& parsed) {
         slotBox(form, slot).setText(parsed.Slots[static_cast<std::size_t>(slot)]);
     if (parsed.Irreversible)
         form.EgalLbl.setCaption(std::string(texts::IrreversibleArrow));
+    const PanelMarks marks = panelMarks(parsed);
     for (int slot = 0; slot < slotCount; ++slot) {
-        if (isEmptySlot(slotBox(form, slot)))
+        if (!marks.slotShown[static_cast<std::size_t>(slot)])
             slotBox(form, slot).setVisible(false);
     }
-    // A plus sign goes with the species it stands before on the reactant side, after on
-    // the product side: reactants fill their last slots, products their first.
-    form.PlusLbl[0].setVisible(!isEmptySlot(slotBox(form, 0)));
-    form.PlusLbl[1].setVisible(!isEmptySlot(slotBox(form, 1)));
-    form.PlusLbl[2].setVisible(!isEmptySlot(slotBox(form, 4)));
-    form.PlusLbl[3].setVisible(!isEmptySlot(slotBox(form, 5)));
+    for (std::size_t plus = 0; plus < marks.plusShown.size(); ++plus)
+        form.PlusLbl[plus].setVisible(marks.plusShown[plus]);
 }
 
 } // namespace

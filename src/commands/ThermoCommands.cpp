@@ -102,7 +102,7 @@ void emptyTemperatureBoxes(REVEQfrm& form) {
 
 /// A record that cannot be computed with shows no numbers at all, so that no property is
 /// evaluated from it, and lblerror says why.
-CommandResult refuseRecord(Session& session, const std::string& name, const SpeciesRecord& record) {
+CommandResult refuseRecord(Session& session, std::string refusal) {
     REVEQfrm& form = session.form;
     CommonValue& common = session.common;
     common.TLow.clear();
@@ -112,7 +112,7 @@ CommandResult refuseRecord(Session& session, const std::string& name, const Spec
     form.Lbl10.setCaption({});
     form.Lbl11.setCaption({});
     emptyCoefficientBoxes(form);
-    return session.refuse(recordRefusal(name, record, common.ThermoPath, true));
+    return session.refuse(std::move(refusal));
 }
 
 } // namespace
@@ -123,13 +123,11 @@ CommandResult refuseRecord(Session& session, const std::string& name, const Spec
 CommandResult showSpecies(Session& session) {
     REVEQfrm& form = session.form;
     CommonValue& common = session.common;
-    std::optional<SpeciesRecord> record;
-    const std::string name = form.LOS1.selectedText();
-    if (std::optional<std::vector<std::string>> lines = readDatabaseLines(common.ThermoPath))
-        record = findSpeciesRecord(*lines, name);
+    SpeciesLookup lookup = lookUpSpecies(common.ThermoPath, form.LOS1.selectedText());
+    const std::optional<SpeciesRecord>& record = lookup.record;
     CommandResult result;
-    if (record && record->fault) {
-        result = refuseRecord(session, name, *record);
+    if (lookup.found && !record) {
+        result = refuseRecord(session, std::move(lookup.refusal));
     } else if (record) {
         forgetRefusal(form);
         common.TLow = record->TLow;
@@ -142,7 +140,7 @@ CommandResult showSpecies(Session& session) {
         for (std::size_t i = 0; i < coefficientBoxes; ++i)
             form.PropTxt[i].setText(record->coefficientTexts[i]);
     } else {
-        result = CommandResult::refused(couldNotBeRead(texts::TheSpeciesRecord, name));
+        result = CommandResult::refused(std::move(lookup.refusal));
     }
     emptyTemperatureBoxes(form);
     return result;

@@ -115,10 +115,8 @@ CommandResult reverseSelected(const LoadedFiles& files, const BatchRequest& requ
     std::vector<int> chosen = request.selection;
     std::sort(chosen.begin(), chosen.end());
     chosen.erase(std::unique(chosen.begin(), chosen.end()), chosen.end());
-    if (chosen.size() < 2) {
-        face.message(std::string(texts::WarningTitle), std::string(texts::SelectMore) +
-                                                           files.newLine +
-                                                           std::string(texts::ToUseButton));
+    if (std::optional<std::string> refused = selectionRefusal(chosen.size(), files.newLine)) {
+        face.message(std::string(texts::WarningTitle), *refused);
         return CommandResult::refused({}); // the box has said why
     }
     face.message(std::string(texts::ReverseSelectedTitle),

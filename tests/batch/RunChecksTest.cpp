@@ -46,6 +46,11 @@ TEST(RunChecks, TheFirstMissingInputIsRefusedInItsWords) {
     };
     for (const auto& c : reverses)
         EXPECT_EQ(said(reverseRefusal(c.species, c.shown)), c.refusal);
+
+    // Reverse Selected wants two reactions at least; its box's lines end as the face's.
+    EXPECT_EQ(said(selectionRefusal(1, "|")),
+              std::string(texts::SelectMore) + "|" + std::string(texts::ToUseButton));
+    EXPECT_EQ(said(selectionRefusal(2, "|")), "(goes on)");
 }
 
 TEST(RunChecks, PointsAreRefusedOutsideThreeToTenThousandAsTyped) {

@@ -37,6 +37,12 @@ std::optional<std::string> batchRefusal(const LoadedCounts& loaded) {
     return std::nullopt;
 }
 
+std::optional<std::string> selectionRefusal(std::size_t chosen, const std::string& newLine) {
+    if (chosen < 2)
+        return std::string(texts::SelectMore) + newLine + std::string(texts::ToUseButton);
+    return std::nullopt;
+}
+
 std::optional<std::string> reverseRefusal(int speciesCount, const ShownReaction& shown) {
     if (std::optional<std::string> refused = databaseRefusal(speciesCount))
         return refused;

@@ -37,6 +37,10 @@ struct LoadedCounts {
 /// emptied since the load would give a file of headers only over a good one.
 std::optional<std::string> batchRefusal(const LoadedCounts& loaded);
 
+/// Reverse Selected: a selection of fewer than two reactions is refused, in a box whose
+/// lines end in `newLine`, before anything is asked or opened.
+std::optional<std::string> selectionRefusal(std::size_t chosen, const std::string& newLine);
+
 /// What the reaction panel shows, as Reverse checks it.
 struct ShownReaction {
     bool nothingShown = false; ///< no slot and no coefficient: no reaction was picked

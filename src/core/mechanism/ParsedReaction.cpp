@@ -240,4 +240,19 @@ std::string parseFailedText(const std::string& mechanismPath, int line, const st
            std::string(texts::ReactionLineEnd) + std::string(fault) + ".";
 }
 
+PanelMarks panelMarks(const ParsedReaction& parsed) {
+    PanelMarks marks;
+    marks.slotShown.fill(true);
+    marks.plusShown.fill(true);
+    if (parsed.Failed)
+        return marks;
+    for (std::size_t slot = 0; slot < marks.slotShown.size(); ++slot)
+        marks.slotShown[slot] = parsed.Slots[slot] != texts::EmptySlotMark;
+    // A plus sign goes with the species it stands before on the reactant side, after on
+    // the product side: reactants fill their last slots, products their first.
+    const auto& shown = marks.slotShown;
+    marks.plusShown = {shown[0], shown[1], shown[4], shown[5]};
+    return marks;
+}
+
 } // namespace zorbel

@@ -87,4 +87,15 @@ DatabaseLoad loadDatabaseFile(const std::string& path) {
     return {LoadedDatabase{path, listSpeciesNames(*lines), columnsWarning(*lines)}, {}};
 }
 
+SpeciesLookup lookUpSpecies(const std::string& thermoPath, const std::string& name) {
+    std::optional<SpeciesRecord> record;
+    if (std::optional<std::vector<std::string>> lines = readDatabaseLines(thermoPath))
+        record = findSpeciesRecord(*lines, name);
+    if (!record)
+        return {std::nullopt, couldNotBeRead(texts::TheSpeciesRecord, name), false};
+    if (record->fault)
+        return {std::nullopt, recordRefusal(name, *record, thermoPath, true), true};
+    return {std::move(record), {}, true};
+}
+
 } // namespace zorbel

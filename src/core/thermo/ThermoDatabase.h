@@ -1,6 +1,8 @@
 #pragma once
 // Reading a thermodynamic database file: its lines, and the species names it lists.
 
+#include "thermo/SpeciesRecord.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,5 +39,15 @@ struct DatabaseLoad {
     std::string refusal;
 };
 DatabaseLoad loadDatabaseFile(const std::string& path);
+
+/// A species looked up for the panel, in the file as it is now: its record, or why it
+/// cannot be shown. `found` tells a record that cannot be computed with (refused in its
+/// words) from a record that is gone, or a file that is (the previous species stays shown).
+struct SpeciesLookup {
+    std::optional<SpeciesRecord> record;
+    std::string refusal;
+    bool found = false;
+};
+SpeciesLookup lookUpSpecies(const std::string& thermoPath, const std::string& name);
 
 } // namespace zorbel
