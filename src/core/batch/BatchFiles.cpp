@@ -6,6 +6,8 @@
 #include "reversal/ReversalTexts.h"
 #include "text/StringOps.h"
 
+#include <algorithm>
+
 namespace zorbel {
 
 std::string parseTextOf(const std::string& listed) {
@@ -53,12 +55,15 @@ bool BatchFiles::create(const std::string& path, const DateTime& now) {
 /// in increasing order, all or a selection.
 std::vector<std::size_t>
 BatchFiles::listIndicesOf(const std::vector<std::string>& parseTexts) const {
+    const auto& listed = inputs_.listed;
     std::vector<std::size_t> indices;
-    std::size_t i = 0;
+    auto from = listed.begin();
     for (const std::string& text : parseTexts) {
-        while (i < inputs_.listed.size() && parseTextOf(inputs_.listed[i]) != text)
-            ++i;
-        indices.push_back(i < inputs_.listed.size() ? i++ : inputs_.listed.size());
+        from = std::find_if(from, listed.end(),
+                            [&text](const auto& entry) { return parseTextOf(entry) == text; });
+        indices.push_back(static_cast<std::size_t>(from - listed.begin()));
+        if (from != listed.end())
+            ++from; // the next reaction of the run stands after this one
     }
     return indices;
 }

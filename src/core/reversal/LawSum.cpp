@@ -135,8 +135,7 @@ void descend(const Points& points, const Shape& shape, double mu, Vector& theta)
                 damping *= 10.0;
                 continue;
             }
-            if (longest > radius)
-                step *= radius / longest;
+            step *= std::min(1.0, radius / longest); // within the trusted radius
             const Vector next = theta + step;
             double nextValue = std::numeric_limits<double>::infinity();
             if (evaluate(points, shape, next, trial, nullptr))
