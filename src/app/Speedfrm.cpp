@@ -2,6 +2,7 @@
 
 #include "app/AppTexts.h"
 #include "files/TextFiles.h"
+#include "numeric/ExactMath.h"
 #include "reversal/ReactionReversal.h"
 #include "text/NumberText.h"
 
@@ -13,8 +14,8 @@ namespace zorbel {
 Speedfrm::Row chartRow(const std::string& temperature, const std::string& lnKr, double c0,
                        double c1, double c2) {
     const double T = readLeadingNumber(temperature);
-    const std::string x = generalNumber(std::pow(T, -1.0) * 1000.0);
-    return {x, lnKr, x, generalNumber(c0 + c1 * std::log(T) + c2 / T), temperature};
+    const std::string x = generalNumber(exact::pow(T, -1.0) * 1000.0);
+    return {x, lnKr, x, generalNumber(c0 + c1 * exact::log(T) + c2 / T), temperature};
 }
 
 Speedfrm reversalChart(std::string reaction, const ReversalOutcome& outcome) {

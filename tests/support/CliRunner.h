@@ -10,11 +10,9 @@
 #include <string>
 
 #ifdef _WIN32
-#include <process.h>
 #define pclose _pclose
 #else
 #include <sys/wait.h>
-#include <unistd.h>
 #endif
 
 namespace zorbel::testing {
@@ -34,11 +32,7 @@ inline std::string quoted(const std::string& path) {
 inline CliResult runCli(const std::string& arguments) {
     static std::atomic<int> runs{0};
     // The process in the name: test programs that run at once share the temporary folder.
-#ifdef _WIN32
-    const std::string id = std::to_string(_getpid()) + "-" + std::to_string(runs++);
-#else
-    const std::string id = std::to_string(getpid()) + "-" + std::to_string(runs++);
-#endif
+    const std::string id = std::to_string(processId()) + "-" + std::to_string(runs++);
     const auto errFile = std::filesystem::temp_directory_path() / ("zorbel-cli-err-" + id);
     const std::string command =
         quoted(ZORBEL_CLI_PATH) + " " + arguments + " 2>" + quoted(errFile.string());

@@ -10,7 +10,24 @@
 #include <string_view>
 #include <vector>
 
+#ifdef _WIN32
+#include <process.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace zorbel::testing {
+
+/// This test program's process, which names its temporary files apart from those of the
+/// same test running in another build at the same time (under the address sanitizer even the
+/// objects' addresses repeat from one process to the next).
+inline long processId() {
+#ifdef _WIN32
+    return _getpid();
+#else
+    return static_cast<long>(getpid());
+#endif
+}
 
 /// The public CHEMKIN files beside the repository; tests that need them skip without.
 inline std::filesystem::path sharedData() {
@@ -40,7 +57,8 @@ public:
             if (c == '/')
                 c = '_';
         }
-        path_ = base / (name + "-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+        path_ = base / (name + "-" + std::to_string(processId()) + "-" +
+                        std::to_string(reinterpret_cast<std::uintptr_t>(this)));
         removeAll();
         std::filesystem::create_directories(path_);
     }

@@ -44,8 +44,10 @@ ReversalRun::ReversalRun(std::vector<std::string> parseTexts, const RunSettings&
 ReactionResult ReversalRun::compute(std::size_t k, const ForwardTexts* previous) {
     ReactionResult result = computeReaction(parseTexts_[k], settings_, start_.patterns, previous,
                                             species_, duplicate(k), start_.kept);
-    const bool summable = k >= start_.kinds.size() || start_.kinds[k] == ReactionKind::Elementary ||
-                          start_.kinds[k] == ReactionKind::ThirdBody;
+    // A PLOG reaction's rate is in its PLOG/ lines, each summed on its own; the reaction line's
+    // law of any other kind is a rate, or a falloff's limit whose sum the other limit follows.
+    const bool summable = k >= start_.kinds.size() || (start_.kinds[k] != ReactionKind::Plog &&
+                                                       start_.kinds[k] != ReactionKind::Other);
     holdTolerance(result, start_.patterns, tolerance_, summable ? largestSumTerms : 1, species_);
     return result;
 }

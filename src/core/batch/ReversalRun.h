@@ -25,8 +25,9 @@ struct RunStart {
     CoefficientPatterns patterns;
     ForwardTexts previous;
     /// The kind of each reaction, in the run's order, when the file says: under a
-    /// tolerance only an elementary or third-body reaction's reverse may be a sum (a
-    /// falloff blending cannot be summed). Empty: every reaction may.
+    /// tolerance the reverse of the reaction line's law may be a sum unless the reaction is
+    /// a PLOG one (its pressures are summed each on its own) or of a form not reversed.
+    /// Empty: every reaction's may.
     std::vector<ReactionKind> kinds;
     /// By reaction: a member of a DUPLICATE group (a reaction beyond its end is none).
     std::vector<bool> duplicate;

@@ -1,5 +1,6 @@
 #include "batch/ReverseSum.h"
 
+#include "numeric/ExactMath.h"
 #include "reversal/GridData.h"
 #include "reversal/LawSum.h"
 #include "reversal/MinimaxFit.h"
@@ -15,7 +16,7 @@ namespace {
 
 std::array<std::string, 3> termTexts(const LawTerm& term, const CoefficientPatterns& patterns,
                                      double gasConstant) {
-    return {formatNumber(std::exp(term.lnA), patterns.AFormat),
+    return {formatNumber(exact::exp(term.lnA), patterns.AFormat),
             formatNumber(term.n, patterns.NFormat),
             formatNumber(-term.invT * gasConstant, patterns.EaFormat)};
 }
@@ -25,6 +26,7 @@ WrittenSum written(const LawSum& sum, const CoefficientPatterns& patterns,
                    const std::vector<double>& T, const std::vector<double>& lnK,
                    double gasConstant) {
     WrittenSum result;
+    result.laws = sum.terms;
     std::vector<RateLawValues> laws;
     for (const LawTerm& term : sum.terms) {
         result.terms.push_back(termTexts(term, patterns, gasConstant));
@@ -71,7 +73,7 @@ std::optional<Fitted> fewestWithin(const std::vector<double>& T, const std::vect
     std::optional<LawSum> fewer;
     // The search stops short of the tolerance by a margin for the rounding of the written
     // texts and the points between those it searched on.
-    const double enough = 0.5 * std::log1p(tolerance);
+    const double enough = 0.5 * exact::log1p(tolerance);
     for (std::size_t count = 1; count <= largestTerms; ++count) {
         std::optional<LawSum> sum = count == 1 ? singleLaw(T, lnK, request.law, splits)
                                                : fitLawSum(T, lnK, request.law, count, splits,
@@ -92,14 +94,38 @@ std::optional<Fitted> fewestWithin(const std::vector<double>& T, const std::vect
 /// ratio of the two laws, itself a law, which every term takes on.
 LawSum shifted(LawSum sum, const RateLawValues& from, const RateLawValues& to, double R) {
     for (LawTerm& term : sum.terms) {
-        term.lnA += std::log(to.A / from.A);
+        term.lnA += exact::log(to.A / from.A);
         term.n += to.n - from.n;
         term.invT -= (to.Ea - from.Ea) / R;
     }
     return sum;
 }
 
+const std::vector<double>& gridOf(const ReversalRequest& request, const ReversalOutcome& outcome,
+                                  SpeciesProvider& species) {
+    return species
+        .grid({outcome.range.cold, outcome.range.hot, request.points, request.reciprocalSpacing})
+        .T();
+}
+
+RateLawValues forwardLaw(const ReversalRequest& request) {
+    return lawOfTexts({request.aText, request.nText, request.eaText});
+}
+
 } // namespace
+
+std::optional<WrittenSum> movedSum(const ReversalRequest& request, const ReversalOutcome& outcome,
+                                   const SumShape& shape, const CoefficientPatterns& patterns,
+                                   double tolerance, SpeciesProvider& species) {
+    const std::optional<std::vector<double>> lnK = exactLnKr(request, outcome, species);
+    if (!lnK)
+        return std::nullopt;
+    WrittenSum moved =
+        written(shifted(shape.sum, shape.forward, forwardLaw(request), request.gasConstant),
+                patterns, gridOf(request, outcome, species), *lnK, request.gasConstant);
+    moved.met = moved.deviation.largest <= tolerance;
+    return moved;
+}
 
 std::optional<WrittenSum> reverseWithin(const ReversalRequest& request,
                                         const ReversalOutcome& outcome,
@@ -112,11 +138,8 @@ std::optional<WrittenSum> reverseWithin(const ReversalRequest& request,
     const std::optional<std::vector<double>> lnK = exactLnKr(request, outcome, species);
     if (!lnK)
         return std::nullopt;
-    const std::vector<double>& T = species
-                                       .grid({outcome.range.cold, outcome.range.hot, request.points,
-                                              request.reciprocalSpacing})
-                                       .T();
-    const RateLawValues forward = lawOfTexts({request.aText, request.nText, request.eaText});
+    const std::vector<double>& T = gridOf(request, outcome, species);
+    const RateLawValues forward = forwardLaw(request);
     std::optional<WrittenSum> best;
     if (shape != nullptr && shape->has_value()) {
         const LawSum moved =

@@ -22,6 +22,7 @@ class SpeciesProvider;
 /// whether it holds the tolerance.
 struct WrittenSum {
     std::vector<std::array<std::string, 3>> terms; ///< A, n and Ea texts of each law
+    std::vector<LawTerm> laws; ///< the laws as fitted, before their texts round them
     Deviation deviation;
     std::string errorText; ///< S of a single law, as a REV/ line writes it
     bool met = false;
@@ -47,5 +48,14 @@ std::optional<WrittenSum> reverseWithin(const ReversalRequest& request,
                                         const CoefficientPatterns& patterns, double tolerance,
                                         std::size_t largestTerms, SpeciesProvider& species,
                                         std::optional<SumShape>* shape = nullptr);
+
+/// The sum of `shape` moved to the forward law of `request`, as written in the run's number
+/// patterns and judged against its kf/Kc, whatever its error. A falloff's limits take the
+/// sum fitted for one of them this way: every term then has the same reduced pressure and
+/// blending, so the terms add up to the sum's share of the forward rate at every pressure.
+/// Nothing when kf/Kc cannot be had at full precision.
+std::optional<WrittenSum> movedSum(const ReversalRequest& request, const ReversalOutcome& outcome,
+                                   const SumShape& shape, const CoefficientPatterns& patterns,
+                                   double tolerance, SpeciesProvider& species);
 
 } // namespace zorbel

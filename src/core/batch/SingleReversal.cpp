@@ -3,6 +3,7 @@
 #include "batch/ResultLines.h"
 #include "files/TextFiles.h"
 #include "mechanism/MechanismTexts.h"
+#include "numeric/ExactMath.h"
 #include "reversal/ReversalTexts.h"
 #include "text/ChemkinKeywords.h"
 #include "text/NumberText.h"
@@ -182,8 +183,9 @@ bool writeReactionTable(const std::string& path, const ReactionResult& result) {
     std::string row;
     for (size_t j = 0; j < s.T.size(); ++j) {
         row.clear();
-        for (double value : {s.T[j], s.deltaH[j], s.deltaS[j], s.Kp[j], s.Kc[j], s.kf[j], s.kr[j],
-                             std::log(s.kf[j]), s.lnKr[j], std::log(fit.krLS[j]), fit.krLS[j]}) {
+        for (double value :
+             {s.T[j], s.deltaH[j], s.deltaS[j], s.Kp[j], s.Kc[j], s.kf[j], s.kr[j],
+              exact::log(s.kf[j]), s.lnKr[j], exact::log(fit.krLS[j]), fit.krLS[j]}) {
             row += plainNumber(value);
             row += '\t';
         }

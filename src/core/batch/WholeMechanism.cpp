@@ -217,6 +217,15 @@ void holdAuxiliaryTolerance(const ReactionBlock& block, const ReversalRequest& r
     reversed.more.assign(laws.begin() + 1, laws.end());
 }
 
+/// The reaction's request with the law of an auxiliary line, by its size.
+ReversalRequest auxiliaryRequest(const AuxiliaryLaw& law, ReversalRequest request) {
+    const bool negative = !law.texts[0].empty() && law.texts[0].front() == '-';
+    request.aText = negative ? law.texts[0].substr(1) : law.texts[0];
+    request.nText = law.texts[1];
+    request.eaText = law.texts[2];
+    return request;
+}
+
 /// A law of an auxiliary line, reversed as the reaction's own law; nothing, with the reason
 /// in the record, when it cannot be. A negative A (a term of a sum of laws) is reversed by
 /// its size and keeps its sign: Kc is the same for every term.
@@ -228,11 +237,8 @@ std::optional<ReversedLaw> reverseAuxiliary(const ReactionBlock& block, const Au
         markNotReversed(record, why);
         return std::nullopt;
     }
-    ReversalRequest request = fitted.request;
     const bool negative = !law.texts[0].empty() && law.texts[0].front() == '-';
-    request.aText = negative ? law.texts[0].substr(1) : law.texts[0];
-    request.nText = law.texts[1];
-    request.eaText = law.texts[2];
+    const ReversalRequest request = auxiliaryRequest(law, fitted.request);
     const ReversalOutcome outcome = reverseReaction(request, fitted.species, SeriesKept::None);
     if (!outcome.fit) {
         markNotReversed(record, why + ", " + std::string(refusalReason(outcome.refusal)));
@@ -281,9 +287,55 @@ void closeRevLine(std::string& revLine) {
     revLine.insert(comment == std::string::npos ? revLine.size() : comment, texts::RevClose);
 }
 
+/// A falloff or chemically activated reaction whose reverse is a sum: one DUPLICATE reverse
+/// reaction per law of the sum fitted for its reaction line's law, each with the other limit
+/// moved by the same factor, so that all share the reduced pressure and the blending of the
+/// reverse rate and add up to the sum's share of it at every pressure. False, writing
+/// nothing and leaving the record as it was, when a law cannot be reversed so.
+bool writeBlendedSum(const std::vector<std::string>& lines, const ReactionBlock& block,
+                     const std::vector<std::string>& notes, EntryRecord& record,
+                     const FittedReaction& fitted, std::vector<std::string>& out) {
+    const WrittenSum& sum = *fitted.sum;
+    std::vector<ReverseMember> members;
+    for (ReversedLaw& law : sumLaws(block, sum, fitted.tolerance, {}))
+        members.push_back({std::move(law), {}, {}});
+    members.front().notes = notes;
+    const SumShape shape{
+        LawSum{sum.laws, 0.0},
+        lawOfTexts({fitted.request.aText, fitted.request.nText, fitted.request.eaText})};
+    Deviation worst = sum.deviation;
+    for (const AuxiliaryLaw& law : auxiliaryLaws(lines, block)) {
+        // A limit's A is a rate's size: a negative one is no term of a sum.
+        if (!law.readable || law.texts[0].empty() || law.texts[0].front() == '-')
+            return false;
+        const ReversalRequest request = auxiliaryRequest(law, fitted.request);
+        const ReversalOutcome outcome = reverseReaction(request, fitted.species, SeriesKept::None);
+        const std::optional<WrittenSum> moved =
+            outcome.fit ? movedSum(request, outcome, shape, fitted.patterns, fitted.tolerance,
+                                   fitted.species)
+                        : std::nullopt;
+        if (!moved || moved->terms.size() != members.size())
+            return false;
+        std::vector<ReversedLaw> terms = sumLaws(block, *moved, fitted.tolerance, {});
+        for (std::size_t i = 0; i < members.size(); ++i)
+            members[i].laws.push_back(std::move(terms[i]));
+        if (!(moved->deviation.largest <= worst.largest))
+            worst = moved->deviation;
+    }
+    if (!writeSumPair(lines, block, members, out))
+        return false;
+    record.outcome = EntryOutcome::Pair;
+    record.reverse = sum.terms.front();
+    record.quality = worst;
+    record.terms = sum.terms.size();
+    return true;
+}
+
 bool writeReversePair(const std::vector<std::string>& lines, const ReactionBlock& block,
                       const std::vector<std::string>& notes, EntryRecord& record,
                       const FittedReaction& fitted, std::vector<std::string>& out) {
+    if (fitted.sum != nullptr && writeBlendedSum(lines, block, notes, record, fitted, out))
+        return true;
     ReverseMember member;
     member.high.texts = record.reverse;
     if (record.quality)

@@ -63,8 +63,8 @@ struct FittedReaction {
     SpeciesProvider& species;
     /// The largest error a reverse rate may have, a fraction; 0 for none.
     double tolerance = 0.0;
-    /// The laws that stand for the reverse rate of an elementary or third-body reaction
-    /// when one law cannot; null for one law.
+    /// The laws that stand for the reverse of the reaction line's law when one law cannot
+    /// (of a falloff or chemically activated reaction, for that limit); null for one law.
     const WrittenSum* sum = nullptr;
 };
 

@@ -1,6 +1,7 @@
 #include "comparison/Annotation.h"
 
 #include "comparison/ComparisonTexts.h"
+#include "numeric/ExactMath.h"
 #include "reversal/ReversalTexts.h"
 #include "text/ChemkinKeywords.h"
 #include "text/NumberText.h"
@@ -120,11 +121,11 @@ std::optional<std::vector<ReversedReaction>> pairResults(const std::vector<std::
 }
 
 double rateConstant(double A, double n, double E, double T) {
-    return A * std::pow(T, n) * std::exp(-E / (comparisonGasConstant * T));
+    return A * exact::pow(T, n) * exact::exp(-E / (comparisonGasConstant * T));
 }
 
 double decimalLog(double x) {
-    return std::log(x) / std::log(10.0);
+    return exact::log(x) / exact::log(10.0);
 }
 
 double rateConstant(std::string_view aText, std::string_view nText, std::string_view eaText,

@@ -1,5 +1,6 @@
 #include "reversal/ArrheniusFit.h"
 
+#include "numeric/ExactMath.h"
 #include "text/NumberPatterns.h"
 #include "text/NumberText.h"
 
@@ -25,7 +26,7 @@ double regressor(int i, double t, int parameters) {
     if (i == 0)
         return 1.0;
     if (parameters == 3 && i == 1)
-        return std::log(t);
+        return exact::log(t);
     return 1.0 / t;
 }
 
@@ -133,7 +134,7 @@ Vector solve(const Matrix& Q, const FitSums& b, int p) {
 FitResult lawOf(const Vector& beta, int p, double gasConstant) {
     FitResult fit;
     fit.FitLnA = beta[0];
-    fit.RevA = std::exp(beta[0]);
+    fit.RevA = exact::exp(beta[0]);
     if (p == 2) {
         fit.RevN = 0.0;
         fit.FitN = 0.0;
@@ -167,13 +168,13 @@ bool measureError(FitResult& fit, const std::vector<double>& T, const double* ln
     const bool power = fit.RevN != 0.0;
     double S = 0.0;
     for (size_t j = 0; j < n; ++j) {
-        const double scaled = power ? std::pow(T[j], fit.RevN) * fit.RevA : 1.0 * fit.RevA;
-        const double kr = std::exp(-fit.RevEa / (T[j] * gasConstant)) * scaled;
+        const double scaled = power ? exact::pow(T[j], fit.RevN) * fit.RevA : 1.0 * fit.RevA;
+        const double kr = exact::exp(-fit.RevEa / (T[j] * gasConstant)) * scaled;
         if (!std::isfinite(kr) || kr <= 0.0)
             return false;
         if (keepLaw)
             fit.krLS[j] = kr;
-        const double difference = std::log(kr) - lnKr[j];
+        const double difference = exact::log(kr) - lnKr[j];
         S = S + difference * difference;
     }
     fit.S = S;
@@ -198,7 +199,7 @@ constexpr double errorMargin = 64.0 * unit;
 std::optional<double> errorMeasureShortcut(const FitResult& fit, const FitBasis& basis,
                                            const std::vector<double>& T, const double* lnKr,
                                            double gasConstant) {
-    const double lnA = std::log(fit.RevA);
+    const double lnA = exact::log(fit.RevA);
     const double* lnT = basis.parameters == 3 ? basis.regressors[1].data() : nullptr;
     double S = 0.0;
     double bound = 0.0;

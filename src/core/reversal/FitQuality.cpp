@@ -1,5 +1,6 @@
 #include "reversal/FitQuality.h"
 
+#include "numeric/ExactMath.h"
 #include "reversal/GridData.h"
 #include "reversal/SpeciesProvider.h"
 #include "text/NumberText.h"
@@ -36,8 +37,8 @@ public:
             return {};
         if (notANumber_)
             return {std::numeric_limits<double>::infinity(), T[atNotANumber_]};
-        const double up = std::fabs(std::expm1(highest_));
-        const double down = std::fabs(std::expm1(lowest_));
+        const double up = std::fabs(exact::expm1(highest_));
+        const double down = std::fabs(exact::expm1(lowest_));
         return up >= down ? Deviation{up, T[atHighest_]} : Deviation{down, T[atLowest_]};
     }
 
@@ -171,10 +172,10 @@ RateLawValues lawOfTexts(const std::array<std::string, 3>& texts) {
 
 std::vector<double> lawLogarithms(const RateLawValues& law, const std::vector<double>& T,
                                   double gasConstant) {
-    const double lnA = std::log(law.A);
+    const double lnA = exact::log(law.A);
     std::vector<double> ln(T.size());
     for (std::size_t j = 0; j < T.size(); ++j)
-        ln[j] = lnA + law.n * std::log(T[j]) - law.Ea / (gasConstant * T[j]);
+        ln[j] = lnA + law.n * exact::log(T[j]) - law.Ea / (gasConstant * T[j]);
     return ln;
 }
 
@@ -194,7 +195,7 @@ std::optional<Deviation> fitQuality(const ReversalRequest& request, const Revers
     const RateLawValues forward = lawOfTexts({request.aText, request.nText, request.eaText});
     const double dn = outcome.series.deltaN;
     Weights laws;
-    laws.one = std::log(law.A) - std::log(forward.A) - dn * std::log(gasConstantCm3Atm);
+    laws.one = exact::log(law.A) - exact::log(forward.A) - dn * exact::log(gasConstantCm3Atm);
     laws.lnT = law.n - forward.n - dn;
     laws.invT = -(law.Ea - forward.Ea) / request.gasConstant;
     Extremes extremes;
@@ -212,7 +213,7 @@ std::optional<std::vector<double>> exactLnKr(const ReversalRequest& request,
     const RateLawValues forward = lawOfTexts({request.aText, request.nText, request.eaText});
     const double dn = outcome.series.deltaN;
     Weights laws;
-    laws.one = -std::log(forward.A) - dn * std::log(gasConstantCm3Atm);
+    laws.one = -exact::log(forward.A) - dn * exact::log(gasConstantCm3Atm);
     laws.lnT = -forward.n - dn;
     laws.invT = forward.Ea / request.gasConstant;
     std::vector<double> lnK;
@@ -243,14 +244,14 @@ Deviation largestSumDeviation(const std::vector<RateLawValues>& laws, const std:
             top = std::max(top, lawLogarithm(law, T[j], gasConstant));
         double sum = 0.0;
         for (const RateLawValues& law : laws)
-            sum += std::exp(lawLogarithm(law, T[j], gasConstant) - top);
-        extremes.add(top + std::log(sum) - lnReference[j], j);
+            sum += exact::exp(lawLogarithm(law, T[j], gasConstant) - top);
+        extremes.add(top + exact::log(sum) - lnReference[j], j);
     }
     return extremes.largest(T);
 }
 
 double lawLogarithm(const RateLawValues& law, double T, double gasConstant) {
-    return std::log(law.A) + law.n * std::log(T) - law.Ea / (gasConstant * T);
+    return exact::log(law.A) + law.n * exact::log(T) - law.Ea / (gasConstant * T);
 }
 
 } // namespace zorbel

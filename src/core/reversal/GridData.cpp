@@ -1,5 +1,6 @@
 #include "reversal/GridData.h"
 
+#include "numeric/ExactMath.h"
 #include "thermo/DecimalRounding.h"
 
 #include <cmath>
@@ -21,7 +22,7 @@ const std::vector<double>& GridData::concentrationFactor(int deltaN) const {
         factor.resize(T_.size());
         const auto exponent = static_cast<double>(deltaN);
         for (std::size_t j = 0; j < T_.size(); ++j)
-            factor[j] = std::pow(1.0 / (T_[j] * gasConstantCm3Atm), exponent);
+            factor[j] = exact::pow(1.0 / (T_[j] * gasConstantCm3Atm), exponent);
     });
     return factors_[slot];
 }

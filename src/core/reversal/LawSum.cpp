@@ -1,5 +1,6 @@
 #include "reversal/LawSum.h"
 
+#include "numeric/ExactMath.h"
 #include "reversal/LawSumStarts.h"
 
 #include <algorithm>
@@ -21,9 +22,12 @@ constexpr int stages = 5;
 constexpr int iterationsPerStage = 10;
 /// A step moves no parameter further than this at once (the parameters are of order one).
 constexpr double largestStep = 8.0;
+/// A start still this far behind the best of the others after two stages seldom overtakes
+/// it: its later, finer stages are not run.
+constexpr double behindRival = 1.3;
 
 void addPoint(Points& points, double T, double lnK) {
-    points.x.push_back(std::log(T / points.Tm));
+    points.x.push_back(exact::log(T / points.Tm));
     points.v.push_back(points.Tm / T - 1.0);
     points.y.push_back(lnK);
 }
@@ -45,10 +49,10 @@ bool evaluate(const Points& points, const Shape& shape, const Vector& theta, std
         }
         double sum = 0.0;
         for (std::size_t i = 0; i < shape.count; ++i) {
-            z[i] = std::exp(z[i] - top);
+            z[i] = exact::exp(z[i] - top);
             sum += z[i];
         }
-        r[j] = top + std::log(sum) - points.y[j];
+        r[j] = top + exact::log(sum) - points.y[j];
         if (!std::isfinite(r[j]))
             return false;
         if (J == nullptr)
@@ -83,7 +87,7 @@ double smoothMaximum(const std::vector<double>& r, double mu, std::vector<double
     const double top = largestOf(r);
     const auto weight = [top, mu](double e) {
         const double x = (e - top) / mu;
-        return x < negligible ? 0.0 : std::exp(x);
+        return x < negligible ? 0.0 : exact::exp(x);
     };
     if (g != nullptr) {
         g->resize(r.size());
@@ -105,18 +109,20 @@ double smoothMaximum(const std::vector<double>& r, double mu, std::vector<double
             (*s)[j] /= z;
         }
     }
-    return top + mu * std::log(z);
+    return top + mu * exact::log(z);
 }
 
 /// One stage: damped Gauss-Newton on the smooth maximum of smoothing mu, from theta, with
 /// a trust region on the step. Where the errors all have one sign the smooth maximum is
 /// nearly linear in the parameters, and its Gauss-Newton model has no curvature to stop a
-/// step: the region does.
-void descend(const Points& points, const Shape& shape, double mu, Vector& theta) {
-    std::vector<double> r, g, s, trial;
-    Matrix J;
+/// step: the region does. Returns the largest error at the parameters it ends with.
+double descend(const Points& points, const Shape& shape, double mu, Vector& theta) {
+    // A trial step's errors come with their derivatives: an accepted step needs them next,
+    // and most steps are accepted.
+    std::vector<double> r, g, s, trial, trialG, trialS;
+    Matrix J, trialJ;
     if (!evaluate(points, shape, theta, r, &J))
-        return;
+        return std::numeric_limits<double>::infinity();
     double value = smoothMaximum(r, mu, &g, &s);
     double damping = 1e-3;
     double radius = 1.0;
@@ -138,8 +144,8 @@ void descend(const Points& points, const Shape& shape, double mu, Vector& theta)
             step *= std::min(1.0, radius / longest); // within the trusted radius
             const Vector next = theta + step;
             double nextValue = std::numeric_limits<double>::infinity();
-            if (evaluate(points, shape, next, trial, nullptr))
-                nextValue = smoothMaximum(trial, mu, nullptr, nullptr);
+            if (evaluate(points, shape, next, trial, &trialJ))
+                nextValue = smoothMaximum(trial, mu, &trialG, &trialS);
             if (!(nextValue < value)) {
                 damping *= 4.0;
                 radius = std::min(radius, longest) / 4.0;
@@ -151,21 +157,25 @@ void descend(const Points& points, const Shape& shape, double mu, Vector& theta)
             value = nextValue;
             damping = std::max(damping / 3.0, 1e-9);
             radius = std::min(2.0 * radius, largestStep);
-            evaluate(points, shape, theta, r, &J);
-            smoothMaximum(r, mu, &g, &s);
+            r.swap(trial);
+            J.swap(trialJ);
+            g.swap(trialG);
+            s.swap(trialS);
             if (gain < 1e-9 * mu)
-                return;
+                return largestOf(r);
         }
         if (!accepted)
-            return;
+            break;
     }
+    return largestOf(r);
 }
 
 /// The stages from theta, smoothing from a share of its largest error down, until the
-/// largest error is `enough`; the best parameters met on the way, by their largest error at
-/// the points.
+/// largest error is `enough` or, past the second stage, it lies too far behind `rival`, the
+/// largest error of another start; the best parameters met on the way, by their largest
+/// error at the points.
 double search(const Points& points, const Shape& shape, Vector& theta, double firstShare,
-              double enough) {
+              double enough, double rival = std::numeric_limits<double>::infinity()) {
     std::vector<double> r;
     if (!evaluate(points, shape, theta, r, nullptr))
         return std::numeric_limits<double>::infinity();
@@ -173,15 +183,16 @@ double search(const Points& points, const Shape& shape, Vector& theta, double fi
     Vector bestTheta = theta;
     double mu = best * firstShare;
     for (int stage = 0; stage < stages && mu > 0.0 && best > enough; ++stage) {
-        descend(points, shape, mu, theta);
-        if (!evaluate(points, shape, theta, r, nullptr))
+        const double largest = descend(points, shape, mu, theta);
+        if (!std::isfinite(largest))
             break;
-        const double largest = largestOf(r);
         if (largest < best) {
             best = largest;
             bestTheta = theta;
         }
         mu = std::min(mu, best) / 4.0;
+        if (stage >= 1 && best > behindRival * rival)
+            break;
     }
     theta = bestTheta;
     return best;
@@ -192,7 +203,7 @@ LawTerm termOf(const Vector& theta, const Shape& shape, std::size_t i, double Tm
     LawTerm term;
     term.n = shape.perTerm == 3 ? theta[k + 1] : 0.0;
     const double c = theta[k + static_cast<Eigen::Index>(shape.perTerm) - 1];
-    term.lnA = theta[k] - term.n * std::log(Tm) - c;
+    term.lnA = theta[k] - term.n * exact::log(Tm) - c;
     term.invT = c * Tm;
     return term;
 }
@@ -243,15 +254,15 @@ std::vector<std::size_t> searchIndices(const std::vector<double>& T,
 double lnLawSum(const std::vector<LawTerm>& terms, double T) {
     double top = -std::numeric_limits<double>::infinity();
     std::array<double, largestCount> z{};
-    const double lnT = std::log(T);
+    const double lnT = exact::log(T);
     for (std::size_t i = 0; i < terms.size() && i < largestCount; ++i) {
         z[i] = terms[i].lnA + terms[i].n * lnT + terms[i].invT / T;
         top = std::max(top, z[i]);
     }
     double sum = 0.0;
     for (std::size_t i = 0; i < terms.size() && i < largestCount; ++i)
-        sum += std::exp(z[i] - top);
-    return top + std::log(sum);
+        sum += exact::exp(z[i] - top);
+    return top + exact::log(sum);
 }
 
 namespace {
@@ -267,7 +278,11 @@ struct Search {
     void from(Vector theta) {
         if (theta.size() == 0 || bestLargest <= enough)
             return;
-        const double largest = search(points, shape, theta, 0.25, enough);
+        // Once a start holds twice `enough` (the tolerance itself, as the caller sets it),
+        // the others race it; until then each runs its course, since the sum must hold.
+        const double rival =
+            bestLargest <= 2.0 * enough ? bestLargest : std::numeric_limits<double>::infinity();
+        const double largest = search(points, shape, theta, 0.25, enough, rival);
         if (largest < bestLargest) {
             bestLargest = largest;
             best = std::move(theta);

@@ -35,7 +35,8 @@ double lnLawSum(const std::vector<LawTerm>& terms, double T);
 /// minimises a smooth maximum of the errors whose smoothing shrinks stage by stage; the
 /// largest error is that of the full grid. Nothing when the grid has too few points for the
 /// laws' parameters or an ln k that is not finite. The search may stop at a largest error of
-/// `enough` or less: laws closer than needed cost time and gain nothing.
+/// `enough` or less: laws closer than needed cost time and gain nothing; and once a start is
+/// within twice `enough`, a start far behind it is given up early.
 std::optional<LawSum> fitLawSum(const std::vector<double>& T, const std::vector<double>& lnK,
                                 RateLaw law, std::size_t count, const std::vector<double>& splits,
                                 const LawSum* fewer = nullptr, double enough = 0.0);

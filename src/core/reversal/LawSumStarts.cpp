@@ -1,5 +1,7 @@
 #include "reversal/LawSumStarts.h"
 
+#include "numeric/ExactMath.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -41,8 +43,8 @@ double partialSum(const Points& points, const Shape& shape, const Vector& theta,
     }
     double sum = 0.0;
     for (std::size_t i = 0; i < terms; ++i)
-        sum += std::exp(z[i] - top);
-    return top + std::log(sum);
+        sum += exact::exp(z[i] - top);
+    return top + exact::log(sum);
 }
 
 /// Starting parameters from one law per piece, the pieces ending at `ends` (increasing
@@ -65,7 +67,7 @@ Vector piecewiseStart(const Points& points, const Shape& shape,
                                     : partialSum(points, shape, theta, i, j) - points.y[j];
             if (d < -1e-3) {
                 chosen.push_back(j);
-                z.push_back(points.y[j] + std::log(-std::expm1(d)));
+                z.push_back(points.y[j] + exact::log(-exact::expm1(d)));
             }
         }
         const bool peeled = chosen.size() > shape.perTerm;
@@ -78,7 +80,7 @@ Vector piecewiseStart(const Points& points, const Shape& shape,
 Vector scaledTerm(const LawTerm& term, const Shape& shape, double Tm) {
     Vector t(static_cast<Eigen::Index>(shape.perTerm));
     const double c = term.invT / Tm;
-    t[0] = term.lnA + term.n * std::log(Tm) + c;
+    t[0] = term.lnA + term.n * exact::log(Tm) + c;
     if (shape.perTerm == 3)
         t[1] = term.n;
     t[static_cast<Eigen::Index>(shape.perTerm) - 1] = c;
@@ -99,7 +101,7 @@ Vector extendedStart(const Points& points, const Shape& shape, const LawSum& few
         const double d = partialSum(points, shape, theta, shape.count - 1, j) - points.y[j];
         if (d < -1e-3) {
             chosen.push_back(j);
-            z.push_back(points.y[j] + std::log(-std::expm1(d)));
+            z.push_back(points.y[j] + exact::log(-exact::expm1(d)));
         }
     }
     if (chosen.size() <= shape.perTerm)

@@ -1,5 +1,7 @@
 #include "reversal/MinimaxFit.h"
 
+#include "numeric/ExactMath.h"
+
 #include <Eigen/LU>
 
 #include <algorithm>
@@ -60,7 +62,7 @@ std::optional<Basis> basisOf(const std::vector<double>& T, const std::vector<dou
         const double t = T[basis.order[j]];
         basis.f[j] = lnK[basis.order[j]];
         if (p == 3)
-            basis.columns[1].push_back(std::log(t));
+            basis.columns[1].push_back(exact::log(t));
         basis.columns[p - 1].push_back(1.0 / t);
     }
     basis.centre[0] = 0.0;
@@ -135,7 +137,7 @@ std::vector<std::size_t> firstReference(std::size_t N, int m) {
     std::vector<std::size_t> ref(m);
     const double last = static_cast<double>(N - 1);
     for (int i = 0; i < m; ++i) {
-        const double x = 0.5 * (1.0 - std::cos(std::numbers::pi * i / (m - 1)));
+        const double x = 0.5 * (1.0 - exact::cos(std::numbers::pi * i / (m - 1)));
         ref[i] = static_cast<std::size_t>(std::lround(last * x));
     }
     // Few points: keep them distinct.
@@ -232,7 +234,7 @@ std::optional<MinimaxLaw> fitMinimax(const std::vector<double>& T, const std::ve
     result.invT = a[p - 1];
     // The largest error of the law as a caller evaluates it, not of its scaled form.
     for (std::size_t j = 0; j < T.size(); ++j) {
-        const double lawAt = result.lnA + result.n * std::log(T[j]) + result.invT / T[j];
+        const double lawAt = result.lnA + result.n * exact::log(T[j]) + result.invT / T[j];
         result.largest = std::max(result.largest, std::fabs(lawAt - lnK[j]));
     }
     if (!std::isfinite(result.largest))

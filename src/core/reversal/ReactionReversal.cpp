@@ -1,6 +1,7 @@
 #include "reversal/ReactionReversal.h"
 
 #include "mechanism/MechanismTexts.h"
+#include "numeric/ExactMath.h"
 #include "reversal/GridData.h"
 #include "reversal/MinimaxFit.h"
 #include "reversal/PointLimits.h"
@@ -198,7 +199,7 @@ void evaluateThermochemistry(const SlotSeries& slots, const GridData& grid, doub
     }
     const double* factor = grid.concentrationFactor(static_cast<int>(deltaN)).data();
     for (size_t j = 0; j < n; ++j)
-        v.Kp[j] = std::exp(v.deltaS[j] - v.deltaH[j]);
+        v.Kp[j] = exact::exp(v.deltaS[j] - v.deltaH[j]);
     for (size_t j = 0; j < n; ++j)
         v.Kc[j] = v.Kp[j] * factor[j];
 }
@@ -211,8 +212,8 @@ struct Forward {
 
 double forwardRate(const Forward& forward, double T, double gasConstant) {
     // T^0 is 1 whatever T: a forward law without a power skips it.
-    const double scaled = forward.n != 0.0 ? std::pow(T, forward.n) * forward.A : 1.0 * forward.A;
-    return std::exp(-forward.Ea / (T * gasConstant)) * scaled;
+    const double scaled = forward.n != 0.0 ? exact::pow(T, forward.n) * forward.A : 1.0 * forward.A;
+    return exact::exp(-forward.Ea / (T * gasConstant)) * scaled;
 }
 
 /// kr = kf / Kc at every point; false at the first that is zero, negative or not finite.
@@ -233,7 +234,7 @@ FitSums logarithms(const FitBasis& basis, const PointValues& v, size_t n) {
     const double* x2 = basis.parameters == 3 ? basis.regressors[2].data() : nullptr;
     FitSums sums{};
     for (size_t j = 0; j < n; ++j) {
-        const double lnKr = std::log(v.kr[j]);
+        const double lnKr = exact::log(v.kr[j]);
         v.lnKr[j] = lnKr;
         sums[0] = sums[0] + lnKr * 1.0;
         sums[1] = sums[1] + lnKr * x1[j];

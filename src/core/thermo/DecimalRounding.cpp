@@ -1,5 +1,6 @@
 #include "thermo/DecimalRounding.h"
 
+#include "numeric/ExactMath.h"
 #include "text/NumberText.h"
 #include "thermo/ThermoTexts.h"
 
@@ -27,10 +28,10 @@ struct FifteenDigits {
 };
 
 /// The decimal form the text functions write, when it can be had exactly: the exact
-/// product value * 10^(14 - e) is p + error (fma gives the error of the rounded product
-/// p exactly), and with p below 2^50 the halves are doubles, so the nearest whole number
-/// to the exact product, ties to even as the C library writes them, follows from p
-/// alone except when p sits on a half, where the error's sign decides.
+/// product value * 10^(14 - e) is p + error (the error of the rounded product p is a
+/// double, computed exactly), and with p below 2^50 the halves are doubles, so the nearest whole
+/// number to the exact product, ties to even as the C library writes them, follows from p alone
+/// except when p sits on a half, where the error's sign decides.
 std::optional<FifteenDigits> fifteenDigits(double magnitude) {
     int e = static_cast<int>(std::floor(std::log10(magnitude)));
     for (int attempt = 0; attempt < 3; ++attempt) {
@@ -47,7 +48,7 @@ std::optional<FifteenDigits> fifteenDigits(double magnitude) {
             --e;
             continue;
         }
-        const double error = std::fma(magnitude, scale, -p);
+        const double error = exact::productError(magnitude, scale);
         double whole = std::floor(p);
         const double fraction = p - whole;
         const bool odd = static_cast<std::int64_t>(whole) % 2 != 0; // below 2^53: exact

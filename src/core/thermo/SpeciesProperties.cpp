@@ -1,5 +1,6 @@
 #include "thermo/SpeciesProperties.h"
 
+#include "numeric/ExactMath.h"
 #include "text/NumberText.h"
 #include "thermo/DecimalRounding.h"
 #include "thermo/ThermoTexts.h"
@@ -49,7 +50,7 @@ Polynomials polynomialsOf(const SpeciesRecord& record) {
 }
 
 TemperaturePowers powersOf(double t) {
-    return {t, std::pow(t, 2), std::pow(t, 3), std::pow(t, 4), std::log(t), 1.0 / t};
+    return {t, exact::pow(t, 2), exact::pow(t, 3), exact::pow(t, 4), exact::log(t), 1.0 / t};
 }
 
 double propertyValue(const std::array<double, 7>& a, Property property, double t) {
