@@ -8,8 +8,8 @@
 
 #include "app/ScriptedPlatform.h"
 #include "app/Session.h"
+#include "commands/Program.h"
 #include "files/TextFiles.h"
-#include "program/Program.h"
 #include "reversal/ArrheniusFit.h"
 #include "reversal/GridData.h"
 #include "reversal/ReactionReversal.h"

@@ -13,11 +13,11 @@
 
 #include "app/ScriptedPlatform.h"
 #include "app/Session.h"
+#include "commands/Program.h"
 #include "comparison/Annotation.h"
 #include "comparison/ComparisonFile.h"
 #include "files/TextFiles.h"
 #include "mechanism/MechanismFile.h"
-#include "program/Program.h"
 #include "thermo/ThermoDatabase.h"
 #include "thermo/ThermoIndex.h"
 

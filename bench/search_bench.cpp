@@ -4,6 +4,7 @@
 #include "app/ScriptedPlatform.h"
 #include "app/Session.h"
 #include "commands/ReactionSearch.h"
+#include "mechanism/SpeciesSearch.h"
 
 #include <benchmark/benchmark.h>
 

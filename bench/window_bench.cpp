@@ -11,7 +11,7 @@
 // at 10000 points. The outputs go to a temporary folder.
 
 #include "app/Session.h"
-#include "program/Program.h"
+#include "commands/Program.h"
 #include "ui/Controller.h"
 #include "ui/MainWindow.h"
 #include "ui/QtPlatform.h"

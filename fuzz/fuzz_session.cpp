@@ -8,9 +8,9 @@
 #include "app/AppTexts.h"
 #include "app/ScriptedPlatform.h"
 #include "app/Session.h"
+#include "commands/Program.h"
 #include "commands/ReverseCommand.h"
 #include "files/TextFiles.h"
-#include "program/Program.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -2,8 +2,10 @@
 // The main window's own texts: captions, tooltips, and the refusals that several
 // commands share. Each text stands here once.
 
-#include "app/Version.h"
+#include "batch/BatchTexts.h"
 #include "files/FileTexts.h"
+#include "program/FaceTexts.h"
+#include "program/Version.h"
 #include "reversal/ReversalTexts.h"
 #include "text/ChemkinKeywords.h"
 
@@ -129,21 +131,9 @@ inline constexpr std::string_view NoMailProgram =
     "No mail program could be started. Please write to:";
 inline constexpr std::string_view NoBrowser = "No web browser could be started. The page is at:";
 
-// Number-of-points validation and the checks the commands share.
+// Number-of-points validation (the checks both faces make are the run's: batch/BatchTexts.h).
 inline constexpr std::string_view TooManyPoints = "Too many points!";
 inline constexpr std::string_view NotEnoughPoints = "Not enough points!";
-inline constexpr std::string_view ImportDatabaseFirst =
-    "Warning!!! Import Thermodynamic Database first before executing this operation!";
-inline constexpr std::string_view ImportMechanismFirst =
-    "Warning!!! Import a Mechanism first before executing this operation!";
-/// After it, when a mechanism was loaded without any reaction: " ... from FILE."
-inline constexpr std::string_view NoReactionReadFrom = " No reaction line was read from ";
-inline constexpr std::string_view EnterPointsNumber =
-    "Warning!!! General Settings, Number of points: enter a number between 3 and 10000 "
-    "before executing this operation!";
-inline constexpr std::string_view SelectReactionFirst =
-    "Select a reaction first: click it in the list of reactions of the Mechanism tab.";
-
 // A run stopped before its end writes nothing.
 inline constexpr std::string_view CancelCaption = "&Cancel";
 inline constexpr std::string_view CancelTip =
@@ -155,35 +145,9 @@ inline constexpr std::string_view StopRunTitle = "Stop the run?";
 inline constexpr std::string_view StopRunQuestion =
     "A run is in progress. Stop it and close the window? Its file will not be written, and "
     "every file stays as it was.";
-inline constexpr std::string_view InterruptedNothingWritten =
-    "Interrupted: the run was stopped and nothing was written; every file is as it was.";
-inline constexpr std::string_view InterruptedAfterWriting =
-    "Interrupted after the run had put its files in place whole; no scratch file is left.";
 
 // The chart's table, saved from its window.
 inline constexpr std::string_view ChartTableHeader = "T (K),1000 K/T,ln kr computed,ln kr fitted";
-
-// The roles in which a refusal names the files of a clash: an output would replace one of
-// the files the command reads, or another of its outputs.
-inline constexpr std::string_view RoleDatabase = "the database";
-inline constexpr std::string_view RoleMechanism = "the mechanism";
-inline constexpr std::string_view RolePublishedMechanism = "the mechanism as published";
-inline constexpr std::string_view RoleComparison = "the comparison file";
-inline constexpr std::string_view RoleReversedMechanism = "the reversed mechanism";
-inline constexpr std::string_view RoleReport = "the report";
-inline constexpr std::string_view RoleTable = "the table";
-inline constexpr std::string_view RoleCleanedMechanism = "the cleaned mechanism";
-inline constexpr std::string_view RoleOtherOutput = "the output of another command";
-// How to avoid a clash with an output whose name is fixed.
-inline constexpr std::string_view WorkFolderOutputHint =
-    "Its name is fixed and it goes into the work folder (the mechanism's folder unless another "
-    "is chosen): rename or move the file it would replace, or choose another work folder.";
-inline constexpr std::string_view ComparisonOutputHint =
-    "RevAll.txt always goes beside the comparison file: rename or move the file it would "
-    "replace, or move the comparison file into another folder.";
-inline constexpr std::string_view CleanFileHint =
-    "The clean copy is always NAME-clean.inp beside the mechanism NAME: rename or move the file "
-    "it would replace, or remove what stands at that name.";
 
 // Titles and filters of the dialogs and boxes the commands open.
 inline constexpr std::string_view ThermoDialogTitle = "Selection THERMO File...";
@@ -199,15 +163,10 @@ inline constexpr std::string_view ComparisonDialogFilter =
 inline constexpr std::string_view CheckBoxTitle = "Warnings";
 inline constexpr std::string_view CleanQuestionTitle = "Clean the mechanism";
 inline constexpr std::string_view SummaryTitle = "Summary";
-inline constexpr std::string_view ReverseAllTitle = "Reverse All";
-inline constexpr std::string_view ReverseSelectedTitle = "Reverse Selected";
-inline constexpr std::string_view WarningTitle = "Warning!";
 
 // Message boxes.
-inline constexpr std::string_view JobDoneTitle = "JOB DONE!";
 /// The box of a file the database loader refused; the database loaded before stays.
 inline constexpr std::string_view DatabaseRefusedTitle = "Database not loaded";
-inline constexpr std::string_view OutputFileCopiedTo = "Output file copied to:";
 
 // A comparison file opened again from the recent files: confirmed before it is rewritten.
 inline constexpr std::string_view ReopenComparisonTitle = "Annotate the comparison file";
@@ -217,7 +176,6 @@ inline constexpr std::string_view ReopenComparisonEnd =
     "? A new comparison table is written into the file, and RevAll.txt beside it is replaced.";
 
 // A handler that meets the unexpected says so instead of failing silently.
-inline constexpr std::string_view UnexpectedFault = "Unexpected fault, the command was stopped: ";
 inline constexpr std::string_view BusyRefusal = "Please wait: a batch run is in progress.";
 
 } // namespace zorbel::texts

@@ -5,21 +5,8 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <ctime>
 
 namespace zorbel {
-
-DateTime localNow() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
-    return DateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-                    local.tm_hour,        local.tm_min,     local.tm_sec};
-}
 
 void Platform::showSummary(const std::string& text) {
     showMessage(

@@ -97,9 +97,6 @@ private:
     std::map<std::string, std::string> stored_;
 };
 
-/// The local wall clock.
-DateTime localNow();
-
 /// The folder the file dialogs open in: "C:\" on Windows, the user's home elsewhere.
 std::string defaultDialogFolder();
 

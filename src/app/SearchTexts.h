@@ -1,9 +1,9 @@
 #pragma once
-// The reaction search window's own texts, and the pieces of reaction syntax the search
-// recognises around a species name. Each text stands here once.
+// The reaction search window's own texts; the search's count and the reaction syntax it
+// recognises are the mechanism's (mechanism/MechanismTexts.h). Each text stands here once.
 
-#include "app/Version.h"
 #include "mechanism/MechanismTexts.h"
+#include "program/Version.h"
 
 #include <string_view>
 
@@ -31,32 +31,5 @@ inline constexpr std::string_view SearchTipQuestion =
     "Have you found the reaction you were looking for?";
 inline constexpr std::string_view SearchTipHowToClose =
     "If yes, double-click on it to close this window.";
-
-// The result count.
-inline constexpr std::string_view FoundNothing = "Found: 0 Reaction";
-inline constexpr std::string_view FoundStart = "Found:";
-inline constexpr std::string_view FoundEnd = "Reaction(s)";
-
-// What may follow a species that opens the line: another reactant, a "(+" group, or the
-// arrow of a reversible or of a marked irreversible reaction.
-inline constexpr std::string_view SpeciesOpeningFollowers[] = {"+", "(+", "<", "|"};
-
-struct SpeciesNeighbours {
-    std::string_view before;
-    std::string_view after;
-};
-
-// The texts that stand right before and right after a species elsewhere in the line.
-inline constexpr SpeciesNeighbours SpeciesNeighbourPairs[] = {
-    {"+", "<"}, // a later reactant before a reversible arrow
-    {">", " "}, // the only product, followed by the coefficients
-    {">", "+"}, // the first of several products
-    {"+", "("}, // a reactant or product before a "(+" group
-    {"+", "+"}, // a species in the middle of either side
-    {">", "("}, // the first product before a "(+" group
-    {"+", " "}, // the last product, followed by the coefficients
-    {"+", ")"}, // a third body written in parentheses after "(+"
-    {"+", "|"}, // a later reactant before a marked irreversible arrow
-};
 
 } // namespace zorbel::texts

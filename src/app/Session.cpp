@@ -4,6 +4,7 @@
 #include "app/AppTexts.h"
 #include "batch/BatchTexts.h"
 #include "batch/RemainingTime.h"
+#include "batch/RunChecks.h"
 #include "reversal/PointLimits.h"
 #include "text/NumberText.h"
 
@@ -20,8 +21,8 @@ void startUp(Session& session) {
     REVEQfrm& form = session.form;
     common.SpeciesCount = 0;
     common.ReactionCount = 0;
-    common.GasConstant = 1.9872F;
-    common.NewLine = "\r\n";
+    common.GasConstant = RunGasConstant;
+    common.NewLine = std::string(texts::MessageNewLine);
 
     form.aboutxt[0].setText(std::string(texts::AboutTitle) + common.NewLine +
                             std::string(texts::AboutPlatforms));
@@ -126,8 +127,8 @@ std::string Session::outputCopiedTo(const std::string& path) const {
 }
 
 CommandResult Session::checkPoints() {
-    if (pointCount(form.Ntxt.text()) == 0) {
-        CommandResult refused = refuse(std::string(texts::EnterPointsNumber));
+    if (std::optional<std::string> points = pointsRefusal(form.Ntxt.text())) {
+        CommandResult refused = refuse(std::move(*points));
         form.Ntxt.setBackground(Colour::Yellow);
         return refused;
     }

@@ -2,12 +2,13 @@
 // One run of the program: the shared record, the main window model and the platform
 // that serves them. Every command is a function of the session.
 
-#include "app/CommandResult.h"
 #include "app/CommonValue.h"
 #include "app/Findfrm.h"
 #include "app/Platform.h"
 #include "app/REVEQfrm.h"
 #include "batch/RunSettings.h"
+#include "mechanism/MechanismLoad.h"
+#include "program/CommandResult.h"
 
 #include <functional>
 #include <optional>
@@ -17,11 +18,6 @@
 #include <vector>
 
 namespace zorbel {
-
-/// What loading a mechanism that is not in the loader's layout does: load it as written,
-/// ask the user whether to clean it first (the window), or clean it first (the command
-/// line's --clean).
-enum class CleanOnLoad { Never, Ask, Always };
 
 /// How the loads treat files as published. Scripts and tests keep the defaults: files are
 /// loaded as written and warnings come only in the commands' results.

@@ -1,7 +1,7 @@
-#include "files/TextFiles.h"
 #include "cli/CliRun.h"
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
+#include "files/TextFiles.h"
 #include "mechanism/MechanismTexts.h"
 #include "reversal/InputCheck.h"
 #include "thermo/ThermoDatabase.h"
@@ -50,7 +50,7 @@ int runCheck(const CheckOptions& options) {
 
 } // namespace
 
-void addCheckCommands(CLI::App& app, int& exitCode) {
+void addCheckCommand(CLI::App& app, int& exitCode) {
     auto options = std::make_shared<CheckOptions>();
     CLI::App* check = app.add_subcommand("check", std::string(texts::CheckHelp));
     check->add_option("THERMO", options->thermo, std::string(texts::CheckThermoHelp))->required();

@@ -1,7 +1,7 @@
-#include "app/AppTexts.h"
 #include "cli/CliRun.h"
 #include "cli/Commands.h"
 #include "files/FileClash.h"
+#include "files/FileTexts.h"
 #include "files/TextFiles.h"
 #include "mechanism/CleanTexts.h"
 #include "mechanism/MechanismCleaner.h"
@@ -57,7 +57,7 @@ int runClean(const CleanOptions& options) {
 
 } // namespace
 
-void addCleanCommands(CLI::App& app, int& exitCode) {
+void addCleanCommand(CLI::App& app, int& exitCode) {
     auto options = std::make_shared<CleanOptions>();
     CLI::App* clean = app.add_subcommand("clean", std::string(texts::CleanCommandHelp));
     clean->add_option("IN", options->input, std::string(texts::CleanInputHelp))->required();

@@ -3,7 +3,7 @@
 // on the command line go in as typed values, message boxes are printed to standard
 // output, and its exit code comes from the commands' results.
 
-#include "app/CommandResult.h"
+#include "program/CommandResult.h"
 #include "program/Workbench.h"
 
 #include <string>

@@ -1,5 +1,5 @@
 #pragma once
-// Each subsystem adds its subcommands to the command-line face.
+// The command-line face's subcommands, one file each (cli/NameCli.cpp).
 
 namespace CLI {
 class App;
@@ -7,14 +7,16 @@ class App;
 
 namespace zorbel::cli {
 
-/// Each function registers its subcommands; their callbacks store the exit code.
-void addThermoCommands(CLI::App& app, int& exitCode);
-void addMechanismCommands(CLI::App& app, int& exitCode);
-void addReversalCommands(CLI::App& app, int& exitCode);
-void addBatchCommands(CLI::App& app, int& exitCode);
-void addComparisonCommands(CLI::App& app, int& exitCode);
-void addSearchCommands(CLI::App& app, int& exitCode);
-void addCleanCommands(CLI::App& app, int& exitCode);
-void addCheckCommands(CLI::App& app, int& exitCode);
+/// Each function registers its subcommand; its callback stores the exit code.
+void addSpeciesCommand(CLI::App& app, int& exitCode);
+void addReactionsCommand(CLI::App& app, int& exitCode);
+void addShowCommand(CLI::App& app, int& exitCode);
+void addReverseCommand(CLI::App& app, int& exitCode);
+void addReverseAllCommand(CLI::App& app, int& exitCode);
+void addReverseSelectedCommand(CLI::App& app, int& exitCode);
+void addAnnotateCommand(CLI::App& app, int& exitCode);
+void addSearchCommand(CLI::App& app, int& exitCode);
+void addCleanCommand(CLI::App& app, int& exitCode);
+void addCheckCommand(CLI::App& app, int& exitCode);
 
 } // namespace zorbel::cli

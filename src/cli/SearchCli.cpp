@@ -33,7 +33,7 @@ struct SearchOptions {
 
 } // namespace
 
-void addSearchCommands(CLI::App& app, int& exitCode) {
+void addSearchCommand(CLI::App& app, int& exitCode) {
     auto options = std::make_shared<SearchOptions>();
     CLI::App* command = app.add_subcommand(
         "search", "List the reactions of a mechanism that contain every given species");

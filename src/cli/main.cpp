@@ -1,9 +1,9 @@
-#include "app/AppTexts.h"
-#include "app/Version.h"
 #include "cli/CliRun.h"
 #include "cli/Commands.h"
 #include "cli/Terminal.h"
 #include "files/ScratchFile.h"
+#include "program/FaceTexts.h"
+#include "program/Version.h"
 
 #include <CLI/CLI.hpp>
 
@@ -43,14 +43,16 @@ int main(int argc, char** argv) try {
     // "/data/gri.rxn" is a path on Windows too, not an option.
     app.allow_windows_style_options(false);
     int exitCode = zorbel::cli::ExitDone;
-    zorbel::cli::addThermoCommands(app, exitCode);
-    zorbel::cli::addMechanismCommands(app, exitCode);
-    zorbel::cli::addReversalCommands(app, exitCode);
-    zorbel::cli::addBatchCommands(app, exitCode);
-    zorbel::cli::addComparisonCommands(app, exitCode);
-    zorbel::cli::addSearchCommands(app, exitCode);
-    zorbel::cli::addCleanCommands(app, exitCode);
-    zorbel::cli::addCheckCommands(app, exitCode);
+    zorbel::cli::addSpeciesCommand(app, exitCode);
+    zorbel::cli::addReactionsCommand(app, exitCode);
+    zorbel::cli::addShowCommand(app, exitCode);
+    zorbel::cli::addReverseCommand(app, exitCode);
+    zorbel::cli::addReverseAllCommand(app, exitCode);
+    zorbel::cli::addReverseSelectedCommand(app, exitCode);
+    zorbel::cli::addAnnotateCommand(app, exitCode);
+    zorbel::cli::addSearchCommand(app, exitCode);
+    zorbel::cli::addCleanCommand(app, exitCode);
+    zorbel::cli::addCheckCommand(app, exitCode);
     try {
         app.parse(arguments.count(), arguments.values());
     } catch (const CLI::ParseError& error) {

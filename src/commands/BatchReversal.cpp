@@ -4,7 +4,6 @@
 #include "app/Session.h"
 #include "batch/BatchTexts.h"
 #include "commands/BatchRun.h"
-#include "commands/MechanismCommands.h"
 #include "commands/OutputClash.h"
 
 #include <optional>
@@ -33,13 +32,11 @@ private:
 CommandResult batchPreconditions(Session& session) {
     REVEQfrm& form = session.form;
     form.Templbl.setCaption({});
-    if (session.common.SpeciesCount == 0)
-        return session.refuse(std::string(texts::ImportDatabaseFirst));
-    if (session.common.ReactionCount == 0)
-        return session.refuse(importMechanismFirst(session.common.MechanismPath));
-    // A list emptied since the load would give a file of headers only over a good one.
-    if (form.LOS2.count() == 0)
-        return session.refuse(std::string(texts::NothingToReverse));
+    const CommonValue& common = session.common;
+    if (std::optional<std::string> refused =
+            batchRefusal({common.SpeciesCount, common.ReactionCount,
+                          static_cast<std::size_t>(form.LOS2.count()), common.MechanismPath}))
+        return session.refuse(std::move(*refused));
     return session.checkPoints();
 }
 
@@ -171,10 +168,9 @@ std::vector<int> selectedIndices(const ListBox& list) {
 /// previous file stays as it was; then the user confirms. Nothing when the run may start.
 std::optional<CommandResult> refusalOfSelection(Session& session, std::size_t chosen) {
     const std::string& newLine = session.common.NewLine;
-    if (chosen < 2) {
-        session.platform.showMessage(
-            {std::string(texts::SelectMore) + newLine + std::string(texts::ToUseButton),
-             std::string(texts::WarningTitle), MessageButtons::Ok, MessageIcon::None});
+    if (std::optional<std::string> refused = selectionRefusal(chosen, newLine)) {
+        session.platform.showMessage({std::move(*refused), std::string(texts::WarningTitle),
+                                      MessageButtons::Ok, MessageIcon::None});
         return CommandResult::refused({}); // the box has said why
     }
     if (!confirmed(session,

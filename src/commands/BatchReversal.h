@@ -3,7 +3,7 @@
 // reversed into a reversed mechanism file in which each reaction line is followed by its
 // "REV/ " line or by comment lines saying why it was not reversed.
 
-#include "app/CommandResult.h"
+#include "program/CommandResult.h"
 
 #include <memory>
 

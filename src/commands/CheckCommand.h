@@ -2,7 +2,7 @@
 // After a load in the window, the check of the files loaded (see InputCheck.h): its
 // findings and the headers read from their columns in one findings box.
 
-#include "app/CommandResult.h"
+#include "program/CommandResult.h"
 
 namespace zorbel {
 

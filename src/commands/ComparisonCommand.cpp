@@ -3,10 +3,9 @@
 #include "app/AppTexts.h"
 #include "app/Session.h"
 #include "batch/BatchTexts.h"
+#include "batch/RunChecks.h"
 #include "commands/BatchReversal.h"
-#include "commands/OutputClash.h"
-#include "comparison/Annotation.h"
-#include "comparison/ComparisonFile.h"
+#include "comparison/AnnotationRun.h"
 #include "comparison/ComparisonTexts.h"
 #include "comparison/ReversedSink.h"
 #include "files/TextFiles.h"
@@ -23,7 +22,6 @@ namespace {
 constexpr int firstPanelBox = REVEQfrm::FirstSlot;
 constexpr int lastPanelBox = REVEQfrm::ReverseEa;
 constexpr int lastSlotBox = REVEQfrm::FirstSlot + 5;
-constexpr double percent = 100.0;
 
 TextBox& panelBox(REVEQfrm& form, int index) {
     return form.PropTxt[static_cast<std::size_t>(index)];
@@ -43,82 +41,6 @@ void resetDisplay(REVEQfrm& form) {
     form.LOS2.clear();
 }
 
-/// The first pass: the marked reactions become the loaded mechanism. Nothing, with the
-/// refusal in `refused` and lblerror, when a marked line cannot be cut.
-std::optional<std::vector<MarkedReaction>>
-loadMarkedReactions(Session& session, const std::string& path,
-                    const std::vector<std::string>& lines, CommandResult& refused) {
-    MarkedScan scan = scanMarkedLines(lines);
-    if (scan.badLine) {
-        session.form.Lbl2.setCaption({}); // nothing was loaded
-        refused = session.refuse(std::string(texts::MarkedLineStart) +
-                                 std::to_string(*scan.badLine) + std::string(texts::MarkedLineOf) +
-                                 path + std::string(texts::MarkedLineIncomplete));
-        return std::nullopt;
-    }
-    std::vector<std::string> entries = entriesOf(scan.reactions);
-    session.common.ReactionCount = static_cast<int>(entries.size());
-    // These entries are no lines of the loaded mechanism file.
-    session.common.ReactionLines.clear();
-    session.form.LOS2.assign(std::move(entries));
-    return std::move(scan.reactions);
-}
-
-/// The reactions sorted into their groups; nothing when a rate constant cannot be compared
-/// (the refusal in `refused` and lblerror then names the reaction).
-std::optional<ClassifiedLines> classifyAll(Session& session,
-                                           const std::vector<ReversedReaction>& reversed,
-                                           const std::vector<MarkedReaction>& marked,
-                                           const ComparisonSettings& settings,
-                                           CommandResult& refused) {
-    const double toleranceFraction = settings.tolerancePercent / percent;
-    ClassifiedLines lines;
-    for (size_t k = 0; k < marked.size(); ++k) {
-        const RateComparison rates =
-            compareRates(reversed[k].result, marked[k], settings.T1, settings.T2);
-        if (std::optional<double> T = rates.faultTemperature(settings.T1, settings.T2)) {
-            refused = session.refuse(std::string(texts::NotComparableStart) +
-                                     restoreEquation(reversed[k].reaction[0]) +
-                                     std::string(texts::NotComparableAt) + generalNumber(*T) +
-                                     std::string(texts::NotComparableEnd));
-            return std::nullopt;
-        }
-        switch (classify(rates.diffs1, rates.diffs2, toleranceFraction)) {
-        case Group::Identical:
-            lines.identical.push_back(classifiedLine(reversed[k], marked[k], rates));
-            break;
-        case Group::Different:
-            lines.different.push_back(classifiedLine(reversed[k], marked[k], rates));
-            break;
-        case Group::NotCalculated:
-            lines.notCalculated.push_back(unclassifiedLine(reversed[k]));
-            break;
-        }
-    }
-    return lines;
-}
-
-} // namespace
-
-bool holdsToleranceLine(const std::vector<std::string>& lines) {
-    for (const std::string& line : lines) {
-        if (line.find(texts::ToleranceWord) != std::string::npos)
-            return true;
-    }
-    return false;
-}
-
-namespace {
-
-/// A comparison file read and its marked reactions listed.
-struct LoadedComparison {
-    std::string path;
-    std::vector<std::string> lines;
-    std::vector<MarkedReaction> marked;
-    ComparisonSettings settings;
-    ReadStamp stamp; ///< the file as read, for the check before it is replaced
-};
-
 /// Asks for the file, reads it and lists its marked reactions in place of the mechanism.
 /// Nothing, with `result` saying why, when it was cancelled, unreadable or has no
 /// marked reaction.
@@ -133,65 +55,43 @@ std::optional<LoadedComparison> loadComparison(Session& session, CommandResult& 
         return std::nullopt;
     }
     resetDisplay(form);
-    LoadedComparison loaded{*chosen, {}, {}, {}, {}};
-    session.common.ComparisonPath = loaded.path;
-    form.Lbl2.setCaption(loadedCaption(loaded.path, MechanismCaptionLimit));
+    session.common.ComparisonPath = *chosen;
+    form.Lbl2.setCaption(loadedCaption(*chosen, MechanismCaptionLimit));
     session.common.ReactionCount = 0;
-    std::optional<std::vector<std::string>> lines = readLines(loaded.path, loaded.stamp);
-    if (!lines) {
+    ComparisonRead read = readComparison(*chosen);
+    if (read.stage == ComparisonStage::Unreadable || read.stage == ComparisonStage::BadLine) {
         form.Lbl2.setCaption({}); // nothing was loaded
-        result = session.refuse(couldNotBeRead(texts::TheComparisonFile, loaded.path) +
-                                std::string(texts::CheckReadable));
+        result = session.refuse(std::move(read.refusal));
         return std::nullopt;
     }
-    std::optional<std::vector<MarkedReaction>> marked =
-        loadMarkedReactions(session, loaded.path, *lines, result);
-    if (!marked)
-        return std::nullopt;
-    if (marked->empty()) {
+    LoadedComparison& loaded = read.comparison;
+    session.common.ReactionCount = static_cast<int>(loaded.marked.size());
+    // These entries are no lines of the loaded mechanism file.
+    session.common.ReactionLines.clear();
+    form.LOS2.assign(entriesOf(loaded.marked));
+    if (read.stage == ComparisonStage::NoReaction) {
         form.List2Nbr.setCaption(std::string(texts::ZeroCount));
-        result = session.refuse(std::string(texts::NoEquationToTreat));
+        result = session.refuse(std::move(read.refusal));
         return std::nullopt;
     }
-    loaded.settings = readSettingsGroup(lines->front());
-    loaded.lines = std::move(*lines);
-    loaded.marked = std::move(*marked);
     form.List2Nbr.setCaption(countInParentheses(session.common.ReactionCount));
     session.rememberFile(texts::ComparisonDialogTitle, loaded.path);
-    return loaded;
+    return std::move(loaded);
 }
 
 /// The refusals that the session and the file itself decide, all before any file is
 /// written; nothing when the run may start (the work folder is then the file's).
-std::optional<CommandResult> refusalBeforeRun(Session& session, const LoadedComparison& loaded,
-                                              const std::string& revAllPath) {
-    if (session.common.SpeciesCount == 0)
-        return session.refuse(std::string(texts::ImportDatabaseFirst));
+std::optional<CommandResult> refusalBeforeRun(Session& session, const LoadedComparison& loaded) {
+    if (std::optional<std::string> refused = databaseRefusal(session.common.SpeciesCount))
+        return session.refuse(std::move(*refused));
     if (CommandResult points = session.checkPoints(); !points.done())
         return points;
-    const std::string& path = loaded.path;
-    // Without both temperatures nothing can be compared: say so before the long run.
-    if (!(loaded.settings.T1 > 0.0) || !(loaded.settings.T2 > 0.0))
-        return session.refuse(std::string(texts::NoSettingsStart) + path +
-                              std::string(texts::NoSettingsEnd));
-    if (const std::optional<std::string> tolerance = unusableTolerance(loaded.lines.front()))
-        return session.refuse(std::string(texts::BadToleranceStart) + *tolerance +
-                              std::string(texts::BadToleranceMiddle) + path +
-                              std::string(texts::BadToleranceEnd));
-    if (!holdsToleranceLine(loaded.lines))
-        return session.refuse(std::string(texts::NoToleranceStart) + path +
-                              std::string(texts::NoToleranceEnd));
-    session.common.WorkFolder = splitPath(path).folder;
-    if (auto clash = refuseClash(
-            session,
-            {{texts::RoleDatabase, session.common.ThermoPath}, {texts::RoleComparison, path}},
-            {{texts::RoleReversedMechanism, revAllPath, texts::ComparisonOutputHint},
-             {texts::RoleComparison, path}}))
-        return clash;
-    for (const std::string& replaced : {path, revAllPath}) {
-        if (isReadOnly(replaced))
-            return session.refuse(readOnlyRefusal(replaced));
-    }
+    if (std::optional<std::string> refused = comparisonFileRefusal(loaded))
+        return session.refuse(std::move(*refused));
+    session.common.WorkFolder = splitPath(loaded.path).folder;
+    if (std::optional<std::string> refused =
+            annotationOutputRefusal(loaded, session.common.ThermoPath))
+        return session.refuse(std::move(*refused));
     return std::nullopt;
 }
 
@@ -214,46 +114,14 @@ std::optional<ClassifiedLines> reverseAndClassify(Session& session, const Loaded
         return std::nullopt;
     }
     session.form.MSFG.clear();
+    std::string refusal;
     std::optional<ClassifiedLines> classified =
-        classifyAll(session, reversed.reactions, loaded.marked, loaded.settings, result);
+        classifyAll(reversed.reactions, loaded.marked, loaded.settings, refusal);
     if (classified)
         session.form.MSFG.clear();
+    else
+        result = session.refuse(std::move(refusal));
     return classified;
-}
-
-/// An edit made to the comparison file while it was annotated is the user's: nothing is
-/// replaced, and this run's annotated file is kept under a name of its own beside it.
-CommandResult changedMeanwhile(Session& session, const std::string& path, LineWriter& annotated) {
-    const std::optional<std::string> kept = annotated.keepBeside(texts::KeptAnnotationTag);
-    return session.refuse(std::string(texts::ChangedMeanwhileStart) + path +
-                          std::string(texts::ChangedMeanwhileEnd) +
-                          (kept ? std::string(texts::KeptAnnotationAs) + *kept + "."
-                                : std::string(texts::AnnotationNotKept)));
-}
-
-/// Writes the annotated file and puts it in place together with RevAll.txt, so that a
-/// failure on the way leaves both as they were.
-CommandResult writeAnnotated(Session& session, const LoadedComparison& loaded,
-                             const ClassifiedLines& classified, LineWriter& revAllFile,
-                             const std::string& revAllPath) {
-    const std::string& path = loaded.path;
-    const MergedFile merged =
-        mergeAnnotation(loaded.lines, annotationBlock(classified, loaded.settings));
-    LineWriter annotated(path);
-    if (!annotated.ok() && annotated.refusal() == TargetState::ReadOnly)
-        return session.refuse(readOnlyRefusal(path));
-    for (const std::string& line : merged.lines)
-        annotated.line(line);
-    if (!annotated.finish())
-        return session.refuse(std::string(texts::ComparisonNotRewritten) + path);
-    if (!unchangedSince(path, loaded.stamp))
-        return changedMeanwhile(session, path, annotated);
-    const InterruptionsHeld together;
-    if (!revAllFile.putInPlace())
-        return session.refuse(std::string(texts::RevAllNotWritten) + revAllPath);
-    if (!annotated.putInPlace())
-        return session.refuse(std::string(texts::ComparisonNotRewritten) + path);
-    return CommandResult::wrote({revAllPath, path});
 }
 
 } // namespace
@@ -263,27 +131,22 @@ CommandResult annotateComparison(Session& session, AnnotationCounts* counts) {
     const std::optional<LoadedComparison> loaded = loadComparison(session, result);
     if (!loaded)
         return result;
-    const std::string revAllPath =
-        pathInFolder(splitPath(loaded->path).folder, texts::RevAllFileName);
-    if (std::optional<CommandResult> refused = refusalBeforeRun(session, *loaded, revAllPath))
+    const std::string revAllPath = revAllBeside(loaded->path);
+    if (std::optional<CommandResult> refused = refusalBeforeRun(session, *loaded))
         return *refused;
     std::unique_ptr<LineWriter> revAllFile;
     const std::optional<ClassifiedLines> classified =
         reverseAndClassify(session, *loaded, revAllPath, revAllFile, result);
     if (!classified)
         return result;
-    result = writeAnnotated(session, *loaded, *classified, *revAllFile, revAllPath);
-    if (!result.done())
-        return result;
-
-    const std::string& newLine = session.common.NewLine;
-    session.showJobDone(std::string(texts::FileModified) + newLine + loaded->path + newLine +
-                        std::string(texts::RevAllReplaced) + newLine + revAllPath);
+    if (std::optional<std::string> refused = writeAnnotated(*loaded, *classified, *revAllFile))
+        return session.refuse(std::move(*refused));
+    session.showJobDone(annotationDone(*loaded, session.common.NewLine));
     if (counts != nullptr)
         *counts = {static_cast<int>(classified->different.size()),
                    static_cast<int>(classified->identical.size()),
                    static_cast<int>(classified->notCalculated.size())};
-    return result;
+    return CommandResult::wrote({revAllPath, loaded->path});
 }
 
 } // namespace zorbel

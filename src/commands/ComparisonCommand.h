@@ -4,7 +4,7 @@
 // with the file's second expressions at two temperatures; a classified table is inserted
 // into the file, which is replaced as a whole.
 
-#include "app/CommandResult.h"
+#include "program/CommandResult.h"
 
 namespace zorbel {
 

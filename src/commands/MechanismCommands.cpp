@@ -2,20 +2,12 @@
 
 #include "app/AppTexts.h"
 #include "app/Session.h"
-#include "commands/OutputClash.h"
 #include "commands/StaleResults.h"
 #include "files/TextFiles.h"
-#include "mechanism/CleanTexts.h"
-#include "mechanism/MechanismCleaner.h"
-#include "mechanism/MechanismFile.h"
-#include "mechanism/MechanismLayout.h"
+#include "mechanism/MechanismLoad.h"
 #include "mechanism/MechanismTexts.h"
 #include "mechanism/ParsedReaction.h"
 #include "text/NumberText.h"
-
-#include <exception>
-#include <filesystem>
-#include <system_error>
 
 namespace zorbel {
 
@@ -30,10 +22,6 @@ TextBox& slotBox(REVEQfrm& form, int slot) {
 
 TextBox& box(REVEQfrm& form, int index) {
     return form.PropTxt[static_cast<std::size_t>(index)];
-}
-
-bool isEmptySlot(const TextBox& slot) {
-    return slot.text() == texts::EmptySlotMark;
 }
 
 /// What a load does once its file has been read: no mechanism, an empty panel.
@@ -61,27 +49,6 @@ void forgetMechanism(Session& session) {
     form.Lbl2.setCaption({});
 }
 
-/// The refusal of a file without the exact REACTIONS line, with the file and the line
-/// that comes closest.
-std::string noReactionsLine(const std::string& path, const std::vector<std::string>& lines) {
-    std::string message = std::string(texts::RunPelluxFirst) + " " + path;
-    if (const std::size_t loose = looseReactionsLine(lines); loose != 0)
-        message += std::string(texts::ReactionsLineAt) + std::to_string(loose) +
-                   std::string(texts::ReactionsLineReads) + lines[loose - 1] +
-                   std::string(texts::ReactionsLineNot);
-    else
-        message += texts::NoReactionsLine;
-    return message + std::string(texts::ReactionsAlone);
-}
-
-std::optional<std::vector<std::string>> readMechanismLines(const std::string& path) {
-    try {
-        return readLines(path);
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
-}
-
 void choosePatternsOnce(CommonValue& common, const ParsedReaction& parsed) {
     const CoefficientPatterns chosen = choosePatterns(parsed.AText, parsed.NText, parsed.EaText);
     // A text that fits no rule leaves its pattern as it was: empty for the whole run.
@@ -102,150 +69,58 @@ std::string parseFailedMessage(const CommonValue& common, int listIndex, std::st
 }
 
 /// Asked before anything changes: Cancel leaves the loaded mechanism as it was.
-MessageAnswer askUser(Session& session, std::string text) {
-    return session.platform.showMessage({std::move(text), std::string(texts::CleanQuestionTitle),
-                                         MessageButtons::YesNoCancel, MessageIcon::Question});
-}
-
-bool fileStands(const std::string& path) {
-    std::error_code error;
-    return std::filesystem::symlink_status(filePath(path), error).type() !=
-           std::filesystem::file_type::not_found;
-}
-
-/// What cleaning on load did: the end of the load (refused, or cancelled by the user), or
-/// the summary of a clean file written.
-struct Cleaning {
-    std::optional<CommandResult> end;
-    std::string summary;
-};
-
-/// Cleans the lines into the clean file; `path` and `lines` become the clean file's.
-Cleaning writeCleanFile(Session& session, const std::string& cleanPath, std::string& path,
-                        std::vector<std::string>& lines) {
-    Cleaning cleaning;
-    cleaning.end = refuseClash(
-        session, {{texts::RoleMechanism, path}, {texts::RoleDatabase, session.common.ThermoPath}},
-        {{texts::RoleCleanedMechanism, cleanPath, texts::CleanFileHint}});
-    if (cleaning.end)
-        return cleaning;
-    CleanedMechanism cleaned = cleanMechanism(lines);
-    if (!cleaned.cleaned()) {
-        cleaning.end = session.refuse(cleanRefusal(path, cleaned.refusal));
-    } else if (!writeLines(cleanPath, cleaned.lines)) {
-        cleaning.end = session.refuse(writeRefusal(cleanPath, texts::CleanOutputUnwritable));
-    } else {
-        cleaning.summary = cleanSummary(cleaned, cleanPath);
-        path = cleanPath;
-        lines = std::move(cleaned.lines);
+LoadAnswer askUser(Session& session, const std::string& text) {
+    switch (session.platform.showMessage({text, std::string(texts::CleanQuestionTitle),
+                                          MessageButtons::YesNoCancel, MessageIcon::Question})) {
+    case MessageAnswer::Yes:
+        return LoadAnswer::Yes;
+    case MessageAnswer::Cancel:
+        return LoadAnswer::Cancel;
+    default:
+        return LoadAnswer::No;
     }
-    return cleaning;
-}
-
-/// A mechanism not in the layout is cleaned into NAME-clean.inp beside it, and that file
-/// loaded instead, when the load policy says so or the user agrees. An existing clean file
-/// is replaced only when allowed or agreed; otherwise the user may load it as it stands.
-Cleaning cleanOnLoad(Session& session, std::string& path, std::vector<std::string>& lines) {
-    const LoadPolicy& policy = session.loads;
-    if (policy.clean == CleanOnLoad::Never || !layoutProblem(lines))
-        return {};
-    const std::string cleanPath = cleanFilePath(path);
-    const std::string cleanName = splitPath(cleanPath).fileName;
-    const bool asking = policy.clean == CleanOnLoad::Ask;
-    if (asking) {
-        const MessageAnswer clean =
-            askUser(session, std::string(texts::CleanQuestionStart) + cleanName +
-                                 std::string(texts::CleanQuestionEnd));
-        if (clean == MessageAnswer::Cancel)
-            return {CommandResult::stopped(), {}};
-        if (clean != MessageAnswer::Yes)
-            return {};
-    }
-    if (fileStands(cleanPath) && !policy.replaceCleanFile) {
-        if (!asking)
-            return {session.refuse(std::string(texts::CleanFileExists) + cleanPath), {}};
-        const MessageAnswer replace =
-            askUser(session, cleanName + std::string(texts::ReplaceCleanFileEnd));
-        if (replace == MessageAnswer::Cancel)
-            return {CommandResult::stopped(), {}};
-        if (replace != MessageAnswer::Yes) {
-            std::optional<std::vector<std::string>> existing = readMechanismLines(cleanPath);
-            if (!existing)
-                return {session.refuse(couldNotBeRead(texts::TheMechanismFile, cleanPath)), {}};
-            path = cleanPath;
-            lines = std::move(*existing);
-            return {};
-        }
-    }
-    return writeCleanFile(session, cleanPath, path, lines);
 }
 
 /// The end of a load: the previous mechanism forgotten, the file's reaction lines listed.
-CommandResult listReactions(Session& session, const std::string& path,
-                            std::vector<std::string> lines, const std::string& cleanedSummary) {
-    std::vector<int> reactionLines;
-    std::optional<std::vector<std::string>> entries =
-        reactionEntries(std::move(lines), &reactionLines);
-    if (!entries) // the caller checked the REACTIONS line
-        return session.refuse(noReactionsLine(path, {}));
+CommandResult listReactions(Session& session, LoadedMechanism& loaded) {
     forgetMechanism(session);
     CommonValue& common = session.common;
     REVEQfrm& form = session.form;
-    common.MechanismPath = path;
-    common.WorkFolder = splitPath(path).folder;
-    form.Lbl2.setCaption(loadedCaption(path, MechanismCaptionLimit));
-    common.ReactionLines = std::move(reactionLines);
-    common.ReactionCount = static_cast<int>(entries->size());
-    form.LOS2.assign(std::move(*entries));
+    common.MechanismPath = loaded.path;
+    common.WorkFolder = splitPath(loaded.path).folder;
+    form.Lbl2.setCaption(loadedCaption(loaded.path, MechanismCaptionLimit));
+    common.ReactionLines = std::move(loaded.reactionLines);
+    common.ReactionCount = static_cast<int>(loaded.entries.size());
+    form.LOS2.assign(std::move(loaded.entries));
     form.List2Nbr.setCaption(countInParentheses(common.ReactionCount));
-    if (cleanedSummary.empty())
+    if (loaded.cleanedSummary.empty())
         return {};
     if (session.loads.clean == CleanOnLoad::Ask)
-        session.showJobDone(cleanedSummary);
-    return CommandResult::wrote({path}, cleanedSummary);
+        session.showJobDone(loaded.cleanedSummary);
+    return CommandResult::wrote({loaded.path}, loaded.cleanedSummary);
 }
 
 } // namespace
 
 CommandResult loadMechanism(Session& session) {
-    std::optional<std::string> path =
+    const std::optional<std::string> path =
         session.askForFile(texts::MechanismDialogTitle, texts::MechanismDialogFilter);
     if (!path)
         return CommandResult::stopped();
-    const std::string chosen = *path;
-    std::optional<std::vector<std::string>> lines = readMechanismLines(*path);
-    if (!lines)
-        return session.refuse(couldNotBeRead(texts::TheMechanismFile, *path));
-    const Cleaning cleaning = cleanOnLoad(session, *path, *lines);
-    if (cleaning.end)
-        return *cleaning.end;
-    if (!hasReactionsLine(*lines))
-        return session.refuse(noReactionsLine(*path, *lines));
-    CommandResult listed = listReactions(session, *path, std::move(*lines), cleaning.summary);
-    if (listed.done()) {
-        session.rememberFile(texts::MechanismDialogTitle, chosen);
-        if (*path != chosen)
-            session.common.PublishedMechanismPath = chosen;
-    }
+    const MechanismLoadRule rule{
+        session.loads.clean, session.loads.replaceCleanFile,
+        [&session](const std::string& text) { return askUser(session, text); },
+        session.common.ThermoPath};
+    MechanismLoadOutcome load = loadMechanismFile(*path, rule);
+    if (load.cancelled)
+        return CommandResult::stopped();
+    if (!load.loaded)
+        return session.refuse(std::move(load.refusal));
+    CommandResult listed = listReactions(session, *load.loaded);
+    session.rememberFile(texts::MechanismDialogTitle, *path);
+    if (load.loaded->path != *path)
+        session.common.PublishedMechanismPath = *path;
     return listed;
-}
-
-std::string parseFailedText(const std::string& mechanismPath, int line, const std::string& newLine,
-                            std::string_view fault) {
-    std::string message = std::string(texts::ParseFailedFirstLine) + newLine +
-                          std::string(texts::ParseFailedSecondLine);
-    if (line <= 0)
-        return message;
-    return message + newLine + std::string(texts::ReactionLineStart) + std::to_string(line) +
-           std::string(texts::ReactionLineOf) + mechanismPath +
-           std::string(texts::ReactionLineEnd) + std::string(fault) + ".";
-}
-
-std::string importMechanismFirst(const std::string& mechanismPath) {
-    std::string text(texts::ImportMechanismFirst);
-    if (!mechanismPath.empty())
-        text += std::string(texts::NoReactionReadFrom) + mechanismPath + ".";
-    return text;
 }
 
 namespace {
@@ -269,16 +144,13 @@ void showSlots(REVEQfrm& form, const ParsedReaction& parsed) {
         slotBox(form, slot).setText(parsed.Slots[static_cast<std::size_t>(slot)]);
     if (parsed.Irreversible)
         form.EgalLbl.setCaption(std::string(texts::IrreversibleArrow));
+    const PanelMarks marks = panelMarks(parsed);
     for (int slot = 0; slot < slotCount; ++slot) {
-        if (isEmptySlot(slotBox(form, slot)))
+        if (!marks.slotShown[static_cast<std::size_t>(slot)])
             slotBox(form, slot).setVisible(false);
     }
-    // A plus sign goes with the species it stands before on the reactant side, after on
-    // the product side: reactants fill their last slots, products their first.
-    form.PlusLbl[0].setVisible(!isEmptySlot(slotBox(form, 0)));
-    form.PlusLbl[1].setVisible(!isEmptySlot(slotBox(form, 1)));
-    form.PlusLbl[2].setVisible(!isEmptySlot(slotBox(form, 4)));
-    form.PlusLbl[3].setVisible(!isEmptySlot(slotBox(form, 5)));
+    for (std::size_t plus = 0; plus < marks.plusShown.size(); ++plus)
+        form.PlusLbl[plus].setVisible(marks.plusShown[plus]);
 }
 
 } // namespace

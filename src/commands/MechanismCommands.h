@@ -3,7 +3,7 @@
 // the selected reaction in the panel below it (the batch runs use a quiet twin of it
 // through the hidden list LOS4).
 
-#include "app/CommandResult.h"
+#include "program/CommandResult.h"
 
 #include <string>
 #include <string_view>
@@ -23,15 +23,6 @@ void connectMechanism(Session& session);
 /// changes nothing: the mechanism loaded before stays, and the file stays out of the
 /// recent files.
 CommandResult loadMechanism(Session& session);
-
-/// The refusal of a command that needs reactions when none are listed: the fixed warning,
-/// and the file that was loaded without any, when one was.
-std::string importMechanismFirst(const std::string& mechanismPath);
-
-/// The warning of a line that cannot be cut: the fixed two lines, then, for a line of
-/// the file (`line` from 1; 0 for none), where it stands and why. Lines end in `newLine`.
-std::string parseFailedText(const std::string& mechanismPath, int line, const std::string& newLine,
-                            std::string_view fault);
 
 /// LOS2 selection: shows the selected entry in the reaction panel. The first reaction
 /// shown in a run also fixes the number patterns of the coefficients. A line that cannot

@@ -117,9 +117,6 @@ namespace {
 std::optional<CommandResult> refusalBeforeReversal(Session& session) {
     REVEQfrm& form = session.form;
     form.Templbl.setCaption({});
-    if (session.common.SpeciesCount == 0)
-        return session.refuse(std::string(texts::ImportDatabaseFirst));
-    // Empty slots would read as species missing from the database.
     const auto empty = [&form](int k) {
         return form.PropTxt[static_cast<size_t>(k)].text().empty();
     };
@@ -127,10 +124,10 @@ std::optional<CommandResult> refusalBeforeReversal(Session& session) {
     for (int k = REVEQfrm::FirstSlot; k < REVEQfrm::ForwardA; ++k)
         nothingShown = nothingShown && empty(k);
     // A reaction a batch left in the panel is no pick of the user's.
-    if (nothingShown || session.panelFromBatch)
-        return session.refuse(std::string(texts::SelectReactionFirst));
-    if (form.EgalLbl.caption() == texts::IrreversibleArrow)
-        return session.refuse(std::string(texts::IrreversibleWarning));
+    if (std::optional<std::string> refused = reverseRefusal(
+            session.common.SpeciesCount, {nothingShown || session.panelFromBatch,
+                                          form.EgalLbl.caption() == texts::IrreversibleArrow}))
+        return session.refuse(std::move(*refused));
     if (CommandResult points = session.checkPoints(); !points.done())
         return points;
     return refuseWorkFolderClash(session, texts::RoleTable, texts::TempFileName);

@@ -1,8 +1,8 @@
 #pragma once
 // The Reverse button: one reaction, reported on screen, in the chart and in temp.txt.
 
-#include "app/CommandResult.h"
 #include "app/Elements.h"
+#include "program/CommandResult.h"
 #include "reversal/ReactionReversal.h"
 
 #include <string>

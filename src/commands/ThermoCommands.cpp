@@ -5,7 +5,6 @@
 #include "commands/StaleResults.h"
 #include "files/TextFiles.h"
 #include "text/NumberText.h"
-#include "thermo/HeaderColumns.h"
 #include "thermo/SpeciesProperties.h"
 #include "thermo/SpeciesRecord.h"
 #include "thermo/ThermoDatabase.h"
@@ -49,21 +48,6 @@ void forgetDatabase(Session& session) {
     form.Lbl11.setCaption({});
 }
 
-/// The load's warning about the records whose temperatures come from their columns; empty
-/// when there is none.
-std::string columnsWarning(const std::vector<std::string>& lines) {
-    const std::vector<ColumnsRead> records = headersReadFromColumns(lines);
-    if (records.empty())
-        return {};
-    return std::string(texts::ColumnsReadStart) + columnsReadList(records, "\n");
-}
-
-/// A load done, with the warning about headers read from their columns; the window shows
-/// it in the findings box that follows the load.
-CommandResult warnOfColumns(std::string warning) {
-    return {Outcome::Done, std::move(warning), {}};
-}
-
 /// A file that is no database, or cannot be read, changes nothing: what was loaded stays,
 /// and the refusal is told in lblerror and, in the window, in a box, since lblerror is not
 /// on this tab.
@@ -72,16 +56,6 @@ CommandResult refuseDatabase(Session& session, std::string message) {
         session.platform.showMessage({message, std::string(texts::DatabaseRefusedTitle),
                                       MessageButtons::Ok, MessageIcon::Stop});
     return session.refuse(std::move(message));
-}
-
-/// The lines of the chosen file, or nothing when they cannot be read (a file too large
-/// for memory as well as a missing one).
-std::optional<std::vector<std::string>> databaseLines(const std::string& path) {
-    try {
-        return readDatabaseLines(path);
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
 }
 
 } // namespace
@@ -93,23 +67,22 @@ CommandResult loadDatabase(Session& session) {
         session.askForFile(texts::ThermoDialogTitle, texts::ThermoDialogFilter);
     if (!path)
         return CommandResult::stopped();
-    const std::optional<std::vector<std::string>> lines = databaseLines(*path);
-    if (!lines)
-        return refuseDatabase(session, couldNotBeRead(texts::TheDatabase, *path));
-    if (!holdsSpeciesRecord(*lines))
-        return refuseDatabase(session, std::string(texts::NoSpeciesRecordStart) + *path +
-                                           std::string(texts::NoSpeciesRecordEnd));
+    DatabaseLoad load = loadDatabaseFile(*path);
+    if (!load.loaded)
+        return refuseDatabase(session, std::move(load.refusal));
+    LoadedDatabase& loaded = *load.loaded;
     forgetDatabase(session);
     common.ThermoPath = *path;
     common.ThermoFolder = splitPath(*path).folder;
     form.Lbl1.setCaption(loadedCaption(*path, DatabaseCaptionLimit));
-    std::vector<std::string> names = listSpeciesNames(*lines);
-    common.SpeciesCount = static_cast<int>(names.size());
-    form.LOS1.assign(std::move(names));
+    common.SpeciesCount = static_cast<int>(loaded.species.size());
+    form.LOS1.assign(std::move(loaded.species));
     form.List1Nbr.setCaption(countInParentheses(common.SpeciesCount));
     emptyCoefficientBoxes(form);
     session.rememberFile(texts::ThermoDialogTitle, *path);
-    return warnOfColumns(columnsWarning(*lines));
+    // The warning about headers read from their columns: the window shows it in the
+    // findings box that follows the load.
+    return {Outcome::Done, std::move(loaded.warning), {}};
 }
 
 namespace {
@@ -129,7 +102,7 @@ void emptyTemperatureBoxes(REVEQfrm& form) {
 
 /// A record that cannot be computed with shows no numbers at all, so that no property is
 /// evaluated from it, and lblerror says why.
-CommandResult refuseRecord(Session& session, const std::string& name, const SpeciesRecord& record) {
+CommandResult refuseRecord(Session& session, std::string refusal) {
     REVEQfrm& form = session.form;
     CommonValue& common = session.common;
     common.TLow.clear();
@@ -139,7 +112,7 @@ CommandResult refuseRecord(Session& session, const std::string& name, const Spec
     form.Lbl10.setCaption({});
     form.Lbl11.setCaption({});
     emptyCoefficientBoxes(form);
-    return session.refuse(recordRefusal(name, record, common.ThermoPath, true));
+    return session.refuse(std::move(refusal));
 }
 
 } // namespace
@@ -150,13 +123,11 @@ CommandResult refuseRecord(Session& session, const std::string& name, const Spec
 CommandResult showSpecies(Session& session) {
     REVEQfrm& form = session.form;
     CommonValue& common = session.common;
-    std::optional<SpeciesRecord> record;
-    const std::string name = form.LOS1.selectedText();
-    if (std::optional<std::vector<std::string>> lines = readDatabaseLines(common.ThermoPath))
-        record = findSpeciesRecord(*lines, name);
+    SpeciesLookup lookup = lookUpSpecies(common.ThermoPath, form.LOS1.selectedText());
+    const std::optional<SpeciesRecord>& record = lookup.record;
     CommandResult result;
-    if (record && record->fault) {
-        result = refuseRecord(session, name, *record);
+    if (lookup.found && !record) {
+        result = refuseRecord(session, std::move(lookup.refusal));
     } else if (record) {
         forgetRefusal(form);
         common.TLow = record->TLow;
@@ -169,7 +140,7 @@ CommandResult showSpecies(Session& session) {
         for (std::size_t i = 0; i < coefficientBoxes; ++i)
             form.PropTxt[i].setText(record->coefficientTexts[i]);
     } else {
-        result = CommandResult::refused(couldNotBeRead(texts::TheSpeciesRecord, name));
+        result = CommandResult::refused(std::move(lookup.refusal));
     }
     emptyTemperatureBoxes(form);
     return result;

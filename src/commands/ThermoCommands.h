@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CommandResult.h"
+#include "program/CommandResult.h"
 
 namespace zorbel {
 

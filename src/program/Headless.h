@@ -1,11 +1,12 @@
 #pragma once
-// Reverse, Reverse All and Reverse Selected without the window: the loaded files and a
-// request in, the core's single reversal (batch/SingleReversal.h) or its run and files
-// (batch/BatchFiles.h) straight after the checks and boxes the window's commands make, in
-// their words. The command line's reversals run here.
+// Reverse, Reverse All, Reverse Selected and the annotation without the window: the loaded
+// files and a request in, the core's single reversal (batch/SingleReversal.h) or its run
+// and files (batch/BatchFiles.h) after the core's checks (batch/RunChecks.h), the boxes in
+// the window's words. The command line's reversals run here.
 
-#include "app/CommandResult.h"
 #include "batch/BatchFiles.h"
+#include "batch/RunChecks.h"
+#include "program/CommandResult.h"
 #include "program/Workbench.h"
 
 #include <functional>
@@ -23,6 +24,9 @@ struct LoadedFiles {
     std::string workFolder;
     std::string newLine; ///< of the boxes' texts
 };
+
+/// The loaded files as the checks of batch/RunChecks.h take them.
+ReversalFiles reversalFilesOf(const LoadedFiles& files);
 
 /// How a batch talks to its face: message boxes (title, text; a question is answered Yes),
 /// the closing summary, the progress (percent done and the label's text), the date written.
@@ -56,5 +60,15 @@ CommandResult showHeadlessReaction(const LoadedFiles& files, int index, Reaction
 /// The patterns and forward texts of a reaction shown first come from `start`.
 CommandResult runHeadlessBatch(const LoadedFiles& files, const BatchRequest& request,
                                const RunStart& start, const BatchFace& face);
+
+/// Writes every reaction of the list in order, moving the progress as Reverse All does.
+void writeWholeList(BatchFiles& batch, int count, const BatchFace& face);
+
+/// Annotates the comparison file at `path` with the loaded database: its marked reactions
+/// reversed into RevAll.txt beside it by the core's run, whose results the comparison
+/// takes as they are written, then classified into the file.
+CommandResult runHeadlessAnnotation(const LoadedFiles& files, const std::string& path,
+                                    const RunSettings& settings, const BatchFace& face,
+                                    AnnotationView& view);
 
 } // namespace zorbel

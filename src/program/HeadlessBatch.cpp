@@ -1,11 +1,11 @@
 #include "program/Headless.h"
 
-#include "app/AppTexts.h"
 #include "batch/BatchTexts.h"
 #include "batch/RemainingTime.h"
-#include "commands/MechanismCommands.h"
-#include "commands/OutputClash.h"
+#include "batch/RunChecks.h"
+#include "files/FileTexts.h"
 #include "files/TextFiles.h"
+#include "program/FaceTexts.h"
 
 #include <algorithm>
 #include <chrono>
@@ -24,20 +24,16 @@ double steadySeconds() {
 /// order; nothing when the run may go on.
 std::optional<CommandResult> refusalBeforeRun(const LoadedFiles& files, const BatchRequest& request,
                                               std::string_view fileName) {
-    if (files.speciesCount == 0)
-        return CommandResult::refused(std::string(texts::ImportDatabaseFirst));
-    if (files.reactionCount == 0)
-        return CommandResult::refused(importMechanismFirst(files.inputs.mechanismPath));
-    if (files.inputs.listed.empty())
-        return CommandResult::refused(std::string(texts::NothingToReverse));
-    if (request.settings.points <= 0 || pointCount(std::to_string(request.settings.points)) == 0)
-        return CommandResult::refused(std::string(texts::EnterPointsNumber));
-    const ReversalFiles reversal{files.inputs.thermoPath, files.inputs.mechanismPath,
-                                 files.publishedMechanismPath, files.comparisonPath,
-                                 files.workFolder};
-    if (std::optional<std::string> clash = workFolderClash(reversal, texts::RoleReversedMechanism,
-                                                           fileName, request.settings.reportPath))
-        return CommandResult::refused(std::move(*clash));
+    std::optional<std::string> refused =
+        batchRefusal({files.speciesCount, files.reactionCount, files.inputs.listed.size(),
+                      files.inputs.mechanismPath});
+    if (!refused)
+        refused = pointsRefusal(std::to_string(request.settings.points));
+    if (!refused)
+        refused = workFolderClash(reversalFilesOf(files), texts::RoleReversedMechanism, fileName,
+                                  request.settings.reportPath);
+    if (refused)
+        return CommandResult::refused(std::move(*refused));
     return std::nullopt;
 }
 
@@ -66,6 +62,7 @@ public:
     }
     void setProgress(int i, int last) { progress_ = static_cast<float>(100.0 * i / last); }
     void write(int listIndex) { batch_.writeNext(listIndex); }
+    BatchFiles& files() { return batch_; }
 
     /// JOB DONE, the report and the summary.
     CommandResult close() {
@@ -105,14 +102,7 @@ CommandResult reverseAll(const LoadedFiles& files, const BatchRequest& request,
     HeadlessRun run(files, request, face);
     if (std::optional<CommandResult> refused = run.open(texts::RevAllFileName, order, start))
         return *refused;
-    const int last = static_cast<int>(order.size()) - 1;
-    const double started = steadySeconds();
-    for (int i = 0; i <= last; ++i) {
-        run.showProgress(remainingTimeText(steadySeconds() - started, i, last));
-        if (last != 0)
-            run.setProgress(i, last);
-        run.write(i);
-    }
+    writeWholeList(run.files(), static_cast<int>(order.size()), face);
     return run.close();
 }
 
@@ -125,10 +115,8 @@ CommandResult reverseSelected(const LoadedFiles& files, const BatchRequest& requ
     std::vector<int> chosen = request.selection;
     std::sort(chosen.begin(), chosen.end());
     chosen.erase(std::unique(chosen.begin(), chosen.end()), chosen.end());
-    if (chosen.size() < 2) {
-        face.message(std::string(texts::WarningTitle), std::string(texts::SelectMore) +
-                                                           files.newLine +
-                                                           std::string(texts::ToUseButton));
+    if (std::optional<std::string> refused = selectionRefusal(chosen.size(), files.newLine)) {
+        face.message(std::string(texts::WarningTitle), *refused);
         return CommandResult::refused({}); // the box has said why
     }
     face.message(std::string(texts::ReverseSelectedTitle),
@@ -149,6 +137,22 @@ CommandResult reverseSelected(const LoadedFiles& files, const BatchRequest& requ
 }
 
 } // namespace
+
+// The progress shown before a reaction is the one set after the reaction before it, with
+// the time left from here, as the window's bar and label show them.
+void writeWholeList(BatchFiles& batch, int count, const BatchFace& face) {
+    const int last = count - 1;
+    const double started = steadySeconds();
+    float progress = 0.0F;
+    for (int i = 0; i <= last; ++i) {
+        if (face.progress)
+            face.progress(static_cast<int>(progress),
+                          remainingTimeText(steadySeconds() - started, i, last));
+        if (last != 0)
+            progress = static_cast<float>(100.0 * i / last);
+        batch.writeNext(i);
+    }
+}
 
 CommandResult runHeadlessBatch(const LoadedFiles& files, const BatchRequest& request,
                                const RunStart& start, const BatchFace& face) {

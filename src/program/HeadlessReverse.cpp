@@ -1,10 +1,11 @@
 #include "program/Headless.h"
 
-#include "app/AppTexts.h"
+#include "batch/RunChecks.h"
 #include "batch/SingleReversal.h"
-#include "commands/OutputClash.h"
+#include "files/FileTexts.h"
 #include "files/TextFiles.h"
 #include "mechanism/MechanismTexts.h"
+#include "program/FaceTexts.h"
 #include "reversal/ReversalTexts.h"
 #include "reversal/SpeciesProvider.h"
 #include "text/ChemkinKeywords.h"
@@ -44,22 +45,15 @@ Shown shownReaction(const std::string& listed) {
 /// reversal may go on.
 std::optional<std::string> refusalBeforeReverse(const LoadedFiles& files, const Shown& shown,
                                                 const RunSettings& settings) {
-    if (files.speciesCount == 0)
-        return std::string(texts::ImportDatabaseFirst);
-    // Empty slots would read as species missing from the database.
     const bool nothingShown = shown.forward.A.empty() &&
                               std::all_of(shown.slots.begin(), shown.slots.end(),
                                           [](const std::string& slot) { return slot.empty(); });
-    if (nothingShown)
-        return std::string(texts::SelectReactionFirst);
-    if (!shown.parsed.Failed && shown.parsed.Irreversible)
-        return std::string(texts::IrreversibleWarning);
-    if (settings.points <= 0 || pointCount(std::to_string(settings.points)) == 0)
-        return std::string(texts::EnterPointsNumber);
-    const ReversalFiles reversal{files.inputs.thermoPath, files.inputs.mechanismPath,
-                                 files.publishedMechanismPath, files.comparisonPath,
-                                 files.workFolder};
-    return workFolderClash(reversal, texts::RoleTable, texts::TempFileName);
+    if (std::optional<std::string> refused = reverseRefusal(
+            files.speciesCount, {nothingShown, !shown.parsed.Failed && shown.parsed.Irreversible}))
+        return refused;
+    if (std::optional<std::string> refused = pointsRefusal(std::to_string(settings.points)))
+        return refused;
+    return workFolderClash(reversalFilesOf(files), texts::RoleTable, texts::TempFileName);
 }
 
 CommandResult reverse(const LoadedFiles& files, int index, const RunSettings& settings,

@@ -1,9 +1,8 @@
 #include "program/Headless.h"
 
-#include "app/AppTexts.h"
-#include "commands/MechanismCommands.h"
 #include "files/TextFiles.h"
 #include "mechanism/MechanismTexts.h"
+#include "program/FaceTexts.h"
 #include "text/ChemkinKeywords.h"
 #include "thermo/SpeciesProperties.h"
 #include "thermo/SpeciesRecord.h"
@@ -27,15 +26,12 @@ std::string asLines(std::string text, const std::string& newLine) {
     return text;
 }
 
-bool isEmptySlot(const std::string& slot) {
-    return slot == texts::EmptySlotMark;
-}
-
 CommandResult panelOf(const LoadedFiles& files, int index, ReactionView& view) {
     const BatchInputs& inputs = files.inputs;
     const ParsedReaction parsed = parseReaction(inputs.listed[static_cast<std::size_t>(index)]);
-    view.slotShown.fill(true);
-    view.plusShown.fill(true);
+    const PanelMarks marks = panelMarks(parsed);
+    view.slotShown = marks.slotShown;
+    view.plusShown = marks.plusShown;
     view.arrow = std::string(texts::ReversibleArrow);
     if (parsed.coefficientsRead) {
         const CoefficientPatterns chosen =
@@ -58,11 +54,6 @@ CommandResult panelOf(const LoadedFiles& files, int index, ReactionView& view) {
     view.slots = parsed.Slots;
     if (parsed.Irreversible)
         view.arrow = std::string(texts::IrreversibleArrow);
-    for (std::size_t slot = 0; slot < view.slots.size(); ++slot)
-        view.slotShown[slot] = !isEmptySlot(view.slots[slot]);
-    // A plus sign goes with the species it stands before on the reactant side, after on
-    // the product side: reactants fill their last slots, products their first.
-    view.plusShown = {view.slotShown[0], view.slotShown[1], view.slotShown[4], view.slotShown[5]};
     return {};
 }
 
@@ -72,13 +63,10 @@ namespace {
 
 CommandResult speciesOf(const std::string& thermoPath, const std::string& name, SpeciesView& view) {
     // The file is read again, so that the view shows what it holds now.
-    std::optional<SpeciesRecord> record;
-    if (std::optional<std::vector<std::string>> lines = readDatabaseLines(thermoPath))
-        record = findSpeciesRecord(*lines, name);
-    if (!record)
-        return CommandResult::refused(couldNotBeRead(texts::TheSpeciesRecord, name));
-    if (record->fault)
-        return CommandResult::refused(recordRefusal(name, *record, thermoPath, true));
+    SpeciesLookup lookup = lookUpSpecies(thermoPath, name);
+    if (!lookup.record)
+        return CommandResult::refused(std::move(lookup.refusal));
+    const std::optional<SpeciesRecord>& record = lookup.record;
     view.name = name;
     std::copy(record->coefficientTexts.begin(), record->coefficientTexts.end(),
               view.coefficients.begin());
@@ -115,6 +103,11 @@ PropertiesView evaluateHeadless(const SpeciesView& shown, const std::string& tem
     view.H = property(Property::H);
     view.S = property(Property::S);
     return view;
+}
+
+ReversalFiles reversalFilesOf(const LoadedFiles& files) {
+    return {files.inputs.thermoPath, files.inputs.mechanismPath, files.publishedMechanismPath,
+            files.comparisonPath, files.workFolder};
 }
 
 CommandResult guarded(const std::function<CommandResult()>& command) {

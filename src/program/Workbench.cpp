@@ -1,107 +1,91 @@
 #include "program/Workbench.h"
 
-#include "app/ScriptedPlatform.h"
-#include "app/Session.h"
-#include "commands/BatchRun.h"
-#include "commands/ComparisonCommand.h"
-#include "commands/MechanismCommands.h"
-#include "commands/ReactionSearch.h"
-#include "commands/ThermoCommands.h"
+#include "batch/RunSettings.h"
+#include "mechanism/MechanismLoad.h"
 #include "mechanism/ParsedReaction.h"
+#include "mechanism/SpeciesSearch.h"
+#include "program/FaceTexts.h"
 #include "program/Headless.h"
-#include "program/Program.h"
+#include "text/NumberText.h"
+#include "thermo/ThermoDatabase.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
 namespace zorbel {
 
+/// What was loaded, as the core's loads left it: the program without its window holds no
+/// more than this between its commands.
 struct Workbench::State {
-    State() : session(platform) { connectCommands(session); }
-    ScriptedPlatform platform;
-    Session session;
-
-    /// Does to an element what a user does (selects in a list, types into a box) and
-    /// returns the result of the command its handler runs then.
-    CommandResult act(std::function<void()>& handler, const std::function<CommandResult()>& command,
-                      const std::function<void()>& action) {
-        CommandResult result;
-        std::function<void()> connected =
-            std::exchange(handler, [this, &result, &command] { result = session.handle(command); });
-        action();
-        handler = std::move(connected);
-        return result;
-    }
+    std::optional<DateTime> fixedClock;
+    std::string thermoPath;
+    std::vector<std::string> species;
+    std::string mechanismPath;
+    std::string publishedMechanismPath;
+    std::vector<std::string> listed;
+    std::vector<int> reactionLines;
+    std::string comparisonPath;
+    std::string workFolder;
 
     /// The species the last showSpecies showed, which evaluate reads.
     std::optional<SpeciesView> shownSpecies;
 
-    /// What the session loaded, for the reversals that run without the window.
     LoadedFiles loaded() const {
-        const CommonValue& common = session.common;
-        return {batchInputs(session),  common.SpeciesCount,
-                common.ReactionCount,  common.PublishedMechanismPath,
-                common.ComparisonPath, common.WorkFolder,
-                common.NewLine};
+        return {{thermoPath, species, listed, reactionLines, mechanismPath,
+                 static_cast<double>(RunGasConstant)},
+                static_cast<int>(species.size()),
+                static_cast<int>(listed.size()),
+                publishedMechanismPath,
+                comparisonPath,
+                workFolder,
+                std::string(texts::MessageNewLine)};
     }
 
-    BatchFace face(const Workbench& bench) {
-        BatchFace face{bench.onMessage, bench.onSummary, bench.onProgress, platform.now()};
+    BatchFace face(const Workbench& bench) const {
+        BatchFace face{bench.onMessage, bench.onSummary, bench.onProgress,
+                       fixedClock ? *fixedClock : localNow()};
         if (!face.message)
             face.message = [](const std::string&, const std::string&) {};
         return face;
     }
-
-    CommandResult chosen(const std::string& path, const std::function<CommandResult()>& command) {
-        platform.fileAnswers.push_back(path);
-        return session.start(command);
-    }
 };
 
-Workbench::Workbench() : state_(std::make_unique<State>()) {
-    ScriptedPlatform& platform = state_->platform;
-    platform.onMessage = [this](const MessageRequest& message) {
-        if (onMessage)
-            onMessage(message.title, message.text);
-    };
-    platform.onSummary = [this](const std::string& text) {
-        if (onSummary)
-            onSummary(text);
-    };
-    const REVEQfrm& form = state_->session.form;
-    platform.onEvents = [this, &form] {
-        if (onProgress)
-            onProgress(static_cast<int>(form.ProgBar.value()), form.timeremaining.caption());
-    };
-}
+Workbench::Workbench() : state_(std::make_unique<State>()) {}
 
 Workbench::~Workbench() = default;
 
 void Workbench::fixClock(const DateTime& when) {
-    state_->platform.fixedClock = when;
+    state_->fixedClock = when;
 }
 
 void Workbench::setWorkFolder(const std::string& folder) {
-    state_->session.common.WorkFolder = folder;
+    state_->workFolder = folder;
 }
 
+// A refused load changes nothing: what was loaded before stays.
 CommandResult Workbench::loadDatabase(const std::string& path) {
-    Session& session = state_->session;
-    return state_->chosen(path, [&session] { return zorbel::loadDatabase(session); });
+    return guarded([&] {
+        DatabaseLoad load = loadDatabaseFile(path);
+        if (!load.loaded)
+            return CommandResult::refused(std::move(load.refusal));
+        state_->thermoPath = path;
+        state_->species = std::move(load.loaded->species);
+        return CommandResult{Outcome::Done, std::move(load.loaded->warning), {}};
+    });
 }
 
 std::vector<std::string> Workbench::species() const {
-    return state_->session.form.LOS1.entries();
+    return state_->species;
 }
 
 std::string Workbench::speciesCount() const {
-    return state_->session.form.List1Nbr.caption();
+    return countInParentheses(static_cast<long long>(state_->species.size()));
 }
 
-// The species panel's views are the core's reading of the file: the session only holds what
-// was loaded.
+// The species panel's views are the core's reading of the file.
 CommandResult Workbench::showSpecies(const std::string& name, SpeciesView& view) {
-    const CommandResult shown = showHeadlessSpecies(state_->session.common.ThermoPath, name, view);
+    const CommandResult shown = showHeadlessSpecies(state_->thermoPath, name, view);
     // A species refused shows no numbers to evaluate.
     state_->shownSpecies.reset();
     if (shown.done())
@@ -119,49 +103,52 @@ CommandResult Workbench::evaluate(const std::string& temperature, PropertiesView
 }
 
 CommandResult Workbench::loadMechanism(const std::string& path, MechanismLoad load) {
-    Session& session = state_->session;
-    if (load.clean) {
-        session.loads.clean = CleanOnLoad::Always;
-        session.loads.replaceCleanFile = load.replaceCleanFile;
-    }
-    return state_->chosen(path, [&session] { return zorbel::loadMechanism(session); });
+    return guarded([&] {
+        const MechanismLoadRule rule{load.clean ? CleanOnLoad::Always : CleanOnLoad::Never,
+                                     load.clean && load.replaceCleanFile,
+                                     {},
+                                     state_->thermoPath};
+        MechanismLoadOutcome loading = loadMechanismFile(path, rule);
+        if (!loading.loaded)
+            return CommandResult::refused(std::move(loading.refusal));
+        LoadedMechanism& loaded = *loading.loaded;
+        State& state = *state_;
+        state.mechanismPath = loaded.path;
+        state.publishedMechanismPath = loaded.path != path ? path : std::string();
+        state.workFolder = splitPath(loaded.path).folder;
+        state.listed = std::move(loaded.entries);
+        state.reactionLines = std::move(loaded.reactionLines);
+        if (loaded.cleanedSummary.empty())
+            return CommandResult{};
+        return CommandResult::wrote({loaded.path}, std::move(loaded.cleanedSummary));
+    });
 }
 
 std::vector<std::string> Workbench::reactions() const {
-    return state_->session.form.LOS2.entries();
+    return state_->listed;
 }
 
 std::string Workbench::reactionCount() const {
-    return state_->session.form.List2Nbr.caption();
+    return countInParentheses(static_cast<long long>(state_->listed.size()));
 }
 
-// The panel's view is the core's parse of the listed line: the session only holds what was
-// loaded.
+// The panel's view is the core's parse of the listed line.
 CommandResult Workbench::showReaction(int index, ReactionView& view) {
     return showHeadlessReaction(state_->loaded(), index, view);
 }
 
 CommandResult Workbench::search(const std::vector<std::string>& species, SearchView& view) {
-    Session& session = state_->session;
-    CommandResult searched;
-    state_->platform.onSearch = [&](Findfrm& window) {
-        TextBox* const boxes[] = {&window.Usereqn1, &window.Usereqn2, &window.Usereqn3};
-        for (size_t index = 0; index < species.size() && index < std::size(boxes); ++index)
-            boxes[index]->setText(species[index]);
-        searched = state_->act(
-            window.FindCmdR.onClick, [&session] { return runSearch(session); },
-            [&window] { window.FindCmdR.click(); });
-        view.searched = true;
-        view.found = window.SubLOS2copy.entries();
-        view.count = window.resultlbl.caption();
-        window.Closefrm.click();
-    };
-    const CommandResult opened = session.start([&session] { return openSearchWindow(session); });
-    state_->platform.onSearch = nullptr;
-    return opened.done() ? searched : opened;
+    return guarded([&] {
+        std::array<std::string, 3> typed;
+        std::copy_n(species.begin(), std::min(species.size(), typed.size()), typed.begin());
+        const std::vector<std::string> domain =
+            searchDomain(state_->listed, static_cast<int>(state_->listed.size()));
+        SearchFound found = searchTyped(domain, typed);
+        view = {true, std::move(found.found), std::move(found.count)};
+        return CommandResult{};
+    });
 }
 
-// A reversal goes straight to the core: the session only holds what was loaded.
 CommandResult Workbench::reverse(int index, const RunSettings& settings, ReverseView& view) {
     return runHeadlessReverse(state_->loaded(), index, settings, state_->face(*this), view);
 }
@@ -184,7 +171,6 @@ RunStart startShowing(const std::vector<std::string>& listed, std::optional<int>
 
 } // namespace
 
-// A batch goes straight to the core's run: the session only holds what was loaded.
 CommandResult Workbench::reverseBatch(const BatchRequest& request) {
     const LoadedFiles files = state_->loaded();
     return runHeadlessBatch(files, request, startShowing(files.inputs.listed, request.patternsFrom),
@@ -193,14 +179,8 @@ CommandResult Workbench::reverseBatch(const BatchRequest& request) {
 
 CommandResult Workbench::annotate(const std::string& comparison, const RunSettings& settings,
                                   AnnotationView& view) {
-    Session& session = state_->session;
-    session.applySettings(settings);
-    AnnotationCounts counts;
-    const CommandResult annotated =
-        state_->chosen(comparison, [&] { return annotateComparison(session, &counts); });
-    view = {counts.different, counts.identical, counts.notCalculated,
-            session.common.ComparisonPath};
-    return annotated;
+    state_->comparisonPath = comparison;
+    return runHeadlessAnnotation(state_->loaded(), comparison, settings, state_->face(*this), view);
 }
 
 } // namespace zorbel

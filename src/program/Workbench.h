@@ -1,13 +1,12 @@
 #pragma once
 // The program without its window, for the command line: typed settings and requests in,
-// typed views and results out. Its reversals and views run on the core (program/Headless*)
-// with the checks and words of the window's commands, so that both faces write the same
-// files and say the same; the loads, the search and the annotation still run the window's
-// commands on a session that holds what was loaded. Nothing in this header names an
-// element of the window.
+// typed views and results out. It holds what the core's loads left (mechanism/MechanismLoad.h,
+// thermo/ThermoDatabase.h) and runs everything else on the core (program/Headless*) with the
+// checks the window's commands make too (batch/RunChecks.h), in the same words, so that both
+// faces write the same files and say the same. Nothing here names an element of the window.
 
-#include "app/CommandResult.h"
 #include "batch/RunSettings.h"
+#include "program/CommandResult.h"
 #include "text/DateText.h"
 
 #include <array>

@@ -156,6 +156,18 @@ TEST(ListBoxTest, ClearingForgetsEverySelectedEntryHoweverItWasSelected) {
     list.add("H+O2(+M)<=>HO2(+M)");
     list.setSelected(3, true);
     EXPECT_EQ(selectedRows(), std::vector<int>{3});
+
+    // A sorted list (the species) puts an entry added in its place, and its current entry
+    // and selection stay on the entries they were on.
+    ListBox species(true);
+    species.assign({"CH4", "O2"});
+    species.select(1);
+    species.add("H2O");
+    species.add("AR");
+    EXPECT_EQ(species.entries(), (std::vector<std::string>{"AR", "CH4", "H2O", "O2"}));
+    EXPECT_EQ(species.currentIndex(), 3);
+    EXPECT_TRUE(species.isSelected(3));
+    EXPECT_EQ(species.find("H2O"), 2);
 }
 
 TEST(Elements, ATextBoxTellsOnlyOfANewTextAndGridCellsGiveTheirGeneralText) {

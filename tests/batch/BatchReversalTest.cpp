@@ -2,9 +2,9 @@
 #include "batch/BatchTexts.h"
 #include "batch/RemainingTime.h"
 #include "batch/RunResults.h"
+#include "commands/Program.h"
 #include "files/TextFiles.h"
 #include "mechanism/MechanismTexts.h"
-#include "program/Program.h"
 #include "support/SessionFixture.h"
 
 #include <gtest/gtest.h>

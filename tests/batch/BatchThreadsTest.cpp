@@ -3,7 +3,7 @@
 
 #include "app/ScriptedPlatform.h"
 #include "app/Session.h"
-#include "program/Program.h"
+#include "commands/Program.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>

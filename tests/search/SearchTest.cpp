@@ -1,6 +1,6 @@
 // The reaction search: the species a query names, and the search window over a session.
 
-#include "commands/ReactionSearch.h"
+#include "mechanism/SpeciesSearch.h"
 #include "support/SessionFixture.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 #include "UiTestSupport.h"
 
 #include "app/AppTexts.h"
-#include "program/Program.h"
+#include "commands/Program.h"
 #include "support/TestSupport.h"
 #include "ui/QtPlatform.h"
 

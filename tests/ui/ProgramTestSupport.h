@@ -6,7 +6,7 @@
 
 #include "UiTestSupport.h"
 
-#include "program/Program.h"
+#include "commands/Program.h"
 #include "text/DateText.h"
 #include "ui/QtPlatform.h"
 #include "ui/QtText.h"

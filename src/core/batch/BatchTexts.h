@@ -128,4 +128,17 @@ inline constexpr std::string_view JobDoneProgress = "Job Done...";
 inline constexpr std::string_view SelectMore = "You need to select more than 1 reaction";
 inline constexpr std::string_view ToUseButton = "to use this button";
 
+// The checks before a reversal or a batch, which both faces make through batch/RunChecks.h.
+inline constexpr std::string_view ImportDatabaseFirst =
+    "Warning!!! Import Thermodynamic Database first before executing this operation!";
+inline constexpr std::string_view ImportMechanismFirst =
+    "Warning!!! Import a Mechanism first before executing this operation!";
+/// After it, when a mechanism was loaded without any reaction: " ... from FILE."
+inline constexpr std::string_view NoReactionReadFrom = " No reaction line was read from ";
+inline constexpr std::string_view EnterPointsNumber =
+    "Warning!!! General Settings, Number of points: enter a number between 3 and 10000 "
+    "before executing this operation!";
+inline constexpr std::string_view SelectReactionFirst =
+    "Select a reaction first: click it in the list of reactions of the Mechanism tab.";
+
 } // namespace zorbel::texts

@@ -46,4 +46,8 @@ ReversalRequest requestWith(const RunSettings& settings, double gasConstant);
 /// 10000 (the text is then refused before anything is computed).
 int pointCount(const std::string& text);
 
+/// R [cal/(mol K)] as the reversals of both faces take it: in single precision, as the
+/// program always held it, so that the files keep their digits.
+inline constexpr float RunGasConstant = 1.9872F;
+
 } // namespace zorbel

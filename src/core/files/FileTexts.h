@@ -32,4 +32,26 @@ inline constexpr std::string_view CauseNotAFile = "something that is not a file 
 /// After what could not be read, before its name.
 inline constexpr std::string_view CouldNotBeRead = " could not be read: ";
 
+// The roles in which a refusal names the files of a clash: an output would replace one of
+// the files the command reads, or another of its outputs.
+inline constexpr std::string_view RoleDatabase = "the database";
+inline constexpr std::string_view RoleMechanism = "the mechanism";
+inline constexpr std::string_view RolePublishedMechanism = "the mechanism as published";
+inline constexpr std::string_view RoleComparison = "the comparison file";
+inline constexpr std::string_view RoleReversedMechanism = "the reversed mechanism";
+inline constexpr std::string_view RoleReport = "the report";
+inline constexpr std::string_view RoleTable = "the table";
+inline constexpr std::string_view RoleCleanedMechanism = "the cleaned mechanism";
+inline constexpr std::string_view RoleOtherOutput = "the output of another command";
+// How to avoid a clash with an output whose name is fixed.
+inline constexpr std::string_view WorkFolderOutputHint =
+    "Its name is fixed and it goes into the work folder (the mechanism's folder unless another "
+    "is chosen): rename or move the file it would replace, or choose another work folder.";
+inline constexpr std::string_view ComparisonOutputHint =
+    "RevAll.txt always goes beside the comparison file: rename or move the file it would "
+    "replace, or move the comparison file into another folder.";
+inline constexpr std::string_view CleanFileHint =
+    "The clean copy is always NAME-clean.inp beside the mechanism NAME: rename or move the file "
+    "it would replace, or remove what stands at that name.";
+
 } // namespace zorbel::texts

@@ -64,4 +64,31 @@ inline constexpr std::string_view ReactionLineStart = "line ";
 inline constexpr std::string_view ReactionLineOf = " of ";
 inline constexpr std::string_view ReactionLineEnd = ": ";
 
+// The reaction search: its count, as both faces show it.
+inline constexpr std::string_view FoundNothing = "Found: 0 Reaction";
+inline constexpr std::string_view FoundStart = "Found:";
+inline constexpr std::string_view FoundEnd = "Reaction(s)";
+
+// What may follow a species that opens the line: another reactant, a "(+" group, or the
+// arrow of a reversible or of a marked irreversible reaction.
+inline constexpr std::string_view SpeciesOpeningFollowers[] = {"+", "(+", "<", "|"};
+
+struct SpeciesNeighbours {
+    std::string_view before;
+    std::string_view after;
+};
+
+// The texts that stand right before and right after a species elsewhere in the line.
+inline constexpr SpeciesNeighbours SpeciesNeighbourPairs[] = {
+    {"+", "<"}, // a later reactant before a reversible arrow
+    {">", " "}, // the only product, followed by the coefficients
+    {">", "+"}, // the first of several products
+    {"+", "("}, // a reactant or product before a "(+" group
+    {"+", "+"}, // a species in the middle of either side
+    {">", "("}, // the first product before a "(+" group
+    {"+", " "}, // the last product, followed by the coefficients
+    {"+", ")"}, // a third body written in parentheses after "(+"
+    {"+", "|"}, // a later reactant before a marked irreversible arrow
+};
+
 } // namespace zorbel::texts

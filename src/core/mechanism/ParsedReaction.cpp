@@ -229,4 +229,30 @@ CoefficientPatterns choosePatterns(std::string_view aText, std::string_view nTex
     return patterns;
 }
 
+std::string parseFailedText(const std::string& mechanismPath, int line, const std::string& newLine,
+                            std::string_view fault) {
+    std::string message = std::string(texts::ParseFailedFirstLine) + newLine +
+                          std::string(texts::ParseFailedSecondLine);
+    if (line <= 0)
+        return message;
+    return message + newLine + std::string(texts::ReactionLineStart) + std::to_string(line) +
+           std::string(texts::ReactionLineOf) + mechanismPath +
+           std::string(texts::ReactionLineEnd) + std::string(fault) + ".";
+}
+
+PanelMarks panelMarks(const ParsedReaction& parsed) {
+    PanelMarks marks;
+    marks.slotShown.fill(true);
+    marks.plusShown.fill(true);
+    if (parsed.Failed)
+        return marks;
+    for (std::size_t slot = 0; slot < marks.slotShown.size(); ++slot)
+        marks.slotShown[slot] = parsed.Slots[slot] != texts::EmptySlotMark;
+    // A plus sign goes with the species it stands before on the reactant side, after on
+    // the product side: reactants fill their last slots, products their first.
+    const auto& shown = marks.slotShown;
+    marks.plusShown = {shown[0], shown[1], shown[4], shown[5]};
+    return marks;
+}
+
 } // namespace zorbel

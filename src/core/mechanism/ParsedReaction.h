@@ -83,4 +83,18 @@ struct CoefficientPatterns {
 CoefficientPatterns choosePatterns(std::string_view aText, std::string_view nText,
                                    std::string_view eaText);
 
+/// The warning of a line that cannot be cut: the fixed two lines, then, for a line of
+/// the file (`line` from 1; 0 for none), where it stands and why. Lines end in `newLine`.
+std::string parseFailedText(const std::string& mechanismPath, int line, const std::string& newLine,
+                            std::string_view fault);
+
+/// What the reaction panel shows of a parsed line: which of the six species boxes, and
+/// which of the plus signs between reactants 1-2, 2-3 and products 1-2, 2-3. A line that
+/// could not be cut shows every box, so that the six "NER" marks show.
+struct PanelMarks {
+    std::array<bool, 6> slotShown{};
+    std::array<bool, 4> plusShown{};
+};
+PanelMarks panelMarks(const ParsedReaction& parsed);
+
 } // namespace zorbel

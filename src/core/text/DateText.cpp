@@ -1,6 +1,7 @@
 #include "text/DateText.h"
 
 #include <cstdio>
+#include <ctime>
 
 namespace zorbel {
 
@@ -19,6 +20,18 @@ std::string formatDate(const DateTime& when) {
 
 std::string formatTime(const DateTime& when) {
     return twoDigitGroups(when.hour, when.minute, when.second, ':');
+}
+
+DateTime localNow() {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    return DateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+                    local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
 } // namespace zorbel

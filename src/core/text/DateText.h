@@ -14,6 +14,9 @@ struct DateTime {
     int second = 0;
 };
 
+/// The local wall clock.
+DateTime localNow();
+
 /// "dd/mm/yy": two-digit day, month and year.
 std::string formatDate(const DateTime& when);
 

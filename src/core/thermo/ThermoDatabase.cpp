@@ -2,10 +2,12 @@
 #include "text/StringOps.h"
 
 #include "files/TextFiles.h"
+#include "thermo/HeaderColumns.h"
 #include "thermo/SpeciesRecord.h"
 #include "thermo/ThermoTexts.h"
 
 #include <algorithm>
+#include <exception>
 #include <filesystem>
 #include <system_error>
 
@@ -50,6 +52,50 @@ bool holdsSpeciesRecord(const std::vector<std::string>& fileLines) {
             return true;
     }
     return false;
+}
+
+namespace {
+
+/// The load's warning about the records whose temperatures come from their columns; empty
+/// when there is none.
+std::string columnsWarning(const std::vector<std::string>& lines) {
+    const std::vector<ColumnsRead> records = headersReadFromColumns(lines);
+    if (records.empty())
+        return {};
+    return std::string(texts::ColumnsReadStart) + columnsReadList(records, "\n");
+}
+
+/// The lines of the file, or nothing when they cannot be read (a file too large for memory
+/// as well as a missing one).
+std::optional<std::vector<std::string>> databaseLines(const std::string& path) {
+    try {
+        return readDatabaseLines(path);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+DatabaseLoad loadDatabaseFile(const std::string& path) {
+    const std::optional<std::vector<std::string>> lines = databaseLines(path);
+    if (!lines)
+        return {std::nullopt, couldNotBeRead(texts::TheDatabase, path)};
+    if (!holdsSpeciesRecord(*lines))
+        return {std::nullopt, std::string(texts::NoSpeciesRecordStart) + path +
+                                  std::string(texts::NoSpeciesRecordEnd)};
+    return {LoadedDatabase{path, listSpeciesNames(*lines), columnsWarning(*lines)}, {}};
+}
+
+SpeciesLookup lookUpSpecies(const std::string& thermoPath, const std::string& name) {
+    std::optional<SpeciesRecord> record;
+    if (std::optional<std::vector<std::string>> lines = readDatabaseLines(thermoPath))
+        record = findSpeciesRecord(*lines, name);
+    if (!record)
+        return {std::nullopt, couldNotBeRead(texts::TheSpeciesRecord, name), false};
+    if (record->fault)
+        return {std::nullopt, recordRefusal(name, *record, thermoPath, true), true};
+    return {std::move(record), {}, true};
 }
 
 } // namespace zorbel

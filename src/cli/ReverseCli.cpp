@@ -45,7 +45,7 @@ int runReverse(const ReverseOptions& options) {
 
 } // namespace
 
-void addReversalCommands(CLI::App& app, int& exitCode) {
+void addReverseCommand(CLI::App& app, int& exitCode) {
     auto options = std::make_shared<ReverseOptions>();
     CLI::App* reverse = app.add_subcommand(
         "reverse", "Reverse one reaction as the Reverse button does; writes temp.txt");

@@ -7,7 +7,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace zorbel::cli {
 
@@ -25,18 +24,6 @@ constexpr std::string_view hiddenWord = "hidden";
 
 std::string_view visibility(bool shown) {
     return shown ? shownWord : hiddenWord;
-}
-
-int listReactions(const std::string& path, const CleanFlags& flags) {
-    auto run = std::make_unique<CliRun>();
-    run->cleanFlags = flags;
-    if (int code = exitCodeOf(run->loadMechanism(path)))
-        return code;
-    const std::vector<std::string> reactions = run->bench.reactions();
-    for (std::size_t index = 0; index < reactions.size(); ++index)
-        std::cout << index << ": " << reactions[index] << '\n';
-    std::cout << run->bench.reactionCount() << '\n';
-    return ExitDone;
 }
 
 void printReaction(const ReactionView& view) {
@@ -80,20 +67,10 @@ int showOneReaction(const std::string& path, int index, const CleanFlags& flags)
 
 } // namespace
 
-void addMechanismCommands(CLI::App& app, int& exitCode) {
+void addShowCommand(CLI::App& app, int& exitCode) {
     auto mechanism = std::make_shared<std::string>();
     auto index = std::make_shared<int>(0);
     auto flags = std::make_shared<CleanFlags>();
-
-    CLI::App* reactions =
-        app.add_subcommand("reactions", "The reaction lines of a mechanism, numbered from 0, "
-                                        "and their count");
-    reactions->add_option("MECH", *mechanism, "Mechanism file with an exact REACTIONS line")
-        ->required();
-    addCleanFlags(*reactions, *flags);
-    reactions->callback(
-        [mechanism, flags, &exitCode] { exitCode = listReactions(*mechanism, *flags); });
-
     CLI::App* show = app.add_subcommand(
         "show", "One reaction of a mechanism as the reaction panel shows it when it is the "
                 "first selected in a run: species boxes, plus signs, arrow, A, n, Ea and the "

@@ -1,4 +1,4 @@
-#include "program/Program.h"
+#include "commands/Program.h"
 
 #include "app/HelpLinks.h"
 #include "commands/BatchCommands.h"

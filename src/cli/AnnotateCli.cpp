@@ -46,7 +46,7 @@ int runAnnotate(const AnnotateOptions& options) {
 
 } // namespace
 
-void addComparisonCommands(CLI::App& app, int& exitCode) {
+void addAnnotateCommand(CLI::App& app, int& exitCode) {
     auto options = std::make_shared<AnnotateOptions>();
     CLI::App* annotate = app.add_subcommand(
         "annotate", "Reverse the marked (###) reactions of a comparison file, compare their "

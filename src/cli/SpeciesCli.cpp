@@ -100,7 +100,7 @@ int runSpecies(const SpeciesOptions& options) {
 
 } // namespace
 
-void addThermoCommands(CLI::App& app, int& exitCode) {
+void addSpeciesCommand(CLI::App& app, int& exitCode) {
     CLI::App* species = app.add_subcommand("species", std::string(SpeciesHelp));
     auto options = std::make_shared<SpeciesOptions>();
     species->add_option("THERMO", options->database, std::string(DatabaseHelp))->required();
