@@ -71,6 +71,7 @@ TEST(ExactMath, GivesTheNearestDoubleToTheExactValue) {
         {log, inf, 0x0.0p+0, inf},
         {log, nan, 0x0.0p+0, nan},
         {exp, 0x0.0p+0, 0x0.0p+0, 0x1.0000000000000p+0},
+        {exp, -0x0.0p+0, 0x0.0p+0, 0x1.0000000000000p+0},
         {exp, 0x1.0000000000000p+0, 0x0.0p+0, 0x1.5bf0a8b145769p+1},
         {exp, -0x1.b7cdfd9d7bdbbp-34, 0x0.0p+0, 0x1.ffffffff24190p-1},
         {exp, -0x1.37a0121b2a5ddp+9, 0x0.0p+0, 0x1.ca19966154da9p-900},

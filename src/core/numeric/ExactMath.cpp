@@ -294,6 +294,10 @@ double log(double x) {
 double exp(double x) {
     if (std::isnan(x))
         return x;
+    // The largest term of a sum of exponentials, scaled by itself, and a law without
+    // activation energy: e^0 is common, and 1 exactly.
+    if (x == 0.0)
+        return 1.0;
     if (x > 710.0)
         return infinity;
     if (x < -746.0)

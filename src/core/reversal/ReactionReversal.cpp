@@ -213,9 +213,7 @@ struct Forward {
 double forwardRate(const Forward& forward, const exact::LogOfBase& T, double gasConstant) {
     // T^0 is 1 whatever T: a forward law without a power skips it.
     const double Tn = forward.n != 0.0 ? exact::powOfLog(T, forward.n) : 1.0;
-    // e^0 is 1, and a third of the forward laws have no activation energy.
-    const double a = -forward.Ea / (T.x * gasConstant);
-    return (a == 0.0 ? 1.0 : exact::exp(a)) * (Tn * forward.A);
+    return exact::exp(-forward.Ea / (T.x * gasConstant)) * (Tn * forward.A);
 }
 
 /// kr = kf / Kc at every point; false at the first that is zero, negative or not finite.
