@@ -1,6 +1,7 @@
 #include "cli/CliRun.h"
 
 #include "cli/CliTexts.h"
+#include "cli/Terminal.h"
 #include "files/TextFiles.h"
 #include "mechanism/MechanismLayout.h"
 
@@ -13,11 +14,16 @@
 namespace zorbel::cli {
 
 CliRun::CliRun() {
+    // A message or the summary starts on a line of its own, not after the progress line.
     bench.onMessage = [](const std::string& title, const std::string& text) {
+        endProgressLine();
         std::cout << title << ": " << text << '\n';
     };
     // Standard output keeps the results a script may read; the summary is for the user.
-    bench.onSummary = [](const std::string& text) { std::cerr << text << '\n'; };
+    bench.onSummary = [](const std::string& text) {
+        endProgressLine();
+        std::cerr << text << '\n';
+    };
 }
 
 namespace {

@@ -29,8 +29,10 @@ std::optional<WrittenIndex> readIndex(std::string_view text) {
         text.find_first_not_of("0123456789", digits) != std::string_view::npos)
         return std::nullopt;
     int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error == std::errc() && end == text.data() + text.size())
+    // Digits only, so the number is the whole text unless it is too large for an int.
+    const std::from_chars_result read =
+        std::from_chars(std::to_address(text.begin()), std::to_address(text.end()), value);
+    if (read.ec == std::errc())
         return WrittenIndex{text, value};
     return WrittenIndex{text, std::nullopt};
 }

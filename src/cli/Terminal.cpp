@@ -4,6 +4,7 @@
 #include "files/TextFiles.h"
 #include "files/WindowsApi.h"
 
+#include <atomic>
 #include <iostream>
 
 #ifdef _WIN32
@@ -50,16 +51,25 @@ bool standardErrorIsTerminal() {
 #endif
 }
 
+namespace {
+
+/// Whether the cursor stands at the end of a progress line, which what is printed next must
+/// not continue.
+std::atomic<bool> progressLineOpen{false};
+
+} // namespace
+
 void showProgressLine(CliRun& run) {
     if (!standardErrorIsTerminal())
         return;
     run.bench.onProgress = [](int percent, const std::string& remaining) {
         std::cerr << "\r" << percent << "%  " << remaining << "      " << std::flush;
+        progressLineOpen = true;
     };
 }
 
 void endProgressLine() {
-    if (standardErrorIsTerminal())
+    if (progressLineOpen.exchange(false))
         std::cerr << '\n';
 }
 

@@ -35,7 +35,7 @@ bool standardErrorIsTerminal();
 /// From now on, the run's every step rewrites the progress line: the percentage and the
 /// remaining time.
 void showProgressLine(CliRun& run);
-/// Ends the progress line, so that what follows starts on a line of its own.
+/// Ends the progress line, if one is shown, so that what follows starts on a line of its own.
 void endProgressLine();
 
 } // namespace zorbel::cli
