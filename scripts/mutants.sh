@@ -16,7 +16,7 @@
 # niced on a shared machine: nice -n 15 scripts/mutants.sh --fresh 45. MUTANTS_BUILD names
 # another folder than build-mutants, for two samples at once.
 gui=OFF
-timeout=120
+timeout=600
 fresh=""
 seed=""
 ids=()
