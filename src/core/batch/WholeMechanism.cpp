@@ -261,23 +261,34 @@ std::optional<ReversedLaw> reverseAuxiliary(const ReactionBlock& block, const Au
     return reversed;
 }
 
+/// One reverse member per law of a reaction's sum, the reaction's notes before the first.
+std::vector<ReverseMember> sumMembers(const ReactionBlock& block, const FittedReaction& fitted,
+                                      const std::vector<std::string>& notes) {
+    std::vector<ReverseMember> members;
+    for (ReversedLaw& law : sumLaws(block, *fitted.sum, fitted.tolerance, {}))
+        members.push_back({std::move(law), {}, {}});
+    members.front().notes = notes;
+    return members;
+}
+
+/// The record of a reaction written as a pair whose reverse is a sum.
+void recordSum(EntryRecord& record, const WrittenSum& sum, const Deviation& worst) {
+    record.outcome = EntryOutcome::Pair;
+    record.reverse = sum.terms.front();
+    record.quality = worst;
+    record.terms = sum.terms.size();
+}
+
 /// An elementary or third-body reaction whose reverse is a sum: an irreversible forward
 /// reaction and one DUPLICATE reverse reaction per law. False, writing nothing, when the
 /// reaction line holds no "<=>".
 bool writeSumReverse(const std::vector<std::string>& lines, const ReactionBlock& block,
                      const std::vector<std::string>& notes, EntryRecord& record,
                      const FittedReaction& fitted, std::vector<std::string>& out) {
-    const WrittenSum& sum = *fitted.sum;
-    std::vector<ReverseMember> members;
-    for (ReversedLaw& law : sumLaws(block, sum, fitted.tolerance, {}))
-        members.push_back({std::move(law), {}, {}});
-    members.front().notes = notes;
+    std::vector<ReverseMember> members = sumMembers(block, fitted, notes);
     if (!writeSumPair(lines, block, members, out))
         return false;
-    record.outcome = EntryOutcome::Pair;
-    record.reverse = sum.terms.front();
-    record.quality = sum.deviation;
-    record.terms = sum.terms.size();
+    recordSum(record, *fitted.sum, fitted.sum->deviation);
     return true;
 }
 
@@ -296,10 +307,7 @@ bool writeBlendedSum(const std::vector<std::string>& lines, const ReactionBlock&
                      const std::vector<std::string>& notes, EntryRecord& record,
                      const FittedReaction& fitted, std::vector<std::string>& out) {
     const WrittenSum& sum = *fitted.sum;
-    std::vector<ReverseMember> members;
-    for (ReversedLaw& law : sumLaws(block, sum, fitted.tolerance, {}))
-        members.push_back({std::move(law), {}, {}});
-    members.front().notes = notes;
+    std::vector<ReverseMember> members = sumMembers(block, fitted, notes);
     const SumShape shape{
         LawSum{sum.laws, 0.0},
         lawOfTexts({fitted.request.aText, fitted.request.nText, fitted.request.eaText})};
@@ -324,10 +332,7 @@ bool writeBlendedSum(const std::vector<std::string>& lines, const ReactionBlock&
     }
     if (!writeSumPair(lines, block, members, out))
         return false;
-    record.outcome = EntryOutcome::Pair;
-    record.reverse = sum.terms.front();
-    record.quality = worst;
-    record.terms = sum.terms.size();
+    recordSum(record, sum, worst);
     return true;
 }
 
