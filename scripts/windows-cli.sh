@@ -46,10 +46,16 @@ while IFS=$'\t' read -r thermo mechanism options; do
   # shellcheck disable=SC2086 # the options are words
   "$linux_cli" reverse-all "$data/$thermo" "$data/$mechanism" $options \
     --date "01/01/26 00:00:00" --work-folder "$out/linux" >/dev/null 2>&1 || true
-  # shellcheck disable=SC2086
-  "$wine" build-windows-cli/src/cli/zorbel-cli.exe reverse-all "Z:$data/$thermo" \
-    "Z:$data/$mechanism" $options --date "01/01/26 00:00:00" --work-folder "Z:$out/windows" \
-    >/dev/null 2>&1 || true
+  # Wine now and then fails to start a program while the previous one's server winds
+  # down: a run that wrote nothing is tried once more, and what it said is shown.
+  for attempt in 1 2; do
+    # shellcheck disable=SC2086
+    "$wine" build-windows-cli/src/cli/zorbel-cli.exe reverse-all "Z:$data/$thermo" \
+      "Z:$data/$mechanism" $options --date "01/01/26 00:00:00" --work-folder "Z:$out/windows" \
+      >"$out/windows.log" 2>&1 || true
+    [ -s "$out/windows/RevAll.txt" ] && break
+    echo "  attempt $attempt under Wine wrote no RevAll.txt: $(tail -n 3 "$out/windows.log" | tr '\n' ' ')"
+  done
   if [ ! -s "$out/linux/RevAll.txt" ] || [ ! -s "$out/windows/RevAll.txt" ]; then
     echo "FAILED: no RevAll.txt for $mechanism $options"; status=1
   elif same_files "$out/linux" "$out/windows"; then
@@ -57,7 +63,7 @@ while IFS=$'\t' read -r thermo mechanism options; do
   else
     echo "FAILED: $mechanism $options"; status=1
   fi
-  rm -rf "$out/linux" "$out/windows"
+  rm -rf "$out/linux" "$out/windows" "$out/windows.log"
 done <<'RUNS'
 gri30/thermo30.dat	gri30/mech-clean.rxn	
 gri30/thermo30.dat	gri30/mech-clean.rxn	--patterns-from 0 --law modified
