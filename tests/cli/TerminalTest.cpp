@@ -31,10 +31,7 @@ std::string onTerminal(const std::string& arguments) {
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr)
         return {};
-    std::string shown;
-    char buffer[4096];
-    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
-        shown.append(buffer, n);
+    const std::string shown = testing::readPipe(pipe);
     pclose(pipe);
     return replaceAll(shown, "\r", "");
 #endif

@@ -28,6 +28,15 @@ inline std::string quoted(const std::string& path) {
     return "\"" + path + "\"";
 }
 
+/// Everything a pipe gives until its end.
+inline std::string readPipe(FILE* pipe) {
+    std::string out;
+    char buffer[4096];
+    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
+        out.append(buffer, n);
+    return out;
+}
+
 /// Runs zorbel-cli with the arguments (already quoted where needed).
 inline CliResult runCli(const std::string& arguments) {
     static std::atomic<int> runs{0};
@@ -45,10 +54,7 @@ inline CliResult runCli(const std::string& arguments) {
 #endif
     if (pipe == nullptr)
         return {"", "", -1};
-    std::string out;
-    char buffer[4096];
-    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
-        out.append(buffer, n);
+    const std::string out = readPipe(pipe);
     const int status = pclose(pipe);
     std::string err = readFile(errFile);
     std::error_code ignored;
