@@ -37,8 +37,8 @@ inline std::string readPipe(FILE* pipe) {
     return out;
 }
 
-/// Runs zorbel-cli with the arguments (already quoted where needed).
-inline CliResult runCli(const std::string& arguments) {
+/// Runs zorbel-cli with the arguments (already quoted where needed), once.
+inline CliResult runCliOnce(const std::string& arguments) {
     static std::atomic<int> runs{0};
     // The process in the name: test programs that run at once share the temporary folder.
     const std::string id = std::to_string(processId()) + "-" + std::to_string(runs++);
@@ -64,6 +64,19 @@ inline CliResult runCli(const std::string& arguments) {
 #else
     return {out, err, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
 #endif
+}
+
+/// Runs zorbel-cli with the arguments (already quoted where needed).
+inline CliResult runCli(const std::string& arguments) {
+    CliResult result = runCliOnce(arguments);
+#ifdef _WIN32
+    // cmd.exe answers 9009 when it cannot start a program. The program is there, so this is
+    // the emulator now and then failing to start it: one more attempt tells the two apart.
+    constexpr int notStarted = 9009;
+    if (result.exitCode == notStarted)
+        result = runCliOnce(arguments);
+#endif
+    return result;
 }
 
 } // namespace zorbel::testing
