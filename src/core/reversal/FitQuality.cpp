@@ -236,15 +236,24 @@ std::vector<double> commonTemperatures(const ReversalOutcome& outcome) {
 
 Deviation largestSumDeviation(const std::vector<RateLawValues>& laws, const std::vector<double>& T,
                               const std::vector<double>& lnReference, double gasConstant) {
+    // The logarithms of the factors and of the temperatures once each, not once per term:
+    // the terms are lawLogarithm's to the bit.
+    std::vector<double> lnA(laws.size());
+    for (std::size_t i = 0; i < laws.size(); ++i)
+        lnA[i] = exact::log(laws[i].A);
+    std::vector<double> terms(laws.size());
     Extremes extremes;
     for (std::size_t j = 0; j < T.size(); ++j) {
+        const double lnT = exact::log(T[j]);
         // The sum in its largest term, so that no term overflows on its own.
         double top = -std::numeric_limits<double>::infinity();
-        for (const RateLawValues& law : laws)
-            top = std::max(top, lawLogarithm(law, T[j], gasConstant));
+        for (std::size_t i = 0; i < laws.size(); ++i) {
+            terms[i] = lnA[i] + laws[i].n * lnT - laws[i].Ea / (gasConstant * T[j]);
+            top = std::max(top, terms[i]);
+        }
         double sum = 0.0;
-        for (const RateLawValues& law : laws)
-            sum += exact::exp(lawLogarithm(law, T[j], gasConstant) - top);
+        for (const double term : terms)
+            sum += exact::exp(term - top);
         extremes.add(top + exact::log(sum) - lnReference[j], j);
     }
     return extremes.largest(T);
