@@ -3,6 +3,7 @@
 #include "app/AppTexts.h"
 #include "app/Session.h"
 #include "batch/BatchTexts.h"
+#include "batch/RunChecks.h"
 #include "commands/BatchRun.h"
 #include "commands/OutputClash.h"
 
@@ -89,11 +90,7 @@ CommandResult reverseAllCommand(Session& session) {
     if (auto clash = refuseWorkFolderClash(session, texts::RoleReversedMechanism,
                                            texts::RevAllFileName, session.reportPath))
         return *clash;
-    const std::string& newLine = session.common.NewLine;
-    if (!confirmed(session,
-                   std::string(texts::ReverseAllQuestion) + newLine +
-                       std::string(texts::ContinueAnyway),
-                   texts::ReverseAllTitle))
+    if (!confirmed(session, reverseAllQuestion(session.common.NewLine), texts::ReverseAllTitle))
         return CommandResult::stopped();
     return reverseAllWorker(session, ClosingBox::Shown);
 }
@@ -173,11 +170,7 @@ std::optional<CommandResult> refusalOfSelection(Session& session, std::size_t ch
                                       MessageButtons::Ok, MessageIcon::None});
         return CommandResult::refused({}); // the box has said why
     }
-    if (!confirmed(session,
-                   std::string(texts::ReverseSelectedQuestion) + newLine +
-                       std::string(texts::ReverseSelectedDepends) + newLine +
-                       std::string(texts::ContinueAnyway),
-                   texts::ReverseSelectedTitle))
+    if (!confirmed(session, reverseSelectedQuestion(newLine), texts::ReverseSelectedTitle))
         return CommandResult::stopped();
     return std::nullopt;
 }

@@ -93,9 +93,7 @@ CommandResult reverseAll(const LoadedFiles& files, const BatchRequest& request,
     if (std::optional<CommandResult> refused =
             refusalBeforeRun(files, request, texts::RevAllFileName))
         return *refused;
-    face.message(std::string(texts::ReverseAllTitle), std::string(texts::ReverseAllQuestion) +
-                                                          files.newLine +
-                                                          std::string(texts::ContinueAnyway));
+    face.message(std::string(texts::ReverseAllTitle), reverseAllQuestion(files.newLine));
     std::vector<int> order(files.inputs.listed.size());
     for (std::size_t i = 0; i < order.size(); ++i)
         order[i] = static_cast<int>(i);
@@ -119,10 +117,7 @@ CommandResult reverseSelected(const LoadedFiles& files, const BatchRequest& requ
         face.message(std::string(texts::WarningTitle), *refused);
         return CommandResult::refused({}); // the box has said why
     }
-    face.message(std::string(texts::ReverseSelectedTitle),
-                 std::string(texts::ReverseSelectedQuestion) + files.newLine +
-                     std::string(texts::ReverseSelectedDepends) + files.newLine +
-                     std::string(texts::ContinueAnyway));
+    face.message(std::string(texts::ReverseSelectedTitle), reverseSelectedQuestion(files.newLine));
     HeadlessRun run(files, request, face);
     run.showProgress(std::string(texts::BePatient));
     if (std::optional<CommandResult> refused = run.open(texts::RevSelectedFileName, chosen, start))

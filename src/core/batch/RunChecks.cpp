@@ -43,6 +43,16 @@ std::optional<std::string> selectionRefusal(std::size_t chosen, const std::strin
     return std::nullopt;
 }
 
+std::string reverseAllQuestion(const std::string& newLine) {
+    return std::string(texts::ReverseAllQuestion) + newLine + std::string(texts::ContinueAnyway);
+}
+
+std::string reverseSelectedQuestion(const std::string& newLine) {
+    return std::string(texts::ReverseSelectedQuestion) + newLine +
+           std::string(texts::ReverseSelectedDepends) + newLine +
+           std::string(texts::ContinueAnyway);
+}
+
 std::optional<std::string> reverseRefusal(int speciesCount, const ShownReaction& shown) {
     if (std::optional<std::string> refused = databaseRefusal(speciesCount))
         return refused;

@@ -41,6 +41,11 @@ std::optional<std::string> batchRefusal(const LoadedCounts& loaded);
 /// lines end in `newLine`, before anything is asked or opened.
 std::optional<std::string> selectionRefusal(std::size_t chosen, const std::string& newLine);
 
+/// The questions Reverse All and Reverse Selected ask before they start (the window waits
+/// for Yes; the command line shows them answered), lines ending in `newLine`.
+std::string reverseAllQuestion(const std::string& newLine);
+std::string reverseSelectedQuestion(const std::string& newLine);
+
 /// What the reaction panel shows, as Reverse checks it.
 struct ShownReaction {
     bool nothingShown = false; ///< no slot and no coefficient: no reaction was picked
