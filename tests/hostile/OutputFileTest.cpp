@@ -7,20 +7,27 @@
 #include "app/AppTexts.h"
 #include "batch/BatchTexts.h"
 #include "files/ScratchFile.h"
+#include "files/SystemCalls.h"
 #include "files/TextFiles.h"
 #include "reversal/ReversalTexts.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
 #ifndef _WIN32
+#include <fcntl.h>
+#include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -245,6 +252,44 @@ TEST_F(OutputFiles, AnInterruptionAfterFilesWereWrittenRemovesTheOpenOnes) {
         ::testing::ExitedWithCode(128 + SIGINT), "after writing");
     for (const std::string& name : namesIn(folder.path()))
         EXPECT_FALSE(name.ends_with(".partial")) << name;
+}
+
+// A signal that interrupts a write before a byte went (a full pipe, a slow network disk) is
+// no failure: the write goes on, and every byte arrives once.
+TEST(SystemCalls, AWriteInterruptedByASignalGoesOn) {
+    int ends[2];
+    ASSERT_EQ(pipe(ends), 0);
+    // The pipe full, so that the next write waits for the reader.
+    ASSERT_EQ(fcntl(ends[1], F_SETFL, O_NONBLOCK), 0);
+    std::size_t before = 0;
+    const std::string block(4096, 'a');
+    for (ssize_t n; (n = ::write(ends[1], block.data(), block.size())) > 0;)
+        before += static_cast<std::size_t>(n);
+    ASSERT_EQ(fcntl(ends[1], F_SETFL, 0), 0);
+    struct sigaction quiet {};
+    quiet.sa_handler = [](int) {}; // without SA_RESTART: the waiting write ends in EINTR
+    struct sigaction previous {};
+    ASSERT_EQ(sigaction(SIGUSR1, &quiet, &previous), 0);
+    const pthread_t writer = pthread_self();
+    std::size_t received = 0;
+    std::thread reader([&] {
+        for (int i = 0; i < 5; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            pthread_kill(writer, SIGUSR1);
+        }
+        std::string buffer(65536, '\0');
+        for (ssize_t n; (n = ::read(ends[0], buffer.data(), buffer.size())) > 0;)
+            received += static_cast<std::size_t>(n);
+    });
+    const std::string text(10000, 'b');
+    errno = 0;
+    const bool written = systemcalls::writeAll(ends[1], text.data(), text.size());
+    close(ends[1]);
+    reader.join();
+    close(ends[0]);
+    sigaction(SIGUSR1, &previous, nullptr);
+    EXPECT_TRUE(written);
+    EXPECT_EQ(received, before + text.size());
 }
 #endif
 

@@ -2,6 +2,7 @@
 
 #include "reversal/LawSum.h"
 #include "reversal/ArrheniusFit.h"
+#include "reversal/LawSumStarts.h"
 #include "reversal/TemperatureGrid.h"
 
 #include <gtest/gtest.h>
@@ -118,6 +119,29 @@ TEST(LawSum, SpreadsTheErrorAndImprovesWithEachLaw) {
         previous = sum;
     }
     EXPECT_LT(bound, 0.2 * leastSquaresLargest);
+}
+
+// A sum one law short of k starts the next search with the law it lacks: given the first
+// of two laws, the start is the whole sum.
+TEST(LawSum, TheStartFromFewerLawsAddsTheLawTheyLack) {
+    const std::vector<LawTerm> laws = {{std::log(1.0e14), 0.0, -20000.0},
+                                       {std::log(1.0e9), 0.5, -2000.0}};
+    const std::vector<double> T = makeGrid({" 300", " 3500", false, false}, 60, true);
+    const std::vector<double> y = lnOf(laws, T);
+    lawsum::Points points;
+    points.Tm = std::sqrt(T.front() * T.back());
+    for (std::size_t j = 0; j < T.size(); ++j) {
+        points.x.push_back(std::log(T[j] / points.Tm));
+        points.v.push_back(points.Tm / T[j] - 1.0);
+        points.y.push_back(y[j]);
+    }
+    const lawsum::Shape shape{2, 3};
+    const lawsum::Vector theta = lawsum::extendedStart(points, shape, LawSum{{laws[0]}, 1.0});
+    ASSERT_EQ(theta.size(), 6);
+    for (std::size_t j = 0; j < T.size(); ++j)
+        EXPECT_NEAR(lawsum::partialSum(points, shape, theta, 2, j), y[j], 1e-6) << T[j];
+    // A sum that already follows k leaves nothing to add.
+    EXPECT_EQ(lawsum::extendedStart(points, {3, 3}, LawSum{laws, 0.0}).size(), 0);
 }
 
 TEST(LawSum, RefusesWhatCannotBeFitted) {
