@@ -1,8 +1,9 @@
 // The command-line program as scripts meet it: interrupted half way (a signal, or Ctrl+C on
 // Windows' console), two runs writing into one folder at once, a read-only target, a
-// standard output that cannot take the results, all in a folder named outside ASCII (on
-// Windows reached through paths that mix "\" and "/" after a drive letter). The files a run
-// replaces are either whole and new or as they were; nothing is left beside.
+// standard output that cannot take the results, a closed standard input, all in a folder
+// named outside ASCII (on Windows reached through paths that mix "\" and "/" after a drive
+// letter). The files a run replaces are either whole and new or as they were; nothing is
+// left beside.
 
 #include "app/AppTexts.h"
 #include "files/FileTexts.h"
@@ -99,8 +100,10 @@ bool interrupt(const Child& child, int signalNumber) {
 using Child = pid_t;
 const std::vector<int> interruptions = {SIGINT, SIGTERM, SIGHUP};
 
-/// Starts zorbel-cli with its standard output and error going to the given files.
-Child start(const std::vector<std::string>& arguments, const fs::path& out, const fs::path& err) {
+/// Starts zorbel-cli with its standard output and error going to the given files, and its
+/// standard input closed when asked.
+Child start(const std::vector<std::string>& arguments, const fs::path& out, const fs::path& err,
+            bool inputClosed = false) {
     const pid_t pid = fork();
     if (pid != 0)
         return pid;
@@ -108,6 +111,8 @@ Child start(const std::vector<std::string>& arguments, const fs::path& out, cons
     const int errFile = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (outFile < 0 || errFile < 0 || dup2(outFile, 1) < 0 || dup2(errFile, 2) < 0)
         _exit(127);
+    if (inputClosed)
+        close(0);
     std::vector<char*> argv{const_cast<char*>(ZORBEL_CLI_PATH)};
     for (const std::string& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
@@ -280,6 +285,22 @@ TEST_F(CliProcess, ResultsLostOnStandardOutputFailTheRun) {
         EXPECT_NE(err().find("could not be written to standard output"), std::string::npos)
             << err();
     }
+}
+
+// A script may start the program with its standard input closed: the first file it opens
+// then takes descriptor 0, and is a file like any other.
+TEST_F(CliProcess, ARunWithoutStandardInputWritesItsFile) {
+    const std::string rxn = (testing::testData() / "reversal.rxn").string();
+    for (const bool inputClosed : {false, true}) {
+        const fs::path into = inputClosed ? work : folder.path();
+        const Child child =
+            start({"reverse-all", thermo, rxn, "--work-folder", into.string(), "--date",
+                   "01/02/03 04:05:06"},
+                  folder.path() / "out.log", folder.path() / "err.log", inputClosed);
+        EXPECT_EQ(exitCodeOf(child), 0) << err();
+    }
+    EXPECT_EQ(readFile(work / "RevAll.txt"), readFile(folder.path() / "RevAll.txt"));
+    EXPECT_FALSE(holdsScratchFile(work));
 }
 #endif
 
