@@ -216,7 +216,7 @@ std::optional<double> errorMeasureShortcut(const FitResult& fit, const FitBasis&
               std::fabs(power + lnA) < safeLogarithm && std::fabs(law) < safeLogarithm))
             return std::nullopt;
         const double difference = law - lnKr[j];
-        S = S + difference * difference;
+        S += difference * difference;
         const double eta = errorMargin * (std::fabs(a) + std::fabs(power) + std::fabs(lnA) +
                                           std::fabs(law) + std::fabs(lnKr[j]) + 8.0);
         bound += (2.0 * std::fabs(difference) + eta) * eta;
