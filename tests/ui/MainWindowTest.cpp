@@ -43,6 +43,7 @@ TEST_F(WindowTest, StartsAndLooksAsTheModelSays) {
     EXPECT_FALSE(widget<QCheckBox>("Chk1")->isChecked());
     EXPECT_EQ(widget<QLabel>("hlbl1")->text(), "Ho/RT =        ");
     EXPECT_EQ(widget<QLabel>("flbl3")->text(), "Ea (cal/mol)");
+    EXPECT_EQ(widget<QLabel>("Label7")->text().toStdString(), texts::Label7Caption);
     EXPECT_NE(session.find.caption.find(ZORBEL_VERSION), std::string::npos);
     // The window fits the screen's free part (the offscreen screen is small).
     const QSize free = window.screen()->availableGeometry().size();
