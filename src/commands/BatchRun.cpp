@@ -108,8 +108,7 @@ void BatchRun::showPanel() {
         if (kept != nullptr && std::find(inOrder.begin(), inOrder.end(), kept) == inOrder.end())
             inOrder.push_back(kept);
     }
-    std::sort(inOrder.begin(), inOrder.end(),
-              [](const Shown* a, const Shown* b) { return a->order < b->order; });
+    std::ranges::sort(inOrder, {}, &Shown::order);
     for (const Shown* kept : inOrder)
         show(kept->result, kept->listIndex);
 }

@@ -2,6 +2,7 @@
 // first each step on its own, then the command through the session.
 
 #include "app/AppTexts.h"
+#include "app/StatusLine.h"
 #include "batch/BatchTexts.h"
 #include "commands/RecentFiles.h"
 #include "comparison/Annotation.h"
@@ -154,6 +155,9 @@ TEST_F(ComparisonTest, AnnotatesTheGoldenFile) {
     EXPECT_EQ(common.ReactionCount, 9);
     EXPECT_EQ(form.List2Nbr.caption(), "(9)");
     EXPECT_EQ(common.ComparisonPath, comparison.string());
+    // The status bar names the comparison file, not the mechanism loaded before it.
+    EXPECT_NE(statusLine(session).find("Comparison file: common.txt (9 "), std::string::npos)
+        << statusLine(session);
     EXPECT_EQ(common.WorkFolder, folder.folderText());
     ASSERT_GE(comparison.string().size(), 45U); // a temporary folder is long: shortened
     EXPECT_EQ(form.Lbl2.caption(), "Loaded: " + comparison.string().substr(0, 3) +

@@ -206,6 +206,19 @@ INSTANTIATE_TEST_SUITE_P(
 
 using OutputFiles = HostileSession;
 
+// A finished file lets its descriptor go for good: a file opened after it, which the system
+// may give the same number, keeps it when the first one ends.
+TEST_F(OutputFiles, AFinishedFileLeavesItsDescriptorToTheNext) {
+    std::optional<ScratchFile> first(std::in_place, path("RevAll.txt"));
+    first->write("first\r\n");
+    ASSERT_TRUE(first->finish() && first->putInPlace());
+    ScratchFile second(path("temp.txt"));
+    first.reset();
+    second.write("second\r\n");
+    EXPECT_TRUE(second.finish() && second.putInPlace());
+    EXPECT_EQ(testing::readFile(path("temp.txt")), "second\r\n");
+}
+
 #ifndef _WIN32
 // A file reached through a link is replaced and the link kept; names planted where
 // scratch files once went are never opened.
