@@ -8,9 +8,11 @@
 #include "reversal/PointLimits.h"
 #include "text/NumberText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <exception>
 #include <limits>
+#include <ranges>
 
 namespace zorbel {
 
@@ -155,25 +157,21 @@ std::string contactAddress() {
     return addresses::Contact;
 }
 
-std::string contactAddressShown() {
-    std::string shown = contactAddress();
+std::string addressesShown(std::string_view link) {
     constexpr std::string_view mailPrefix = "mailto:";
-    if (shown.rfind(mailPrefix, 0) == 0)
-        shown.erase(0, mailPrefix.size());
-    // One address a line.
+    if (link.starts_with(mailPrefix))
+        link.remove_prefix(mailPrefix.size());
     std::string lines;
-    size_t start = 0;
-    while (start <= shown.size()) {
-        size_t comma = shown.find(',', start);
-        std::string part = shown.substr(start, comma == std::string::npos ? comma : comma - start);
-        while (!part.empty() && part.front() == ' ')
-            part.erase(part.begin());
-        lines += (lines.empty() ? "" : "\r\n") + part;
-        if (comma == std::string::npos)
-            break;
-        start = comma + 1;
+    for (const auto part : std::views::split(link, ',')) {
+        std::string_view address(part.begin(), part.end());
+        address.remove_prefix(std::min(address.find_first_not_of(' '), address.size()));
+        lines += (lines.empty() ? "" : "\r\n") + std::string(address);
     }
     return lines;
+}
+
+std::string contactAddressShown() {
+    return addressesShown(contactAddress());
 }
 
 } // namespace zorbel

@@ -130,7 +130,9 @@ std::string helpAddress();
 std::string downloadAddress();
 std::string contactAddress();
 
-/// The contact addresses as the about tab shows them: one a line, without "mailto:".
+/// A mail link's comma-separated addresses as the about tab shows them: one a line, without
+/// "mailto:" and the blanks after each comma.
+std::string addressesShown(std::string_view link);
 std::string contactAddressShown();
 
 } // namespace zorbel

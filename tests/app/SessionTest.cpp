@@ -216,6 +216,14 @@ TEST_F(HelpLinks, EachElementOpensItsAddress) {
         EXPECT_FALSE(line.starts_with("mailto:"));
         EXPECT_NE(contactAddress().find(line), std::string::npos) << line;
     }
+    // The address the build is given may be a list of any length.
+    const std::pair<const char*, const char*> lists[] = {
+        {"mailto:one@a.org", "one@a.org"},
+        {"mailto:one@a.org, two@b.org,  three@c.org", "one@a.org\r\ntwo@b.org\r\nthree@c.org"},
+        {"one@a.org,two@b.org", "one@a.org\r\ntwo@b.org"},
+    };
+    for (const auto& [link, shownLines] : lists)
+        EXPECT_EQ(addressesShown(link), shownLines) << link;
 }
 
 // When no program opens a link, whether the request could not be made at all or the
