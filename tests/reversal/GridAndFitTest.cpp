@@ -224,6 +224,14 @@ TEST(ArrheniusFit, ABatchFitWritesTheErrorMeasureOfTheExactOne) {
         }
     }
     EXPECT_GT(cases, 2000);
+    // A power of T beyond any double at every point, in a law that is not: refused alike.
+    const std::vector<double> T = makeGrid({" 300", " 3500", false, false}, 50, true);
+    std::vector<double> y;
+    for (const double t : T) // ln(1e-300 T^150), with an S far above its rounding
+        y.push_back(std::log(1e-300) + 150.0 * std::log(t) + 0.1 * std::sin(t));
+    const FitBasis basis = fitBasis(T, RateLaw::ModifiedArrhenius);
+    EXPECT_FALSE(fitRateLaw(T, y, RateLaw::ModifiedArrhenius, R).result);
+    EXPECT_FALSE(fitFromSums(basis, fitSums(basis, y), T, y.data(), R, false).result);
 }
 
 } // namespace
