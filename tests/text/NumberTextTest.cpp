@@ -136,6 +136,7 @@ struct PatternCase {
 TEST(NumberPatterns, ScientificAndFixedPatterns) {
     const PatternCase cases[] = {
         {2.5, "0.00000000E+00", "2.50000000E+00"},
+        {1.0 / 3, "0.0000000000000000E+00", "3.3333333333333300E-01"}, // 15 digits, then zeros
         {3.547e15, "0.000E+00", "3.547E+15"},
         {3.51234, "0.000E+00", "3.512E+00"},
         {0.012345, "0.000E+00", "1.235E-02"}, // half at the last digit goes up
