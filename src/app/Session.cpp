@@ -12,7 +12,6 @@
 #include <cmath>
 #include <exception>
 #include <limits>
-#include <ranges>
 
 namespace zorbel {
 
@@ -162,12 +161,15 @@ std::string addressesShown(std::string_view link) {
     if (link.starts_with(mailPrefix))
         link.remove_prefix(mailPrefix.size());
     std::string lines;
-    for (const auto part : std::views::split(link, ',')) {
-        std::string_view address(part.begin(), part.end());
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = std::min(link.find(',', start), link.size());
+        std::string_view address = link.substr(start, comma - start);
         address.remove_prefix(std::min(address.find_first_not_of(' '), address.size()));
         lines += (lines.empty() ? "" : "\r\n") + std::string(address);
+        if (comma == link.size())
+            return lines;
+        start = comma + 1;
     }
-    return lines;
 }
 
 std::string contactAddressShown() {
