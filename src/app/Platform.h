@@ -66,7 +66,9 @@ public:
     /// otherwise (the command line prints it on standard error).
     virtual void showSummary(const std::string& text);
     /// Every reaction of a batch run that has just ended, for the user to look through:
-    /// nothing unless the platform has a window for them.
+    /// nothing unless the platform has a window for them. Taken by value: a platform that
+    /// shows them keeps them.
+    // NOLINTNEXTLINE(performance-unnecessary-value-param)
     virtual void showResults(std::shared_ptr<const RunResults>) {}
     /// Shows the search window and returns when it has been closed (its `shown` flag
     /// falls to false when a handler closes it).
