@@ -157,6 +157,11 @@ TEST(LawSum, RefusesWhatCannotBeFitted) {
     std::vector<double> cold = T;
     cold[0] = 0.0;
     EXPECT_FALSE(fitLawSum(cold, y, RateLaw::Arrhenius, 1, {}));
+    // Finite, but beyond what any start's laws can be computed for.
+    std::vector<double> wild(T.size());
+    for (std::size_t j = 0; j < wild.size(); ++j)
+        wild[j] = j % 2 == 0 ? 1e308 : -1e308;
+    EXPECT_FALSE(fitLawSum(T, wild, RateLaw::Arrhenius, 2, {}));
 }
 
 } // namespace
