@@ -44,10 +44,9 @@ int prepare(CliRun& run, const BatchOptions& options) {
     if (int code = loadInputs(run, options.thermo, options.mechanism, options.settings))
         return code;
     if (options.patternsFrom &&
-        (*options.patternsFrom < 0 || *options.patternsFrom >= run.reactionCount())) {
-        std::cerr << BadIndex << *options.patternsFrom << '\n';
+        refusedIndex(*options.patternsFrom >= 0 && *options.patternsFrom < run.reactionCount(),
+                     std::to_string(*options.patternsFrom), run.reactionCount()))
         return ExitRefused;
-    }
     showProgressLine(run);
     return ExitDone;
 }

@@ -15,8 +15,6 @@ class App;
 
 namespace zorbel::cli {
 
-inline constexpr const char* BadIndex = "There is no reaction of index ";
-
 struct BatchOptions {
     std::string thermo;
     std::string mechanism;

@@ -77,6 +77,17 @@ CommandResult CliRun::loadMechanism(const std::string& path) {
         bench.loadMechanism(path, {problem.has_value() && cleanFlags.clean, cleanFlags.force}));
 }
 
+bool refusedIndex(bool inRange, std::string_view written, int count) {
+    if (inRange)
+        return false;
+    std::cerr << texts::NoSuchReaction << written;
+    if (count == 0)
+        std::cerr << texts::NoReactionListed << '\n';
+    else
+        std::cerr << texts::IndexRange << count - 1 << ".\n";
+    return true;
+}
+
 int exitCodeOf(const CommandResult& result) {
     if (result.done())
         return ExitDone;

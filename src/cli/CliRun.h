@@ -7,6 +7,7 @@
 #include "program/Workbench.h"
 
 #include <string>
+#include <string_view>
 
 namespace CLI {
 class App;
@@ -41,6 +42,10 @@ public:
     /// The number of reactions loaded.
     int reactionCount() const { return static_cast<int>(bench.reactions().size()); }
 };
+
+/// Refuses an index outside 0 to count - 1 on standard error, the index as the user wrote
+/// it; false when the index is one of the mechanism's.
+bool refusedIndex(bool inRange, std::string_view written, int count);
 
 /// The exit code a result calls for: ExitDone, or ExitRefused after printing the message of
 /// a refusal or a stop on standard error.

@@ -20,6 +20,11 @@ inline constexpr std::string_view NotInLayoutEnd = " beside it first.";
 inline constexpr std::string_view CleanFileStands =
     " already exists; add --force to replace it with a new clean copy.";
 
+/// "There is no reaction of index 13 in this mechanism: the indices run from 0 to 12."
+inline constexpr std::string_view NoSuchReaction = "There is no reaction of index ";
+inline constexpr std::string_view IndexRange = " in this mechanism: the indices run from 0 to ";
+inline constexpr std::string_view NoReactionListed = " in this mechanism: it lists no reaction.";
+
 inline constexpr std::string_view ExactThermoFlagHelp =
     "compute S/R and H/RT at full precision instead of their four-digit values, as the "
     "window's Exact thermochemistry box does";

@@ -23,11 +23,9 @@ int runReverse(const ReverseOptions& options) {
     if (int code = loadInputs(run, options.thermo, options.mechanism, options.settings))
         return code;
     const int count = run.reactionCount();
-    if (options.index < 0 || options.index >= count) {
-        std::cerr << "There is no reaction of index " << options.index << " (0 to " << count - 1
-                  << ").\n";
+    if (refusedIndex(options.index >= 0 && options.index < count, std::to_string(options.index),
+                     count))
         return ExitRefused;
-    }
     ReverseView view;
     const CommandResult reversed =
         run.bench.reverse(options.index, runSettingsOf(options.settings), view);

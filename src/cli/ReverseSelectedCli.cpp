@@ -76,8 +76,7 @@ std::optional<std::vector<int>> selectedIndices(const BatchOptions& options, int
     }
     for (const WrittenRange& range : *indices) {
         for (const WrittenIndex& end : {range.first, range.last}) {
-            if (!end.value || *end.value < 0 || *end.value >= count) {
-                std::cerr << BadIndex << end.text << '\n';
+            if (refusedIndex(end.value && *end.value >= 0 && *end.value < count, end.text, count)) {
                 exitCode = ExitRefused;
                 return std::nullopt;
             }

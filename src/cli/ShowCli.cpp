@@ -12,9 +12,6 @@ namespace zorbel::cli {
 
 namespace {
 
-constexpr std::string_view noSuchReaction = "There is no reaction of index ";
-constexpr std::string_view indexRange = " in this mechanism: the indices run from 0 to ";
-constexpr std::string_view emptyMechanism = " in this mechanism: it lists no reaction.";
 constexpr std::string_view slotNames[] = {"Reactant 1", "Reactant 2", "Reactant 3",
                                           "Product 1",  "Product 2",  "Product 3"};
 constexpr std::string_view plusNames[] = {"Plus, reactants 1-2", "Plus, reactants 2-3",
@@ -49,14 +46,8 @@ int showOneReaction(const std::string& path, int index, const CleanFlags& flags)
     if (int code = exitCodeOf(run->loadMechanism(path)))
         return code;
     const int count = run->reactionCount();
-    if (index < 0 || index >= count) {
-        std::cerr << noSuchReaction << index;
-        if (count == 0)
-            std::cerr << emptyMechanism << '\n';
-        else
-            std::cerr << indexRange << count - 1 << ".\n";
+    if (refusedIndex(index >= 0 && index < count, std::to_string(index), count))
         return ExitRefused;
-    }
     ReactionView view;
     const CommandResult shown = run->bench.showReaction(index, view);
     if (!shown.done())

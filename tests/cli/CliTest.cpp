@@ -244,6 +244,7 @@ TEST_F(CliTest, RefusalsAndUsageErrors) {
     const std::string noFolder = folder.folderText() + "no/such/folder/out.rxn";
     const std::string pellux = "Problem encountered with your file. Did you run Pellux 1st? ";
     const std::string indexes = "There is no reaction of index ";
+    const std::string range = " in this mechanism: the indices run from 0 to 12.\n";
     const std::string reactionsAlone = " has no line that reads REACTIONS alone";
     const std::string empty = quoted(folder.write("empty.rxn", "REACTIONS\nEND\n"));
     const std::string digitsOnly = "a number of points is written with digits alone";
@@ -262,8 +263,7 @@ TEST_F(CliTest, RefusalsAndUsageErrors) {
          pellux + folder.folderText() + "raw.inp: line 1 reads \"REACTIONS CAL/MOLE\""},
         {"reactions " + quoted(missing), 1, "The mechanism file could not be read: " + missing},
         {"reactions " + therm, 1, reactionsAlone},
-        {"show " + rxn + " 13", 1,
-         indexes + "13 in this mechanism: the indices run from 0 to 12.\n"},
+        {"show " + rxn + " 13", 1, indexes + "13" + range},
         {"show " + rxn + " -1", 1, indexes + "-1"},
         {"search " + uncleaned + " O2", 1, pellux},
         {"reverse " + inputs + " 9", 1, "Warning!!! Your Reaction is supposed to be irreversible"},
@@ -277,8 +277,10 @@ TEST_F(CliTest, RefusalsAndUsageErrors) {
          1, " would replace the output of another command "},
         {"reverse-all " + rxn + " " + rxn, 1, " holds no species record"},
         {"reverse-selected " + inputs + " 0 99999999999999999999", 1,
-         indexes + "99999999999999999999\n"},
-        {"reverse-selected " + inputs + " 0 -1", 1, indexes + "-1\n"},
+         indexes + "99999999999999999999" + range},
+        {"reverse-selected " + inputs + " 0 -1", 1, indexes + "-1" + range},
+        {"reverse " + inputs + " 13", 1, indexes + "13" + range},
+        {"reverse-all " + inputs + " --patterns-from 13", 1, indexes + "13" + range},
         {"annotate " + thermo + " " + common + " --points 2", 1, points},
         {"annotate " + thermo + " " + plain, 1, "No equation to treat.\n"},
         {"annotate " + quoted(at("none.therm")) + " " + common, 1, "none.therm"},
