@@ -294,6 +294,7 @@ TEST_F(CliTest, RefusalsAndUsageErrors) {
         {"clean " + good + " " + quoted(noFolder), 1,
          "The cleaned mechanism could not be written: " + noFolder + "\n"},
         {"no-such-command", 2, ""},
+        {"", 2, "A subcommand is required"},
         {"species", 2, ""},
         {"check", 2, ""},
         {"species " + therm + " --temperature 1000", 2, ""},

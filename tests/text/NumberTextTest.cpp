@@ -56,6 +56,8 @@ TEST(LeadingNumberReading, ReadsTheLongestNumericPrefix) {
         {"-0." + zeros + "1", -0.0},
         {"0." + zeros + "1E+5", 0.0},
         {"1" + zeros + "E-5", infinity},
+        {"0.001E+400", infinity}, // a small mantissa, a large exponent with its sign or without
+        {"0.001e400", infinity},
         {"-1" + zeros, -infinity},
         {"1" + zeros + "D-100", 1e300},
         {testing::readFile(testing::testData() / "hostile/number-large-with-negative-exponent.txt"),
