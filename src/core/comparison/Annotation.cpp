@@ -71,14 +71,11 @@ FourCells splitFourCells(std::string_view line) {
     FourCells cells;
     size_t start = 0;
     for (size_t cell = 0; cell < cells.size(); ++cell) {
+        // Each cell ends at the next blank, the last one's too; without one, at the end.
         const size_t blank = line.find(' ', start);
-        if (blank == std::string_view::npos || cell == cells.size() - 1) {
-            // The last cell ends at the next blank when there is one, else at the end.
-            cells[cell] = std::string(line.substr(
-                start, blank == std::string_view::npos ? std::string_view::npos : blank - start));
-            break;
-        }
         cells[cell] = std::string(line.substr(start, blank - start));
+        if (blank == std::string_view::npos)
+            break;
         start = blank + 1;
     }
     return cells;
