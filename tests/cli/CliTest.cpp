@@ -335,6 +335,10 @@ TEST_F(CliTest, RefusalsAndUsageErrors) {
     for (const char* output : {"a.rxn", "b.rxn", "c.rxn", "RevAll.txt", "temp.txt"})
         EXPECT_FALSE(fs::exists(folder.path() / output)) << output;
     EXPECT_EQ(readFile(comparison), original);
+    // The commands that read a mechanism clean one that is not in the layout when asked.
+    for (const std::string& command :
+         {"reactions " + uncleaned, "show " + uncleaned + " 0", "search " + uncleaned + " A"})
+        EXPECT_EQ(runCli(command + " --clean --force").exitCode, 0) << command;
 }
 
 using Lines = std::vector<std::string>;

@@ -267,6 +267,24 @@ TEST_F(OutputFiles, AnInterruptionAfterFilesWereWrittenRemovesTheOpenOnes) {
         EXPECT_FALSE(name.ends_with(".partial")) << name;
 }
 
+// A file that could not be created gives its place on the interruption's list back: after
+// many failures, a file that is created is still removed when the program is interrupted.
+TEST_F(OutputFiles, FailedCreationsLeaveTheInterruptionListAsItWas) {
+    EXPECT_EXIT(
+        {
+            removeScratchFilesOnInterrupt("nothing written", "after writing");
+            for (int i = 0; i < 100; ++i)
+                const ScratchFile failed(path("no such folder/RevAll.txt"));
+            const ScratchFile created(path("RevAll.txt"));
+            if (created.ok())
+                std::raise(SIGINT);
+            std::_Exit(1);
+        },
+        ::testing::ExitedWithCode(128 + SIGINT), "nothing written");
+    for (const std::string& name : namesIn(folder.path()))
+        EXPECT_FALSE(name.ends_with(".partial")) << name;
+}
+
 // A signal that interrupts a write before a byte went (a full pipe, a slow network disk) is
 // no failure: the write goes on, and every byte arrives once.
 TEST(SystemCalls, AWriteInterruptedByASignalGoesOn) {
