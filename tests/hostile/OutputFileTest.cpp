@@ -272,7 +272,7 @@ TEST_F(OutputFiles, AnInterruptionAfterFilesWereWrittenRemovesTheOpenOnes) {
 TEST_F(OutputFiles, FailedCreationsLeaveTheInterruptionListAsItWas) {
     EXPECT_EXIT(
         {
-            removeScratchFilesOnInterrupt("nothing written", "after writing");
+            removeScratchFilesOnInterrupt("interrupted", "interrupted");
             for (int i = 0; i < 100; ++i)
                 const ScratchFile failed(path("no such folder/RevAll.txt"));
             const ScratchFile created(path("RevAll.txt"));
@@ -280,7 +280,7 @@ TEST_F(OutputFiles, FailedCreationsLeaveTheInterruptionListAsItWas) {
                 std::raise(SIGINT);
             std::_Exit(1);
         },
-        ::testing::ExitedWithCode(128 + SIGINT), "nothing written");
+        ::testing::ExitedWithCode(128 + SIGINT), "interrupted");
     for (const std::string& name : namesIn(folder.path()))
         EXPECT_FALSE(name.ends_with(".partial")) << name;
 }
