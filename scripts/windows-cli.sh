@@ -20,15 +20,29 @@ cmake --build --preset windows-cli --target package
 zip="build-windows-cli/zorbel-cli-$(sed -n 's/^project(Zorbel VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)-win64.zip"
 cmake -E tar tf "$zip" | grep -q '/zorbel-cli.exe$'
 
+wine=/usr/lib/wine/wine64
+[ -x "$wine" ] || wine="$(command -v wine64 || command -v wine)"
+out="$(mktemp -d)"
+trap 'rm -rf "$out"' EXIT
+
+# A run on several threads with Wine checking its heap at every call: a block freed twice
+# (MinGW-w64 once freed thread_local vectors after their storage) is told here, and not by a
+# run that crashes now and then.
+WINEDEBUG=warn+heap "$wine" build-windows-cli/src/cli/zorbel-cli.exe reverse-all \
+  "Z:$PWD/examples/example.therm" "Z:$PWD/examples/example.rxn" --threads 2 \
+  --work-folder "Z:$out" >/dev/null 2>"$out/heap.log" || true
+if [ ! -s "$out/RevAll.txt" ] || grep -q 'warn:heap' "$out/heap.log"; then
+  echo "FAILED: the threaded run under Wine's heap checks:"
+  grep -m 5 -e 'warn:heap' -e 'fault' "$out/heap.log"
+  exit 1
+fi
+rm -f "$out/RevAll.txt" "$out/heap.log"
+
 data="$PWD/../shared/data"
 if [ ! -d "$data" ] || [ ! -x "$linux_cli" ]; then
   echo "Comparison with the Linux build skipped: no shared data or no Linux zorbel-cli."
   exit 0
 fi
-wine=/usr/lib/wine/wine64
-[ -x "$wine" ] || wine="$(command -v wine64 || command -v wine)"
-out="$(mktemp -d)"
-trap 'rm -rf "$out"' EXIT
 
 # Every file each run writes, byte for byte: the core computes its logarithms, exponentials and
 # powers with functions of its own, correctly rounded, so no last bit depends on the C library.

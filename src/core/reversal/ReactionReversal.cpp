@@ -132,7 +132,9 @@ struct PointValues {
     double* lnKr;
 };
 
-/// Scratch space of one thread, reused from reaction to reaction.
+/// Scratch space of one reaction's reversal. Not kept per thread: MinGW-w64 frees a thread's
+/// thread_local storage before it runs the destructors of what it holds, so vectors kept
+/// there were freed twice when a batch's threads ended.
 struct Scratch {
     std::vector<double> deltaS, deltaH, Kp, Kc, kf, kr, lnKr, zeros;
     PointValues resized(size_t n) {
@@ -340,7 +342,7 @@ ReversalOutcome reverseReaction(const ReversalRequest& request, SpeciesProvider&
     const GridData& grid = species.grid(
         {outcome.range.cold, outcome.range.hot, request.points, request.reciprocalSpacing});
     const size_t points = grid.T().size();
-    thread_local Scratch scratch;
+    Scratch scratch;
     const PointValues values =
         kept == SeriesKept::All ? keptValues(outcome.series, points) : scratch.resized(points);
     if (kept == SeriesKept::All) {
