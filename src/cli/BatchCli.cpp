@@ -43,9 +43,7 @@ int prepare(CliRun& run, const BatchOptions& options) {
     }
     if (int code = loadInputs(run, options.thermo, options.mechanism, options.settings))
         return code;
-    if (options.patternsFrom &&
-        refusedIndex(*options.patternsFrom >= 0 && *options.patternsFrom < run.reactionCount(),
-                     std::to_string(*options.patternsFrom), run.reactionCount()))
+    if (options.patternsFrom && refusedIndex(*options.patternsFrom, run.reactionCount()))
         return ExitRefused;
     showProgressLine(run);
     return ExitDone;

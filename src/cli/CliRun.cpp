@@ -88,6 +88,10 @@ bool refusedIndex(bool inRange, std::string_view written, int count) {
     return true;
 }
 
+bool refusedIndex(int index, int count) {
+    return refusedIndex(index >= 0 && index < count, std::to_string(index), count);
+}
+
 int exitCodeOf(const CommandResult& result) {
     if (result.done())
         return ExitDone;

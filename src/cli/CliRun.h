@@ -46,6 +46,8 @@ public:
 /// Refuses an index outside 0 to count - 1 on standard error, the index as the user wrote
 /// it; false when the index is one of the mechanism's.
 bool refusedIndex(bool inRange, std::string_view written, int count);
+/// The same for an index read as a number.
+bool refusedIndex(int index, int count);
 
 /// The exit code a result calls for: ExitDone, or ExitRefused after printing the message of
 /// a refusal or a stop on standard error.

@@ -23,8 +23,7 @@ int runReverse(const ReverseOptions& options) {
     if (int code = loadInputs(run, options.thermo, options.mechanism, options.settings))
         return code;
     const int count = run.reactionCount();
-    if (refusedIndex(options.index >= 0 && options.index < count, std::to_string(options.index),
-                     count))
+    if (refusedIndex(options.index, count))
         return ExitRefused;
     ReverseView view;
     const CommandResult reversed =

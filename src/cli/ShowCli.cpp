@@ -46,7 +46,7 @@ int showOneReaction(const std::string& path, int index, const CleanFlags& flags)
     if (int code = exitCodeOf(run->loadMechanism(path)))
         return code;
     const int count = run->reactionCount();
-    if (refusedIndex(index >= 0 && index < count, std::to_string(index), count))
+    if (refusedIndex(index, count))
         return ExitRefused;
     ReactionView view;
     const CommandResult shown = run->bench.showReaction(index, view);
