@@ -18,7 +18,12 @@ nice cmake --build --preset windows-cli --parallel 2
 ctest --preset windows-cli --parallel 2
 cmake --build --preset windows-cli --target package
 zip="build-windows-cli/zorbel-cli-$(sed -n 's/^project(Zorbel VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)-win64.zip"
-cmake -E tar tf "$zip" | grep -q '/zorbel-cli.exe$'
+# The ZIP holds the program and every notice of the code built into it.
+listing="$(cmake -E tar tf "$zip")"
+for f in zorbel-cli.exe README.md LICENSE NOTICE.txt licences/CLI11.txt licences/Eigen.txt \
+  licences/MinGW-w64.txt licences/GCC-runtime.txt; do
+  grep -q "/$f\$" <<<"$listing" || { echo "$zip lacks $f" >&2; exit 1; }
+done
 
 wine=/usr/lib/wine/wine64
 [ -x "$wine" ] || wine="$(command -v wine64 || command -v wine)"
