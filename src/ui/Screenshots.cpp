@@ -75,21 +75,10 @@ void searchFor(Controller& controller, const char* species) {
         controller.forward([&find] { find.SubLOS2copy.select(0); });
 }
 
-} // namespace
-
-bool takeScreenshots(const ScreenshotRequest& request, QtPlatform& platform, Controller& controller,
-                     MainWindow& window) {
-    if (!QDir().mkpath(request.folder)) {
-        std::cerr << "cannot create the folder " << fromQt(request.folder) << '\n';
-        return false;
-    }
-    Pictures pictures(request.folder);
-    std::deque<std::string> answers;
-    if (!request.thermo.isEmpty())
-        answers.push_back(fromQt(request.thermo));
-    if (!request.mechanism.isEmpty())
-        answers.push_back(fromQt(request.mechanism));
-    platform.runUnattended(std::move(answers), [&pictures, &controller](QDialog& dialog) {
+/// Takes each window's picture as it opens: the findings of a load, the search, the results
+/// and the chart.
+WindowVisit pictureOfEachWindow(Pictures& pictures, Controller& controller) {
+    return [&pictures, &controller](QDialog& dialog) {
         // After each load that finds something; the last one holds the pair's findings.
         if (qobject_cast<FindingsDialog*>(&dialog) != nullptr) {
             pictures.save(dialog, QStringLiteral("findings.png"));
@@ -110,25 +99,25 @@ bool takeScreenshots(const ScreenshotRequest& request, QtPlatform& platform, Con
         }
         dialog.resize(chartSize);
         pictures.save(dialog, QStringLiteral("chart.png"));
-    });
+    };
+}
 
-    window.resize(mainSize);
-    window.show();
+/// Loads the files and fills the tabs as a user would: every reaction reversed in a folder
+/// that is removed afterwards (results.png), then the first alone, a species at a temperature.
+void fillTheTabs(const ScreenshotRequest& request, Controller& controller,
+                 const QTemporaryDir& work) {
     Session& session = controller.session();
     REVEQfrm& form = session.form;
     const bool thermo = !request.thermo.isEmpty();
-    const bool mechanism = !request.mechanism.isEmpty();
     if (thermo)
         controller.forward([&form] { form.CMD1.click(); });
-    QTemporaryDir work;
-    if (mechanism) {
+    if (!request.mechanism.isEmpty()) {
         controller.forward([&form] { form.CMD2.click(); });
         controller.forward([&form] { form.LOS2.select(0); });
         if (thermo && work.isValid()) {
             // Taking pictures leaves no file beside the inputs.
             session.common.WorkFolder = fromQt(work.path()) + '/';
-            // Every reaction, without the question a user is asked (results.png); then the
-            // first alone, which the tabs show.
+            // Without the question a user is asked.
             controller.forward([&session] { reverseAllWorker(session, ClosingBox::Shown); });
             controller.forward([&form] { form.LOS2.select(0); });
             controller.forward([&form] { form.CMD3.click(); });
@@ -141,13 +130,36 @@ bool takeScreenshots(const ScreenshotRequest& request, QtPlatform& platform, Con
         });
         controller.forward([&form] { form.TXT1K.setText(shownTemperature); });
     }
+}
 
+} // namespace
+
+bool takeScreenshots(const ScreenshotRequest& request, QtPlatform& platform, Controller& controller,
+                     MainWindow& window) {
+    if (!QDir().mkpath(request.folder)) {
+        std::cerr << "cannot create the folder " << fromQt(request.folder) << '\n';
+        return false;
+    }
+    Pictures pictures(request.folder);
+    std::deque<std::string> answers;
+    if (!request.thermo.isEmpty())
+        answers.push_back(fromQt(request.thermo));
+    if (!request.mechanism.isEmpty())
+        answers.push_back(fromQt(request.mechanism));
+    platform.runUnattended(std::move(answers), pictureOfEachWindow(pictures, controller));
+
+    window.resize(mainSize);
+    window.show();
+    const QTemporaryDir work;
+    fillTheTabs(request, controller, work);
     for (int tab = 0; tab < window.tabs()->count(); ++tab) {
         window.tabs()->setCurrentIndex(tab);
         pictures.save(window, QStringLiteral("tab%1.png").arg(tab + 1));
     }
-    if (mechanism)
+    if (!request.mechanism.isEmpty()) {
+        REVEQfrm& form = controller.session().form;
         controller.forward([&form] { form.FindCmd.click(); });
+    }
     return pictures.saved();
 }
 
