@@ -42,8 +42,9 @@ int runClean(const CleanOptions& options) {
         std::cerr << cleanRefusal(options.input, cleaned.refusal) << '\n';
         return ExitRefused;
     }
-    if (!writeLines(options.output, cleaned.lines)) {
-        std::cerr << writeRefusal(options.output, texts::CleanOutputUnwritable) << '\n';
+    if (const std::optional<std::string> refused =
+            writeLinesOrSayWhy(options.output, cleaned.lines, texts::CleanOutputUnwritable)) {
+        std::cerr << *refused << '\n';
         return ExitRefused;
     }
     for (const CommentedOutReaction& reaction : cleaned.commentedOut)

@@ -68,7 +68,7 @@ bool confirmed(Session& session, std::string text, std::string_view title) {
 CommandResult closeOwnRun(Session& session, BatchRun& run) {
     session.showJobDone(session.outputCopiedTo(run.path()));
     if (!run.closeReport())
-        return session.refuse(writeRefusal(run.reportPath(), texts::ReportNotWritten));
+        return session.refuse(run.failure());
     session.lastSummary = run.summary();
     session.platform.showSummary(session.lastSummary);
     session.platform.showResults(run.results());
@@ -141,7 +141,7 @@ CommandResult reverseAllWorker(Session& session, ClosingBox closingBox,
     form.timeremaining.setVisible(false);
     form.ProgBar.setVisible(false);
     if (!run.finish(held == nullptr))
-        return session.refuse(std::string(texts::FileNotWritten) + run.path());
+        return session.refuse(run.failure());
     if (held != nullptr)
         *held = run.release();
     if (own)
@@ -204,7 +204,7 @@ CommandResult closeSelectedRun(Session& session, BatchRun& run) {
     REVEQfrm& form = session.form;
     if (!run.finish()) {
         hideProgress(form);
-        return session.refuse(std::string(texts::FileNotWritten) + run.path());
+        return session.refuse(run.failure());
     }
     form.timeremaining.setCaption(std::string(texts::JobDoneProgress));
     form.lblerror.setCaption({});

@@ -169,8 +169,8 @@ CommandResult reportFit(Session& session, const ReactionResult& result, std::str
         form.lblerror2.setCaption(errorText);
         showReverseCoefficients(session);
     }
-    if (!writeReactionTable(path, result))
-        return session.refuse(tableNotWritten(path));
+    if (std::optional<std::string> refused = writeReactionTable(path, result))
+        return session.refuse(std::move(*refused));
     if (!chartFirst)
         session.platform.showChart(buildChart(session));
     session.showJobDone(session.outputCopiedTo(path));

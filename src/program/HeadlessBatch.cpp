@@ -67,12 +67,11 @@ public:
     /// JOB DONE, the report and the summary.
     CommandResult close() {
         if (!batch_.finish())
-            return CommandResult::refused(std::string(texts::FileNotWritten) + batch_.path());
+            return CommandResult::refused(batch_.failure());
         face_.message(std::string(texts::JobDoneTitle),
                       std::string(texts::OutputFileCopiedTo) + files_.newLine + batch_.path());
         if (!batch_.closeReport())
-            return CommandResult::refused(
-                writeRefusal(batch_.reportPath(), texts::ReportNotWritten));
+            return CommandResult::refused(batch_.failure());
         if (face_.summary)
             face_.summary(batch_.summary(files_.newLine));
         std::vector<std::string> written{batch_.path()};

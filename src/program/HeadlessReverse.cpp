@@ -83,8 +83,8 @@ CommandResult reverse(const LoadedFiles& files, int index, const RunSettings& se
         return CommandResult::refused(std::move(message));
     // An empty work folder is the current one: a mechanism loaded by a bare file name.
     const std::string path = pathInFolder(files.workFolder, texts::TempFileName);
-    if (!writeReactionTable(path, result))
-        return CommandResult::refused(tableNotWritten(path));
+    if (std::optional<std::string> refused = writeReactionTable(path, result))
+        return CommandResult::refused(std::move(*refused));
     face.message(std::string(texts::JobDoneTitle),
                  std::string(texts::OutputFileCopiedTo) + files.newLine + path);
     view = {result.reverseTexts[0], result.reverseTexts[1], result.reverseTexts[2],

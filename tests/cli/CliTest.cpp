@@ -264,7 +264,8 @@ TEST_F(CliTest, RefusalsAndUsageErrors) {
         {"reverse " + therm + " \"/no/such/file.rxn\" 0", 1, ""},
         {"reverse " + inputs + " 0 --points 20000", 1, points},
         {"reverse " + inputs + " 0 --work-folder " + quoted(folder.folderText() + "no/"), 1,
-         "The table file could not be written: " + folder.folderText() + "no/temp.txt\n"},
+         "The table file could not be written: " + folder.folderText() +
+             "no/temp.txt (No such file or directory)\n"},
         {"reverse-all " + inputs + " --points 2", 1, points},
         {"reverse-all " + inputs + " --work-folder " + quoted(folder.path().string()) +
              " --report " + quoted(at("RevSelected.txt")),
@@ -286,7 +287,8 @@ TEST_F(CliTest, RefusalsAndUsageErrors) {
         {"clean " + units + " " + quoted(at("c.rxn")), 1,
          "The REACTIONS line names units that cannot be converted: KJ/MOL\n"},
         {"clean " + good + " " + quoted(noFolder), 1,
-         "The cleaned mechanism could not be written: " + noFolder + "\n"},
+         "The cleaned mechanism could not be written: " + noFolder +
+             " (No such file or directory)\n"},
         {"no-such-command", 2, ""},
         {"", 2, "A subcommand is required"},
         {"species", 2, ""},

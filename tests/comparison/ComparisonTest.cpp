@@ -7,6 +7,7 @@
 #include "commands/RecentFiles.h"
 #include "comparison/ComparisonTexts.h"
 #include "files/TextFiles.h"
+#include "support/FullDisk.h"
 #include "support/SessionFixture.h"
 #include "text/StringOps.h"
 
@@ -299,7 +300,14 @@ TEST_F(ComparisonTest, PreconditionsInOrderAfterTheReactionsAreListed) {
     EXPECT_NE(readFile(comparison), original);
 }
 
-enum class Spoil { None, RevAllIsAFolder, FolderReadOnly, FileReadOnly, RevAllReadOnly };
+enum class Spoil {
+    None,
+    RevAllIsAFolder,
+    FolderReadOnly,
+    FileReadOnly,
+    RevAllReadOnly,
+    DiskFull, // RevAll.txt fits, the annotated file does not
+};
 
 struct Refusal {
     const char* name;
@@ -364,6 +372,10 @@ const Refusal refusals[] = {
     {"RevAllReadOnly", "common.txt", nullptr,
      readOnly + "{work}RevAll.txt. Make it writable, or choose another.", -1,
      Spoil::RevAllReadOnly},
+    {"DiskFull", "common.txt", nullptr,
+     "The comparison file could not be rewritten and was left unchanged. Check that its folder "
+     "can be written: {file} (File too large)",
+     -1, Spoil::DiskFull},
 };
 
 class RefusedComparison : public ComparisonTest, public ::testing::WithParamInterface<Refusal> {};
@@ -378,6 +390,10 @@ TEST_P(RefusedComparison, LeavesEveryFileAsItWas) {
 #else
     if (c.spoil == Spoil::FolderReadOnly && geteuid() == 0)
         GTEST_SKIP() << "permissions do not stop the superuser";
+#endif
+#ifndef __linux__
+    if (c.spoil == Spoil::DiskFull)
+        GTEST_SKIP() << "the file size limit is Linux's";
 #endif
     loadInputs();
     const fs::path file = folder.path() / c.file;
@@ -402,10 +418,19 @@ TEST_P(RefusedComparison, LeavesEveryFileAsItWas) {
     case Spoil::RevAllReadOnly:
         fs::permissions(folder.write("RevAll.txt", earlierRun), readOnlyMode);
         break;
+    case Spoil::DiskFull:
+        break;
     }
     form.PropTxt[REVEQfrm::ForwardA].setText("3.547E+15");
     form.PropTxt[REVEQfrm::ReverseEa].setText("-420.1");
-    annotate(file);
+    {
+#ifdef __linux__
+        std::optional<testing::FullDisk> full;
+        if (c.spoil == Spoil::DiskFull)
+            full.emplace(2 * before.size()); // the annotation more than doubles the file
+#endif
+        annotate(file);
+    }
     fs::permissions(folder.path(), fs::perms::owner_all);
     EXPECT_EQ(form.lblerror.caption(), replaceAll(replaceAll(c.message, "{file}", file.string()),
                                                   "{work}", folder.folderText()));

@@ -3,6 +3,7 @@
 // up. Every command says so in one sentence and leaves the previous output as it was.
 
 #include "HostileSupport.h"
+#include "support/FullDisk.h"
 
 #include "app/AppTexts.h"
 #include "batch/BatchTexts.h"
@@ -31,9 +32,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
-#ifdef __linux__
-#include <sys/resource.h>
-#endif
 
 namespace zorbel {
 namespace {
@@ -50,31 +48,6 @@ std::set<std::string> namesIn(const fs::path& folder) {
     return names;
 }
 
-#ifdef __linux__
-/// Every file this process writes stops growing at a given size, as on a full disk, for
-/// as long as it lives. A write past the limit fails instead of ending the process.
-class FullDisk {
-public:
-    explicit FullDisk(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FullDisk() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-    FullDisk(const FullDisk&) = delete;
-    FullDisk& operator=(const FullDisk&) = delete;
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
-};
-#endif
-
 enum class Spoiled {
     FolderRemoved,
     FolderIsAFile,
@@ -88,7 +61,7 @@ enum class Spoiled {
 struct Unwritable {
     const char* name;
     Spoiled how;
-    const char* cause = ""; ///< why a reversed mechanism file could not be created
+    const char* cause = ""; ///< why the files could not be written, in every refusal
 };
 
 class UnwritableOutputs : public HostileSession,
@@ -116,7 +89,7 @@ TEST_P(UnwritableOutputs, EveryCommandSaysSoAndKeepsThePreviousFiles) {
     const std::string& at = session.common.WorkFolder;
     const std::string cause = GetParam().cause;
     std::array<std::string, 3> expected = {
-        std::string(texts::TempFileNotWritten) + at + "temp.txt",
+        std::string(texts::TempFileNotWritten) + at + "temp.txt" + cause,
         std::string(texts::FileNotCreated) + at + "RevAll.txt" + cause,
         std::string(texts::FileNotCreated) + at + "RevSelected.txt" + cause};
     std::set<std::string> inWork = {"sound.rxn"};
@@ -137,7 +110,7 @@ TEST_P(UnwritableOutputs, EveryCommandSaysSoAndKeepsThePreviousFiles) {
             fs::permissions(taken, fs::perms::owner_read);
             expected[i] = readOnlyRefusal(at + outputNames[i]);
         } else if (how == Spoiled::DiskFull && i > 0) {
-            expected[i] = std::string(texts::FileNotWritten) + at + outputNames[i];
+            expected[i] = std::string(texts::FileNotWritten) + at + outputNames[i] + cause;
         }
     }
     if (how == Spoiled::FolderRemoved || how == Spoiled::FolderIsAFile)
@@ -149,7 +122,7 @@ TEST_P(UnwritableOutputs, EveryCommandSaysSoAndKeepsThePreviousFiles) {
 
     {
 #ifdef __linux__
-        std::optional<FullDisk> full;
+        std::optional<testing::FullDisk> full;
         if (how == Spoiled::DiskFull)
             full.emplace(100);
 #endif
@@ -201,7 +174,8 @@ INSTANTIATE_TEST_SUITE_P(
                    " (something that is not a file has that "
                    "name)"},
         Unwritable{"NamesReadOnly", Spoiled::NamesReadOnly},
-        Unwritable{"DiskFull", Spoiled::DiskFull}),
+        // A write that fails part way gives its cause too: here the size limit's.
+        Unwritable{"DiskFull", Spoiled::DiskFull, " (File too large)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 using OutputFiles = HostileSession;
@@ -220,6 +194,20 @@ TEST_F(OutputFiles, AFinishedFileLeavesItsDescriptorToTheNext) {
 }
 
 #ifndef _WIN32
+// A file written whole that cannot be put in place, its folder gone meanwhile, says why as
+// the refusals say it; Windows does not let an open file's folder go.
+TEST_F(OutputFiles, AFileThatCannotBePutInPlaceGivesTheCause) {
+    const fs::path gone = folder.path() / "gone";
+    fs::create_directory(gone);
+    LineWriter out((gone / "report.txt").string());
+    ASSERT_TRUE(out.ok());
+    EXPECT_EQ(out.cause(), "");
+    out.line("a line");
+    fs::remove_all(gone);
+    EXPECT_FALSE(out.close());
+    EXPECT_EQ(out.cause(), " (No such file or directory)");
+}
+
 // A file reached through a link is replaced and the link kept; names planted where
 // scratch files once went are never opened.
 TEST_F(OutputFiles, LinksAreFollowedToTheFileButPlantedNamesLeftAlone) {

@@ -113,7 +113,17 @@ bool BatchFiles::finish(bool putInPlace) {
     run_.reset();
     for (ResultSink* sink : sinks_)
         sink->finish();
-    return putInPlace ? out_->close() : out_->finish();
+    if (putInPlace ? out_->close() : out_->finish())
+        return true;
+    failure_ = std::string(texts::FileNotWritten) + path_ + out_->cause();
+    return false;
+}
+
+bool BatchFiles::closeReport() {
+    if (!report_ || report_->close())
+        return true;
+    failure_ = writeRefusal(reportPath_, texts::ReportNotWritten) + report_->cause();
+    return false;
 }
 
 /// Reads the mechanism file's blocks when the run needs them: a whole mechanism, or a

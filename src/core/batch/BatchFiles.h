@@ -57,12 +57,13 @@ public:
     /// A fault in one reaction costs that reaction only.
     ReactionResult writeNext(int listIndex);
     /// Stops the run and closes the file. With `putInPlace` false the complete file waits
-    /// in its scratch file for release().
+    /// in its scratch file for release(). False, with failure() saying why, when a byte was
+    /// lost or the file could not be put in place.
     bool finish(bool putInPlace = true);
 
-    /// Puts the report in place, if the run writes one; false when it could not be
-    /// written whole.
-    bool closeReport() { return !report_ || report_->close(); }
+    /// Puts the report in place, if the run writes one; false, with failure() saying why,
+    /// when it could not be written whole.
+    bool closeReport();
     const std::string& reportPath() const { return reportPath_; }
     /// The counts of the closing summary, lines ended by `newLine`.
     std::string summary(const std::string& newLine) const { return summary_.text(newLine); }

@@ -106,6 +106,14 @@ std::string dataRefusal(const ReversalOutcome& outcome, const ReversalPlace& pla
            dataFaultText(outcome, place.line, place.thermoPath, place.mechanismPath) + ".";
 }
 
+/// The refusal when the table file could not be written: the whole path, since a bare
+/// file name would not say which folder refused it, and the cause.
+std::string tableNotWritten(const std::string& path, const std::string& cause) {
+    std::error_code error;
+    const std::filesystem::path shown = std::filesystem::absolute(filePath(path), error);
+    return writeRefusal(error ? path : pathText(shown), texts::TempFileNotWritten) + cause;
+}
+
 } // namespace
 
 std::string reversalMessage(const ReversalOutcome& outcome, const ReversalPlace& place) {
@@ -155,7 +163,8 @@ std::string reverseReactionText(const ReactionSlots& slots) {
     return joinedReaction(slots, 3, 0);
 }
 
-bool writeReactionTable(const std::string& path, const ReactionResult& result) {
+std::optional<std::string> writeReactionTable(const std::string& path,
+                                              const ReactionResult& result) {
     const ReversalRequest& request = result.request;
     const std::string& A = request.aText;
     const std::string& n = request.nText;
@@ -164,7 +173,7 @@ bool writeReactionTable(const std::string& path, const ReactionResult& result) {
     const ReactionSlots& slots = result.outcome.slotTexts;
     LineWriter out(path);
     if (!out.ok())
-        return false;
+        return tableNotWritten(path, out.cause());
     out.line(forwardReactionText(slots) + " " + A + " " + n + " " + Ea);
     out.line(std::string(texts::TableA) + "\t" + A);
     out.line(std::string(texts::TableN) + "\t" + n);
@@ -192,14 +201,9 @@ bool writeReactionTable(const std::string& path, const ReactionResult& result) {
         row += result.errorText;
         out.line(row);
     }
-    return out.close();
-}
-
-std::string tableNotWritten(const std::string& path) {
-    // The whole path: a bare file name would not say which folder refused it.
-    std::error_code error;
-    const std::filesystem::path shown = std::filesystem::absolute(filePath(path), error);
-    return writeRefusal(error ? path : pathText(shown), texts::TempFileNotWritten);
+    if (!out.close())
+        return tableNotWritten(path, out.cause());
+    return std::nullopt;
 }
 
 } // namespace zorbel

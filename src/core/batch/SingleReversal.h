@@ -4,6 +4,7 @@
 
 #include "batch/BatchReaction.h"
 
+#include <optional>
 #include <string>
 
 namespace zorbel {
@@ -34,9 +35,9 @@ std::string reversalMessage(const ReversalOutcome& outcome, const ReversalPlace&
 std::string calculatedRangeText(const ReversalOutcome& outcome);
 
 /// The table file of a fitted result: eight coefficient lines, the header, one row per
-/// point. False when it could not be written whole.
-bool writeReactionTable(const std::string& path, const ReactionResult& result);
-/// The refusal when the table file could not be written, naming its whole path.
-std::string tableNotWritten(const std::string& path);
+/// point. Nothing when it was written whole; otherwise the refusal, naming its whole path
+/// and the system's cause.
+std::optional<std::string> writeReactionTable(const std::string& path,
+                                              const ReactionResult& result);
 
 } // namespace zorbel

@@ -142,14 +142,14 @@ std::optional<std::string> writeAnnotated(const LoadedComparison& loaded,
     for (const std::string& line : merged.lines)
         annotated.line(line);
     if (!annotated.finish())
-        return std::string(texts::ComparisonNotRewritten) + path;
+        return std::string(texts::ComparisonNotRewritten) + path + annotated.cause();
     if (!unchangedSince(path, loaded.stamp))
         return changedMeanwhile(path, annotated);
     const InterruptionsHeld together;
     if (!revAll.putInPlace())
-        return std::string(texts::RevAllNotWritten) + revAllBeside(path);
+        return std::string(texts::RevAllNotWritten) + revAllBeside(path) + revAll.cause();
     if (!annotated.putInPlace())
-        return std::string(texts::ComparisonNotRewritten) + path;
+        return std::string(texts::ComparisonNotRewritten) + path + annotated.cause();
     return std::nullopt;
 }
 

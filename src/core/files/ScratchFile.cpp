@@ -205,7 +205,7 @@ ScratchFile::ScratchFile(std::string target) : target_(std::move(target)) {
         const NativePath native = filePath(candidate).native();
         const int slot = enlist(native);
         const int handle = createExclusive(native);
-        creationError_ = handle >= 0 ? 0 : errno;
+        systemError_ = handle >= 0 ? 0 : errno;
         if (handle >= 0) {
             markInUse(slot);
             handle_ = handle;
@@ -237,9 +237,16 @@ void ScratchFile::write(std::string_view bytes) {
         flushBuffer();
 }
 
+void ScratchFile::failedWith(int error) {
+    if (systemError_ == 0)
+        systemError_ = error != 0 ? error : EIO; // a write of no bytes sets no error
+    failed_ = true;
+}
+
 void ScratchFile::flushBuffer() {
+    errno = 0;
     if (!writeAll(handle_, buffer_.data(), buffer_.size()))
-        failed_ = true;
+        failedWith(errno);
     buffer_.clear();
 }
 
@@ -249,7 +256,7 @@ bool ScratchFile::finish() {
     flushBuffer();
     takeOverPermissions(handle_, target_);
     if (!closeHandle(handle_))
-        failed_ = true;
+        failedWith(errno);
     handle_ = -1;
     finished_ = true;
     return !failed_;
@@ -261,8 +268,12 @@ bool ScratchFile::putInPlace() {
     const NativePath from = filePath(path_).native();
     const NativePath to = filePath(target_).native();
     const InterruptionsHeld held;
-    if (!replaceTarget(from, to))
+    if (!replaceTarget(from, to)) {
+        // The file stays whole: only the cause is kept, for the refusal to give.
+        if (systemError_ == 0)
+            systemError_ = errno != 0 ? errno : EIO;
         return false;
+    }
     placed_ = true;
     release(slot_);
     slot_ = -1;

@@ -45,8 +45,9 @@ public:
     ScratchFile& operator=(const ScratchFile&) = delete;
 
     bool ok() const { return handle_ >= 0 && !failed_; }
-    /// The system's error number when the file could not be created, 0 otherwise.
-    int creationError() const { return creationError_; }
+    /// The system's error number of the first call that failed, creating, writing, closing
+    /// or putting the file in place; 0 while none has.
+    int systemError() const { return systemError_; }
     const std::string& path() const { return path_; }
     const std::string& target() const { return target_; }
 
@@ -65,13 +66,15 @@ public:
 
 private:
     void flushBuffer();
+    /// Keeps the first failure's error number: the cause a refusal gives.
+    void failedWith(int error);
 
     std::string target_;
     std::string path_;
     std::string buffer_;
     int handle_ = -1;
     int slot_ = -1;
-    int creationError_ = 0;
+    int systemError_ = 0;
     bool failed_ = false;
     bool finished_ = false;
     bool placed_ = false;

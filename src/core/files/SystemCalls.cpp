@@ -152,8 +152,10 @@ void writeError(std::string_view text) noexcept {
 
 bool replaceTarget(const NativePath& from, const NativePath& to) {
 #ifdef _WIN32
-    return MoveFileExW(from.c_str(), to.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    errno = errnoOf(GetLastError()); // the refusal gives the cause in the C library's words
+    return false;
 #else
     return ::rename(from.c_str(), to.c_str()) == 0;
 #endif

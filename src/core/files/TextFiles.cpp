@@ -118,8 +118,8 @@ std::string LineWriter::cause() const {
     if (state_ == TargetState::NotAFile)
         why =
             std::filesystem::is_directory(path_, error) ? texts::CauseFolder : texts::CauseNotAFile;
-    else if (file_ && file_->creationError() != 0)
-        why = std::generic_category().message(file_->creationError());
+    else if (file_ && file_->systemError() != 0)
+        why = std::generic_category().message(file_->systemError());
     return why.empty() ? why : " (" + why + ")";
 }
 
@@ -152,12 +152,20 @@ const std::string& LineWriter::scratchPath() const {
 }
 
 bool writeLines(const std::string& path, const std::vector<std::string>& lines) {
+    return !writeLinesOrSayWhy(path, lines, {});
+}
+
+std::optional<std::string> writeLinesOrSayWhy(const std::string& path,
+                                              const std::vector<std::string>& lines,
+                                              std::string_view otherwise) {
     LineWriter out(path);
-    if (!out.ok())
-        return false;
-    for (const std::string& line : lines)
-        out.line(line);
-    return out.close();
+    if (out.ok()) {
+        for (const std::string& line : lines)
+            out.line(line);
+        if (out.close())
+            return std::nullopt;
+    }
+    return writeRefusal(path, otherwise) + out.cause();
 }
 
 std::string readOnlyRefusal(const std::string& path) {

@@ -84,6 +84,11 @@ private:
 /// Writes the lines through a LineWriter: the file is replaced whole, or left as it was
 /// and false returned.
 bool writeLines(const std::string& path, const std::vector<std::string>& lines);
+/// The same, saying why when it fails: writeRefusal's words with the system's cause.
+/// Nothing when the file was written whole.
+std::optional<std::string> writeLinesOrSayWhy(const std::string& path,
+                                              const std::vector<std::string>& lines,
+                                              std::string_view otherwise);
 
 /// True when the file at the path (or the one a link there leads to) is read-only.
 bool isReadOnly(const std::string& path);

@@ -71,8 +71,9 @@ Cleaning writeCleanFile(const MechanismLoadRule& rule, const std::string& cleanP
     CleanedMechanism cleaned = cleanMechanism(loading.lines);
     if (!cleaned.cleaned())
         return refusedWith(cleanRefusal(loading.path, cleaned.refusal));
-    if (!writeLines(cleanPath, cleaned.lines))
-        return refusedWith(writeRefusal(cleanPath, texts::CleanOutputUnwritable));
+    if (std::optional<std::string> refused =
+            writeLinesOrSayWhy(cleanPath, cleaned.lines, texts::CleanOutputUnwritable))
+        return refusedWith(std::move(*refused));
     loading.summary = cleanSummary(cleaned, cleanPath);
     loading.path = cleanPath;
     loading.lines = std::move(cleaned.lines);
