@@ -1,7 +1,9 @@
 #include "cli/BatchCli.h"
 
+#include "batch/BatchTexts.h"
 #include "cli/CliTexts.h"
 #include "cli/Terminal.h"
+#include "files/FileTexts.h"
 
 #include <CLI/CLI.hpp>
 
@@ -41,6 +43,14 @@ int prepare(CliRun& run, const BatchOptions& options) {
         }
         run.bench.fixClock(*when);
     }
+    namespace files = zorbel::texts;
+    const ReversalOutput output{files::RoleReversedMechanism,
+                                options.selection.empty() ? files::RevAllFileName
+                                                          : files::RevSelectedFileName,
+                                options.reportPath};
+    if (int code =
+            refusedBeforeCleaning(options.thermo, options.mechanism, options.settings, output))
+        return code;
     if (int code = loadInputs(run, options.thermo, options.mechanism, options.settings))
         return code;
     if (options.patternsFrom && refusedIndex(*options.patternsFrom, run.reactionCount()))

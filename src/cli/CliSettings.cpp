@@ -3,7 +3,9 @@
 #include "cli/CliRun.h"
 #include "cli/CliTexts.h"
 
+#include "batch/RunChecks.h"
 #include "files/TextFiles.h"
+#include "mechanism/MechanismLayout.h"
 #include "text/NumberText.h"
 
 #include <CLI/CLI.hpp>
@@ -98,6 +100,20 @@ RunSettings runSettingsOf(const ReversalSettings& settings) {
     return run;
 }
 
+namespace {
+
+/// The folder --work-folder names, ending with its separator; nothing without the option.
+std::optional<std::string> workFolderOf(const ReversalSettings& settings) {
+    if (!settings.workFolder)
+        return std::nullopt;
+    std::string folder = *settings.workFolder;
+    if (!folder.empty() && PathSeparators.find(folder.back()) == std::string_view::npos)
+        folder += '/';
+    return folder;
+}
+
+} // namespace
+
 int loadInputs(CliRun& run, const std::string& thermo, const std::string& mechanism,
                const ReversalSettings& settings) {
     if (int code = exitCodeOf(run.loadDatabase(thermo)))
@@ -105,13 +121,32 @@ int loadInputs(CliRun& run, const std::string& thermo, const std::string& mechan
     run.cleanFlags = {settings.clean, settings.force};
     if (int code = exitCodeOf(run.loadMechanism(mechanism)))
         return code;
-    if (settings.workFolder) {
-        std::string folder = *settings.workFolder;
-        if (!folder.empty() && PathSeparators.find(folder.back()) == std::string_view::npos)
-            folder += '/';
-        run.bench.setWorkFolder(folder);
-    }
+    if (const std::optional<std::string> folder = workFolderOf(settings))
+        run.bench.setWorkFolder(*folder);
     return ExitDone;
+}
+
+int refusedBeforeCleaning(const std::string& thermo, const std::string& mechanism,
+                          const ReversalSettings& settings, const ReversalOutput& output) {
+    if (!settings.clean)
+        return ExitDone;
+    // Only a file out of the loader's layout is cleaned; one that cannot be read is the
+    // load's to refuse.
+    const std::optional<std::vector<std::string>> lines = readLines(mechanism);
+    if (!lines || !layoutProblem(*lines))
+        return ExitDone;
+    // The points as the run will have them, so that both checks agree.
+    std::optional<std::string> refused;
+    if (settings.points)
+        refused = pointsRefusal(std::to_string(pointCount(*settings.points)));
+    if (!refused) {
+        // The files as the load will leave them: the clean copy beside the published one.
+        const std::string cleaned = cleanFilePath(mechanism);
+        const std::string folder = workFolderOf(settings).value_or(splitPath(cleaned).folder);
+        refused = workFolderClash({thermo, cleaned, mechanism, {}, folder}, output.role,
+                                  output.fileName, output.report);
+    }
+    return refused ? exitCodeOf(CommandResult::refused(std::move(*refused))) : ExitDone;
 }
 
 } // namespace zorbel::cli

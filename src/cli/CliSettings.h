@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace CLI {
@@ -47,5 +48,19 @@ RunSettings runSettingsOf(const ReversalSettings& settings);
 /// folder elsewhere when asked. Returns ExitDone, or ExitRefused after printing why.
 int loadInputs(CliRun& run, const std::string& thermo, const std::string& mechanism,
                const ReversalSettings& settings);
+
+/// What a reversal writes: its file in the work folder, in its role, and the report.
+struct ReversalOutput {
+    std::string_view role;
+    std::string_view fileName;
+    std::string report;
+};
+
+/// A load with --clean writes NAME-clean.inp. What the options refuse on their own (the
+/// points, an output that would replace an input or another output) is refused before it,
+/// after printing why, so that a refused command writes nothing; the checks after the load
+/// stay as they are. ExitDone to go on, and always without --clean.
+int refusedBeforeCleaning(const std::string& thermo, const std::string& mechanism,
+                          const ReversalSettings& settings, const ReversalOutput& output);
 
 } // namespace zorbel::cli

@@ -1,6 +1,8 @@
 #include "cli/CliRun.h"
 #include "cli/CliSettings.h"
 #include "cli/Commands.h"
+#include "files/FileTexts.h"
+#include "reversal/ReversalTexts.h"
 
 #include <CLI/CLI.hpp>
 
@@ -19,6 +21,10 @@ struct ReverseOptions {
 };
 
 int runReverse(const ReverseOptions& options) {
+    if (int code =
+            refusedBeforeCleaning(options.thermo, options.mechanism, options.settings,
+                                  {zorbel::texts::RoleTable, zorbel::texts::TempFileName, {}}))
+        return code;
     CliRun run;
     if (int code = loadInputs(run, options.thermo, options.mechanism, options.settings))
         return code;

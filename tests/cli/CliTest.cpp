@@ -267,6 +267,12 @@ TEST_F(CliTest, RefusalsAndUsageErrors) {
          "The table file could not be written: " + folder.folderText() +
              "no/temp.txt (No such file or directory)\n"},
         {"reverse-all " + inputs + " --points 2", 1, points},
+        // With --clean, what the options refuse alone is refused before the clean file.
+        {"reverse-all " + therm + " " + uncleaned + " --clean --points 2", 1, points},
+        {"reverse " + therm + " " + uncleaned + " 0 --clean --points 1", 1, points},
+        {"reverse-selected " + therm + " " + uncleaned + " 0 1 --clean --report " +
+             quoted(at("raw.inp")),
+         1, "The report " + at("raw.inp") + " would replace the mechanism "},
         {"reverse-all " + inputs + " --work-folder " + quoted(folder.path().string()) +
              " --report " + quoted(at("RevSelected.txt")),
          1, " would replace the output of another command "},
@@ -328,7 +334,8 @@ TEST_F(CliTest, RefusalsAndUsageErrors) {
         EXPECT_NE(result.err.find(c.err), std::string::npos) << result.err;
         EXPECT_EQ(result.out, "");
     }
-    for (const char* output : {"a.rxn", "b.rxn", "c.rxn", "RevAll.txt", "temp.txt"})
+    for (const char* output :
+         {"a.rxn", "b.rxn", "c.rxn", "RevAll.txt", "temp.txt", "raw-clean.inp"})
         EXPECT_FALSE(fs::exists(folder.path() / output)) << output;
     EXPECT_EQ(readFile(comparison), original);
     // The commands that read a mechanism clean one that is not in the layout when asked.
