@@ -153,6 +153,18 @@ PointValues keptValues(ReactionSeries& s, size_t n) {
             s.kf.data(),     s.kr.data(),     s.lnKr.data()};
 }
 
+/// A species whose polynomials overflow within its own limits: its record is at fault, not
+/// the range, and the refusal names the record and the temperature.
+void blameOverflowingRecord(SpeciesProvider& species, ReversalOutcome& outcome) {
+    const SpeciesRecord* record = species.lookUp(outcome.detail).record;
+    if (record == nullptr)
+        return;
+    outcome.refusal = Refusal::UnusableRecord;
+    outcome.unusableRecord = *record;
+    outcome.unusableRecord->fault = RecordFault{RecordFault::Kind::Overflows, record->headerLine, 0,
+                                                formatNumber(outcome.lastTemperature, "0.0")};
+}
+
 /// Each slot's S/R and H/RT series; zeros for a slot without a species.
 struct SlotSeries {
     std::array<const double*, 6> S;
@@ -178,6 +190,8 @@ bool slotSeriesOf(SpeciesProvider& species, const GridData& grid, Precision prec
             outcome.lastTemperature = T[static_cast<size_t>(values.firstOutside)];
             outcome.refusal = Refusal::OutsideLimits;
             outcome.detail = outcome.slotTexts[k];
+            if (values.overflows)
+                blameOverflowingRecord(species, outcome);
             return false;
         }
         outcome.lastTemperature = T.back();

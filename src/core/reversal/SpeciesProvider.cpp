@@ -38,15 +38,19 @@ void evaluate(const Polynomials& polynomials, const GridData& grid, Precision pr
                 return propertyExactAt(polynomials, property, powersOf(T[j]));
             },
             s);
-        return;
+    } else {
+        fill(
+            T.size(),
+            [&](Property property, size_t j) {
+                return propertyReadBackAt(polynomials, property, grid.readBack()[j]);
+            },
+            s);
     }
-    const std::vector<TemperaturePowers>& readBack = grid.readBack();
-    fill(
-        T.size(),
-        [&](Property property, size_t j) {
-            return propertyReadBackAt(polynomials, property, readBack[j]);
-        },
-        s);
+    if (s.firstOutside >= 0) {
+        const auto j = static_cast<size_t>(s.firstOutside);
+        s.overflows =
+            withinRange(polynomials, precision == Precision::Exact ? T[j] : grid.readBack()[j].t);
+    }
 }
 
 } // namespace

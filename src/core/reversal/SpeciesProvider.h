@@ -48,6 +48,8 @@ public:
         std::vector<double> H; ///< H/RT at each point
         /// Index of the first point outside the species' limits, or -1 when none is.
         int firstOutside = -1;
+        /// That point lies within the limits, and the polynomials overflow there.
+        bool overflows = false;
     };
 
     /// The grid of the key, built on first use.

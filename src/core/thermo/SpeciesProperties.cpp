@@ -31,6 +31,11 @@ RangeChoice chooseRange(const Polynomials& p, double t) {
 
 } // namespace
 
+bool withinRange(const Polynomials& p, double t) {
+    const RangeChoice choice = chooseRange(p, t);
+    return choice != RangeChoice::None && choice != RangeChoice::Outside;
+}
+
 Polynomials polynomialsFromTexts(std::string_view tLow, std::string_view tHigh,
                                  std::string_view tCommon,
                                  const std::array<std::string, 14>& coefficientTexts) {

@@ -54,6 +54,9 @@ struct TemperaturePowers {
 };
 TemperaturePowers powersOf(double t);
 
+/// True when a temperature [K] lies within the species' range, where its polynomials apply.
+bool withinRange(const Polynomials& p, double t);
+
 /// The property at full double precision, without the boxes' text and its four digits:
 /// nothing outside the species' range or for a value that is not finite. The common
 /// temperature takes the upper range. propertyReadBackAt rounds this value.

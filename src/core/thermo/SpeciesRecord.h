@@ -23,6 +23,7 @@ struct RecordFault {
         MissingLine, ///< another record, or the end of the file, comes before line 4
         NotANumber,  ///< a coefficient field is blank or not one number
         TooLarge,    ///< a coefficient lies beyond the range of doubles
+        Overflows,   ///< within its range, the polynomials give no finite H/RT or S/R
     };
     Kind kind = Kind::MissingLine;
     /// 1-based line at fault: the line that starts another record, the coefficient's
@@ -30,7 +31,7 @@ struct RecordFault {
     std::size_t line = 0;
     /// The coefficient at fault, 0 to 13 as in coefficientTexts.
     std::size_t coefficient = 0;
-    /// Its field, blanks removed.
+    /// Its field, blanks removed; for Overflows, the temperature [K] where they first do.
     std::string field;
 };
 

@@ -53,6 +53,9 @@ inline constexpr std::string_view FieldBlank = "is blank";
 inline constexpr std::string_view FieldNotANumber = "is not a number: \"";
 inline constexpr std::string_view FieldTooLarge = "is too large to compute with: \"";
 inline constexpr std::string_view FieldEnd = "\"";
+inline constexpr std::string_view PolynomialsOverflowAt =
+    "its polynomials give no finite enthalpy or entropy at ";
+inline constexpr std::string_view KelvinEnd = " K";
 
 // The records whose temperatures come from the fixed columns of their header, after a load.
 inline constexpr std::string_view ColumnsReadStart =
