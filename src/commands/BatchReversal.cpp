@@ -122,7 +122,7 @@ CommandResult reverseAllWorker(Session& session, ClosingBox closingBox,
     form.LOS4.assign(form.LOS2.entries());
     if (also != nullptr)
         run.addSink(*also);
-    run.start(std::move(parseList));
+    run.start(wholeListOrder(parseList.size()));
 
     form.timeremaining.setVisible(true);
     session.startRemainingTime();
@@ -194,7 +194,7 @@ std::optional<CommandResult> openSelectedRun(Session& session, BatchRun& run,
         parseList.push_back(parseTextOf(form.LOS2.at(index)));
     form.LOS3.assign(parseList);
     form.LOS4.assign(form.LOS2.entries());
-    run.start(std::move(parseList));
+    run.start(chosen);
     return std::nullopt;
 }
 

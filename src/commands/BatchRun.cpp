@@ -26,7 +26,7 @@ bool BatchRun::create(const std::string& path) {
     return files_.create(path, session_.platform.now());
 }
 
-void BatchRun::start(std::vector<std::string> parseTexts) {
+void BatchRun::start(const std::vector<int>& order) {
     const CommonValue& common = session_.common;
     const auto& boxes = session_.form.PropTxt;
     RunStart start;
@@ -34,7 +34,7 @@ void BatchRun::start(std::vector<std::string> parseTexts) {
     start.previous = {boxes[REVEQfrm::ForwardA].text(), boxes[REVEQfrm::ForwardN].text(),
                       boxes[REVEQfrm::ForwardEa].text()};
     start.kept = SeriesKept::Grid;
-    files_.start(std::move(parseTexts), std::move(start));
+    files_.start(order, std::move(start));
 }
 
 bool BatchRun::reverseEntry(int listIndex) {

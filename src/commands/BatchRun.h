@@ -38,9 +38,9 @@ public:
 
     bool create(const std::string& path);
     void addSink(ResultSink& sink) { files_.addSink(sink); }
-    /// Starts the run over the reactions' parse texts, in the order they will be written,
+    /// Starts the run over the list's entries `order`, in the order they will be written,
     /// with the number patterns and panel texts the window holds now.
-    void start(std::vector<std::string> parseTexts);
+    void start(const std::vector<int>& order);
     /// Writes the next reaction, the entry `listIndex` of the list; true when it got a
     /// "REV/ " line.
     bool reverseEntry(int listIndex);

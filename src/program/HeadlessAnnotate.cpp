@@ -35,17 +35,14 @@ std::unique_ptr<LineWriter> reverseMarked(const LoadedFiles& files, const Loaded
     // These entries are no lines of the loaded mechanism file.
     inputs.listed = entriesOf(loaded.marked);
     inputs.reactionLines.clear();
-    std::vector<std::string> parseTexts;
-    parseTexts.reserve(inputs.listed.size());
-    for (const std::string& entry : inputs.listed)
-        parseTexts.push_back(parseTextOf(entry));
+    const std::vector<int> order = wholeListOrder(inputs.listed.size());
     const int count = static_cast<int>(inputs.listed.size());
     BatchFiles batch(std::move(inputs), settings, false);
     if (!batch.create(revAllBeside(loaded.path), face.now))
         return nullptr;
     batch.addSink(reversed);
     // The panel was emptied with the list: the run starts from no texts and no patterns.
-    batch.start(std::move(parseTexts), RunStart{});
+    batch.start(order, RunStart{});
     writeWholeList(batch, count, face);
     if (!batch.finish(false))
         return nullptr;

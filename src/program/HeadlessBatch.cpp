@@ -48,11 +48,7 @@ public:
                                       const RunStart& start) {
         if (!batch_.create(pathInFolder(files_.workFolder, fileName), face_.now))
             return CommandResult::refused(batch_.failure());
-        std::vector<std::string> parseTexts;
-        parseTexts.reserve(order.size());
-        for (int index : order)
-            parseTexts.push_back(parseTextOf(files_.inputs.listed[static_cast<size_t>(index)]));
-        batch_.start(std::move(parseTexts), start);
+        batch_.start(order, start);
         return std::nullopt;
     }
 
@@ -93,9 +89,7 @@ CommandResult reverseAll(const LoadedFiles& files, const BatchRequest& request,
             refusalBeforeRun(files, request, texts::RevAllFileName))
         return *refused;
     face.message(std::string(texts::ReverseAllTitle), reverseAllQuestion(files.newLine));
-    std::vector<int> order(files.inputs.listed.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = static_cast<int>(i);
+    const std::vector<int> order = wholeListOrder(files.inputs.listed.size());
     HeadlessRun run(files, request, face);
     if (std::optional<CommandResult> refused = run.open(texts::RevAllFileName, order, start))
         return *refused;

@@ -7,11 +7,18 @@
 #include "text/StringOps.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace zorbel {
 
 std::string parseTextOf(const std::string& listed) {
     return replaceAll(listed, "( ", "(");
+}
+
+std::vector<int> wholeListOrder(std::size_t count) {
+    std::vector<int> order(count);
+    std::iota(order.begin(), order.end(), 0);
+    return order;
 }
 
 std::string databaseUnreadable(const std::string& path) {
@@ -51,26 +58,13 @@ bool BatchFiles::create(const std::string& path, const DateTime& now) {
     return true;
 }
 
-/// The list entry of each reaction of a run, in its order: a run takes the list's reactions
-/// in increasing order, all or a selection.
-std::vector<std::size_t>
-BatchFiles::listIndicesOf(const std::vector<std::string>& parseTexts) const {
-    const auto& listed = inputs_.listed;
-    std::vector<std::size_t> indices;
-    auto from = listed.begin();
-    for (const std::string& text : parseTexts) {
-        from = std::find_if(from, listed.end(),
-                            [&text](const auto& entry) { return parseTextOf(entry) == text; });
-        indices.push_back(static_cast<std::size_t>(from - listed.begin()));
-        if (from != listed.end())
-            ++from; // the next reaction of the run stands after this one
-    }
-    return indices;
-}
-
-void BatchFiles::start(std::vector<std::string> parseTexts, RunStart start) {
+void BatchFiles::start(const std::vector<int>& order, RunStart start) {
     const double tolerance = whole_ ? settings_.tolerance() : 0.0;
-    for (std::size_t at : listIndicesOf(parseTexts)) {
+    std::vector<std::string> parseTexts;
+    parseTexts.reserve(order.size());
+    for (const int index : order) {
+        const auto at = static_cast<std::size_t>(index);
+        parseTexts.push_back(parseTextOf(inputs_.listed.at(at)));
         start.duplicate.push_back(at < duplicates_.size() && duplicates_[at]);
         if (tolerance > 0.0)
             start.kinds.push_back(at < blocks_.size() ? blocks_[at].kind : ReactionKind::Other);

@@ -33,6 +33,8 @@ struct BatchInputs {
 
 /// A reaction's text as the parser reads it, from its entry in the list.
 std::string parseTextOf(const std::string& listed);
+/// Every entry of a list of `count`, in the list's order: Reverse All's order.
+std::vector<int> wholeListOrder(std::size_t count);
 /// The refusal of a command that finds the loaded database file gone or unreadable.
 std::string databaseUnreadable(const std::string& path);
 
@@ -51,8 +53,9 @@ public:
     bool create(const std::string& path, const DateTime& now);
     /// Gives the results to one more sink, which must outlive the run; before start().
     void addSink(ResultSink& sink) { sinks_.push_back(&sink); }
-    /// Starts the run over the reactions' parse texts, in the order they will be written.
-    void start(std::vector<std::string> parseTexts, RunStart start);
+    /// Starts the run over the list's entries `order` (list indices), in the order they
+    /// will be written: all of them, or a selection.
+    void start(const std::vector<int>& order, RunStart start);
     /// Writes the next reaction, the entry `listIndex` of the list, and returns its result.
     /// A fault in one reaction costs that reaction only.
     ReactionResult writeNext(int listIndex);
@@ -77,7 +80,6 @@ public:
 private:
     bool readBlocks();
     bool createReport();
-    std::vector<std::size_t> listIndicesOf(const std::vector<std::string>& parseTexts) const;
 
     BatchInputs inputs_;
     RunSettings settings_;
