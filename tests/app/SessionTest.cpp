@@ -157,6 +157,13 @@ TEST(ListBoxTest, ClearingForgetsEverySelectedEntryHoweverItWasSelected) {
     list.setSelected(3, true);
     EXPECT_EQ(selectedRows(), std::vector<int>{3});
 
+    // The current entry follows the entries removed before it, and is gone with its own.
+    list.markCurrent(3);
+    list.removeAt(1);
+    EXPECT_EQ(list.currentIndex(), 2);
+    list.removeAt(2);
+    EXPECT_EQ(list.currentIndex(), -1);
+
     // A sorted list (the species) puts an entry added in its place, and its current entry
     // and selection stay on the entries they were on.
     ListBox species(true);
@@ -182,6 +189,8 @@ TEST(Elements, ATextBoxTellsOnlyOfANewTextAndGridCellsGiveTheirGeneralText) {
     grid.setNumber(2, 1, 0.5);
     EXPECT_EQ(grid.text(1, 1) + "|" + grid.text(2, 1) + "|" + grid.text(3, 1), "300|0.5|");
     EXPECT_EQ(grid.filledRows(1), 2);
+    for (const int outside : {-1, 14})
+        EXPECT_EQ(grid.filledRows(outside), 0) << outside;
     grid.clear();
     EXPECT_EQ(grid.text(1, 1), "");
     for (const auto& [row, column] : {std::pair{0, 1}, {1, 0}, {25000, 1}, {1, 14}})
