@@ -141,6 +141,10 @@ TEST(ListBoxTest, ClearingForgetsEverySelectedEntryHoweverItWasSelected) {
     list.removeAt(-1);
     list.removeAt(4);
     EXPECT_EQ(list.count(), 4);
+    list.setSelected(3, true);
+    for (const int outside : {-1, 4})
+        EXPECT_FALSE(list.isSelected(outside)) << outside;
+    list.clearSelection();
 
     // Clearing a clear selection still tells the window.
     const auto revision = list.selectionRevision();
