@@ -1,6 +1,7 @@
 #include "batch/BatchSummary.h"
 
 #include "batch/BatchTexts.h"
+#include "thermo/ThermoTexts.h"
 
 #include <cmath>
 #include <cstdio>

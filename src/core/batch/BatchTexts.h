@@ -39,7 +39,6 @@ inline constexpr std::string_view UnexpectedReason = "unexpected fault: ";
 inline constexpr std::string_view MaxErrorStart = " ; max err ";
 inline constexpr std::string_view LawCommentStart = "! max err ";
 inline constexpr std::string_view DeviationAt = "% at ";
-inline constexpr std::string_view Kelvin = " K";
 inline constexpr std::string_view NotReversedStart = "! not reversed: ";
 inline constexpr std::string_view GivenReverseStart = "! given REV/ against the fitted law ";
 inline constexpr std::string_view GivenReverseDeviation = ": largest deviation ";

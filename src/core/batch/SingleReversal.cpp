@@ -8,6 +8,7 @@
 #include "text/ChemkinKeywords.h"
 #include "text/NumberText.h"
 #include "text/StringOps.h"
+#include "thermo/ThermoTexts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -151,8 +152,7 @@ std::string reversalMessage(const ReversalOutcome& outcome, const ReversalPlace&
 
 std::string calculatedRangeText(const ReversalOutcome& outcome) {
     return std::string(texts::CalculatedBetween) + outcome.range.cold +
-           std::string(texts::CalculatedAnd) + outcome.range.hot +
-           std::string(texts::CalculatedKelvin);
+           std::string(texts::CalculatedAnd) + outcome.range.hot + std::string(texts::Kelvin);
 }
 
 std::string forwardReactionText(const ReactionSlots& slots) {

@@ -86,7 +86,6 @@ inline constexpr std::string_view TempFileNotWritten = "The table file could not
 // Results.
 inline constexpr std::string_view CalculatedBetween = "calculated between ";
 inline constexpr std::string_view CalculatedAnd = " and ";
-inline constexpr std::string_view CalculatedKelvin = " K";
 inline constexpr std::string_view TempFileName = "temp.txt";
 
 // The table file.

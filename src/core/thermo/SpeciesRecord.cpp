@@ -126,7 +126,7 @@ bool startsRecord(std::string_view line) {
 std::string recordFaultReason(const RecordFault& fault) {
     if (fault.kind == RecordFault::Kind::Overflows)
         return std::string(texts::PolynomialsOverflowAt) + fault.field +
-               std::string(texts::KelvinEnd);
+               std::string(texts::Kelvin);
     if (fault.kind == RecordFault::Kind::MissingLine) {
         if (fault.line == 0)
             return std::string(texts::FileEndsInRecord);

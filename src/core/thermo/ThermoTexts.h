@@ -53,9 +53,10 @@ inline constexpr std::string_view FieldBlank = "is blank";
 inline constexpr std::string_view FieldNotANumber = "is not a number: \"";
 inline constexpr std::string_view FieldTooLarge = "is too large to compute with: \"";
 inline constexpr std::string_view FieldEnd = "\"";
+// A temperature's unit, after its number.
+inline constexpr std::string_view Kelvin = " K";
 inline constexpr std::string_view PolynomialsOverflowAt =
     "its polynomials give no finite enthalpy or entropy at ";
-inline constexpr std::string_view KelvinEnd = " K";
 
 // The records whose temperatures come from the fixed columns of their header, after a load.
 inline constexpr std::string_view ColumnsReadStart =
