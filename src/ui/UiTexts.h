@@ -2,6 +2,8 @@
 // Texts the desktop window shows besides those of the window models: the chart window's.
 // Each text stands here once.
 
+#include "app/AppTexts.h"
+
 #include <string_view>
 
 namespace zorbel::texts {
@@ -48,14 +50,14 @@ inline constexpr std::string_view MenuLoadMechanism = "Load &Mechanism...";
 inline constexpr std::string_view MenuLoadComparison = "Load &Comparison File...";
 inline constexpr std::string_view MenuRecentFiles = "&Recent Files";
 inline constexpr std::string_view MenuNoRecentFiles = "(none yet)";
-inline constexpr std::string_view MenuQuit = "&Quit";
+inline constexpr std::string_view MenuQuit = QuitCaption; // the button's own
 inline constexpr std::string_view MenuTools = "T&ools";
 inline constexpr std::string_view MenuSearch = "&Search a Reaction...";
-inline constexpr std::string_view MenuReverse = "&Reverse";
-inline constexpr std::string_view MenuReverseAll = "Reverse &All";
-inline constexpr std::string_view MenuReverseSelected = "Reverse &Selected";
+inline constexpr std::string_view MenuReverse = CMD3Caption;         // the button's own
+inline constexpr std::string_view MenuReverseAll = CMD4Caption;      // the button's own
+inline constexpr std::string_view MenuReverseSelected = CMD5Caption; // the button's own
 inline constexpr std::string_view MenuHelp = "He&lp";
-inline constexpr std::string_view MenuHelpPage = "&Help";
+inline constexpr std::string_view MenuHelpPage = HelpCaption; // the button's own
 inline constexpr std::string_view MenuHelpOnline = "Help on the &Web";
 inline constexpr std::string_view MenuAbout = "&About";
 

@@ -59,7 +59,7 @@ inline constexpr std::string_view OutsideLimitsWhy = "range outside the species'
 inline constexpr std::string_view CoefficientsWhy = "forward coefficients unreadable";
 inline constexpr std::string_view TooLargeWhy = "forward coefficient too large";
 inline constexpr std::string_view ZeroAWhy = "A = 0";
-inline constexpr std::string_view NonPositiveKrWhy = "kf/Kc not positive and finite";
+inline constexpr std::string_view NonPositiveKrWhy = NonPositiveKrReason;
 inline constexpr std::string_view SingularWhy = "range too narrow to fit";
 inline constexpr std::string_view OverflowWhy = "fitted law overflows";
 inline constexpr std::string_view PointCountWhy = "number of points";

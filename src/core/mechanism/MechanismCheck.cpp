@@ -18,9 +18,6 @@ namespace {
 
 using namespace clean;
 
-constexpr std::string_view thirdBody = "M";
-constexpr std::string_view duplicateStart = "DUP";
-
 std::vector<std::string> speciesOf(const Side& side) {
     std::vector<std::string> species;
     for (const std::string& text : side.species)
@@ -38,7 +35,7 @@ std::string partnerOf(const Reaction& reaction) {
 }
 
 bool marksDuplicate(std::string_view line) {
-    return toUpperAscii(firstWord(withoutComment(line))).starts_with(duplicateStart);
+    return toUpperAscii(firstWord(withoutComment(line))).starts_with(texts::DuplicateShort);
 }
 
 std::string sideKey(std::vector<std::string> species) {
@@ -61,7 +58,7 @@ std::string reactionKey(const CheckedReaction& reaction) {
 } // namespace
 
 bool isThirdBody(const std::string& name) {
-    return name == thirdBody;
+    return name == texts::ThirdBodySpecies;
 }
 
 CheckedSection checkedSection(const std::vector<std::string>& lines, const std::string& file) {

@@ -7,6 +7,7 @@
 #include "reversal/PointLimits.h"
 #include "reversal/ReversalTexts.h"
 #include "reversal/SpeciesProvider.h"
+#include "text/ChemkinKeywords.h"
 #include "text/NumberText.h"
 
 #include <algorithm>
@@ -43,7 +44,7 @@ bool classifySlots(const ReversalRequest& request, SpeciesProvider& species,
         const SpeciesProvider::Found found = species.lookUp(text);
         const SpeciesRecord* record = found.record;
         outcome.polynomials[k] = found.polynomials;
-        if (text == texts::ThirdBody) {
+        if (text == texts::ThirdBodySpecies) {
             outcome.slotKinds[k] = SlotKind::ThirdBody;
         } else if (record == nullptr) {
             outcome.slotKinds[k] = SlotKind::Missing;

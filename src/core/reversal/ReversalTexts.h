@@ -89,7 +89,6 @@ inline constexpr std::string_view CalculatedAnd = " and ";
 inline constexpr std::string_view TempFileName = "temp.txt";
 
 // The table file.
-inline constexpr std::string_view ThirdBody = "M";
 inline constexpr std::string_view TableA = "A = ";
 inline constexpr std::string_view TableN = "n = ";
 inline constexpr std::string_view TableEa = "Ea (cal/mol) = ";
