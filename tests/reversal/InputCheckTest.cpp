@@ -72,6 +72,12 @@ TEST(InputCheckTest, OneFindingOfEachKindWithItsFileAndLine) {
          sound,
          {"t.dat:7: the two polynomials differ by more than 0.1 % in Cp/R, H/RT, S/R at the common "
           "temperature"}},
+        // The runs refuse it; the check said nothing, or spoke of a jump.
+        {"polynomials that overflow within the range",
+         database({h, record("H2", "H   2", " 1000.00", "1.00000000E+308")}),
+         sound,
+         {"t.dat:7: the record of species H2 (line 7 of t.dat) cannot be used: its polynomials "
+          "give no finite enthalpy or entropy at 300 K"}},
         {"a species defined twice",
          database({h, h2, h}),
          sound,

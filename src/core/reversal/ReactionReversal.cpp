@@ -162,8 +162,7 @@ void blameOverflowingRecord(SpeciesProvider& species, ReversalOutcome& outcome) 
         return;
     outcome.refusal = Refusal::UnusableRecord;
     outcome.unusableRecord = *record;
-    outcome.unusableRecord->fault = RecordFault{RecordFault::Kind::Overflows, record->headerLine, 0,
-                                                formatNumber(outcome.lastTemperature, "0.0")};
+    outcome.unusableRecord->fault = overflowFault(record->headerLine, outcome.lastTemperature);
 }
 
 /// Each slot's S/R and H/RT series; zeros for a slot without a species.

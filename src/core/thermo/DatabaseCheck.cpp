@@ -47,6 +47,22 @@ std::string jumpsAt(const SpeciesRecord& record) {
     return jumps;
 }
 
+/// The first of the range's low end, common temperature and high end where a polynomial
+/// gives no finite H/RT or S/R: a reversal over that temperature is refused.
+std::optional<double> overflowsAt(const Polynomials& p) {
+    for (const double t : {p.tLow, p.tCommon, p.tHigh}) {
+        for (const std::array<double, 7>* a : {&p.lower, &p.upper}) {
+            if (a == &p.lower ? t > p.tCommon : t < p.tCommon)
+                continue;
+            for (const Property property : {Property::H, Property::S}) {
+                if (!std::isfinite(propertyValue(*a, property, t)))
+                    return t;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 void checkRecord(const std::vector<std::string>& fileLines, std::size_t header,
                  const std::string& file, DatabaseCheck& check) {
     const RecordTemperatures read = recordTemperatures(fileLines, header);
@@ -66,6 +82,15 @@ void checkRecord(const std::vector<std::string>& fileLines, std::size_t header,
     const std::optional<SpeciesRecord> record = readRecordAt(fileLines, header);
     if (!record || !isPossibleRange(read.temperatures))
         return;
+    // A polynomial that overflows jumps too: the overflow is the finding.
+    if (const std::optional<double> t = overflowsAt(polynomialsOf(*record))) {
+        SpeciesRecord overflowing = *record;
+        overflowing.fault = overflowFault(header + 1, *t);
+        check.findings.push_back(
+            {file, header + 1,
+             recordRefusal(recordToken(fileLines[header]), overflowing, file, false)});
+        return;
+    }
     if (const std::string jumps = jumpsAt(*record); !jumps.empty())
         check.findings.push_back(
             {file, header + 1,

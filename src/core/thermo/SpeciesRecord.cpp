@@ -125,8 +125,7 @@ bool startsRecord(std::string_view line) {
 
 std::string recordFaultReason(const RecordFault& fault) {
     if (fault.kind == RecordFault::Kind::Overflows)
-        return std::string(texts::PolynomialsOverflowAt) + fault.field +
-               std::string(texts::Kelvin);
+        return std::string(texts::PolynomialsOverflowAt) + fault.field + std::string(texts::Kelvin);
     if (fault.kind == RecordFault::Kind::MissingLine) {
         if (fault.line == 0)
             return std::string(texts::FileEndsInRecord);
@@ -143,6 +142,11 @@ std::string recordFaultReason(const RecordFault& fault) {
            std::string(fault.kind == RecordFault::Kind::TooLarge ? texts::FieldTooLarge
                                                                  : texts::FieldNotANumber) +
            fault.field + std::string(texts::FieldEnd);
+}
+
+RecordFault overflowFault(std::size_t headerLine, double temperature) {
+    return {RecordFault::Kind::Overflows, headerLine, 0,
+            generalNumber(std::round(temperature * 10.0) / 10.0)};
 }
 
 std::string recordRefusal(std::string_view name, const SpeciesRecord& record, std::string_view file,

@@ -67,6 +67,10 @@ bool isUsableRecord(const std::vector<std::string>& fileLines, std::size_t heade
 /// a number: "ABC"".  The file and the species are the caller's to name.
 std::string recordFaultReason(const RecordFault& fault);
 
+/// The fault of a record whose polynomials give no finite H/RT or S/R at a temperature
+/// [K] within its range, the temperature written to a tenth of a kelvin.
+RecordFault overflowFault(std::size_t headerLine, double temperature);
+
 /// "the record of species H2 (line 12 of FILE) cannot be used: " and the reason, for a
 /// record with a fault; `sentence` starts it with a capital, as a message of its own.
 std::string recordRefusal(std::string_view name, const SpeciesRecord& record, std::string_view file,
