@@ -8,6 +8,7 @@
 #include "app/AppTexts.h"
 #include "app/ScriptedPlatform.h"
 #include "app/Session.h"
+#include "batch/BatchFiles.h"
 #include "commands/Program.h"
 #include "commands/ReverseCommand.h"
 #include "files/TextFiles.h"
@@ -133,6 +134,80 @@ void checkNoFault(const Session& session, const char* where) {
     ZORBEL_FUZZ_CHECK(!session.batchRunning, where);
 }
 
+/// The general settings the mode's bits choose.
+void applySettings(REVEQfrm& form, unsigned char mode) {
+    form.Ntxt.setText((mode & FewPoints) ? "3" : "20");
+    if (mode & TwoParameterLaw)
+        form.Option1.setSelected(true);
+    form.Chk2.setChecked((mode & SpacingInT) == 0);
+    if (mode & PersonalTemperatures) {
+        form.Chk1.setChecked(true);
+        form.Cold2txt.setText("300");
+        form.Hot2txt.setText("2500");
+    }
+}
+
+/// Loads the input as the database (with a mechanism over its species) or as the mechanism
+/// (with the sound database); returns the database's path.
+std::string loadInputs(Session& session, ScriptedPlatform& platform, unsigned char mode,
+                       std::string_view file) {
+    REVEQfrm& form = session.form;
+    const std::string databasePath =
+        write("fuzz.therm", (mode & AsDatabase) ? file : std::string_view(soundDatabase()));
+    platform.fileAnswers.push_back(databasePath);
+    form.CMD1.click();
+    checkNoFault(session, "database load");
+    ZORBEL_FUZZ_CHECK(session.common.SpeciesCount == form.LOS1.count(), "species count");
+    const std::string mechanism =
+        (mode & AsDatabase) ? mechanismOver(form.LOS1.entries()) : std::string(file);
+    platform.fileAnswers.push_back(write("fuzz.rxn", mechanism));
+    form.CMD2.click();
+    checkNoFault(session, "mechanism load");
+    ZORBEL_FUZZ_CHECK(session.common.ReactionCount == form.LOS2.count(), "reaction count");
+    return databasePath;
+}
+
+/// Reverse on the first reactions, one at a time: each table written whole, with its closing
+/// box, or not at all.
+void reverseEachShown(Session& session, ScriptedPlatform& platform, unsigned char mode) {
+    REVEQfrm& form = session.form;
+    const std::size_t reactions = static_cast<std::size_t>(form.LOS2.count());
+    for (std::size_t i = 0; i < reactions && i < maxReactionsShown; ++i) {
+        const fs::path table = folder() / "temp.txt";
+        fs::remove(table);
+        const std::size_t boxes = platform.messages.size();
+        form.LOS2.select(static_cast<int>(i));
+        form.CMD3.click();
+        checkNoFault(session, "Reverse");
+        if (platform.messages.size() > boxes)
+            ZORBEL_FUZZ_CHECK(crlfLines(table.string()).size() == ((mode & FewPoints) ? 12U : 29U),
+                              table.string());
+        else
+            ZORBEL_FUZZ_CHECK(!fs::exists(table), "a table without its closing box");
+    }
+}
+
+/// Reverse All: a file with every reaction, or, without its database, none and the reason.
+void reverseAll(Session& session, unsigned char mode, const std::string& databasePath) {
+    REVEQfrm& form = session.form;
+    const fs::path revAll = folder() / "RevAll.txt";
+    fs::remove(revAll);
+    form.CMD4.click();
+    checkNoFault(session, "Reverse All");
+    if (session.common.SpeciesCount > 0 && form.LOS2.count() > 0) {
+        if (mode & DatabaseGoneAfterLoad) {
+            ZORBEL_FUZZ_CHECK(form.lblerror.caption() == databaseUnreadable(databasePath),
+                              form.lblerror.caption());
+            ZORBEL_FUZZ_CHECK(!fs::exists(revAll), "a file without a database");
+        } else {
+            checkReversedFile(revAll.string(), form.LOS2.entries());
+        }
+    }
+    // Whatever happened, no partial file is left beside the outputs.
+    for (const auto& entry : fs::directory_iterator(folder()))
+        ZORBEL_FUZZ_CHECK(entry.path().extension() != ".partial", entry.path().string());
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
@@ -146,73 +221,21 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     Session session(platform);
     connectCommands(session);
     REVEQfrm& form = session.form;
-    form.Ntxt.setText((mode & FewPoints) ? "3" : "20");
-    if (mode & TwoParameterLaw)
-        form.Option1.setSelected(true);
-    form.Chk2.setChecked((mode & SpacingInT) == 0);
-    if (mode & PersonalTemperatures) {
-        form.Chk1.setChecked(true);
-        form.Cold2txt.setText("300");
-        form.Hot2txt.setText("2500");
-    }
-
-    const std::string databasePath =
-        write("fuzz.therm", (mode & AsDatabase) ? file : std::string_view(soundDatabase()));
-    platform.fileAnswers.push_back(databasePath);
-    form.CMD1.click();
-    checkNoFault(session, "database load");
-    ZORBEL_FUZZ_CHECK(session.common.SpeciesCount == form.LOS1.count(), "species count");
-    const std::string mechanism =
-        (mode & AsDatabase) ? mechanismOver(form.LOS1.entries()) : std::string(file);
-    platform.fileAnswers.push_back(write("fuzz.rxn", mechanism));
-    form.CMD2.click();
-    checkNoFault(session, "mechanism load");
-    ZORBEL_FUZZ_CHECK(session.common.ReactionCount == form.LOS2.count(), "reaction count");
+    applySettings(form, mode);
+    const std::string databasePath = loadInputs(session, platform, mode, file);
     if (mode & DatabaseGoneAfterLoad)
         fs::remove(databasePath);
-
     if (form.LOS1.count() > 0) {
         form.LOS1.select(0);
         form.TXT1K.setText("1000");
         checkNoFault(session, "species shown");
     }
-    const std::size_t reactions = static_cast<std::size_t>(form.LOS2.count());
-    for (std::size_t i = 0; i < reactions && i < maxReactionsShown; ++i) {
-        const fs::path table = folder() / "temp.txt";
-        fs::remove(table);
-        const std::size_t boxes = platform.messages.size();
-        form.LOS2.select(static_cast<int>(i));
-        form.CMD3.click();
-        checkNoFault(session, "Reverse");
-        // A table is written whole, with its closing box, or not at all.
-        if (platform.messages.size() > boxes)
-            ZORBEL_FUZZ_CHECK(crlfLines(table.string()).size() == ((mode & FewPoints) ? 12U : 29U),
-                              table.string());
-        else
-            ZORBEL_FUZZ_CHECK(!fs::exists(table), "a table without its closing box");
-    }
-
-    const fs::path revAll = folder() / "RevAll.txt";
-    fs::remove(revAll);
-    form.CMD4.click();
-    checkNoFault(session, "Reverse All");
-    if (session.common.SpeciesCount > 0 && reactions > 0) {
-        if (mode & DatabaseGoneAfterLoad) {
-            // Nothing to reverse with: said so, and no file written.
-            ZORBEL_FUZZ_CHECK(form.lblerror.caption() == databaseUnreadable(databasePath),
-                              form.lblerror.caption());
-            ZORBEL_FUZZ_CHECK(!fs::exists(revAll), "a file without a database");
-        } else {
-            checkReversedFile(revAll.string(), form.LOS2.entries());
-        }
-    }
-    // Whatever happened, no partial file is left beside the outputs.
-    for (const auto& entry : fs::directory_iterator(folder()))
-        ZORBEL_FUZZ_CHECK(entry.path().extension() != ".partial", entry.path().string());
-
+    reverseEachShown(session, platform, mode);
+    reverseAll(session, mode, databasePath);
+    const int reactions = form.LOS2.count();
     if (reactions >= 2) {
         form.LOS2.setSelected(0, true);
-        form.LOS2.setSelected(static_cast<int>(reactions) - 1, true);
+        form.LOS2.setSelected(reactions - 1, true);
         form.CMD5.click();
         checkNoFault(session, "Reverse Selected");
     }

@@ -71,7 +71,7 @@ void checkProperties(const SpeciesRecord& record) {
             }
         }
     }
-    (void)rangeLabels(record);
+    (void)rangeTexts(record);
 }
 
 } // namespace
