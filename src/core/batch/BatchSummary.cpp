@@ -109,8 +109,11 @@ std::string BatchSummary::text(const std::string& newLine) const {
                        count(EntryOutcome::Irreversible) + newLine +
                        std::string(texts::SummaryNotReversed) + count(EntryOutcome::NotReversed);
     for (const auto& [reason, n] : reasons_)
-        text +=
-            newLine + std::string(texts::SummaryReasonIndent) + reason + ": " + std::to_string(n);
+        text.append(newLine)
+            .append(texts::SummaryReasonIndent)
+            .append(reason)
+            .append(": ")
+            .append(std::to_string(n));
     text += newLine;
     if (tolerance_ > 0.0)
         text += toleranceLines(newLine);
