@@ -286,9 +286,9 @@ std::optional<double> tryReadLeadingNumber(std::string_view text) {
     if (!scan.hasDigits)
         return std::nullopt;
     double value = 0.0;
-    const char* first = scan.chars.data();
-    const char* last = first + scan.chars.size();
-    auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
+    const auto [end, error] =
+        std::from_chars(std::to_address(scan.chars.begin()), std::to_address(scan.chars.end()),
+                        value, std::chars_format::general);
     if (error == std::errc::result_out_of_range) {
         // from_chars leaves the value alone: tell overflow from underflow by the number's
         // size, not by its exponent's sign (".000...01" has none, "1000...0E-5" is large).

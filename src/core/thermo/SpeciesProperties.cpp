@@ -5,7 +5,6 @@
 #include "thermo/DecimalRounding.h"
 #include "thermo/ThermoTexts.h"
 
-#include <cfloat>
 #include <cmath>
 
 namespace zorbel {
@@ -133,13 +132,11 @@ std::optional<double> propertyReadBackAt(const Polynomials& p, Property property
     if (!exact)
         return std::nullopt;
     const double value = *exact;
+    // The double the box's text reads back as: a four-digit value survives the box's plain
+    // number form, subnormal ones too (their spacing is far wider than 15 digits).
     const double rounded = throughFourDigitPattern(value);
     if (!std::isfinite(rounded))
         return std::nullopt; // rounding up overflowed: the box shows "Infinity"
-    // A normal double with four significant digits survives the plain number form; a
-    // subnormal one may not, so it takes the text path.
-    if (rounded != 0.0 && std::fabs(rounded) < DBL_MIN)
-        return readLeadingNumber(plainNumber(rounded));
     return rounded;
 }
 
