@@ -17,7 +17,7 @@ namespace {
 CommandResult searchLoadedMechanism(CliRun& run, const std::vector<std::string>& species,
                                     std::ostream& out) {
     SearchView view;
-    const CommandResult searched = run.bench.search(species, view);
+    CommandResult searched = run.bench.search(species, view);
     for (const std::string& entry : view.found)
         out << entry << '\n';
     if (view.searched)

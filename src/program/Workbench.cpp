@@ -85,7 +85,7 @@ std::string Workbench::speciesCount() const {
 
 // The species panel's views are the core's reading of the file.
 CommandResult Workbench::showSpecies(const std::string& name, SpeciesView& view) {
-    const CommandResult shown = showHeadlessSpecies(state_->thermoPath, name, view);
+    CommandResult shown = showHeadlessSpecies(state_->thermoPath, name, view);
     // A species refused shows no numbers to evaluate.
     state_->shownSpecies.reset();
     if (shown.done())

@@ -57,7 +57,7 @@ std::string reversedAuxiliary(const std::string& line, std::size_t index,
             (law.pressure.empty() ? "" : law.pressure + " ") + lawText(reversed[k].texts);
         text.replace(law.contentBegin, law.contentEnd - law.contentBegin, " " + numbers + " ");
         if (!reversed[k].comment.empty())
-            comments = " " + reversed[k].comment + comments;
+            comments.insert(0, " " + reversed[k].comment);
     }
     while (!text.empty() && isBlank(text.back()))
         text.pop_back();
@@ -157,7 +157,7 @@ namespace {
 
 std::string givenReverseComment(const std::optional<std::array<std::string, 3>>& given,
                                 const EntryRecord& record, const FittedReaction& fitted) {
-    const std::string comment = std::string(texts::GivenReverseStart) + lawText(record.reverse);
+    std::string comment = std::string(texts::GivenReverseStart) + lawText(record.reverse);
     if (!given)
         return comment;
     const ReversalOutcome& outcome = fitted.outcome;

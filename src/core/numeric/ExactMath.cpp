@@ -167,7 +167,8 @@ struct LogReduction {
         m *= 0.5;
         ++e;
     }
-    const int i = static_cast<int>(m * 128.0 + 0.5);
+    // m is positive and any entry near it serves: the sum's floor is the nearest index.
+    const int i = static_cast<int>(m * 128.0 + 0.5); // NOLINT(bugprone-incorrect-roundings)
     const double c = tables::inverseNear[i - tables::firstLogIndex];
     // m c exactly: c has 24 bits, so only m needs splitting into halves of 26 bits.
     const double p = m * c;
