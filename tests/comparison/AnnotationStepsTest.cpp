@@ -50,6 +50,10 @@ TEST(MarkedLines, CuttingAtTheBlanks) {
     EXPECT_EQ(marked->entry, "A<=>B  1 2");
     EXPECT_EQ(marked->aText, "3");
     EXPECT_EQ(marked->eaText, "5");
+    marked = cutMarkedLine("A<=>B 1 2 3 4  6"); // between A' and Ea' too
+    ASSERT_TRUE(marked);
+    EXPECT_EQ(marked->nText, "");
+    EXPECT_EQ(marked->eaText, "6");
 
     EXPECT_FALSE(cutMarkedLine("A<=>B 1 2 3"));     // no fourth blank
     EXPECT_FALSE(cutMarkedLine("A<=>B 1 2 3 4"));   // A' without a blank after it
