@@ -120,7 +120,8 @@ TEST_F(CliTest, AnnotatePrintsTheCountsAndThePath) {
     // The settings apply: the Arrhenius law moves the second reaction out of the tolerance.
     fs::copy_file(testing::testData() / "comparison" / "reversal-common.txt", comparison,
                   fs::copy_options::overwrite_existing);
-    result = runCli("annotate " + thermo + " " + quoted(file) + " --law arrhenius --points 20");
+    result = runCli("annotate " + thermo + " " + quoted(file) +
+                    " --law arrhenius --points 20 --threads 1");
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_NE(result.out.find("\nDifferent: 3\nIdentical within tolerance: 1\n"), std::string::npos)
         << result.out;
@@ -141,6 +142,11 @@ TEST_F(CliTest, ReverseAllTakesTheExactThermochemistryAndTheBatchOptions) {
     }
     EXPECT_NE(written[1], written[0]);
     EXPECT_NE(written[0].find("\n!GENERATED THE 31/12/26 23:59:59"), std::string::npos);
+    // The first moment a date can name: the year 2000, written 00.
+    ASSERT_EQ(runCli(run.substr(0, run.find(" --date")) + " --date \"01/01/00 00:00:00\"").exitCode,
+              0);
+    EXPECT_NE(readFile(folder.path() / "RevAll.txt").find("\n!GENERATED THE 01/01/00 00:00:00"),
+              std::string::npos);
 
     // Without --date, the clock's date: the day the run started or, past midnight, the next.
     const auto today = [] {
