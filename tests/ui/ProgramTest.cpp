@@ -25,16 +25,12 @@
 namespace zorbel::ui::testing {
 namespace {
 
-QString qt(std::string_view text) {
-    return toQt(text);
-}
-
 TEST_F(ProgramTest, ShowsTheSpeciesAndTheReactionTheUserChooses) {
     loadExamples();
     ASSERT_EQ(platform.fileRequests.size(), 2U);
     EXPECT_EQ(labelText("List1Nbr"), "(15)");
     EXPECT_EQ(labelText("List2Nbr"), "(13)");
-    EXPECT_EQ(labelText("Lbl1"), qt(texts::LoadedPrefix) + toQt(thermoPath));
+    EXPECT_EQ(labelText("Lbl1"), toQt(texts::LoadedPrefix) + toQt(thermoPath));
 
     showTab(REVEQfrm::ThermoTab);
     auto* species = widget<QListView>("LOS1");
@@ -110,12 +106,12 @@ TEST_F(ProgramTest, ReverseShowsTheChartAndWritesTheTable) {
     ChartDialog chart(content, &window);
     const QList<QAbstractSeries*> series = chart.chart()->series();
     ASSERT_EQ(series.size(), 3);
-    EXPECT_TRUE(series[0]->name().startsWith(qt(texts::ComputedSeries)));
-    EXPECT_TRUE(series[1]->name().startsWith(qt(texts::FittedSeries)));
-    EXPECT_TRUE(series[2]->name().startsWith(qt(texts::ErrorSeries)));
+    EXPECT_TRUE(series[0]->name().startsWith(toQt(texts::ComputedSeries)));
+    EXPECT_TRUE(series[1]->name().startsWith(toQt(texts::FittedSeries)));
+    EXPECT_TRUE(series[2]->name().startsWith(toQt(texts::ErrorSeries)));
     for (QAbstractSeries* one : series)
         EXPECT_EQ(qobject_cast<QXYSeries*>(one)->count(), 50) << one->name().toStdString();
-    EXPECT_EQ(chart.windowTitle(), qt(texts::ChartCaption) + " H+O2<=>O+OH");
+    EXPECT_EQ(chart.windowTitle(), toQt(texts::ChartCaption) + " H+O2<=>O+OH");
 
     // The chart's table holds the numbers of temp.txt: T, ln kr and the fitted ln kr.
     ASSERT_TRUE(chart.saveAs(output("chart.csv")));
@@ -163,12 +159,12 @@ TEST_F(ProgramTest, ReverseAllLocksTheWindowWhileItYields) {
         auto* bar = widget<QProgressBar>("ProgBar");
         progressShown += bar->isHidden() ? 0 : 1;
         progress.push_back(bar->value());
-        EXPECT_TRUE(labelText("timeremaining").startsWith(qt(texts::RemainingTimeStart)));
+        EXPECT_TRUE(labelText("timeremaining").startsWith(toQt(texts::RemainingTimeStart)));
         EXPECT_FALSE(widget<QLabel>("timeremaining")->isHidden());
         // A click on Reverse in the middle of the run does nothing. At the fifth reaction
         // four took a second each: nine remain, the fifth one included.
         if (platform.eventTurns == 5) {
-            EXPECT_EQ(labelText("timeremaining"), qt(texts::RemainingTimeStart) + " 0min 9s");
+            EXPECT_EQ(labelText("timeremaining"), toQt(texts::RemainingTimeStart) + " 0min 9s");
             click("CMD3");
             disabledFace = widget<QPushButton>("FindCmd")->palette();
         }
@@ -252,7 +248,7 @@ TEST_F(ProgramTest, CancelOrEscapeStopsARunAfterItsReactionAndWritesNothing) {
         click(c.command);
         platform.afterEvents = nullptr;
         EXPECT_EQ(platform.eventTurns, 2);
-        EXPECT_EQ(labelText("lblerror"), qt(texts::RunStopped));
+        EXPECT_EQ(labelText("lblerror"), toQt(texts::RunStopped));
         EXPECT_EQ(contents(output(texts::RevAllFileName)), earlier);
         EXPECT_EQ(contents(output(texts::RevSelectedFileName)), earlier);
         EXPECT_EQ(contents(toQt(comparison)), comparisonBefore);
@@ -289,7 +285,7 @@ TEST_F(ProgramTest, MenusRunTheButtonsCommandsAndReopenRecentFiles) {
     // The newest file first; choosing it loads it again without a dialog.
     auto* recent = window.menuBar()->findChild<QMenu*>();
     for (QMenu* menu : window.menuBar()->findChildren<QMenu*>())
-        recent = menu->title() == qt(texts::MenuRecentFiles) ? menu : recent;
+        recent = menu->title() == toQt(texts::MenuRecentFiles) ? menu : recent;
     emit recent->aboutToShow();
     ASSERT_EQ(recent->actions().size(), 2);
     EXPECT_EQ(recent->actions()[0]->text(), "&1 Mechanism: " + toQt(mechanismPath));
@@ -393,14 +389,14 @@ TEST_F(ProgramTest, PointsAreCheckedAsTheUserTypesThem) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
         type("Ntxt", QString::fromLatin1(c.typed));
-        EXPECT_EQ(labelText("lblerror"), qt(c.message));
+        EXPECT_EQ(labelText("lblerror"), toQt(c.message));
         EXPECT_EQ(boxText("Ntxt"), c.shown);
     }
 
     // A number out of range stops the Reverse, which marks the box.
     showTab(REVEQfrm::MechanismTab);
     click("CMD3");
-    EXPECT_EQ(labelText("lblerror"), qt(texts::EnterPointsNumber));
+    EXPECT_EQ(labelText("lblerror"), toQt(texts::EnterPointsNumber));
     EXPECT_EQ(widget<QLineEdit>("Ntxt")->palette().color(QPalette::Base), QColor(255, 255, 0));
     EXPECT_TRUE(platform.charts.empty());
 

@@ -14,10 +14,6 @@
 namespace zorbel::ui::testing {
 namespace {
 
-QString qt(std::string_view text) {
-    return toQt(text);
-}
-
 TEST_F(ProgramTest, SearchWindowShowsTheChosenReactionInTheMainWindow) {
     loadExamples();
     showTab(REVEQfrm::MechanismTab);
@@ -29,7 +25,7 @@ TEST_F(ProgramTest, SearchWindowShowsTheChosenReactionInTheMainWindow) {
         QTest::keyClicks(dialog->findChild<QLineEdit*>("Usereqn1"), QStringLiteral("hco"));
         QTest::mouseClick(dialog->findChild<QPushButton*>("FindCmdR"), Qt::LeftButton);
         EXPECT_EQ(dialog->findChild<QLabel*>("resultlbl")->text(),
-                  qt(texts::FoundStart) + " 2 " + qt(texts::FoundEnd));
+                  toQt(texts::FoundStart) + " 2 " + toQt(texts::FoundEnd));
         auto* results = dialog->findChild<QListView*>("SubLOS2copy");
         // The irreversible reaction carries its mark in the search window only.
         const int irreversible = rowStartingWith(results, QStringLiteral("HCO+O2|=>HO2+CO"));
