@@ -57,8 +57,10 @@ if [ -n "$fresh" ]; then
 fi
 
 # The copy holds the files git tracks or would track, as they are now; a file that has not
-# changed keeps its time, so that the build redoes only what did change. The tests find the
-# shared data beside the copy as they find it beside the worktree.
+# changed keeps its time, so that the build redoes only what did change. A changed file takes
+# the time of its copy, not its own: an object built from the copy before (after the last
+# sample's mutants) may be newer than the edit, and would be taken for up to date. The tests
+# find the shared data beside the copy as they find it beside the worktree.
 copy_tree() {
   local file
   mkdir -p "$tree"
@@ -68,7 +70,7 @@ copy_tree() {
   while IFS= read -r -d '' file; do
     if ! cmp -s "$file" "$tree/$file"; then
       mkdir -p "$(dirname "$tree/$file")"
-      cp -p "$file" "$tree/$file"
+      cp "$file" "$tree/$file"
     fi
   done <"$build/files"
   (cd "$tree" && find . -type f -printf '%P\0') | sort -z \
