@@ -2,6 +2,7 @@
 
 #include "files/FileTexts.h"
 #include "files/TextFiles.h"
+#include "text/StringOps.h"
 
 #include <filesystem>
 #include <system_error>
@@ -32,8 +33,8 @@ std::string resolved(const std::string& path) {
 
 std::string refusal(const RoleFile& output, const RoleFile& replaced) {
     std::string text(output.role);
-    if (!text.empty() && text.front() >= 'a' && text.front() <= 'z')
-        text.front() = static_cast<char>(text.front() - 'a' + 'A');
+    if (!text.empty())
+        text.replace(0, 1, toUpperAscii(text.substr(0, 1))); // a sentence's capital
     text += " " + output.path + std::string(texts::WouldReplace) + std::string(replaced.role) +
             " " + replaced.path + std::string(texts::NothingWrittenForClash);
     if (!output.hint.empty())
