@@ -237,9 +237,13 @@ void ScratchFile::write(std::string_view bytes) {
         flushBuffer();
 }
 
-void ScratchFile::failedWith(int error) {
+void ScratchFile::keepError(int error) {
     if (systemError_ == 0)
         systemError_ = error != 0 ? error : EIO; // a write of no bytes sets no error
+}
+
+void ScratchFile::failedWith(int error) {
+    keepError(error);
     failed_ = true;
 }
 
@@ -269,9 +273,7 @@ bool ScratchFile::putInPlace() {
     const NativePath to = filePath(target_).native();
     const InterruptionsHeld held;
     if (!replaceTarget(from, to)) {
-        // The file stays whole: only the cause is kept, for the refusal to give.
-        if (systemError_ == 0)
-            systemError_ = errno != 0 ? errno : EIO;
+        keepError(errno); // the file stays whole: only the cause is kept, for the refusal
         return false;
     }
     placed_ = true;

@@ -66,7 +66,9 @@ public:
 
 private:
     void flushBuffer();
-    /// Keeps the first failure's error number: the cause a refusal gives.
+    /// Keeps the first failure's error number (EIO for none): the cause a refusal gives.
+    void keepError(int error);
+    /// The same, for a failure that leaves the file incomplete.
     void failedWith(int error);
 
     std::string target_;
